@@ -1,0 +1,54 @@
+#include "game/Comments.h"
+
+#include <cmath>
+
+namespace orvane {
+
+void Comments::Reset()
+{
+    Stage = Idle;
+    Elapsed = 0.0;
+}
+
+void Comments::Post(const std::string& text, float slideTime, float holdTime)
+{
+    Reset();
+    Continue(text, slideTime, holdTime);
+}
+
+void Comments::Continue(const std::string& text, float slideTime, float holdTime)
+{
+    Text = text;
+    SlideTime = slideTime;
+    HoldTime = holdTime;
+    Stage = SlideIn;
+}
+
+void Comments::Step(double frameTime, int32_t width)
+{
+    Elapsed += frameTime;
+    const double slide = SlideTime;
+    const double hold = HoldTime;
+    if (Elapsed > slide && Elapsed < slide + hold)
+        Stage = Shown;
+    if (Elapsed > slide + hold)
+        Stage = SlideOut;
+    if (Elapsed > 2 * slide + hold)
+        Reset();
+
+    switch (Stage) {
+    case SlideIn:
+        OffsetX = static_cast<int32_t>(std::trunc(Elapsed / slide * width)) - width;
+        break;
+    case Shown:
+        OffsetX = 0;
+        break;
+    case SlideOut:
+        OffsetX = static_cast<int32_t>(std::trunc((Elapsed - (slide + hold)) / slide * width));
+        break;
+    default:
+        break;
+    }
+}
+
+} // namespace orvane

@@ -1,0 +1,29 @@
+#pragma once
+#include <cstdint>
+#include <string>
+
+namespace orvane {
+
+// The one on-screen message: a bar that slides in across the player strip, holds
+// its text and slides out. Stepping is kept apart from drawing so it runs without GL.
+class Comments {
+public:
+    enum Stage : uint8_t { Idle = 0, SlideIn = 1, Shown = 2, SlideOut = 3 };
+
+    void Reset();
+    // Replaces any running message and starts it from the left edge.
+    void Post(const std::string& text, float slideTime, float holdTime);
+    // Takes over the text and times but keeps the running message's elapsed time.
+    void Continue(const std::string& text, float slideTime, float holdTime);
+    // Advances by one frame of frameTime seconds across a strip of the given width.
+    void Step(double frameTime, int32_t width);
+
+    int32_t OffsetX = 0;
+    float HoldTime = 0.0f;
+    float SlideTime = 0.0f;
+    std::string Text;
+    double Elapsed = 0.0;
+    uint8_t Stage = Idle;
+};
+
+} // namespace orvane

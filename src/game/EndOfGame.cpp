@@ -1,0 +1,74 @@
+#include "game/Game.h"
+
+#include "platform/Platform.h"
+
+namespace orvane {
+
+void Game::LoseClassic(Block& cell)
+{
+    PlaySoundIfOn("\\Loose.wav");
+    if (OnClassicLoss)
+        OnClassicLoss();
+    FaceState = 2;
+    CurrentState = GameState::Lost;
+    BonusButtonEnabled = false;
+    RevealAfterLoss(cell.Index);
+}
+
+void Game::RevealAfterLoss(int16_t index)
+{
+    for (size_t slot = static_cast<size_t>(LastSafeSlot + 1); slot < CellOrder.size(); ++slot) {
+        Block& mine = Cells[static_cast<size_t>(CellOrder[slot])];
+        if (mine.Mark != FlagMark) {
+            mine.State = Revealed;
+            mine.Mark = MissedMine;
+        }
+    }
+    for (int16_t slot = 0; slot <= LastSafeSlot; ++slot) {
+        Block& safe = Cells[static_cast<size_t>(CellOrder[static_cast<size_t>(slot)])];
+        if (safe.Mark == FlagMark) {
+            safe.State = Revealed;
+            safe.Mark = FalseFlag;
+        }
+    }
+    Cells[static_cast<size_t>(index)].Mark = ExplodedMine;
+}
+
+bool Game::AllSafeCellsOpen() const
+{
+    for (int16_t slot = 0; slot <= LastSafeSlot; ++slot)
+        if (Cells[static_cast<size_t>(CellOrder[static_cast<size_t>(slot)])].State == Closed)
+            return false;
+    return true;
+}
+
+void Game::CheckClassicWin(uint8_t openedState)
+{
+    if (CurrentState != GameState::Playing)
+        return;
+    if (!AllSafeCellsOpen()) {
+        // An empty cell already had its sound from the flood.
+        if (openedState != OpenEmpty)
+            PlayClickIfOn();
+        return;
+    }
+
+    PlaySoundIfOn("\\Win.wav");
+    CurrentState = GameState::Won;
+    BonusButtonEnabled = false;
+    FaceState = 3;
+    for (size_t slot = static_cast<size_t>(LastSafeSlot + 1); slot < CellOrder.size(); ++slot) {
+        Block& mine = Cells[static_cast<size_t>(CellOrder[slot])];
+        if (mine.Mark != FlagMark) {
+            mine.Mark = FlagMark;
+            --FlagsLeft;
+        }
+    }
+    for (Block& cell : Cells)
+        if (cell.State == Pressed)
+            cell.State = static_cast<uint8_t>(cell.Value + 2);
+    if (OnClassicWin)
+        OnClassicWin();
+}
+
+} // namespace orvane

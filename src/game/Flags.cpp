@@ -1,0 +1,122 @@
+#include "game/Game.h"
+
+#include "platform/Platform.h"
+
+namespace orvane {
+
+void Game::UnpressNeighbours(const Block& cell)
+{
+    cell.ForEachNeighbour([this](int16_t index) {
+        Block& n = Cells[static_cast<size_t>(index)];
+        if (n.State == Pressed)
+            n.State = Closed;
+    });
+}
+
+void Game::PlaceFlag(Block& cell)
+{
+    cell.Mark = FlagMark;
+    --FlagsLeft;
+    PlaySoundIfOn("\\flag.wav");
+}
+
+void Game::FlagCell(Block& cell, CellAction action)
+{
+    if (CurrentMode != PlayMode::Classic || !IsRunning())
+        return;
+    if (action != CellAction::Release) {
+        FaceState = action == CellAction::Press ? 1 : 0; // a flag target is never drawn pressed
+        return;
+    }
+    FaceState = 0;
+    ClearMoveMarks(PlayMode::Classic, false);
+    if (cell.State == Closed) {
+        if (cell.Mark == NoMark && FlagsLeft > 0) {
+            PlaceFlag(cell);
+        } else if (cell.Mark == FlagMark) {
+            cell.Mark = NoMark;
+            ++FlagsLeft;
+        }
+    } else if (IsOpenNumber(cell.State)) {
+        ChordCell(cell, CellAction::Press);
+        ChordCell(cell, CellAction::Release);
+    }
+}
+
+void Game::ChordCell(Block& cell, CellAction action)
+{
+    if (!IsRunning())
+        return;
+    switch (action) {
+    case CellAction::Press:
+        FaceState = 1;
+        if (cell.State == Closed || IsOpenNumber(cell.State)) {
+            if (cell.State == Closed && cell.Mark == NoMark)
+                cell.State = Pressed;
+            cell.ForEachNeighbour([this](int16_t index) {
+                Block& n = Cells[static_cast<size_t>(index)];
+                if (n.State == Closed && n.Mark == NoMark)
+                    n.State = Pressed;
+            });
+        }
+        return;
+    case CellAction::Cancel:
+        FaceState = 0;
+        if (cell.State == Pressed || (cell.State == Closed && cell.Mark != NoMark) || IsOpenNumber(cell.State)) {
+            if (cell.State == Pressed)
+                cell.State = Closed;
+            UnpressNeighbours(cell);
+        }
+        return;
+    case CellAction::Release:
+        break;
+    }
+
+    FaceState = 0;
+    ClearMoveMarks(CurrentMode, false);
+    const bool pressedOrMarked = cell.State == Pressed || (cell.State == Closed && cell.Mark != NoMark);
+    if (IsTwoPlayer() || pressedOrMarked) {
+        // The two-player modes have no chord: only the sunken look is undone.
+        if (cell.State == Pressed)
+            cell.State = Closed;
+        UnpressNeighbours(cell);
+        return;
+    }
+    if (IsOpenNumber(cell.State))
+        ChordOpenNumber(cell);
+}
+
+void Game::ChordOpenNumber(Block& cell)
+{
+    int flags = 0;
+    int pressed = 0;
+    cell.ForEachNeighbour([&](int16_t index) {
+        const Block& n = Cells[static_cast<size_t>(index)];
+        flags += n.Mark == FlagMark;
+        pressed += n.State == Pressed;
+    });
+
+    if (flags > 0 && flags == cell.Value) {
+        cell.ForEachNeighbour([this](int16_t index) {
+            Block& n = Cells[static_cast<size_t>(index)];
+            if (n.State == Pressed)
+                OpenCell(n, CellAction::Release);
+        });
+        if (CurrentState == GameState::Lost)
+            UnpressNeighbours(cell);
+    } else if (flags == 0 && pressed == cell.Value) {
+        cell.ForEachNeighbour([this](int16_t index) {
+            Block& n = Cells[static_cast<size_t>(index)];
+            if (n.State != Pressed)
+                return;
+            n.State = Closed;
+            if (FlagsLeft > 0)
+                PlaceFlag(n);
+        });
+    } else {
+        PlaySoundIfOn("\\FlagErr.wav");
+        UnpressNeighbours(cell);
+    }
+}
+
+} // namespace orvane

@@ -1,0 +1,146 @@
+#pragma once
+#include "game/Comments.h"
+#include "game/GameTypes.h"
+#include "game/MrAI.h"
+#include "platform/SaSTimer.h"
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace orvane {
+
+class Platform;
+class RandomSource;
+
+inline constexpr int32_t StartLevelValue = 5; // no level has it: forces the first board build
+inline constexpr uint8_t BonusUsed = 99;       // BonusOwner once the bonus has been spent
+
+// Half width of the bonus area: 3 x 3 at Beginner, 7 x 7 at Expert, 5 x 5 otherwise.
+uint8_t BonusRadiusFor(Level level);
+
+// The one game: every variable the rules, renderers, commands and the opponent share,
+// with its start value, and the rule operations on them. Tests build a fresh one each.
+class Game {
+public:
+    Game(Platform& platform, RandomSource& random, CounterSource& counter);
+
+    // Board
+    int16_t BoardWidth = 9;
+    int16_t BoardHeight = 9;
+    int16_t MineCount = 10;
+    std::vector<Block> Cells;
+    std::vector<int16_t> CellOrder;
+    int16_t LastSafeSlot = 0;
+    std::vector<int16_t> OpenQueue;
+    int16_t OpenQueueLength = 0;
+
+    // Game state
+    GameState CurrentState = GameState::Ready; // the game's GameState (the enum takes the name)
+    PlayMode CurrentMode = PlayMode::Classic;
+    int32_t CurrentLevel = static_cast<int32_t>(Level::Beginner);
+    PlayerIndex CurrentPlayer = Player1;
+    std::array<PlayerData, 2> Players{PlayerData{"P1", 0, 0}, PlayerData{"P2", 0, 0}};
+    int32_t FlagsLeft = 10;
+    int16_t FlagsToWin = 99;
+    int32_t ElapsedSeconds = 0;
+    int32_t ClickCount = 0;
+    uint8_t ScoreTable = 0;
+    uint8_t FaceState = 0;
+    bool BonusButtonEnabled = true;
+    bool BonusButtonDown = false;
+    bool BonusAwarded = false;
+    uint8_t BonusOwner = 0;
+    bool BonusArmed = false;
+    uint8_t BonusRadius = 0;
+    bool ShowMoveMarks = false;
+    bool ClearMarksNextMove = false;
+    bool RandomOpenRunning = false;
+    bool SoundOn = true;
+    int16_t CellSize = 22;
+    std::string AppDir;
+
+    // Mouse tracking of the board and status areas (fields of the main window)
+    int32_t HoverCell = -1;
+    int32_t PressedCell = -1;
+    int32_t MouseGesture = 0;
+    bool IgnoreNextMouseDown = false;
+    bool FaceDown = false;
+    int32_t PressedTarget = 0;
+    int32_t HoverTarget = 0;
+    int32_t StatMouseX = 0;
+    int32_t StatMouseY = 0;
+    uint8_t StatusHeight = 60;
+    uint8_t PlayerStripHeight = 0;
+    int32_t ButtonStripWidth = 0;
+    float PulseScale = 1.0f;
+    float PulseStep = -0.1f;
+
+    // Single objects kept for the whole run
+    SaSTimer FrameTimer;
+    Comments MessageBar;
+    MrAI Opponent;
+
+    Platform& platform;
+    RandomSource& random;
+
+    // Where results go: counted and recorded by the scores layer, which sets these.
+    std::function<void()> OnClassicLoss;
+    std::function<void()> OnClassicWin;
+    std::function<void()> OnTwoPlayerGameStarted;
+    std::function<void()> OnTwoPlayerResult;
+
+    // New game and mine placement
+    void NewGame(Level level);
+    void ShowFlagsToWin();
+    void PlaceMines(int16_t first);
+    uint8_t CountAdjacentMines(int16_t index) const;
+
+    // Opening cells
+    void OpenCell(Block& cell, CellAction action);
+    void FloodOpen();
+    void ClearMoveMarks(PlayMode mode, bool clear);
+
+    // Flags and chording
+    void FlagCell(Block& cell, CellAction action);
+    void ChordCell(Block& cell, CellAction action);
+
+    // End of a Classic game
+    void CheckClassicWin(uint8_t openedState);
+    void RevealAfterLoss(int16_t index);
+
+    // Two-player bonus, and the random open of the same button in Classic
+    void ToggleBonus();
+    void RandomOpen();
+    void ForEachInBonusArea(const Block& centre, const std::function<void(Block&)>& visit);
+
+    bool IsTwoPlayer() const { return CurrentMode != PlayMode::Classic; }
+    bool IsRunning() const { return CurrentState == GameState::Ready || CurrentState == GameState::Playing; }
+    bool BoardMatchesSize() const
+    {
+        return Cells.size() == static_cast<size_t>(BoardWidth) * static_cast<size_t>(BoardHeight);
+    }
+
+private:
+    void RebuildBoard();
+    void OpenClassic(Block& cell, CellAction action);
+    void OpenTwoPlayer(Block& cell, CellAction action);
+    void StartClockIfReady(Block& cell);
+    void FloodFrom(Block& cell);
+    void LoseClassic(Block& cell);
+    bool AllSafeCellsOpen() const;
+    void UnpressNeighbours(const Block& cell);
+    void PlaceFlag(Block& cell);
+    void ChordOpenNumber(Block& cell);
+    void FindMine(Block& cell);
+    void SingleOpen(Block& cell);
+    void BonusOpen(Block& centre);
+    void WinTwoPlayer(bool restartMessage);
+    void HandOverToOpponentIfDue();
+    void PlayClickIfOn();
+    void PlaySoundIfOn(const char* name);
+};
+
+} // namespace orvane

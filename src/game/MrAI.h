@@ -1,0 +1,32 @@
+#pragma once
+#include <cstdint>
+
+namespace orvane {
+
+// The computer opponent's state. The rules write its orders (Phase, BonusCountdown,
+// the travel's start) directly; how it chooses and moves lives in the ai layer.
+struct MrAI {
+    enum Phase : uint8_t { Idle = 0, Choose = 1, Travel = 2, Click = 3 };
+
+    void Reset()
+    {
+        Target = -1;
+        Clock = 0.0;
+        if (Phase != Choose)
+            Phase = Idle;
+    }
+
+    int16_t Target = 0;
+    double Clock = 0.0;
+    double MoveStart = 0.0;
+    double MoveDuration = 0.0;
+    uint8_t Phase = Idle;
+    int32_t BonusCountdown = -1;
+    int16_t FromColumn = 0, FromRow = 0;
+    int16_t ToColumn = 0, ToRow = 0;
+    float PointerX = 0.0f, PointerY = 0.0f;
+    uint32_t PointerTexture = 0;
+    uint8_t Speed = 0;
+};
+
+} // namespace orvane

@@ -1,0 +1,64 @@
+#include "platform/SaSTimer.h"
+
+#include "platform/CounterSource.h"
+
+#include <cmath>
+
+namespace orvane {
+
+SaSTimer::SaSTimer(CounterSource& counter) : counter_(counter) {}
+
+bool SaSTimer::Create()
+{
+    if (!counter_.Available() || counter_.Frequency() <= 0)
+        return false;
+    Frequency = counter_.Frequency();
+    return true;
+}
+
+void SaSTimer::Start()
+{
+    LastFrameCount = counter_.Now();
+    CurrentCount = 0;
+    MarkCount = 0;
+}
+
+// Counts are subtracted as integers first so that large counter values keep their precision.
+double SaSTimer::CountsToSeconds(int64_t from, int64_t to) const
+{
+    return static_cast<double>(to - from) / static_cast<double>(Frequency);
+}
+
+void SaSTimer::WaitFrame(int32_t framesPerSecond)
+{
+    CurrentCount = counter_.Now();
+    FrameTime = CountsToSeconds(LastFrameCount, CurrentCount);
+    const double frameLength = 1.0 / framesPerSecond;
+    if (frameLength > FrameTime) {
+        // The mark stays: the next call measures from the same mark.
+        counter_.SleepMilliseconds(static_cast<int64_t>(std::nearbyint((frameLength - FrameTime) * 1000.0)));
+        return;
+    }
+    LastFrameCount = CurrentCount;
+}
+
+void SaSTimer::Tick()
+{
+    CurrentCount = counter_.Now();
+    FrameTime = CountsToSeconds(LastFrameCount, CurrentCount);
+    LastFrameCount = CurrentCount;
+}
+
+void SaSTimer::SetMark()
+{
+    CurrentCount = counter_.Now();
+    MarkCount = CurrentCount;
+    LastFrameCount = CurrentCount;
+}
+
+int64_t SaSTimer::SecondsSinceMark() const
+{
+    return static_cast<int64_t>(std::trunc(CountsToSeconds(MarkCount, CurrentCount)));
+}
+
+} // namespace orvane

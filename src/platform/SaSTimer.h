@@ -1,0 +1,33 @@
+#pragma once
+#include <cstdint>
+
+namespace orvane {
+
+class CounterSource;
+
+// The program's one clock: paces the main loop, measures the length of the last
+// frame for every animation and runs the game clock from the first open of a game.
+class SaSTimer {
+public:
+    explicit SaSTimer(CounterSource& counter);
+
+    // False when the machine offers no monotonic counter; the caller then ends the program.
+    bool Create();
+    void Start();
+    void WaitFrame(int32_t framesPerSecond);
+    void Tick();
+    void SetMark();
+    int64_t SecondsSinceMark() const;
+
+    double FrameTime = 0.0;
+    int64_t Frequency = 1;
+    int64_t LastFrameCount = 0;
+    int64_t CurrentCount = 0;
+    int64_t MarkCount = 0;
+
+private:
+    double CountsToSeconds(int64_t from, int64_t to) const;
+    CounterSource& counter_;
+};
+
+} // namespace orvane

@@ -1,0 +1,18 @@
+#include "shell/qt/SurfaceFormat.h"
+
+#include <QSurfaceFormat>
+
+namespace orvane {
+
+void SetDefaultSurfaceFormat()
+{
+    QSurfaceFormat format;
+    format.setRenderableType(QSurfaceFormat::OpenGL);
+    format.setVersion(2, 1);
+    format.setProfile(QSurfaceFormat::CompatibilityProfile);
+    format.setDepthBufferSize(24);
+    format.setSwapInterval(0);
+    QSurfaceFormat::setDefaultFormat(format);
+}
+
+} // namespace orvane

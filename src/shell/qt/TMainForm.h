@@ -1,0 +1,55 @@
+#pragma once
+#include "game/Game.h"
+#include "platform/CounterSource.h"
+#include "platform/Random.h"
+#include "shell/MainLoop.h"
+#include "shell/qt/QtPlatform.h"
+#include "shell/sound/SdlSound.h"
+
+#include <QMainWindow>
+
+namespace orvane {
+
+class DrawingArea;
+
+// The one main window: menu bar, the status area PStat and the board area PGame,
+// both drawn with OpenGL, and the program's own main loop.
+class TMainForm : public QMainWindow, private LoopHost {
+    Q_OBJECT
+public:
+    explicit TMainForm(const std::string& appDir);
+    ~TMainForm() override;
+
+    // False when start-up could not complete; the program then ends.
+    bool Started() const { return started_; }
+    void RunMainLoop();
+
+    Game& game() { return game_; }
+    DrawingArea* PStat = nullptr;
+    DrawingArea* PGame = nullptr;
+    bool QuitRequested = false;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    bool FormCreate();
+    void FormDestroy();
+    void BuildWindow();
+    void ApplyLayout();
+    void DrawBoth();
+
+    // One loop pass's window-system side.
+    void HandlePendingMessages() override;
+    void UpdateOpponent() override;
+    void DrawFrame() override;
+
+    SteadyCounter counter_;
+    ClockSeededRandom random_;
+    SdlSoundPlayer sound_;
+    QtPlatform platform_;
+    Game game_;
+    bool started_ = false;
+};
+
+} // namespace orvane

@@ -1,0 +1,17 @@
+#include "shell/qt/SurfaceFormat.h"
+#include "shell/qt/TMainForm.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv)
+{
+    orvane::SetDefaultSurfaceFormat();
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Orvane"));
+
+    orvane::TMainForm mainForm(QCoreApplication::applicationDirPath().toStdString());
+    if (!mainForm.Started())
+        return 1;
+    mainForm.RunMainLoop();
+    return 0;
+}

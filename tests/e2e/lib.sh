@@ -1,0 +1,82 @@
+# Shared steps of the end-to-end tests: the real program, copied from its build folder
+# into an empty directory, driven with real X input under Xvfb.
+set -euo pipefail
+
+APP_SOURCE=${1:?usage: $0 <folder of the built program>}
+WORK=$(mktemp -d)
+APP_DIR=$WORK/orvane
+APP_PID=
+APP_WINDOW=
+cp -r "$APP_SOURCE" "$APP_DIR"
+
+fail() {
+  echo "FAIL: $*" >&2
+  [ -s "$WORK/stderr.log" ] && { echo "--- the program's error output:" >&2; grep -v '^ALSA lib' "$WORK/stderr.log" | tail -n 20 >&2; }
+  exit 1
+}
+
+cleanup() {
+  [ -n "$APP_PID" ] && kill "$APP_PID" 2>/dev/null || true
+  rm -rf "$WORK"
+}
+trap cleanup EXIT
+
+# Starts the program and waits for its window to be mapped.
+start_app() {
+  (cd "$WORK" && exec "$APP_DIR/orvane" >"$WORK/stdout.log" 2>"$WORK/stderr.log") &
+  APP_PID=$!
+  for _ in $(seq 1 100); do
+    APP_WINDOW=$(xdotool search --onlyvisible --name '^Orvane$' 2>/dev/null | head -n 1 || true)
+    [ -n "$APP_WINDOW" ] && break
+    kill -0 "$APP_PID" 2>/dev/null || fail "the program ended before showing its window"
+    sleep 0.1
+  done
+  [ -n "$APP_WINDOW" ] || fail "no window named Orvane appeared"
+  # Without a window manager nothing gives the window the focus by itself.
+  xdotool windowfocus --sync "$APP_WINDOW"
+  sleep 0.3
+}
+
+window_count() {
+  xdotool search --onlyvisible --name '^Orvane$' 2>/dev/null | wc -l
+}
+
+# Client size of the main window as "WIDTHxHEIGHT".
+window_size() {
+  xwininfo -id "$APP_WINDOW" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h}'
+}
+
+send_keys() {
+  xdotool windowfocus --sync "$APP_WINDOW"
+  xdotool key --window "$APP_WINDOW" "$@"
+}
+
+# Waits up to the given seconds for the program to end and sets EXIT_STATUS to its
+# exit status, or to "running" when it is still going.
+EXIT_STATUS=
+wait_for_exit() {
+  local seconds=$1
+  EXIT_STATUS=running
+  for _ in $(seq 1 $((seconds * 10))); do
+    if ! kill -0 "$APP_PID" 2>/dev/null; then
+      EXIT_STATUS=0
+      wait "$APP_PID" || EXIT_STATUS=$?
+      APP_PID=
+      return 0
+    fi
+    sleep 0.1
+  done
+}
+
+# Screenshot of the whole screen cropped to the main window's client area.
+window_shot() {
+  local out=$1
+  local geometry
+  geometry=$(xwininfo -id "$APP_WINDOW" | awk '/Absolute upper-left X:/ {x=$4} /Absolute upper-left Y:/ {y=$4} /Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h "+" x "+" y}')
+  import -window root -crop "$geometry" +repage "$out"
+}
+
+# Colour of one pixel of an image as "R,G,B".
+pixel() {
+  convert "$1" -format '%[fx:int(255*p{'"$2"','"$3"'}.r)],%[fx:int(255*p{'"$2"','"$3"'}.g)],%[fx:int(255*p{'"$2"','"$3"'}.b)]' info:
+}

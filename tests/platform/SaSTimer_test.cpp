@@ -1,0 +1,99 @@
+#include "platform/SaSTimer.h"
+#include "support/FakeCounter.h"
+
+#include <gtest/gtest.h>
+
+using orvane::SaSTimer;
+using orvane::testing::FakeCounter;
+
+namespace {
+
+constexpr int64_t Hz = 1'000'000; // one count per microsecond
+
+struct TimerTest : ::testing::Test {
+    FakeCounter counter{Hz};
+    SaSTimer timer{counter};
+    void SetUp() override
+    {
+        ASSERT_TRUE(timer.Create());
+        counter.now = 5'000'000;
+        timer.Start();
+    }
+    void Pass(double seconds) { counter.now += static_cast<int64_t>(seconds * Hz); }
+};
+
+TEST_F(TimerTest, ShortPassSleepsTheRestAndKeepsTheMark)
+{
+    Pass(0.010);
+    timer.WaitFrame(30);
+    EXPECT_NEAR(timer.FrameTime, 0.010, 1e-9);
+    ASSERT_EQ(counter.sleeps.size(), 1u);
+    EXPECT_EQ(counter.sleeps[0], 23); // 33.3 - 10 ms, to the nearest whole ms
+    EXPECT_EQ(timer.LastFrameCount, 5'000'000);
+
+    Pass(0.024); // 34 ms after the mark
+    timer.WaitFrame(30);
+    EXPECT_NEAR(timer.FrameTime, 0.034, 1e-9);
+    EXPECT_EQ(counter.sleeps.size(), 1u);
+    EXPECT_EQ(timer.LastFrameCount, counter.now);
+}
+
+TEST_F(TimerTest, LongPassMovesTheMarkWithoutSleeping)
+{
+    Pass(0.050);
+    timer.WaitFrame(30);
+    EXPECT_TRUE(counter.sleeps.empty());
+    EXPECT_NEAR(timer.FrameTime, 0.050, 1e-9);
+    EXPECT_EQ(timer.LastFrameCount, counter.now);
+}
+
+TEST_F(TimerTest, TenSecondDialogGivesOneLongFrameThenMeasuresFromIt)
+{
+    Pass(10.0);
+    timer.Tick();
+    EXPECT_NEAR(timer.FrameTime, 10.0, 1e-9);
+    Pass(0.040);
+    timer.WaitFrame(30);
+    EXPECT_NEAR(timer.FrameTime, 0.040, 1e-9);
+}
+
+TEST_F(TimerTest, NearlyFullFrameSleepsZeroButYields)
+{
+    Pass(0.0332);
+    timer.WaitFrame(30);
+    ASSERT_EQ(counter.sleeps.size(), 1u);
+    EXPECT_EQ(counter.sleeps[0], 0);
+}
+
+TEST_F(TimerTest, GameClockTruncatesToWholeSeconds)
+{
+    timer.SetMark();
+    Pass(59.9);
+    timer.WaitFrame(30);
+    EXPECT_EQ(timer.SecondsSinceMark(), 59);
+    Pass(0.2);
+    EXPECT_EQ(timer.SecondsSinceMark(), 59) << "reads no counter by itself";
+    timer.Tick();
+    EXPECT_EQ(timer.SecondsSinceMark(), 60);
+}
+
+TEST_F(TimerTest, LargeCounterValuesKeepPrecision)
+{
+    counter.now = (int64_t{1} << 62);
+    timer.Start();
+    timer.SetMark();
+    Pass(1.5);
+    timer.Tick();
+    EXPECT_DOUBLE_EQ(timer.FrameTime, 1.5);
+    EXPECT_EQ(timer.SecondsSinceMark(), 1);
+}
+
+TEST(TimerCreate, FailsWithoutCounter)
+{
+    FakeCounter counter{Hz};
+    counter.available = false;
+    SaSTimer timer{counter};
+    EXPECT_FALSE(timer.Create());
+}
+
+} // namespace

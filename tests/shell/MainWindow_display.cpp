@@ -1,0 +1,49 @@
+#include "shell/qt/DrawingArea.h"
+#include "shell/qt/TMainForm.h"
+
+#include <QMenuBar>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace orvane;
+
+namespace {
+
+std::string TestAppDir()
+{
+    const char* dir = std::getenv("ORVANE_APP_DIR");
+    return dir ? dir : ".";
+}
+
+TEST(MainWindow, StartsAsAFixedCentredWindowSizedForTheBeginnerBoard)
+{
+    TMainForm form(TestAppDir());
+    ASSERT_TRUE(form.Started());
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    EXPECT_EQ(form.windowTitle(), "Orvane");
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_FALSE(form.windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_TRUE(form.windowFlags() & Qt::WindowMinimizeButtonHint);
+
+    const int menu = form.menuBar()->height();
+    EXPECT_EQ(form.width(), 210);
+    EXPECT_EQ(form.height(), 267 + menu);
+    EXPECT_EQ(form.minimumSize(), form.maximumSize()) << "not resizable";
+    EXPECT_EQ(form.PStat->geometry(), QRect(0, 0, 210, 267));
+    EXPECT_EQ(form.PGame->geometry(), QRect(6, 63, 198, 198));
+    EXPECT_EQ(form.game().Cells.size(), 81u);
+    EXPECT_EQ(form.game().CurrentLevel, static_cast<int32_t>(Level::Beginner));
+}
+
+TEST(MainWindow, CloseSetsTheQuitFlagAndKeepsTheWindowForTheLastPass)
+{
+    TMainForm form(TestAppDir());
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    EXPECT_FALSE(form.QuitRequested);
+    form.close();
+    EXPECT_TRUE(form.QuitRequested);
+    EXPECT_TRUE(form.isVisible());
+    form.RunMainLoop(); // returns at once: the flag is already set
+}
+
+} // namespace

@@ -1,0 +1,26 @@
+#pragma once
+#include "platform/CounterSource.h"
+
+#include <vector>
+
+namespace orvane::testing {
+
+// A counter the test moves by hand; sleeps are recorded and advance it.
+class FakeCounter final : public CounterSource {
+public:
+    explicit FakeCounter(int64_t frequency = 1'000'000) : frequency(frequency) {}
+    bool Available() const override { return available; }
+    int64_t Frequency() const override { return frequency; }
+    int64_t Now() const override { return now; }
+    void SleepMilliseconds(int64_t ms) override
+    {
+        sleeps.push_back(ms);
+    }
+
+    int64_t frequency;
+    int64_t now = 0;
+    bool available = true;
+    std::vector<int64_t> sleeps;
+};
+
+} // namespace orvane::testing

@@ -1,0 +1,93 @@
+#pragma once
+#include "game/Game.h"
+#include "support/FakeCounter.h"
+#include "support/FixedRandom.h"
+#include "support/ScriptedPlatform.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace orvane::testing {
+
+// A fresh game on a scripted platform. Boards can be laid out from text:
+// '*' a mine, '.' a safe cell; Values are computed as the placement would.
+class GameFixture : public ::testing::Test {
+protected:
+    ScriptedPlatform platform;
+    FixedRandom random;
+    FakeCounter counter;
+    Game game{platform, random, counter};
+
+    GameFixture()
+    {
+        game.FrameTimer.Create();
+        game.FrameTimer.Start();
+    }
+
+    void StartBoard(int width, int height, int mines, PlayMode mode = PlayMode::Classic,
+                    Level level = Level::Custom)
+    {
+        game.CurrentMode = mode;
+        game.BoardWidth = static_cast<int16_t>(width);
+        game.BoardHeight = static_cast<int16_t>(height);
+        game.MineCount = static_cast<int16_t>(mines);
+        game.FlagsToWin = static_cast<int16_t>(mines / 2 + 1);
+        game.CurrentLevel = StartLevelValue;
+        game.NewGame(level);
+        game.CurrentLevel = static_cast<int32_t>(level);
+    }
+
+    // Lays out mines from rows of text and puts the game in Playing, as if placed.
+    void LayMines(const std::vector<std::string>& rows, PlayMode mode = PlayMode::Classic)
+    {
+        const int height = static_cast<int>(rows.size());
+        const int width = static_cast<int>(rows[0].size());
+        int mines = 0;
+        for (const auto& row : rows)
+            for (char c : row)
+                mines += c == '*';
+        StartBoard(width, height, mines, mode);
+        std::vector<int16_t> safe, mined;
+        for (int i = 0; i < width * height; ++i) {
+            const bool mine = rows[static_cast<size_t>(i / width)][static_cast<size_t>(i % width)] == '*';
+            game.Cells[static_cast<size_t>(i)].Value = mine ? MineValue : 0;
+            (mine ? mined : safe).push_back(static_cast<int16_t>(i));
+        }
+        game.CellOrder = safe;
+        game.CellOrder.insert(game.CellOrder.end(), mined.begin(), mined.end());
+        game.LastSafeSlot = static_cast<int16_t>(safe.size() - 1);
+        for (int16_t i : safe)
+            game.Cells[static_cast<size_t>(i)].Value = game.CountAdjacentMines(i);
+        game.CurrentState = GameState::Playing;
+        platform.sounds.clear();
+    }
+
+    Block& At(int x, int y) { return game.Cells[static_cast<size_t>(x + y * game.BoardWidth)]; }
+
+    void Click(int x, int y)
+    {
+        game.OpenCell(At(x, y), CellAction::Press);
+        game.OpenCell(At(x, y), CellAction::Release);
+    }
+    void RightClick(int x, int y)
+    {
+        game.FlagCell(At(x, y), CellAction::Press);
+        game.FlagCell(At(x, y), CellAction::Release);
+    }
+    void Chord(int x, int y)
+    {
+        game.ChordCell(At(x, y), CellAction::Press);
+        game.ChordCell(At(x, y), CellAction::Release);
+    }
+    int CountState(uint8_t state) const
+    {
+        int n = 0;
+        for (const Block& c : game.Cells)
+            n += c.State == state;
+        return n;
+    }
+};
+
+} // namespace orvane::testing
