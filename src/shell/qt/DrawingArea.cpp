@@ -14,6 +14,12 @@ void DrawingArea::initializeGL()
         OnInitialize();
 }
 
+void DrawingArea::resizeGL(int width, int height)
+{
+    if (OnResize)
+        OnResize(width, height);
+}
+
 void DrawingArea::paintGL()
 {
     if (OnPaint)

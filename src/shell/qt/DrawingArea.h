@@ -14,10 +14,12 @@ public:
 
     std::function<void()> OnInitialize;
     std::function<void()> OnPaint;
+    std::function<void(int width, int height)> OnResize;
 
 protected:
     void initializeGL() override;
     void paintGL() override;
+    void resizeGL(int width, int height) override;
 };
 
 } // namespace orvane

@@ -1,12 +1,17 @@
 #include "shell/qt/TMainForm.h"
 
+#include "render/gl/BoardRenderer.h"
+#include "render/gl/Gl.h"
+#include "render/gl/Projection.h"
+#include "render/gl/Textures.h"
 #include "render/model/Layout.h"
 #include "shell/qt/DrawingArea.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QMenuBar>
-#include <QOpenGLFunctions>
+#include <QOffscreenSurface>
+#include <QOpenGLContext>
 #include <QScreen>
 
 namespace orvane {
@@ -44,17 +49,65 @@ void TMainForm::BuildWindow()
     exitAction->setObjectName(QStringLiteral("Exit"));
     connect(exitAction, &QAction::triggered, this, &QWidget::close);
     exitAction->setShortcut(QKeySequence(Qt::ALT | Qt::Key_F4));
+}
 
+// Each area gets its own context when it is first shown; what each context needs is
+// made then. Here only what needs no context: the check that OpenGL can be had at all,
+// the status input state, the message bar and the layout.
+bool TMainForm::StartRendering()
+{
+    QOpenGLContext probe;
+    QOffscreenSurface surface;
+    surface.create();
+    if (!probe.create() || !probe.makeCurrent(&surface)) {
+        platform_.ShowMessage("OpenGL initialization failed!", MessageIcon::Error);
+        return false;
+    }
+    probe.doneCurrent();
+
+    game_.HoverTarget = 0;
+    game_.FaceDown = false;
+    game_.PressedTarget = 0;
+    game_.BonusButtonDown = false;
+    game_.ElapsedSeconds = 0;
+
+    PStat->OnInitialize = [this] { StartStatusContext(); };
+    PGame->OnInitialize = [this] { StartBoardContext(); };
+    PStat->OnResize = [](int width, int height) { SetupProjection(width, height, false); };
+    PGame->OnResize = [](int width, int height) { SetupProjection(width, height, true); };
     PStat->OnPaint = [this] {
-        auto* gl = QOpenGLContext::currentContext()->functions();
-        gl->glClearColor(210 / 255.0f, 210 / 255.0f, 195 / 255.0f, 0.0f);
-        gl->glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        const Theme& theme = render_.Current();
+        glClearColor(theme.BackColour[0], theme.BackColour[1], theme.BackColour[2], 0.0f);
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     };
     PGame->OnPaint = [this] {
-        auto* gl = QOpenGLContext::currentContext()->functions();
-        gl->glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
-        gl->glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        if (game_.BoardMatchesSize())
+            DrawBoard(game_, render_);
     };
+
+    game_.MessageBar.Reset();
+    ApplyLayout();
+    return true;
+}
+
+void TMainForm::StartStatusContext()
+{
+    ApplyCommonState();
+    LoadStatusTextures(render_);
+}
+
+void TMainForm::StartBoardContext()
+{
+    ApplyCommonState();
+    LoadBoardTextures(render_);
+    render_.FlagAnimation.Create(-1, 8, 4, 0.11, 3, picture_key::Flags, picture_id::RedFlags,
+                                 picture_id::BlueFlags, render_.Current());
+    render_.FlagAnimation.Start(game_.FrameTimer);
+}
+
+void TMainForm::StopRendering()
+{
+    // Textures and display lists go with the two contexts, which the areas own.
 }
 
 bool TMainForm::FormCreate()
@@ -88,6 +141,8 @@ bool TMainForm::FormCreate()
 
     platform_.OnApplyLayout = [this] { ApplyLayout(); };
     platform_.OnRedrawNow = [this] { DrawBoth(); };
+    if (!StartRendering())
+        return false;
 
     g.CurrentLevel = StartLevelValue;
     g.NewGame(Level::Beginner);
@@ -142,6 +197,9 @@ void TMainForm::closeEvent(QCloseEvent* event)
     event->ignore();
 }
 
-void TMainForm::FormDestroy() {}
+void TMainForm::FormDestroy()
+{
+    StopRendering();
+}
 
 } // namespace orvane

@@ -2,6 +2,7 @@
 #include "game/Game.h"
 #include "platform/CounterSource.h"
 #include "platform/Random.h"
+#include "render/gl/RenderState.h"
 #include "shell/MainLoop.h"
 #include "shell/qt/QtPlatform.h"
 #include "shell/sound/SdlSound.h"
@@ -25,6 +26,7 @@ public:
     void RunMainLoop();
 
     Game& game() { return game_; }
+    RenderState& render() { return render_; }
     DrawingArea* PStat = nullptr;
     DrawingArea* PGame = nullptr;
     bool QuitRequested = false;
@@ -36,6 +38,10 @@ private:
     bool FormCreate();
     void FormDestroy();
     void BuildWindow();
+    bool StartRendering();
+    void StartStatusContext();
+    void StartBoardContext();
+    void StopRendering();
     void ApplyLayout();
     void DrawBoth();
 
@@ -49,6 +55,7 @@ private:
     SdlSoundPlayer sound_;
     QtPlatform platform_;
     Game game_;
+    RenderState render_;
     bool started_ = false;
 };
 

@@ -1,0 +1,20 @@
+#pragma once
+
+namespace orvane {
+
+class Game;
+
+enum class MouseButton { Left, Right, Middle };
+
+// True while the computer is to move in a running "Vs Computer" game; the board and
+// the status panel then leave the mouse alone.
+bool IsComputersTurn(const Game& game);
+
+// Mouse handlers of the board area PGame, in its pixels. A cell is acted on only when
+// its button comes up; while a button is held the pressed look follows the pointer.
+void PGameMouseDown(Game& game, MouseButton button, int x, int y);
+void PGameMouseMove(Game& game, int x, int y);
+void PGameMouseUp(Game& game, MouseButton button, int x, int y);
+void PGameDblClick(Game& game);
+
+} // namespace orvane

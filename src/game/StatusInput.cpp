@@ -1,0 +1,200 @@
+#include "game/StatusInput.h"
+
+#include "game/Game.h"
+#include "platform/Platform.h"
+
+#include <string>
+
+namespace orvane {
+
+namespace {
+
+constexpr int BonusButtonHeight = 14;
+constexpr double PlayerPanelHalfWidth = 37.5;
+constexpr int PlayerPanelWidth = 75;
+constexpr int PlayerNameHeight = 23;
+constexpr size_t MaxNameLength = 6;
+
+void ShowFaceState(Game& game)
+{
+    if (game.FaceDown)
+        game.FaceState = 1;
+    else if (game.CurrentState == GameState::Won)
+        game.FaceState = 3;
+    else if (game.CurrentState == GameState::Lost)
+        game.FaceState = 2;
+    else
+        game.FaceState = 0;
+}
+
+// The first count characters of UTF-8 text, never cutting one apart.
+std::string FirstCharacters(const std::string& text, size_t count)
+{
+    size_t end = 0;
+    for (size_t taken = 0; end < text.size() && taken < count; ++taken) {
+        ++end;
+        while (end < text.size() && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80)
+            ++end;
+    }
+    return text.substr(0, end);
+}
+
+void ResetSeriesScores(Game& game)
+{
+    game.Players[Player1].Score = 0;
+    game.Players[Player2].Score = 0;
+}
+
+void RenamePlayer(Game& game, PlayerIndex player)
+{
+    const std::string prompt = "Enter Player-" + std::to_string(player + 1) + " Name (Max 6 Chars):";
+    const std::string name = game.platform.PromptText("Orvane", prompt, game.Players[player].Name);
+    if (name.empty())
+        return;
+    game.Players[player].Name = FirstCharacters(name, MaxNameLength);
+    ResetSeriesScores(game);
+}
+
+// False when the player to move thinks better of it and the game goes on.
+bool GiveUp(Game& game)
+{
+    const PlayerIndex quitter = game.CurrentPlayer;
+    const std::string question = game.Players[quitter].Name + "\n\r"
+        + "Are you sure? you want to give-up the game? You will loose!";
+    if (!game.platform.AskYesNo(question))
+        return false;
+    // The result is recorded for the winner, so the winner is the player to move meanwhile.
+    const PlayerIndex winner = OtherPlayer(quitter);
+    ++game.Players[winner].Score;
+    game.CurrentPlayer = winner;
+    if (game.OnTwoPlayerResult)
+        game.OnTwoPlayerResult();
+    game.CurrentPlayer = quitter;
+    return true;
+}
+
+void ClickFace(Game& game)
+{
+    game.PressedTarget = NoTarget;
+    game.FaceDown = false;
+    game.FaceState = 0;
+    if (game.IsTwoPlayer() && game.CurrentState == GameState::Playing && !GiveUp(game))
+        return;
+    game.NewGame(static_cast<Level>(game.CurrentLevel));
+    game.FrameTimer.Tick();
+}
+
+void ClickBonus(Game& game)
+{
+    if (game.IsTwoPlayer()) {
+        // The button stays pressed until it is released.
+        game.ToggleBonus();
+        return;
+    }
+    game.PressedTarget = NoTarget;
+    game.RandomOpen();
+}
+
+} // namespace
+
+int32_t StatusTargetAt(const Game& game, int x, int y, int panelWidth)
+{
+    const int strip = game.ButtonStripWidth;
+    const int left = static_cast<int>(panelWidth / 2.0 - strip / 2.0);
+    const int margin = game.StatusHeight / 12;
+    if (x <= left || x > left + strip || y <= margin || y >= game.StatusHeight - margin)
+        return NoTarget;
+    return y <= margin + BonusButtonHeight ? BonusTarget : FaceTarget;
+}
+
+// The Player1 panel's hit area starts one pixel right of where the Player2 panel's
+// formula would put it, and both lie two rows below the panels as drawn: clicks have
+// always been taken there.
+PanelPart PlayerPanelAt(const Game& game, PlayerIndex player, int x, int y, int panelWidth)
+{
+    const double quarter = panelWidth / 4.0;
+    const int left = player == Player1 ? static_cast<int>(quarter - PlayerPanelHalfWidth + 1)
+                                       : static_cast<int>(panelWidth / 2.0 + quarter - PlayerPanelHalfWidth);
+    const int top = game.StatusHeight;
+    if (x < left || x > left + PlayerPanelWidth || y < top || y > top + game.PlayerStripHeight)
+        return PanelPart::None;
+    return y < top + PlayerNameHeight ? PanelPart::Name : PanelPart::Score;
+}
+
+void PStatMouseMove(Game& game, int x, int y, int panelWidth)
+{
+    if (IsComputersTurn(game))
+        return;
+    game.HoverTarget = StatusTargetAt(game, x, y, panelWidth);
+    // A held button looks pressed only while the pointer is over it.
+    game.FaceDown = game.HoverTarget == FaceTarget && game.PressedTarget == FaceTarget;
+    game.BonusButtonDown = game.HoverTarget == BonusTarget && game.PressedTarget == BonusTarget;
+    ShowFaceState(game);
+    game.StatMouseX = x;
+    game.StatMouseY = y;
+}
+
+void PStatMouseDown(Game& game, MouseButton button)
+{
+    if (IsComputersTurn(game))
+        return;
+    if (button == MouseButton::Left && game.HoverTarget == FaceTarget) {
+        game.FaceDown = true;
+        game.PressedTarget = FaceTarget;
+        game.BonusButtonDown = false;
+    } else if (button == MouseButton::Left && game.HoverTarget == BonusTarget && game.BonusButtonEnabled) {
+        game.FaceDown = false;
+        game.BonusButtonDown = true;
+        game.PressedTarget = BonusTarget;
+    }
+    ShowFaceState(game);
+}
+
+void PStatMouseUp(Game& game, MouseButton button)
+{
+    // Unlike the other handlers this ignores the computer's turn also before its first open.
+    if (game.CurrentMode == PlayMode::VsComputer && game.CurrentPlayer == Player2)
+        return;
+    if (button == MouseButton::Left)
+        game.PressedTarget = NoTarget;
+}
+
+void PStatClick(Game& game)
+{
+    if (IsComputersTurn(game))
+        return;
+    if (game.PressedTarget == FaceTarget && game.HoverTarget == FaceTarget)
+        ClickFace(game);
+    else if (game.PressedTarget == BonusTarget && game.HoverTarget == BonusTarget)
+        ClickBonus(game);
+}
+
+void PStatDblClick(Game& game, int panelWidth)
+{
+    if (game.MessageBar.Stage != Comments::Idle || game.CurrentMode == PlayMode::Classic)
+        return;
+    // Only the player to move may edit; the computer's name and panel are never edited.
+    const PlayerIndex player = game.CurrentPlayer;
+    if (game.CurrentMode == PlayMode::VsComputer && player == Player2)
+        return;
+    switch (PlayerPanelAt(game, player, game.StatMouseX, game.StatMouseY, panelWidth)) {
+    case PanelPart::Name:
+        RenamePlayer(game, player);
+        break;
+    case PanelPart::Score:
+        if (game.platform.AskYesNo("Are you sure to reset scores?"))
+            ResetSeriesScores(game);
+        break;
+    case PanelPart::None:
+        break;
+    }
+}
+
+void NewGameCommand(Game& game)
+{
+    game.PressedTarget = FaceTarget;
+    game.HoverTarget = FaceTarget;
+    PStatClick(game);
+}
+
+} // namespace orvane

@@ -1,0 +1,16 @@
+#pragma once
+#include <optional>
+#include <string>
+
+namespace orvane {
+
+// The game names its files with a leading backslash ("\Setup.cfg"): the file of that
+// name in the program directory. This is the path of that file.
+std::string AppFilePath(const std::string& appDir, const std::string& name);
+
+// The existing file that `name` (leading backslash or not) names in `dir`, matched
+// without regard to letter case; a file spelt exactly as asked wins. Nothing when
+// there is no such file or the directory cannot be read.
+std::optional<std::string> FindAppFile(const std::string& dir, const std::string& name);
+
+} // namespace orvane

@@ -1,0 +1,44 @@
+#pragma once
+#include "render/model/TexAnimation.h"
+#include "render/model/Themes.h"
+
+#include <array>
+#include <cstdint>
+
+namespace orvane {
+
+// Texture slots: 0..16 and 34..37 belong to the status area's context, 17..33 to the
+// board's. A cell's picture is slot CellSlotBase + its State.
+namespace slot {
+inline constexpr int FirstDigit = 0;
+inline constexpr int ButtonRaised = 10;
+inline constexpr int ButtonPressed = 11;
+inline constexpr int BonusMine = 12;
+inline constexpr int FirstFace = 13; // 13..16 by FaceState
+inline constexpr int CellBase = 17;  // 17..28 by cell State
+inline constexpr int MoveMark = 29;
+inline constexpr int Pointer = 30;
+inline constexpr int Glow = 31;
+inline constexpr int CrossBar = 32;
+inline constexpr int ExplodedMine = 33;
+inline constexpr int PlayerOneBar = 34;
+inline constexpr int PlayerTwoBar = 35;
+inline constexpr int Font = 36;
+inline constexpr int MessageBar = 37;
+inline constexpr int Count = 38;
+} // namespace slot
+
+// Everything the renderers keep between frames: themes, textures of both contexts,
+// the flag animation, the font's display lists and the loss glow's angle.
+struct RenderState {
+    ThemeSet Themes = MakeThemes();
+    uint8_t CurrentTheme = 0;
+    std::array<uint32_t, slot::Count> Textures{};
+    Tex_Animation FlagAnimation;
+    uint32_t FontBase = 0;
+    float SpinAngle = 0.0f;
+
+    const Theme& Current() const { return Themes[CurrentTheme < ThemeCount ? CurrentTheme : 0]; }
+};
+
+} // namespace orvane

@@ -1,0 +1,40 @@
+#pragma once
+#include "render/model/Pictures.h"
+
+// The drawing of each group of built-in pictures; LoadPictureResource picks by id.
+namespace orvane::art {
+
+// Counter digits, red seven-segment figures on black.
+Bitmap DrawCounterDigit(int digit);
+
+// Status area buttons and faces.
+Bitmap DrawButtonFrame(bool pressed);
+Bitmap DrawBonusMine();
+enum class Mood { Normal, OpenMouth, Lost, Won };
+Bitmap DrawFace(Mood mood);
+
+// Board cells.
+Bitmap DrawClosedCell();
+Bitmap DrawPressedCell();
+Bitmap DrawOpenCell();
+Bitmap DrawNumberCell(int number);
+Bitmap DrawMineCell();
+Bitmap DrawExplodedMine();
+
+// Overlays of the board.
+Bitmap DrawMoveMark();
+Bitmap DrawPointer();
+Bitmap DrawGlow();
+Bitmap DrawCrossBar();
+
+// Coloured bars of the player strip and the message bar.
+enum class TeamColour { Red, Blue };
+Bitmap DrawPlayerBar(TeamColour colour);
+Bitmap DrawMessageBar();
+
+Bitmap DrawFont();
+
+// Waving flag strips, player 1 red and player 2 blue.
+Bitmap DrawFlagStrip(TeamColour colour);
+
+} // namespace orvane::art

@@ -1,0 +1,56 @@
+#pragma once
+#include "render/model/Pictures.h"
+
+#include <array>
+#include <cstdint>
+
+namespace orvane {
+
+class SaSTimer;
+class Theme;
+
+// Two strips of animation frames (red and blue flags) sharing one playback: frames run
+// forth and back with a pause on the first one. The playback steps from inside the draw
+// call, at most once per interval however many flags a frame draws. Stepping is plain
+// C++ here; creating, loading and drawing the textures live with the GL code.
+class Tex_Animation {
+public:
+    // Playback values only; Create also makes and loads the textures.
+    void Configure(int32_t loops, uint8_t frameCount, uint8_t pauseFrames, double interval,
+                   uint8_t stopFrame, Rgb8 keyColour, int32_t resource0, int32_t resource1);
+    void Start(const SaSTimer& timer);
+    // Takes one step when more than Interval seconds have passed since the last one.
+    void Advance(const SaSTimer& timer);
+
+    // GL side
+    void Create(int32_t loops, uint8_t frameCount, uint8_t pauseFrames, double interval,
+                uint8_t stopFrame, Rgb8 keyColour, int32_t resource0, int32_t resource1,
+                const Theme& theme);
+    void Load(bool mipmaps, const Theme& theme);
+    void DrawFrame(float rightX, int image, const SaSTimer& timer);
+
+    int32_t LoopsLeft = 0;
+    int32_t PauseLeft = 0;
+    uint8_t Frame = 0;
+    uint8_t StopFrame = 0;
+    uint8_t PauseFrames = 0;
+    uint8_t FrameCount = 1;
+    Rgb8 KeyColour;
+    std::array<uint32_t, 2> TextureNames{};
+    int32_t Loops = 0;
+    double LastStep = 0.0;
+    double SinceStep = 0.0;
+    double Interval = 0.0;
+    float FrameWidth = 1.0f;
+    int32_t Resource0 = 0;
+    int32_t Resource1 = 0;
+    bool Running = false;
+    bool Holding = false;
+    bool LastLoop = false;
+    bool Forward = true;
+
+private:
+    void Step();
+};
+
+} // namespace orvane

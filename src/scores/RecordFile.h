@@ -1,0 +1,40 @@
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+namespace orvane {
+
+// One opening of a data file for a single load or a single write, closed again when
+// it goes out of scope. The first failing step is remembered with the system's reason
+// and turns every later step into nothing, so callers check once at the end.
+class RecordFile {
+public:
+    enum class Access { Read, ReadWrite }; // ReadWrite creates a missing file
+
+    RecordFile(const std::string& path, Access access);
+    ~RecordFile();
+    RecordFile(const RecordFile&) = delete;
+    RecordFile& operator=(const RecordFile&) = delete;
+
+    bool Failed() const { return !failure_.empty(); }
+    const std::string& FailureReason() const { return failure_; }
+    bool Missing() const { return missing_; }
+    std::size_t Size() const { return size_; }
+
+    // Reads at most size bytes; fewer when the file ends first. Returns the count read.
+    std::size_t ReadAt(std::size_t offset, uint8_t* data, std::size_t size);
+    void WriteAt(std::size_t offset, const uint8_t* data, std::size_t size);
+    // Closes now, so that a failing close counts as a failure of the write.
+    void Close();
+
+private:
+    void Fail(int error);
+
+    int fd_ = -1;
+    std::size_t size_ = 0;
+    bool missing_ = false;
+    std::string failure_;
+};
+
+} // namespace orvane

@@ -1,0 +1,64 @@
+#pragma once
+#include "game/GameTypes.h"
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+
+namespace orvane {
+
+class Game;
+struct Settings;
+
+// The game side of the menu commands. The Qt menu calls one of these per item and
+// then sets its check marks from MenuChecks, so the menu holds no state of its own.
+class MenuCommands {
+public:
+    MenuCommands(Game& game, Settings& settings);
+
+    // Hooks to the score tables and the renderer, set by the main window. Each
+    // FindLowest hook is given the score table the level command has just chosen.
+    std::function<void(int table)> FindLowestByTime;
+    std::function<void(int table)> FindLowestByWins;
+    // Makes the theme visible; runs after the choice has been saved.
+    std::function<void(uint8_t theme)> ApplyTheme;
+
+    void Beginner() { RunLevel(Level::Beginner); }
+    void Intermediate() { RunLevel(Level::Intermediate); }
+    void Expert() { RunLevel(Level::Expert); }
+    // After the custom size dialog stored a confirmed size: a game on that board.
+    void StartCustomGame();
+
+    void Classic();
+    void VsHuman();
+    void VsComputer();
+
+    void Sounds(bool on);
+    void Theme(uint8_t theme);       // ignored for a theme that does not exist
+    void BlockSize(int16_t cellSize); // ignored for a size the menu does not offer
+    void Help();
+
+private:
+    void RunLevel(Level level);
+    // The mode commands' new game: the level command at a fixed level, or a restart
+    // of the custom board with its mines made to suit the mode.
+    void RestartForMode();
+
+    Game& game_;
+    Settings& settings_;
+};
+
+// What the menu shows checked. The level is missing before the first board exists.
+struct MenuChecks {
+    std::optional<Level> CheckedLevel;
+    PlayMode Mode = PlayMode::Classic;
+    bool SoundOn = true;
+    uint8_t Theme = 0;
+    int16_t CellSize = 22;
+
+    bool operator==(const MenuChecks&) const = default;
+};
+
+MenuChecks CurrentMenuChecks(const Game& game, const Settings& settings);
+
+} // namespace orvane

@@ -1,0 +1,48 @@
+#pragma once
+#include <cstdint>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace orvane {
+
+// Plays the game's sounds on one SDL audio device, one at a time: a new sound cuts
+// the one still playing. Playback runs on SDL's audio thread, so every call returns
+// at once. Without a usable sound device the player opens SDL's silent "dummy"
+// driver, and the game runs on without sound.
+class SdlSoundPlayer {
+public:
+    SdlSoundPlayer() = default;
+    ~SdlSoundPlayer();
+    SdlSoundPlayer(const SdlSoundPlayer&) = delete;
+    SdlSoundPlayer& operator=(const SdlSoundPlayer&) = delete;
+
+    // False only when not even the silent driver can be opened; playing is then a no-op.
+    bool Open();
+
+    // `name` as the game spells it ("\Open.wav"), found in appDir regardless of
+    // letter case. A missing or unreadable file is skipped without a word.
+    void PlayFile(const std::string& appDir, const std::string& name);
+    void PlayClick();
+
+    // Bytes of sound still waiting for the device; 0 when nothing is playing.
+    uint32_t QueuedBytes() const;
+    // Size in device format of the sound last started; 0 before the first.
+    uint32_t LastStartedBytes() const { return lastStarted_; }
+
+private:
+    using Samples = std::vector<uint8_t>;
+
+    bool OpenDevice();
+    const Samples& Load(const std::string& appDir, const std::string& name);
+    void Play(const Samples& sound);
+
+    uint32_t device_ = 0;
+    uint32_t lastStarted_ = 0;
+    Samples click_;
+    // Decoded sounds by the name they were asked for; files that failed stay empty,
+    // so neither kind goes back to the disk.
+    std::map<std::string, Samples> cache_;
+};
+
+} // namespace orvane

@@ -1,0 +1,462 @@
+#include "scores/ScoreFile.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cerrno>
+#include <climits>
+#include <cstring>
+#include <filesystem>
+#include <unistd.h>
+
+using orvane::ScoreEntry;
+using orvane::ScoreFile;
+using orvane::TableCounters;
+using orvane::testing::ReadFileBytes;
+using orvane::testing::TempDir;
+using orvane::testing::WriteFileBytes;
+using Bytes = std::vector<uint8_t>;
+
+namespace {
+
+constexpr std::size_t NewFileSize = 1968;
+
+void PutLittleEndian(Bytes& bytes, std::size_t at, int32_t value)
+{
+    const auto bits = static_cast<uint32_t>(value);
+    for (std::size_t i = 0; i < 4; ++i)
+        bytes[at + i] = static_cast<uint8_t>(bits >> (8 * i));
+}
+
+int32_t LittleEndianAt(const Bytes& bytes, std::size_t at)
+{
+    uint32_t bits = 0;
+    for (std::size_t i = 0; i < 4; ++i)
+        bits |= static_cast<uint32_t>(bytes[at + i]) << (8 * i);
+    return static_cast<int32_t>(bits);
+}
+
+// A 32-byte row record as a file may hold it, length byte given separately so that
+// damaged records can be made; the name bytes fill the whole field.
+void PutRow(Bytes& bytes, std::size_t record, uint8_t length, char fill, int32_t first, int32_t second)
+{
+    const std::size_t at = record * 32;
+    bytes[at] = length;
+    std::memset(&bytes[at + 1], fill, 20);
+    PutLittleEndian(bytes, at + 24, first);
+    PutLittleEndian(bytes, at + 28, second);
+}
+
+// A row record as the program writes it: the name, then zeros up to the numbers.
+Bytes RowRecord(const std::string& name, int32_t first, int32_t second)
+{
+    Bytes record(32, 0);
+    record[0] = static_cast<uint8_t>(name.size());
+    std::copy(name.begin(), name.end(), record.begin() + 1);
+    PutLittleEndian(record, 24, first);
+    PutLittleEndian(record, 28, second);
+    return record;
+}
+
+Bytes Slice(const Bytes& bytes, std::size_t at, std::size_t size)
+{
+    return Bytes(bytes.begin() + static_cast<std::ptrdiff_t>(at),
+                 bytes.begin() + static_cast<std::ptrdiff_t>(at + size));
+}
+
+void SetTimesOrWins(ScoreFile& scores, int table, const std::array<int32_t, 10>& values)
+{
+    for (int row = 1; row <= 10; ++row)
+        scores.Row(table, row).TimeOrWon = values[static_cast<std::size_t>(row - 1)];
+}
+
+// Write permission is ignored for the superuser, so tests that rely on it check first.
+bool PermissionsBite(const std::string& path)
+{
+    return ::access(path.c_str(), W_OK) != 0;
+}
+
+struct ScoreFileTest : ::testing::Test {
+    TempDir dir;
+    std::string path = dir.File("Orvane.cfg");
+    std::vector<std::string> reports;
+
+    ScoreFile Open(const std::string& at)
+    {
+        return ScoreFile(at, [this](const std::string& message) { reports.push_back(message); });
+    }
+    ScoreFile Load(const std::string& at)
+    {
+        ScoreFile scores = Open(at);
+        scores.LoadScores();
+        return scores;
+    }
+    ScoreFile Load() { return Load(path); }
+    // A fresh load must give back exactly what memory holds.
+    void ExpectFileMatchesMemory(const ScoreFile& scores)
+    {
+        const ScoreFile reloaded = Load();
+        EXPECT_EQ(reloaded.ScoreTables, scores.ScoreTables);
+        EXPECT_EQ(reloaded.TableStats, scores.TableStats);
+    }
+    Bytes NewFileBytes()
+    {
+        Load();
+        return ReadFileBytes(path);
+    }
+};
+
+TEST_F(ScoreFileTest, MissingFileIsCreatedWithTheDefaultTables)
+{
+    const ScoreFile scores = Load();
+    const Bytes file = ReadFileBytes(path);
+    ASSERT_EQ(file.size(), NewFileSize);
+    EXPECT_EQ(Slice(file, 0, 8), (Bytes{7, 'U', 'n', 'k', 'n', 'o', 'w', 'n'}));
+    EXPECT_EQ(Slice(file, 24, 8), (Bytes{0xE7, 0x03, 0, 0, 0x0F, 0x27, 0, 0})); // 999, 9999
+    for (std::size_t record = 0; record < 60; ++record) {
+        const Bytes expected = record < 30 ? RowRecord("Unknown", 999, 9999) : RowRecord("Unknown", 0, 0);
+        EXPECT_EQ(Slice(file, record * 32, 32), expected) << "record " << record;
+    }
+    EXPECT_EQ(Slice(file, 1920, 48), Bytes(48, 0));
+
+    EXPECT_EQ(scores.Row(2, 10), (ScoreEntry{"Unknown", 999, 9999}));
+    EXPECT_EQ(scores.Row(3, 1), (ScoreEntry{"Unknown", 0, 0}));
+    for (int table = 0; table < 6; ++table) {
+        EXPECT_EQ(scores.TableStats[table], (TableCounters{0, 0}));
+        EXPECT_EQ(scores.LowestEntry[table], 1);
+    }
+    EXPECT_TRUE(reports.empty());
+}
+
+TEST_F(ScoreFileTest, RowsAndStatisticsLandAtTheirOffsetsAndLoadBack)
+{
+    ScoreFile scores = Load();
+    const Bytes before = ReadFileBytes(path);
+
+    scores.Row(4, 7) = {"Alice", 12, -3};
+    scores.WriteScoreEntry(4, 7);
+    scores.TableStats[2] = {0x01020304, -1};
+    scores.WriteTableStats(2);
+
+    Bytes expected = before;
+    const Bytes alice{5, 'A', 'l', 'i', 'c', 'e', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
+                      0, 0, 0, 0, 0, 0, 0, 0, 12, 0, 0, 0, 0xFD, 0xFF, 0xFF, 0xFF};
+    std::copy(alice.begin(), alice.end(), expected.begin() + (4 * 10 + 6) * 32);
+    const Bytes stats{0x04, 0x03, 0x02, 0x01, 0xFF, 0xFF, 0xFF, 0xFF};
+    std::copy(stats.begin(), stats.end(), expected.begin() + 1920 + 2 * 8);
+    EXPECT_EQ(ReadFileBytes(path), expected);
+
+    ExpectFileMatchesMemory(scores);
+    EXPECT_TRUE(reports.empty());
+}
+
+TEST_F(ScoreFileTest, LongNameIsCutToTwentyCharactersInMemoryAndFile)
+{
+    ScoreFile scores = Load();
+    scores.Row(0, 1).Name = "ABCDEFGHIJKLMNOPQRSTUVWXY";
+    scores.WriteScoreEntry(0, 1);
+
+    EXPECT_EQ(scores.Row(0, 1).Name, "ABCDEFGHIJKLMNOPQRST");
+    const Bytes file = ReadFileBytes(path);
+    ASSERT_EQ(file.size(), NewFileSize);
+    EXPECT_EQ(file[0], 20);
+    EXPECT_EQ(Load().Row(0, 1).Name, "ABCDEFGHIJKLMNOPQRST");
+    EXPECT_EQ(Slice(file, 32, 32), RowRecord("Unknown", 999, 9999)); // the next row is untouched
+}
+
+TEST_F(ScoreFileTest, WritesOutsideTheRecordsAreIgnored)
+{
+    ScoreFile scores = Load();
+    const Bytes before = ReadFileBytes(path);
+    scores.WriteScoreEntry(6, 1);
+    scores.WriteScoreEntry(0, 0);
+    scores.WriteScoreEntry(0, 11);
+    scores.WriteScoreEntry(-1, 5);
+    scores.WriteTableStats(6);
+    scores.ResetTable(6);
+    EXPECT_EQ(ReadFileBytes(path), before);
+}
+
+// Rows are counted from the start and statistics from the end of the file, so a file
+// with bytes after the statistics keeps both where they are.
+TEST_F(ScoreFileTest, TrailingBytesLeaveRowsAtTheStartAndStatisticsAtTheEnd)
+{
+    Bytes file = NewFileBytes();
+    PutRow(file, 59, 3, 'Z', 7, 2);
+    file.resize(1988, 0xAB); // 248 whole units and 4 bytes of a part unit
+    const std::size_t statsAt = (248 - 6) * 8;
+    for (int table = 0; table < 6; ++table) {
+        PutLittleEndian(file, statsAt + 8 * table, 100 + table);
+        PutLittleEndian(file, statsAt + 8 * table + 4, 200 + table);
+    }
+    WriteFileBytes(path, file);
+
+    ScoreFile scores = Load();
+    EXPECT_EQ(scores.Row(5, 10), (ScoreEntry{"ZZZ", 7, 2}));
+    EXPECT_EQ(scores.TableStats[0], (TableCounters{100, 200}));
+    EXPECT_EQ(scores.TableStats[5], (TableCounters{105, 205}));
+
+    scores.CountClassicLoss(1);
+    Bytes expected = file;
+    PutLittleEndian(expected, statsAt + 8 + 4, 202);
+    EXPECT_EQ(ReadFileBytes(path), expected);
+}
+
+TEST_F(ScoreFileTest, TruncatedFileGivesBlankRowsAndTakesStatisticsFromItsLastUnits)
+{
+    Bytes file = NewFileBytes();
+    for (std::size_t record = 0; record < 60; ++record)
+        PutRow(file, record, 4, static_cast<char>('a' + record % 26), static_cast<int32_t>(record), 1);
+    file.resize(1000); // 31 whole rows; 125 whole units put the statistics at 952
+    WriteFileBytes(path, file);
+
+    ScoreFile scores = Load();
+    EXPECT_EQ(scores.Row(0, 1), (ScoreEntry{"aaaa", 0, 1}));
+    EXPECT_EQ(scores.Row(2, 5), (ScoreEntry{"yyyy", 24, 1}));
+    for (int record = 31; record < 60; ++record)
+        EXPECT_EQ(scores.Row(record / 10, record % 10 + 1), ScoreEntry{}) << "record " << record;
+    for (int table = 0; table < 6; ++table) {
+        const TableCounters expected{LittleEndianAt(file, 952 + 8 * table), LittleEndianAt(file, 956 + 8 * table)};
+        EXPECT_EQ(scores.TableStats[table], expected);
+    }
+
+    scores.CountTwoPlayerGame(5);
+    const Bytes written = ReadFileBytes(path);
+    ASSERT_EQ(written.size(), 1000u);
+    EXPECT_EQ(LittleEndianAt(written, 992), scores.TableStats[5].WonOrStarted);
+    EXPECT_EQ(Slice(written, 0, 992), Slice(file, 0, 992));
+}
+
+// Such a file has no room for the statistics block: rather than writing before its
+// start, the first change writes the whole file from memory.
+TEST_F(ScoreFileTest, FileShorterThanTheStatisticsIsWrittenWholeOnTheFirstChange)
+{
+    for (const std::size_t size : {std::size_t{0}, std::size_t{40}, std::size_t{47}}) {
+        SCOPED_TRACE(size);
+        Bytes file(size, 0);
+        if (size >= 32)
+            PutRow(file, 0, 2, 'Q', 61, 70);
+        WriteFileBytes(path, file);
+
+        ScoreFile scores = Load();
+        EXPECT_EQ(scores.TableStats[3], (TableCounters{0, 0}));
+        EXPECT_EQ(scores.Row(0, 2), ScoreEntry{});
+
+        scores.CountTwoPlayerGame(3);
+        const Bytes written = ReadFileBytes(path);
+        ASSERT_EQ(written.size(), NewFileSize);
+        EXPECT_EQ(LittleEndianAt(written, 1920 + 3 * 8), 1);
+        ExpectFileMatchesMemory(scores);
+    }
+    EXPECT_TRUE(reports.empty());
+}
+
+TEST_F(ScoreFileTest, HostileContentsAreClampedAndNeverSpillIntoOtherRecords)
+{
+    Bytes file = NewFileBytes();
+    PutRow(file, 0, 255, 'X', INT32_MIN, INT32_MAX);
+    PutRow(file, 1, 21, 'Y', -5, 0);
+    PutLittleEndian(file, 1920, INT32_MAX);
+    PutLittleEndian(file, 1924, INT32_MAX);
+    WriteFileBytes(path, file);
+
+    ScoreFile scores = Load();
+    EXPECT_EQ(scores.Row(0, 1), (ScoreEntry{std::string(20, 'X'), INT32_MIN, INT32_MAX}));
+    EXPECT_EQ(scores.Row(0, 2).Name, std::string(20, 'Y'));
+
+    scores.WriteScoreEntry(0, 1);
+    scores.CountClassicWin(0);
+    scores.CountClassicLoss(0);
+    EXPECT_EQ(scores.TableStats[0], (TableCounters{INT32_MAX, INT32_MAX}));
+    scores.FindLowestByTime(0);
+    EXPECT_EQ(scores.LowestEntry[0], 10); // all defaults at 999 beat INT32_MIN and -5
+
+    Bytes expected = file;
+    expected[0] = 20;
+    EXPECT_EQ(ReadFileBytes(path), expected);
+}
+
+TEST_F(ScoreFileTest, SlowestTimeIsTheLastRowWithTheGreatestTime)
+{
+    ScoreFile scores = Open(path);
+    scores.FindLowestByTime(0);
+    EXPECT_EQ(scores.LowestEntry[0], 10);
+
+    SetTimesOrWins(scores, 1, {50, 80, 80, 20, 10, 10, 10, 10, 10, 10});
+    for (const uint8_t start : {1, 3, 10, 0, 200}) {
+        scores.LowestEntry[1] = start;
+        scores.FindLowestByTime(1);
+        EXPECT_EQ(scores.LowestEntry[1], 3) << "starting from " << int{start};
+    }
+}
+
+TEST_F(ScoreFileTest, FewestWinsIsTheLastRowWithTheSmallestCount)
+{
+    ScoreFile scores = Open(path);
+    scores.FindLowestByWins(3);
+    EXPECT_EQ(scores.LowestEntry[3], 10);
+
+    SetTimesOrWins(scores, 5, {3, 1, 4, 1, 5, 9, 2, 6, 5, 3});
+    scores.LowestEntry[5] = 9;
+    scores.FindLowestByWins(5);
+    EXPECT_EQ(scores.LowestEntry[5], 4);
+
+    const auto before = scores.LowestEntry;
+    scores.FindLowestByWins(6);
+    scores.FindLowestByTime(6);
+    EXPECT_EQ(scores.LowestEntry, before);
+}
+
+TEST_F(ScoreFileTest, CountersWriteThroughAtOnce)
+{
+    ScoreFile scores = Load();
+    scores.CountClassicWin(0);
+    scores.CountClassicWin(0);
+    scores.CountClassicLoss(0);
+    scores.CountClassicLoss(2);
+    scores.CountTwoPlayerGame(4);
+
+    EXPECT_EQ(scores.TableStats[0], (TableCounters{2, 1}));
+    EXPECT_EQ(scores.TableStats[2], (TableCounters{0, 1}));
+    EXPECT_EQ(scores.TableStats[4], (TableCounters{1, 0}));
+    const Bytes file = ReadFileBytes(path);
+    ASSERT_EQ(file.size(), NewFileSize);
+    EXPECT_EQ(Slice(file, 1920, 48), (Bytes{2, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
+                                            0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
+                                            1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
+}
+
+TEST_F(ScoreFileTest, CustomBoardCountsNothing)
+{
+    ScoreFile scores = Load();
+    const Bytes before = ReadFileBytes(path);
+    const auto stats = scores.TableStats;
+    scores.CountClassicWin(6);
+    scores.CountClassicLoss(6);
+    scores.CountTwoPlayerGame(6);
+    EXPECT_EQ(scores.TableStats, stats);
+    EXPECT_EQ(ReadFileBytes(path), before);
+}
+
+TEST_F(ScoreFileTest, ResetRestoresOneTableAndItsCounters)
+{
+    ScoreFile scores = Load();
+    for (const int table : {1, 2, 4}) {
+        scores.Row(table, 5) = {"Bob", 42, 17};
+        scores.WriteScoreEntry(table, 5);
+        scores.CountClassicLoss(table);
+    }
+    scores.LowestEntry[1] = 5;
+    scores.LowestEntry[4] = 5;
+
+    scores.ResetTable(1);
+    scores.ResetTable(4);
+
+    EXPECT_EQ(scores.Row(1, 5), (ScoreEntry{"Unknown", 999, 9999}));
+    EXPECT_EQ(scores.Row(4, 5), (ScoreEntry{"Unknown", 0, 0}));
+    EXPECT_EQ(scores.Row(2, 5), (ScoreEntry{"Bob", 42, 17}));
+    EXPECT_EQ(scores.TableStats[1], (TableCounters{0, 0}));
+    EXPECT_EQ(scores.TableStats[2], (TableCounters{0, 1}));
+    EXPECT_EQ(scores.LowestEntry[1], 5);
+    EXPECT_EQ(scores.LowestEntry[4], 5);
+
+    Load(dir.File("new.cfg"));
+    Bytes expected = ReadFileBytes(dir.File("new.cfg"));
+    const Bytes bob = RowRecord("Bob", 42, 17);
+    std::copy(bob.begin(), bob.end(), expected.begin() + (2 * 10 + 4) * 32);
+    PutLittleEndian(expected, 1920 + 2 * 8 + 4, 1);
+    EXPECT_EQ(ReadFileBytes(path), expected);
+}
+
+TEST_F(ScoreFileTest, MissingDirectoryIsReportedOnceAndTheTablesKeepWorking)
+{
+    const std::string lost = dir.File("gone/Orvane.cfg");
+    ScoreFile scores = Load(lost);
+    scores.CountClassicWin(0);
+    scores.CountClassicWin(0);
+    scores.Row(0, 3) = {"Eve", 9, 4};
+    scores.WriteScoreEntry(0, 3);
+    scores.FindLowestByTime(0);
+    scores.ResetTable(1);
+
+    ASSERT_EQ(reports.size(), 1u);
+    EXPECT_NE(reports[0].find(lost), std::string::npos) << reports[0];
+    EXPECT_NE(reports[0].find(std::strerror(ENOENT)), std::string::npos) << reports[0];
+    EXPECT_EQ(scores.TableStats[0], (TableCounters{2, 0}));
+    EXPECT_EQ(scores.Row(0, 3), (ScoreEntry{"Eve", 9, 4}));
+    EXPECT_EQ(scores.Row(0, 1), (ScoreEntry{"Unknown", 999, 9999}));
+    EXPECT_EQ(scores.LowestEntry[0], 10);
+    EXPECT_FALSE(std::filesystem::exists(lost));
+}
+
+TEST_F(ScoreFileTest, FileThatTurnsUnwritableIsReportedOnceAndMemoryGoesOn)
+{
+    ScoreFile scores = Load();
+    std::filesystem::remove(path);
+    std::filesystem::create_directory(path); // nothing can write a record into this
+
+    scores.CountClassicLoss(1);
+    scores.CountClassicLoss(1);
+    scores.Row(1, 1).Name = "Kim";
+    scores.WriteScoreEntry(1, 1);
+
+    ASSERT_EQ(reports.size(), 1u);
+    EXPECT_NE(reports[0].find(std::strerror(EISDIR)), std::string::npos) << reports[0];
+    EXPECT_EQ(scores.TableStats[1], (TableCounters{0, 2}));
+    EXPECT_EQ(scores.Row(1, 1).Name, "Kim");
+}
+
+TEST_F(ScoreFileTest, SomethingOtherThanAFileIsReportedAtLoadAndLeftAlone)
+{
+    std::filesystem::create_directory(path);
+    ScoreFile scores = Load();
+    scores.CountClassicWin(2);
+
+    ASSERT_EQ(reports.size(), 1u);
+    EXPECT_NE(reports[0].find(path), std::string::npos) << reports[0];
+    EXPECT_EQ(scores.Row(2, 4), (ScoreEntry{"Unknown", 999, 9999}));
+    EXPECT_EQ(scores.TableStats[2], (TableCounters{1, 0}));
+    EXPECT_TRUE(std::filesystem::is_directory(path));
+}
+
+TEST_F(ScoreFileTest, ReadOnlyFileIsReadAndItsFirstFailedWriteReportedOnce)
+{
+    Bytes file = NewFileBytes();
+    PutRow(file, 12, 3, 'R', 33, 44);
+    WriteFileBytes(path, file);
+    std::filesystem::permissions(path, std::filesystem::perms::owner_read);
+    if (!PermissionsBite(path))
+        GTEST_SKIP() << "running with rights that ignore file permissions";
+
+    ScoreFile scores = Load();
+    EXPECT_EQ(scores.Row(1, 3), (ScoreEntry{"RRR", 33, 44}));
+    EXPECT_TRUE(reports.empty());
+
+    scores.CountClassicWin(1);
+    scores.ResetTable(1);
+    scores.CountClassicWin(1);
+
+    ASSERT_EQ(reports.size(), 1u);
+    EXPECT_NE(reports[0].find(std::strerror(EACCES)), std::string::npos) << reports[0];
+    EXPECT_EQ(scores.TableStats[1], (TableCounters{1, 0}));
+    EXPECT_EQ(scores.Row(1, 3), (ScoreEntry{"Unknown", 999, 9999}));
+    EXPECT_EQ(ReadFileBytes(path), file);
+}
+
+TEST_F(ScoreFileTest, ReadOnlyDirectoryIsReportedOnceAtCreation)
+{
+    std::filesystem::permissions(dir.Path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+    if (!PermissionsBite(dir.Path().string()))
+        GTEST_SKIP() << "running with rights that ignore file permissions";
+
+    ScoreFile scores = Load();
+    scores.CountClassicLoss(0);
+
+    ASSERT_EQ(reports.size(), 1u);
+    EXPECT_NE(reports[0].find(std::strerror(EACCES)), std::string::npos) << reports[0];
+    EXPECT_EQ(scores.TableStats[0], (TableCounters{0, 1}));
+    EXPECT_FALSE(std::filesystem::exists(path));
+}
+
+} // namespace

@@ -1,0 +1,123 @@
+#include "shell/sound/ClickSound.h"
+#include "shell/sound/SdlSound.h"
+#include "support/TempDir.h"
+#include "support/WavImage.h"
+
+#include <SDL.h>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+using orvane::SdlSoundPlayer;
+using orvane::testing::ParseWav;
+using orvane::testing::ReadFileBytes;
+using orvane::testing::TempDir;
+
+namespace {
+
+const std::string AppDir = ORVANE_BUILT_APP_DIR;
+
+// The device plays 44 100 Hz 16-bit mono, so a sound file of that format is started
+// byte for byte and the 22 050 Hz click at twice its size.
+uint32_t FileDataBytes(const std::string& name)
+{
+    const auto sound = ParseWav(ReadFileBytes(AppDir + "/" + name));
+    EXPECT_TRUE(sound.has_value()) << name;
+    EXPECT_EQ(sound->rate, 44100u) << name;
+    return static_cast<uint32_t>(2 * sound->samples.size());
+}
+constexpr uint32_t ClickDeviceBytes = 695 * 2 * 2;
+
+TEST(ClickImage, IsTheRequiredPcmFormat)
+{
+    const auto click = ParseWav(orvane::ClickWav, orvane::ClickWavSize);
+    ASSERT_TRUE(click.has_value());
+    EXPECT_EQ(click->rate, 22050u);
+    EXPECT_EQ(click->samples.size(), 695u);
+    orvane::testing::ExpectCleanMonoPcm(*click);
+}
+
+// The player on SDL's silent driver, which drains the queue in real time as a sound
+// card would: what is still queued is at most what was last started.
+struct SoundPlayerTest : ::testing::Test {
+    SdlSoundPlayer player;
+    void SetUp() override
+    {
+        SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, "dummy", SDL_HINT_OVERRIDE);
+        ASSERT_TRUE(player.Open());
+    }
+};
+
+TEST_F(SoundPlayerTest, StartsAWholeFileFoundRegardlessOfCase)
+{
+    player.PlayFile(AppDir, "\\loose.WAV");
+    EXPECT_EQ(player.LastStartedBytes(), FileDataBytes("Loose.wav"));
+    EXPECT_GT(player.QueuedBytes(), player.LastStartedBytes() / 2);
+}
+
+TEST_F(SoundPlayerTest, ClickIsConvertedToTheDeviceRate)
+{
+    player.PlayClick();
+    EXPECT_NEAR(player.LastStartedBytes(), ClickDeviceBytes, 8);
+}
+
+TEST_F(SoundPlayerTest, NewerSoundCutsTheOlder)
+{
+    player.PlayFile(AppDir, "\\Loose.wav");
+    player.PlayFile(AppDir, "\\flag.wav");
+    EXPECT_EQ(player.LastStartedBytes(), FileDataBytes("Flag.wav"));
+    EXPECT_LE(player.QueuedBytes(), player.LastStartedBytes());
+
+    player.PlayFile(AppDir, "\\Win.wav");
+    player.PlayClick();
+    EXPECT_LE(player.QueuedBytes(), player.LastStartedBytes());
+}
+
+TEST_F(SoundPlayerTest, MissingOrBrokenFilesAreSkippedSilently)
+{
+    TempDir dir;
+    orvane::testing::WriteFileBytes(dir.File("Open.wav"), {'R', 'I', 'F', 'F', 0, 0});
+    player.PlayFile(dir.Path().string(), "\\Open.wav");
+    player.PlayFile(dir.Path().string(), "\\Missing.wav");
+    player.PlayFile(AppDir + "/no-such-dir", "\\Flag.wav");
+    EXPECT_EQ(player.LastStartedBytes(), 0u);
+    EXPECT_EQ(player.QueuedBytes(), 0u);
+
+    // Nothing to play leaves the sound that is playing alone.
+    player.PlayFile(AppDir, "\\Loose.wav");
+    player.PlayFile(AppDir, "\\Missing.wav");
+    EXPECT_EQ(player.LastStartedBytes(), FileDataBytes("Loose.wav"));
+    EXPECT_GT(player.QueuedBytes(), player.LastStartedBytes() / 2);
+}
+
+TEST_F(SoundPlayerTest, RepeatedPlaysUseTheDecodedSound)
+{
+    TempDir dir;
+    std::filesystem::copy_file(AppDir + "/Flag.wav", dir.File("Flag.wav"));
+    player.PlayFile(dir.Path().string(), "\\Flag.wav");
+    std::filesystem::remove(dir.File("Flag.wav"));
+    player.PlayClick();
+    player.PlayFile(dir.Path().string(), "\\Flag.wav");
+    EXPECT_EQ(player.LastStartedBytes(), FileDataBytes("Flag.wav")) << "the second play went back to the disk";
+}
+
+TEST(SoundPlayer, FallsBackToTheSilentDriver)
+{
+    SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, "no-such-driver", SDL_HINT_OVERRIDE);
+    SdlSoundPlayer player;
+    ASSERT_TRUE(player.Open());
+    EXPECT_STREQ(SDL_GetCurrentAudioDriver(), "dummy");
+    player.PlayClick();
+    EXPECT_GT(player.LastStartedBytes(), 0u);
+}
+
+TEST(SoundPlayer, DoesNothingUntilOpened)
+{
+    SdlSoundPlayer player;
+    player.PlayClick();
+    player.PlayFile(AppDir, "\\Win.wav");
+    EXPECT_EQ(player.LastStartedBytes(), 0u);
+    EXPECT_EQ(player.QueuedBytes(), 0u);
+}
+
+} // namespace
