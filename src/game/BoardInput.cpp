@@ -100,7 +100,7 @@ void PGameMouseMove(Game& game, int x, int y)
     if (cell < 0)
         return;
     game.HoverCell = cell;
-    if (game.PressedCell < 0 || game.MouseGesture == NoGesture)
+    if (game.PressedCell < 0)
         return;
     // Even on the same cell the press is laid anew, so the sunken look follows the board.
     ApplyGesture(game, game.MouseGesture, CellAction::Cancel);

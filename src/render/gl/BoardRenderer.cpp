@@ -3,151 +3,210 @@
 #include "game/Game.h"
 #include "render/gl/Gl.h"
 
+#include <cmath>
+
 namespace orvane {
 
 namespace {
 
-void UnitQuad()
+constexpr float Pi = 3.14159265358979f;
+
+// The board frame: the origin at the board's bottom-left corner, one unit per cell, rows
+// counted from the top. Cells never overlap, so everything of one picture is drawn in one
+// batch: the same picture as drawing cell by cell, at a fraction of the state changes.
+struct BoardFrame {
+    const Game& game;
+    RenderState& render;
+
+    int Width() const { return game.BoardWidth; }
+    int Height() const { return game.BoardHeight; }
+    const Block& Cell(int column, int row) const
+    {
+        return game.Cells[static_cast<size_t>(row * Width() + column)];
+    }
+    float Bottom(int row) const { return static_cast<float>(Height() - 1 - row); }
+
+    void Bind(int textureSlot) const
+    {
+        glBindTexture(GL_TEXTURE_2D, render.Textures[static_cast<size_t>(textureSlot)]);
+    }
+
+    template <typename Visit>
+    void ForEachCell(Visit visit) const
+    {
+        for (int row = 0; row < Height(); ++row)
+            for (int column = 0; column < Width(); ++column)
+                visit(Cell(column, row), column, row);
+    }
+};
+
+// A one-unit square with its lower-left corner at (left, bottom), picture upright.
+void CellQuad(float left, float bottom)
 {
     glTexCoord2f(0.0f, 1.0f);
-    glVertex2f(-0.5f, -0.5f);
+    glVertex2f(left, bottom);
     glTexCoord2f(1.0f, 1.0f);
-    glVertex2f(0.5f, -0.5f);
+    glVertex2f(left + 1.0f, bottom);
     glTexCoord2f(1.0f, 0.0f);
-    glVertex2f(0.5f, 0.5f);
+    glVertex2f(left + 1.0f, bottom + 1.0f);
     glTexCoord2f(0.0f, 0.0f);
-    glVertex2f(-0.5f, 0.5f);
+    glVertex2f(left, bottom + 1.0f);
 }
 
-// A one-unit square from (left, 0) to (left + 1, 1), texture upright.
-void CellQuad(float left)
+// A quad given by its corners around (cx, cy), turned by the angle whose cosine and sine
+// are c and s; corners run counter-clockwise from the lower left, texture upright.
+void TurnedQuad(float cx, float cy, float c, float s, const float (&corners)[4][2])
 {
+    static constexpr float tex[4][2] = {{0.0f, 1.0f}, {1.0f, 1.0f}, {1.0f, 0.0f}, {0.0f, 0.0f}};
+    for (int i = 0; i < 4; ++i) {
+        glTexCoord2f(tex[i][0], tex[i][1]);
+        glVertex3f(cx + corners[i][0] * c - corners[i][1] * s, cy + corners[i][0] * s + corners[i][1] * c, 0.0f);
+    }
+}
+
+constexpr float UnitCorners[4][2] = {{-0.5f, -0.5f}, {0.5f, -0.5f}, {0.5f, 0.5f}, {-0.5f, 0.5f}};
+
+void DrawCells(const BoardFrame& board)
+{
+    const Theme& theme = board.render.Current();
+    for (uint8_t state = Closed; state <= Revealed; ++state) {
+        if (state <= Pressed)
+            glColor3fv(theme.CellColour.data());
+        else
+            glColor3f(0.95f, 0.95f, 0.95f);
+        bool begun = false;
+        board.ForEachCell([&](const Block& cell, int column, int row) {
+            if (cell.State != state)
+                return;
+            if (!begun) {
+                board.Bind(slot::CellBase + state);
+                glBegin(GL_QUADS);
+                begun = true;
+            }
+            CellQuad(static_cast<float>(column), board.Bottom(row));
+        });
+        if (begun)
+            glEnd();
+    }
+}
+
+void DrawFlags(const BoardFrame& board)
+{
+    for (uint8_t mark : {FlagMark, FoundByPlayer2}) {
+        bool begun = false;
+        board.ForEachCell([&](const Block& cell, int column, int row) {
+            if (cell.Mark != mark)
+                return;
+            if (!begun) {
+                board.render.FlagAnimation.BeginFrames(mark - 1, board.game.FrameTimer);
+                begun = true;
+            }
+            board.render.FlagAnimation.FrameQuad(column + 1.0f, board.Bottom(row));
+        });
+        if (begun)
+            board.render.FlagAnimation.EndFrames();
+    }
+}
+
+// Four corner brackets over every cell revealed in the last move.
+void DrawMoveMarks(const BoardFrame& board)
+{
+    if (!board.game.ShowMoveMarks)
+        return;
+    glDisable(GL_DEPTH_TEST);
+    glColor3f(1.0f, 1.0f, 1.0f);
+    board.Bind(slot::MoveMark);
     glBegin(GL_QUADS);
-    glTexCoord2f(0.0f, 1.0f);
-    glVertex2f(left, 0.0f);
-    glTexCoord2f(1.0f, 1.0f);
-    glVertex2f(left + 1.0f, 0.0f);
-    glTexCoord2f(1.0f, 0.0f);
-    glVertex2f(left + 1.0f, 1.0f);
-    glTexCoord2f(0.0f, 0.0f);
-    glVertex2f(left, 1.0f);
+    board.ForEachCell([&](const Block& cell, int column, int row) {
+        if (cell.MoveMark != 0)
+            CellQuad(static_cast<float>(column), board.Bottom(row));
+    });
     glEnd();
-}
-
-void Bind(const RenderState& render, int textureSlot)
-{
-    glBindTexture(GL_TEXTURE_2D, render.Textures[static_cast<size_t>(textureSlot)]);
-}
-
-void DrawMoveMark(const RenderState& render, float x)
-{
-    glPushMatrix();
-    glDisable(GL_DEPTH_TEST);
-    glColor3f(1.0f, 1.0f, 1.0f);
-    glTranslatef(x - 1.0f, 0.0f, 0.0f);
-    Bind(render, slot::MoveMark);
-    CellQuad(0.0f);
-    glEnable(GL_DEPTH_TEST);
-    glPopMatrix();
-}
-
-void DrawPointer(const Game& game, const RenderState& render)
-{
-    glDisable(GL_DEPTH_TEST);
-    glColor3f(1.0f, 1.0f, 1.0f);
-    glPushMatrix();
-    glTranslatef(game.Opponent.PointerX, static_cast<float>(game.BoardHeight - 1) - game.Opponent.PointerY, 0.0f);
-    Bind(render, slot::Pointer);
-    CellQuad(0.0f);
-    glPopMatrix();
     glEnable(GL_DEPTH_TEST);
 }
 
-void DrawGlow(const RenderState& render)
+void DrawPointer(const BoardFrame& board)
 {
-    Bind(render, slot::Glow);
-    glColor3f(0.15f, 0.15f, 0.0f);
+    const MrAI& opponent = board.game.Opponent;
+    glDisable(GL_DEPTH_TEST);
+    glColor3f(1.0f, 1.0f, 1.0f);
+    board.Bind(slot::Pointer);
+    glBegin(GL_QUADS);
+    CellQuad(opponent.PointerX, static_cast<float>(board.Height() - 1) - opponent.PointerY);
+    glEnd();
+    glEnable(GL_DEPTH_TEST);
+}
+
+// The glow over each missed mine: turning, raised a tenth of a cell, added twice to what
+// lies below so that it sums to the picture times (1.15, 0.15, 0).
+void DrawGlows(const BoardFrame& board, float c, float s)
+{
+    board.Bind(slot::Glow);
     glEnable(GL_BLEND);
     glDisable(GL_DEPTH_TEST);
-    glTranslatef(0.0f, 0.1f, 0.0f);
-    glRotatef(render.SpinAngle, 0.0f, 0.0f, 1.0f);
-    // Two additive passes: the glow picture times (1.15, 0.15, 0).
     glBegin(GL_QUADS);
-    UnitQuad();
-    glColor4f(1.0f, 0.0f, 0.0f, 1.0f);
-    UnitQuad();
+    board.ForEachCell([&](const Block& cell, int column, int row) {
+        if (cell.Mark != MissedMine)
+            return;
+        const float cx = column + 0.5f;
+        const float cy = board.Bottom(row) + 0.5f + 0.1f;
+        glColor4f(0.15f, 0.15f, 0.0f, 1.0f);
+        TurnedQuad(cx, cy, c, s, UnitCorners);
+        glColor4f(1.0f, 0.0f, 0.0f, 1.0f);
+        TurnedQuad(cx, cy, c, s, UnitCorners);
+    });
     glEnd();
     glDisable(GL_BLEND);
     glEnable(GL_DEPTH_TEST);
 }
 
-void DrawCross(const RenderState& render)
+// Two slanted bars, a tenth of a cell thick, crossing at the centre of each false flag.
+void DrawCrosses(const BoardFrame& board)
 {
-    Bind(render, slot::CrossBar);
+    static constexpr float firstBar[4][2] = {{-0.4f, -0.05f}, {0.5f, -0.05f}, {0.4f, 0.05f}, {-0.5f, 0.05f}};
+    static constexpr float secondBar[4][2] = {{-0.5f, -0.05f}, {0.4f, -0.05f}, {0.5f, 0.05f}, {-0.4f, 0.05f}};
+    const float c = std::cos(Pi / 4.0f);
     glColor3f(1.0f, 1.0f, 1.0f);
-    glRotatef(45.0f, 0.0f, 0.0f, 1.0f);
+    board.Bind(slot::CrossBar);
     glBegin(GL_QUADS);
-    glTexCoord2f(0.0f, 1.0f);
-    glVertex2f(-0.4f, -0.05f);
-    glTexCoord2f(1.0f, 1.0f);
-    glVertex2f(0.5f, -0.05f);
-    glTexCoord2f(1.0f, 0.0f);
-    glVertex2f(0.4f, 0.05f);
-    glTexCoord2f(0.0f, 0.0f);
-    glVertex2f(-0.5f, 0.05f);
-    glEnd();
-    glRotatef(-90.0f, 0.0f, 0.0f, 1.0f);
-    glBegin(GL_QUADS);
-    glTexCoord2f(0.0f, 1.0f);
-    glVertex2f(-0.5f, -0.05f);
-    glTexCoord2f(1.0f, 1.0f);
-    glVertex2f(0.4f, -0.05f);
-    glTexCoord2f(1.0f, 0.0f);
-    glVertex2f(0.5f, 0.05f);
-    glTexCoord2f(0.0f, 0.0f);
-    glVertex2f(-0.4f, 0.05f);
+    board.ForEachCell([&](const Block& cell, int column, int row) {
+        if (cell.Mark != FalseFlag)
+            return;
+        const float cx = column + 0.5f;
+        const float cy = board.Bottom(row) + 0.5f;
+        TurnedQuad(cx, cy, c, c, firstBar);
+        TurnedQuad(cx, cy, c, -c, secondBar);
+    });
     glEnd();
 }
 
-void DrawExploded(const RenderState& render)
+void DrawExplodedMines(const BoardFrame& board)
 {
     glColor3f(1.0f, 1.0f, 1.0f);
-    Bind(render, slot::ExplodedMine);
+    board.Bind(slot::ExplodedMine);
     glBegin(GL_QUADS);
-    UnitQuad();
+    board.ForEachCell([&](const Block& cell, int column, int row) {
+        if (cell.Mark == ExplodedMine)
+            CellQuad(static_cast<float>(column), board.Bottom(row));
+    });
     glEnd();
 }
 
-// The overlays of a lost game, over the cells from the bottom-left origin. The cross and
-// the exploded mine are drawn after every cell with the depth test off, so they stay in
-// front of their cell on any board width, whatever the depth buffer resolves.
-void DrawLossOverlays(const Game& game, RenderState& render)
+// After a loss: glows over missed mines, crosses over false flags and the exploded mine.
+// The cross and the exploded mine are drawn after every cell with the depth test off,
+// so they stay in front of their cell on any board width whatever the depth buffer holds.
+void DrawLossOverlays(const BoardFrame& board)
 {
-    render.SpinAngle += static_cast<float>(360.0 / (3.0 / game.FrameTimer.FrameTime));
-    if (render.SpinAngle >= 360.0f)
-        render.SpinAngle = 0.0f;
-    const int w = game.BoardWidth;
-    const int h = game.BoardHeight;
-    for (int r = 0; r < h; ++r) {
-        for (int k = 0; k < w; ++k) {
-            const uint8_t mark = game.Cells[static_cast<size_t>(r * w + k)].Mark;
-            if (mark < MissedMine)
-                continue;
-            glPushMatrix();
-            glTranslatef(k + 0.5f, static_cast<float>(h - 1 - r) + 0.5f, mark == MissedMine ? 0.0f : 0.001f);
-            if (mark == MissedMine) {
-                DrawGlow(render);
-            } else {
-                glDisable(GL_DEPTH_TEST);
-                if (mark == FalseFlag)
-                    DrawCross(render);
-                else
-                    DrawExploded(render);
-                glEnable(GL_DEPTH_TEST);
-            }
-            glPopMatrix();
-        }
-    }
+    float& angle = board.render.SpinAngle;
+    angle += static_cast<float>(360.0 / (3.0 / board.game.FrameTimer.FrameTime));
+    if (angle >= 360.0f)
+        angle = 0.0f;
+    const float radians = angle * Pi / 180.0f;
+    DrawGlows(board, std::cos(radians), std::sin(radians));
+    glDisable(GL_DEPTH_TEST);
+    DrawCrosses(board);
+    DrawExplodedMines(board);
+    glEnable(GL_DEPTH_TEST);
 }
 
 } // namespace
@@ -163,30 +222,16 @@ void DrawBoard(const Game& game, RenderState& render)
     glTranslatef(0.0f, 0.0f, -w / 2.0f);
     glPushMatrix();
     glScalef(1.0f, w / h, 1.0f);
-    glTranslatef(-w / 2.0f, h / 2.0f, 0.0f);
+    glTranslatef(-w / 2.0f, -h / 2.0f, 0.0f);
 
-    const Theme& theme = render.Current();
-    for (int r = 0; r < game.BoardHeight; ++r) {
-        glTranslatef(0.0f, -1.0f, 0.0f);
-        for (int k = 0; k < game.BoardWidth; ++k) {
-            const Block& cell = game.Cells[static_cast<size_t>(r * game.BoardWidth + k)];
-            if (cell.State <= Pressed)
-                glColor3fv(theme.CellColour.data());
-            else
-                glColor3f(0.95f, 0.95f, 0.95f);
-            Bind(render, slot::CellBase + (cell.State <= Revealed ? cell.State : 0));
-            CellQuad(static_cast<float>(k));
-            if (cell.Mark == FlagMark || cell.Mark == FoundByPlayer2)
-                render.FlagAnimation.DrawFrame(k + 1.0f, cell.Mark - 1, game.FrameTimer);
-            if (game.ShowMoveMarks && cell.MoveMark != 0)
-                DrawMoveMark(render, k + 1.0f);
-        }
-    }
-
+    const BoardFrame board{game, render};
+    DrawCells(board);
+    DrawFlags(board);
+    DrawMoveMarks(board);
     if (game.CurrentMode == PlayMode::VsComputer && game.CurrentPlayer == Player2)
-        DrawPointer(game, render);
+        DrawPointer(board);
     if (game.CurrentState == GameState::Lost)
-        DrawLossOverlays(game, render);
+        DrawLossOverlays(board);
     glPopMatrix();
 }
 

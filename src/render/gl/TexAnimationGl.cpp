@@ -36,27 +36,33 @@ void Tex_Animation::Load(bool mipmaps, const Theme& theme)
     }
 }
 
-void Tex_Animation::DrawFrame(float rightX, int image, const SaSTimer& timer)
+void Tex_Animation::BeginFrames(int image, const SaSTimer& timer)
 {
     Advance(timer);
-    const float left = Frame * FrameWidth;
-    const float right = (Frame + 1) * FrameWidth;
-    glPushMatrix();
     glDisable(GL_DEPTH_TEST);
     glColor3f(1.0f, 1.0f, 1.0f);
     glBindTexture(GL_TEXTURE_2D, TextureNames[static_cast<size_t>(image)]);
     glBegin(GL_QUADS);
+}
+
+void Tex_Animation::FrameQuad(float rightX, float bottomY) const
+{
+    const float left = Frame * FrameWidth;
+    const float right = (Frame + 1) * FrameWidth;
     glTexCoord2f(left, 1.0f);
-    glVertex2f(rightX - 1.0f, 0.0f);
+    glVertex2f(rightX - 1.0f, bottomY);
     glTexCoord2f(right, 1.0f);
-    glVertex2f(rightX, 0.0f);
+    glVertex2f(rightX, bottomY);
     glTexCoord2f(right, 0.0f);
-    glVertex2f(rightX, 1.0f);
+    glVertex2f(rightX, bottomY + 1.0f);
     glTexCoord2f(left, 0.0f);
-    glVertex2f(rightX - 1.0f, 1.0f);
+    glVertex2f(rightX - 1.0f, bottomY + 1.0f);
+}
+
+void Tex_Animation::EndFrames() const
+{
     glEnd();
     glEnable(GL_DEPTH_TEST);
-    glPopMatrix();
 }
 
 } // namespace orvane

@@ -65,7 +65,7 @@ Bitmap DrawExplodedMine() {
 Bitmap DrawBonusMine() {
     // Shown 34 x 13 pixels: the ball is drawn taller than wide so that it looks round.
     Canvas canvas(32, 16, OpenColour);
-    PaintMine(canvas, {16, 8}, 3.1, 4.0);
+    PaintMine(canvas, {16, 8}, 3.6, 4.6);
     return canvas.ToBitmap();
 }
 

@@ -6,11 +6,11 @@ namespace {
 
 constexpr Point Centre{16, 16};
 constexpr Colour Ink{52, 36, 12};
-constexpr Colour Matte{196, 186, 150}; // what the rim's edge pixels fade to
+constexpr Colour Matte{200, 176, 70}; // what the rim's edge pixels fade to
 constexpr double EyeY = 12.6, LeftEyeX = 11.4, RightEyeX = 20.6;
 
 void PaintHead(Canvas& canvas) {
-    canvas.Fill(Disc(Centre, 14.7), Colour{120, 78, 8});
+    canvas.Fill(Disc(Centre, 14.7), Colour{150, 104, 12});
     canvas.Fill(Disc(Centre, 13.4), Radial(12, 10, 19, Colour{255, 248, 160}, Colour{242, 172, 16}));
 }
 

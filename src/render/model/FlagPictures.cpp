@@ -10,7 +10,8 @@ namespace {
 
 constexpr double Pi = std::numbers::pi;
 // Cloth: fixed to the pole at ClothStart, free at ClothEnd, Top..Top+ClothHeight at rest.
-constexpr double PoleX = 19, ClothStart = 19, ClothEnd = 56, ClothTop = 8.5, ClothHeight = 24;
+constexpr double PoleX = 18, ClothStart = 18, ClothEnd = 57, ClothTop = 8, ClothHeight = 28;
+constexpr double PoleHalfWidth = 2.1;
 constexpr Colour Matte = Grey(198); // edge pixels fade towards a closed cell's shade
 
 // How far the cloth is lifted (negative) or lowered at x in one frame: a wave that
@@ -39,7 +40,7 @@ Shape Cloth(const Wave& wave) {
 // faces it; it is a touch darker towards its lower edge.
 Paint ClothShading(const Wave& wave, Colour base) {
     return [wave, base](double x, double y) {
-        const double lit = std::clamp(-3.2 * wave.Slope(x), -0.45, 0.35);
+        const double lit = std::clamp(-1.4 * wave.Slope(x), -0.4, 0.35);
         const Colour shaded = lit > 0 ? Lighter(base, lit) : Darker(base, -lit);
         return Darker(shaded, 0.18 * std::clamp((y - ClothTop) / ClothHeight, 0.0, 1.0));
     };
@@ -51,11 +52,11 @@ Canvas FlagFrame(const Wave& wave, Colour cloth) {
     frame.Fill(clothShape, Darker(cloth, 0.45));
     frame.Fill(Grown(clothShape, -1.1), ClothShading(wave, cloth));
 
-    frame.Fill(Box(PoleX - 1.8, 7, PoleX + 1.8, 56, 1.2),
-               Gradient(PoleX - 1.8, 0, Colour{150, 150, 160}, PoleX + 1.8, 0, Colour{50, 50, 58}));
-    frame.Fill(Disc({PoleX, 6.4}, 2.7), Radial(PoleX - 0.9, 5.4, 3.2, Colour{255, 236, 150}, Colour{190, 130, 20}));
-    frame.Fill(Box(12.5, 51.5, 25.5, 56, 1), Gradient(0, 51.5, Colour{110, 110, 118}, 0, 56, Colour{60, 60, 66}));
-    frame.Fill(Box(9, 55, 29, 59.5, 1.5), Gradient(0, 55, Colour{96, 96, 104}, 0, 59.5, Colour{40, 40, 46}));
+    frame.Fill(Box(PoleX - PoleHalfWidth, 7, PoleX + PoleHalfWidth, 56, 1.2),
+               Gradient(PoleX - PoleHalfWidth, 0, Colour{150, 150, 160}, PoleX + PoleHalfWidth, 0, Colour{50, 50, 58}));
+    frame.Fill(Disc({PoleX, 6.2}, 3), Radial(PoleX - 1, 5.2, 3.4, Colour{255, 236, 150}, Colour{190, 130, 20}));
+    frame.Fill(Box(PoleX - 7, 51.5, PoleX + 7, 56, 1), Gradient(0, 51.5, Colour{110, 110, 118}, 0, 56, Colour{60, 60, 66}));
+    frame.Fill(Box(PoleX - 10.5, 55, PoleX + 10.5, 59.5, 1.5), Gradient(0, 55, Colour{96, 96, 104}, 0, 59.5, Colour{40, 40, 46}));
     return frame;
 }
 
@@ -66,7 +67,7 @@ Bitmap DrawFlagStrip(TeamColour colour) {
     Canvas strip(FlagFrameSize * FlagFrameCount, FlagFrameSize, Matte);
     for (int32_t frame = 0; frame < FlagFrameCount; ++frame) {
         // Frame 0 is the flag at rest, where the playback pauses.
-        const Wave wave{frame * Pi / 4, frame == 0 ? 1.6 : 2.8};
+        const Wave wave{frame * Pi / 4, frame == 0 ? 1.8 : 3.0};
         strip.Paste(FlagFrame(wave, cloth), frame * FlagFrameSize, 0);
     }
     return strip.ToKeyedBitmap(picture_key::Flags);

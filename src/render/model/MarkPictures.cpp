@@ -1,4 +1,5 @@
 #include <cmath>
+#include <numbers>
 
 #include "render/model/Canvas.h"
 #include "render/model/PictureGroups.h"
@@ -34,12 +35,12 @@ Bitmap DrawGlow() {
     // that the picture's edges sweep when it turns.
     std::vector<Point> curve;
     for (int i = 0; i <= 160; ++i) {
-        const double t = i * 2 * 3.14159265358979 / 160;
-        curve.push_back({32 + 22 * std::cos(t), 32 + 22 * std::sin(t) * std::cos(t)});
+        const double t = i * 2 * std::numbers::pi / 160;
+        curve.push_back({32 + 21 * std::cos(t), 32 + 21 * std::sin(t) * std::cos(t)});
     }
     const Shape eight = Polyline(curve, 2.4);
     Canvas canvas(64, 64, Grey(0));
-    canvas.Halo(eight, Grey(255), 9, 0.5);
+    canvas.Halo(eight, Grey(255), 8, 0.5);
     canvas.Halo(eight, Grey(255), 3.5, 0.6);
     canvas.Fill(eight, Grey(255));
     return canvas.ToBitmap();

@@ -97,18 +97,6 @@ Shape Union(std::vector<Shape> shapes) {
     };
 }
 
-Shape Intersection(Shape a, Shape b) {
-    return [=](double x, double y) { return std::max(a(x, y), b(x, y)); };
-}
-
-Shape Difference(Shape a, Shape cut) {
-    return [=](double x, double y) { return std::max(a(x, y), -cut(x, y)); };
-}
-
-Shape Outline(Shape shape, double width) {
-    return [=](double x, double y) { return std::abs(shape(x, y)) - width / 2; };
-}
-
 Shape Grown(Shape shape, double amount) {
     return [=](double x, double y) { return shape(x, y) - amount; };
 }
@@ -117,16 +105,6 @@ Shape Placed(Shape shape, Point centre, double scaleX, double scaleY) {
     const double scale = std::sqrt(scaleX * scaleY);
     return [=](double x, double y) {
         return shape((x - centre.X) / scaleX, (y - centre.Y) / scaleY) * scale;
-    };
-}
-
-Shape Rotated(Shape shape, Point centre, double degrees) {
-    const double c = std::cos(Radians(degrees));
-    const double s = std::sin(Radians(degrees));
-    return [=](double x, double y) {
-        const double dx = x - centre.X;
-        const double dy = y - centre.Y;
-        return shape(centre.X + dx * c - dy * s, centre.Y + dx * s + dy * c);
     };
 }
 

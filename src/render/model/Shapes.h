@@ -29,16 +29,10 @@ std::vector<Point> Arc(Point centre, double radiusX, double radiusY, double from
                        double toDegrees);
 
 Shape Union(std::vector<Shape> shapes);
-Shape Intersection(Shape a, Shape b);
-Shape Difference(Shape a, Shape cut);
-// Band of the given width centred on the shape's edge.
-Shape Outline(Shape shape, double width);
 // The shape grown outwards by amount (shrunk when negative).
 Shape Grown(Shape shape, double amount);
 // The shape drawn in its own units, placed with its origin at centre and scaled by
 // (scaleX, scaleY) pixels per unit; distances stay close to pixels for mild stretches.
 Shape Placed(Shape shape, Point centre, double scaleX, double scaleY);
-// The shape turned by the given angle in degrees about centre, counter-clockwise on screen.
-Shape Rotated(Shape shape, Point centre, double degrees);
 
 } // namespace orvane::art

@@ -27,7 +27,12 @@ public:
                 uint8_t stopFrame, Rgb8 keyColour, int32_t resource0, int32_t resource1,
                 const Theme& theme);
     void Load(bool mipmaps, const Theme& theme);
-    void DrawFrame(float rightX, int image, const SaSTimer& timer);
+    // Drawing the flags of one image: BeginFrames advances the playback if due and
+    // starts a batch; each FrameQuad covers the cell whose right edge is at rightX and
+    // whose bottom is at bottomY with the current frame; EndFrames closes the batch.
+    void BeginFrames(int image, const SaSTimer& timer);
+    void FrameQuad(float rightX, float bottomY) const;
+    void EndFrames() const;
 
     int32_t LoopsLeft = 0;
     int32_t PauseLeft = 0;

@@ -1,7 +1,10 @@
 #pragma once
+#include "game/BoardInput.h"
+
 #include <QOpenGLWidget>
 
 #include <functional>
+#include <optional>
 
 namespace orvane {
 
@@ -16,10 +19,21 @@ public:
     std::function<void()> OnPaint;
     std::function<void(int width, int height)> OnResize;
 
+    // Mouse input in the area's pixels; buttons other than left, right and middle are ignored.
+    std::function<void(MouseButton, int x, int y)> OnMouseDown;
+    std::function<void(int x, int y)> OnMouseMove;
+    std::function<void(MouseButton, int x, int y)> OnMouseUp;
+    // The second press of a double click arrives here instead of at OnMouseDown.
+    std::function<void(MouseButton, int x, int y)> OnDoubleClick;
+
 protected:
     void initializeGL() override;
     void paintGL() override;
     void resizeGL(int width, int height) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
 };
 
 } // namespace orvane

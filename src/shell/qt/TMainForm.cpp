@@ -4,7 +4,11 @@
 #include "render/gl/Gl.h"
 #include "render/gl/Projection.h"
 #include "render/gl/Textures.h"
+#include "game/BoardInput.h"
+#include "game/StatusInput.h"
+#include "platform/FileLookup.h"
 #include "render/model/Layout.h"
+#include "scores/Recording.h"
 #include "shell/qt/DrawingArea.h"
 
 #include <QApplication>
@@ -17,7 +21,9 @@
 namespace orvane {
 
 TMainForm::TMainForm(const std::string& appDir)
-    : platform_(*this, sound_, appDir), game_(platform_, random_, counter_)
+    : platform_(*this, sound_, appDir), game_(platform_, random_, counter_),
+      scores_(AppFilePath(appDir, "\\Orvane.cfg"),
+              [this](const std::string& message) { platform_.ShowMessage(message, MessageIcon::Error); })
 {
     game_.AppDir = appDir;
     started_ = FormCreate();
@@ -71,6 +77,7 @@ bool TMainForm::StartRendering()
     game_.BonusButtonDown = false;
     game_.ElapsedSeconds = 0;
 
+    ConnectMouse();
     PStat->OnInitialize = [this] { StartStatusContext(); };
     PGame->OnInitialize = [this] { StartBoardContext(); };
     PStat->OnResize = [](int width, int height) { SetupProjection(width, height, false); };
@@ -88,6 +95,40 @@ bool TMainForm::StartRendering()
     game_.MessageBar.Reset();
     ApplyLayout();
     return true;
+}
+
+void TMainForm::ConnectMouse()
+{
+    PGame->OnMouseDown = [this](MouseButton b, int x, int y) { PGameMouseDown(game_, b, x, y); };
+    PGame->OnMouseMove = [this](int x, int y) { PGameMouseMove(game_, x, y); };
+    PGame->OnMouseUp = [this](MouseButton b, int x, int y) { PGameMouseUp(game_, b, x, y); };
+    // The press that completes a double click is a press like any other once the
+    // double click has had its say (which may swallow it).
+    PGame->OnDoubleClick = [this](MouseButton b, int x, int y) {
+        if (b == MouseButton::Left)
+            PGameDblClick(game_);
+        PGameMouseDown(game_, b, x, y);
+    };
+
+    PStat->OnMouseMove = [this](int x, int y) { PStatMouseMove(game_, x, y, PStat->width()); };
+    PStat->OnMouseDown = [this](MouseButton b, int, int) {
+        statDoubleClicked_ = false;
+        PStatMouseDown(game_, b);
+    };
+    // A left press and release on the panel is a click, handled before the release.
+    PStat->OnMouseUp = [this](MouseButton b, int x, int y) {
+        if (b == MouseButton::Left && !statDoubleClicked_ && PStat->rect().contains(x, y))
+            PStatClick(game_);
+        statDoubleClicked_ = false;
+        PStatMouseUp(game_, b);
+    };
+    PStat->OnDoubleClick = [this](MouseButton b, int, int) {
+        if (b == MouseButton::Left) {
+            statDoubleClicked_ = true;
+            PStatDblClick(game_, PStat->width());
+        }
+        PStatMouseDown(game_, b);
+    };
 }
 
 void TMainForm::StartStatusContext()
@@ -126,6 +167,10 @@ bool TMainForm::FormCreate()
     g.ScoreTable = 0;
     g.PulseScale = 1.0f;
     g.PulseStep = -0.1f;
+
+    scores_.LoadScores();
+    scores_.FindLowestByTime(0);
+    ConnectScores(game_, scores_);
 
     if (!g.FrameTimer.Create()) {
         platform_.ShowMessage("Your CPU doesn't support High Resolutiom Timer! Exiting now.",

@@ -3,6 +3,7 @@
 #include "platform/CounterSource.h"
 #include "platform/Random.h"
 #include "render/gl/RenderState.h"
+#include "scores/ScoreFile.h"
 #include "shell/MainLoop.h"
 #include "shell/qt/QtPlatform.h"
 #include "shell/sound/SdlSound.h"
@@ -27,6 +28,7 @@ public:
 
     Game& game() { return game_; }
     RenderState& render() { return render_; }
+    ScoreFile& scores() { return scores_; }
     DrawingArea* PStat = nullptr;
     DrawingArea* PGame = nullptr;
     bool QuitRequested = false;
@@ -38,6 +40,7 @@ private:
     bool FormCreate();
     void FormDestroy();
     void BuildWindow();
+    void ConnectMouse();
     bool StartRendering();
     void StartStatusContext();
     void StartBoardContext();
@@ -56,7 +59,9 @@ private:
     QtPlatform platform_;
     Game game_;
     RenderState render_;
+    ScoreFile scores_;
     bool started_ = false;
+    bool statDoubleClicked_ = false; // the release after a double click is no click
 };
 
 } // namespace orvane

@@ -1,0 +1,130 @@
+// One board frame drawn and finished (glFinish), beside the floor of the same area:
+// clearing it and finishing only.
+#include "game/Game.h"
+#include "platform/CounterSource.h"
+#include "platform/Platform.h"
+#include "platform/Random.h"
+#include "render/gl/BoardRenderer.h"
+#include "render/gl/Gl.h"
+#include "render/gl/Projection.h"
+#include "render/gl/Textures.h"
+#include "render/model/Pictures.h"
+
+#include <QGuiApplication>
+#include <QOffscreenSurface>
+#include <QOpenGLContext>
+#include <QOpenGLFramebufferObject>
+#include <QSurfaceFormat>
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+namespace {
+
+using namespace orvane;
+
+class SilentPlatform final : public Platform {
+public:
+    bool AskYesNo(const std::string&) override { return false; }
+    void ShowMessage(const std::string&, MessageIcon) override {}
+    std::string PromptText(const std::string&, const std::string&, const std::string& initial) override { return initial; }
+    void ApplyLayout() override {}
+    void RedrawNow() override {}
+    void PlaySoundFile(const std::string&) override {}
+    void PlayClickSound() override {}
+    void OpenDocument(const std::string&) override {}
+};
+
+struct Scene {
+    SilentPlatform platform;
+    ClockSeededRandom random;
+    SteadyCounter counter;
+    Game game{platform, random, counter};
+    RenderState render;
+    QOffscreenSurface surface;
+    QOpenGLContext context;
+    std::unique_ptr<QOpenGLFramebufferObject> target;
+
+    enum class Kind { Fresh, AllFlagged, Lost };
+
+    Scene(int width, int height, int cellSize, Kind kind)
+    {
+        surface.create();
+        context.create();
+        context.makeCurrent(&surface);
+        target = std::make_unique<QOpenGLFramebufferObject>(width * cellSize, height * cellSize,
+                                                            QOpenGLFramebufferObject::Depth);
+        target->bind();
+        ApplyCommonState();
+        LoadBoardTextures(render);
+        game.FrameTimer.Create();
+        game.FrameTimer.Start();
+        render.FlagAnimation.Create(-1, 8, 4, 0.11, 3, picture_key::Flags, picture_id::RedFlags,
+                                    picture_id::BlueFlags, render.Current());
+        render.FlagAnimation.Start(game.FrameTimer);
+        SetupProjection(width * cellSize, height * cellSize, true);
+
+        game.BoardWidth = static_cast<int16_t>(width);
+        game.BoardHeight = static_cast<int16_t>(height);
+        game.MineCount = static_cast<int16_t>(width * height / 5);
+        game.CurrentLevel = StartLevelValue;
+        game.NewGame(Level::Custom);
+        if (kind == Kind::AllFlagged)
+            for (Block& cell : game.Cells)
+                cell.Mark = FlagMark;
+        if (kind == Kind::Lost) {
+            game.OpenCell(game.Cells[0], CellAction::Press);
+            game.OpenCell(game.Cells[0], CellAction::Release);
+            for (Block& cell : game.Cells)
+                if (cell.Value == MineValue && cell.Mark == NoMark) {
+                    game.OpenCell(cell, CellAction::Press);
+                    game.OpenCell(cell, CellAction::Release);
+                    break;
+                }
+            game.FrameTimer.FrameTime = 1.0 / 30;
+        }
+    }
+    ~Scene() { context.doneCurrent(); }
+};
+
+void Frame(benchmark::State& state, int width, int height, int cellSize, Scene::Kind kind)
+{
+    Scene scene(width, height, cellSize, kind);
+    for (auto _ : state) {
+        scene.game.FrameTimer.Tick();
+        DrawBoard(scene.game, scene.render);
+        glFinish();
+    }
+}
+
+void Floor(benchmark::State& state, int width, int height, int cellSize)
+{
+    Scene scene(width, height, cellSize, Scene::Kind::Fresh);
+    for (auto _ : state) {
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        glFinish();
+    }
+}
+
+BENCHMARK_CAPTURE(Frame, expert_at_22, 30, 16, 22, Scene::Kind::Fresh)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(Floor, expert_at_22, 30, 16, 22)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(Frame, widest_all_flagged_at_36, 35, 25, 36, Scene::Kind::AllFlagged)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(Floor, widest_at_36, 35, 25, 36)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(Frame, widest_lost_at_22, 35, 25, 22, Scene::Kind::Lost)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(Floor, widest_at_22, 35, 25, 22)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QSurfaceFormat format;
+    format.setVersion(2, 1);
+    format.setProfile(QSurfaceFormat::CompatibilityProfile);
+    format.setDepthBufferSize(24);
+    QSurfaceFormat::setDefaultFormat(format);
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,180 @@
+#include "shell/Commands.h"
+
+#include "game/Game.h"
+#include "platform/FileLookup.h"
+#include "platform/Platform.h"
+#include "shell/Settings.h"
+
+#include <array>
+
+namespace orvane {
+
+namespace {
+
+struct LevelSpec {
+    int16_t Columns, Rows;
+    int16_t ClassicMines;
+    uint8_t ClassicTable;
+    int16_t DuelMines, DuelFlagsToWin;
+    uint8_t DuelTable;
+    uint8_t OpponentSpeed; // cells per second
+};
+
+// Indexed by Level; two-player boards have an odd number of mines and a goal of half plus one.
+constexpr std::array<LevelSpec, 3> LevelTable{{
+    {9, 9, 10, 0, 19, 10, 3, 7},
+    {16, 16, 40, 1, 51, 26, 4, 7},
+    {30, 16, 99, 2, 111, 56, 5, 8},
+}};
+
+constexpr uint8_t NoScoreTable = 6;
+constexpr uint8_t CustomOpponentSpeed = 8;
+constexpr uint8_t TwoPlayerStripHeight = 50;
+
+bool IsFixedLevel(int32_t level) { return level >= 0 && level < static_cast<int32_t>(LevelTable.size()); }
+
+void CallWithTable(const std::function<void(int)>& hook, uint8_t table)
+{
+    if (hook)
+        hook(table);
+}
+
+} // namespace
+
+MenuCommands::MenuCommands(Game& game, Settings& settings) : game_(game), settings_(settings) {}
+
+void MenuCommands::RunLevel(Level level)
+{
+    const LevelSpec& spec = LevelTable[static_cast<size_t>(level)];
+    const bool changed = game_.CurrentLevel != static_cast<int32_t>(level);
+    if (changed)
+        game_.BoardWidth = spec.Columns;
+    // Expert sets its rows even when the level stays.
+    if (changed || level == Level::Expert)
+        game_.BoardHeight = spec.Rows;
+    game_.Opponent.Speed = spec.OpponentSpeed;
+
+    if (game_.IsTwoPlayer()) {
+        game_.MineCount = spec.DuelMines;
+        game_.FlagsToWin = spec.DuelFlagsToWin;
+        game_.ScoreTable = spec.DuelTable;
+        game_.Players[Player1].Score = 0;
+        game_.Players[Player2].Score = 0;
+        CallWithTable(FindLowestByWins, game_.ScoreTable);
+    } else {
+        game_.MineCount = spec.ClassicMines;
+        game_.ScoreTable = spec.ClassicTable;
+        CallWithTable(FindLowestByTime, game_.ScoreTable);
+    }
+
+    // NewGame compares with the level of the old board to decide whether to rebuild.
+    game_.NewGame(level);
+    game_.FrameTimer.Tick();
+    game_.CurrentLevel = static_cast<int32_t>(level);
+}
+
+void MenuCommands::StartCustomGame()
+{
+    game_.ScoreTable = NoScoreTable;
+    game_.Opponent.Speed = CustomOpponentSpeed;
+    game_.NewGame(Level::Custom);
+    game_.FrameTimer.Tick();
+    game_.CurrentLevel = static_cast<int32_t>(Level::Custom);
+}
+
+void MenuCommands::RestartForMode()
+{
+    if (IsFixedLevel(game_.CurrentLevel)) {
+        RunLevel(static_cast<Level>(game_.CurrentLevel));
+        return;
+    }
+    if (!game_.IsTwoPlayer()) {
+        // A Classic board needs at least one safe cell for the first open.
+        if (game_.MineCount == game_.BoardWidth * game_.BoardHeight)
+            --game_.MineCount;
+        game_.NewGame(Level::Custom);
+        return;
+    }
+    // Two players share an odd number of mines, so one of them always wins.
+    if (game_.MineCount % 2 == 0)
+        --game_.MineCount;
+    game_.FlagsToWin = static_cast<int16_t>(game_.MineCount / 2 + 1);
+    game_.NewGame(Level::Custom);
+    game_.FrameTimer.Tick();
+}
+
+void MenuCommands::Classic()
+{
+    game_.PlayerStripHeight = 0;
+    game_.CurrentMode = PlayMode::Classic;
+    RestartForMode();
+}
+
+// The mode commands give the first turn to Player1 here; NewGame passes it on, so the
+// first game after a mode change begins with Player2.
+void MenuCommands::VsHuman()
+{
+    game_.PlayerStripHeight = TwoPlayerStripHeight;
+    game_.CurrentPlayer = Player1;
+    if (game_.CurrentMode == PlayMode::VsComputer)
+        game_.Players[Player2].Name = "P2";
+    game_.CurrentMode = PlayMode::VsHuman;
+    RestartForMode();
+    game_.FlagsToWin = static_cast<int16_t>(game_.MineCount / 2 + 1);
+}
+
+void MenuCommands::VsComputer()
+{
+    game_.PlayerStripHeight = TwoPlayerStripHeight;
+    game_.CurrentPlayer = Player1;
+    game_.CurrentMode = PlayMode::VsComputer;
+    game_.Players[Player2].Name = "A.I";
+    RestartForMode();
+}
+
+void MenuCommands::Sounds(bool on)
+{
+    game_.SoundOn = on;
+    settings_.SoundOn = on;
+    SaveSettings(settings_, game_.AppDir, game_.platform);
+}
+
+// The theme is shown even when it could not be saved: the choice holds for this run.
+void MenuCommands::Theme(uint8_t theme)
+{
+    if (!IsThemeIndex(theme))
+        return;
+    settings_.ThemeIndex = theme;
+    SaveSettings(settings_, game_.AppDir, game_.platform);
+    if (ApplyTheme)
+        ApplyTheme(theme);
+}
+
+void MenuCommands::BlockSize(int16_t cellSize)
+{
+    if (!IsOfferedCellSize(cellSize))
+        return;
+    game_.CellSize = cellSize;
+    game_.platform.ApplyLayout();
+    settings_.CellSize = static_cast<uint8_t>(cellSize);
+    SaveSettings(settings_, game_.AppDir, game_.platform);
+}
+
+void MenuCommands::Help()
+{
+    game_.platform.OpenDocument(AppFilePath(game_.AppDir, "\\Orvane.chm"));
+}
+
+MenuChecks CurrentMenuChecks(const Game& game, const Settings& settings)
+{
+    MenuChecks checks;
+    if (game.CurrentLevel >= 0 && game.CurrentLevel <= static_cast<int32_t>(Level::Custom))
+        checks.CheckedLevel = static_cast<Level>(game.CurrentLevel);
+    checks.Mode = game.CurrentMode;
+    checks.SoundOn = game.SoundOn;
+    checks.Theme = settings.ThemeIndex;
+    checks.CellSize = game.CellSize;
+    return checks;
+}
+
+} // namespace orvane

@@ -1,0 +1,317 @@
+#include "game/BoardInput.h"
+
+#include "support/GameFixture.h"
+
+using namespace orvane;
+using orvane::testing::GameFixture;
+
+namespace {
+
+// Every safe cell has a mine beside it, so no open floods.
+const std::vector<std::string> NumberedBoard{"*.*.*",
+                                             ".....",
+                                             "*.*.*"};
+
+// Cell (1, 1) shows 5 and has the three closed safe neighbours (1, 0), (0, 1), (2, 1);
+// (3, 0) and (3, 1) lie outside its chord area.
+const std::vector<std::string> ChordBoard{"*.*.",
+                                          "....",
+                                          "****"};
+
+class BoardInputTest : public GameFixture {
+protected:
+    // The middle of a cell in the board area's pixels; -1 or the board size lie outside.
+    int Px(int column) const { return column * game.CellSize + game.CellSize / 2; }
+    void Down(MouseButton button, int x, int y) { PGameMouseDown(game, button, Px(x), Px(y)); }
+    void Move(int x, int y) { PGameMouseMove(game, Px(x), Px(y)); }
+    void Up(MouseButton button, int x, int y) { PGameMouseUp(game, button, Px(x), Px(y)); }
+    void ClickOn(MouseButton button, int x, int y)
+    {
+        Down(button, x, y);
+        Up(button, x, y);
+    }
+
+    int32_t IndexOf(int x, int y) const { return x + y * game.BoardWidth; }
+    bool IsOpen(int x, int y) { return At(x, y).State == At(x, y).Value + 2; }
+    std::vector<uint8_t> States() const
+    {
+        std::vector<uint8_t> states;
+        for (const Block& cell : game.Cells)
+            states.push_back(cell.State);
+        return states;
+    }
+
+    // The chord board with its mines flagged (all but wrongFlagsLeftOff of them) and (1, 1) open.
+    void SetUpChord(int wrongFlagsLeftOff = 0)
+    {
+        LayMines(ChordBoard);
+        for (int x = 0; x < 4; ++x)
+            for (int y = 0; y < 3; ++y)
+                if (At(x, y).Value == MineValue && !(y == 2 && x < wrongFlagsLeftOff))
+                    At(x, y).Mark = FlagMark;
+        At(1, 1).State = static_cast<uint8_t>(At(1, 1).Value + 2);
+        ASSERT_EQ(At(1, 1).Value, 5);
+    }
+    void ExpectChordAreaOpen(bool open)
+    {
+        EXPECT_EQ(IsOpen(1, 0) && IsOpen(0, 1) && IsOpen(2, 1), open);
+        EXPECT_EQ(At(3, 0).State, Closed);
+        EXPECT_EQ(At(3, 1).State, Closed);
+    }
+    void ExpectNoGesture()
+    {
+        EXPECT_EQ(game.MouseGesture, 0);
+        EXPECT_EQ(game.PressedCell, -1);
+        EXPECT_EQ(CountState(Pressed), 0);
+    }
+};
+
+TEST_F(BoardInputTest, PressFollowsThePointerAndOnlyTheLastCellOpens)
+{
+    LayMines(NumberedBoard);
+    Down(MouseButton::Left, 1, 1);
+    EXPECT_EQ(At(1, 1).State, Pressed);
+    EXPECT_EQ(game.FaceState, 1);
+    EXPECT_EQ(game.MouseGesture, 1);
+
+    Move(3, 1);
+    EXPECT_EQ(At(1, 1).State, Closed);
+    EXPECT_EQ(At(3, 1).State, Pressed);
+    EXPECT_EQ(game.HoverCell, IndexOf(3, 1));
+    EXPECT_EQ(game.PressedCell, IndexOf(3, 1));
+
+    Up(MouseButton::Left, 3, 1);
+    EXPECT_TRUE(IsOpen(3, 1));
+    EXPECT_EQ(At(1, 1).State, Closed);
+    EXPECT_EQ(CountState(Closed), 14);
+    EXPECT_EQ(game.ClickCount, 1);
+    EXPECT_EQ(game.FaceState, 0);
+    ExpectNoGesture();
+}
+
+TEST_F(BoardInputTest, ReleaseActsOnThePressedCellNotOnThePointOfRelease)
+{
+    LayMines(NumberedBoard);
+    Down(MouseButton::Left, 1, 1);
+    Up(MouseButton::Left, 3, 1);
+    EXPECT_TRUE(IsOpen(1, 1));
+    EXPECT_EQ(At(3, 1).State, Closed);
+}
+
+TEST_F(BoardInputTest, ReleaseOutsideTheBoardOpensNothingAndLeavesNothingPressed)
+{
+    LayMines(NumberedBoard);
+    Down(MouseButton::Left, 1, 1);
+    Move(3, 1);
+    PGameMouseMove(game, -3, Px(1));
+    EXPECT_EQ(At(3, 1).State, Pressed) << "moves outside the board are not followed";
+    EXPECT_EQ(game.HoverCell, IndexOf(3, 1));
+
+    Up(MouseButton::Left, 5, 1);
+    EXPECT_EQ(CountState(Closed), 15);
+    EXPECT_EQ(game.ClickCount, 0);
+    EXPECT_EQ(game.FaceState, 0);
+    EXPECT_EQ(game.CurrentState, GameState::Playing);
+    ExpectNoGesture();
+}
+
+TEST_F(BoardInputTest, PressOutsideTheBoardIsIgnoredAndKeepsASwallowPending)
+{
+    LayMines(NumberedBoard);
+    game.IgnoreNextMouseDown = true;
+    PGameMouseDown(game, MouseButton::Left, Px(1), game.BoardHeight * game.CellSize);
+    PGameMouseDown(game, MouseButton::Left, -1, Px(1));
+    EXPECT_TRUE(game.IgnoreNextMouseDown);
+    ExpectNoGesture();
+
+    Down(MouseButton::Left, 1, 1);
+    EXPECT_FALSE(game.IgnoreNextMouseDown);
+    ExpectNoGesture();
+}
+
+TEST_F(BoardInputTest, ANewButtonCancelsTheHeldOneAndStartsItsOwnGesture)
+{
+    LayMines(NumberedBoard);
+    Down(MouseButton::Left, 1, 1);
+    Down(MouseButton::Middle, 3, 1);
+    EXPECT_EQ(At(1, 1).State, Closed);
+    EXPECT_EQ(game.MouseGesture, 3);
+    EXPECT_EQ(At(3, 1).State, Pressed);
+    EXPECT_EQ(At(3, 0).State, Pressed) << "the chord area is pressed with the cell";
+}
+
+TEST_F(BoardInputTest, AThirdButtonDuringATwoButtonChordLeavesTheChordAreaAsItIs)
+{
+    SetUpChord();
+    Down(MouseButton::Left, 1, 1);
+    Down(MouseButton::Right, 1, 1);
+    Down(MouseButton::Middle, 3, 1);
+    EXPECT_EQ(game.MouseGesture, 3);
+    EXPECT_EQ(game.PressedCell, IndexOf(3, 1));
+    EXPECT_EQ(At(1, 0).State, Pressed);
+    EXPECT_EQ(At(3, 0).State, Pressed);
+}
+
+TEST_F(BoardInputTest, LeftUpFirstCarriesOutTheChordAndTheRightUpCountsTheClick)
+{
+    SetUpChord();
+    Down(MouseButton::Left, 1, 1);
+    Down(MouseButton::Right, 1, 1);
+    EXPECT_EQ(game.MouseGesture, 4);
+    EXPECT_EQ(CountState(Pressed), 3);
+
+    Up(MouseButton::Left, 1, 1);
+    ExpectChordAreaOpen(true);
+    EXPECT_EQ(game.MouseGesture, 2);
+    EXPECT_EQ(game.PressedCell, IndexOf(1, 1));
+    EXPECT_EQ(game.ClickCount, 0);
+
+    Up(MouseButton::Right, 1, 1);
+    EXPECT_EQ(game.ClickCount, 1);
+    EXPECT_EQ(game.CurrentState, GameState::Playing);
+    ExpectNoGesture();
+}
+
+TEST_F(BoardInputTest, TheRightClickLeftAfterAChordChordsOnceMore)
+{
+    SetUpChord(1); // four flags on a five: every chord on it fails
+    Down(MouseButton::Left, 1, 1);
+    Down(MouseButton::Right, 1, 1);
+    Up(MouseButton::Left, 1, 1);
+    EXPECT_EQ(platform.sounds, std::vector<std::string>{"\\FlagErr.wav"});
+    Up(MouseButton::Right, 1, 1);
+    EXPECT_EQ(platform.sounds, (std::vector<std::string>{"\\FlagErr.wav", "\\FlagErr.wav"}));
+    ExpectChordAreaOpen(false);
+    ExpectNoGesture();
+}
+
+TEST_F(BoardInputTest, RightUpFirstCarriesOutTheChordAndTheLeftUpOpensNothing)
+{
+    SetUpChord();
+    Down(MouseButton::Right, 1, 1);
+    Down(MouseButton::Left, 1, 1);
+    EXPECT_EQ(game.MouseGesture, 4);
+    Up(MouseButton::Right, 1, 1);
+    ExpectChordAreaOpen(true);
+    EXPECT_EQ(game.MouseGesture, 1);
+    EXPECT_EQ(game.ClickCount, 0);
+
+    const auto before = States();
+    Up(MouseButton::Left, 1, 1);
+    EXPECT_EQ(States(), before);
+    EXPECT_EQ(game.ClickCount, 1);
+    ExpectNoGesture();
+}
+
+TEST_F(BoardInputTest, AChordReleasedOutsideIsCancelledAndTheOtherButtonDoesNothing)
+{
+    SetUpChord();
+    Down(MouseButton::Left, 1, 1);
+    Down(MouseButton::Right, 1, 1);
+    Up(MouseButton::Left, -1, 1);
+    ExpectChordAreaOpen(false);
+    ExpectNoGesture();
+    Up(MouseButton::Right, 1, 1);
+    EXPECT_EQ(game.ClickCount, 0);
+    ExpectChordAreaOpen(false);
+}
+
+TEST_F(BoardInputTest, MiddleButtonChordsAndCountsOneClick)
+{
+    SetUpChord();
+    Down(MouseButton::Middle, 3, 1);
+    Move(1, 1);
+    EXPECT_EQ(At(3, 1).State, Closed);
+    EXPECT_EQ(CountState(Pressed), 3);
+    Up(MouseButton::Middle, 1, 1);
+    ExpectChordAreaOpen(true);
+    EXPECT_EQ(game.ClickCount, 1);
+    ExpectNoGesture();
+}
+
+TEST_F(BoardInputTest, EveryCompletedSingleButtonGestureInsideCountsOneClick)
+{
+    SetUpChord();
+    ClickOn(MouseButton::Right, 3, 0);
+    EXPECT_EQ(At(3, 0).Mark, FlagMark);
+    ClickOn(MouseButton::Right, 3, 0);
+    EXPECT_EQ(At(3, 0).Mark, NoMark);
+    ClickOn(MouseButton::Left, 1, 1); // on an open cell
+    EXPECT_EQ(game.ClickCount, 3);
+
+    Down(MouseButton::Left, 3, 0);
+    Up(MouseButton::Left, 4, 0);
+    Up(MouseButton::Right, 3, 0); // no gesture of that button
+    EXPECT_EQ(game.ClickCount, 3);
+    EXPECT_EQ(At(3, 0).State, Closed);
+}
+
+TEST_F(BoardInputTest, DoubleClickOnAFinishedBoardStartsANewOneWithoutOpening)
+{
+    LayMines(NumberedBoard);
+    ClickOn(MouseButton::Left, 0, 0);
+    ASSERT_EQ(game.CurrentState, GameState::Lost);
+
+    // The window system's order for the second click: double click, press, release.
+    PGameDblClick(game);
+    EXPECT_EQ(game.CurrentState, GameState::Ready);
+    EXPECT_EQ(game.FaceState, 0);
+    EXPECT_TRUE(game.IgnoreNextMouseDown);
+    ClickOn(MouseButton::Left, 1, 1);
+    EXPECT_EQ(CountState(Closed), 15);
+    EXPECT_EQ(game.CurrentState, GameState::Ready);
+    EXPECT_EQ(game.ClickCount, 0);
+    ExpectNoGesture();
+
+    ClickOn(MouseButton::Left, 1, 1);
+    EXPECT_EQ(game.CurrentState, GameState::Playing);
+    EXPECT_EQ(game.ClickCount, 1);
+}
+
+TEST_F(BoardInputTest, DoubleClickOnAWonBoardStartsANewOneAndOnARunningOneNothing)
+{
+    LayMines(NumberedBoard);
+    ClickOn(MouseButton::Left, 1, 1);
+    PGameDblClick(game);
+    EXPECT_EQ(game.CurrentState, GameState::Playing);
+    EXPECT_FALSE(game.IgnoreNextMouseDown);
+    EXPECT_TRUE(IsOpen(1, 1));
+
+    game.CurrentState = GameState::Won;
+    game.FaceState = 3;
+    PGameDblClick(game);
+    EXPECT_EQ(game.CurrentState, GameState::Ready);
+    EXPECT_EQ(game.FaceState, 0);
+    EXPECT_EQ(At(1, 1).State, Closed);
+}
+
+TEST_F(BoardInputTest, ComputersTurnIgnoresPressAndReleaseButNotMoves)
+{
+    LayMines(NumberedBoard, PlayMode::VsComputer);
+    game.CurrentPlayer = Player2;
+    Down(MouseButton::Left, 1, 1);
+    ExpectNoGesture();
+    Move(3, 1);
+    EXPECT_EQ(game.HoverCell, IndexOf(3, 1));
+
+    // A gesture begun on the player's own turn is not ended by the board while the computer moves.
+    game.CurrentPlayer = Player1;
+    Down(MouseButton::Left, 1, 1);
+    game.CurrentPlayer = Player2;
+    Up(MouseButton::Left, 1, 1);
+    EXPECT_EQ(At(1, 1).State, Pressed);
+    EXPECT_EQ(game.ClickCount, 0);
+}
+
+TEST_F(BoardInputTest, ComputerToMoveBeforeTheFirstOpenDoesNotBlockTheBoard)
+{
+    StartBoard(5, 3, 4, PlayMode::VsComputer);
+    game.CurrentPlayer = Player2;
+    ASSERT_EQ(game.CurrentState, GameState::Ready);
+    ClickOn(MouseButton::Left, 2, 1);
+    EXPECT_EQ(game.CurrentState, GameState::Playing);
+    EXPECT_EQ(game.ClickCount, 1);
+    EXPECT_NE(At(2, 1).State, Closed);
+}
+
+} // namespace

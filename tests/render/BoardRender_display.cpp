@@ -1,0 +1,205 @@
+#include "render/gl/RenderState.h"
+#include "render/model/Pictures.h"
+#include "render/model/Themes.h"
+#include "support/MainWindowFixture.h"
+
+#include <cmath>
+
+using namespace orvane;
+using orvane::testing::MainWindowFixture;
+
+namespace {
+
+class BoardRenderTest : public MainWindowFixture {
+protected:
+    Block& At(int x, int y) { return game().Cells[static_cast<size_t>(x + y * game().BoardWidth)]; }
+
+    // True when every pixel repeats one cell further right and one cell further down:
+    // the cells are whole, equal and exactly cellSize pixels apart.
+    static bool RepeatsEveryCell(const QImage& image, int cellSize)
+    {
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                if (x + cellSize < image.width() && image.pixel(x, y) != image.pixel(x + cellSize, y))
+                    return false;
+                if (y + cellSize < image.height() && image.pixel(x, y) != image.pixel(x, y + cellSize))
+                    return false;
+            }
+        return true;
+    }
+
+    // The centre texel of a picture, tinted as the fixed-function pipeline modulates it.
+    static QColor TintedCentre(int32_t pictureId, const std::array<float, 3>& tint)
+    {
+        const Bitmap picture = LoadPictureResource(pictureId);
+        const size_t i = static_cast<size_t>((picture.Height / 2) * picture.Width + picture.Width / 2) * 3;
+        return QColor(static_cast<int>(std::lround(picture.Bytes[i + 2] * tint[0])),
+                      static_cast<int>(std::lround(picture.Bytes[i + 1] * tint[1])),
+                      static_cast<int>(std::lround(picture.Bytes[i] * tint[2])));
+    }
+
+    static void ExpectNear(QColor actual, QColor expected, int tolerance, const std::string& what)
+    {
+        EXPECT_LE(std::abs(actual.red() - expected.red()), tolerance) << what;
+        EXPECT_LE(std::abs(actual.green() - expected.green()), tolerance) << what;
+        EXPECT_LE(std::abs(actual.blue() - expected.blue()), tolerance) << what;
+    }
+
+    QColor CentreOf(const QImage& frame, int x, int y)
+    {
+        const int cs = game().CellSize;
+        return frame.pixelColor(x * cs + cs / 2, y * cs + cs / 2);
+    }
+};
+
+TEST_F(BoardRenderTest, EveryCellIsExactlyCellSizePixels)
+{
+    struct Case {
+        int width, height, cellSize;
+    };
+    for (const Case c : {Case{9, 9, 22}, Case{30, 16, 36}, Case{35, 25, 16}, Case{16, 16, 27}, Case{9, 9, 18}}) {
+        NewBoard(c.width, c.height, 10, c.cellSize);
+        const QImage frame = BoardFrame();
+        ASSERT_EQ(frame.width(), c.width * c.cellSize);
+        ASSERT_EQ(frame.height(), c.height * c.cellSize);
+        EXPECT_TRUE(RepeatsEveryCell(frame, c.cellSize)) << c.width << "x" << c.height << " at " << c.cellSize;
+        // Mixed states still line up: one open cell in a corner changes only its own square.
+        At(c.width - 1, c.height - 1).State = OpenEmpty;
+        const QImage mixed = BoardFrame();
+        const QRect cell((c.width - 1) * c.cellSize, (c.height - 1) * c.cellSize, c.cellSize, c.cellSize);
+        for (int y = 0; y < frame.height(); y += 3)
+            for (int x = 0; x < frame.width(); x += 3)
+                if (!cell.contains(x, y)) {
+                    ASSERT_EQ(mixed.pixel(x, y), frame.pixel(x, y)) << x << "," << y;
+                }
+        EXPECT_NE(mixed.pixel(cell.center()), frame.pixel(cell.center()));
+    }
+}
+
+TEST_F(BoardRenderTest, ClosedAndPressedCellsTakeTheThemeTintOpenCellsAGrey)
+{
+    NewBoard(9, 9, 10, 22);
+    At(1, 0).State = Pressed;
+    At(2, 0).State = OpenEmpty;
+    At(3, 0).State = 3 + 4; // an open 5
+    const std::array<float, 3> grey{0.95f, 0.95f, 0.95f};
+    for (uint8_t theme = 0; theme < ThemeCount; ++theme) {
+        form->render().CurrentTheme = theme;
+        const QImage frame = BoardFrame();
+        const auto& tint = form->render().Themes[theme].CellColour;
+        const std::string name = "theme " + std::to_string(theme);
+        ExpectNear(CentreOf(frame, 0, 0), TintedCentre(picture_id::ClosedCell, tint), 3, name + " closed");
+        ExpectNear(CentreOf(frame, 1, 0), TintedCentre(picture_id::PressedCell, tint), 3, name + " pressed");
+        ExpectNear(CentreOf(frame, 2, 0), TintedCentre(picture_id::OpenCell, grey), 3, name + " open");
+        // The open five's centre is part of its digit; a corner of the cell is its background.
+        const QColor openCorner = frame.pixelColor(3 * 22 + 4, 4);
+        ExpectNear(openCorner, frame.pixelColor(2 * 22 + 4, 4), 3, name + " open background");
+    }
+}
+
+TEST_F(BoardRenderTest, LossOverlaysShowOnlyWhileLostAndOverTheirCells)
+{
+    NewBoard(9, 9, 10, 22);
+    Game& g = game();
+    g.CurrentState = GameState::Playing;
+    At(1, 1).State = Revealed;
+    At(1, 1).Mark = MissedMine;
+    At(4, 4).State = Revealed;
+    At(4, 4).Mark = FalseFlag;
+    At(7, 7).State = Revealed;
+    At(7, 7).Mark = ExplodedMine;
+    const QImage playing = BoardFrame();
+    g.CurrentState = GameState::Lost;
+    g.FrameTimer.FrameTime = 0.25; // a quarter turn of the glow per frame
+    const QImage lost = BoardFrame();
+
+    const int cs = 22;
+    auto differsAround = [&](int cx, int cy) {
+        for (int y = cy * cs + 4; y < (cy + 1) * cs - 4; ++y)
+            for (int x = cx * cs + 4; x < (cx + 1) * cs - 4; ++x)
+                if (lost.pixel(x, y) != playing.pixel(x, y))
+                    return true;
+        return false;
+    };
+    EXPECT_TRUE(differsAround(1, 1)) << "glow over the missed mine";
+    EXPECT_TRUE(differsAround(4, 4)) << "cross over the false flag";
+    EXPECT_TRUE(differsAround(7, 7)) << "exploded mine";
+    // Nothing else changes: every pixel more than a cell away from the three stays put.
+    for (int y = 0; y < lost.height(); ++y)
+        for (int x = 0; x < lost.width(); ++x) {
+            const int cx = x / cs, cy = y / cs;
+            const bool near = (std::abs(cx - 1) <= 1 && std::abs(cy - 1) <= 1) || (cx == 4 && cy == 4)
+                || (cx == 7 && cy == 7);
+            if (!near) {
+                ASSERT_EQ(lost.pixel(x, y), playing.pixel(x, y)) << x << "," << y;
+            }
+        }
+    // The exploded mine is the red picture, in front of its cell.
+    const QColor exploded = CentreOf(lost, 7, 7);
+    const QColor explodedCorner = lost.pixelColor(7 * cs + 2, 7 * cs + 2);
+    EXPECT_GT(explodedCorner.red(), 200);
+    EXPECT_LT(explodedCorner.green(), 80);
+    EXPECT_NE(exploded, CentreOf(playing, 7, 7));
+}
+
+TEST_F(BoardRenderTest, CrossAndExplodedMineStayInFrontOnTheWidestBoard)
+{
+    NewBoard(35, 25, 10, 16);
+    Game& g = game();
+    At(34, 24).State = Revealed;
+    At(34, 24).Mark = ExplodedMine;
+    At(0, 0).State = Revealed;
+    At(0, 0).Mark = FalseFlag;
+    g.CurrentState = GameState::Playing;
+    const QImage playing = BoardFrame();
+    g.CurrentState = GameState::Lost;
+    const QImage lost = BoardFrame();
+    const QColor corner = lost.pixelColor(34 * 16 + 1, 24 * 16 + 1);
+    EXPECT_GT(corner.red(), 200);
+    EXPECT_LT(corner.green(), 80);
+    // The cross's bars run through the cell centre.
+    EXPECT_NE(lost.pixel(8, 8), playing.pixel(8, 8));
+}
+
+TEST_F(BoardRenderTest, FlaggedCellShowsTheFlagOverTheClosedCell)
+{
+    NewBoard(9, 9, 10, 36);
+    const QImage plain = BoardFrame();
+    At(2, 2).Mark = FlagMark;
+    At(5, 5).Mark = FoundByPlayer2;
+    const QImage flagged = BoardFrame();
+    int changedRed = 0, changedBlue = 0;
+    for (int y = 0; y < 36; ++y)
+        for (int x = 0; x < 36; ++x) {
+            changedRed += flagged.pixel(2 * 36 + x, 2 * 36 + y) != plain.pixel(2 * 36 + x, 2 * 36 + y);
+            changedBlue += flagged.pixel(5 * 36 + x, 5 * 36 + y) != plain.pixel(5 * 36 + x, 5 * 36 + y);
+        }
+    EXPECT_GT(changedRed, 36 * 36 / 8) << "the flag covers a good part of its cell";
+    EXPECT_LT(changedRed, 36 * 36) << "the closed cell shows around it";
+    EXPECT_GT(changedBlue, 36 * 36 / 8);
+    // Somewhere in the red flag's cell red dominates, and in the blue one blue does.
+    bool red = false, blue = false;
+    for (int y = 0; y < 36; ++y)
+        for (int x = 0; x < 36; ++x) {
+            const QColor r = flagged.pixelColor(2 * 36 + x, 2 * 36 + y);
+            const QColor b = flagged.pixelColor(5 * 36 + x, 5 * 36 + y);
+            red |= r.red() > 150 && r.green() < 90 && r.blue() < 90;
+            blue |= b.blue() > 150 && b.red() < 90;
+        }
+    EXPECT_TRUE(red);
+    EXPECT_TRUE(blue);
+    // Outside the two flagged cells the board is unchanged.
+    EXPECT_EQ(flagged.pixel(8 * 36 + 18, 18), plain.pixel(8 * 36 + 18, 18));
+}
+
+TEST_F(BoardRenderTest, StatusAreaClearsToTheThemeBackground)
+{
+    for (uint8_t theme : {uint8_t{0}, uint8_t{3}, uint8_t{6}}) {
+        form->render().CurrentTheme = theme;
+        const QImage status = StatusFrame();
+        const Rgb8 back = form->render().Themes[theme].BackColourBytes;
+        EXPECT_EQ(status.pixelColor(1, status.height() - 2), QColor(back.R, back.G, back.B));
+    }
+}
+
+} // namespace

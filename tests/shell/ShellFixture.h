@@ -1,0 +1,33 @@
+#pragma once
+#include "shell/Commands.h"
+#include "shell/Settings.h"
+#include "support/GameFixture.h"
+#include "support/TempDir.h"
+
+#include <string>
+#include <vector>
+
+namespace orvane::testing {
+
+using Bytes = std::vector<uint8_t>;
+
+// A fresh game whose program directory is a temporary one, with the menu commands.
+class ShellFixture : public GameFixture {
+protected:
+    TempDir dir;
+    std::string settingsPath = dir.File("Setup.cfg");
+    Settings settings;
+    MenuCommands commands{game, settings};
+
+    ShellFixture() { game.AppDir = dir.Path().string(); }
+
+    // The start-up's part: read the file and hand its values to the game.
+    void LoadAndApplySettings()
+    {
+        settings = LoadSettings(game.AppDir);
+        ApplySettings(game, settings);
+    }
+    MenuChecks Checks() const { return CurrentMenuChecks(game, settings); }
+};
+
+} // namespace orvane::testing

@@ -1,0 +1,57 @@
+#pragma once
+#include "game/Game.h"
+#include "shell/qt/DrawingArea.h"
+#include "shell/qt/TMainForm.h"
+#include "support/TempDir.h"
+
+#include <QImage>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+
+namespace orvane::testing {
+
+// The real main window, started from a fresh copy of the program's folder so that its
+// settings and score files are the test's own.
+class MainWindowFixture : public ::testing::Test {
+protected:
+    TempDir dir;
+    std::unique_ptr<TMainForm> form;
+
+    void SetUp() override
+    {
+        if (const char* built = std::getenv("ORVANE_APP_DIR"))
+            for (const auto& entry : std::filesystem::directory_iterator(built))
+                if (entry.path().extension() == ".wav")
+                    std::filesystem::copy(entry.path(), dir.Path() / entry.path().filename());
+        form = std::make_unique<TMainForm>(dir.Path().string());
+        ASSERT_TRUE(form->Started());
+        form->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    }
+    void TearDown() override { form.reset(); }
+
+    Game& game() { return form->game(); }
+
+    // A fresh board of the given size, mode and cell size, laid out as the program does.
+    void NewBoard(int width, int height, int mines, int cellSize, PlayMode mode = PlayMode::Classic)
+    {
+        Game& g = game();
+        g.CurrentMode = mode;
+        g.PlayerStripHeight = mode == PlayMode::Classic ? 0 : 50;
+        g.CellSize = static_cast<int16_t>(cellSize);
+        g.BoardWidth = static_cast<int16_t>(width);
+        g.BoardHeight = static_cast<int16_t>(height);
+        g.MineCount = static_cast<int16_t>(mines);
+        g.FlagsToWin = static_cast<int16_t>(mines / 2 + 1);
+        g.NewGame(Level::Custom);
+        g.CurrentLevel = static_cast<int32_t>(Level::Custom);
+    }
+
+    QImage BoardFrame() { return form->PGame->grabFramebuffer().convertToFormat(QImage::Format_RGB32); }
+    QImage StatusFrame() { return form->PStat->grabFramebuffer().convertToFormat(QImage::Format_RGB32); }
+};
+
+} // namespace orvane::testing
