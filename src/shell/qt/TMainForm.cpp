@@ -1,6 +1,8 @@
 #include "shell/qt/TMainForm.h"
 
 #include "render/gl/BoardRenderer.h"
+#include "render/gl/Font.h"
+#include "render/gl/StatusRenderer.h"
 #include "render/gl/Gl.h"
 #include "render/gl/Projection.h"
 #include "render/gl/Textures.h"
@@ -83,9 +85,8 @@ bool TMainForm::StartRendering()
     PStat->OnResize = [](int width, int height) { SetupProjection(width, height, false); };
     PGame->OnResize = [](int width, int height) { SetupProjection(width, height, true); };
     PStat->OnPaint = [this] {
-        const Theme& theme = render_.Current();
-        glClearColor(theme.BackColour[0], theme.BackColour[1], theme.BackColour[2], 0.0f);
-        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        if (game_.BoardMatchesSize())
+            DrawStatus(game_, render_, PStat->width(), PGame->width(), PGame->height());
     };
     PGame->OnPaint = [this] {
         if (game_.BoardMatchesSize())
@@ -135,6 +136,7 @@ void TMainForm::StartStatusContext()
 {
     ApplyCommonState();
     LoadStatusTextures(render_);
+    render_.FontBase = BuildFont(render_.Textures[slot::Font]);
 }
 
 void TMainForm::StartBoardContext()
@@ -148,7 +150,13 @@ void TMainForm::StartBoardContext()
 
 void TMainForm::StopRendering()
 {
-    // Textures and display lists go with the two contexts, which the areas own.
+    // Textures go with the two contexts, which the areas own and delete.
+    if (render_.FontBase == 0)
+        return;
+    PStat->makeCurrent();
+    DeleteFont(render_.FontBase);
+    PStat->doneCurrent();
+    render_.FontBase = 0;
 }
 
 bool TMainForm::FormCreate()

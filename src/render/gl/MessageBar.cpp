@@ -1,0 +1,46 @@
+#include "render/gl/MessageBar.h"
+
+#include "game/Comments.h"
+#include "render/gl/Font.h"
+#include "render/gl/Gl.h"
+
+namespace orvane {
+
+void DisplayMessage(Comments& message, double frameTime, const RenderState& render, int32_t width, float y)
+{
+    message.Step(frameTime, width);
+
+    // The red bar picture tinted towards orange, in front of the player panels.
+    const float left = static_cast<float>(message.OffsetX);
+    const float right = left + static_cast<float>(width);
+    glColor4f(1.0f, 1.0f, 0.3f, 1.0f);
+    glTranslatef(0.0f, 0.0f, 0.01f);
+    glBindTexture(GL_TEXTURE_2D, render.Textures[slot::MessageBar]);
+    glBegin(GL_QUADS);
+    glTexCoord2f(0.0f, 1.0f);
+    glVertex2f(left, y);
+    glTexCoord2f(1.0f, 1.0f);
+    glVertex2f(right, y);
+    glTexCoord2f(1.0f, 0.0f);
+    glVertex2f(right, y + 25);
+    glTexCoord2f(0.0f, 0.0f);
+    glVertex2f(left, y + 25);
+    glEnd();
+
+    if (message.Stage != Comments::Shown)
+        return;
+    glDisable(GL_DEPTH_TEST);
+    glEnable(GL_BLEND);
+    glColor4f(1.0f, 1.0f, 1.0f, 0.7f);
+    glBindTexture(GL_TEXTURE_2D, render.Textures[slot::Font]);
+    glPushMatrix();
+    // At three quarters size each character advances 9 pixels: centred on width / 2 + 1.
+    glTranslatef(static_cast<float>(width) / 2 - 4.5f * static_cast<float>(message.Text.size()) + 1, 8, 0);
+    glScalef(0.75f, 0.75f, 0.75f);
+    PrintText(message.Text);
+    glPopMatrix();
+    glEnable(GL_DEPTH_TEST);
+    glDisable(GL_BLEND);
+}
+
+} // namespace orvane
