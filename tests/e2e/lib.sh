@@ -8,6 +8,8 @@ APP_DIR=$WORK/orvane
 APP_PID=
 APP_WINDOW=
 cp -r "$APP_SOURCE" "$APP_DIR"
+# The settings and score files of an earlier run in the build folder are not part of the program.
+rm -f "$APP_DIR"/*.cfg
 
 fail() {
   echo "FAIL: $*" >&2
@@ -76,7 +78,32 @@ window_shot() {
   import -window root -crop "$geometry" +repage "$out"
 }
 
+# Colours of points of an image as "R,G,B", one line per "X,Y" argument, read in one go.
+pixels() {
+  local image=$1 format= point
+  shift
+  for point in "$@"; do
+    format+="%[fx:int(255*p{$point}.r)],%[fx:int(255*p{$point}.g)],%[fx:int(255*p{$point}.b)]\n"
+  done
+  convert "$image" -format "$format" info:
+}
+
 # Colour of one pixel of an image as "R,G,B".
 pixel() {
-  convert "$1" -format '%[fx:int(255*p{'"$2"','"$3"'}.r)],%[fx:int(255*p{'"$2"','"$3"'}.g)],%[fx:int(255*p{'"$2"','"$3"'}.b)]' info:
+  pixels "$1" "$2,$3"
+}
+
+# Sets BOARD_X and BOARD_Y, the board area's top left corner in the window, for the
+# beginner layout of the first start: below the menu bar and the status panel.
+board_origin() {
+  local size
+  size=$(window_size)
+  BOARD_X=6
+  BOARD_Y=$((${size#*x} - 267 + 63))
+}
+
+# Clicks a mouse button (default 1, the left) at a point of the window, count times in
+# quick succession (default once; 2 is a double click).
+click_at() {
+  xdotool mousemove --window "$APP_WINDOW" "$1" "$2" click --repeat "${4:-1}" "${3:-1}"
 }

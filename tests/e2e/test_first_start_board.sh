@@ -23,7 +23,7 @@ done
 IFS=, read -r r g b <<<"$(pixel "$WORK/shot.png" 17 $((board_top + 11)))"
 [ "$r" -ge 170 ] && [ "$r" -le 215 ] && [ "$r" = "$g" ] && [ "$g" = "$b" ] ||
   fail "closed cell colour $r,$g,$b is not the default theme's grey"
-# The status area around the board shows the default theme's background, 210,210,195.
-[ "$(pixel "$WORK/shot.png" 2 $((menu + 30)))" = "210,210,195" ] ||
-  fail "status area colour is $(pixel "$WORK/shot.png" 2 $((menu + 30)))"
+# Beside the board the status area shows the default theme's background, 210,210,195.
+[ "$(pixel "$WORK/shot.png" 1 $((board_top + 100)))" = "210,210,195" ] ||
+  fail "status area colour is $(pixel "$WORK/shot.png" 1 $((board_top + 100)))"
 echo "PASS"

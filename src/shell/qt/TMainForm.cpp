@@ -11,10 +11,13 @@
 #include "platform/FileLookup.h"
 #include "render/model/Layout.h"
 #include "scores/Recording.h"
+#include "shell/Keyboard.h"
+#include "shell/qt/MainMenu.h"
 #include "shell/qt/DrawingArea.h"
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QMenuBar>
 #include <QOffscreenSurface>
 #include <QOpenGLContext>
@@ -25,7 +28,8 @@ namespace orvane {
 TMainForm::TMainForm(const std::string& appDir)
     : platform_(*this, sound_, appDir), game_(platform_, random_, counter_),
       scores_(AppFilePath(appDir, "\\Orvane.cfg"),
-              [this](const std::string& message) { platform_.ShowMessage(message, MessageIcon::Error); })
+              [this](const std::string& message) { platform_.ShowMessage(message, MessageIcon::Error); }),
+      commands_(game_, settings_)
 {
     game_.AppDir = appDir;
     started_ = FormCreate();
@@ -51,12 +55,7 @@ void TMainForm::BuildWindow()
     PGame = new DrawingArea(client);
     PGame->setObjectName(QStringLiteral("PGame"));
     PGame->raise();
-
-    auto* gameMenu = menuBar()->addMenu(QStringLiteral("&Game"));
-    QAction* exitAction = gameMenu->addAction(QStringLiteral("E&xit"));
-    exitAction->setObjectName(QStringLiteral("Exit"));
-    connect(exitAction, &QAction::triggered, this, &QWidget::close);
-    exitAction->setShortcut(QKeySequence(Qt::ALT | Qt::Key_F4));
+    BuildMenu();
 }
 
 // Each area gets its own context when it is first shown; what each context needs is
@@ -159,9 +158,39 @@ void TMainForm::StopRendering()
     render_.FontBase = 0;
 }
 
+void TMainForm::BuildMenu()
+{
+    MainMenu::Actions actions;
+    actions.New = [this] { NewGameCommand(game_); };
+    actions.Exit = [this] { close(); };
+    actions.AfterCommand = [this] { AfterCommand(); };
+    Menu = new MainMenu(*this, commands_, std::move(actions));
+    commands_.FindLowestByTime = [this](int table) { scores_.FindLowestByTime(table); };
+    commands_.FindLowestByWins = [this](int table) { scores_.FindLowestByWins(table); };
+    commands_.ApplyTheme = [this](uint8_t theme) { ApplyTheme(theme); };
+}
+
+void TMainForm::AfterCommand()
+{
+    Menu->ShowChecks(CurrentMenuChecks(game_, settings_));
+}
+
+// The status area reads the theme every frame; the flags carry the cell tint in their
+// fringe, so their pictures are made again in the board's context.
+void TMainForm::ApplyTheme(uint8_t theme)
+{
+    render_.CurrentTheme = theme;
+    if (!PGame->context())
+        return;
+    PGame->makeCurrent();
+    render_.FlagAnimation.Load(true, render_.Current());
+    PGame->doneCurrent();
+}
+
 bool TMainForm::FormCreate()
 {
     BuildWindow();
+    Menu->AssignRunTimeShortcuts();
     Game& g = game_;
     g.PlayerStripHeight = 0;
     g.StatusHeight = 60;
@@ -175,6 +204,10 @@ bool TMainForm::FormCreate()
     g.ScoreTable = 0;
     g.PulseScale = 1.0f;
     g.PulseStep = -0.1f;
+
+    settings_ = LoadSettings(g.AppDir);
+    ApplySettings(g, settings_);
+    render_.CurrentTheme = settings_.ThemeIndex;
 
     scores_.LoadScores();
     scores_.FindLowestByTime(0);
@@ -202,6 +235,7 @@ bool TMainForm::FormCreate()
     g.CurrentLevel = static_cast<int32_t>(Level::Beginner);
     g.Opponent.Speed = 8;
     QuitRequested = false;
+    AfterCommand();
 
     // Centre on the desktop, then show: nothing else shows the main window.
     if (const QScreen* screen = QGuiApplication::primaryScreen())
@@ -241,6 +275,15 @@ void TMainForm::UpdateOpponent() {}
 void TMainForm::DrawFrame()
 {
     DrawBoth();
+}
+
+void TMainForm::keyPressEvent(QKeyEvent* event)
+{
+    const char key = event->key() == Qt::Key_Escape ? EscapeKey
+        : event->text().size() == 1                 ? event->text().at(0).toLatin1()
+                                                    : '\0';
+    if (FormKeyPress(game_, key) == KeyOutcome::CloseWindow)
+        close();
 }
 
 void TMainForm::closeEvent(QCloseEvent* event)

@@ -4,6 +4,8 @@
 #include "platform/Random.h"
 #include "render/gl/RenderState.h"
 #include "scores/ScoreFile.h"
+#include "shell/Commands.h"
+#include "shell/Settings.h"
 #include "shell/MainLoop.h"
 #include "shell/qt/QtPlatform.h"
 #include "shell/sound/SdlSound.h"
@@ -13,6 +15,7 @@
 namespace orvane {
 
 class DrawingArea;
+class MainMenu;
 
 // The one main window: menu bar, the status area PStat and the board area PGame,
 // both drawn with OpenGL, and the program's own main loop.
@@ -29,18 +32,24 @@ public:
     Game& game() { return game_; }
     RenderState& render() { return render_; }
     ScoreFile& scores() { return scores_; }
+    Settings& settings() { return settings_; }
+    MainMenu* Menu = nullptr;
     DrawingArea* PStat = nullptr;
     DrawingArea* PGame = nullptr;
     bool QuitRequested = false;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     bool FormCreate();
     void FormDestroy();
     void BuildWindow();
     void ConnectMouse();
+    void BuildMenu();
+    void ApplyTheme(uint8_t theme);
+    void AfterCommand();
     bool StartRendering();
     void StartStatusContext();
     void StartBoardContext();
@@ -60,6 +69,8 @@ private:
     Game game_;
     RenderState render_;
     ScoreFile scores_;
+    Settings settings_;
+    MenuCommands commands_;
     bool started_ = false;
     bool statDoubleClicked_ = false; // the release after a double click is no click
 };
