@@ -53,10 +53,12 @@ void Game::OpenClassic(Block& cell, CellAction action)
     FaceState = 0;
     ClearMoveMarks(PlayMode::Classic, false);
     StartClockIfReady(cell);
-    if (cell.State == Pressed)
+    // Only a cell opened by this release floods; an empty cell already open stays silent.
+    if (cell.State == Pressed) {
         cell.State = static_cast<uint8_t>(cell.Value + 2);
-    if (cell.State == OpenEmpty)
-        FloodFrom(cell);
+        if (cell.State == OpenEmpty)
+            FloodFrom(cell);
+    }
     if (cell.Mark == NoMark && cell.Value == MineValue)
         LoseClassic(cell);
     else

@@ -89,12 +89,11 @@ void Game::BonusOpen(Block& centre)
             // Empty cells opened by the bonus do not flood.
             cell.State = static_cast<uint8_t>(cell.Value + 2);
         }
-        if (Players[CurrentPlayer].MinesFound == FlagsToWin) {
+        const bool won = Players[CurrentPlayer].MinesFound == FlagsToWin;
+        // The walk goes on after the winning mine, but the game is decided only once.
+        if (won && CurrentState != GameState::Won)
             WinTwoPlayer(true);
-            PlaySoundIfOn("\\Win.wav");
-        } else {
-            PlaySoundIfOn("\\Open.wav");
-        }
+        PlaySoundIfOn(won ? "\\Win.wav" : "\\Open.wav");
     });
     CurrentPlayer = OtherPlayer(CurrentPlayer);
     HandOverToOpponentIfDue();

@@ -48,9 +48,11 @@ window_size() {
   xwininfo -id "$APP_WINDOW" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h}'
 }
 
+# Keys as typed on the keyboard (XTEST) into the focused program window; the window may
+# close on the key, so no window is named for the key itself.
 send_keys() {
   xdotool windowfocus --sync "$APP_WINDOW"
-  xdotool key --window "$APP_WINDOW" "$@"
+  xdotool key "$@"
 }
 
 # Waits up to the given seconds for the program to end and sets EXIT_STATUS to its

@@ -6,14 +6,15 @@ source "$(dirname "$0")/lib.sh"
 CELL=22
 COLUMNS=9
 CELLS=81
-FACE=92x28+91+0 # the face button, measured down from the status panel's top
 
 start_app
 board_origin
-FACE=${FACE%+*}+$((BOARD_Y - 63 + ${FACE##*+}))
+# The middle of the face on its button, 24 pixels below the status panel's top.
+FACE=24x24+93+$((BOARD_Y - 63 + 24))
 
 # Points at an offset inside every cell, in reading order.
 cell_points() {
+  local i
   for ((i = 0; i < CELLS; i++)); do
     echo "$((BOARD_X + i % COLUMNS * CELL + $1)),$((BOARD_Y + i / COLUMNS * CELL + $1))"
   done
@@ -26,7 +27,7 @@ mapfile -t CORNERS < <(cell_points 2)
 # corner is red, or -1).
 read_board() {
   window_shot "$WORK/board.png"
-  local colours
+  local colours i r g
   mapfile -t colours < <(pixels "$WORK/board.png" "${CENTRES[@]}" "${CORNERS[@]}")
   LOOK=("${colours[@]:0:CELLS}")
   EXPLODED=-1
@@ -42,15 +43,26 @@ closed_count() {
   echo $n
 }
 
+all_closed() {
+  [ "$(closed_count)" -eq $CELLS ]
+}
+
 face() {
   convert "$WORK/board.png" -crop "$FACE" +repage rgb:- | md5sum
 }
 
-# Waits up to two seconds for the board to show the condition (a shell test).
+# The clicked cell no longer looks closed, and the game is back from the pressed button's
+# surprised face: going on (the face of the start), lost or won (nothing closed is left).
+settled_after_click() {
+  [ "${LOOK[cell]}" != "$CLOSED" ] &&
+    { [ "$(face)" = "$START_FACE" ] || [ $EXPLODED -ne -1 ] || [ "$(closed_count)" -eq 0 ]; }
+}
+
+# Waits up to two seconds for a condition on the board.
 await() {
   for _ in $(seq 1 20); do
     read_board
-    eval "$1" && return 0
+    "$1" && return 0
     sleep 0.1
   done
   return 1
@@ -60,17 +72,17 @@ await() {
 # completes the double click must not open a cell of it, also a few frames later.
 new_board_by_double_click() {
   click_at "$((BOARD_X + 4 * CELL + 11))" "$((BOARD_Y + 4 * CELL + 11))" 1 2
-  await '[ "$(closed_count)" -eq $CELLS ]' || fail "a double click on the finished board left $(closed_count) closed cells"
+  await all_closed || fail "a double click on the finished board left $(closed_count) closed cells"
   sleep 0.3
   read_board
-  [ "$(closed_count)" -eq $CELLS ] || fail "the double click opened a cell of the new board"
+  all_closed || fail "the double click opened a cell of the new board"
   [ "$(face)" = "$START_FACE" ] || fail "the face did not return to its look at the start"
 }
 
 read_board
 CLOSED=${LOOK[0]}
 START_FACE=$(face)
-[ "$(closed_count)" -eq $CELLS ] || fail "the first board is not closed everywhere"
+all_closed || fail "the first board is not closed everywhere"
 [ $EXPLODED -eq -1 ] || fail "red in a corner of a closed cell"
 
 # Click the cells still closed in reading order until one of them is a mine. The first
@@ -80,7 +92,7 @@ for game in 1 2 3; do
   for ((cell = 0; cell < CELLS; cell++)); do
     [ "${LOOK[cell]}" = "$CLOSED" ] || continue
     click_at "${CENTRES[cell]%,*}" "${CENTRES[cell]#*,}"
-    await '[ "${LOOK[cell]}" != "$CLOSED" ]' || fail "a click on closed cell $cell did not open it"
+    await settled_after_click || fail "a click on closed cell $cell did not open it"
     if [ $EXPLODED -ne -1 ]; then
       [ $EXPLODED -eq $cell ] || fail "cell $cell was clicked but cell $EXPLODED exploded"
       lost=$cell

@@ -26,12 +26,16 @@ protected:
             for (const auto& entry : std::filesystem::directory_iterator(built))
                 if (entry.path().extension() == ".wav")
                     std::filesystem::copy(entry.path(), dir.Path() / entry.path().filename());
+        PlaceFilesBeforeStart();
         form = std::make_unique<TMainForm>(dir.Path().string());
         ASSERT_TRUE(form->Started());
         form->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
     }
     void TearDown() override { form.reset(); }
+
+    // For a test that starts the program with files of its own already in its folder.
+    virtual void PlaceFilesBeforeStart() {}
 
     Game& game() { return form->game(); }
 

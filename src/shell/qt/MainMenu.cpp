@@ -34,8 +34,10 @@ QAction* MainMenu::Add(QMenu* menu, const QString& caption, const QString& name,
         action->setCheckable(true);
         group->addAction(action);
     }
+    // Items whose window does not exist yet (Custom, Hi Scores) only keep their checks.
     connect(action, &QAction::triggered, this, [this, run = std::move(run)] {
-        run();
+        if (run)
+            run();
         if (actions_.AfterCommand)
             actions_.AfterCommand();
     });

@@ -1,0 +1,117 @@
+#include "dialogs/TAboutForm.h"
+
+#include "dialogs/AboutBanner.h"
+#include "dialogs/HomeAddress.h"
+#include "platform/FileLookup.h"
+
+#include <QGuiApplication>
+#include <QIcon>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+
+namespace orvane {
+
+namespace {
+
+constexpr QSize ClientSize{450, 202};
+constexpr QSize BannerSize{453, 105};
+constexpr int IconPixels = 41;
+
+QFont TextFont(int pixels)
+{
+    QFont font(QStringLiteral("Tahoma"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(pixels);
+    return font;
+}
+
+QLabel* AddLabel(QWidget* parent, const char* name, const QString& text, QPoint at, int pixels)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setFont(TextFont(pixels));
+    label->move(at);
+    label->adjustSize();
+    return label;
+}
+
+QLabel* AddPicture(QWidget* parent, const char* name, const QPixmap& picture, QRect at)
+{
+    auto* label = new QLabel(parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setGeometry(at);
+    label->setPixmap(picture);
+    return label;
+}
+
+std::string LinkTarget(const std::string& appDir)
+{
+    return HomeAddress.empty() ? AppFilePath(appDir, "\\Orvane.chm") : std::string(HomeAddress);
+}
+
+QString LinkCaption()
+{
+    return HomeAddress.empty() ? QStringLiteral("Orvane Help")
+                               : QString::fromUtf8(HomeAddress.data(), qsizetype(HomeAddress.size()));
+}
+
+} // namespace
+
+TAboutForm::TAboutForm(const QIcon& programIcon, const std::string& appDir, QWidget* parent)
+    : QDialog(parent), linkTarget_(LinkTarget(appDir))
+{
+    setWindowTitle(QStringLiteral("About Orvane"));
+    // A fixed single border with the close box only.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                   | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setFixedSize(ClientSize);
+
+    const qreal scale = devicePixelRatioF();
+    QPixmap banner = QPixmap::fromImage(DrawAboutBanner(BannerSize, scale));
+    AddPicture(this, "Image1", banner, QRect(QPoint(0, 0), BannerSize));
+    AddPicture(this, "Image2", programIcon.pixmap(QSize(IconPixels, IconPixels), scale),
+               QRect(8, 15, IconPixels, IconPixels));
+
+    QLabel* name = AddLabel(this, "Label1", QStringLiteral("Orvane"), {55, 15}, 12);
+    QFont bold = name->font();
+    bold.setBold(true);
+    name->setFont(bold);
+    name->adjustSize();
+    AddLabel(this, "Label2", QStringLiteral("Version 1.0"), {55, 32}, 12);
+    AddLabel(this, "Label3", QStringLiteral("Made by the Orvane developers"), {55, 49}, 12);
+    AddLabel(this, "Label4",
+             QStringLiteral("With thanks to everyone who played, tested and lost to the A.I."),
+             {80, 111}, 12);
+
+    QLabel* link = AddLabel(this, "Label5",
+                            QStringLiteral("<a href=\"home\" style=\"color:#0000ff; text-decoration:underline\">%1</a>")
+                                .arg(LinkCaption().toHtmlEscaped()),
+                            {175, 138}, 13);
+    link->setTextInteractionFlags(Qt::LinksAccessibleByMouse);
+    link->setCursor(Qt::PointingHandCursor);
+    connect(link, &QLabel::linkActivated, this, [this] { Label5Click(); });
+
+    auto* close = new QPushButton(QStringLiteral("Close"), this);
+    close->setObjectName(QStringLiteral("BitBtn1"));
+    close->setGeometry(245, 169, 75, 25);
+    close->setDefault(true);
+    close->setFocus();
+    // Esc closes every dialog; Enter presses the default button.
+    connect(close, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void TAboutForm::Label5Click()
+{
+    if (OnOpenLink)
+        OnOpenLink(linkTarget_);
+}
+
+void TAboutForm::showEvent(QShowEvent* event)
+{
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+    QDialog::showEvent(event);
+}
+
+} // namespace orvane

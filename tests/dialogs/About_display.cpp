@@ -1,0 +1,139 @@
+#include "dialogs/TAboutForm.h"
+#include "shell/qt/ProgramIcon.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QSet>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+using namespace orvane;
+
+namespace {
+
+std::string AppDir()
+{
+    const char* dir = std::getenv("ORVANE_APP_DIR");
+    return dir ? dir : ".";
+}
+
+int DistinctColours(const QImage& image)
+{
+    QSet<QRgb> colours;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            colours.insert(image.pixel(x, y));
+    return static_cast<int>(colours.size());
+}
+
+bool ShowsTheRedFlag(const QImage& image)
+{
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            if (c.alpha() == 255 && c.red() > 150 && c.green() < 90 && c.blue() < 90)
+                return true;
+        }
+    return false;
+}
+
+class AboutBox : public ::testing::Test {
+protected:
+    TAboutForm form{MakeProgramIcon(), AppDir()};
+    std::vector<std::string> opened;
+
+    void SetUp() override
+    {
+        form.OnOpenLink = [this](const std::string& target) { opened.push_back(target); };
+    }
+
+    QLabel* Label(const char* name) { return form.findChild<QLabel*>(QString::fromLatin1(name)); }
+
+    void ShowActive()
+    {
+        form.show();
+        form.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    }
+};
+
+TEST_F(AboutBox, IsAFixedWindowWithNameVersionMakerCreditsAndClose)
+{
+    EXPECT_EQ(form.windowTitle(), "About Orvane");
+    EXPECT_EQ(form.minimumSize(), QSize(450, 202));
+    EXPECT_EQ(form.maximumSize(), QSize(450, 202));
+    EXPECT_FALSE(form.windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_FALSE(form.windowFlags() & Qt::WindowContextHelpButtonHint);
+
+    ASSERT_TRUE(Label("Label1") && Label("Label2") && Label("Label3") && Label("Label4"));
+    EXPECT_EQ(Label("Label1")->text(), "Orvane");
+    EXPECT_EQ(Label("Label2")->text(), "Version 1.0");
+    EXPECT_FALSE(Label("Label3")->text().isEmpty());
+    EXPECT_FALSE(Label("Label4")->text().isEmpty());
+
+    auto* close = form.findChild<QPushButton*>(QStringLiteral("BitBtn1"));
+    ASSERT_NE(close, nullptr);
+    EXPECT_EQ(close->text(), "Close");
+    EXPECT_TRUE(close->isDefault());
+
+    // No text runs out of the window or under the banner's edge.
+    for (const char* name : {"Label1", "Label2", "Label3", "Label4", "Label5"}) {
+        ASSERT_NE(Label(name), nullptr) << name;
+        EXPECT_TRUE(form.rect().contains(Label(name)->geometry())) << name;
+    }
+}
+
+TEST_F(AboutBox, ShowsADrawnBannerAndTheProgramIcon)
+{
+    ASSERT_TRUE(Label("Image1") && Label("Image2"));
+    const QPixmap banner = Label("Image1")->pixmap();
+    EXPECT_EQ(banner.deviceIndependentSize().toSize(), QSize(453, 105));
+    EXPECT_GT(DistinctColours(banner.toImage()), 100) << "a picture, not a plain fill";
+    EXPECT_TRUE(ShowsTheRedFlag(banner.toImage()));
+
+    const QPixmap icon = Label("Image2")->pixmap();
+    EXPECT_EQ(icon.deviceIndependentSize().toSize(), QSize(41, 41));
+    EXPECT_TRUE(ShowsTheRedFlag(icon.toImage()));
+}
+
+TEST(ProgramIcon, ShowsTheFlaggedCellAtEverySizeTheDesktopAsksFor)
+{
+    const QIcon icon = MakeProgramIcon();
+    const QList<QSize> sizes = icon.availableSizes();
+    for (const int pixels : {16, 32, 48, 64, 128}) {
+        EXPECT_TRUE(sizes.contains(QSize(pixels, pixels))) << pixels;
+        const QImage image = DrawProgramIcon(pixels);
+        EXPECT_TRUE(ShowsTheRedFlag(image)) << pixels;
+        EXPECT_EQ(image.pixelColor(pixels / 2, pixels - 3).alpha(), 255) << "the cell fills the icon";
+        EXPECT_EQ(image.pixelColor(0, 0).alpha(), 0) << "rounded corners";
+    }
+}
+
+TEST_F(AboutBox, LinkOpensTheHelpFileBesideTheProgram)
+{
+    ShowActive();
+    QLabel* link = Label("Label5");
+    ASSERT_NE(link, nullptr);
+    EXPECT_EQ(link->cursor().shape(), Qt::PointingHandCursor);
+    QTest::mouseClick(link, Qt::LeftButton, {}, QPoint(4, link->height() / 2));
+
+    ASSERT_EQ(opened.size(), 1u);
+    EXPECT_EQ(std::filesystem::path(opened[0]), std::filesystem::path(AppDir()) / "Orvane.chm");
+    EXPECT_TRUE(form.isVisible()) << "the link leaves the box open";
+}
+
+TEST_F(AboutBox, EnterAndEscCloseItAndItCanBeShownAgain)
+{
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Escape, Qt::Key_Enter}) {
+        ShowActive();
+        QTest::keyClick(&form, key);
+        EXPECT_FALSE(form.isVisible()) << key;
+    }
+    EXPECT_TRUE(opened.empty());
+}
+
+} // namespace

@@ -1,0 +1,257 @@
+// Mouse gestures on the board area of the real main window: Qt mouse events go to PGame
+// and the game and the drawn board are checked.
+#include "support/MainWindowFixture.h"
+#include "support/MineLayout.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+using namespace orvane;
+using orvane::testing::MainWindowFixture;
+
+namespace {
+
+// Every safe cell has a mine beside it, so no open floods.
+const std::vector<std::string> NumberedBoard{"*.*.*",
+                                             ".....",
+                                             "*.*.*"};
+
+// With its five mines flagged, the open 5 at (1, 1) chords its three closed safe
+// neighbours (1, 0), (0, 1) and (2, 1); (3, 0) and (3, 1) lie outside its chord area.
+const std::vector<std::string> ChordBoard{"*.*.",
+                                          "....",
+                                          "****"};
+
+class BoardGestureTest : public MainWindowFixture {
+protected:
+    // The board laid out from text in 22-pixel cells; closedFrame shows it before any open.
+    void Lay(const std::vector<std::string>& rows)
+    {
+        NewBoard(static_cast<int>(rows[0].size()), static_cast<int>(rows.size()),
+                 orvane::testing::CountMines(rows), 22);
+        closedFrame = BoardFrame();
+        orvane::testing::LayMinesOnBoard(game(), rows);
+    }
+
+    Block& At(int x, int y) { return game().Cells[static_cast<size_t>(x + y * game().BoardWidth)]; }
+    bool IsOpen(int x, int y) { return At(x, y).State == At(x, y).Value + 2; }
+    QRect CellRect(int x, int y) { return {x * game().CellSize, y * game().CellSize, game().CellSize, game().CellSize}; }
+    QPoint Centre(int x, int y) { return CellRect(x, y).center(); }
+
+    // Whether cell (x, y) is drawn alike in two frames.
+    bool SameCell(const QImage& a, const QImage& b, int x, int y) { return a.copy(CellRect(x, y)) == b.copy(CellRect(x, y)); }
+
+    std::vector<uint8_t> States() const
+    {
+        std::vector<uint8_t> states;
+        for (const Block& cell : form->game().Cells)
+            states.push_back(cell.State);
+        return states;
+    }
+    int FlaggedCells() const
+    {
+        int flagged = 0;
+        for (const Block& cell : form->game().Cells)
+            flagged += cell.Mark == FlagMark;
+        return flagged;
+    }
+
+    void Press(Qt::MouseButton button, QPoint at) { QTest::mousePress(form->PGame, button, {}, at); }
+    void Release(Qt::MouseButton button, QPoint at) { QTest::mouseRelease(form->PGame, button, {}, at); }
+    void Click(Qt::MouseButton button, QPoint at)
+    {
+        Press(button, at);
+        Release(button, at);
+    }
+    // With a button held, Qt Test sends the move to the area itself, wherever the point
+    // lies, as the window system does for the area the button went down on.
+    void Drag(QPoint to) { QTest::mouseMove(form->PGame, to); }
+    // As the window system hands a double click to a widget: press, release, the second
+    // press as the double-click event, release.
+    void DoubleClick(QPoint at)
+    {
+        Click(Qt::LeftButton, at);
+        QTest::mouseDClick(form->PGame, Qt::LeftButton, {}, at);
+        Release(Qt::LeftButton, at);
+    }
+
+    QImage closedFrame;
+};
+
+TEST_F(BoardGestureTest, EveryPixelOfACellActsOnThatCell)
+{
+    NewBoard(7, 3, 10, 16);
+    ASSERT_EQ(form->PGame->size(), QSize(7 * 16, 3 * 16));
+    for (int y = 0; y < 3; ++y)
+        for (int x = 0; x < 7; ++x)
+            for (const QPoint corner : {QPoint(0, 0), QPoint(15, 0), QPoint(0, 15), QPoint(15, 15)}) {
+                const bool wasFlagged = At(x, y).Mark == FlagMark;
+                Click(Qt::RightButton, CellRect(x, y).topLeft() + corner);
+                EXPECT_NE(At(x, y).Mark == FlagMark, wasFlagged) << x << "," << y << " at " << corner.x() << "," << corner.y();
+                EXPECT_EQ(FlaggedCells(), wasFlagged ? 0 : 1);
+            }
+}
+
+TEST_F(BoardGestureTest, DragCarriesThePressAlongAndOpensOnlyTheCellOfRelease)
+{
+    Lay(NumberedBoard);
+    Press(Qt::LeftButton, Centre(1, 0));
+    const QImage heldOnFirst = BoardFrame();
+    EXPECT_FALSE(SameCell(heldOnFirst, closedFrame, 1, 0)) << "the cell under the pointer is drawn sunken";
+    Drag(Centre(2, 1));
+    Drag(Centre(3, 1));
+    const QImage heldOnLast = BoardFrame();
+    EXPECT_TRUE(SameCell(heldOnLast, closedFrame, 1, 0));
+    EXPECT_TRUE(SameCell(heldOnLast, closedFrame, 2, 1));
+    EXPECT_FALSE(SameCell(heldOnLast, closedFrame, 3, 1));
+
+    Release(Qt::LeftButton, Centre(3, 1));
+    EXPECT_TRUE(IsOpen(3, 1));
+    std::vector<uint8_t> othersClosed(15, Closed);
+    othersClosed[static_cast<size_t>(At(3, 1).Index)] = At(3, 1).State;
+    EXPECT_EQ(States(), othersClosed);
+    EXPECT_EQ(game().ClickCount, 1);
+    EXPECT_EQ(game().CurrentState, GameState::Playing);
+}
+
+TEST_F(BoardGestureTest, DragOutOfTheBoardOpensNothingAndLeavesNothingPressed)
+{
+    Lay(NumberedBoard);
+    const QImage before = BoardFrame();
+    const std::vector<uint8_t> states = States();
+    const int w = form->PGame->width();
+    const int h = form->PGame->height();
+    for (const Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton})
+        for (const QPoint outside : {QPoint(-1, 30), QPoint(w, 30), QPoint(50, -1), QPoint(50, h)}) {
+            SCOPED_TRACE(::testing::Message() << "button " << button << " out at " << outside.x() << "," << outside.y());
+            Press(button, Centre(3, 1));
+            Drag(Centre(2, 1));
+            // A flag target is never drawn sunken; the others are.
+            if (button != Qt::RightButton) {
+                EXPECT_NE(BoardFrame(), before);
+            }
+            Drag(outside);
+            Release(button, outside);
+            EXPECT_EQ(States(), states);
+            EXPECT_EQ(FlaggedCells(), 0);
+            EXPECT_EQ(game().PressedCell, -1);
+            EXPECT_EQ(game().MouseGesture, 0);
+            EXPECT_EQ(game().FaceState, 0);
+            EXPECT_EQ(game().ClickCount, 0);
+            EXPECT_EQ(BoardFrame(), before);
+        }
+}
+
+TEST_F(BoardGestureTest, LeftAndRightTogetherChordAtTheFirstReleaseAndCountOneClick)
+{
+    for (const Qt::MouseButton pressedFirst : {Qt::LeftButton, Qt::RightButton})
+        for (const Qt::MouseButton releasedFirst : {Qt::LeftButton, Qt::RightButton}) {
+            SCOPED_TRACE(::testing::Message() << "pressed first " << pressedFirst << ", released first " << releasedFirst);
+            const auto other = [](Qt::MouseButton b) { return b == Qt::LeftButton ? Qt::RightButton : Qt::LeftButton; };
+            Lay(ChordBoard);
+            for (Block& cell : game().Cells)
+                if (cell.Value == MineValue)
+                    cell.Mark = FlagMark;
+            At(1, 1).State = static_cast<uint8_t>(At(1, 1).Value + 2);
+            ASSERT_EQ(At(1, 1).Value, 5);
+            const QImage before = BoardFrame();
+
+            Press(pressedFirst, Centre(1, 1));
+            Press(other(pressedFirst), Centre(1, 1));
+            const QImage held = BoardFrame();
+            for (const QPoint neighbour : {QPoint(1, 0), QPoint(0, 1), QPoint(2, 1)})
+                EXPECT_FALSE(SameCell(held, before, neighbour.x(), neighbour.y())) << "sunken neighbour";
+            EXPECT_TRUE(SameCell(held, before, 3, 0));
+            EXPECT_TRUE(SameCell(held, before, 3, 1));
+
+            Release(releasedFirst, Centre(1, 1));
+            EXPECT_TRUE(IsOpen(1, 0) && IsOpen(0, 1) && IsOpen(2, 1)) << "the chord is carried out at once";
+            EXPECT_EQ(At(3, 0).State, Closed);
+            EXPECT_EQ(At(3, 1).State, Closed);
+            EXPECT_EQ(game().ClickCount, 0);
+            const std::vector<uint8_t> chorded = States();
+
+            Release(other(releasedFirst), Centre(1, 1));
+            EXPECT_EQ(States(), chorded) << "the second release changes nothing";
+            EXPECT_EQ(game().ClickCount, 1);
+            EXPECT_EQ(game().PressedCell, -1);
+            EXPECT_EQ(game().MouseGesture, 0);
+            EXPECT_EQ(game().CurrentState, GameState::Playing);
+        }
+}
+
+TEST_F(BoardGestureTest, DoubleClickOnALostBoardStartsANewOneAndOpensNothingOfIt)
+{
+    Lay(NumberedBoard);
+    Click(Qt::LeftButton, Centre(0, 0));
+    ASSERT_EQ(game().CurrentState, GameState::Lost);
+    ASSERT_NE(BoardFrame(), closedFrame);
+
+    DoubleClick(Centre(1, 1));
+    EXPECT_EQ(game().CurrentState, GameState::Ready);
+    EXPECT_EQ(States(), std::vector<uint8_t>(15, Closed));
+    EXPECT_EQ(game().ClickCount, 0);
+    EXPECT_EQ(game().FaceState, 0);
+    EXPECT_EQ(BoardFrame(), closedFrame);
+
+    // Only the press that completed the double click was swallowed.
+    Click(Qt::LeftButton, Centre(1, 1));
+    EXPECT_NE(game().CurrentState, GameState::Ready);
+    EXPECT_NE(At(1, 1).State, Closed);
+    EXPECT_EQ(game().ClickCount, 1);
+}
+
+TEST_F(BoardGestureTest, DoubleClickOnARunningBoardIsTwoClicks)
+{
+    Lay(NumberedBoard);
+    DoubleClick(Centre(1, 0));
+    EXPECT_EQ(game().CurrentState, GameState::Playing);
+    EXPECT_TRUE(IsOpen(1, 0));
+    EXPECT_EQ(game().ClickCount, 2);
+}
+
+TEST_F(BoardGestureTest, ClickCountCountsEveryCompletedGestureInsideTheBoard)
+{
+    Lay(NumberedBoard);
+    const QPoint number = Centre(1, 0);
+    const QPoint closed = Centre(3, 1);
+    const QPoint outside(-1, 5);
+    struct Step {
+        const char* what;
+        std::function<void()> gesture;
+        int clicks;
+    };
+    const Step steps[] = {
+        {"open a cell", [&] { Click(Qt::LeftButton, number); }, 1},
+        {"left click on the open cell", [&] { Click(Qt::LeftButton, number); }, 1},
+        {"flag", [&] { Click(Qt::RightButton, closed); }, 1},
+        {"unflag", [&] { Click(Qt::RightButton, closed); }, 1},
+        {"middle click on the number", [&] { Click(Qt::MiddleButton, number); }, 1},
+        {"left drag out",
+         [&] {
+             Press(Qt::LeftButton, closed);
+             Drag(outside);
+             Release(Qt::LeftButton, outside);
+         },
+         0},
+        {"left and right, one released after the other",
+         [&] {
+             Press(Qt::LeftButton, number);
+             Press(Qt::RightButton, number);
+             Release(Qt::LeftButton, number);
+             Release(Qt::RightButton, number);
+         },
+         1},
+        {"double click on the number", [&] { DoubleClick(number); }, 2},
+    };
+    int expected = 0;
+    for (const Step& step : steps) {
+        step.gesture();
+        expected += step.clicks;
+        EXPECT_EQ(game().ClickCount, expected) << step.what;
+    }
+    EXPECT_EQ(game().CurrentState, GameState::Playing);
+}
+
+} // namespace

@@ -1,0 +1,204 @@
+#include "support/RulesFixture.h"
+
+using namespace orvane;
+using orvane::testing::RulesFixture;
+
+namespace {
+
+// (1, 1) shows 2 for the mines at (0, 0) and (0, 2); every safe cell is a number, so no
+// open floods and each plays the click.
+const std::vector<std::string> TwoMinesLeft{"*..*",
+                                            "....",
+                                            "*..*"};
+
+// (1, 1) shows 3 for the row of mines above it; (0, 3) and (1, 3) are safe.
+const std::vector<std::string> ThreeMinesAbove{"***",
+                                               "...",
+                                               "...",
+                                               "..*"};
+
+class FlagsTest : public RulesFixture {
+protected:
+    // (1, 1) and the neighbours below it open: (1, 0), (2, 0) and (2, 1) are its three
+    // closed neighbours besides the two mines.
+    void OpenAroundTwo()
+    {
+        LayMines(TwoMinesLeft);
+        for (auto [x, y] : {std::pair{1, 1}, {0, 1}, {1, 2}, {2, 2}})
+            ShowOpen(x, y);
+    }
+};
+
+TEST_F(FlagsTest, RightClickFlagsUntilNoFlagIsLeftAndAlwaysUnflags)
+{
+    LayMines(TwoMinesLeft);
+    for (auto [x, y] : {std::pair{0, 0}, {3, 0}, {0, 2}, {3, 2}})
+        RightClick(x, y);
+    EXPECT_EQ(game.FlagsLeft, 0);
+    EXPECT_EQ(platform.sounds, Repeated(4, "\\flag.wav"));
+
+    platform.sounds.clear();
+    RightClick(1, 0);
+    EXPECT_EQ(At(1, 0).Mark, NoMark) << "no flag left to place";
+    EXPECT_EQ(game.FlagsLeft, 0);
+    RightClick(3, 2);
+    EXPECT_EQ(At(3, 2).Mark, NoMark) << "a flag comes off also with none left";
+    EXPECT_EQ(At(3, 2).State, Closed);
+    EXPECT_EQ(game.FlagsLeft, 1);
+    EXPECT_TRUE(platform.sounds.empty());
+    EXPECT_EQ(game.FaceState, 0);
+}
+
+TEST_F(FlagsTest, FlaggingPlacesNoMinesAndStartsNoClock)
+{
+    StartBoard(9, 9, 10);
+    counter.now = 5'000'000;
+    RightClick(4, 4);
+    RightClick(0, 0);
+    RightClick(4, 4);
+    EXPECT_EQ(game.CurrentState, GameState::Ready);
+    EXPECT_EQ(game.FrameTimer.MarkCount, 0);
+    EXPECT_EQ(game.LastSafeSlot, 80);
+    EXPECT_EQ(random.clockSeeds, 0);
+    for (const Block& cell : game.Cells)
+        EXPECT_NE(cell.Value, MineValue);
+    EXPECT_EQ(game.FlagsLeft, 9);
+}
+
+TEST_F(FlagsTest, ChordWithMatchingFlagsOpensTheOtherClosedNeighbours)
+{
+    OpenAroundTwo();
+    RightClick(0, 0);
+    RightClick(0, 2);
+    platform.sounds.clear();
+    Chord(1, 1);
+    EXPECT_TRUE(IsOpen(1, 0));
+    EXPECT_TRUE(IsOpen(2, 0));
+    EXPECT_TRUE(IsOpen(2, 1));
+    EXPECT_EQ(At(3, 1).State, Closed) << "not a neighbour";
+    EXPECT_EQ(At(0, 0).Mark, FlagMark);
+    EXPECT_EQ(game.FlagsLeft, 2);
+    EXPECT_EQ(game.CurrentState, GameState::Playing);
+    EXPECT_EQ(platform.sounds, Repeated(3, "CLICK"));
+    EXPECT_EQ(game.FaceState, 0);
+}
+
+TEST_F(FlagsTest, ChordOnAWrongFlagLosesAtTheMineAndUnpressesTheRest)
+{
+    // (1, 1) shows 2 for (0, 0) and (1, 0); the flag on (0, 2) is wrong, so the chord
+    // opens the mine (1, 0) first while (2, 0) and (2, 1) still wait pressed.
+    LayMines({"**..",
+              "....",
+              "...*"});
+    for (auto [x, y] : {std::pair{1, 1}, {0, 1}, {1, 2}, {2, 2}})
+        ShowOpen(x, y);
+    RightClick(0, 0);
+    RightClick(0, 2);
+    platform.sounds.clear();
+    Chord(1, 1);
+    EXPECT_EQ(game.CurrentState, GameState::Lost);
+    EXPECT_EQ(At(1, 0).Mark, ExplodedMine);
+    EXPECT_EQ(At(2, 0).State, Closed);
+    EXPECT_EQ(At(2, 1).State, Closed);
+    EXPECT_EQ(CountState(Pressed), 0);
+    EXPECT_EQ(platform.sounds, std::vector<std::string>{"\\Loose.wav"});
+    EXPECT_EQ(classicLosses, 1);
+}
+
+TEST_F(FlagsTest, ChordWithoutFlagsFlagsExactlyAsManyClosedNeighboursAsTheNumber)
+{
+    // With two flags already spent on safe cells, only the first two of the three get one.
+    for (bool flagsSpentElsewhere : {false, true}) {
+        LayMines(ThreeMinesAbove);
+        for (auto [x, y] : {std::pair{1, 1}, {0, 1}, {2, 1}, {0, 2}, {1, 2}, {2, 2}})
+            ShowOpen(x, y);
+        if (flagsSpentElsewhere) {
+            RightClick(0, 3);
+            RightClick(1, 3);
+        }
+        platform.sounds.clear();
+        Chord(1, 1);
+        EXPECT_EQ(At(0, 0).Mark, FlagMark);
+        EXPECT_EQ(At(1, 0).Mark, FlagMark);
+        EXPECT_EQ(At(2, 0).Mark, flagsSpentElsewhere ? NoMark : FlagMark);
+        EXPECT_EQ(game.FlagsLeft, flagsSpentElsewhere ? 0 : 1);
+        EXPECT_EQ(platform.sounds, Repeated(flagsSpentElsewhere ? 2 : 3, "\\flag.wav"));
+        EXPECT_EQ(CountState(Closed), 6) << "nothing opened, nothing left pressed";
+        EXPECT_EQ(game.CurrentState, GameState::Playing);
+    }
+}
+
+TEST_F(FlagsTest, ChordThatNeitherMatchesNorCoversTheNumberIsRefused)
+{
+    // A 2 with one flag and two closed neighbours; then a 2 with no flag and four.
+    for (bool oneFlag : {true, false}) {
+        LayMines(TwoMinesLeft);
+        for (auto [x, y] : {std::pair{1, 1}, {0, 1}, {2, 1}, {1, 2}, {2, 2}})
+            ShowOpen(x, y);
+        if (oneFlag) {
+            ShowOpen(2, 0);
+            RightClick(0, 0);
+        }
+        platform.sounds.clear();
+        const auto before = Board();
+        const int32_t flagsLeft = game.FlagsLeft;
+        Chord(1, 1);
+        EXPECT_EQ(platform.sounds, std::vector<std::string>{"\\FlagErr.wav"});
+        EXPECT_EQ(Board(), before);
+        EXPECT_EQ(game.FlagsLeft, flagsLeft);
+        EXPECT_EQ(game.FaceState, 0);
+    }
+}
+
+TEST_F(FlagsTest, RightClickOnAnOpenNumberWithItsMineFlaggedChords)
+{
+    LayMines(TwoMinesLeft);
+    ShowOpen(1, 0); // a 1 for the mine at (0, 0)
+    RightClick(0, 0);
+    platform.sounds.clear();
+    RightClick(1, 0);
+    EXPECT_TRUE(IsOpen(2, 0));
+    EXPECT_TRUE(IsOpen(0, 1));
+    EXPECT_TRUE(IsOpen(1, 1));
+    EXPECT_TRUE(IsOpen(2, 1));
+    EXPECT_EQ(At(3, 1).State, Closed);
+    EXPECT_EQ(game.FlagsLeft, 3);
+    EXPECT_EQ(platform.sounds, Repeated(4, "CLICK"));
+    EXPECT_EQ(game.FaceState, 0);
+}
+
+TEST_F(FlagsTest, TwoPlayerModesHaveNoFlagsAndTheChordOnlyPressesAndRestores)
+{
+    for (PlayMode mode : {PlayMode::VsHuman, PlayMode::VsComputer}) {
+        LayMines(TwoMinesLeft, mode);
+        game.CurrentPlayer = Player1;
+        ShowOpen(1, 1);
+        At(0, 0).Mark = FlagMark; // found by Player1 earlier
+        game.FaceState = 0;
+        RightClick(3, 0);
+        RightClick(0, 0);
+        EXPECT_EQ(At(3, 0).Mark, NoMark);
+        EXPECT_EQ(At(0, 0).Mark, FlagMark);
+        EXPECT_EQ(game.FaceState, 0) << "the right button does nothing at all";
+
+        const auto before = Board();
+        game.ChordCell(At(1, 1), CellAction::Press);
+        EXPECT_EQ(game.FaceState, 1);
+        EXPECT_EQ(CountState(Pressed), 7) << "every closed neighbour but the found mine";
+        EXPECT_EQ(At(0, 0).State, Closed);
+        game.ChordCell(At(1, 1), CellAction::Release);
+        EXPECT_EQ(Board(), before);
+
+        game.ChordCell(At(3, 1), CellAction::Press);
+        EXPECT_EQ(CountState(Pressed), 6) << "a closed cell is pressed with its neighbours";
+        game.ChordCell(At(3, 1), CellAction::Cancel);
+        EXPECT_EQ(Board(), before);
+
+        EXPECT_EQ(game.FaceState, 0);
+        EXPECT_EQ(game.CurrentPlayer, Player1);
+        EXPECT_EQ(game.Players[Player1].MinesFound, 0);
+        EXPECT_TRUE(platform.sounds.empty());
+    }
+}
+
+} // namespace

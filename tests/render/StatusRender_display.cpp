@@ -1,0 +1,302 @@
+#include "render/gl/RenderState.h"
+#include "shell/qt/MainMenu.h"
+#include "support/MainWindowFixture.h"
+
+#include <QAction>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <functional>
+#include <vector>
+
+using namespace orvane;
+using orvane::testing::MainWindowFixture;
+
+namespace {
+
+// Rows of the status area as drawn, counted down from its top edge.
+constexpr int DigitTop = 15, DigitHeight = 30;
+constexpr int BonusTop = 6, BonusHeight = 14;
+constexpr int FaceTop = 22, FaceHeight = 30; // the face on its button (Y 20..54)
+constexpr int NameTop = 62, NameHeight = 18;
+constexpr int PanelTop = 58, PanelBottom = 108;
+constexpr int MessageTop = 83;
+constexpr int PanelWidth = 75;
+
+class StatusRenderTest : public MainWindowFixture {
+protected:
+    int Width() const { return form->PStat->width(); }
+    // Left edge of the face and bonus buttons, on the truncated half of the width.
+    int ButtonLeft() const { return static_cast<int>(std::trunc(Width() / 2.0 - 17)); }
+    int FirstPanelLeft() const { return static_cast<int>(std::trunc(Width() / 4.0 - 37.5 + 1)); }
+    int SecondPanelLeft() const { return static_cast<int>(std::trunc(Width() / 2.0 + Width() / 4.0 - 37.5)); }
+
+    static QRect LeftDigit(int i) { return {12 + 16 * i, DigitTop, 14, DigitHeight}; }
+    QRect RightDigit(int i) const { return {Width() - 58 + 16 * i, DigitTop, 14, DigitHeight}; }
+    QRect Face() const { return {ButtonLeft() + 2, FaceTop, 29, FaceHeight}; }
+    QRect Bonus() const { return {ButtonLeft(), BonusTop, 34, BonusHeight}; }
+    QRect NameRows() const { return {0, NameTop, Width(), NameHeight}; }
+
+    void RunMenu(const char* objectName) { form->Menu->Find(QString::fromLatin1(objectName))->trigger(); }
+
+    // A frame whose active panel stands at full brightness, so that frames compare
+    // equal wherever nothing else changed.
+    QImage SteadyFrame()
+    {
+        game().PulseScale = 1.0f;
+        game().PulseStep = 0.1f;
+        return StatusFrame();
+    }
+
+    QImage Counters(int32_t left, int32_t right)
+    {
+        game().FlagsLeft = left;
+        game().ElapsedSeconds = right;
+        return StatusFrame();
+    }
+
+    // The digit pictures as the left counter's first cell shows them.
+    std::array<QImage, 10> DigitPictures()
+    {
+        std::array<QImage, 10> digits;
+        for (int d = 0; d < 10; ++d)
+            digits[static_cast<size_t>(d)] = Counters(111 * d, 0).copy(LeftDigit(0));
+        return digits;
+    }
+
+    void ExpectCounters(const QImage& frame, const std::array<QImage, 10>& digits, std::array<int, 3> left,
+                        std::array<int, 3> right)
+    {
+        for (int i = 0; i < 3; ++i) {
+            EXPECT_EQ(frame.copy(LeftDigit(i)), digits[static_cast<size_t>(left[static_cast<size_t>(i)])])
+                << "left counter, digit " << i << " should be " << left[static_cast<size_t>(i)];
+            EXPECT_EQ(frame.copy(RightDigit(i)), digits[static_cast<size_t>(right[static_cast<size_t>(i)])])
+                << "right counter, digit " << i << " should be " << right[static_cast<size_t>(i)];
+        }
+    }
+};
+
+// Columns in which two frames differ anywhere within the given rows.
+std::vector<int> ChangedColumns(const QImage& a, const QImage& b, int top, int bottom)
+{
+    std::vector<int> columns;
+    for (int x = 0; x < a.width(); ++x)
+        for (int y = top; y < bottom; ++y)
+            if (a.pixel(x, y) != b.pixel(x, y)) {
+                columns.push_back(x);
+                break;
+            }
+    return columns;
+}
+
+TEST_F(StatusRenderTest, CountersShowTheirThreeDigits)
+{
+    const std::array<QImage, 10> digits = DigitPictures();
+    for (size_t a = 0; a < digits.size(); ++a)
+        for (size_t b = a + 1; b < digits.size(); ++b)
+            EXPECT_NE(digits[a], digits[b]) << "digits " << a << " and " << b << " look alike";
+    // Every position of both counters shows the same picture for the same digit.
+    for (int d = 0; d < 10; ++d)
+        ExpectCounters(Counters(111 * d, 111 * d), digits, {d, d, d}, {d, d, d});
+
+    ExpectCounters(Counters(123, 456), digits, {1, 2, 3}, {4, 5, 6});
+    ExpectCounters(Counters(7, 80), digits, {0, 0, 7}, {0, 8, 0});
+}
+
+TEST_F(StatusRenderTest, CountersStopAt999AndKeepTheClampedValue)
+{
+    const std::array<QImage, 10> digits = DigitPictures();
+    ExpectCounters(Counters(1234, 5000), digits, {9, 9, 9}, {9, 9, 9});
+    EXPECT_EQ(game().FlagsLeft, 999);
+    EXPECT_EQ(game().ElapsedSeconds, 999);
+}
+
+TEST_F(StatusRenderTest, TwoPlayerCountersShowEachPlayersFinds)
+{
+    const std::array<QImage, 10> digits = DigitPictures();
+    game().CurrentMode = PlayMode::VsHuman;
+    game().Players[Player1].MinesFound = 7;
+    game().Players[Player2].MinesFound = 12;
+    ExpectCounters(Counters(40, 300), digits, {0, 0, 7}, {0, 1, 2});
+    EXPECT_EQ(game().FlagsLeft, 7);
+    EXPECT_EQ(game().ElapsedSeconds, 12);
+}
+
+TEST_F(StatusRenderTest, EachFaceStateHasItsOwnFace)
+{
+    std::array<QImage, 4> faces;
+    for (uint8_t state = 0; state < 4; ++state) {
+        game().FaceState = state;
+        faces[state] = StatusFrame().copy(Face());
+        EXPECT_EQ(StatusFrame().copy(Face()), faces[state]) << "face " << int{state} << " is drawn the same each frame";
+    }
+    for (size_t a = 0; a < faces.size(); ++a)
+        for (size_t b = a + 1; b < faces.size(); ++b)
+            EXPECT_NE(faces[a], faces[b]) << "faces " << a << " and " << b << " look alike";
+}
+
+TEST_F(StatusRenderTest, UnavailableBonusButtonIsDrawnPressed)
+{
+    Game& g = game();
+    g.BonusButtonEnabled = true;
+    g.BonusButtonDown = false;
+    const QImage raised = StatusFrame().copy(Bonus());
+    g.BonusButtonDown = true;
+    const QImage pressed = StatusFrame().copy(Bonus());
+    ASSERT_NE(raised, pressed);
+
+    g.BonusButtonEnabled = false;
+    g.BonusButtonDown = false;
+    EXPECT_EQ(StatusFrame().copy(Bonus()), pressed);
+    EXPECT_TRUE(g.BonusButtonDown);
+}
+
+TEST_F(StatusRenderTest, PlayerStripShowsOnlyInTwoPlayerModes)
+{
+    const QPoint first(FirstPanelLeft() + 6, 70), second(SecondPanelLeft() + 6, 70); // beside the names
+    const QImage classic = StatusFrame();
+    EXPECT_EQ(classic.height(), 267);
+    EXPECT_EQ(classic.pixel(first), classic.pixel(5, PanelBottom)) << "no panel in Classic";
+
+    RunMenu("VsHuman");
+    const QImage duel = SteadyFrame();
+    EXPECT_EQ(duel.height(), 317);
+    const QColor red = duel.pixelColor(first), blue = duel.pixelColor(second);
+    EXPECT_GT(red.red(), red.blue() + 60) << "player 1's red panel";
+    EXPECT_GT(blue.blue(), blue.red() + 60) << "player 2's blue panel";
+    // The panels fill rows 58..108; the counter strip's bottom edge lies above them.
+    EXPECT_NE(duel.pixel(first.x(), PanelTop), duel.pixel(first.x(), PanelTop - 2));
+    EXPECT_NE(duel.pixel(first.x(), PanelBottom - 1), duel.pixel(first.x(), PanelBottom + 1));
+
+    RunMenu("Classic");
+    const QImage again = StatusFrame();
+    EXPECT_EQ(again.height(), 267);
+    EXPECT_EQ(again.pixel(first), again.pixel(5, PanelBottom));
+}
+
+TEST_F(StatusRenderTest, ActivePanelPulsesBetween90And100Percent)
+{
+    RunMenu("VsHuman");
+    Game& g = game();
+    g.MessageBar.Reset();
+    g.CurrentPlayer = Player1;
+    g.PulseScale = 1.0f;
+    g.PulseStep = -0.1f;
+    g.FrameTimer.FrameTime = 0.1;
+    const QPoint active(FirstPanelLeft() + 6, 70), idle(SecondPanelLeft() + 6, 70);
+
+    std::vector<float> scales;
+    std::vector<QImage> frames;
+    for (int i = 0; i < 24; ++i) {
+        frames.push_back(StatusFrame());
+        scales.push_back(g.PulseScale);
+    }
+    for (size_t i = 0; i < scales.size(); ++i) {
+        EXPECT_GE(scales[i], 0.9f) << "frame " << i;
+        EXPECT_LE(scales[i], 1.0f) << "frame " << i;
+        EXPECT_EQ(frames[i].pixel(idle), frames[0].pixel(idle)) << "the waiting panel stays as it is";
+    }
+    // 0.9 s of frames down to the bottom, as long again up to the top.
+    const auto bottom = std::find(scales.begin(), scales.end(), 0.9f);
+    const auto top = std::find(bottom, scales.end(), 1.0f);
+    ASSERT_NE(bottom, scales.end());
+    ASSERT_NE(top, scales.end());
+    EXPECT_NEAR(bottom - scales.begin() + 1, 9, 1);
+    EXPECT_NEAR(top - bottom, 9, 1);
+    EXPECT_TRUE(std::is_sorted(scales.begin(), bottom, std::greater<>())) << "going down first";
+    EXPECT_TRUE(std::is_sorted(bottom, top + 1)) << "then up";
+
+    const QColor dim = frames[static_cast<size_t>(bottom - scales.begin())].pixelColor(active);
+    const QColor bright = frames[static_cast<size_t>(top - scales.begin())].pixelColor(active);
+    EXPECT_LT(dim.red(), bright.red());
+
+    // Classic frames leave the pulse where it is.
+    RunMenu("Classic");
+    g.PulseScale = 0.95f;
+    StatusFrame();
+    EXPECT_EQ(g.PulseScale, 0.95f);
+}
+
+TEST_F(StatusRenderTest, NamesPrintOnlyTheirPrintableCharactersInCapitals)
+{
+    RunMenu("VsHuman");
+    Game& g = game();
+    g.MessageBar.Reset();
+    g.CurrentPlayer = Player1;
+    auto nameRows = [&](const std::string& name) {
+        g.Players[Player1].Name = name;
+        return SteadyFrame().copy(NameRows());
+    };
+    const QImage plain = nameRows("ABCD ");
+    ASSERT_NE(plain, nameRows("")) << "the name shows";
+    ASSERT_NE(plain, nameRows("ABCE "));
+    // The character above 127 neither draws nor moves the pen: the rest closes up. The
+    // trailing blank of the comparison keeps both names the same length, hence centred alike.
+    EXPECT_EQ(nameRows("AB\xC9" "CD"), plain);
+    EXPECT_EQ(nameRows("abcd "), plain);
+    EXPECT_EQ(nameRows("Ab\x01" "cD"), plain) << "nor does a control character";
+}
+
+TEST_F(StatusRenderTest, LongNameRunsBeyondItsPanel)
+{
+    RunMenu("VsHuman");
+    Game& g = game();
+    g.MessageBar.Reset();
+    g.Players[Player1].Name = "";
+    const QImage blank = SteadyFrame();
+    g.Players[Player1].Name = "ABCDEFGHIJKL";
+    const std::vector<int> ink = ChangedColumns(SteadyFrame(), blank, NameTop, NameTop + NameHeight);
+    ASSERT_FALSE(ink.empty());
+    // 144 units centred on the panel reach past both of its sides.
+    EXPECT_LT(ink.front(), FirstPanelLeft());
+    EXPECT_GT(ink.back(), FirstPanelLeft() + PanelWidth);
+}
+
+TEST_F(StatusRenderTest, MessageBarSlidesAcrossTheStripInTwoPlayerModes)
+{
+    RunMenu("VsHuman"); // the start of a two-player game announces the flags to win
+    Game& g = game();
+    ASSERT_EQ(g.MessageBar.Stage, Comments::SlideIn);
+    g.FrameTimer.FrameTime = 0.5; // half of the second-long slide in
+    const QImage halfIn = SteadyFrame();
+    EXPECT_EQ(g.MessageBar.Elapsed, 0.5);
+    g.MessageBar.Reset();
+    const QImage none = SteadyFrame();
+
+    // The bar covers the left half of rows 83..108 and nothing else.
+    const std::vector<int> bar = ChangedColumns(halfIn, none, MessageTop, PanelBottom);
+    ASSERT_FALSE(bar.empty());
+    EXPECT_EQ(bar.front(), 0);
+    EXPECT_NEAR(bar.back(), Width() / 2, 1);
+    EXPECT_EQ(halfIn.copy(0, 0, Width(), MessageTop), none.copy(0, 0, Width(), MessageTop));
+
+    // Standing with its text, the bar spans the whole width.
+    g.MessageBar.Post("Bonus Activated", 0.5f, 2.0f);
+    g.FrameTimer.FrameTime = 1.0;
+    const QImage shown = SteadyFrame();
+    EXPECT_EQ(g.MessageBar.Stage, Comments::Shown);
+    EXPECT_EQ(ChangedColumns(shown, none, MessageTop, PanelBottom).size(), static_cast<size_t>(Width()));
+}
+
+TEST_F(StatusRenderTest, MessageWaitsUnseenInClassic)
+{
+    Game& g = game();
+    g.FrameTimer.FrameTime = 0.5;
+    const QImage quiet = StatusFrame();
+    g.MessageBar.Post("3 Mines Remain.", 0.5f, 3.0f);
+    EXPECT_EQ(StatusFrame(), quiet);
+    EXPECT_EQ(g.MessageBar.Elapsed, 0.0);
+    EXPECT_EQ(g.MessageBar.Stage, Comments::SlideIn);
+
+    // Shown from the first two-player frame on, with its time starting there.
+    g.CurrentMode = PlayMode::VsHuman;
+    g.PlayerStripHeight = 50;
+    g.platform.ApplyLayout();
+    const QImage duel = SteadyFrame();
+    EXPECT_EQ(g.MessageBar.Elapsed, 0.5);
+    g.MessageBar.Reset();
+    EXPECT_FALSE(ChangedColumns(duel, SteadyFrame(), MessageTop, PanelBottom).empty()) << "the bar shows";
+}
+
+} // namespace
