@@ -13,16 +13,19 @@ namespace orvane {
 
 namespace {
 
-constexpr int BoardColumns = 6;
+constexpr int BoardColumns = 7;
 constexpr int BoardRows = 2;
-constexpr qreal CellPixels = 19;
+constexpr qreal CellPixels = 18;
+constexpr qreal BoardMargin = 16; // from the banner's right and bottom edges
+constexpr int NamePixels = 30;
 
 // What each cell of the little board shows: a number, 0 for empty, Closed or Flag.
+// The numbers are true to mines under the flag and under three of the closed cells.
 constexpr int Closed = -1;
 constexpr int Flag = -2;
 constexpr std::array<std::array<int, BoardColumns>, BoardRows> BoardCells{{
-    {1, 1, 2, Closed, Closed, Closed},
-    {0, 0, 1, Flag, 3, Closed},
+    {0, 0, 1, Flag, 2, Closed, Closed},
+    {0, 0, 1, 2, Closed, 3, Closed},
 }};
 
 void PaintSky(QPainter& painter, const QRectF& area)
@@ -60,25 +63,26 @@ void PaintBoard(QPainter& painter, QPointF topLeft)
 }
 
 // The name in round, bold letters, each in a colour of the board's numbers, bobbing
-// a little, with a white rim and a soft shadow.
-void PaintName(QPainter& painter, QPointF baseline)
+// a little, with a white rim and a soft shadow; centred on centreX.
+void PaintName(QPainter& painter, qreal centreX, qreal baseline)
 {
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setStyleHint(QFont::SansSerif);
     font.setBold(true);
-    font.setPixelSize(34);
+    font.setPixelSize(NamePixels);
     const QString name = QStringLiteral("Orvane");
     const QFontMetricsF metrics(font);
     constexpr std::array<int, 6> Colours{1, 2, 3, 4, 6, 1};
+    constexpr qreal LetterGap = 1;
 
-    QPointF pen = baseline;
+    QPointF pen(centreX - (metrics.horizontalAdvance(name) + LetterGap * (name.size() - 1)) / 2, baseline);
     for (int i = 0; i < name.size(); ++i) {
         QPainterPath letter;
         letter.addText(pen + QPointF(0, i % 2 == 0 ? 0 : -3), font, name.at(i));
         painter.fillPath(letter.translated(1.5, 2.5), QColor(0, 0, 0, 45));
         painter.strokePath(letter, QPen(Qt::white, 5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         painter.fillPath(letter, cell_art::NumberColour(Colours[size_t(i)]));
-        pen.rx() += metrics.horizontalAdvance(name.at(i)) + 1;
+        pen.rx() += metrics.horizontalAdvance(name.at(i)) + LetterGap;
     }
 }
 
@@ -94,9 +98,10 @@ QImage DrawAboutBanner(QSize size, qreal scale)
 
     const QRectF area(QPointF(0, 0), QSizeF(size));
     PaintSky(painter, area);
-    const QPointF board(area.right() - 16 - BoardColumns * CellPixels, area.bottom() - 14 - BoardRows * CellPixels);
+    const QPointF board(area.right() - BoardMargin - BoardColumns * CellPixels,
+                        area.bottom() - BoardMargin - BoardRows * CellPixels);
     PaintBoard(painter, board);
-    PaintName(painter, QPointF(board.x() - 4, board.y() - 12));
+    PaintName(painter, board.x() + BoardColumns * CellPixels / 2, board.y() - 12);
     return image;
 }
 

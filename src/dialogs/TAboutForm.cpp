@@ -62,14 +62,15 @@ TAboutForm::TAboutForm(const QIcon& programIcon, const std::string& appDir, QWid
     : QDialog(parent), linkTarget_(LinkTarget(appDir))
 {
     setWindowTitle(QStringLiteral("About Orvane"));
+    setWindowIcon(programIcon);
     // A fixed single border with the close box only.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFixedSize(ClientSize);
 
     const qreal scale = devicePixelRatioF();
-    QPixmap banner = QPixmap::fromImage(DrawAboutBanner(BannerSize, scale));
-    AddPicture(this, "Image1", banner, QRect(QPoint(0, 0), BannerSize));
+    AddPicture(this, "Image1", QPixmap::fromImage(DrawAboutBanner(BannerSize, scale)),
+               QRect(QPoint(0, 0), BannerSize));
     AddPicture(this, "Image2", programIcon.pixmap(QSize(IconPixels, IconPixels), scale),
                QRect(8, 15, IconPixels, IconPixels));
 
@@ -81,7 +82,7 @@ TAboutForm::TAboutForm(const QIcon& programIcon, const std::string& appDir, QWid
     AddLabel(this, "Label2", QStringLiteral("Version 1.0"), {55, 32}, 12);
     AddLabel(this, "Label3", QStringLiteral("Made by the Orvane developers"), {55, 49}, 12);
     AddLabel(this, "Label4",
-             QStringLiteral("With thanks to everyone who played, tested and lost to the A.I."),
+             QStringLiteral("Thanks to all who played, tested and lost to the A.I."),
              {80, 111}, 12);
 
     QLabel* link = AddLabel(this, "Label5",

@@ -109,3 +109,33 @@ board_origin() {
 click_at() {
   xdotool mousemove --window "$APP_WINDOW" "$1" "$2" click --repeat "${4:-1}" "${3:-1}"
 }
+
+# The first three bytes of the settings file beside the program, in hexadecimal ("16 00 01").
+settings_bytes() {
+  od -An -v -tx1 -N 3 "$APP_DIR/Setup.cfg" | xargs
+}
+
+# Runs a command every tenth of a second until it succeeds, for up to the given seconds.
+poll_until() {
+  local seconds=$1
+  shift
+  for _ in $(seq 1 $((seconds * 10))); do
+    "$@" && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
+# A fingerprint of a rectangle ("WIDTHxHEIGHT+X+Y") of an image: equal pictures, equal prints.
+region_print() {
+  convert "$1" -crop "$2" +repage rgb:- | md5sum | cut -d' ' -f1
+}
+
+# The centre of every cell of the first start's 9 x 9 board of 22-pixel cells as "X,Y",
+# in reading order (board_origin first).
+beginner_cell_centres() {
+  local i
+  for ((i = 0; i < 81; i++)); do
+    echo "$((BOARD_X + i % 9 * 22 + 11)),$((BOARD_Y + i / 9 * 22 + 11))"
+  done
+}

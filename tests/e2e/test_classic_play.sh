@@ -115,4 +115,8 @@ lost_games=$((b0 + (b1 << 8) + (b2 << 16) + (b3 << 24)))
 [ "$lost_games" -eq 1 ] || fail "Orvane.cfg counts $lost_games lost games, expected 1"
 
 new_board_by_double_click
+# Nothing of the double click lingers: the next click opens a cell again.
+cell=0
+click_at "${CENTRES[cell]%,*}" "${CENTRES[cell]#*,}"
+await settled_after_click || fail "the first click on the new board did not open its cell"
 echo "PASS"

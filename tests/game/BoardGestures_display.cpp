@@ -49,12 +49,12 @@ protected:
             states.push_back(cell.State);
         return states;
     }
-    int FlaggedCells() const
+    std::vector<bool> Flags() const
     {
-        int flagged = 0;
+        std::vector<bool> flags;
         for (const Block& cell : form->game().Cells)
-            flagged += cell.Mark == FlagMark;
-        return flagged;
+            flags.push_back(cell.Mark == FlagMark);
+        return flags;
     }
 
     void Press(Qt::MouseButton button, QPoint at) { QTest::mousePress(form->PGame, button, {}, at); }
@@ -86,10 +86,13 @@ TEST_F(BoardGestureTest, EveryPixelOfACellActsOnThatCell)
     for (int y = 0; y < 3; ++y)
         for (int x = 0; x < 7; ++x)
             for (const QPoint corner : {QPoint(0, 0), QPoint(15, 0), QPoint(0, 15), QPoint(15, 15)}) {
-                const bool wasFlagged = At(x, y).Mark == FlagMark;
-                Click(Qt::RightButton, CellRect(x, y).topLeft() + corner);
-                EXPECT_NE(At(x, y).Mark == FlagMark, wasFlagged) << x << "," << y << " at " << corner.x() << "," << corner.y();
-                EXPECT_EQ(FlaggedCells(), wasFlagged ? 0 : 1);
+                const QPoint point = CellRect(x, y).topLeft() + corner;
+                if (point.isNull())
+                    continue; // Qt Test takes the point 0,0 for the middle of the area
+                std::vector<bool> flags = Flags();
+                flags[static_cast<size_t>(At(x, y).Index)].flip();
+                Click(Qt::RightButton, point);
+                EXPECT_EQ(Flags(), flags) << "pixel " << point.x() << "," << point.y();
             }
 }
 
@@ -134,7 +137,7 @@ TEST_F(BoardGestureTest, DragOutOfTheBoardOpensNothingAndLeavesNothingPressed)
             Drag(outside);
             Release(button, outside);
             EXPECT_EQ(States(), states);
-            EXPECT_EQ(FlaggedCells(), 0);
+            EXPECT_EQ(Flags(), std::vector<bool>(15, false));
             EXPECT_EQ(game().PressedCell, -1);
             EXPECT_EQ(game().MouseGesture, 0);
             EXPECT_EQ(game().FaceState, 0);

@@ -15,14 +15,14 @@ using orvane::testing::MainWindowFixture;
 
 namespace {
 
-// Rows of the status area as drawn, counted down from its top edge.
+// Where the status area draws, in pixels down from its top edge.
 constexpr int DigitTop = 15, DigitHeight = 30;
 constexpr int BonusTop = 6, BonusHeight = 14;
 constexpr int FaceTop = 22, FaceHeight = 30; // the face on its button (Y 20..54)
 constexpr int NameTop = 62, NameHeight = 18;
 constexpr int PanelTop = 58, PanelBottom = 108;
 constexpr int MessageTop = 83;
-constexpr int PanelWidth = 75;
+constexpr int PanelWidth = 75; // across
 
 class StatusRenderTest : public MainWindowFixture {
 protected:
@@ -65,14 +65,14 @@ protected:
         return digits;
     }
 
-    void ExpectCounters(const QImage& frame, const std::array<QImage, 10>& digits, std::array<int, 3> left,
-                        std::array<int, 3> right)
+    void ExpectCounters(const QImage& frame, const std::array<QImage, 10>& digits, std::array<size_t, 3> left,
+                        std::array<size_t, 3> right)
     {
-        for (int i = 0; i < 3; ++i) {
-            EXPECT_EQ(frame.copy(LeftDigit(i)), digits[static_cast<size_t>(left[static_cast<size_t>(i)])])
-                << "left counter, digit " << i << " should be " << left[static_cast<size_t>(i)];
-            EXPECT_EQ(frame.copy(RightDigit(i)), digits[static_cast<size_t>(right[static_cast<size_t>(i)])])
-                << "right counter, digit " << i << " should be " << right[static_cast<size_t>(i)];
+        for (size_t i = 0; i < 3; ++i) {
+            EXPECT_EQ(frame.copy(LeftDigit(static_cast<int>(i))), digits[left[i]])
+                << "left counter, digit " << i << " should be " << left[i];
+            EXPECT_EQ(frame.copy(RightDigit(static_cast<int>(i))), digits[right[i]])
+                << "right counter, digit " << i << " should be " << right[i];
         }
     }
 };
@@ -97,8 +97,10 @@ TEST_F(StatusRenderTest, CountersShowTheirThreeDigits)
         for (size_t b = a + 1; b < digits.size(); ++b)
             EXPECT_NE(digits[a], digits[b]) << "digits " << a << " and " << b << " look alike";
     // Every position of both counters shows the same picture for the same digit.
-    for (int d = 0; d < 10; ++d)
-        ExpectCounters(Counters(111 * d, 111 * d), digits, {d, d, d}, {d, d, d});
+    for (size_t d = 0; d < 10; ++d) {
+        const auto value = static_cast<int32_t>(111 * d);
+        ExpectCounters(Counters(value, value), digits, {d, d, d}, {d, d, d});
+    }
 
     ExpectCounters(Counters(123, 456), digits, {1, 2, 3}, {4, 5, 6});
     ExpectCounters(Counters(7, 80), digits, {0, 0, 7}, {0, 8, 0});
@@ -158,6 +160,9 @@ TEST_F(StatusRenderTest, PlayerStripShowsOnlyInTwoPlayerModes)
     const QImage classic = StatusFrame();
     EXPECT_EQ(classic.height(), 267);
     EXPECT_EQ(classic.pixel(first), classic.pixel(5, PanelBottom)) << "no panel in Classic";
+    game().Players[Player1].Name = "WWWWWW";
+    game().Players[Player2].Score = 888;
+    EXPECT_EQ(StatusFrame(), classic) << "no names or scores in Classic";
 
     RunMenu("VsHuman");
     const QImage duel = SteadyFrame();
@@ -289,12 +294,13 @@ TEST_F(StatusRenderTest, MessageWaitsUnseenInClassic)
     EXPECT_EQ(g.MessageBar.Elapsed, 0.0);
     EXPECT_EQ(g.MessageBar.Stage, Comments::SlideIn);
 
-    // Shown from the first two-player frame on, with its time starting there.
+    // Shown once the player strip is, every two-player frame adding its frame time.
     g.CurrentMode = PlayMode::VsHuman;
     g.PlayerStripHeight = 50;
-    g.platform.ApplyLayout();
+    g.platform.ApplyLayout(); // the new size draws a frame at once
+    const double before = g.MessageBar.Elapsed;
     const QImage duel = SteadyFrame();
-    EXPECT_EQ(g.MessageBar.Elapsed, 0.5);
+    EXPECT_EQ(g.MessageBar.Elapsed, before + 0.5);
     g.MessageBar.Reset();
     EXPECT_FALSE(ChangedColumns(duel, SteadyFrame(), MessageTop, PanelBottom).empty()) << "the bar shows";
 }

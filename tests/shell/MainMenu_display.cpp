@@ -4,13 +4,13 @@
 #include "shell/qt/MainMenu.h"
 #include "support/MainWindowFixture.h"
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QDesktopServices>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPointer>
+#include <QPushButton>
 #include <QTimer>
 #include <QUrl>
 
@@ -94,7 +94,7 @@ protected:
             ASSERT_NE(box, nullptr);
             EXPECT_EQ(box->text(), "Do you want to quit?");
             EXPECT_EQ(box->icon(), QMessageBox::Warning);
-            EXPECT_EQ(box->defaultButton(), box->button(QMessageBox::No));
+            EXPECT_EQ(box->standardButton(box->defaultButton()), QMessageBox::No);
             box->button(button)->click();
         };
     }
@@ -103,22 +103,23 @@ protected:
 
     QAction* Item(const QString& name) { return form->Menu->Find(name); }
 
-    QStringList Checked(const QStringList& group)
+    // The names of the checked items of a group, comma separated.
+    std::string Checked(const QStringList& group)
     {
         QStringList checked;
         for (const QString& name : group)
             if (Item(name)->isChecked())
                 checked << name;
-        return checked;
+        return checked.join(',').toStdString();
     }
 
     // Every radio group shows exactly one check, on the item given for it.
     void ExpectChecks(const QString& level, const QString& mode, const QString& theme, const QString& size)
     {
-        EXPECT_EQ(Checked(Levels), QStringList{level});
-        EXPECT_EQ(Checked(Modes), QStringList{mode});
-        EXPECT_EQ(Checked(Themes), QStringList{theme});
-        EXPECT_EQ(Checked(Sizes), QStringList{size});
+        EXPECT_EQ(Checked(Levels), level.toStdString());
+        EXPECT_EQ(Checked(Modes), mode.toStdString());
+        EXPECT_EQ(Checked(Themes), theme.toStdString());
+        EXPECT_EQ(Checked(Sizes), size.toStdString());
     }
 
     Bytes SettingsFile() const { return ReadFileBytes(dir.File("Setup.cfg")); }
@@ -189,7 +190,7 @@ TEST_F(MainMenuTest, CaptionsShortcutsAndSeparatorsFollowTheDesign)
         "  -",
         "  &About... | Ctrl+A",
     };
-    EXPECT_EQ(lines, expected);
+    EXPECT_EQ(lines.join('\n').toStdString(), expected.join('\n').toStdString());
 }
 
 TEST_F(MainMenuTest, FirstStartWritesTheDefaultsAndChecksThem)

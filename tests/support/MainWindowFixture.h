@@ -29,6 +29,7 @@ protected:
         PlaceFilesBeforeStart();
         form = std::make_unique<TMainForm>(dir.Path().string());
         ASSERT_TRUE(form->Started());
+        form->CreateDialogs();
         form->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
     }

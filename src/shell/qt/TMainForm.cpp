@@ -6,6 +6,7 @@
 #include "render/gl/Gl.h"
 #include "render/gl/Projection.h"
 #include "render/gl/Textures.h"
+#include "dialogs/TAboutForm.h"
 #include "game/BoardInput.h"
 #include "game/StatusInput.h"
 #include "platform/FileLookup.h"
@@ -163,6 +164,10 @@ void TMainForm::BuildMenu()
     MainMenu::Actions actions;
     actions.New = [this] { NewGameCommand(game_); };
     actions.Exit = [this] { close(); };
+    actions.About = [this] {
+        if (AboutForm)
+            AboutForm->exec();
+    };
     actions.AfterCommand = [this] { AfterCommand(); };
     Menu = new MainMenu(*this, commands_, std::move(actions));
     commands_.FindLowestByTime = [this](int table) { scores_.FindLowestByTime(table); };
@@ -258,6 +263,12 @@ void TMainForm::DrawBoth()
     PGame->update();
     PStat->update();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
+}
+
+void TMainForm::CreateDialogs()
+{
+    AboutForm = new TAboutForm(QApplication::windowIcon(), game_.AppDir, this);
+    AboutForm->OnOpenLink = [this](const std::string& target) { platform_.OpenDocument(target); };
 }
 
 void TMainForm::RunMainLoop()

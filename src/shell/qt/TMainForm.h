@@ -16,6 +16,7 @@ namespace orvane {
 
 class DrawingArea;
 class MainMenu;
+class TAboutForm;
 
 // The one main window: menu bar, the status area PStat and the board area PGame,
 // both drawn with OpenGL, and the program's own main loop.
@@ -28,12 +29,15 @@ public:
     // False when start-up could not complete; the program then ends.
     bool Started() const { return started_; }
     void RunMainLoop();
+    // The secondary windows, made once after the main window and hidden between uses.
+    void CreateDialogs();
 
     Game& game() { return game_; }
     RenderState& render() { return render_; }
     ScoreFile& scores() { return scores_; }
     Settings& settings() { return settings_; }
     MainMenu* Menu = nullptr;
+    TAboutForm* AboutForm = nullptr;
     DrawingArea* PStat = nullptr;
     DrawingArea* PGame = nullptr;
     bool QuitRequested = false;

@@ -1,3 +1,4 @@
+#include "shell/qt/ProgramIcon.h"
 #include "shell/qt/SurfaceFormat.h"
 #include "shell/qt/TMainForm.h"
 
@@ -8,10 +9,12 @@ int main(int argc, char** argv)
     orvane::SetDefaultSurfaceFormat();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Orvane"));
+    QApplication::setWindowIcon(orvane::MakeProgramIcon());
 
     orvane::TMainForm mainForm(QCoreApplication::applicationDirPath().toStdString());
     if (!mainForm.Started())
         return 1;
+    mainForm.CreateDialogs();
     mainForm.RunMainLoop();
     return 0;
 }
