@@ -139,3 +139,23 @@ beginner_cell_centres() {
     echo "$((BOARD_X + i % 9 * 22 + 11)),$((BOARD_Y + i / 9 * 22 + 11))"
   done
 }
+
+# The first visible window whose name matches the pattern, the main window left out.
+dialog_window() {
+  xdotool search --onlyvisible --name "$1" 2>/dev/null | grep -vx "$APP_WINDOW" | head -n 1
+}
+
+dialog_shown() {
+  [ -n "$(dialog_window "$1")" ]
+}
+
+dialog_gone() {
+  [ -z "$(dialog_window "$1")" ]
+}
+
+# Waits up to five seconds for a window whose name matches the pattern and gives it the
+# focus, so that the next keys go to it.
+focus_dialog() {
+  poll_until 5 dialog_shown "$1" || fail "no window named $1 appeared"
+  xdotool windowfocus --sync "$(dialog_window "$1")"
+}

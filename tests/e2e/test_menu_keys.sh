@@ -1,6 +1,6 @@
 # Menu shortcuts typed on the keyboard: the level keys resize the window, the block
-# size, theme and sound keys rewrite the settings file, and Escape asks before the
-# program ends.
+# size, theme and sound keys rewrite the settings file, Ctrl+A shows the About box, and
+# Escape asks before the program ends.
 source "$(dirname "$0")/lib.sh"
 
 window_width_is() {
@@ -9,26 +9,6 @@ window_width_is() {
 
 settings_are() {
   [ "$(settings_bytes)" = "$1" ]
-}
-
-# The windows named "Orvane" other than the main one: the quit question.
-question_window() {
-  xdotool search --onlyvisible --name '^Orvane$' 2>/dev/null | grep -vx "$APP_WINDOW" | head -n 1
-}
-
-question_is_open() {
-  [ -n "$(question_window)" ]
-}
-
-question_is_closed() {
-  [ -z "$(question_window)" ]
-}
-
-# Escape, then waits for the question and gives it the focus for the answer.
-ask_to_quit() {
-  send_keys Escape
-  poll_until 5 question_is_open || fail "Escape showed no question titled Orvane"
-  xdotool windowfocus --sync "$(question_window)"
 }
 
 start_app
@@ -48,14 +28,21 @@ for step in "ctrl+5 24 00 01" "alt+4 24 03 01" "ctrl+s 24 03 00"; do
 done
 window_width_is $((9 * 36 + 12)) || fail "the window is $(window_size) at cell size 36"
 
-# Return takes the default answer, No: the program goes on.
-ask_to_quit
+send_keys ctrl+a
+focus_dialog '^About Orvane$'
+xdotool key Escape
+poll_until 5 dialog_gone '^About Orvane$' || fail "Escape left the About box open"
+
+# The quit question carries the program's name; Return takes its default answer, No.
+send_keys Escape
+focus_dialog '^Orvane$'
 xdotool key Return
-poll_until 5 question_is_closed || fail "Return left the question open"
+poll_until 5 dialog_gone '^Orvane$' || fail "Return left the question open"
 sleep 0.5
 kill -0 "$APP_PID" 2>/dev/null || fail "the program ended after Escape and No"
 
-ask_to_quit
+send_keys Escape
+focus_dialog '^Orvane$'
 xdotool key alt+y
 wait_for_exit 10
 [ "$EXIT_STATUS" = "0" ] || fail "Escape and Yes did not end the program cleanly: $EXIT_STATUS"

@@ -9,7 +9,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QPointer>
 #include <QPushButton>
 #include <QTimer>
 #include <QUrl>
@@ -46,9 +45,9 @@ void DescribeMenu(const QList<QAction*>& actions, const QString& indent, QString
 class DocumentViewer : public QObject {
     Q_OBJECT
 public:
-    QList<QUrl> opened;
+    std::vector<std::string> opened;
 public slots:
-    void Open(const QUrl& url) { opened << url; }
+    void Open(const QUrl& url) { opened.push_back(url.toLocalFile().toStdString()); }
 };
 
 class MainMenuTest : public MainWindowFixture {
@@ -67,18 +66,18 @@ protected:
 
     // Presses a key and hands the modal window it opens, if any, to `answer`, which
     // must close it. Returns that window's title; empty when none opened.
-    QString PressAndAnswer(Qt::Key key, Qt::KeyboardModifiers modifiers,
-                           const std::function<void(QWidget*)>& answer)
+    std::string PressAndAnswer(Qt::Key key, Qt::KeyboardModifiers modifiers,
+                               const std::function<void(QWidget*)>& answer)
     {
-        QString title;
+        std::string title;
         QTimer watch;
         watch.setInterval(20);
         QObject::connect(&watch, &QTimer::timeout, [&] {
-            QPointer<QWidget> modal = QApplication::activeModalWidget();
+            QWidget* modal = QApplication::activeModalWidget();
             if (!modal)
                 return;
             watch.stop();
-            title = modal->windowTitle();
+            title = modal->windowTitle().toStdString();
             answer(modal);
         });
         watch.start();
@@ -92,7 +91,7 @@ protected:
         return [button](QWidget* modal) {
             auto* box = qobject_cast<QMessageBox*>(modal);
             ASSERT_NE(box, nullptr);
-            EXPECT_EQ(box->text(), "Do you want to quit?");
+            EXPECT_EQ(box->text().toStdString(), "Do you want to quit?");
             EXPECT_EQ(box->icon(), QMessageBox::Warning);
             EXPECT_EQ(box->standardButton(box->defaultButton()), QMessageBox::No);
             box->button(button)->click();
@@ -306,7 +305,7 @@ TEST_F(MainMenuTest, HelpKeyHandsTheHelpFileToTheDesktop)
     QDesktopServices::setUrlHandler("file", &viewer, "Open");
     Press(Qt::Key_F1);
     QDesktopServices::unsetUrlHandler("file");
-    EXPECT_EQ(viewer.opened, QList<QUrl>{QUrl::fromLocalFile(dir.File("Orvane.chm").c_str())});
+    EXPECT_EQ(viewer.opened, std::vector<std::string>{dir.File("Orvane.chm")});
 }
 
 TEST_F(MainMenuTest, HiScoresLeavesTheGameAsItWas)
@@ -320,10 +319,7 @@ TEST_F(MainMenuTest, HiScoresLeavesTheGameAsItWas)
 
 TEST_F(MainMenuTest, AboutKeyShowsTheAboutDialog)
 {
-    const QString title = PressAndAnswer(Qt::Key_A, Qt::ControlModifier, Dismiss);
-    if (title.isEmpty())
-        GTEST_SKIP() << "the About command opens no dialog yet";
-    EXPECT_EQ(title, "About Orvane");
+    EXPECT_EQ(PressAndAnswer(Qt::Key_A, Qt::ControlModifier, Dismiss), "About Orvane");
 }
 
 TEST_F(MainMenuTest, ExitKeyEndsTheProgramAfterThisPass)
