@@ -4,12 +4,19 @@ source "$(dirname "$0")/lib.sh"
 
 # Cell size 0, theme 255, a sound byte of 7, and two stray bytes after the record.
 printf '\x00\xff\x07\xaa\xbb' >"$APP_DIR/Setup.cfg"
-# A score file of 700 random bytes: too short, with hostile name lengths and numbers.
-head -c 700 /dev/urandom >"$APP_DIR/Orvane.cfg"
+# A score file of 700 bytes of 0xFF: too short, every name length 255, every number -1.
+head -c 700 /dev/zero | tr '\000' '\377' >"$APP_DIR/Orvane.cfg"
+
+file_bytes() {
+  od -An -tx1 "$APP_DIR/Setup.cfg" | xargs
+}
+file_bytes_are() {
+  [ "$(file_bytes)" = "$1" ]
+}
 
 start_app
 [ "$(window_size | cut -dx -f1)" -eq 210 ] || fail "a cell size of 0 was not replaced by 22"
-[ "$(od -An -tx1 "$APP_DIR/Setup.cfg" | xargs)" = "00 ff 07 aa bb" ] ||
+file_bytes_are "00 ff 07 aa bb" ||
   fail "the settings file changed before any command saved it"
 
 board_origin
@@ -18,8 +25,7 @@ sleep 0.3
 kill -0 "$APP_PID" 2>/dev/null || fail "the program ended after a click"
 
 send_keys ctrl+s
-poll_until 3 test "$(od -An -tx1 "$APP_DIR/Setup.cfg" | xargs)" = "16 00 00 aa bb" ||
-  fail "the sounds command wrote $(od -An -tx1 "$APP_DIR/Setup.cfg" | xargs)"
+poll_until 3 file_bytes_are "16 00 00 aa bb" || fail "the sounds command wrote $(file_bytes)"
 
 send_keys alt+F4
 wait_for_exit 10
