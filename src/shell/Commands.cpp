@@ -11,7 +11,7 @@ namespace orvane {
 
 namespace {
 
-struct LevelSpec {
+struct LevelValues {
     int16_t Columns, Rows;
     int16_t ClassicMines;
     uint8_t ClassicTable;
@@ -21,7 +21,7 @@ struct LevelSpec {
 };
 
 // Indexed by Level; two-player boards have an odd number of mines and a goal of half plus one.
-constexpr std::array<LevelSpec, 3> LevelTable{{
+constexpr std::array<LevelValues, 3> LevelTable{{
     {9, 9, 10, 0, 19, 10, 3, 7},
     {16, 16, 40, 1, 51, 26, 4, 7},
     {30, 16, 99, 2, 111, 56, 5, 8},
@@ -45,25 +45,25 @@ MenuCommands::MenuCommands(Game& game, Settings& settings) : game_(game), settin
 
 void MenuCommands::RunLevel(Level level)
 {
-    const LevelSpec& spec = LevelTable[static_cast<size_t>(level)];
+    const LevelValues& values = LevelTable[static_cast<size_t>(level)];
     const bool changed = game_.CurrentLevel != static_cast<int32_t>(level);
     if (changed)
-        game_.BoardWidth = spec.Columns;
+        game_.BoardWidth = values.Columns;
     // Expert sets its rows even when the level stays.
     if (changed || level == Level::Expert)
-        game_.BoardHeight = spec.Rows;
-    game_.Opponent.Speed = spec.OpponentSpeed;
+        game_.BoardHeight = values.Rows;
+    game_.Opponent.Speed = values.OpponentSpeed;
 
     if (game_.IsTwoPlayer()) {
-        game_.MineCount = spec.DuelMines;
-        game_.FlagsToWin = spec.DuelFlagsToWin;
-        game_.ScoreTable = spec.DuelTable;
+        game_.MineCount = values.DuelMines;
+        game_.FlagsToWin = values.DuelFlagsToWin;
+        game_.ScoreTable = values.DuelTable;
         game_.Players[Player1].Score = 0;
         game_.Players[Player2].Score = 0;
         CallWithTable(FindLowestByWins, game_.ScoreTable);
     } else {
-        game_.MineCount = spec.ClassicMines;
-        game_.ScoreTable = spec.ClassicTable;
+        game_.MineCount = values.ClassicMines;
+        game_.ScoreTable = values.ClassicTable;
         CallWithTable(FindLowestByTime, game_.ScoreTable);
     }
 

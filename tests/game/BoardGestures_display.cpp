@@ -9,19 +9,10 @@
 
 using namespace orvane;
 using orvane::testing::MainWindowFixture;
+using orvane::testing::ChordBoard;
+using orvane::testing::NumberedBoard;
 
 namespace {
-
-// Every safe cell has a mine beside it, so no open floods.
-const std::vector<std::string> NumberedBoard{"*.*.*",
-                                             ".....",
-                                             "*.*.*"};
-
-// With its five mines flagged, the open 5 at (1, 1) chords its three closed safe
-// neighbours (1, 0), (0, 1) and (2, 1); (3, 0) and (3, 1) lie outside its chord area.
-const std::vector<std::string> ChordBoard{"*.*.",
-                                          "....",
-                                          "****"};
 
 class BoardGestureTest : public MainWindowFixture {
 protected:

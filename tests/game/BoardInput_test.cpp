@@ -4,19 +4,10 @@
 
 using namespace orvane;
 using orvane::testing::GameFixture;
+using orvane::testing::ChordBoard;
+using orvane::testing::NumberedBoard;
 
 namespace {
-
-// Every safe cell has a mine beside it, so no open floods.
-const std::vector<std::string> NumberedBoard{"*.*.*",
-                                             ".....",
-                                             "*.*.*"};
-
-// Cell (1, 1) shows 5 and has the three closed safe neighbours (1, 0), (0, 1), (2, 1);
-// (3, 0) and (3, 1) lie outside its chord area.
-const std::vector<std::string> ChordBoard{"*.*.",
-                                          "....",
-                                          "****"};
 
 class BoardInputTest : public GameFixture {
 protected:

@@ -2,6 +2,7 @@
 #include "game/Game.h"
 #include "support/FakeCounter.h"
 #include "support/FixedRandom.h"
+#include "support/MineLayout.h"
 #include "support/ScriptedPlatform.h"
 
 #include <gtest/gtest.h>
@@ -42,25 +43,8 @@ protected:
     // Lays out mines from rows of text and puts the game in Playing, as if placed.
     void LayMines(const std::vector<std::string>& rows, PlayMode mode = PlayMode::Classic)
     {
-        const int height = static_cast<int>(rows.size());
-        const int width = static_cast<int>(rows[0].size());
-        int mines = 0;
-        for (const auto& row : rows)
-            for (char c : row)
-                mines += c == '*';
-        StartBoard(width, height, mines, mode);
-        std::vector<int16_t> safe, mined;
-        for (int i = 0; i < width * height; ++i) {
-            const bool mine = rows[static_cast<size_t>(i / width)][static_cast<size_t>(i % width)] == '*';
-            game.Cells[static_cast<size_t>(i)].Value = mine ? MineValue : 0;
-            (mine ? mined : safe).push_back(static_cast<int16_t>(i));
-        }
-        game.CellOrder = safe;
-        game.CellOrder.insert(game.CellOrder.end(), mined.begin(), mined.end());
-        game.LastSafeSlot = static_cast<int16_t>(safe.size() - 1);
-        for (int16_t i : safe)
-            game.Cells[static_cast<size_t>(i)].Value = game.CountAdjacentMines(i);
-        game.CurrentState = GameState::Playing;
+        StartBoard(static_cast<int>(rows[0].size()), static_cast<int>(rows.size()), CountMines(rows), mode);
+        LayMinesOnBoard(game, rows);
         platform.sounds.clear();
     }
 

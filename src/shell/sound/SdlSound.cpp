@@ -18,27 +18,27 @@ constexpr Uint8 DeviceChannels = 1;
 constexpr size_t DeviceFrameBytes = DeviceChannels * SDL_AUDIO_BITSIZE(DeviceFormat) / 8;
 constexpr Uint16 DeviceBufferFrames = 512; // about 12 ms
 
-// A tenth of a second of silence in the format of `spec`.
-std::vector<Uint8> ShortSilence(const SDL_AudioSpec& spec, Uint32 frameBytes)
+// A tenth of a second of silence in the given sound format.
+std::vector<Uint8> ShortSilence(const SDL_AudioSpec& wavFormat, Uint32 frameBytes)
 {
-    return std::vector<Uint8>(static_cast<size_t>(spec.freq / 10) * frameBytes, spec.format == AUDIO_U8 ? 0x80 : 0);
+    return std::vector<Uint8>(static_cast<size_t>(wavFormat.freq / 10) * frameBytes, wavFormat.format == AUDIO_U8 ? 0x80 : 0);
 }
 
-std::vector<uint8_t> ToDeviceFormat(const SDL_AudioSpec& spec, const Uint8* data, Uint32 size)
+std::vector<uint8_t> ToDeviceFormat(const SDL_AudioSpec& wavFormat, const Uint8* data, Uint32 size)
 {
-    const Uint32 frameBytes = SDL_AUDIO_BITSIZE(spec.format) / 8 * spec.channels;
-    if (frameBytes == 0 || spec.freq <= 0 || size > static_cast<Uint32>(SDL_MAX_SINT32))
+    const Uint32 frameBytes = SDL_AUDIO_BITSIZE(wavFormat.format) / 8 * wavFormat.channels;
+    if (frameBytes == 0 || wavFormat.freq <= 0 || size > static_cast<Uint32>(SDL_MAX_SINT32))
         return {};
     const Uint64 frames = size / frameBytes;
-    const auto convertedBytes = static_cast<size_t>(frames * DeviceRate / static_cast<Uint64>(spec.freq)) *
+    const auto convertedBytes = static_cast<size_t>(frames * DeviceRate / static_cast<Uint64>(wavFormat.freq)) *
                                 DeviceFrameBytes;
     // The resampler keeps the last few milliseconds of its input back until more input
     // follows, and a flush does not give them up: a tail of silence does.
-    const std::vector<Uint8> tail = ShortSilence(spec, frameBytes);
+    const std::vector<Uint8> tail = ShortSilence(wavFormat, frameBytes);
 
     std::vector<uint8_t> converted;
     SDL_AudioStream* stream =
-        SDL_NewAudioStream(spec.format, spec.channels, spec.freq, DeviceFormat, DeviceChannels, DeviceRate);
+        SDL_NewAudioStream(wavFormat.format, wavFormat.channels, wavFormat.freq, DeviceFormat, DeviceChannels, DeviceRate);
     if (stream == nullptr)
         return converted;
     if (SDL_AudioStreamPut(stream, data, static_cast<int>(frames * frameBytes)) == 0 &&
@@ -55,12 +55,12 @@ std::vector<uint8_t> ToDeviceFormat(const SDL_AudioSpec& spec, const Uint8* data
 // Reads a WAV from `source` (which is closed here) into the device format; empty on any failure.
 std::vector<uint8_t> Decode(SDL_RWops* source)
 {
-    SDL_AudioSpec spec;
+    SDL_AudioSpec wavFormat;
     Uint8* data = nullptr;
     Uint32 size = 0;
-    if (source == nullptr || SDL_LoadWAV_RW(source, 1, &spec, &data, &size) == nullptr)
+    if (source == nullptr || SDL_LoadWAV_RW(source, 1, &wavFormat, &data, &size) == nullptr)
         return {};
-    std::vector<uint8_t> converted = ToDeviceFormat(spec, data, size);
+    std::vector<uint8_t> converted = ToDeviceFormat(wavFormat, data, size);
     SDL_FreeWAV(data);
     return converted;
 }
