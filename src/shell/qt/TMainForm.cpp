@@ -281,6 +281,7 @@ void TMainForm::HandlePendingMessages()
     QCoreApplication::processEvents(QEventLoop::AllEvents);
 }
 
+// The computer opponent has no moves yet: on its turn the game waits.
 void TMainForm::UpdateOpponent() {}
 
 void TMainForm::DrawFrame()
