@@ -26,20 +26,24 @@ using namespace orvane;
 class SilentPlatform final : public Platform {
 public:
     bool AskYesNo(const std::string&) override { return false; }
-    void ShowMessage(const std::string&, MessageIcon) override {}
-    std::string PromptText(const std::string&, const std::string&, const std::string& initial) override { return initial; }
-    void ApplyLayout() override {}
-    void RedrawNow() override {}
-    void PlaySoundFile(const std::string&) override {}
-    void PlayClickSound() override {}
-    void OpenDocument(const std::string&) override {}
+    void ShowMessage(const std::string&, MessageIcon) override { }
+    std::string PromptText(
+        const std::string&, const std::string&, const std::string& initial) override
+    {
+        return initial;
+    }
+    void ApplyLayout() override { }
+    void RedrawNow() override { }
+    void PlaySoundFile(const std::string&) override { }
+    void PlayClickSound() override { }
+    void OpenDocument(const std::string&) override { }
 };
 
 struct Scene {
     SilentPlatform platform;
     ClockSeededRandom random;
     SteadyCounter counter;
-    Game game{platform, random, counter};
+    Game game {platform, random, counter};
     RenderState render;
     QOffscreenSurface surface;
     QOpenGLContext context;
@@ -52,15 +56,15 @@ struct Scene {
         surface.create();
         context.create();
         context.makeCurrent(&surface);
-        target = std::make_unique<QOpenGLFramebufferObject>(width * cellSize, height * cellSize,
-                                                            QOpenGLFramebufferObject::Depth);
+        target = std::make_unique<QOpenGLFramebufferObject>(
+            width * cellSize, height * cellSize, QOpenGLFramebufferObject::Depth);
         target->bind();
         ApplyCommonState();
         LoadBoardTextures(render);
         game.FrameTimer.Create();
         game.FrameTimer.Start();
         render.FlagAnimation.Create(-1, 8, 4, 0.11, 3, picture_key::Flags, picture_id::RedFlags,
-                                    picture_id::BlueFlags, render.Current());
+            picture_id::BlueFlags, render.Current());
         render.FlagAnimation.Start(game.FrameTimer);
         SetupProjection(width * cellSize, height * cellSize, true);
 
@@ -106,11 +110,14 @@ void Floor(benchmark::State& state, int width, int height, int cellSize)
     }
 }
 
-BENCHMARK_CAPTURE(Frame, expert_at_22, 30, 16, 22, Scene::Kind::Fresh)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(Frame, expert_at_22, 30, 16, 22, Scene::Kind::Fresh)
+    ->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(Floor, expert_at_22, 30, 16, 22)->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(Frame, widest_all_flagged_at_36, 35, 25, 36, Scene::Kind::AllFlagged)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(Frame, widest_all_flagged_at_36, 35, 25, 36, Scene::Kind::AllFlagged)
+    ->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(Floor, widest_at_36, 35, 25, 36)->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(Frame, widest_lost_at_22, 35, 25, 22, Scene::Kind::Lost)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(Frame, widest_lost_at_22, 35, 25, 22, Scene::Kind::Lost)
+    ->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(Floor, widest_at_22, 35, 25, 22)->Unit(benchmark::kMicrosecond);
 
 } // namespace

@@ -30,21 +30,29 @@ struct Sound {
 };
 
 // Renders `count` samples of voice(t), t in seconds.
-template <class Voice>
-Sound Render(int rate, int count, Voice voice)
+template<class Voice> Sound Render(int rate, int count, Voice voice)
 {
-    Sound sound{rate, std::vector<double>(static_cast<size_t>(count))};
+    Sound sound {rate, std::vector<double>(static_cast<size_t>(count))};
     for (int i = 0; i < count; ++i)
         sound.samples[static_cast<size_t>(i)] = voice(static_cast<double>(i) / rate);
     return sound;
 }
 
-int Samples(int rate, double seconds) { return static_cast<int>(std::lround(seconds * rate)); }
+int Samples(int rate, double seconds)
+{
+    return static_cast<int>(std::lround(seconds * rate));
+}
 
-double Decay(double t, double tau) { return std::exp(-t / tau); }
+double Decay(double t, double tau)
+{
+    return std::exp(-t / tau);
+}
 
 // A value that glides exponentially from `from` towards `to`.
-double Glide(double t, double from, double to, double tau) { return to + (from - to) * Decay(t, tau); }
+double Glide(double t, double from, double to, double tau)
+{
+    return to + (from - to) * Decay(t, tau);
+}
 
 // Smooth 0..1 rise over `length` seconds.
 double Rise(double t, double length)
@@ -73,7 +81,7 @@ private:
 // Sine oscillator whose frequency may change from sample to sample without jumps.
 class Oscillator {
 public:
-    explicit Oscillator(int rate) : rate_(rate) {}
+    explicit Oscillator(int rate) : rate_(rate) { }
     double Next(double hz)
     {
         const double value = std::sin(phase_);
@@ -89,7 +97,7 @@ private:
 // Two-pole state-variable filter (trapezoidal form, stable for a moving cutoff).
 class Filter {
 public:
-    explicit Filter(int rate) : rate_(rate) {}
+    explicit Filter(int rate) : rate_(rate) { }
     struct Output {
         double low, band;
     };
@@ -143,13 +151,14 @@ Sound Click()
     Noise noise;
     Filter tone(ClickRate);
     return Finish(Render(ClickRate, ClickSamples,
-                         [&](double t) {
-                             const double tick = tone.Next(noise.Next(), 3000, 1.5).band * Decay(t, 0.0012);
-                             return 0.9 * std::sin(TwoPi * 2100 * t) * Decay(t, 0.0035) +
-                                    0.45 * std::sin(TwoPi * 3500 * t) * Decay(t, 0.002) +
-                                    0.4 * std::sin(TwoPi * 850 * t) * Decay(t, 0.008) + 0.8 * tick;
-                         }),
-                  0.55, 0.0003, 0.004);
+                      [&](double t) {
+                          const double tick
+                              = tone.Next(noise.Next(), 3000, 1.5).band * Decay(t, 0.0012);
+                          return 0.9 * std::sin(TwoPi * 2100 * t) * Decay(t, 0.0035)
+                              + 0.45 * std::sin(TwoPi * 3500 * t) * Decay(t, 0.002)
+                              + 0.4 * std::sin(TwoPi * 850 * t) * Decay(t, 0.008) + 0.8 * tick;
+                      }),
+        0.55, 0.0003, 0.004);
 }
 
 // An airy rising whoosh with a faint rising fifth under it: a region opens.
@@ -161,16 +170,17 @@ Sound Open()
     Filter air(FileRate);
     Oscillator root(FileRate), fifth(FileRate);
     return Finish(Render(FileRate, Samples(FileRate, Length),
-                         [&](double t) {
-                             const double sweep = t / Length;
-                             const double cutoff = 500 * std::pow(10.0, sweep);
-                             const double hz = 420 * std::pow(2.5, sweep);
-                             const double envelope = Rise(t, Swell) * Decay(std::max(0.0, t - Swell), 0.1);
-                             const double whoosh = air.Next(noise.Next(), cutoff, 4.0).band;
-                             const double tone = root.Next(hz) + 0.5 * fifth.Next(1.5 * hz);
-                             return envelope * (whoosh + 0.12 * tone);
-                         }),
-                  0.55, 0.002, 0.05);
+                      [&](double t) {
+                          const double sweep = t / Length;
+                          const double cutoff = 500 * std::pow(10.0, sweep);
+                          const double hz = 420 * std::pow(2.5, sweep);
+                          const double envelope
+                              = Rise(t, Swell) * Decay(std::max(0.0, t - Swell), 0.1);
+                          const double whoosh = air.Next(noise.Next(), cutoff, 4.0).band;
+                          const double tone = root.Next(hz) + 0.5 * fifth.Next(1.5 * hz);
+                          return envelope * (whoosh + 0.12 * tone);
+                      }),
+        0.55, 0.002, 0.05);
 }
 
 // A soft, low thud with a little tap on top: a flag is planted.
@@ -180,13 +190,14 @@ Sound Flag()
     Filter felt(FileRate);
     Oscillator body(FileRate), overtone(FileRate);
     return Finish(Render(FileRate, Samples(FileRate, 0.16),
-                         [&](double t) {
-                             const double hz = Glide(t, 320, 150, 0.03);
-                             const double tap = felt.Next(noise.Next(), 1800, 0.8).low * Decay(t, 0.005);
-                             return body.Next(hz) * Decay(t, 0.045) + 0.3 * overtone.Next(2 * hz) * Decay(t, 0.018) +
-                                    0.5 * tap;
-                         }),
-                  0.7, 0.0015, 0.03);
+                      [&](double t) {
+                          const double hz = Glide(t, 320, 150, 0.03);
+                          const double tap
+                              = felt.Next(noise.Next(), 1800, 0.8).low * Decay(t, 0.005);
+                          return body.Next(hz) * Decay(t, 0.045)
+                              + 0.3 * overtone.Next(2 * hz) * Decay(t, 0.018) + 0.5 * tap;
+                      }),
+        0.7, 0.0015, 0.03);
 }
 
 // Band-limited sawtooth: harmonics up to 3 kHz keep the buzz mellow.
@@ -205,19 +216,22 @@ Sound FlagErr()
     constexpr double PulseStarts[] = {0.0, 0.115};
     constexpr double PulsePitches[] = {185, 150};
     return Finish(Render(FileRate, Samples(FileRate, 0.205),
-                         [&](double t) {
-                             double sum = 0;
-                             for (int i = 0; i < 2; ++i) {
-                                 const double local = t - PulseStarts[i];
-                                 if (local < 0 || local > PulseLength)
-                                     continue;
-                                 const double gate = Rise(local, 0.005) * Rise(PulseLength - local, 0.02);
-                                 const double hz = PulsePitches[i];
-                                 sum += gate * (Buzz(TwoPi * hz * local, hz) + 0.6 * Buzz(TwoPi * hz * 1.02 * local, hz));
-                             }
-                             return sum;
-                         }),
-                  0.42, 0.002, 0.02);
+                      [&](double t) {
+                          double sum = 0;
+                          for (int i = 0; i < 2; ++i) {
+                              const double local = t - PulseStarts[i];
+                              if (local < 0 || local > PulseLength)
+                                  continue;
+                              const double gate
+                                  = Rise(local, 0.005) * Rise(PulseLength - local, 0.02);
+                              const double hz = PulsePitches[i];
+                              sum += gate
+                                  * (Buzz(TwoPi * hz * local, hz)
+                                      + 0.6 * Buzz(TwoPi * hz * 1.02 * local, hz));
+                          }
+                          return sum;
+                      }),
+        0.42, 0.002, 0.02);
 }
 
 // A bell-like note: partials that die away faster the higher they are.
@@ -239,18 +253,24 @@ Sound Win()
         double start, hz, level, ring;
     };
     constexpr Note Notes[] = {
-        {0.00, 523.25, 0.8, 0.20},  {0.09, 659.26, 0.8, 0.20},  {0.18, 783.99, 0.8, 0.22},
-        {0.27, 1046.50, 1.0, 0.45}, {0.27, 659.26, 0.35, 0.45}, {0.27, 783.99, 0.35, 0.45},
-        {0.42, 2093.00, 0.18, 0.10}, {0.50, 2637.02, 0.14, 0.10}, {0.58, 3135.96, 0.12, 0.10},
+        {0.00, 523.25, 0.8, 0.20},
+        {0.09, 659.26, 0.8, 0.20},
+        {0.18, 783.99, 0.8, 0.22},
+        {0.27, 1046.50, 1.0, 0.45},
+        {0.27, 659.26, 0.35, 0.45},
+        {0.27, 783.99, 0.35, 0.45},
+        {0.42, 2093.00, 0.18, 0.10},
+        {0.50, 2637.02, 0.14, 0.10},
+        {0.58, 3135.96, 0.12, 0.10},
     };
     return Finish(Render(FileRate, Samples(FileRate, 1.05),
-                         [&](double t) {
-                             double sum = 0;
-                             for (const Note& note : Notes)
-                                 sum += note.level * Bell(t - note.start, note.hz, note.ring);
-                             return sum;
-                         }),
-                  0.7, 0.002, 0.12);
+                      [&](double t) {
+                          double sum = 0;
+                          for (const Note& note : Notes)
+                              sum += note.level * Bell(t - note.start, note.hz, note.ring);
+                          return sum;
+                      }),
+        0.7, 0.002, 0.12);
 }
 
 // A deep falling boom under a rumble that darkens as it fades: a mine goes off.
@@ -260,15 +280,16 @@ Sound Loose()
     Filter rumble(FileRate), smooth(FileRate);
     Oscillator boom(FileRate);
     return Finish(Render(FileRate, Samples(FileRate, 1.1),
-                         [&](double t) {
-                             const double cutoff = Glide(t, 3200, 140, 0.12);
-                             const double dark = rumble.Next(noise.Next(), cutoff, 0.7).low;
-                             const double rumbling = smooth.Next(dark, cutoff, 0.7).low;
-                             const double low = boom.Next(Glide(t, 125, 38, 0.25));
-                             return Rise(t, 0.003) *
-                                    (low * Decay(t, 0.35) + 1.4 * rumbling * (Decay(t, 0.28) + 2 * Decay(t, 0.02)));
-                         }),
-                  0.75, 0.002, 0.2);
+                      [&](double t) {
+                          const double cutoff = Glide(t, 3200, 140, 0.12);
+                          const double dark = rumble.Next(noise.Next(), cutoff, 0.7).low;
+                          const double rumbling = smooth.Next(dark, cutoff, 0.7).low;
+                          const double low = boom.Next(Glide(t, 125, 38, 0.25));
+                          return Rise(t, 0.003)
+                              * (low * Decay(t, 0.35)
+                                  + 1.4 * rumbling * (Decay(t, 0.28) + 2 * Decay(t, 0.02)));
+                      }),
+        0.75, 0.002, 0.2);
 }
 
 // A complete WAV image: RIFF header, PCM format chunk, 16-bit mono samples.
@@ -293,8 +314,8 @@ std::vector<unsigned char> WavImage(const Sound& sound)
     put(1, 2); // one channel
     put(static_cast<uint32_t>(sound.rate), 4);
     put(static_cast<uint32_t>(2 * sound.rate), 4); // bytes per second
-    put(2, 2);  // bytes per sample frame
-    put(16, 2); // bits per sample
+    put(2, 2);                                     // bytes per sample frame
+    put(16, 2);                                    // bits per sample
     tag("data");
     put(dataSize, 4);
     for (double x : sound.samples) {
@@ -314,14 +335,18 @@ bool WriteFile(const std::filesystem::path& path, const std::string& content)
     return static_cast<bool>(file);
 }
 
-std::string AsText(const std::vector<unsigned char>& bytes) { return {bytes.begin(), bytes.end()}; }
+std::string AsText(const std::vector<unsigned char>& bytes)
+{
+    return {bytes.begin(), bytes.end()};
+}
 
 std::string ClickSource(const std::vector<unsigned char>& image)
 {
-    std::string text = "// Made by tools/make_sounds.cpp at build time: the built-in click as a WAV image.\n"
-                       "#include \"shell/sound/ClickSound.h\"\n\n"
-                       "namespace orvane {\n\n"
-                       "const unsigned char ClickWav[] = {";
+    std::string text
+        = "// Made by tools/make_sounds.cpp at build time: the built-in click as a WAV image.\n"
+          "#include \"shell/sound/ClickSound.h\"\n\n"
+          "namespace orvane {\n\n"
+          "const unsigned char ClickWav[] = {";
     for (size_t i = 0; i < image.size(); ++i) {
         char byte[8];
         std::snprintf(byte, sizeof byte, "0x%02x,", image[i]);
@@ -347,7 +372,11 @@ int main(int argc, char** argv)
     std::filesystem::create_directories(clickSource.parent_path(), error);
 
     const std::pair<const char*, Sound> files[] = {
-        {"Open.wav", Open()}, {"Win.wav", Win()}, {"Loose.wav", Loose()}, {"Flag.wav", Flag()}, {"FlagErr.wav", FlagErr()},
+        {"Open.wav", Open()},
+        {"Win.wav", Win()},
+        {"Loose.wav", Loose()},
+        {"Flag.wav", Flag()},
+        {"FlagErr.wav", FlagErr()},
     };
     bool ok = true;
     for (const auto& [name, sound] : files)

@@ -8,10 +8,12 @@
 namespace {
 
 // The bitmap's rows run bottom row first in blue, green, red order.
-QImage ToImage(const orvane::Bitmap& bitmap) {
+QImage ToImage(const orvane::Bitmap& bitmap)
+{
     QImage image(bitmap.Width, bitmap.Height, QImage::Format_RGB888);
     for (int y = 0; y < bitmap.Height; ++y) {
-        const uint8_t* row = bitmap.Bytes.data() + size_t(bitmap.Height - 1 - y) * size_t(bitmap.Width) * 3;
+        const uint8_t* row
+            = bitmap.Bytes.data() + size_t(bitmap.Height - 1 - y) * size_t(bitmap.Width) * 3;
         uchar* out = image.scanLine(y);
         for (int x = 0; x < bitmap.Width; ++x) {
             out[x * 3 + 0] = row[x * 3 + 2];
@@ -24,7 +26,8 @@ QImage ToImage(const orvane::Bitmap& bitmap) {
 
 } // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     if (argc != 2) {
         std::fprintf(stderr, "usage: %s <folder>\n", argv[0]);
         return 2;

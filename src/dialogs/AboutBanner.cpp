@@ -23,7 +23,7 @@ constexpr int NamePixels = 30;
 // The numbers are true to mines under the flag and under three of the closed cells.
 constexpr int Closed = -1;
 constexpr int Flag = -2;
-constexpr std::array<std::array<int, BoardColumns>, BoardRows> BoardCells{{
+constexpr std::array<std::array<int, BoardColumns>, BoardRows> BoardCells {{
     {0, 0, 1, Flag, 2, Closed, Closed},
     {0, 0, 1, 2, Closed, 3, Closed},
 }};
@@ -35,7 +35,8 @@ void PaintSky(QPainter& painter, const QRectF& area)
     sky.setColorAt(0.65, QColor(240, 242, 238));
     sky.setColorAt(1, QColor(236, 233, 216));
     painter.fillRect(area, sky);
-    painter.fillRect(QRectF(area.left(), area.bottom() - 2, area.width(), 2), QColor(190, 186, 168));
+    painter.fillRect(
+        QRectF(area.left(), area.bottom() - 2, area.width(), 2), QColor(190, 186, 168));
 }
 
 void PaintBoard(QPainter& painter, QPointF topLeft)
@@ -50,7 +51,7 @@ void PaintBoard(QPainter& painter, QPointF topLeft)
     for (int row = 0; row < BoardRows; ++row)
         for (int column = 0; column < BoardColumns; ++column) {
             const QRectF cell(topLeft + QPointF(column * CellPixels, row * CellPixels),
-                              QSizeF(CellPixels, CellPixels));
+                QSizeF(CellPixels, CellPixels));
             const int content = BoardCells[row][column];
             if (content >= 0) {
                 cell_art::PaintOpenCell(painter, cell, content);
@@ -72,10 +73,11 @@ void PaintName(QPainter& painter, qreal centreX, qreal baseline)
     font.setPixelSize(NamePixels);
     const QString name = QStringLiteral("Orvane");
     const QFontMetricsF metrics(font);
-    constexpr std::array<int, 6> Colours{1, 2, 3, 4, 6, 1};
+    constexpr std::array<int, 6> Colours {1, 2, 3, 4, 6, 1};
     constexpr qreal LetterGap = 1;
 
-    QPointF pen(centreX - (metrics.horizontalAdvance(name) + LetterGap * (name.size() - 1)) / 2, baseline);
+    QPointF pen(
+        centreX - (metrics.horizontalAdvance(name) + LetterGap * (name.size() - 1)) / 2, baseline);
     for (int i = 0; i < name.size(); ++i) {
         QPainterPath letter;
         letter.addText(pen + QPointF(0, i % 2 == 0 ? 0 : -3), font, name.at(i));
@@ -99,7 +101,7 @@ QImage DrawAboutBanner(QSize size, qreal scale)
     const QRectF area(QPointF(0, 0), QSizeF(size));
     PaintSky(painter, area);
     const QPointF board(area.right() - BoardMargin - BoardColumns * CellPixels,
-                        area.bottom() - BoardMargin - BoardRows * CellPixels);
+        area.bottom() - BoardMargin - BoardRows * CellPixels);
     PaintBoard(painter, board);
     PaintName(painter, board.x() + BoardColumns * CellPixels / 2, board.y() - 12);
     return image;

@@ -13,9 +13,9 @@ namespace orvane::cell_art {
 
 namespace {
 
-const QColor OpenFace{236, 233, 216};
-const QColor OpenBorder{142, 142, 142};
-const QColor Cloth{224, 30, 30};
+const QColor OpenFace {236, 233, 216};
+const QColor OpenBorder {142, 142, 142};
+const QColor Cloth {224, 30, 30};
 
 // Maps a point given in 64ths of the cell onto the cell.
 QPointF At(const QRectF& cell, qreal x, qreal y)
@@ -32,8 +32,8 @@ QRectF Part(const QRectF& cell, qreal left, qreal top, qreal right, qreal bottom
 
 QColor NumberColour(int number)
 {
-    static constexpr std::array<QRgb, 8> Colours{0x0000ff, 0x008000, 0xff0000, 0x000080,
-                                                 0x800000, 0x008080, 0x000000, 0x808080};
+    static constexpr std::array<QRgb, 8> Colours {
+        0x0000ff, 0x008000, 0xff0000, 0x000080, 0x800000, 0x008080, 0x000000, 0x808080};
     return QColor(Colours.at(static_cast<size_t>(std::clamp(number, 1, 8) - 1)));
 }
 

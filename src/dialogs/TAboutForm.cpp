@@ -14,8 +14,8 @@ namespace orvane {
 
 namespace {
 
-constexpr QSize ClientSize{450, 202};
-constexpr QSize BannerSize{453, 105};
+constexpr QSize ClientSize {450, 202};
+constexpr QSize BannerSize {453, 105};
 constexpr int IconPixels = 41;
 
 QFont TextFont(int pixels)
@@ -52,27 +52,28 @@ std::string LinkTarget(const std::string& appDir)
 
 QString LinkCaption()
 {
-    return HomeAddress.empty() ? QStringLiteral("Orvane Help")
-                               : QString::fromUtf8(HomeAddress.data(), qsizetype(HomeAddress.size()));
+    return HomeAddress.empty()
+        ? QStringLiteral("Orvane Help")
+        : QString::fromUtf8(HomeAddress.data(), qsizetype(HomeAddress.size()));
 }
 
 } // namespace
 
-TAboutForm::TAboutForm(const QIcon& programIcon, const std::string& appDir, QWidget* parent)
-    : QDialog(parent), linkTarget_(LinkTarget(appDir))
+TAboutForm::TAboutForm(const QIcon& programIcon, const std::string& appDir, QWidget* parent) :
+    QDialog(parent), linkTarget_(LinkTarget(appDir))
 {
     setWindowTitle(QStringLiteral("About Orvane"));
     setWindowIcon(programIcon);
     // A fixed single border with the close box only.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                   | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+        | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFixedSize(ClientSize);
 
     const qreal scale = devicePixelRatioF();
     AddPicture(this, "Image1", QPixmap::fromImage(DrawAboutBanner(BannerSize, scale)),
-               QRect(QPoint(0, 0), BannerSize));
+        QRect(QPoint(0, 0), BannerSize));
     AddPicture(this, "Image2", programIcon.pixmap(QSize(IconPixels, IconPixels), scale),
-               QRect(8, 15, IconPixels, IconPixels));
+        QRect(8, 15, IconPixels, IconPixels));
 
     QLabel* name = AddLabel(this, "Label1", QStringLiteral("Orvane"), {55, 15}, 12);
     QFont bold = name->font();
@@ -82,13 +83,12 @@ TAboutForm::TAboutForm(const QIcon& programIcon, const std::string& appDir, QWid
     AddLabel(this, "Label2", QStringLiteral("Version 1.0"), {55, 32}, 12);
     AddLabel(this, "Label3", QStringLiteral("Made by the Orvane developers"), {55, 49}, 12);
     AddLabel(this, "Label4",
-             QStringLiteral("Thanks to all who played, tested and lost to the A.I."),
-             {80, 111}, 12);
+        QStringLiteral("Thanks to all who played, tested and lost to the A.I."), {80, 111}, 12);
 
     QLabel* link = AddLabel(this, "Label5",
-                            QStringLiteral("<a href=\"home\" style=\"color:#0000ff; text-decoration:underline\">%1</a>")
-                                .arg(LinkCaption().toHtmlEscaped()),
-                            {175, 138}, 13);
+        QStringLiteral("<a href=\"home\" style=\"color:#0000ff; text-decoration:underline\">%1</a>")
+            .arg(LinkCaption().toHtmlEscaped()),
+        {175, 138}, 13);
     link->setTextInteractionFlags(Qt::LinksAccessibleByMouse);
     link->setCursor(Qt::PointingHandCursor);
     connect(link, &QLabel::linkActivated, this, [this] { Label5Click(); });

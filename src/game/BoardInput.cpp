@@ -7,13 +7,20 @@ namespace orvane {
 namespace {
 
 // Gestures kept in Game::MouseGesture.
-enum Gesture : int32_t { NoGesture = 0, OpenGesture = 1, FlagGesture = 2, ChordGesture = 3, TwoButtonChord = 4 };
+enum Gesture : int32_t {
+    NoGesture = 0,
+    OpenGesture = 1,
+    FlagGesture = 2,
+    ChordGesture = 3,
+    TwoButtonChord = 4
+};
 
 // The cell under a point of the board area, or -1 outside it. The area is exactly
 // BoardWidth x BoardHeight cells; a board not yet rebuilt to that size has no cell there.
 int32_t CellAt(const Game& game, int x, int y)
 {
-    if (x < 0 || y < 0 || x >= game.BoardWidth * game.CellSize || y >= game.BoardHeight * game.CellSize)
+    if (x < 0 || y < 0 || x >= game.BoardWidth * game.CellSize
+        || y >= game.BoardHeight * game.CellSize)
         return -1;
     const int32_t index = y / game.CellSize * game.BoardWidth + x / game.CellSize;
     return static_cast<size_t>(index) < game.Cells.size() ? index : -1;

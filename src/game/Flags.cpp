@@ -62,7 +62,8 @@ void Game::ChordCell(Block& cell, CellAction action)
         return;
     case CellAction::Cancel:
         FaceState = 0;
-        if (cell.State == Pressed || (cell.State == Closed && cell.Mark != NoMark) || IsOpenNumber(cell.State)) {
+        if (cell.State == Pressed || (cell.State == Closed && cell.Mark != NoMark)
+            || IsOpenNumber(cell.State)) {
             if (cell.State == Pressed)
                 cell.State = Closed;
             UnpressNeighbours(cell);
@@ -74,7 +75,8 @@ void Game::ChordCell(Block& cell, CellAction action)
 
     FaceState = 0;
     ClearMoveMarks(CurrentMode, false);
-    const bool pressedOrMarked = cell.State == Pressed || (cell.State == Closed && cell.Mark != NoMark);
+    const bool pressedOrMarked
+        = cell.State == Pressed || (cell.State == Closed && cell.Mark != NoMark);
     if (IsTwoPlayer() || pressedOrMarked) {
         // The two-player modes have no chord: only the sunken look is undone.
         if (cell.State == Pressed)

@@ -4,8 +4,8 @@
 
 namespace orvane {
 
-Game::Game(Platform& platform, RandomSource& random, CounterSource& counter)
-    : FrameTimer(counter), platform(platform), random(random)
+Game::Game(Platform& platform, RandomSource& random, CounterSource& counter) :
+    FrameTimer(counter), platform(platform), random(random)
 {
 }
 

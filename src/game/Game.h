@@ -16,7 +16,7 @@ class Platform;
 class RandomSource;
 
 inline constexpr int32_t StartLevelValue = 5; // no level has it: forces the first board build
-inline constexpr uint8_t BonusUsed = 99;       // BonusOwner once the bonus has been spent
+inline constexpr uint8_t BonusUsed = 99;      // BonusOwner once the bonus has been spent
 
 // Half width of the bonus area: 3 x 3 at Beginner, 7 x 7 at Expert, 5 x 5 otherwise.
 uint8_t BonusRadiusFor(Level level);
@@ -42,7 +42,7 @@ public:
     PlayMode CurrentMode = PlayMode::Classic;
     int32_t CurrentLevel = static_cast<int32_t>(Level::Beginner);
     PlayerIndex CurrentPlayer = Player1;
-    std::array<PlayerData, 2> Players{PlayerData{"P1", 0, 0}, PlayerData{"P2", 0, 0}};
+    std::array<PlayerData, 2> Players {PlayerData {"P1", 0, 0}, PlayerData {"P2", 0, 0}};
     int32_t FlagsLeft = 10;
     int16_t FlagsToWin = 99;
     int32_t ElapsedSeconds = 0;
@@ -117,7 +117,10 @@ public:
     void ForEachInBonusArea(const Block& centre, const std::function<void(Block&)>& visit);
 
     bool IsTwoPlayer() const { return CurrentMode != PlayMode::Classic; }
-    bool IsRunning() const { return CurrentState == GameState::Ready || CurrentState == GameState::Playing; }
+    bool IsRunning() const
+    {
+        return CurrentState == GameState::Ready || CurrentState == GameState::Playing;
+    }
     bool BoardMatchesSize() const
     {
         return Cells.size() == static_cast<size_t>(BoardWidth) * static_cast<size_t>(BoardHeight);

@@ -20,21 +20,24 @@ inline PlayerIndex OtherPlayer(PlayerIndex player)
 inline constexpr uint8_t MineValue = 9;
 enum CellMark : uint8_t {
     NoMark = 0,
-    FlagMark = 1,        // a Classic flag, or a mine found by Player1
+    FlagMark = 1, // a Classic flag, or a mine found by Player1
     FoundByPlayer2 = 2,
-    MissedMine = 3,      // shown after a loss
-    FalseFlag = 4,       // shown after a loss
+    MissedMine = 3, // shown after a loss
+    FalseFlag = 4,  // shown after a loss
     ExplodedMine = 5,
 };
 enum CellState : uint8_t {
     Closed = 0,
     Pressed = 1,
-    OpenEmpty = 2,       // open cells are Value + 2: 2 empty, 3..10 showing 1..8
+    OpenEmpty = 2, // open cells are Value + 2: 2 empty, 3..10 showing 1..8
     OpenEight = 10,
-    Revealed = 11,       // after a loss, drawn by its mark
+    Revealed = 11, // after a loss, drawn by its mark
 };
 
-inline bool IsOpenNumber(uint8_t state) { return state >= 3 && state <= OpenEight; }
+inline bool IsOpenNumber(uint8_t state)
+{
+    return state >= 3 && state <= OpenEight;
+}
 
 struct Block {
     int16_t Index = 0;
@@ -43,10 +46,9 @@ struct Block {
     uint8_t State = Closed;
     uint8_t MoveMark = 0;
     // Row-major neighbours; -1 after the last when there are fewer than eight.
-    std::array<int16_t, 8> Neighbours{};
+    std::array<int16_t, 8> Neighbours {};
 
-    template <typename Visit>
-    void ForEachNeighbour(Visit visit) const
+    template<typename Visit> void ForEachNeighbour(Visit visit) const
     {
         for (int16_t n : Neighbours) {
             if (n < 0)

@@ -11,7 +11,7 @@ namespace orvane {
 void Game::RebuildBoard()
 {
     const size_t cells = static_cast<size_t>(BoardWidth) * static_cast<size_t>(BoardHeight);
-    Cells.assign(cells, Block{});
+    Cells.assign(cells, Block {});
     CellOrder.assign(cells, 0);
     OpenQueueLength = 0;
     for (int y = 0; y < BoardHeight; ++y) {
@@ -103,14 +103,16 @@ void Game::PlaceMines(int16_t first)
     for (int16_t placed = 0; placed < MineCount && LastSafeSlot >= 0; ++placed) {
         // The factor is LastSafeSlot, not LastSafeSlot + 1: the top of the pool is skipped
         // in each draw, as the placement has always done.
-        const int32_t k = LastSafeSlot <= 0 ? 0 : static_cast<int32_t>(random.NextReal() * LastSafeSlot);
+        const int32_t k
+            = LastSafeSlot <= 0 ? 0 : static_cast<int32_t>(random.NextReal() * LastSafeSlot);
         Cells[static_cast<size_t>(CellOrder[static_cast<size_t>(k)])].Value = MineValue;
         std::swap(CellOrder[static_cast<size_t>(LastSafeSlot)], CellOrder[static_cast<size_t>(k)]);
         --LastSafeSlot;
     }
 
     ++LastSafeSlot;
-    std::swap(CellOrder[static_cast<size_t>(LastSafeSlot)], CellOrder[static_cast<size_t>(lastSlot)]);
+    std::swap(
+        CellOrder[static_cast<size_t>(LastSafeSlot)], CellOrder[static_cast<size_t>(lastSlot)]);
 
     for (int16_t slot = 0; slot <= LastSafeSlot; ++slot) {
         const int16_t index = CellOrder[static_cast<size_t>(slot)];

@@ -47,7 +47,8 @@ void ResetSeriesScores(Game& game)
 
 void RenamePlayer(Game& game, PlayerIndex player)
 {
-    const std::string prompt = "Enter Player-" + std::to_string(player + 1) + " Name (Max 6 Chars):";
+    const std::string prompt
+        = "Enter Player-" + std::to_string(player + 1) + " Name (Max 6 Chars):";
     const std::string name = game.platform.PromptText("Orvane", prompt, game.Players[player].Name);
     if (name.empty())
         return;
@@ -113,8 +114,9 @@ int32_t StatusTargetAt(const Game& game, int x, int y, int panelWidth)
 PanelPart PlayerPanelAt(const Game& game, PlayerIndex player, int x, int y, int panelWidth)
 {
     const double quarter = panelWidth / 4.0;
-    const int left = player == Player1 ? static_cast<int>(quarter - PlayerPanelHalfWidth + 1)
-                                       : static_cast<int>(panelWidth / 2.0 + quarter - PlayerPanelHalfWidth);
+    const int left = player == Player1
+        ? static_cast<int>(quarter - PlayerPanelHalfWidth + 1)
+        : static_cast<int>(panelWidth / 2.0 + quarter - PlayerPanelHalfWidth);
     const int top = game.StatusHeight;
     if (x < left || x > left + PlayerPanelWidth || y < top || y > top + game.PlayerStripHeight)
         return PanelPart::None;
@@ -142,7 +144,8 @@ void PStatMouseDown(Game& game, MouseButton button)
         game.FaceDown = true;
         game.PressedTarget = FaceTarget;
         game.BonusButtonDown = false;
-    } else if (button == MouseButton::Left && game.HoverTarget == BonusTarget && game.BonusButtonEnabled) {
+    } else if (button == MouseButton::Left && game.HoverTarget == BonusTarget
+        && game.BonusButtonEnabled) {
         game.FaceDown = false;
         game.BonusButtonDown = true;
         game.PressedTarget = BonusTarget;

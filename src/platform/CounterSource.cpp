@@ -7,7 +7,10 @@ namespace orvane {
 
 using Clock = std::chrono::steady_clock;
 
-bool SteadyCounter::Available() const { return Clock::is_steady; }
+bool SteadyCounter::Available() const
+{
+    return Clock::is_steady;
+}
 
 int64_t SteadyCounter::Frequency() const
 {

@@ -14,10 +14,16 @@ std::string WithoutLeadingBackslash(const std::string& name)
     return name.starts_with('\\') ? name.substr(1) : name;
 }
 
-std::string InDir(const std::string& dir, const std::string& fileName) { return dir + "/" + fileName; }
+std::string InDir(const std::string& dir, const std::string& fileName)
+{
+    return dir + "/" + fileName;
+}
 
 // ASCII only: the answer must not change with the user's locale.
-char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+char Lower(char c)
+{
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 bool SameIgnoringCase(const std::string& a, const std::string& b)
 {

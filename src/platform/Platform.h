@@ -16,8 +16,9 @@ public:
     // A message box titled "Orvane" with an OK button.
     virtual void ShowMessage(const std::string& text, MessageIcon icon) = 0;
     // A one-line prompt: the edited text after OK, the pre-filled text after Cancel.
-    virtual std::string PromptText(const std::string& title, const std::string& prompt,
-                                   const std::string& initial) = 0;
+    virtual std::string PromptText(
+        const std::string& title, const std::string& prompt, const std::string& initial)
+        = 0;
 
     // Resize the window and both drawing areas to the current board and cell size.
     virtual void ApplyLayout() = 0;

@@ -19,7 +19,7 @@ public:
     double NextReal() override;
 
 private:
-    std::mt19937_64 engine_{0x5eed};
+    std::mt19937_64 engine_ {0x5eed};
 };
 
 // Whole number 0..n-1 drawn from a uniform real, as every caller in the game uses it.

@@ -6,7 +6,7 @@
 
 namespace orvane {
 
-SaSTimer::SaSTimer(CounterSource& counter) : counter_(counter) {}
+SaSTimer::SaSTimer(CounterSource& counter) : counter_(counter) { }
 
 bool SaSTimer::Create()
 {
@@ -36,7 +36,8 @@ void SaSTimer::WaitFrame(int32_t framesPerSecond)
     const double frameLength = 1.0 / framesPerSecond;
     if (frameLength > FrameTime) {
         // The mark stays: the next call measures from the same mark.
-        counter_.SleepMilliseconds(static_cast<int64_t>(std::nearbyint((frameLength - FrameTime) * 1000.0)));
+        counter_.SleepMilliseconds(
+            static_cast<int64_t>(std::nearbyint((frameLength - FrameTime) * 1000.0)));
         return;
     }
     LastFrameCount = CurrentCount;

@@ -18,7 +18,7 @@ RecordFile::RecordFile(const std::string& path, Access access)
         Fail(errno);
         return;
     }
-    struct stat status {};
+    struct stat status { };
     if (::fstat(fd_, &status) != 0) {
         Fail(errno);
     } else if (!S_ISREG(status.st_mode)) {
@@ -28,7 +28,10 @@ RecordFile::RecordFile(const std::string& path, Access access)
     }
 }
 
-RecordFile::~RecordFile() { Close(); }
+RecordFile::~RecordFile()
+{
+    Close();
+}
 
 void RecordFile::Fail(int error)
 {
@@ -40,7 +43,8 @@ std::size_t RecordFile::ReadAt(std::size_t offset, uint8_t* data, std::size_t si
 {
     std::size_t done = 0;
     while (!Failed() && done < size) {
-        const ssize_t got = ::pread(fd_, data + done, size - done, static_cast<off_t>(offset + done));
+        const ssize_t got
+            = ::pread(fd_, data + done, size - done, static_cast<off_t>(offset + done));
         if (got == 0)
             break;
         if (got < 0) {
@@ -57,7 +61,8 @@ void RecordFile::WriteAt(std::size_t offset, const uint8_t* data, std::size_t si
 {
     std::size_t done = 0;
     while (!Failed() && done < size) {
-        const ssize_t put = ::pwrite(fd_, data + done, size - done, static_cast<off_t>(offset + done));
+        const ssize_t put
+            = ::pwrite(fd_, data + done, size - done, static_cast<off_t>(offset + done));
         if (put < 0 && errno != EINTR)
             Fail(errno);
         else if (put == 0)

@@ -7,8 +7,8 @@
 
 namespace orvane {
 
-ScoreFile::ScoreFile(std::string path, ErrorReporter reportError)
-    : path_(std::move(path)), reportError_(std::move(reportError))
+ScoreFile::ScoreFile(std::string path, ErrorReporter reportError) :
+    path_(std::move(path)), reportError_(std::move(reportError))
 {
     for (int table = 0; table < ScoreTableCount; ++table)
         SetDefaults(table);
@@ -50,30 +50,31 @@ void ScoreFile::ReadFrom(RecordFile& file)
 {
     if (file.Failed())
         return; // the tables keep their defaults
-    std::array<uint8_t, RowBlockSize> rows{};
+    std::array<uint8_t, RowBlockSize> rows {};
     const std::size_t rowBytes = file.ReadAt(0, rows.data(), rows.size());
     for (int table = 0; table < ScoreTableCount; ++table) {
         for (int row = 1; row <= RowsPerTable; ++row) {
             const std::size_t offset = RowOffset(table, row);
-            RowRecord record{};
+            RowRecord record {};
             if (offset + record.size() > rowBytes) {
-                Row(table, row) = ScoreEntry{}; // the file ends inside this record
+                Row(table, row) = ScoreEntry {}; // the file ends inside this record
                 continue;
             }
-            std::copy_n(rows.begin() + static_cast<std::ptrdiff_t>(offset), record.size(), record.begin());
+            std::copy_n(
+                rows.begin() + static_cast<std::ptrdiff_t>(offset), record.size(), record.begin());
             Row(table, row) = DecodeRow(record);
         }
     }
 
     TableStats.fill({});
-    std::array<uint8_t, StatsBlockSize> stats{};
+    std::array<uint8_t, StatsBlockSize> stats {};
     const auto statsOffset = StatsOffset(file.Size(), 0);
     if (!statsOffset || file.ReadAt(*statsOffset, stats.data(), stats.size()) != stats.size())
         return;
     for (int table = 0; table < ScoreTableCount; ++table) {
-        StatsRecord record{};
-        std::copy_n(stats.begin() + table * static_cast<std::ptrdiff_t>(StatsRecordSize), record.size(),
-                    record.begin());
+        StatsRecord record {};
+        std::copy_n(stats.begin() + table * static_cast<std::ptrdiff_t>(StatsRecordSize),
+            record.size(), record.begin());
         TableStats[table] = DecodeStats(record);
     }
 }
@@ -122,7 +123,9 @@ void ScoreFile::WriteScoreEntry(int table, int row)
     if (entry.Name.size() > NameCapacity)
         entry.Name.resize(NameCapacity);
     const RowRecord record = EncodeRow(entry);
-    WriteThrough([&](RecordFile& file) { file.WriteAt(RowOffset(table, row), record.data(), record.size()); });
+    WriteThrough([&](RecordFile& file) {
+        file.WriteAt(RowOffset(table, row), record.data(), record.size());
+    });
 }
 
 void ScoreFile::WriteTableStats(int table)
@@ -169,11 +172,20 @@ void ScoreFile::Count(int table, int32_t TableCounters::*counter)
     WriteTableStats(table);
 }
 
-void ScoreFile::CountClassicWin(int table) { Count(table, &TableCounters::WonOrStarted); }
+void ScoreFile::CountClassicWin(int table)
+{
+    Count(table, &TableCounters::WonOrStarted);
+}
 
-void ScoreFile::CountClassicLoss(int table) { Count(table, &TableCounters::GamesLost); }
+void ScoreFile::CountClassicLoss(int table)
+{
+    Count(table, &TableCounters::GamesLost);
+}
 
-void ScoreFile::CountTwoPlayerGame(int table) { Count(table, &TableCounters::WonOrStarted); }
+void ScoreFile::CountTwoPlayerGame(int table)
+{
+    Count(table, &TableCounters::WonOrStarted);
+}
 
 void ScoreFile::ResetTable(int table)
 {
@@ -182,7 +194,8 @@ void ScoreFile::ResetTable(int table)
     SetDefaults(table);
     std::vector<uint8_t> rows;
     AppendRows(rows, table);
-    WriteThrough([&](RecordFile& file) { file.WriteAt(RowOffset(table, 1), rows.data(), rows.size()); });
+    WriteThrough(
+        [&](RecordFile& file) { file.WriteAt(RowOffset(table, 1), rows.data(), rows.size()); });
     WriteTableStats(table);
 }
 
@@ -194,11 +207,11 @@ void ScoreFile::Report(Problem problem, const std::string& reason)
         return;
     reported_ = true;
     if (problem == Problem::Reading)
-        reportError_("The scores could not be read from \"" + path_ + "\" (" + reason +
-                     "). The game goes on, and the scores that could not be read start afresh.");
+        reportError_("The scores could not be read from \"" + path_ + "\" (" + reason
+            + "). The game goes on, and the scores that could not be read start afresh.");
     else
-        reportError_("The scores could not be saved to \"" + path_ + "\" (" + reason +
-                     "). The game goes on, but new scores and game counts may be lost when it closes.");
+        reportError_("The scores could not be saved to \"" + path_ + "\" (" + reason
+            + "). The game goes on, but new scores and game counts may be lost when it closes.");
 }
 
 } // namespace orvane

@@ -24,8 +24,8 @@ public:
 
     std::array<std::array<ScoreEntry, RowsPerTable>, ScoreTableCount> ScoreTables;
     // Per table the row (1..10) that the next qualifying result replaces.
-    std::array<uint8_t, ScoreTableCount> LowestEntry{1, 1, 1, 1, 1, 1};
-    std::array<TableCounters, ScoreTableCount> TableStats{};
+    std::array<uint8_t, ScoreTableCount> LowestEntry {1, 1, 1, 1, 1, 1};
+    std::array<TableCounters, ScoreTableCount> TableStats {};
 
     // Row numbers run 1..10, as LowestEntry holds them.
     ScoreEntry& Row(int table, int row);

@@ -37,7 +37,7 @@ ScoreEntry DefaultEntry(int table)
 
 RowRecord EncodeRow(const ScoreEntry& entry)
 {
-    RowRecord record{};
+    RowRecord record {};
     const std::size_t length = std::min(entry.Name.size(), NameCapacity);
     record[0] = static_cast<uint8_t>(length);
     std::copy_n(entry.Name.begin(), length, record.begin() + NameOffset);
@@ -52,12 +52,12 @@ ScoreEntry DecodeRow(const RowRecord& record)
     const std::size_t length = std::min<std::size_t>(record[0], NameCapacity);
     const auto name = record.begin() + NameOffset;
     return {std::string(name, name + length), GetInt32(&record[TimeOrWonOffset]),
-            GetInt32(&record[ClicksOrLostOffset])};
+        GetInt32(&record[ClicksOrLostOffset])};
 }
 
 StatsRecord EncodeStats(const TableCounters& counters)
 {
-    StatsRecord record{};
+    StatsRecord record {};
     PutInt32(&record[0], counters.WonOrStarted);
     PutInt32(&record[4], counters.GamesLost);
     return record;
@@ -68,9 +68,15 @@ TableCounters DecodeStats(const StatsRecord& record)
     return {GetInt32(&record[0]), GetInt32(&record[4])};
 }
 
-bool IsScoreTable(int table) { return table >= 0 && table < ScoreTableCount; }
+bool IsScoreTable(int table)
+{
+    return table >= 0 && table < ScoreTableCount;
+}
 
-bool IsRowNumber(int row) { return row >= 1 && row <= RowsPerTable; }
+bool IsRowNumber(int row)
+{
+    return row >= 1 && row <= RowsPerTable;
+}
 
 std::size_t RowOffset(int table, int row)
 {

@@ -9,9 +9,9 @@ namespace orvane {
 
 // Layout of "\Orvane.cfg": 60 row records from the start of the file, then six
 // statistics records that are always found by counting back from its end.
-inline constexpr int ScoreTableCount = 6;   // tables 0..5; ScoreTable 6 is the custom board
+inline constexpr int ScoreTableCount = 6; // tables 0..5; ScoreTable 6 is the custom board
 inline constexpr int FirstTwoPlayerTable = 3;
-inline constexpr int RowsPerTable = 10;     // rows are numbered 1..10
+inline constexpr int RowsPerTable = 10; // rows are numbered 1..10
 inline constexpr std::size_t NameCapacity = 20;
 inline constexpr std::size_t RowRecordSize = 32;
 inline constexpr std::size_t StatsRecordSize = 8;

@@ -21,7 +21,7 @@ struct LevelValues {
 };
 
 // Indexed by Level; two-player boards have an odd number of mines and a goal of half plus one.
-constexpr std::array<LevelValues, 3> LevelTable{{
+constexpr std::array<LevelValues, 3> LevelTable {{
     {9, 9, 10, 0, 19, 10, 3, 7},
     {16, 16, 40, 1, 51, 26, 4, 7},
     {30, 16, 99, 2, 111, 56, 5, 8},
@@ -31,7 +31,10 @@ constexpr uint8_t NoScoreTable = 6;
 constexpr uint8_t CustomOpponentSpeed = 8;
 constexpr uint8_t TwoPlayerStripHeight = 50;
 
-bool IsFixedLevel(int32_t level) { return level >= 0 && level < static_cast<int32_t>(LevelTable.size()); }
+bool IsFixedLevel(int32_t level)
+{
+    return level >= 0 && level < static_cast<int32_t>(LevelTable.size());
+}
 
 void CallWithTable(const std::function<void(int)>& hook, uint8_t table)
 {
@@ -41,7 +44,7 @@ void CallWithTable(const std::function<void(int)>& hook, uint8_t table)
 
 } // namespace
 
-MenuCommands::MenuCommands(Game& game, Settings& settings) : game_(game), settings_(settings) {}
+MenuCommands::MenuCommands(Game& game, Settings& settings) : game_(game), settings_(settings) { }
 
 void MenuCommands::RunLevel(Level level)
 {

@@ -34,7 +34,7 @@ public:
     void VsComputer();
 
     void Sounds(bool on);
-    void Theme(uint8_t theme);       // ignored for a theme that does not exist
+    void Theme(uint8_t theme);        // ignored for a theme that does not exist
     void BlockSize(int16_t cellSize); // ignored for a size the menu does not offer
     void Help();
 

@@ -24,7 +24,8 @@ int32_t FlagsNeeded(const Game& game, PlayerIndex player)
 KeyOutcome FormKeyPress(Game& game, char key)
 {
     if (key == EscapeKey)
-        return game.platform.AskYesNo("Do you want to quit?") ? KeyOutcome::CloseWindow : KeyOutcome::Continue;
+        return game.platform.AskYesNo("Do you want to quit?") ? KeyOutcome::CloseWindow
+                                                              : KeyOutcome::Continue;
     // A finished board keeps its last word.
     if (!game.IsRunning())
         return KeyOutcome::Continue;
@@ -37,7 +38,8 @@ KeyOutcome FormKeyPress(Game& game, char key)
         PostCount(game, "P2 Need " + std::to_string(FlagsNeeded(game, Player2)) + " Flags");
         break;
     case '3': {
-        const int32_t hidden = game.MineCount - game.Players[Player1].MinesFound - game.Players[Player2].MinesFound;
+        const int32_t hidden
+            = game.MineCount - game.Players[Player1].MinesFound - game.Players[Player2].MinesFound;
         PostCount(game, std::to_string(hidden) + " Mines Remain.");
         break;
     }

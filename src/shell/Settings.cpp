@@ -24,10 +24,13 @@ Settings Decode(const Record& record)
 {
     const Settings defaults;
     return {IsOfferedCellSize(record[0]) ? record[0] : defaults.CellSize,
-            IsThemeIndex(record[1]) ? record[1] : defaults.ThemeIndex, record[2] != 0};
+        IsThemeIndex(record[1]) ? record[1] : defaults.ThemeIndex, record[2] != 0};
 }
 
-std::string SettingsPath(const std::string& appDir) { return AppFilePath(appDir, SettingsFileName); }
+std::string SettingsPath(const std::string& appDir)
+{
+    return AppFilePath(appDir, SettingsFileName);
+}
 
 // The system's reason when the record could not be written; empty when it was.
 std::string WriteRecord(const Settings& settings, const std::string& path)
@@ -41,9 +44,15 @@ std::string WriteRecord(const Settings& settings, const std::string& path)
 
 } // namespace
 
-bool IsOfferedCellSize(int value) { return std::ranges::find(OfferedCellSizes, value) != OfferedCellSizes.end(); }
+bool IsOfferedCellSize(int value)
+{
+    return std::ranges::find(OfferedCellSizes, value) != OfferedCellSizes.end();
+}
 
-bool IsThemeIndex(int value) { return value >= 0 && value < ThemeCount; }
+bool IsThemeIndex(int value)
+{
+    return value >= 0 && value < ThemeCount;
+}
 
 Settings LoadSettings(const std::string& appDir)
 {
@@ -52,9 +61,9 @@ Settings LoadSettings(const std::string& appDir)
         // Only read here: a file that may not be written still gives its choices.
         RecordFile file(path, RecordFile::Access::Read);
         if (!file.Missing()) {
-            Record record{};
+            Record record {};
             const bool whole = file.ReadAt(0, record.data(), record.size()) == record.size();
-            return whole ? Decode(record) : Settings{};
+            return whole ? Decode(record) : Settings {};
         }
     }
     // A file that cannot be created is told about when a command tries to save.
@@ -70,8 +79,8 @@ bool SaveSettings(const Settings& settings, const std::string& appDir, Platform&
     if (reason.empty())
         return true;
     platform.ShowMessage("Your settings could not be saved to \"" + path + "\" (" + reason
-                             + "). They stay in effect until the game is closed.",
-                         MessageIcon::Warning);
+            + "). They stay in effect until the game is closed.",
+        MessageIcon::Warning);
     return false;
 }
 

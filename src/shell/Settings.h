@@ -21,7 +21,7 @@ struct Settings {
 inline constexpr const char* SettingsFileName = "\\Setup.cfg";
 
 // The cell sizes the Block Size menu offers, in pixels.
-inline constexpr std::array<int16_t, 5> OfferedCellSizes{16, 18, 22, 27, 36};
+inline constexpr std::array<int16_t, 5> OfferedCellSizes {16, 18, 22, 27, 36};
 bool IsOfferedCellSize(int value);
 bool IsThemeIndex(int value);
 

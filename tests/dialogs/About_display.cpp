@@ -43,7 +43,7 @@ bool ShowsTheRedFlag(const QImage& image)
 
 class AboutBox : public ::testing::Test {
 protected:
-    TAboutForm form{MakeProgramIcon(), AppDir()};
+    TAboutForm form {MakeProgramIcon(), AppDir()};
     std::vector<std::string> opened;
 
     void SetUp() override
@@ -108,7 +108,8 @@ TEST(ProgramIcon, ShowsTheFlaggedCellAtEverySizeTheDesktopAsksFor)
         EXPECT_TRUE(sizes.contains(QSize(pixels, pixels))) << pixels;
         const QImage image = DrawProgramIcon(pixels);
         EXPECT_TRUE(ShowsTheRedFlag(image)) << pixels;
-        EXPECT_EQ(image.pixelColor(pixels / 2, pixels - 3).alpha(), 255) << "the cell fills the icon";
+        EXPECT_EQ(image.pixelColor(pixels / 2, pixels - 3).alpha(), 255)
+            << "the cell fills the icon";
         EXPECT_EQ(image.pixelColor(0, 0).alpha(), 0) << "rounded corners";
     }
 }

@@ -8,8 +8,8 @@
 #include <vector>
 
 using namespace orvane;
-using orvane::testing::MainWindowFixture;
 using orvane::testing::ChordBoard;
+using orvane::testing::MainWindowFixture;
 using orvane::testing::NumberedBoard;
 
 namespace {
@@ -20,18 +20,24 @@ protected:
     void Lay(const std::vector<std::string>& rows)
     {
         NewBoard(static_cast<int>(rows[0].size()), static_cast<int>(rows.size()),
-                 orvane::testing::CountMines(rows), 22);
+            orvane::testing::CountMines(rows), 22);
         closedFrame = BoardFrame();
         orvane::testing::LayMinesOnBoard(game(), rows);
     }
 
     Block& At(int x, int y) { return game().Cells[static_cast<size_t>(x + y * game().BoardWidth)]; }
     bool IsOpen(int x, int y) { return At(x, y).State == At(x, y).Value + 2; }
-    QRect CellRect(int x, int y) { return {x * game().CellSize, y * game().CellSize, game().CellSize, game().CellSize}; }
+    QRect CellRect(int x, int y)
+    {
+        return {x * game().CellSize, y * game().CellSize, game().CellSize, game().CellSize};
+    }
     QPoint Centre(int x, int y) { return CellRect(x, y).center(); }
 
     // Whether cell (x, y) is drawn alike in two frames.
-    bool SameCell(const QImage& a, const QImage& b, int x, int y) { return a.copy(CellRect(x, y)) == b.copy(CellRect(x, y)); }
+    bool SameCell(const QImage& a, const QImage& b, int x, int y)
+    {
+        return a.copy(CellRect(x, y)) == b.copy(CellRect(x, y));
+    }
 
     std::vector<uint8_t> States() const
     {
@@ -48,8 +54,14 @@ protected:
         return flags;
     }
 
-    void Press(Qt::MouseButton button, QPoint at) { QTest::mousePress(form->PGame, button, {}, at); }
-    void Release(Qt::MouseButton button, QPoint at) { QTest::mouseRelease(form->PGame, button, {}, at); }
+    void Press(Qt::MouseButton button, QPoint at)
+    {
+        QTest::mousePress(form->PGame, button, {}, at);
+    }
+    void Release(Qt::MouseButton button, QPoint at)
+    {
+        QTest::mouseRelease(form->PGame, button, {}, at);
+    }
     void Click(Qt::MouseButton button, QPoint at)
     {
         Press(button, at);
@@ -76,7 +88,8 @@ TEST_F(BoardGestureTest, EveryPixelOfACellActsOnThatCell)
     ASSERT_EQ(form->PGame->size(), QSize(7 * 16, 3 * 16));
     for (int y = 0; y < 3; ++y)
         for (int x = 0; x < 7; ++x)
-            for (const QPoint corner : {QPoint(0, 0), QPoint(15, 0), QPoint(0, 15), QPoint(15, 15)}) {
+            for (const QPoint corner :
+                {QPoint(0, 0), QPoint(15, 0), QPoint(0, 15), QPoint(15, 15)}) {
                 const QPoint point = CellRect(x, y).topLeft() + corner;
                 if (point.isNull())
                     continue; // Qt Test takes the point 0,0 for the middle of the area
@@ -92,7 +105,8 @@ TEST_F(BoardGestureTest, DragCarriesThePressAlongAndOpensOnlyTheCellOfRelease)
     Lay(NumberedBoard);
     Press(Qt::LeftButton, Centre(1, 0));
     const QImage heldOnFirst = BoardFrame();
-    EXPECT_FALSE(SameCell(heldOnFirst, closedFrame, 1, 0)) << "the cell under the pointer is drawn sunken";
+    EXPECT_FALSE(SameCell(heldOnFirst, closedFrame, 1, 0))
+        << "the cell under the pointer is drawn sunken";
     Drag(Centre(2, 1));
     Drag(Centre(3, 1));
     const QImage heldOnLast = BoardFrame();
@@ -117,8 +131,10 @@ TEST_F(BoardGestureTest, DragOutOfTheBoardOpensNothingAndLeavesNothingPressed)
     const int w = form->PGame->width();
     const int h = form->PGame->height();
     for (const Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton})
-        for (const QPoint outside : {QPoint(-1, 30), QPoint(w, 30), QPoint(50, -1), QPoint(50, h)}) {
-            SCOPED_TRACE(::testing::Message() << "button " << button << " out at " << outside.x() << "," << outside.y());
+        for (const QPoint outside :
+            {QPoint(-1, 30), QPoint(w, 30), QPoint(50, -1), QPoint(50, h)}) {
+            SCOPED_TRACE(::testing::Message()
+                << "button " << button << " out at " << outside.x() << "," << outside.y());
             Press(button, Centre(3, 1));
             Drag(Centre(2, 1));
             // A flag target is never drawn sunken; the others are.
@@ -141,8 +157,11 @@ TEST_F(BoardGestureTest, LeftAndRightTogetherChordAtTheFirstReleaseAndCountOneCl
 {
     for (const Qt::MouseButton pressedFirst : {Qt::LeftButton, Qt::RightButton})
         for (const Qt::MouseButton releasedFirst : {Qt::LeftButton, Qt::RightButton}) {
-            SCOPED_TRACE(::testing::Message() << "pressed first " << pressedFirst << ", released first " << releasedFirst);
-            const auto other = [](Qt::MouseButton b) { return b == Qt::LeftButton ? Qt::RightButton : Qt::LeftButton; };
+            SCOPED_TRACE(::testing::Message()
+                << "pressed first " << pressedFirst << ", released first " << releasedFirst);
+            const auto other = [](Qt::MouseButton b) {
+                return b == Qt::LeftButton ? Qt::RightButton : Qt::LeftButton;
+            };
             Lay(ChordBoard);
             for (Block& cell : game().Cells)
                 if (cell.Value == MineValue)
@@ -155,12 +174,14 @@ TEST_F(BoardGestureTest, LeftAndRightTogetherChordAtTheFirstReleaseAndCountOneCl
             Press(other(pressedFirst), Centre(1, 1));
             const QImage held = BoardFrame();
             for (const QPoint neighbour : {QPoint(1, 0), QPoint(0, 1), QPoint(2, 1)})
-                EXPECT_FALSE(SameCell(held, before, neighbour.x(), neighbour.y())) << "sunken neighbour";
+                EXPECT_FALSE(SameCell(held, before, neighbour.x(), neighbour.y()))
+                    << "sunken neighbour";
             EXPECT_TRUE(SameCell(held, before, 3, 0));
             EXPECT_TRUE(SameCell(held, before, 3, 1));
 
             Release(releasedFirst, Centre(1, 1));
-            EXPECT_TRUE(IsOpen(1, 0) && IsOpen(0, 1) && IsOpen(2, 1)) << "the chord is carried out at once";
+            EXPECT_TRUE(IsOpen(1, 0) && IsOpen(0, 1) && IsOpen(2, 1))
+                << "the chord is carried out at once";
             EXPECT_EQ(At(3, 0).State, Closed);
             EXPECT_EQ(At(3, 1).State, Closed);
             EXPECT_EQ(game().ClickCount, 0);
@@ -223,20 +244,20 @@ TEST_F(BoardGestureTest, ClickCountCountsEveryCompletedGestureInsideTheBoard)
         {"unflag", [&] { Click(Qt::RightButton, closed); }, 1},
         {"middle click on the number", [&] { Click(Qt::MiddleButton, number); }, 1},
         {"left drag out",
-         [&] {
-             Press(Qt::LeftButton, closed);
-             Drag(outside);
-             Release(Qt::LeftButton, outside);
-         },
-         0},
+            [&] {
+                Press(Qt::LeftButton, closed);
+                Drag(outside);
+                Release(Qt::LeftButton, outside);
+            },
+            0},
         {"left and right, one released after the other",
-         [&] {
-             Press(Qt::LeftButton, number);
-             Press(Qt::RightButton, number);
-             Release(Qt::LeftButton, number);
-             Release(Qt::RightButton, number);
-         },
-         1},
+            [&] {
+                Press(Qt::LeftButton, number);
+                Press(Qt::RightButton, number);
+                Release(Qt::LeftButton, number);
+                Release(Qt::RightButton, number);
+            },
+            1},
         {"double click on the number", [&] { DoubleClick(number); }, 2},
     };
     int expected = 0;

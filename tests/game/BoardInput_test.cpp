@@ -3,8 +3,8 @@
 #include "support/GameFixture.h"
 
 using namespace orvane;
-using orvane::testing::GameFixture;
 using orvane::testing::ChordBoard;
+using orvane::testing::GameFixture;
 using orvane::testing::NumberedBoard;
 
 namespace {
@@ -169,9 +169,9 @@ TEST_F(BoardInputTest, TheRightClickLeftAfterAChordChordsOnceMore)
     Down(MouseButton::Left, 1, 1);
     Down(MouseButton::Right, 1, 1);
     Up(MouseButton::Left, 1, 1);
-    EXPECT_EQ(platform.sounds, std::vector<std::string>{"\\FlagErr.wav"});
+    EXPECT_EQ(platform.sounds, std::vector<std::string> {"\\FlagErr.wav"});
     Up(MouseButton::Right, 1, 1);
-    EXPECT_EQ(platform.sounds, (std::vector<std::string>{"\\FlagErr.wav", "\\FlagErr.wav"}));
+    EXPECT_EQ(platform.sounds, (std::vector<std::string> {"\\FlagErr.wav", "\\FlagErr.wav"}));
     ExpectChordAreaOpen(false);
     ExpectNoGesture();
 }

@@ -36,7 +36,7 @@ TEST(Comments, SlidesInHoldsAndSlidesOutAcrossTheStrip)
 
     const std::vector<Seen> seen = StepFrames(message, 25); // 3.125 s
     // In from the left edge over the first half second, a quarter of the width per frame.
-    const std::vector<int32_t> slideIn{-150, -100, -50, 0};
+    const std::vector<int32_t> slideIn {-150, -100, -50, 0};
     for (size_t i = 0; i < slideIn.size(); ++i) {
         EXPECT_EQ(seen[i].Stage, Comments::SlideIn) << "frame " << i;
         EXPECT_EQ(seen[i].OffsetX, slideIn[i]) << "frame " << i;
@@ -47,7 +47,7 @@ TEST(Comments, SlidesInHoldsAndSlidesOutAcrossTheStrip)
         EXPECT_EQ(seen[i].OffsetX, 0) << "frame " << i;
     }
     // Out to the right until 3.0 s.
-    const std::vector<int32_t> slideOut{50, 100, 150, 200};
+    const std::vector<int32_t> slideOut {50, 100, 150, 200};
     for (size_t i = 0; i < slideOut.size(); ++i) {
         EXPECT_EQ(seen[20 + i].Stage, Comments::SlideOut) << "frame " << 20 + i;
         EXPECT_EQ(seen[20 + i].OffsetX, slideOut[i]) << "frame " << 20 + i;
@@ -74,7 +74,9 @@ TEST(Comments, UnevenFramesStillPassThroughEveryStageInOrder)
         EXPECT_GE(message.OffsetX, lastOffset) << "the bar only moves to the right";
         EXPECT_GE(message.OffsetX, -Width);
         EXPECT_LE(message.OffsetX, Width);
-        const uint8_t expected = elapsed < 0.5 ? Comments::SlideIn : elapsed < 2.5 ? Comments::Shown : Comments::SlideOut;
+        const uint8_t expected = elapsed < 0.5 ? Comments::SlideIn
+            : elapsed < 2.5                    ? Comments::Shown
+                                               : Comments::SlideOut;
         EXPECT_EQ(message.Stage, expected) << "at " << elapsed << " s";
         last = message.Stage;
         lastOffset = message.OffsetX;

@@ -6,16 +6,11 @@ using orvane::testing::RulesFixture;
 namespace {
 
 // Every safe cell is a number: each open plays the click until the last one wins.
-const std::vector<std::string> NumberedBoard{"*.*.",
-                                             "....",
-                                             "*.*.",
-                                             "...."};
+const std::vector<std::string> NumberedBoard {"*.*.", "....", "*.*.", "...."};
 
 // Columns 0 and 1 are one empty region bordered by the numbers of column 2; column 4
 // lies behind the wall of mines.
-const std::vector<std::string> WallBoard{"...*.",
-                                         "...*.",
-                                         "...*."};
+const std::vector<std::string> WallBoard {"...*.", "...*.", "...*."};
 
 // What the score recording finds when the game hands its result on.
 struct Handed {
@@ -48,9 +43,7 @@ protected:
 
 TEST_F(EndOfGameTest, LossRevealsMissedMinesAndFalseFlagsAndKeepsTheRightFlag)
 {
-    LayMines({"*..*",
-              "....",
-              "..*."});
+    LayMines({"*..*", "....", "..*."});
     RecordWhatTheScoresSee(game.OnClassicLoss);
     RightClick(0, 0); // right
     RightClick(1, 2); // wrong
@@ -71,9 +64,9 @@ TEST_F(EndOfGameTest, LossRevealsMissedMinesAndFalseFlagsAndKeepsTheRightFlag)
     EXPECT_EQ(game.CurrentState, GameState::Lost);
     EXPECT_EQ(game.FaceState, 2);
     EXPECT_FALSE(game.BonusButtonEnabled);
-    EXPECT_EQ(platform.sounds, std::vector<std::string>{"\\Loose.wav"});
+    EXPECT_EQ(platform.sounds, std::vector<std::string> {"\\Loose.wav"});
     EXPECT_EQ(handed.calls, 1);
-    EXPECT_EQ(handed.sounds, std::vector<std::string>{"\\Loose.wav"}) << "the sound comes first";
+    EXPECT_EQ(handed.sounds, std::vector<std::string> {"\\Loose.wav"}) << "the sound comes first";
     EXPECT_EQ(classicWins, 0);
 }
 
@@ -92,7 +85,7 @@ TEST_F(EndOfGameTest, WinFlagsEveryMineSoThatNoFlagIsLeft)
         EXPECT_EQ(game.FaceState, 3);
         EXPECT_FALSE(game.BonusButtonEnabled);
         EXPECT_EQ(game.FlagsLeft, 0);
-        for (auto [x, y] : {std::pair{0, 0}, {2, 0}, {0, 2}, {2, 2}}) {
+        for (auto [x, y] : {std::pair {0, 0}, {2, 0}, {0, 2}, {2, 2}}) {
             EXPECT_EQ(At(x, y).State, Closed);
             EXPECT_EQ(At(x, y).Mark, FlagMark);
         }
@@ -111,10 +104,8 @@ TEST_F(EndOfGameTest, WinFlagsEveryMineSoThatNoFlagIsLeft)
 TEST_F(EndOfGameTest, ChordWinsAtItsFirstOpenAndTheWinOpensTheWaitingNeighbours)
 {
     // (1, 1) shows 4 for the corner mines; its closed safe neighbours are the last safe cells.
-    LayMines({"*.*",
-              "...",
-              "*.*"});
-    for (auto [x, y] : {std::pair{0, 0}, {2, 0}, {0, 2}, {2, 2}})
+    LayMines({"*.*", "...", "*.*"});
+    for (auto [x, y] : {std::pair {0, 0}, {2, 0}, {0, 2}, {2, 2}})
         RightClick(x, y);
     ShowOpen(1, 1);
     ShowOpen(0, 1);
@@ -125,7 +116,7 @@ TEST_F(EndOfGameTest, ChordWinsAtItsFirstOpenAndTheWinOpensTheWaitingNeighbours)
     EXPECT_TRUE(IsOpen(2, 1));
     EXPECT_TRUE(IsOpen(1, 2));
     EXPECT_EQ(CountState(Pressed), 0);
-    EXPECT_EQ(platform.sounds, std::vector<std::string>{"\\Win.wav"});
+    EXPECT_EQ(platform.sounds, std::vector<std::string> {"\\Win.wav"});
     EXPECT_EQ(classicWins, 1);
 }
 
@@ -133,7 +124,7 @@ TEST_F(EndOfGameTest, ReleaseOnAnOpenCellClicksUnlessTheCellIsEmpty)
 {
     LayMines(WallBoard);
     Click(0, 0);
-    ASSERT_EQ(platform.sounds, std::vector<std::string>{"\\Open.wav"});
+    ASSERT_EQ(platform.sounds, std::vector<std::string> {"\\Open.wav"});
     ASSERT_TRUE(IsOpen(2, 2));
     RightClick(4, 0);
     const auto before = Board();
@@ -142,24 +133,22 @@ TEST_F(EndOfGameTest, ReleaseOnAnOpenCellClicksUnlessTheCellIsEmpty)
     Click(0, 0);
     EXPECT_TRUE(platform.sounds.empty()) << "an open empty cell has no sound of its own";
     Click(2, 0);
-    EXPECT_EQ(platform.sounds, std::vector<std::string>{"CLICK"});
+    EXPECT_EQ(platform.sounds, std::vector<std::string> {"CLICK"});
     platform.sounds.clear();
     Click(4, 0);
-    EXPECT_EQ(platform.sounds, std::vector<std::string>{"CLICK"}) << "a flagged cell";
+    EXPECT_EQ(platform.sounds, std::vector<std::string> {"CLICK"}) << "a flagged cell";
     EXPECT_EQ(Board(), before);
     EXPECT_EQ(game.CurrentState, GameState::Playing);
 }
 
 TEST_F(EndOfGameTest, WinningByAnEmptyRegionSweepsAndThenPlaysTheWin)
 {
-    LayMines({"....",
-              "....",
-              "...*"});
+    LayMines({"....", "....", "...*"});
     Click(0, 0);
     EXPECT_EQ(game.CurrentState, GameState::Won);
     EXPECT_EQ(At(3, 2).Mark, FlagMark);
     EXPECT_EQ(game.FlagsLeft, 0);
-    EXPECT_EQ(platform.sounds, (std::vector<std::string>{"\\Open.wav", "\\Win.wav"}));
+    EXPECT_EQ(platform.sounds, (std::vector<std::string> {"\\Open.wav", "\\Win.wav"}));
 }
 
 TEST_F(EndOfGameTest, AbandonedGameCountsNeitherAndADecidedOneCountsOnce)
@@ -185,10 +174,10 @@ TEST_F(EndOfGameTest, SoundOffKeepsAWholeGameSilent)
     LayMines(WallBoard);
     game.SoundOn = false;
     RightClick(3, 0);
-    Click(0, 0);   // sweeps columns 0 to 2
-    Chord(2, 1);   // one flag on a 3: refused
+    Click(0, 0); // sweeps columns 0 to 2
+    Chord(2, 1); // one flag on a 3: refused
     RightClick(3, 0);
-    Chord(2, 1);   // no flag and three closed neighbours: flags them
+    Chord(2, 1); // no flag and three closed neighbours: flags them
     Click(4, 0);
     RightClick(4, 0); // chords from the open 2
     ASSERT_TRUE(IsOpen(4, 1));

@@ -7,15 +7,10 @@ namespace {
 
 // (1, 1) shows 2 for the mines at (0, 0) and (0, 2); every safe cell is a number, so no
 // open floods and each plays the click.
-const std::vector<std::string> TwoMinesLeft{"*..*",
-                                            "....",
-                                            "*..*"};
+const std::vector<std::string> TwoMinesLeft {"*..*", "....", "*..*"};
 
 // (1, 1) shows 3 for the row of mines above it; (0, 3) and (1, 3) are safe.
-const std::vector<std::string> ThreeMinesAbove{"***",
-                                               "...",
-                                               "...",
-                                               "..*"};
+const std::vector<std::string> ThreeMinesAbove {"***", "...", "...", "..*"};
 
 class FlagsTest : public RulesFixture {
 protected:
@@ -24,7 +19,7 @@ protected:
     void OpenAroundTwo()
     {
         LayMines(TwoMinesLeft);
-        for (auto [x, y] : {std::pair{1, 1}, {0, 1}, {1, 2}, {2, 2}})
+        for (auto [x, y] : {std::pair {1, 1}, {0, 1}, {1, 2}, {2, 2}})
             ShowOpen(x, y);
     }
 };
@@ -32,7 +27,7 @@ protected:
 TEST_F(FlagsTest, RightClickFlagsUntilNoFlagIsLeftAndAlwaysUnflags)
 {
     LayMines(TwoMinesLeft);
-    for (auto [x, y] : {std::pair{0, 0}, {3, 0}, {0, 2}, {3, 2}})
+    for (auto [x, y] : {std::pair {0, 0}, {3, 0}, {0, 2}, {3, 2}})
         RightClick(x, y);
     EXPECT_EQ(game.FlagsLeft, 0);
     EXPECT_EQ(platform.sounds, Repeated(4, "\\flag.wav"));
@@ -87,10 +82,8 @@ TEST_F(FlagsTest, ChordOnAWrongFlagLosesAtTheMineAndUnpressesTheRest)
 {
     // (1, 1) shows 2 for (0, 0) and (1, 0); the flag on (0, 2) is wrong, so the chord
     // opens the mine (1, 0) first while (2, 0) and (2, 1) still wait pressed.
-    LayMines({"**..",
-              "....",
-              "...*"});
-    for (auto [x, y] : {std::pair{1, 1}, {0, 1}, {1, 2}, {2, 2}})
+    LayMines({"**..", "....", "...*"});
+    for (auto [x, y] : {std::pair {1, 1}, {0, 1}, {1, 2}, {2, 2}})
         ShowOpen(x, y);
     RightClick(0, 0);
     RightClick(0, 2);
@@ -101,7 +94,7 @@ TEST_F(FlagsTest, ChordOnAWrongFlagLosesAtTheMineAndUnpressesTheRest)
     EXPECT_EQ(At(2, 0).State, Closed);
     EXPECT_EQ(At(2, 1).State, Closed);
     EXPECT_EQ(CountState(Pressed), 0);
-    EXPECT_EQ(platform.sounds, std::vector<std::string>{"\\Loose.wav"});
+    EXPECT_EQ(platform.sounds, std::vector<std::string> {"\\Loose.wav"});
     EXPECT_EQ(classicLosses, 1);
 }
 
@@ -110,7 +103,7 @@ TEST_F(FlagsTest, ChordWithoutFlagsFlagsExactlyAsManyClosedNeighboursAsTheNumber
     // With two flags already spent on safe cells, only the first two of the three get one.
     for (bool flagsSpentElsewhere : {false, true}) {
         LayMines(ThreeMinesAbove);
-        for (auto [x, y] : {std::pair{1, 1}, {0, 1}, {2, 1}, {0, 2}, {1, 2}, {2, 2}})
+        for (auto [x, y] : {std::pair {1, 1}, {0, 1}, {2, 1}, {0, 2}, {1, 2}, {2, 2}})
             ShowOpen(x, y);
         if (flagsSpentElsewhere) {
             RightClick(0, 3);
@@ -133,7 +126,7 @@ TEST_F(FlagsTest, ChordThatNeitherMatchesNorCoversTheNumberIsRefused)
     // A 2 with one flag and two closed neighbours; then a 2 with no flag and four.
     for (bool oneFlag : {true, false}) {
         LayMines(TwoMinesLeft);
-        for (auto [x, y] : {std::pair{1, 1}, {0, 1}, {2, 1}, {1, 2}, {2, 2}})
+        for (auto [x, y] : {std::pair {1, 1}, {0, 1}, {2, 1}, {1, 2}, {2, 2}})
             ShowOpen(x, y);
         if (oneFlag) {
             ShowOpen(2, 0);
@@ -143,7 +136,7 @@ TEST_F(FlagsTest, ChordThatNeitherMatchesNorCoversTheNumberIsRefused)
         const auto before = Board();
         const int32_t flagsLeft = game.FlagsLeft;
         Chord(1, 1);
-        EXPECT_EQ(platform.sounds, std::vector<std::string>{"\\FlagErr.wav"});
+        EXPECT_EQ(platform.sounds, std::vector<std::string> {"\\FlagErr.wav"});
         EXPECT_EQ(Board(), before);
         EXPECT_EQ(game.FlagsLeft, flagsLeft);
         EXPECT_EQ(game.FaceState, 0);

@@ -15,28 +15,28 @@ std::vector<int16_t> NeighboursOf(const Block& cell)
     return list;
 }
 
-class NewGameTest : public GameFixture {};
+class NewGameTest : public GameFixture { };
 
 TEST_F(NewGameTest, NeighboursOfNineByNineInRowMajorOrder)
 {
     StartBoard(9, 9, 10, PlayMode::Classic, Level::Beginner);
-    EXPECT_EQ(NeighboursOf(At(0, 0)), (std::vector<int16_t>{1, 9, 10}));
+    EXPECT_EQ(NeighboursOf(At(0, 0)), (std::vector<int16_t> {1, 9, 10}));
     EXPECT_EQ(At(0, 0).Neighbours[3], -1);
-    EXPECT_EQ(NeighboursOf(At(8, 8)), (std::vector<int16_t>{70, 71, 79}));
-    EXPECT_EQ(NeighboursOf(At(4, 0)), (std::vector<int16_t>{3, 5, 12, 13, 14}));
+    EXPECT_EQ(NeighboursOf(At(8, 8)), (std::vector<int16_t> {70, 71, 79}));
+    EXPECT_EQ(NeighboursOf(At(4, 0)), (std::vector<int16_t> {3, 5, 12, 13, 14}));
     EXPECT_EQ(At(4, 0).Neighbours[5], -1);
-    EXPECT_EQ(NeighboursOf(At(0, 4)), (std::vector<int16_t>{27, 28, 37, 45, 46}));
-    EXPECT_EQ(NeighboursOf(At(4, 4)), (std::vector<int16_t>{30, 31, 32, 39, 41, 48, 49, 50}));
+    EXPECT_EQ(NeighboursOf(At(0, 4)), (std::vector<int16_t> {27, 28, 37, 45, 46}));
+    EXPECT_EQ(NeighboursOf(At(4, 4)), (std::vector<int16_t> {30, 31, 32, 39, 41, 48, 49, 50}));
 }
 
 TEST_F(NewGameTest, NeighboursOfExpertBoardUseItsThirtyColumns)
 {
     StartBoard(30, 16, 99, PlayMode::Classic, Level::Expert);
     ASSERT_EQ(game.Cells.size(), 480u);
-    EXPECT_EQ(NeighboursOf(At(29, 0)), (std::vector<int16_t>{28, 58, 59}));
-    EXPECT_EQ(NeighboursOf(At(0, 15)), (std::vector<int16_t>{420, 421, 451}));
-    EXPECT_EQ(NeighboursOf(At(10, 5)),
-              (std::vector<int16_t>{129, 130, 131, 159, 161, 189, 190, 191}));
+    EXPECT_EQ(NeighboursOf(At(29, 0)), (std::vector<int16_t> {28, 58, 59}));
+    EXPECT_EQ(NeighboursOf(At(0, 15)), (std::vector<int16_t> {420, 421, 451}));
+    EXPECT_EQ(
+        NeighboursOf(At(10, 5)), (std::vector<int16_t> {129, 130, 131, 159, 161, 189, 190, 191}));
     for (const Block& cell : game.Cells)
         EXPECT_EQ(cell.Index, &cell - game.Cells.data());
 }
@@ -97,7 +97,7 @@ struct Board {
     int width, height, mines;
 };
 
-class PlacementTest : public GameFixture, public ::testing::WithParamInterface<Board> {};
+class PlacementTest : public GameFixture, public ::testing::WithParamInterface<Board> { };
 
 TEST_P(PlacementTest, FirstCellIsSafeAndCellOrderSplitsSafeFromMines)
 {
@@ -116,7 +116,8 @@ TEST_P(PlacementTest, FirstCellIsSafeAndCellOrderSplitsSafeFromMines)
         std::set<int16_t> seen(game.CellOrder.begin(), game.CellOrder.end());
         EXPECT_EQ(seen.size(), static_cast<size_t>(cells)) << "a permutation of all cells";
         for (int slot = 0; slot < cells; ++slot) {
-            const Block& cell = game.Cells[static_cast<size_t>(game.CellOrder[static_cast<size_t>(slot)])];
+            const Block& cell
+                = game.Cells[static_cast<size_t>(game.CellOrder[static_cast<size_t>(slot)])];
             if (slot <= game.LastSafeSlot) {
                 ASSERT_NE(cell.Value, MineValue);
                 EXPECT_EQ(cell.Value, game.CountAdjacentMines(cell.Index));
@@ -128,10 +129,9 @@ TEST_P(PlacementTest, FirstCellIsSafeAndCellOrderSplitsSafeFromMines)
 }
 
 INSTANTIATE_TEST_SUITE_P(Levels, PlacementTest,
-                         ::testing::Values(Board{9, 9, 10}, Board{16, 16, 40}, Board{30, 16, 99},
-                                           Board{9, 9, 19}, Board{16, 16, 51}, Board{30, 16, 111},
-                                           Board{9, 9, 80}, Board{35, 25, 874}, Board{35, 25, 1},
-                                           Board{12, 20, 120}));
+    ::testing::Values(Board {9, 9, 10}, Board {16, 16, 40}, Board {30, 16, 99}, Board {9, 9, 19},
+        Board {16, 16, 51}, Board {30, 16, 111}, Board {9, 9, 80}, Board {35, 25, 874},
+        Board {35, 25, 1}, Board {12, 20, 120}));
 
 TEST_F(PlacementTest, FullBoardMinusOneWinsOnTheFirstOpen)
 {

@@ -5,7 +5,7 @@ using orvane::testing::GameFixture;
 
 namespace {
 
-class OpenCellTest : public GameFixture {};
+class OpenCellTest : public GameFixture { };
 
 TEST_F(OpenCellTest, FirstReleaseStartsTheClockAndNeverLoses)
 {
@@ -44,11 +44,7 @@ TEST_F(OpenCellTest, PressAndCancelDrawTheCellSunkenAndBack)
 
 TEST_F(OpenCellTest, FloodOpensTheConnectedRegionAndItsBorderOnly)
 {
-    LayMines({".....",
-              ".....",
-              "***..",
-              ".....",
-              "*...."});
+    LayMines({".....", ".....", "***..", ".....", "*...."});
     At(4, 0).Mark = FlagMark; // a flag inside the region stops the flood there
     Click(0, 0);
     // Rows 0 and 1 are the region (empty, or numbered on the mine row's border).
@@ -67,16 +63,14 @@ TEST_F(OpenCellTest, FloodOpensTheConnectedRegionAndItsBorderOnly)
     EXPECT_EQ(At(0, 2).State, Closed);
     EXPECT_EQ(At(0, 3).State, Closed);
     EXPECT_EQ(At(0, 4).State, Closed);
-    EXPECT_EQ(platform.sounds, (std::vector<std::string>{"\\Open.wav"}));
+    EXPECT_EQ(platform.sounds, (std::vector<std::string> {"\\Open.wav"}));
     EXPECT_EQ(game.CurrentState, GameState::Playing);
 }
 
 TEST_F(OpenCellTest, PressedCellsStopTheFlood)
 {
     // (5, 0) stays closed behind the mine, so the flood cannot win the game.
-    LayMines({"....*.",
-              "......",
-              "......"});
+    LayMines({"....*.", "......", "......"});
     At(2, 1).State = Pressed;
     game.OpenCell(At(0, 0), CellAction::Release); // released without its own press
     EXPECT_EQ(At(0, 0).State, Closed) << "an unpressed closed cell does not open";
@@ -88,33 +82,25 @@ TEST_F(OpenCellTest, PressedCellsStopTheFlood)
 
 TEST_F(OpenCellTest, OneCellRegionClicksAndLargerRegionSweeps)
 {
-    LayMines({"*.*.*",
-              ".....",
-              "*...*",
-              ".....",
-              "*.*.*"});
+    LayMines({"*.*.*", ".....", "*...*", ".....", "*.*.*"});
     Click(2, 2); // empty, every neighbour numbered
     EXPECT_EQ(At(2, 2).State, OpenEmpty);
     EXPECT_EQ(game.OpenQueueLength, 1);
     EXPECT_EQ(CountState(Closed), 25 - 9);
-    EXPECT_EQ(platform.sounds, (std::vector<std::string>{"CLICK"}));
+    EXPECT_EQ(platform.sounds, (std::vector<std::string> {"CLICK"}));
 
-    LayMines({"*...*.",
-              "......",
-              "......"});
+    LayMines({"*...*.", "......", "......"});
     Click(2, 2);
     EXPECT_GT(game.OpenQueueLength, 1);
-    EXPECT_EQ(platform.sounds, (std::vector<std::string>{"\\Open.wav"}));
+    EXPECT_EQ(platform.sounds, (std::vector<std::string> {"\\Open.wav"}));
 }
 
 TEST_F(OpenCellTest, NumberedCellClicksAndSoundOffIsSilent)
 {
-    LayMines({"*...*.",
-              "......",
-              "......"});
+    LayMines({"*...*.", "......", "......"});
     Click(1, 1);
     EXPECT_EQ(At(1, 1).State, 2 + 1);
-    EXPECT_EQ(platform.sounds, (std::vector<std::string>{"CLICK"}));
+    EXPECT_EQ(platform.sounds, (std::vector<std::string> {"CLICK"}));
 
     game.SoundOn = false;
     platform.sounds.clear();
@@ -128,8 +114,7 @@ TEST_F(OpenCellTest, NumberedCellClicksAndSoundOffIsSilent)
 TEST_F(OpenCellTest, NothingHappensAfterTheGameEnds)
 {
     for (GameState end : {GameState::Lost, GameState::Won}) {
-        LayMines({"*....",
-                  "....."});
+        LayMines({"*....", "....."});
         game.CurrentState = end;
         game.FaceState = 2;
         game.OpenCell(At(3, 0), CellAction::Press);
@@ -157,9 +142,7 @@ TEST_F(OpenCellTest, ReleaseOnAFlaggedCellWhileReadyStartsTheGameWithoutOpening)
 
 TEST_F(OpenCellTest, MoveMarksClearAtTheNextClassicMove)
 {
-    LayMines({"*....",
-              ".....",
-              "....*"});
+    LayMines({"*....", ".....", "....*"});
     game.ShowMoveMarks = true;
     At(1, 1).MoveMark = 1;
     Click(3, 1);

@@ -11,20 +11,18 @@ namespace {
 
 constexpr int Width = 174;
 // Points on the panel at that width.
-constexpr std::pair<int, int> Face{87, 40};
-constexpr std::pair<int, int> Bonus{87, 12};
-constexpr std::pair<int, int> Away{20, 30};
-constexpr std::pair<int, int> Player1Name{20, 70};
-constexpr std::pair<int, int> Player1Score{20, 100};
-constexpr std::pair<int, int> Player2Name{120, 70};
+constexpr std::pair<int, int> Face {87, 40};
+constexpr std::pair<int, int> Bonus {87, 12};
+constexpr std::pair<int, int> Away {20, 30};
+constexpr std::pair<int, int> Player1Name {20, 70};
+constexpr std::pair<int, int> Player1Score {20, 100};
+constexpr std::pair<int, int> Player2Name {120, 70};
 
-const std::string GiveUpQuestion = "\n\rAre you sure? you want to give-up the game? You will loose!";
+const std::string GiveUpQuestion
+    = "\n\rAre you sure? you want to give-up the game? You will loose!";
 
 // Every safe cell is a number and every mine is flagged: a random open opens exactly three.
-const std::vector<std::string> NumberedBoard{"*.*.",
-                                             "....",
-                                             "*.*.",
-                                             "...."};
+const std::vector<std::string> NumberedBoard {"*.*.", "....", "*.*.", "...."};
 
 class StatusInputTest : public GameFixture {
 protected:
@@ -50,7 +48,10 @@ protected:
         EXPECT_EQ(PlayerPanelAt(game, player, last + 1, 70, width), PanelPart::None);
     }
 
-    void MoveTo(std::pair<int, int> point) { PStatMouseMove(game, point.first, point.second, Width); }
+    void MoveTo(std::pair<int, int> point)
+    {
+        PStatMouseMove(game, point.first, point.second, Width);
+    }
     // A left press at from and its release at to, in the order the window system reports them.
     void LeftClick(std::pair<int, int> from, std::pair<int, int> to)
     {
@@ -174,7 +175,8 @@ TEST_F(StatusInputTest, FaceReleasedElsewhereStartsNoGameButBackOnItDoes)
     EXPECT_FALSE(game.FaceDown);
     EXPECT_EQ(game.FaceState, 0);
     EXPECT_EQ(game.PressedTarget, NoTarget);
-    EXPECT_EQ(game.FrameTimer.LastFrameCount, counter.now) << "the frame timer ticks after a new game";
+    EXPECT_EQ(game.FrameTimer.LastFrameCount, counter.now)
+        << "the frame timer ticks after a new game";
     ExpectNothingAsked();
 }
 
@@ -245,7 +247,7 @@ TEST_F(StatusInputTest, GiveUpAnsweredNoLeavesTheGameAsItWas)
     game.OnTwoPlayerResult = [&] { ++results; };
     platform.yesNoAnswers = {false};
     LeftClick(Face, Face);
-    EXPECT_EQ(platform.questions, std::vector<std::string>{"Bob" + GiveUpQuestion});
+    EXPECT_EQ(platform.questions, std::vector<std::string> {"Bob" + GiveUpQuestion});
     EXPECT_EQ(game.CurrentState, GameState::Playing);
     EXPECT_EQ(game.CurrentPlayer, Player2);
     EXPECT_EQ(results, 0);
@@ -258,16 +260,18 @@ TEST_F(StatusInputTest, GiveUpAnsweredYesScoresTheOpponentAndStartsANewGame)
 {
     StartSeries(PlayMode::VsHuman, Player1);
     std::vector<std::pair<PlayerIndex, int32_t>> recorded;
-    game.OnTwoPlayerResult = [&] { recorded.emplace_back(game.CurrentPlayer, game.Players[Player2].Score); };
+    game.OnTwoPlayerResult
+        = [&] { recorded.emplace_back(game.CurrentPlayer, game.Players[Player2].Score); };
     platform.yesNoAnswers = {true};
     LeftClick(Face, Face);
-    EXPECT_EQ(platform.questions, std::vector<std::string>{"Ann" + GiveUpQuestion});
+    EXPECT_EQ(platform.questions, std::vector<std::string> {"Ann" + GiveUpQuestion});
     // Recorded for the winner, with the winner's score already counted.
-    EXPECT_EQ(recorded, (std::vector<std::pair<PlayerIndex, int32_t>>{{Player2, 3}}));
+    EXPECT_EQ(recorded, (std::vector<std::pair<PlayerIndex, int32_t>> {{Player2, 3}}));
     ExpectScores(3, 3);
     EXPECT_EQ(game.CurrentState, GameState::Ready);
     EXPECT_EQ(CountState(Closed), 16);
-    EXPECT_EQ(game.CurrentPlayer, Player2) << "the new game opens with the other one of the quitter";
+    EXPECT_EQ(game.CurrentPlayer, Player2)
+        << "the new game opens with the other one of the quitter";
 }
 
 TEST_F(StatusInputTest, TwoPlayerFaceStartsAtOnceWhenTheGameIsNotRunning)
@@ -291,7 +295,7 @@ TEST_F(StatusInputTest, NewCommandIsAFaceClick)
 
     StartSeries(PlayMode::VsHuman, Player1);
     NewGameCommand(game);
-    EXPECT_EQ(platform.questions, std::vector<std::string>{"Ann" + GiveUpQuestion});
+    EXPECT_EQ(platform.questions, std::vector<std::string> {"Ann" + GiveUpQuestion});
 }
 
 TEST_F(StatusInputTest, ComputersTurnLeavesThePanelAlone)
@@ -324,7 +328,8 @@ TEST_F(StatusInputTest, ANameOfEightLettersIsCutToSixAndTheSeriesStartsAgain)
     StartSeries(PlayMode::VsHuman, Player1);
     platform.promptAnswers = {"Abcdefgh"};
     DoubleClick(Player1Name);
-    EXPECT_EQ(platform.prompts, std::vector<std::string>{"Orvane|Enter Player-1 Name (Max 6 Chars):|Ann"});
+    EXPECT_EQ(platform.prompts,
+        std::vector<std::string> {"Orvane|Enter Player-1 Name (Max 6 Chars):|Ann"});
     EXPECT_EQ(game.Players[Player1].Name, "Abcdef");
     ExpectScores(0, 0);
 }
@@ -334,7 +339,8 @@ TEST_F(StatusInputTest, NamesAreCutByCharactersNotBytes)
     StartSeries(PlayMode::VsHuman, Player2);
     platform.promptAnswers = {"J\xC3\xBCrgen-K"};
     DoubleClick(Player2Name);
-    EXPECT_EQ(platform.prompts, std::vector<std::string>{"Orvane|Enter Player-2 Name (Max 6 Chars):|Bob"});
+    EXPECT_EQ(platform.prompts,
+        std::vector<std::string> {"Orvane|Enter Player-2 Name (Max 6 Chars):|Bob"});
     EXPECT_EQ(game.Players[Player2].Name, "J\xC3\xBCrgen");
 }
 

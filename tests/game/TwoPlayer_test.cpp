@@ -12,22 +12,12 @@ namespace {
 // A Beginner board of 19 mines (goal 10) in the top-left corner; the rest is one empty
 // region bordered by numbers. The bonus area around (4, 3) holds the mines (3, 2), (4, 2)
 // and (3, 3), five numbers and the empty cell (5, 4).
-const std::vector<std::string> BeginnerBoard{"*****....",
-                                             "*****....",
-                                             "*****....",
-                                             "****.....",
-                                             ".........",
-                                             ".........",
-                                             ".........",
-                                             ".........",
-                                             "........."};
+const std::vector<std::string> BeginnerBoard {"*****....", "*****....", "*****....", "****.....",
+    ".........", ".........", ".........", ".........", "........."};
 
 // Every safe cell is a number. CellOrder lists the safe cells 1, 3, 4, 5, 6, 7, 9, 11,
 // 12, 13, 14, 15 in slots 0..11, then the mines 0, 2, 8, 10 in slots 12..15.
-const std::vector<std::string> NumberedBoard{"*.*.",
-                                             "....",
-                                             "*.*.",
-                                             "...."};
+const std::vector<std::string> NumberedBoard {"*.*.", "....", "*.*.", "...."};
 
 // The winner and its score, as each result reached the scores.
 using Recorded = std::vector<std::pair<int, int32_t>>;
@@ -73,7 +63,8 @@ protected:
     void ShowSafeCellsOpenBut(std::initializer_list<int> closed)
     {
         for (const Block& cell : game.Cells)
-            if (cell.Value != MineValue && std::find(closed.begin(), closed.end(), cell.Index) == closed.end())
+            if (cell.Value != MineValue
+                && std::find(closed.begin(), closed.end(), cell.Index) == closed.end())
                 ShowOpen(cell.Index % game.BoardWidth, cell.Index / game.BoardWidth);
     }
 
@@ -91,7 +82,7 @@ TEST_F(TwoPlayerTest, AMineKeepsTheTurnAndASafeCellPassesIt)
     EXPECT_EQ(game.CurrentPlayer, Player1);
     EXPECT_FALSE(game.ShowMoveMarks);
     EXPECT_FALSE(game.ClearMarksNextMove);
-    EXPECT_EQ(platform.sounds, std::vector<std::string>{"\\Flag.wav"});
+    EXPECT_EQ(platform.sounds, std::vector<std::string> {"\\Flag.wav"});
 
     platform.sounds.clear();
     Click(0, 0);
@@ -102,7 +93,7 @@ TEST_F(TwoPlayerTest, AMineKeepsTheTurnAndASafeCellPassesIt)
     EXPECT_TRUE(IsOpen(5, 0));
     EXPECT_EQ(At(6, 0).State, Closed);
     EXPECT_EQ(game.CurrentPlayer, Player2);
-    EXPECT_EQ(platform.sounds, std::vector<std::string>{"CLICK"});
+    EXPECT_EQ(platform.sounds, std::vector<std::string> {"CLICK"});
     EXPECT_TRUE(game.ShowMoveMarks);
     EXPECT_TRUE(game.ClearMarksNextMove);
     EXPECT_EQ(At(5, 0).MoveMark, 1);
@@ -114,7 +105,7 @@ TEST_F(TwoPlayerTest, AMineKeepsTheTurnAndASafeCellPassesIt)
     EXPECT_EQ(game.Players[Player2].MinesFound, 1);
     EXPECT_EQ(MoveMarks(), 1) << "the last turn's marks went when this move began";
     EXPECT_EQ(At(1, 0).MoveMark, 1);
-    EXPECT_EQ(platform.sounds, std::vector<std::string>{"\\Flag.wav"});
+    EXPECT_EQ(platform.sounds, std::vector<std::string> {"\\Flag.wav"});
 
     platform.sounds.clear();
     Click(8, 8);
@@ -123,7 +114,7 @@ TEST_F(TwoPlayerTest, AMineKeepsTheTurnAndASafeCellPassesIt)
     EXPECT_EQ(At(7, 7).MoveMark, 0) << "only the clicked cell is marked";
     EXPECT_EQ(At(8, 8).MoveMark, 1);
     EXPECT_EQ(game.CurrentPlayer, Player1);
-    EXPECT_EQ(platform.sounds, std::vector<std::string>{"\\Open.wav"});
+    EXPECT_EQ(platform.sounds, std::vector<std::string> {"\\Open.wav"});
 }
 
 TEST_F(TwoPlayerTest, HalfTheGoalEarnsTheOtherPlayerTheBonusOncePerGame)
@@ -163,7 +154,7 @@ TEST_F(TwoPlayerTest, HalfTheGoalEarnsTheOtherPlayerTheBonusOncePerGame)
 
 TEST_F(TwoPlayerTest, ComputerEarningTheBonusWaitsOneToFiveMoves)
 {
-    for (auto [draw, countdown] : {std::pair{0.0, 1}, {0.999, 5}}) {
+    for (auto [draw, countdown] : {std::pair {0.0, 1}, {0.999, 5}}) {
         StartBeginner(PlayMode::VsComputer);
         random.scripted = {draw};
         for (int x = 0; x < 5; ++x)
@@ -212,8 +203,8 @@ TEST_F(TwoPlayerTest, ToggleBonusArmsAndDisarmsAndTheOwnerMayArmAgain)
 TEST_F(TwoPlayerTest, BonusAreaGrowsWithTheLevel)
 {
     StartBeginner();
-    for (auto [level, radius] : {std::pair{Level::Beginner, 1}, {Level::Intermediate, 2},
-                                 {Level::Expert, 3}, {Level::Custom, 2}}) {
+    for (auto [level, radius] : {std::pair {Level::Beginner, 1}, {Level::Intermediate, 2},
+             {Level::Expert, 3}, {Level::Custom, 2}}) {
         game.CurrentLevel = static_cast<int32_t>(level);
         game.BonusArmed = false;
         game.ToggleBonus();
@@ -239,12 +230,12 @@ TEST_F(TwoPlayerTest, BonusOpenTakesTheWholeAreaWithoutFloodingAndPassesTheTurn)
     game.OpenCell(At(4, 3), CellAction::Release);
     EXPECT_EQ(platform.sounds, Repeated(8, "\\Open.wav"));
 
-    for (auto [x, y] : {std::pair{3, 2}, {4, 2}, {3, 3}}) {
+    for (auto [x, y] : {std::pair {3, 2}, {4, 2}, {3, 3}}) {
         EXPECT_EQ(At(x, y).State, Closed);
         EXPECT_EQ(At(x, y).Mark, FoundByPlayer2);
         EXPECT_EQ(At(x, y).MoveMark, 1);
     }
-    for (auto [x, y] : {std::pair{5, 2}, {4, 3}, {5, 3}, {3, 4}, {4, 4}, {5, 4}}) {
+    for (auto [x, y] : {std::pair {5, 2}, {4, 3}, {5, 3}, {3, 4}, {4, 4}, {5, 4}}) {
         EXPECT_TRUE(IsOpen(x, y));
         EXPECT_EQ(At(x, y).MoveMark, 0);
     }
@@ -269,7 +260,7 @@ TEST_F(TwoPlayerTest, BonusOpenWithTheWinningMineDecidesTheGameOnceAndPassesTheT
 {
     StartBeginner();
     AwardBonusToPlayer2();
-    for (auto [x, y] : {std::pair{0, 1}, {1, 1}, {2, 1}, {3, 1}, {4, 1}, {0, 2}, {1, 2}})
+    for (auto [x, y] : {std::pair {0, 1}, {1, 1}, {2, 1}, {3, 1}, {4, 1}, {0, 2}, {1, 2}})
         Click(x, y);
     ASSERT_EQ(game.Players[Player2].MinesFound, 7);
     ASSERT_EQ(game.CurrentPlayer, Player2);
@@ -289,7 +280,7 @@ TEST_F(TwoPlayerTest, BonusOpenWithTheWinningMineDecidesTheGameOnceAndPassesTheT
     EXPECT_EQ(game.FaceState, 3);
     EXPECT_FALSE(game.BonusButtonEnabled);
     EXPECT_EQ(game.Players[Player2].Score, 3);
-    EXPECT_EQ(recorded, (Recorded{{Player2, 3}}));
+    EXPECT_EQ(recorded, (Recorded {{Player2, 3}}));
     EXPECT_EQ(game.MessageBar.Text, "P2 Won.");
     EXPECT_EQ(game.MessageBar.Elapsed, 0.0) << "restarted after a bonus open";
     EXPECT_FLOAT_EQ(game.MessageBar.SlideTime, 1.0f);
@@ -302,14 +293,9 @@ TEST_F(TwoPlayerTest, BonusOpenWithTheWinningMineDecidesTheGameOnceAndPassesTheT
 
 TEST_F(TwoPlayerTest, BonusAreaOnANineColumnBoardStopsAtTheLeftEdge)
 {
-    LayMines({"........*",
-              "........*",
-              "........*",
-              "........*",
-              "........*",
-              "........*",
-              "........*"},
-             PlayMode::VsHuman);
+    LayMines(
+        {"........*", "........*", "........*", "........*", "........*", "........*", "........*"},
+        PlayMode::VsHuman);
     game.CurrentPlayer = Player2;
     Click(8, 0);
     Click(8, 1); // two of a goal of four: the bonus goes to Player1
@@ -346,7 +332,7 @@ TEST_F(TwoPlayerTest, SingleOpenOfTheGoalMineWinsAndTheLoserBeginsTheNextGame)
     EXPECT_EQ(game.CurrentState, GameState::Won);
     EXPECT_EQ(game.FaceState, 3);
     EXPECT_FALSE(game.BonusButtonEnabled);
-    EXPECT_EQ(recorded, (Recorded{{Player1, 1}}));
+    EXPECT_EQ(recorded, (Recorded {{Player1, 1}}));
     auto sounds = Repeated(4, "\\Flag.wav");
     sounds.push_back("\\Win.wav");
     EXPECT_EQ(platform.sounds, sounds);
@@ -377,7 +363,7 @@ TEST_F(TwoPlayerTest, ComputerIsToldToChooseWheneverItIsToMove)
     game.Opponent.Phase = MrAI::Idle; // as after the computer's own move
     Click(1, 0);
     EXPECT_EQ(game.Opponent.Phase, MrAI::Choose) << "a found mine lets it move again";
-    for (auto [x, y] : {std::pair{2, 0}, {3, 0}, {4, 0}, {0, 1}})
+    for (auto [x, y] : {std::pair {2, 0}, {3, 0}, {4, 0}, {0, 1}})
         Click(x, y); // five for the computer: the bonus goes to Player1
     game.Opponent.Phase = MrAI::Idle;
     Click(5, 1);
@@ -399,14 +385,14 @@ TEST_F(TwoPlayerTest, SoundOffKeepsAWholeTwoPlayerGameSilent)
     game.ToggleBonus();
     Click(4, 3);
     Click(8, 8);
-    for (auto [x, y] : {std::pair{0, 1}, {1, 1}, {2, 1}, {3, 1}, {4, 1}, {0, 2}, {1, 2}})
+    for (auto [x, y] : {std::pair {0, 1}, {1, 1}, {2, 1}, {3, 1}, {4, 1}, {0, 2}, {1, 2}})
         Click(x, y);
     EXPECT_EQ(game.CurrentState, GameState::Won);
     EXPECT_EQ(game.Players[Player2].Score, 1);
     EXPECT_TRUE(platform.sounds.empty());
 }
 
-class RandomOpenTest : public TwoPlayerTest {};
+class RandomOpenTest : public TwoPlayerTest { };
 
 TEST_F(RandomOpenTest, OpensThreeClosedUnflaggedCellsAsOneClick)
 {
@@ -444,7 +430,7 @@ TEST_F(RandomOpenTest, CanOpenAMineAndLose)
     EXPECT_EQ(At(0, 0).MoveMark, 1);
     EXPECT_TRUE(IsOpen(1, 0));
     EXPECT_EQ(CountState(Closed), 11) << "nothing opens after the loss";
-    EXPECT_EQ(platform.sounds, (std::vector<std::string>{"CLICK", "\\Loose.wav"}));
+    EXPECT_EQ(platform.sounds, (std::vector<std::string> {"CLICK", "\\Loose.wav"}));
     EXPECT_EQ(classicLosses, 1);
     EXPECT_FALSE(game.RandomOpenRunning);
 }
@@ -457,7 +443,7 @@ TEST_F(RandomOpenTest, CanWinWhenThreeSafeCellsAreLeft)
     game.RandomOpen();
     EXPECT_EQ(game.CurrentState, GameState::Won);
     EXPECT_EQ(game.FlagsLeft, 0);
-    EXPECT_EQ(platform.sounds, (std::vector<std::string>{"CLICK", "CLICK", "\\Win.wav"}));
+    EXPECT_EQ(platform.sounds, (std::vector<std::string> {"CLICK", "CLICK", "\\Win.wav"}));
     EXPECT_EQ(classicWins, 1);
     EXPECT_EQ(game.ClickCount, 1);
 }
@@ -467,7 +453,7 @@ TEST_F(RandomOpenTest, StopsWhenEveryClosedCellItCanDrawCarriesAFlag)
     LayMines(NumberedBoard);
     ShowSafeCellsOpenBut({1, 3});
     // A false flag on cell 3 keeps the game running; mine 10 sits in the one slot never drawn.
-    for (auto [x, y] : {std::pair{3, 0}, {0, 0}, {2, 0}, {0, 2}})
+    for (auto [x, y] : {std::pair {3, 0}, {0, 0}, {2, 0}, {0, 2}})
         RightClick(x, y);
     platform.sounds.clear();
     DrawSlots({0});
@@ -478,7 +464,7 @@ TEST_F(RandomOpenTest, StopsWhenEveryClosedCellItCanDrawCarriesAFlag)
     EXPECT_EQ(game.CurrentState, GameState::Playing);
     EXPECT_EQ(game.ClickCount, 1);
     EXPECT_FALSE(game.RandomOpenRunning);
-    EXPECT_EQ(platform.sounds, std::vector<std::string>{"CLICK"});
+    EXPECT_EQ(platform.sounds, std::vector<std::string> {"CLICK"});
 }
 
 } // namespace

@@ -11,8 +11,8 @@ namespace {
 constexpr int64_t Hz = 1'000'000; // one count per microsecond
 
 struct TimerTest : ::testing::Test {
-    FakeCounter counter{Hz};
-    SaSTimer timer{counter};
+    FakeCounter counter {Hz};
+    SaSTimer timer {counter};
     void SetUp() override
     {
         ASSERT_TRUE(timer.Create());
@@ -79,7 +79,7 @@ TEST_F(TimerTest, GameClockTruncatesToWholeSeconds)
 
 TEST_F(TimerTest, LargeCounterValuesKeepPrecision)
 {
-    counter.now = (int64_t{1} << 62);
+    counter.now = (int64_t {1} << 62);
     timer.Start();
     timer.SetMark();
     Pass(1.5);
@@ -90,9 +90,9 @@ TEST_F(TimerTest, LargeCounterValuesKeepPrecision)
 
 TEST(TimerCreate, FailsWithoutCounter)
 {
-    FakeCounter counter{Hz};
+    FakeCounter counter {Hz};
     counter.available = false;
-    SaSTimer timer{counter};
+    SaSTimer timer {counter};
     EXPECT_FALSE(timer.Create());
 }
 

@@ -20,9 +20,11 @@ protected:
     {
         for (int y = 0; y < image.height(); ++y)
             for (int x = 0; x < image.width(); ++x) {
-                if (x + cellSize < image.width() && image.pixel(x, y) != image.pixel(x + cellSize, y))
+                if (x + cellSize < image.width()
+                    && image.pixel(x, y) != image.pixel(x + cellSize, y))
                     return false;
-                if (y + cellSize < image.height() && image.pixel(x, y) != image.pixel(x, y + cellSize))
+                if (y + cellSize < image.height()
+                    && image.pixel(x, y) != image.pixel(x, y + cellSize))
                     return false;
             }
         return true;
@@ -32,10 +34,11 @@ protected:
     static QColor TintedCentre(int32_t pictureId, const std::array<float, 3>& tint)
     {
         const Bitmap picture = LoadPictureResource(pictureId);
-        const size_t i = static_cast<size_t>((picture.Height / 2) * picture.Width + picture.Width / 2) * 3;
+        const size_t i
+            = static_cast<size_t>((picture.Height / 2) * picture.Width + picture.Width / 2) * 3;
         return QColor(static_cast<int>(std::lround(picture.Bytes[i + 2] * tint[0])),
-                      static_cast<int>(std::lround(picture.Bytes[i + 1] * tint[1])),
-                      static_cast<int>(std::lround(picture.Bytes[i] * tint[2])));
+            static_cast<int>(std::lround(picture.Bytes[i + 1] * tint[1])),
+            static_cast<int>(std::lround(picture.Bytes[i] * tint[2])));
     }
 
     static void ExpectNear(QColor actual, QColor expected, int tolerance, const std::string& what)
@@ -57,16 +60,19 @@ TEST_F(BoardRenderTest, EveryCellIsExactlyCellSizePixels)
     struct Case {
         int width, height, cellSize;
     };
-    for (const Case c : {Case{9, 9, 22}, Case{30, 16, 36}, Case{35, 25, 16}, Case{16, 16, 27}, Case{9, 9, 18}}) {
+    for (const Case c : {Case {9, 9, 22}, Case {30, 16, 36}, Case {35, 25, 16}, Case {16, 16, 27},
+             Case {9, 9, 18}}) {
         NewBoard(c.width, c.height, 10, c.cellSize);
         const QImage frame = BoardFrame();
         ASSERT_EQ(frame.width(), c.width * c.cellSize);
         ASSERT_EQ(frame.height(), c.height * c.cellSize);
-        EXPECT_TRUE(RepeatsEveryCell(frame, c.cellSize)) << c.width << "x" << c.height << " at " << c.cellSize;
+        EXPECT_TRUE(RepeatsEveryCell(frame, c.cellSize))
+            << c.width << "x" << c.height << " at " << c.cellSize;
         // Mixed states still line up: one open cell in a corner changes only its own square.
         At(c.width - 1, c.height - 1).State = OpenEmpty;
         const QImage mixed = BoardFrame();
-        const QRect cell((c.width - 1) * c.cellSize, (c.height - 1) * c.cellSize, c.cellSize, c.cellSize);
+        const QRect cell(
+            (c.width - 1) * c.cellSize, (c.height - 1) * c.cellSize, c.cellSize, c.cellSize);
         for (int y = 0; y < frame.height(); y += 3)
             for (int x = 0; x < frame.width(); x += 3)
                 if (!cell.contains(x, y)) {
@@ -82,15 +88,18 @@ TEST_F(BoardRenderTest, ClosedAndPressedCellsTakeTheThemeTintOpenCellsAGrey)
     At(1, 0).State = Pressed;
     At(2, 0).State = OpenEmpty;
     At(3, 0).State = 3 + 4; // an open 5
-    const std::array<float, 3> grey{0.95f, 0.95f, 0.95f};
+    const std::array<float, 3> grey {0.95f, 0.95f, 0.95f};
     for (uint8_t theme = 0; theme < ThemeCount; ++theme) {
         form->render().CurrentTheme = theme;
         const QImage frame = BoardFrame();
         const auto& tint = form->render().Themes[theme].CellColour;
         const std::string name = "theme " + std::to_string(theme);
-        ExpectNear(CentreOf(frame, 0, 0), TintedCentre(picture_id::ClosedCell, tint), 3, name + " closed");
-        ExpectNear(CentreOf(frame, 1, 0), TintedCentre(picture_id::PressedCell, tint), 3, name + " pressed");
-        ExpectNear(CentreOf(frame, 2, 0), TintedCentre(picture_id::OpenCell, grey), 3, name + " open");
+        ExpectNear(
+            CentreOf(frame, 0, 0), TintedCentre(picture_id::ClosedCell, tint), 3, name + " closed");
+        ExpectNear(CentreOf(frame, 1, 0), TintedCentre(picture_id::PressedCell, tint), 3,
+            name + " pressed");
+        ExpectNear(
+            CentreOf(frame, 2, 0), TintedCentre(picture_id::OpenCell, grey), 3, name + " open");
         // The open five's centre is part of its digit; a corner of the cell is its background.
         const QColor openCorner = frame.pixelColor(3 * 22 + 4, 4);
         ExpectNear(openCorner, frame.pixelColor(2 * 22 + 4, 4), 3, name + " open background");
@@ -128,8 +137,8 @@ TEST_F(BoardRenderTest, LossOverlaysShowOnlyWhileLostAndOverTheirCells)
     for (int y = 0; y < lost.height(); ++y)
         for (int x = 0; x < lost.width(); ++x) {
             const int cx = x / cs, cy = y / cs;
-            const bool near = (std::abs(cx - 1) <= 1 && std::abs(cy - 1) <= 1) || (cx == 4 && cy == 4)
-                || (cx == 7 && cy == 7);
+            const bool near = (std::abs(cx - 1) <= 1 && std::abs(cy - 1) <= 1)
+                || (cx == 4 && cy == 4) || (cx == 7 && cy == 7);
             if (!near) {
                 ASSERT_EQ(lost.pixel(x, y), playing.pixel(x, y)) << x << "," << y;
             }
@@ -171,8 +180,10 @@ TEST_F(BoardRenderTest, FlaggedCellShowsTheFlagOverTheClosedCell)
     int changedRed = 0, changedBlue = 0;
     for (int y = 0; y < 36; ++y)
         for (int x = 0; x < 36; ++x) {
-            changedRed += flagged.pixel(2 * 36 + x, 2 * 36 + y) != plain.pixel(2 * 36 + x, 2 * 36 + y);
-            changedBlue += flagged.pixel(5 * 36 + x, 5 * 36 + y) != plain.pixel(5 * 36 + x, 5 * 36 + y);
+            changedRed
+                += flagged.pixel(2 * 36 + x, 2 * 36 + y) != plain.pixel(2 * 36 + x, 2 * 36 + y);
+            changedBlue
+                += flagged.pixel(5 * 36 + x, 5 * 36 + y) != plain.pixel(5 * 36 + x, 5 * 36 + y);
         }
     EXPECT_GT(changedRed, 36 * 36 / 8) << "the flag covers a good part of its cell";
     EXPECT_LT(changedRed, 36 * 36) << "the closed cell shows around it";
@@ -194,7 +205,7 @@ TEST_F(BoardRenderTest, FlaggedCellShowsTheFlagOverTheClosedCell)
 
 TEST_F(BoardRenderTest, StatusAreaClearsToTheThemeBackground)
 {
-    for (uint8_t theme : {uint8_t{0}, uint8_t{3}, uint8_t{6}}) {
+    for (uint8_t theme : {uint8_t {0}, uint8_t {3}, uint8_t {6}}) {
         form->render().CurrentTheme = theme;
         const QImage status = StatusFrame();
         const Rgb8 back = form->render().Themes[theme].BackColourBytes;

@@ -17,7 +17,7 @@ BgraTexels Texels(std::initializer_list<Rgb8> colours)
 
 TEST(ColourKey, ExactKeyIsTransparentAndOneOffStaysOpaque)
 {
-    const Rgb8 key{214, 214, 44};
+    const Rgb8 key {214, 214, 44};
     BgraTexels texels = Texels({key, {215, 214, 44}, {214, 213, 44}, {214, 214, 45}, {0, 0, 0}});
     ApplyColourKey(texels, key, std::nullopt);
     EXPECT_EQ(texels[3], 0);
@@ -34,25 +34,27 @@ TEST(ColourKey, ExactKeyIsTransparentAndOneOffStaysOpaque)
 
 TEST(ColourKey, ReplacementColoursOnlyTheKeyedTexels)
 {
-    const Rgb8 key{230, 230, 230};
+    const Rgb8 key {230, 230, 230};
     BgraTexels texels = Texels({key, {200, 10, 10}});
-    ApplyColourKey(texels, key, Rgb8{1, 2, 3});
-    EXPECT_EQ((std::vector<uint8_t>(texels.begin(), texels.begin() + 4)), (std::vector<uint8_t>{3, 2, 1, 0}));
-    EXPECT_EQ((std::vector<uint8_t>(texels.begin() + 4, texels.end())), (std::vector<uint8_t>{10, 10, 200, 255}));
+    ApplyColourKey(texels, key, Rgb8 {1, 2, 3});
+    EXPECT_EQ((std::vector<uint8_t>(texels.begin(), texels.begin() + 4)),
+        (std::vector<uint8_t> {3, 2, 1, 0}));
+    EXPECT_EQ((std::vector<uint8_t>(texels.begin() + 4, texels.end())),
+        (std::vector<uint8_t> {10, 10, 200, 255}));
 }
 
 TEST(ColourKey, WideningKeepsBlueGreenRedOrderWithAZeroFourthByte)
 {
-    Bitmap bitmap{2, 1, {1, 2, 3, 4, 5, 6}};
-    EXPECT_EQ(ToBgraTexels(bitmap), (BgraTexels{1, 2, 3, 0, 4, 5, 6, 0}));
+    Bitmap bitmap {2, 1, {1, 2, 3, 4, 5, 6}};
+    EXPECT_EQ(ToBgraTexels(bitmap), (BgraTexels {1, 2, 3, 0, 4, 5, 6, 0}));
 }
 
 TEST(Themes, FlagFringeIsTheCellTintLessThirty)
 {
     const ThemeSet themes = MakeThemes();
-    EXPECT_EQ(FlagFringeColour(themes[0]), (Rgb8{198, 198, 198}));
-    EXPECT_EQ(FlagFringeColour(themes[5]), (Rgb8{162, 162, 162}));
-    EXPECT_EQ(FlagFringeColour(themes[4]), (Rgb8{170, 225, 50}));
+    EXPECT_EQ(FlagFringeColour(themes[0]), (Rgb8 {198, 198, 198}));
+    EXPECT_EQ(FlagFringeColour(themes[5]), (Rgb8 {162, 162, 162}));
+    EXPECT_EQ(FlagFringeColour(themes[4]), (Rgb8 {170, 225, 50}));
     for (const Theme& theme : themes) {
         const Rgb8 fringe = FlagFringeColour(theme);
         EXPECT_EQ(fringe.R + 30, theme.CellColourBytes.R);

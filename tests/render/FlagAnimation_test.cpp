@@ -11,8 +11,8 @@ namespace {
 
 class FlagPlayback : public ::testing::Test {
 protected:
-    FakeCounter counter{1000};
-    SaSTimer timer{counter};
+    FakeCounter counter {1000};
+    SaSTimer timer {counter};
     Tex_Animation flags;
 
     void SetUp() override
@@ -20,7 +20,7 @@ protected:
         ASSERT_TRUE(timer.Create());
         timer.Start();
         timer.Tick();
-        flags.Configure(-1, 8, 4, 0.11, 3, Rgb8{230, 230, 230}, 139, 140);
+        flags.Configure(-1, 8, 4, 0.11, 3, Rgb8 {230, 230, 230}, 139, 140);
         flags.Start(timer);
     }
     // One main-loop frame 120 ms later in which some flag is drawn.
@@ -38,7 +38,7 @@ TEST_F(FlagPlayback, RunsForthAndBackWithFrameZeroHeldForFourSteps)
     std::vector<int> frames;
     for (int step = 0; step < 34; ++step)
         frames.push_back(NextStep());
-    const std::vector<int> cycle{0, 0, 0, 1, 2, 3, 4, 5, 6, 7, 6, 5, 4, 3, 2, 1, 0};
+    const std::vector<int> cycle {0, 0, 0, 1, 2, 3, 4, 5, 6, 7, 6, 5, 4, 3, 2, 1, 0};
     ASSERT_EQ(cycle.size(), 17u);
     EXPECT_EQ(std::vector<int>(frames.begin(), frames.begin() + 17), cycle);
     EXPECT_EQ(std::vector<int>(frames.begin() + 17, frames.end()), cycle) << "a 17-step cycle";
@@ -71,12 +71,12 @@ TEST_F(FlagPlayback, FiniteLoopsStopOnTheStopFrame)
 {
     // Every step that finds frame 0 counts a loop, held steps included, so two loops are
     // used up while frame 0 is held and the playback stops on its way up.
-    flags.Configure(2, 8, 4, 0.11, 3, Rgb8{230, 230, 230}, 139, 140);
+    flags.Configure(2, 8, 4, 0.11, 3, Rgb8 {230, 230, 230}, 139, 140);
     flags.Start(timer);
     std::vector<int> frames;
     for (int step = 0; step < 10; ++step)
         frames.push_back(NextStep());
-    EXPECT_EQ(frames, (std::vector<int>{0, 0, 0, 1, 2, 3, 3, 3, 3, 3}));
+    EXPECT_EQ(frames, (std::vector<int> {0, 0, 0, 1, 2, 3, 3, 3, 3, 3}));
     EXPECT_FALSE(flags.Running);
     EXPECT_TRUE(flags.Holding);
 }

@@ -6,7 +6,7 @@ using orvane::testing::GameFixture;
 
 namespace {
 
-class LayoutTest : public GameFixture {};
+class LayoutTest : public GameFixture { };
 
 TEST_F(LayoutTest, BeginnerAtTwentyTwoInClassic)
 {

@@ -11,43 +11,60 @@ namespace orvane {
 namespace {
 
 // Pixel (x, y) with y counted from the picture's top row, as the picture is seen.
-Rgb8 PixelAt(const Bitmap& bitmap, int x, int y) {
+Rgb8 PixelAt(const Bitmap& bitmap, int x, int y)
+{
     const size_t at = (size_t(bitmap.Height - 1 - y) * size_t(bitmap.Width) + size_t(x)) * 3;
     return {bitmap.Bytes[at + 2], bitmap.Bytes[at + 1], bitmap.Bytes[at]};
 }
 
-bool NearMiss(Rgb8 c, Rgb8 key) {
-    return !(c == key) && std::abs(c.R - key.R) <= 3 && std::abs(c.G - key.G) <= 3 && std::abs(c.B - key.B) <= 3;
+bool NearMiss(Rgb8 c, Rgb8 key)
+{
+    return !(c == key) && std::abs(c.R - key.R) <= 3 && std::abs(c.G - key.G) <= 3
+        && std::abs(c.B - key.B) <= 3;
 }
 
-bool Black(Rgb8 c) { return c == Rgb8{0, 0, 0}; }
+bool Black(Rgb8 c)
+{
+    return c == Rgb8 {0, 0, 0};
+}
 
 // Counts the pixels of a rectangle (right and bottom exclusive) that pass a test.
-template <typename Test>
-int Count(const Bitmap& bitmap, int left, int top, int right, int bottom, Test test) {
+template<typename Test>
+int Count(const Bitmap& bitmap, int left, int top, int right, int bottom, Test test)
+{
     int count = 0;
     for (int y = top; y < bottom; ++y)
-        for (int x = left; x < right; ++x) count += test(PixelAt(bitmap, x, y)) ? 1 : 0;
+        for (int x = left; x < right; ++x)
+            count += test(PixelAt(bitmap, x, y)) ? 1 : 0;
     return count;
 }
 
 // Pixels in which two frames of a flag strip differ.
-int FramesDiffer(const Bitmap& strip, int a, int b) {
+int FramesDiffer(const Bitmap& strip, int a, int b)
+{
     int differ = 0;
     for (int y = 0; y < FlagFrameSize; ++y)
         for (int x = 0; x < FlagFrameSize; ++x)
-            differ += PixelAt(strip, a * FlagFrameSize + x, y) == PixelAt(strip, b * FlagFrameSize + x, y) ? 0 : 1;
+            differ += PixelAt(strip, a * FlagFrameSize + x, y)
+                    == PixelAt(strip, b * FlagFrameSize + x, y)
+                ? 0
+                : 1;
     return differ;
 }
 
-const std::map<int32_t, std::pair<int32_t, int32_t>>& TableSizes() {
+const std::map<int32_t, std::pair<int32_t, int32_t>>& TableSizes()
+{
     static const std::map<int32_t, std::pair<int32_t, int32_t>> sizes = [] {
         std::map<int32_t, std::pair<int32_t, int32_t>> s;
-        for (int32_t id = 101; id <= 110; ++id) s[id] = {32, 64};
-        for (int32_t id : {111, 112, 114, 115, 116, 117, 135, 138}) s[id] = {32, 32};
-        for (int32_t id = 122; id <= 133; ++id) s[id] = {32, 32};
+        for (int32_t id = 101; id <= 110; ++id)
+            s[id] = {32, 64};
+        for (int32_t id : {111, 112, 114, 115, 116, 117, 135, 138})
+            s[id] = {32, 32};
+        for (int32_t id = 122; id <= 133; ++id)
+            s[id] = {32, 32};
         s[113] = {32, 16};
-        for (int32_t id : {118, 119, 120}) s[id] = {64, 16};
+        for (int32_t id : {118, 119, 120})
+            s[id] = {64, 16};
         s[121] = {256, 128};
         s[134] = {64, 64};
         s[136] = {64, 64};
@@ -59,7 +76,8 @@ const std::map<int32_t, std::pair<int32_t, int32_t>>& TableSizes() {
     return sizes;
 }
 
-TEST(Pictures, EveryIdHasTheSizeOfItsTextureSlot) {
+TEST(Pictures, EveryIdHasTheSizeOfItsTextureSlot)
+{
     ASSERT_EQ(TableSizes().size(), 40u);
     for (const auto& [id, size] : TableSizes()) {
         const Bitmap bitmap = LoadPictureResource(id);
@@ -69,7 +87,8 @@ TEST(Pictures, EveryIdHasTheSizeOfItsTextureSlot) {
     }
 }
 
-TEST(Pictures, IdsOutsideTheRangeGiveAnEmptyBitmap) {
+TEST(Pictures, IdsOutsideTheRangeGiveAnEmptyBitmap)
+{
     for (int32_t id : {-1, 0, 100, 141, 200, 1000}) {
         const Bitmap bitmap = LoadPictureResource(id);
         EXPECT_EQ(bitmap.Width, 0) << id;
@@ -78,12 +97,14 @@ TEST(Pictures, IdsOutsideTheRangeGiveAnEmptyBitmap) {
     }
 }
 
-TEST(Pictures, AreTheSameEveryTime) {
+TEST(Pictures, AreTheSameEveryTime)
+{
     for (int32_t id = picture_id::First; id <= picture_id::Last; ++id)
         EXPECT_EQ(LoadPictureResource(id).Bytes, LoadPictureResource(id).Bytes) << id;
 }
 
-TEST(Pictures, RowsRunBottomUpInBlueGreenRedOrder) {
+TEST(Pictures, RowsRunBottomUpInBlueGreenRedOrder)
+{
     const Bitmap closed = LoadPictureResource(picture_id::ClosedCell);
     // The first stored row is the picture's bottom edge, in the dark bevel; the last
     // stored row is the white top edge.
@@ -97,44 +118,50 @@ TEST(Pictures, RowsRunBottomUpInBlueGreenRedOrder) {
     EXPECT_EQ(exploded.Bytes[inside + 2], 255); // red
 }
 
-TEST(Pictures, KeyedPicturesHoldNoColourJustOffTheirKey) {
-    const std::map<int32_t, Rgb8> keys = {
-        {111, picture_key::Button},   {112, picture_key::Button}, {114, picture_key::Face},
-        {115, picture_key::Face},     {116, picture_key::Face},   {117, picture_key::Face},
-        {134, picture_key::MoveMark}, {135, picture_key::Pointer}, {139, picture_key::Flags},
-        {140, picture_key::Flags}};
+TEST(Pictures, KeyedPicturesHoldNoColourJustOffTheirKey)
+{
+    const std::map<int32_t, Rgb8> keys = {{111, picture_key::Button}, {112, picture_key::Button},
+        {114, picture_key::Face}, {115, picture_key::Face}, {116, picture_key::Face},
+        {117, picture_key::Face}, {134, picture_key::MoveMark}, {135, picture_key::Pointer},
+        {139, picture_key::Flags}, {140, picture_key::Flags}};
     for (const auto& [id, key] : keys) {
         const Bitmap bitmap = LoadPictureResource(id);
-        const int painted = Count(bitmap, 0, 0, bitmap.Width, bitmap.Height, [&](Rgb8 c) { return !(c == key); });
-        const int keyed = Count(bitmap, 0, 0, bitmap.Width, bitmap.Height, [&](Rgb8 c) { return c == key; });
+        const int painted
+            = Count(bitmap, 0, 0, bitmap.Width, bitmap.Height, [&](Rgb8 c) { return !(c == key); });
+        const int keyed
+            = Count(bitmap, 0, 0, bitmap.Width, bitmap.Height, [&](Rgb8 c) { return c == key; });
         EXPECT_GT(painted, 0) << id;
         EXPECT_GT(keyed, 0) << id;
-        EXPECT_EQ(Count(bitmap, 0, 0, bitmap.Width, bitmap.Height, [&](Rgb8 c) { return NearMiss(c, key); }), 0)
+        EXPECT_EQ(Count(bitmap, 0, 0, bitmap.Width, bitmap.Height,
+                      [&](Rgb8 c) { return NearMiss(c, key); }),
+            0)
             << id;
     }
 }
 
-TEST(Pictures, ButtonFramesAreOpaqueRimsAroundACutOutFace) {
+TEST(Pictures, ButtonFramesAreOpaqueRimsAroundACutOutFace)
+{
     for (int32_t id : {picture_id::ButtonRaised, picture_id::ButtonPressed}) {
         const Bitmap frame = LoadPictureResource(id);
         const auto isKey = [](Rgb8 c) { return c == picture_key::Button; };
         EXPECT_EQ(Count(frame, 3, 3, 29, 29, isKey), 26 * 26) << id;
-        EXPECT_EQ(Count(frame, 0, 0, 32, 1, isKey) + Count(frame, 0, 31, 32, 32, isKey) +
-                      Count(frame, 0, 0, 1, 32, isKey) + Count(frame, 31, 0, 32, 32, isKey),
-                  0)
+        EXPECT_EQ(Count(frame, 0, 0, 32, 1, isKey) + Count(frame, 0, 31, 32, 32, isKey)
+                + Count(frame, 0, 0, 1, 32, isKey) + Count(frame, 31, 0, 32, 32, isKey),
+            0)
             << id;
     }
     const Bitmap raised = LoadPictureResource(picture_id::ButtonRaised);
-    EXPECT_EQ(PixelAt(raised, 16, 0), (Rgb8{255, 255, 255}));
+    EXPECT_EQ(PixelAt(raised, 16, 0), (Rgb8 {255, 255, 255}));
     EXPECT_LT(PixelAt(raised, 16, 31).R, 160);
 }
 
-TEST(Pictures, FacesAreRoundOnTheirKey) {
+TEST(Pictures, FacesAreRoundOnTheirKey)
+{
     for (int32_t id : {114, 115, 116, 117}) {
         const Bitmap face = LoadPictureResource(id);
-        for (auto [x, y] : {std::pair{0, 0}, {31, 0}, {0, 31}, {31, 31}, {3, 3}, {28, 28}})
+        for (auto [x, y] : {std::pair {0, 0}, {31, 0}, {0, 31}, {31, 31}, {3, 3}, {28, 28}})
             EXPECT_EQ(PixelAt(face, x, y), picture_key::Face) << id << " at " << x << "," << y;
-        for (auto [x, y] : {std::pair{16, 2}, {16, 29}, {2, 16}, {29, 16}, {16, 16}})
+        for (auto [x, y] : {std::pair {16, 2}, {16, 29}, {2, 16}, {29, 16}, {16, 16}})
             EXPECT_FALSE(PixelAt(face, x, y) == picture_key::Face) << id << " at " << x << "," << y;
     }
     // The four moods are four different faces.
@@ -143,20 +170,22 @@ TEST(Pictures, FacesAreRoundOnTheirKey) {
             EXPECT_NE(LoadPictureResource(a).Bytes, LoadPictureResource(b).Bytes) << a << " " << b;
 }
 
-TEST(Pictures, MoveMarkIsFourCornersAroundAnOpenMiddle) {
+TEST(Pictures, MoveMarkIsFourCornersAroundAnOpenMiddle)
+{
     const Bitmap mark = LoadPictureResource(picture_id::MoveMark);
     const auto isKey = [](Rgb8 c) { return c == picture_key::MoveMark; };
     EXPECT_EQ(Count(mark, 12, 12, 52, 52, isKey), 40 * 40);
-    for (auto [x, y] : {std::pair{6, 6}, {57, 6}, {6, 57}, {57, 57}}) {
+    for (auto [x, y] : {std::pair {6, 6}, {57, 6}, {6, 57}, {57, 57}}) {
         const Rgb8 c = PixelAt(mark, x, y);
         EXPECT_LT(c.R + c.G + c.B, 60) << x << "," << y;
     }
     // Mid-edges stay open between the brackets.
-    for (auto [x, y] : {std::pair{32, 5}, {32, 58}, {5, 32}, {58, 32}})
+    for (auto [x, y] : {std::pair {32, 5}, {32, 58}, {5, 32}, {58, 32}})
         EXPECT_TRUE(isKey(PixelAt(mark, x, y))) << x << "," << y;
 }
 
-TEST(Pictures, PointerTipsUpAndLeft) {
+TEST(Pictures, PointerTipsUpAndLeft)
+{
     const Bitmap pointer = LoadPictureResource(picture_id::Pointer);
     const auto isKey = [](Rgb8 c) { return c == picture_key::Pointer; };
     EXPECT_FALSE(isKey(PixelAt(pointer, 3, 4)));
@@ -167,7 +196,8 @@ TEST(Pictures, PointerTipsUpAndLeft) {
     EXPECT_LT(body.B, 100); // orange
 }
 
-TEST(Pictures, CounterDigitsShowTheirSegments) {
+TEST(Pictures, CounterDigitsShowTheirSegments)
+{
     const auto lit = [](Rgb8 c) { return c.R > 200 && c.G < 120; };
     int litOfDigit[10];
     for (int digit = 0; digit < 10; ++digit) {
@@ -175,7 +205,8 @@ TEST(Pictures, CounterDigitsShowTheirSegments) {
         litOfDigit[digit] = Count(bitmap, 0, 0, 32, 64, lit);
         EXPECT_TRUE(Black(PixelAt(bitmap, 0, 0)) && Black(PixelAt(bitmap, 31, 63))) << digit;
         for (int other = 0; other < digit; ++other)
-            EXPECT_NE(bitmap.Bytes, LoadPictureResource(picture_id::FirstDigit + other).Bytes) << digit;
+            EXPECT_NE(bitmap.Bytes, LoadPictureResource(picture_id::FirstDigit + other).Bytes)
+                << digit;
     }
     EXPECT_GT(litOfDigit[8], litOfDigit[0]);
     EXPECT_GT(litOfDigit[0], litOfDigit[7]);
@@ -183,24 +214,26 @@ TEST(Pictures, CounterDigitsShowTheirSegments) {
     EXPECT_GT(litOfDigit[1], 0);
 }
 
-TEST(Pictures, CellsShowTheirFaceColours) {
+TEST(Pictures, CellsShowTheirFaceColours)
+{
     const Bitmap closed = LoadPictureResource(picture_id::ClosedCell);
     EXPECT_NEAR(PixelAt(closed, 16, 16).R, 215, 6);
-    EXPECT_EQ(PixelAt(closed, 1, 16), (Rgb8{255, 255, 255}));
-    EXPECT_EQ(PixelAt(closed, 30, 16), (Rgb8{142, 142, 142}));
+    EXPECT_EQ(PixelAt(closed, 1, 16), (Rgb8 {255, 255, 255}));
+    EXPECT_EQ(PixelAt(closed, 30, 16), (Rgb8 {142, 142, 142}));
 
     const Bitmap open = LoadPictureResource(picture_id::OpenCell);
-    EXPECT_EQ(PixelAt(open, 16, 16), (Rgb8{236, 233, 216}));
-    for (auto [x, y] : {std::pair{0, 16}, {31, 16}, {16, 0}, {16, 31}})
-        EXPECT_EQ(PixelAt(open, x, y), (Rgb8{142, 142, 142})) << x << "," << y;
+    EXPECT_EQ(PixelAt(open, 16, 16), (Rgb8 {236, 233, 216}));
+    for (auto [x, y] : {std::pair {0, 16}, {31, 16}, {16, 0}, {16, 31}})
+        EXPECT_EQ(PixelAt(open, x, y), (Rgb8 {142, 142, 142})) << x << "," << y;
 
     const Bitmap pressed = LoadPictureResource(picture_id::PressedCell);
-    EXPECT_EQ(PixelAt(pressed, 16, 16), (Rgb8{215, 215, 215}));
+    EXPECT_EQ(PixelAt(pressed, 16, 16), (Rgb8 {215, 215, 215}));
 }
 
-TEST(Pictures, NumberCellsDrawTheirFigureInItsOwnColour) {
-    const Rgb8 colours[8] = {{0, 0, 255},   {0, 128, 0},   {255, 0, 0}, {0, 0, 128},
-                             {128, 0, 0},   {0, 128, 128}, {0, 0, 0},   {128, 128, 128}};
+TEST(Pictures, NumberCellsDrawTheirFigureInItsOwnColour)
+{
+    const Rgb8 colours[8] = {{0, 0, 255}, {0, 128, 0}, {255, 0, 0}, {0, 0, 128}, {128, 0, 0},
+        {0, 128, 128}, {0, 0, 0}, {128, 128, 128}};
     const Bitmap open = LoadPictureResource(picture_id::OpenCell);
     for (int n = 1; n <= 8; ++n) {
         const Bitmap cell = LoadPictureResource(picture_id::FirstNumberCell + n - 1);
@@ -210,7 +243,8 @@ TEST(Pictures, NumberCellsDrawTheirFigureInItsOwnColour) {
     }
 }
 
-TEST(Pictures, MinesAreDarkBallsWithARedDot) {
+TEST(Pictures, MinesAreDarkBallsWithARedDot)
+{
     for (int32_t id : {picture_id::MineCell, picture_id::ExplodedMine}) {
         const Bitmap mine = LoadPictureResource(id);
         const Rgb8 dot = PixelAt(mine, 16, 16);
@@ -219,25 +253,28 @@ TEST(Pictures, MinesAreDarkBallsWithARedDot) {
         const Rgb8 ball = PixelAt(mine, 16, 21);
         EXPECT_LT(ball.R + ball.G + ball.B, 200) << id;
     }
-    EXPECT_EQ(PixelAt(LoadPictureResource(picture_id::MineCell), 3, 3), (Rgb8{236, 233, 216}));
-    EXPECT_EQ(PixelAt(LoadPictureResource(picture_id::ExplodedMine), 3, 3), (Rgb8{255, 23, 23}));
+    EXPECT_EQ(PixelAt(LoadPictureResource(picture_id::MineCell), 3, 3), (Rgb8 {236, 233, 216}));
+    EXPECT_EQ(PixelAt(LoadPictureResource(picture_id::ExplodedMine), 3, 3), (Rgb8 {255, 23, 23}));
 
     const Bitmap bonus = LoadPictureResource(picture_id::BonusMine);
-    EXPECT_EQ(PixelAt(bonus, 1, 1), (Rgb8{236, 233, 216}));
+    EXPECT_EQ(PixelAt(bonus, 1, 1), (Rgb8 {236, 233, 216}));
     EXPECT_GT(PixelAt(bonus, 16, 8).R, 180);
 }
 
-TEST(Pictures, BarsHaveTheirColours) {
+TEST(Pictures, BarsHaveTheirColours)
+{
     const auto red = [](Rgb8 c) { return c.R > c.G + 60 && c.R > c.B + 60; };
     const auto blue = [](Rgb8 c) { return c.B > c.R + 60 && c.B > c.G + 40; };
     for (int32_t id : {picture_id::PlayerOneBar, picture_id::MessageBar, picture_id::CrossBar}) {
         const Bitmap bar = LoadPictureResource(id);
-        EXPECT_EQ(Count(bar, 0, 1, bar.Width, bar.Height - 1, red), bar.Width * (bar.Height - 2)) << id;
+        EXPECT_EQ(Count(bar, 0, 1, bar.Width, bar.Height - 1, red), bar.Width * (bar.Height - 2))
+            << id;
     }
     EXPECT_EQ(Count(LoadPictureResource(picture_id::PlayerTwoBar), 0, 1, 64, 15, blue), 64 * 14);
 }
 
-TEST(Pictures, GlowFadesToBlackBeforeTheEdgesItSweepsWhenTurning) {
+TEST(Pictures, GlowFadesToBlackBeforeTheEdgesItSweepsWhenTurning)
+{
     const Bitmap glow = LoadPictureResource(picture_id::Glow);
     int lit = 0;
     for (int y = 0; y < 64; ++y) {
@@ -254,12 +291,14 @@ TEST(Pictures, GlowFadesToBlackBeforeTheEdgesItSweepsWhenTurning) {
     EXPECT_TRUE(Black(PixelAt(glow, 32, 10))); // the eight lies across, not along
 }
 
-TEST(Pictures, FontCellsHoldGlyphsNarrowerThanTheAdvance) {
+TEST(Pictures, FontCellsHoldGlyphsNarrowerThanTheAdvance)
+{
     const Bitmap font = LoadPictureResource(picture_id::Font);
     const auto white = [](Rgb8 c) { return c.R > 0; };
     auto ink = [&](int code, int left, int right) {
         const int k = code - 32;
-        return Count(font, 16 * (k % 16) + left, 16 * (k / 16), 16 * (k % 16) + right, 16 * (k / 16) + 16, white);
+        return Count(font, 16 * (k % 16) + left, 16 * (k / 16), 16 * (k % 16) + right,
+            16 * (k / 16) + 16, white);
     };
     EXPECT_EQ(ink(' ', 0, 16), 0);
     for (int code = 33; code <= 127; ++code) {
@@ -277,25 +316,29 @@ TEST(Pictures, FontCellsHoldGlyphsNarrowerThanTheAdvance) {
     // Glyphs are white on black.
     const int k = 'W' - 32;
     EXPECT_EQ(Count(font, 16 * (k % 16), 16 * (k / 16), 16 * (k % 16) + 16, 16 * (k / 16) + 16,
-                    [](Rgb8 c) { return c.R != c.G || c.G != c.B; }),
-              0);
+                  [](Rgb8 c) { return c.R != c.G || c.G != c.B; }),
+        0);
 }
 
-TEST(Pictures, FontShowsLowerCaseAsCapitals) {
+TEST(Pictures, FontShowsLowerCaseAsCapitals)
+{
     const Bitmap font = LoadPictureResource(picture_id::Font);
     auto cell = [&](int code) {
         std::vector<Rgb8> pixels;
         const int k = code - 32;
         for (int y = 0; y < 16; ++y)
-            for (int x = 0; x < 16; ++x) pixels.push_back(PixelAt(font, 16 * (k % 16) + x, 16 * (k / 16) + y));
+            for (int x = 0; x < 16; ++x)
+                pixels.push_back(PixelAt(font, 16 * (k % 16) + x, 16 * (k / 16) + y));
         return pixels;
     };
-    for (int letter = 'a'; letter <= 'z'; ++letter) EXPECT_EQ(cell(letter), cell(letter - 'a' + 'A')) << char(letter);
+    for (int letter = 'a'; letter <= 'z'; ++letter)
+        EXPECT_EQ(cell(letter), cell(letter - 'a' + 'A')) << char(letter);
     EXPECT_NE(cell('O'), cell('0'));
     EXPECT_NE(cell('I'), cell('1'));
 }
 
-TEST(Pictures, FlagStripsAreEightFramesOnTheirBackground) {
+TEST(Pictures, FlagStripsAreEightFramesOnTheirBackground)
+{
     const auto key = [](Rgb8 c) { return c == picture_key::Flags; };
     for (int32_t id : {picture_id::RedFlags, picture_id::BlueFlags}) {
         const Bitmap strip = LoadPictureResource(id);
@@ -307,12 +350,14 @@ TEST(Pictures, FlagStripsAreEightFramesOnTheirBackground) {
             const int left = frame * FlagFrameSize, right = left + FlagFrameSize;
             // A margin of background round every frame keeps neighbours apart when filtered.
             EXPECT_EQ(Count(strip, left, 0, left + 4, 64, key), 4 * 64) << id << " frame " << frame;
-            EXPECT_EQ(Count(strip, right - 4, 0, right, 64, key), 4 * 64) << id << " frame " << frame;
+            EXPECT_EQ(Count(strip, right - 4, 0, right, 64, key), 4 * 64)
+                << id << " frame " << frame;
             EXPECT_EQ(Count(strip, left, 0, right, 2, key), 2 * 64) << id << " frame " << frame;
             EXPECT_EQ(Count(strip, left, 62, right, 64, key), 2 * 64) << id << " frame " << frame;
             EXPECT_GT(Count(strip, left, 0, right, 64, cloth), 600) << id << " frame " << frame;
             if (frame > 0) {
-                EXPECT_GT(FramesDiffer(strip, frame - 1, frame), 50) << id << " frame " << frame; // the cloth moves
+                EXPECT_GT(FramesDiffer(strip, frame - 1, frame), 50)
+                    << id << " frame " << frame; // the cloth moves
             }
         }
     }

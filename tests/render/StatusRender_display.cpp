@@ -30,7 +30,10 @@ protected:
     // Left edge of the face and bonus buttons, on the truncated half of the width.
     int ButtonLeft() const { return static_cast<int>(std::trunc(Width() / 2.0 - 17)); }
     int FirstPanelLeft() const { return static_cast<int>(std::trunc(Width() / 4.0 - 37.5 + 1)); }
-    int SecondPanelLeft() const { return static_cast<int>(std::trunc(Width() / 2.0 + Width() / 4.0 - 37.5)); }
+    int SecondPanelLeft() const
+    {
+        return static_cast<int>(std::trunc(Width() / 2.0 + Width() / 4.0 - 37.5));
+    }
 
     static QRect LeftDigit(int i) { return {12 + 16 * i, DigitTop, 14, DigitHeight}; }
     QRect RightDigit(int i) const { return {Width() - 58 + 16 * i, DigitTop, 14, DigitHeight}; }
@@ -38,7 +41,10 @@ protected:
     QRect Bonus() const { return {ButtonLeft(), BonusTop, 34, BonusHeight}; }
     QRect NameRows() const { return {0, NameTop, Width(), NameHeight}; }
 
-    void RunMenu(const char* objectName) { form->Menu->Find(QString::fromLatin1(objectName))->trigger(); }
+    void RunMenu(const char* objectName)
+    {
+        form->Menu->Find(QString::fromLatin1(objectName))->trigger();
+    }
 
     // A frame whose active panel stands at full brightness, so that frames compare
     // equal wherever nothing else changed.
@@ -65,8 +71,8 @@ protected:
         return digits;
     }
 
-    void ExpectCounters(const QImage& frame, const std::array<QImage, 10>& digits, std::array<size_t, 3> left,
-                        std::array<size_t, 3> right)
+    void ExpectCounters(const QImage& frame, const std::array<QImage, 10>& digits,
+        std::array<size_t, 3> left, std::array<size_t, 3> right)
     {
         for (size_t i = 0; i < 3; ++i) {
             EXPECT_EQ(frame.copy(LeftDigit(static_cast<int>(i))), digits[left[i]])
@@ -131,7 +137,8 @@ TEST_F(StatusRenderTest, EachFaceStateHasItsOwnFace)
     for (uint8_t state = 0; state < 4; ++state) {
         game().FaceState = state;
         faces[state] = StatusFrame().copy(Face());
-        EXPECT_EQ(StatusFrame().copy(Face()), faces[state]) << "face " << int{state} << " is drawn the same each frame";
+        EXPECT_EQ(StatusFrame().copy(Face()), faces[state])
+            << "face " << int {state} << " is drawn the same each frame";
     }
     for (size_t a = 0; a < faces.size(); ++a)
         for (size_t b = a + 1; b < faces.size(); ++b)
@@ -156,7 +163,8 @@ TEST_F(StatusRenderTest, UnavailableBonusButtonIsDrawnPressed)
 
 TEST_F(StatusRenderTest, PlayerStripShowsOnlyInTwoPlayerModes)
 {
-    const QPoint first(FirstPanelLeft() + 6, 70), second(SecondPanelLeft() + 6, 70); // beside the names
+    const QPoint first(FirstPanelLeft() + 6, 70),
+        second(SecondPanelLeft() + 6, 70); // beside the names
     const QImage classic = StatusFrame();
     EXPECT_EQ(classic.height(), 267);
     EXPECT_EQ(classic.pixel(first), classic.pixel(5, PanelBottom)) << "no panel in Classic";
@@ -200,7 +208,8 @@ TEST_F(StatusRenderTest, ActivePanelPulsesBetween90And100Percent)
     for (size_t i = 0; i < scales.size(); ++i) {
         EXPECT_GE(scales[i], 0.9f) << "frame " << i;
         EXPECT_LE(scales[i], 1.0f) << "frame " << i;
-        EXPECT_EQ(frames[i].pixel(idle), frames[0].pixel(idle)) << "the waiting panel stays as it is";
+        EXPECT_EQ(frames[i].pixel(idle), frames[0].pixel(idle))
+            << "the waiting panel stays as it is";
     }
     // 0.9 s of frames down to the bottom, as long again up to the top.
     const auto bottom = std::find(scales.begin(), scales.end(), 0.9f);
@@ -238,9 +247,14 @@ TEST_F(StatusRenderTest, NamesPrintOnlyTheirPrintableCharactersInCapitals)
     ASSERT_NE(plain, nameRows("ABCE "));
     // The character above 127 neither draws nor moves the pen: the rest closes up. The
     // trailing blank of the comparison keeps both names the same length, hence centred alike.
-    EXPECT_EQ(nameRows("AB\xC9" "CD"), plain);
+    EXPECT_EQ(nameRows("AB\xC9"
+                       "CD"),
+        plain);
     EXPECT_EQ(nameRows("abcd "), plain);
-    EXPECT_EQ(nameRows("Ab\x01" "cD"), plain) << "nor does a control character";
+    EXPECT_EQ(nameRows("Ab\x01"
+                       "cD"),
+        plain)
+        << "nor does a control character";
 }
 
 TEST_F(StatusRenderTest, LongNameRunsBeyondItsPanel)
@@ -251,7 +265,8 @@ TEST_F(StatusRenderTest, LongNameRunsBeyondItsPanel)
     g.Players[Player1].Name = "";
     const QImage blank = SteadyFrame();
     g.Players[Player1].Name = "ABCDEFGHIJKL";
-    const std::vector<int> ink = ChangedColumns(SteadyFrame(), blank, NameTop, NameTop + NameHeight);
+    const std::vector<int> ink
+        = ChangedColumns(SteadyFrame(), blank, NameTop, NameTop + NameHeight);
     ASSERT_FALSE(ink.empty());
     // 144 units centred on the panel reach past both of its sides.
     EXPECT_LT(ink.front(), FirstPanelLeft());
@@ -281,7 +296,8 @@ TEST_F(StatusRenderTest, MessageBarSlidesAcrossTheStripInTwoPlayerModes)
     g.FrameTimer.FrameTime = 1.0;
     const QImage shown = SteadyFrame();
     EXPECT_EQ(g.MessageBar.Stage, Comments::Shown);
-    EXPECT_EQ(ChangedColumns(shown, none, MessageTop, PanelBottom).size(), static_cast<size_t>(Width()));
+    EXPECT_EQ(
+        ChangedColumns(shown, none, MessageTop, PanelBottom).size(), static_cast<size_t>(Width()));
 }
 
 TEST_F(StatusRenderTest, MessageWaitsUnseenInClassic)
@@ -302,7 +318,8 @@ TEST_F(StatusRenderTest, MessageWaitsUnseenInClassic)
     const QImage duel = SteadyFrame();
     EXPECT_EQ(g.MessageBar.Elapsed, before + 0.5);
     g.MessageBar.Reset();
-    EXPECT_FALSE(ChangedColumns(duel, SteadyFrame(), MessageTop, PanelBottom).empty()) << "the bar shows";
+    EXPECT_FALSE(ChangedColumns(duel, SteadyFrame(), MessageTop, PanelBottom).empty())
+        << "the bar shows";
 }
 
 } // namespace

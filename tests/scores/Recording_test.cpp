@@ -14,7 +14,8 @@ class RecordingTest : public GameFixture {
 protected:
     TempDir dir;
     std::vector<std::string> errors;
-    ScoreFile scores{dir.File("Orvane.cfg"), [this](const std::string& e) { errors.push_back(e); }};
+    ScoreFile scores {
+        dir.File("Orvane.cfg"), [this](const std::string& e) { errors.push_back(e); }};
 
     void SetUp() override
     {
@@ -35,15 +36,13 @@ protected:
 
 TEST_F(RecordingTest, ClassicLossAndWinAreCountedInTheFile)
 {
-    LayMines({"*....",
-              "....."});
+    LayMines({"*....", "....."});
     game.ScoreTable = 1;
     Click(0, 0);
     ASSERT_EQ(game.CurrentState, GameState::Lost);
     EXPECT_EQ(scores.TableStats[1].GamesLost, 1);
 
-    LayMines({"*....",
-              "....."});
+    LayMines({"*....", "....."});
     game.ScoreTable = 1;
     Click(4, 0);
     Click(0, 1);
@@ -60,12 +59,10 @@ TEST_F(RecordingTest, ClassicLossAndWinAreCountedInTheFile)
 TEST_F(RecordingTest, CustomBoardsCountNothing)
 {
     const auto before = ReadFileBytes(dir.File("Orvane.cfg"));
-    LayMines({"*....",
-              "....."});
+    LayMines({"*....", "....."});
     game.ScoreTable = 6;
     Click(0, 0);
-    LayMines({"*....",
-              "....."});
+    LayMines({"*....", "....."});
     game.ScoreTable = 6;
     Click(4, 0);
     Click(0, 1);

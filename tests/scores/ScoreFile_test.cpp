@@ -39,7 +39,8 @@ int32_t LittleEndianAt(const Bytes& bytes, std::size_t at)
 
 // A 32-byte row record as a file may hold it, length byte given separately so that
 // damaged records can be made; the name bytes fill the whole field.
-void PutRow(Bytes& bytes, std::size_t record, uint8_t length, char fill, int32_t first, int32_t second)
+void PutRow(
+    Bytes& bytes, std::size_t record, uint8_t length, char fill, int32_t first, int32_t second)
 {
     const std::size_t at = record * 32;
     bytes[at] = length;
@@ -62,7 +63,7 @@ Bytes RowRecord(const std::string& name, int32_t first, int32_t second)
 Bytes Slice(const Bytes& bytes, std::size_t at, std::size_t size)
 {
     return Bytes(bytes.begin() + static_cast<std::ptrdiff_t>(at),
-                 bytes.begin() + static_cast<std::ptrdiff_t>(at + size));
+        bytes.begin() + static_cast<std::ptrdiff_t>(at + size));
 }
 
 void SetTimesOrWins(ScoreFile& scores, int table, const std::array<int32_t, 10>& values)
@@ -112,18 +113,19 @@ TEST_F(ScoreFileTest, MissingFileIsCreatedWithTheDefaultTables)
     const ScoreFile scores = Load();
     const Bytes file = ReadFileBytes(path);
     ASSERT_EQ(file.size(), NewFileSize);
-    EXPECT_EQ(Slice(file, 0, 8), (Bytes{7, 'U', 'n', 'k', 'n', 'o', 'w', 'n'}));
-    EXPECT_EQ(Slice(file, 24, 8), (Bytes{0xE7, 0x03, 0, 0, 0x0F, 0x27, 0, 0})); // 999, 9999
+    EXPECT_EQ(Slice(file, 0, 8), (Bytes {7, 'U', 'n', 'k', 'n', 'o', 'w', 'n'}));
+    EXPECT_EQ(Slice(file, 24, 8), (Bytes {0xE7, 0x03, 0, 0, 0x0F, 0x27, 0, 0})); // 999, 9999
     for (std::size_t record = 0; record < 60; ++record) {
-        const Bytes expected = record < 30 ? RowRecord("Unknown", 999, 9999) : RowRecord("Unknown", 0, 0);
+        const Bytes expected
+            = record < 30 ? RowRecord("Unknown", 999, 9999) : RowRecord("Unknown", 0, 0);
         EXPECT_EQ(Slice(file, record * 32, 32), expected) << "record " << record;
     }
     EXPECT_EQ(Slice(file, 1920, 48), Bytes(48, 0));
 
-    EXPECT_EQ(scores.Row(2, 10), (ScoreEntry{"Unknown", 999, 9999}));
-    EXPECT_EQ(scores.Row(3, 1), (ScoreEntry{"Unknown", 0, 0}));
+    EXPECT_EQ(scores.Row(2, 10), (ScoreEntry {"Unknown", 999, 9999}));
+    EXPECT_EQ(scores.Row(3, 1), (ScoreEntry {"Unknown", 0, 0}));
     for (int table = 0; table < 6; ++table) {
-        EXPECT_EQ(scores.TableStats[table], (TableCounters{0, 0}));
+        EXPECT_EQ(scores.TableStats[table], (TableCounters {0, 0}));
         EXPECT_EQ(scores.LowestEntry[table], 1);
     }
     EXPECT_TRUE(reports.empty());
@@ -140,10 +142,10 @@ TEST_F(ScoreFileTest, RowsAndStatisticsLandAtTheirOffsetsAndLoadBack)
     scores.WriteTableStats(2);
 
     Bytes expected = before;
-    const Bytes alice{5, 'A', 'l', 'i', 'c', 'e', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-                      0, 0, 0, 0, 0, 0, 0, 0, 12, 0, 0, 0, 0xFD, 0xFF, 0xFF, 0xFF};
+    const Bytes alice {5, 'A', 'l', 'i', 'c', 'e', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
+        0, 0, 12, 0, 0, 0, 0xFD, 0xFF, 0xFF, 0xFF};
     std::copy(alice.begin(), alice.end(), expected.begin() + (4 * 10 + 6) * 32);
-    const Bytes stats{0x04, 0x03, 0x02, 0x01, 0xFF, 0xFF, 0xFF, 0xFF};
+    const Bytes stats {0x04, 0x03, 0x02, 0x01, 0xFF, 0xFF, 0xFF, 0xFF};
     std::copy(stats.begin(), stats.end(), expected.begin() + 1920 + 2 * 8);
     EXPECT_EQ(ReadFileBytes(path), expected);
 
@@ -193,9 +195,9 @@ TEST_F(ScoreFileTest, TrailingBytesLeaveRowsAtTheStartAndStatisticsAtTheEnd)
     WriteFileBytes(path, file);
 
     ScoreFile scores = Load();
-    EXPECT_EQ(scores.Row(5, 10), (ScoreEntry{"ZZZ", 7, 2}));
-    EXPECT_EQ(scores.TableStats[0], (TableCounters{100, 200}));
-    EXPECT_EQ(scores.TableStats[5], (TableCounters{105, 205}));
+    EXPECT_EQ(scores.Row(5, 10), (ScoreEntry {"ZZZ", 7, 2}));
+    EXPECT_EQ(scores.TableStats[0], (TableCounters {100, 200}));
+    EXPECT_EQ(scores.TableStats[5], (TableCounters {105, 205}));
 
     scores.CountClassicLoss(1);
     Bytes expected = file;
@@ -207,17 +209,19 @@ TEST_F(ScoreFileTest, TruncatedFileGivesBlankRowsAndTakesStatisticsFromItsLastUn
 {
     Bytes file = NewFileBytes();
     for (std::size_t record = 0; record < 60; ++record)
-        PutRow(file, record, 4, static_cast<char>('a' + record % 26), static_cast<int32_t>(record), 1);
+        PutRow(
+            file, record, 4, static_cast<char>('a' + record % 26), static_cast<int32_t>(record), 1);
     file.resize(1000); // 31 whole rows; 125 whole units put the statistics at 952
     WriteFileBytes(path, file);
 
     ScoreFile scores = Load();
-    EXPECT_EQ(scores.Row(0, 1), (ScoreEntry{"aaaa", 0, 1}));
-    EXPECT_EQ(scores.Row(2, 5), (ScoreEntry{"yyyy", 24, 1}));
+    EXPECT_EQ(scores.Row(0, 1), (ScoreEntry {"aaaa", 0, 1}));
+    EXPECT_EQ(scores.Row(2, 5), (ScoreEntry {"yyyy", 24, 1}));
     for (int record = 31; record < 60; ++record)
-        EXPECT_EQ(scores.Row(record / 10, record % 10 + 1), ScoreEntry{}) << "record " << record;
+        EXPECT_EQ(scores.Row(record / 10, record % 10 + 1), ScoreEntry {}) << "record " << record;
     for (int table = 0; table < 6; ++table) {
-        const TableCounters expected{LittleEndianAt(file, 952 + 8 * table), LittleEndianAt(file, 956 + 8 * table)};
+        const TableCounters expected {
+            LittleEndianAt(file, 952 + 8 * table), LittleEndianAt(file, 956 + 8 * table)};
         EXPECT_EQ(scores.TableStats[table], expected);
     }
 
@@ -232,7 +236,7 @@ TEST_F(ScoreFileTest, TruncatedFileGivesBlankRowsAndTakesStatisticsFromItsLastUn
 // start, the first change writes the whole file from memory.
 TEST_F(ScoreFileTest, FileShorterThanTheStatisticsIsWrittenWholeOnTheFirstChange)
 {
-    for (const std::size_t size : {std::size_t{0}, std::size_t{40}, std::size_t{47}}) {
+    for (const std::size_t size : {std::size_t {0}, std::size_t {40}, std::size_t {47}}) {
         SCOPED_TRACE(size);
         Bytes file(size, 0);
         if (size >= 32)
@@ -240,8 +244,8 @@ TEST_F(ScoreFileTest, FileShorterThanTheStatisticsIsWrittenWholeOnTheFirstChange
         WriteFileBytes(path, file);
 
         ScoreFile scores = Load();
-        EXPECT_EQ(scores.TableStats[3], (TableCounters{0, 0}));
-        EXPECT_EQ(scores.Row(0, 2), ScoreEntry{});
+        EXPECT_EQ(scores.TableStats[3], (TableCounters {0, 0}));
+        EXPECT_EQ(scores.Row(0, 2), ScoreEntry {});
 
         scores.CountTwoPlayerGame(3);
         const Bytes written = ReadFileBytes(path);
@@ -262,13 +266,13 @@ TEST_F(ScoreFileTest, HostileContentsAreClampedAndNeverSpillIntoOtherRecords)
     WriteFileBytes(path, file);
 
     ScoreFile scores = Load();
-    EXPECT_EQ(scores.Row(0, 1), (ScoreEntry{std::string(20, 'X'), INT32_MIN, INT32_MAX}));
+    EXPECT_EQ(scores.Row(0, 1), (ScoreEntry {std::string(20, 'X'), INT32_MIN, INT32_MAX}));
     EXPECT_EQ(scores.Row(0, 2).Name, std::string(20, 'Y'));
 
     scores.WriteScoreEntry(0, 1);
     scores.CountClassicWin(0);
     scores.CountClassicLoss(0);
-    EXPECT_EQ(scores.TableStats[0], (TableCounters{INT32_MAX, INT32_MAX}));
+    EXPECT_EQ(scores.TableStats[0], (TableCounters {INT32_MAX, INT32_MAX}));
     scores.FindLowestByTime(0);
     EXPECT_EQ(scores.LowestEntry[0], 10); // all defaults at 999 beat INT32_MIN and -5
 
@@ -287,7 +291,7 @@ TEST_F(ScoreFileTest, SlowestTimeIsTheLastRowWithTheGreatestTime)
     for (const uint8_t start : {1, 3, 10, 0, 200}) {
         scores.LowestEntry[1] = start;
         scores.FindLowestByTime(1);
-        EXPECT_EQ(scores.LowestEntry[1], 3) << "starting from " << int{start};
+        EXPECT_EQ(scores.LowestEntry[1], 3) << "starting from " << int {start};
     }
 }
 
@@ -317,14 +321,14 @@ TEST_F(ScoreFileTest, CountersWriteThroughAtOnce)
     scores.CountClassicLoss(2);
     scores.CountTwoPlayerGame(4);
 
-    EXPECT_EQ(scores.TableStats[0], (TableCounters{2, 1}));
-    EXPECT_EQ(scores.TableStats[2], (TableCounters{0, 1}));
-    EXPECT_EQ(scores.TableStats[4], (TableCounters{1, 0}));
+    EXPECT_EQ(scores.TableStats[0], (TableCounters {2, 1}));
+    EXPECT_EQ(scores.TableStats[2], (TableCounters {0, 1}));
+    EXPECT_EQ(scores.TableStats[4], (TableCounters {1, 0}));
     const Bytes file = ReadFileBytes(path);
     ASSERT_EQ(file.size(), NewFileSize);
-    EXPECT_EQ(Slice(file, 1920, 48), (Bytes{2, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-                                            0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-                                            1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(Slice(file, 1920, 48),
+        (Bytes {2, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0,
+            0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
 }
 
 TEST_F(ScoreFileTest, CustomBoardCountsNothing)
@@ -353,11 +357,11 @@ TEST_F(ScoreFileTest, ResetRestoresOneTableAndItsCounters)
     scores.ResetTable(1);
     scores.ResetTable(4);
 
-    EXPECT_EQ(scores.Row(1, 5), (ScoreEntry{"Unknown", 999, 9999}));
-    EXPECT_EQ(scores.Row(4, 5), (ScoreEntry{"Unknown", 0, 0}));
-    EXPECT_EQ(scores.Row(2, 5), (ScoreEntry{"Bob", 42, 17}));
-    EXPECT_EQ(scores.TableStats[1], (TableCounters{0, 0}));
-    EXPECT_EQ(scores.TableStats[2], (TableCounters{0, 1}));
+    EXPECT_EQ(scores.Row(1, 5), (ScoreEntry {"Unknown", 999, 9999}));
+    EXPECT_EQ(scores.Row(4, 5), (ScoreEntry {"Unknown", 0, 0}));
+    EXPECT_EQ(scores.Row(2, 5), (ScoreEntry {"Bob", 42, 17}));
+    EXPECT_EQ(scores.TableStats[1], (TableCounters {0, 0}));
+    EXPECT_EQ(scores.TableStats[2], (TableCounters {0, 1}));
     EXPECT_EQ(scores.LowestEntry[1], 5);
     EXPECT_EQ(scores.LowestEntry[4], 5);
 
@@ -383,9 +387,9 @@ TEST_F(ScoreFileTest, MissingDirectoryIsReportedOnceAndTheTablesKeepWorking)
     ASSERT_EQ(reports.size(), 1u);
     EXPECT_NE(reports[0].find(lost), std::string::npos) << reports[0];
     EXPECT_NE(reports[0].find(std::strerror(ENOENT)), std::string::npos) << reports[0];
-    EXPECT_EQ(scores.TableStats[0], (TableCounters{2, 0}));
-    EXPECT_EQ(scores.Row(0, 3), (ScoreEntry{"Eve", 9, 4}));
-    EXPECT_EQ(scores.Row(0, 1), (ScoreEntry{"Unknown", 999, 9999}));
+    EXPECT_EQ(scores.TableStats[0], (TableCounters {2, 0}));
+    EXPECT_EQ(scores.Row(0, 3), (ScoreEntry {"Eve", 9, 4}));
+    EXPECT_EQ(scores.Row(0, 1), (ScoreEntry {"Unknown", 999, 9999}));
     EXPECT_EQ(scores.LowestEntry[0], 10);
     EXPECT_FALSE(std::filesystem::exists(lost));
 }
@@ -403,7 +407,7 @@ TEST_F(ScoreFileTest, FileThatTurnsUnwritableIsReportedOnceAndMemoryGoesOn)
 
     ASSERT_EQ(reports.size(), 1u);
     EXPECT_NE(reports[0].find(std::strerror(EISDIR)), std::string::npos) << reports[0];
-    EXPECT_EQ(scores.TableStats[1], (TableCounters{0, 2}));
+    EXPECT_EQ(scores.TableStats[1], (TableCounters {0, 2}));
     EXPECT_EQ(scores.Row(1, 1).Name, "Kim");
 }
 
@@ -415,8 +419,8 @@ TEST_F(ScoreFileTest, SomethingOtherThanAFileIsReportedAtLoadAndLeftAlone)
 
     ASSERT_EQ(reports.size(), 1u);
     EXPECT_NE(reports[0].find(path), std::string::npos) << reports[0];
-    EXPECT_EQ(scores.Row(2, 4), (ScoreEntry{"Unknown", 999, 9999}));
-    EXPECT_EQ(scores.TableStats[2], (TableCounters{1, 0}));
+    EXPECT_EQ(scores.Row(2, 4), (ScoreEntry {"Unknown", 999, 9999}));
+    EXPECT_EQ(scores.TableStats[2], (TableCounters {1, 0}));
     EXPECT_TRUE(std::filesystem::is_directory(path));
 }
 
@@ -430,7 +434,7 @@ TEST_F(ScoreFileTest, ReadOnlyFileIsReadAndItsFirstFailedWriteReportedOnce)
         GTEST_SKIP() << "running with rights that ignore file permissions";
 
     ScoreFile scores = Load();
-    EXPECT_EQ(scores.Row(1, 3), (ScoreEntry{"RRR", 33, 44}));
+    EXPECT_EQ(scores.Row(1, 3), (ScoreEntry {"RRR", 33, 44}));
     EXPECT_TRUE(reports.empty());
 
     scores.CountClassicWin(1);
@@ -439,14 +443,15 @@ TEST_F(ScoreFileTest, ReadOnlyFileIsReadAndItsFirstFailedWriteReportedOnce)
 
     ASSERT_EQ(reports.size(), 1u);
     EXPECT_NE(reports[0].find(std::strerror(EACCES)), std::string::npos) << reports[0];
-    EXPECT_EQ(scores.TableStats[1], (TableCounters{1, 0}));
-    EXPECT_EQ(scores.Row(1, 3), (ScoreEntry{"Unknown", 999, 9999}));
+    EXPECT_EQ(scores.TableStats[1], (TableCounters {1, 0}));
+    EXPECT_EQ(scores.Row(1, 3), (ScoreEntry {"Unknown", 999, 9999}));
     EXPECT_EQ(ReadFileBytes(path), file);
 }
 
 TEST_F(ScoreFileTest, ReadOnlyDirectoryIsReportedOnceAtCreation)
 {
-    std::filesystem::permissions(dir.Path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+    std::filesystem::permissions(
+        dir.Path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
     if (!PermissionsBite(dir.Path().string()))
         GTEST_SKIP() << "running with rights that ignore file permissions";
 
@@ -455,7 +460,7 @@ TEST_F(ScoreFileTest, ReadOnlyDirectoryIsReportedOnceAtCreation)
 
     ASSERT_EQ(reports.size(), 1u);
     EXPECT_NE(reports[0].find(std::strerror(EACCES)), std::string::npos) << reports[0];
-    EXPECT_EQ(scores.TableStats[0], (TableCounters{0, 1}));
+    EXPECT_EQ(scores.TableStats[0], (TableCounters {0, 1}));
     EXPECT_FALSE(std::filesystem::exists(path));
 }
 

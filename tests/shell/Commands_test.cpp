@@ -14,8 +14,10 @@ protected:
     CommandsTest()
     {
         settings = LoadSettings(game.AppDir);
-        commands.FindLowestByTime = [this](int table) { scoreCalls.push_back("time " + std::to_string(table)); };
-        commands.FindLowestByWins = [this](int table) { scoreCalls.push_back("wins " + std::to_string(table)); };
+        commands.FindLowestByTime
+            = [this](int table) { scoreCalls.push_back("time " + std::to_string(table)); };
+        commands.FindLowestByWins
+            = [this](int table) { scoreCalls.push_back("wins " + std::to_string(table)); };
         commands.ApplyTheme = [this](uint8_t theme) { appliedThemes.push_back(theme); };
         game.CurrentLevel = StartLevelValue;
         game.NewGame(Level::Beginner);
@@ -62,7 +64,7 @@ TEST_F(CommandsTest, LevelCommandsSetTheLevelTableOfTheMode)
         int width, height, mines, flagsToWin, table, speed;
         std::string scoreCall;
     };
-    const std::vector<Row> rows{
+    const std::vector<Row> rows {
         {PlayMode::Classic, Level::Intermediate, 16, 16, 40, 99, 1, 7, "time 1"},
         {PlayMode::Classic, Level::Expert, 30, 16, 99, 99, 2, 8, "time 2"},
         {PlayMode::Classic, Level::Beginner, 9, 9, 10, 99, 0, 7, "time 0"},
@@ -83,7 +85,7 @@ TEST_F(CommandsTest, LevelCommandsSetTheLevelTableOfTheMode)
         EXPECT_EQ(game.FlagsToWin, row.flagsToWin);
         EXPECT_EQ(game.ScoreTable, row.table);
         EXPECT_EQ(game.Opponent.Speed, row.speed);
-        EXPECT_EQ(scoreCalls, (std::vector<std::string>{row.scoreCall}));
+        EXPECT_EQ(scoreCalls, (std::vector<std::string> {row.scoreCall}));
         EXPECT_EQ(game.CurrentLevel, static_cast<int32_t>(row.level));
         EXPECT_EQ(game.Cells.size(), static_cast<size_t>(row.width * row.height));
         EXPECT_EQ(game.CurrentState, GameState::Ready);
@@ -124,7 +126,7 @@ TEST_F(CommandsTest, ExpertBetweenTwoHumansStartsAFreshMatch)
     EXPECT_EQ(game.Players[Player1].Score, 0);
     EXPECT_EQ(game.Players[Player2].Score, 0);
     EXPECT_EQ(game.MessageBar.Text, "56 Flags To WIN");
-    EXPECT_EQ(scoreCalls, (std::vector<std::string>{"wins 5"}));
+    EXPECT_EQ(scoreCalls, (std::vector<std::string> {"wins 5"}));
 }
 
 TEST_F(CommandsTest, ClassicLevelKeepsTheTwoPlayerScores)
@@ -209,7 +211,7 @@ TEST_F(CommandsTest, ClassicFromVsComputerRunsTheLevelInClassic)
     EXPECT_EQ(game.ScoreTable, 1);
     EXPECT_EQ(game.PlayerStripHeight, 0);
     EXPECT_EQ(game.Players[Player2].Name, "A.I");
-    EXPECT_EQ(scoreCalls, (std::vector<std::string>{"time 1"}));
+    EXPECT_EQ(scoreCalls, (std::vector<std::string> {"time 1"}));
 }
 
 TEST_F(CommandsTest, VsComputerNamesTheOpponentAndLetsItMoveFirst)
@@ -239,16 +241,14 @@ TEST_F(CommandsTest, VsHumanGivesTheSecondPlayerBackItsName)
 
 TEST_F(CommandsTest, MenuChecksFollowTheCommands)
 {
-    EXPECT_EQ(Checks(),
-              (MenuChecks{Level::Beginner, PlayMode::Classic, true, 0, 22}));
+    EXPECT_EQ(Checks(), (MenuChecks {Level::Beginner, PlayMode::Classic, true, 0, 22}));
 
     commands.Expert();
     commands.VsComputer();
     commands.Theme(4);
     commands.BlockSize(16);
     commands.Sounds(false);
-    EXPECT_EQ(Checks(),
-              (MenuChecks{Level::Expert, PlayMode::VsComputer, false, 4, 16}));
+    EXPECT_EQ(Checks(), (MenuChecks {Level::Expert, PlayMode::VsComputer, false, 4, 16}));
 
     ConfirmCustomSize(12, 12, 30);
     EXPECT_EQ(Checks().CheckedLevel, Level::Custom);
@@ -266,12 +266,12 @@ TEST_F(CommandsTest, ThemeIsSavedBeforeItIsShown)
     };
 
     commands.Theme(3);
-    EXPECT_EQ(appliedThemes, (std::vector<int>{3}));
-    EXPECT_EQ(fileWhenApplied, (std::vector<Bytes>{{0x16, 0x03, 0x01}}));
+    EXPECT_EQ(appliedThemes, (std::vector<int> {3}));
+    EXPECT_EQ(fileWhenApplied, (std::vector<Bytes> {{0x16, 0x03, 0x01}}));
 
     commands.Theme(7);
-    EXPECT_EQ(appliedThemes, (std::vector<int>{3})) << "there is no theme 7";
-    EXPECT_EQ(ReadFileBytes(settingsPath), (Bytes{0x16, 0x03, 0x01}));
+    EXPECT_EQ(appliedThemes, (std::vector<int> {3})) << "there is no theme 7";
+    EXPECT_EQ(ReadFileBytes(settingsPath), (Bytes {0x16, 0x03, 0x01}));
 }
 
 TEST_F(CommandsTest, ThemeIsShownEvenWhenItCannotBeSaved)
@@ -279,7 +279,7 @@ TEST_F(CommandsTest, ThemeIsShownEvenWhenItCannotBeSaved)
     game.AppDir = dir.File("gone");
     commands.Theme(2);
     EXPECT_EQ(platform.messages.size(), 1u);
-    EXPECT_EQ(appliedThemes, (std::vector<int>{2}));
+    EXPECT_EQ(appliedThemes, (std::vector<int> {2}));
     EXPECT_EQ(settings.ThemeIndex, 2);
 }
 
@@ -289,32 +289,32 @@ TEST_F(CommandsTest, BlockSizeLaysOutAndSaves)
     commands.BlockSize(27);
     EXPECT_EQ(game.CellSize, 27);
     EXPECT_EQ(platform.layouts, layouts + 1);
-    EXPECT_EQ(ReadFileBytes(settingsPath), (Bytes{0x1B, 0x00, 0x01}));
+    EXPECT_EQ(ReadFileBytes(settingsPath), (Bytes {0x1B, 0x00, 0x01}));
 
     for (int16_t unoffered : {0, 20, 255, -22})
         commands.BlockSize(unoffered);
     EXPECT_EQ(game.CellSize, 27);
     EXPECT_EQ(platform.layouts, layouts + 1);
-    EXPECT_EQ(ReadFileBytes(settingsPath), (Bytes{0x1B, 0x00, 0x01}));
+    EXPECT_EQ(ReadFileBytes(settingsPath), (Bytes {0x1B, 0x00, 0x01}));
 }
 
 TEST_F(CommandsTest, SoundsSwitchesTheGameSoundsAndSaves)
 {
     commands.Sounds(false);
     EXPECT_FALSE(game.SoundOn);
-    EXPECT_EQ(ReadFileBytes(settingsPath), (Bytes{0x16, 0x00, 0x00}));
+    EXPECT_EQ(ReadFileBytes(settingsPath), (Bytes {0x16, 0x00, 0x00}));
     Click(4, 4);
     EXPECT_TRUE(platform.sounds.empty());
 
     commands.Sounds(true);
     EXPECT_TRUE(game.SoundOn);
-    EXPECT_EQ(ReadFileBytes(settingsPath), (Bytes{0x16, 0x00, 0x01}));
+    EXPECT_EQ(ReadFileBytes(settingsPath), (Bytes {0x16, 0x00, 0x01}));
 }
 
 TEST_F(CommandsTest, HelpHandsTheHelpFileToTheDesktop)
 {
     commands.Help();
-    EXPECT_EQ(platform.documents, (std::vector<std::string>{game.AppDir + "/Orvane.chm"}));
+    EXPECT_EQ(platform.documents, (std::vector<std::string> {game.AppDir + "/Orvane.chm"}));
 }
 
 } // namespace

@@ -90,7 +90,7 @@ TEST_F(KeyboardTest, EscapeAsksAndYesClosesTheWindow)
     game.CurrentState = GameState::Won; // Escape is not limited to a running game
     platform.yesNoAnswers = {true};
     EXPECT_EQ(FormKeyPress(game, EscapeKey), KeyOutcome::CloseWindow);
-    EXPECT_EQ(platform.questions, (std::vector<std::string>{"Do you want to quit?"}));
+    EXPECT_EQ(platform.questions, (std::vector<std::string> {"Do you want to quit?"}));
 }
 
 TEST_F(KeyboardTest, EscapeThenNoLeavesTheGameAsItWas)
@@ -101,8 +101,8 @@ TEST_F(KeyboardTest, EscapeThenNoLeavesTheGameAsItWas)
     game.Opponent.Phase = MrAI::Travel;
     game.MessageBar.Post("P2 Earned Bonus", 0.5f, 2.5f);
     const auto snapshot = [this] {
-        std::vector<int> values{static_cast<int>(game.CurrentState), game.CurrentPlayer, game.Opponent.Phase,
-                                game.MessageBar.Stage, game.Players[Player1].MinesFound};
+        std::vector<int> values {static_cast<int>(game.CurrentState), game.CurrentPlayer,
+            game.Opponent.Phase, game.MessageBar.Stage, game.Players[Player1].MinesFound};
         for (const Block& cell : game.Cells)
             values.push_back(cell.State);
         return std::make_pair(values, game.MessageBar.Text);

@@ -29,13 +29,13 @@ TEST_F(MainLoopTest, DrawsOnlyWhenTheCellsMatchTheBoard)
 {
     StartBoard(9, 9, 10);
     RunLoopPass(game, host);
-    EXPECT_EQ(host.steps, (std::vector<std::string>{"messages", "draw"}));
+    EXPECT_EQ(host.steps, (std::vector<std::string> {"messages", "draw"}));
 
     // A custom size was confirmed but the new game has not rebuilt the cells yet.
     host.steps.clear();
     game.BoardWidth = 20;
     RunLoopPass(game, host);
-    EXPECT_EQ(host.steps, (std::vector<std::string>{"messages"}));
+    EXPECT_EQ(host.steps, (std::vector<std::string> {"messages"}));
 }
 
 TEST_F(MainLoopTest, GameClockIsCopiedOnlyWhilePlaying)
@@ -64,18 +64,18 @@ TEST_F(MainLoopTest, OpponentMovesOnlyOnItsTurnInARunningGame)
     StartBoard(9, 9, 19, PlayMode::VsComputer, Level::Beginner);
     ASSERT_EQ(game.CurrentPlayer, Player2);
     RunLoopPass(game, host);
-    EXPECT_EQ(host.steps, (std::vector<std::string>{"messages", "opponent", "draw"}));
+    EXPECT_EQ(host.steps, (std::vector<std::string> {"messages", "opponent", "draw"}));
 
     host.steps.clear();
     game.CurrentState = GameState::Won;
     RunLoopPass(game, host);
-    EXPECT_EQ(host.steps, (std::vector<std::string>{"messages", "draw"}));
+    EXPECT_EQ(host.steps, (std::vector<std::string> {"messages", "draw"}));
 
     host.steps.clear();
     game.CurrentState = GameState::Playing;
     game.Opponent.Phase = MrAI::Idle;
     RunLoopPass(game, host);
-    EXPECT_EQ(host.steps, (std::vector<std::string>{"messages", "draw"}));
+    EXPECT_EQ(host.steps, (std::vector<std::string> {"messages", "draw"}));
 }
 
 TEST_F(MainLoopTest, CloseDuringAPassFinishesThatPassAndStops)
@@ -91,7 +91,7 @@ TEST_F(MainLoopTest, CloseDuringAPassFinishesThatPassAndStops)
     EXPECT_EQ(passes, 3);
     // The closing pass still lets the opponent take its frame and draws once more.
     const std::vector<std::string> last(host.steps.end() - 3, host.steps.end());
-    EXPECT_EQ(last, (std::vector<std::string>{"messages", "opponent", "draw"}));
+    EXPECT_EQ(last, (std::vector<std::string> {"messages", "opponent", "draw"}));
 }
 
 } // namespace

@@ -20,10 +20,10 @@ namespace {
 
 using Bytes = std::vector<uint8_t>;
 
-const QStringList Levels{"Beginner", "Intermediate", "Expert", "Custom"};
-const QStringList Modes{"Classic", "VsHuman", "VsComputer"};
-const QStringList Themes{"Theme0", "Theme1", "Theme2", "Theme3", "Theme4", "Theme5", "Theme6"};
-const QStringList Sizes{"Size18", "Size16", "Size22", "Size27", "Size36"};
+const QStringList Levels {"Beginner", "Intermediate", "Expert", "Custom"};
+const QStringList Modes {"Classic", "VsHuman", "VsComputer"};
+const QStringList Themes {"Theme0", "Theme1", "Theme2", "Theme3", "Theme4", "Theme5", "Theme6"};
+const QStringList Sizes {"Size18", "Size16", "Size22", "Size27", "Size36"};
 
 // The menu as text: one line per item with its shortcut, "-" for a separator, and the
 // items of a submenu indented below it.
@@ -66,8 +66,8 @@ protected:
 
     // Presses a key and hands the modal window it opens, if any, to `answer`, which
     // must close it. Returns that window's title; empty when none opened.
-    std::string PressAndAnswer(Qt::Key key, Qt::KeyboardModifiers modifiers,
-                               const std::function<void(QWidget*)>& answer)
+    std::string PressAndAnswer(
+        Qt::Key key, Qt::KeyboardModifiers modifiers, const std::function<void(QWidget*)>& answer)
     {
         std::string title;
         QTimer watch;
@@ -113,7 +113,8 @@ protected:
     }
 
     // Every radio group shows exactly one check, on the item given for it.
-    void ExpectChecks(const QString& level, const QString& mode, const QString& theme, const QString& size)
+    void ExpectChecks(
+        const QString& level, const QString& mode, const QString& theme, const QString& size)
     {
         EXPECT_EQ(Checked(Levels), level.toStdString());
         EXPECT_EQ(Checked(Modes), mode.toStdString());
@@ -126,13 +127,15 @@ protected:
     // Waits for the window to take the size of its new layout.
     void ExpectWindowWidth(int width)
     {
-        EXPECT_TRUE(QTest::qWaitFor([&] { return form->width() == width; })) << form->width() << " for " << width;
+        EXPECT_TRUE(QTest::qWaitFor([&] { return form->width() == width; }))
+            << form->width() << " for " << width;
     }
 
     // Starts the game with a real click on the board's top left cell.
     void ClickFirstCell()
     {
-        QTest::mouseClick(form->PGame, Qt::LeftButton, {}, QPoint(game().CellSize / 2, game().CellSize / 2));
+        QTest::mouseClick(
+            form->PGame, Qt::LeftButton, {}, QPoint(game().CellSize / 2, game().CellSize / 2));
         ASSERT_NE(game().CurrentState, GameState::Ready);
     }
 
@@ -149,7 +152,7 @@ TEST_F(MainMenuTest, CaptionsShortcutsAndSeparatorsFollowTheDesign)
 {
     QStringList lines;
     DescribeMenu(form->menuBar()->actions(), "", lines);
-    const QStringList expected{
+    const QStringList expected {
         "&Game",
         "  &New | F2",
         "  &Begginer | F3",
@@ -194,7 +197,7 @@ TEST_F(MainMenuTest, CaptionsShortcutsAndSeparatorsFollowTheDesign)
 
 TEST_F(MainMenuTest, FirstStartWritesTheDefaultsAndChecksThem)
 {
-    EXPECT_EQ(SettingsFile(), (Bytes{0x16, 0x00, 0x01}));
+    EXPECT_EQ(SettingsFile(), (Bytes {0x16, 0x00, 0x01}));
     ExpectChecks("Beginner", "Classic", "Theme0", "Size22");
     EXPECT_TRUE(Item("Sounds")->isChecked());
     EXPECT_EQ(game().CellSize, 22);
@@ -208,8 +211,8 @@ TEST_F(MainMenuTest, LevelKeysResizeTheBoardAndTheWindow)
         int columns, rows;
         QString level;
     };
-    for (const Step& step : {Step{Qt::Key_F4, 16, 16, "Intermediate"}, Step{Qt::Key_F5, 30, 16, "Expert"},
-                             Step{Qt::Key_F3, 9, 9, "Beginner"}}) {
+    for (const Step& step : {Step {Qt::Key_F4, 16, 16, "Intermediate"},
+             Step {Qt::Key_F5, 30, 16, "Expert"}, Step {Qt::Key_F3, 9, 9, "Beginner"}}) {
         SCOPED_TRACE(step.level.toStdString());
         Press(step.key);
         EXPECT_EQ(game().BoardWidth, step.columns);
@@ -269,7 +272,7 @@ TEST_F(MainMenuTest, SoundsKeyTogglesAndSaves)
         Press(Qt::Key_S, Qt::ControlModifier);
         EXPECT_EQ(game().SoundOn, on);
         EXPECT_EQ(Item("Sounds")->isChecked(), on);
-        EXPECT_EQ(SettingsFile(), (Bytes{0x16, 0x00, static_cast<uint8_t>(on)}));
+        EXPECT_EQ(SettingsFile(), (Bytes {0x16, 0x00, static_cast<uint8_t>(on)}));
     }
 }
 
@@ -280,7 +283,7 @@ TEST_F(MainMenuTest, ThemeKeysShowAndSaveTheirTheme)
         SCOPED_TRACE(theme);
         Press(static_cast<Qt::Key>(Qt::Key_1 + theme), Qt::AltModifier);
         EXPECT_EQ(form->render().CurrentTheme, theme);
-        EXPECT_EQ(SettingsFile(), (Bytes{0x16, theme, 0x01}));
+        EXPECT_EQ(SettingsFile(), (Bytes {0x16, theme, 0x01}));
         ExpectChecks("Beginner", "Classic", Themes[theme], "Size22");
     }
 }
@@ -294,7 +297,7 @@ TEST_F(MainMenuTest, SizeKeysLayOutAndSaveTheirCellSize)
         Press(static_cast<Qt::Key>(Qt::Key_1 + item), Qt::ControlModifier);
         EXPECT_EQ(game().CellSize, cellSize);
         ExpectWindowWidth(9 * cellSize + 12);
-        EXPECT_EQ(SettingsFile(), (Bytes{static_cast<uint8_t>(cellSize), 0x00, 0x01}));
+        EXPECT_EQ(SettingsFile(), (Bytes {static_cast<uint8_t>(cellSize), 0x00, 0x01}));
         ExpectChecks("Beginner", "Classic", "Theme0", Sizes[item]);
     }
 }
@@ -305,7 +308,7 @@ TEST_F(MainMenuTest, HelpKeyHandsTheHelpFileToTheDesktop)
     QDesktopServices::setUrlHandler("file", &viewer, "Open");
     Press(Qt::Key_F1);
     QDesktopServices::unsetUrlHandler("file");
-    EXPECT_EQ(viewer.opened, std::vector<std::string>{dir.File("Orvane.chm")});
+    EXPECT_EQ(viewer.opened, std::vector<std::string> {dir.File("Orvane.chm")});
 }
 
 TEST_F(MainMenuTest, HiScoresLeavesTheGameAsItWas)
@@ -350,7 +353,8 @@ TEST_F(MainMenuTest, EscapeThenNoLeavesTheGameAsItWas)
     ClickFirstCell();
     const auto cells = CellStates();
     const GameState state = game().CurrentState;
-    EXPECT_EQ(PressAndAnswer(Qt::Key_Escape, Qt::NoModifier, AnswerQuit(QMessageBox::No)), "Orvane");
+    EXPECT_EQ(
+        PressAndAnswer(Qt::Key_Escape, Qt::NoModifier, AnswerQuit(QMessageBox::No)), "Orvane");
     EXPECT_FALSE(form->QuitRequested);
     EXPECT_EQ(game().CurrentState, state);
     EXPECT_EQ(CellStates(), cells);
@@ -358,14 +362,18 @@ TEST_F(MainMenuTest, EscapeThenNoLeavesTheGameAsItWas)
 
 TEST_F(MainMenuTest, EscapeThenYesEndsTheProgram)
 {
-    EXPECT_EQ(PressAndAnswer(Qt::Key_Escape, Qt::NoModifier, AnswerQuit(QMessageBox::Yes)), "Orvane");
+    EXPECT_EQ(
+        PressAndAnswer(Qt::Key_Escape, Qt::NoModifier, AnswerQuit(QMessageBox::Yes)), "Orvane");
     EXPECT_TRUE(form->QuitRequested);
 }
 
 // A folder that already holds the choices of an earlier run.
 class StoredSettingsTest : public MainMenuTest {
 protected:
-    void PlaceFilesBeforeStart() override { WriteFileBytes(dir.File("Setup.cfg"), {0x24, 0x03, 0x00}); }
+    void PlaceFilesBeforeStart() override
+    {
+        WriteFileBytes(dir.File("Setup.cfg"), {0x24, 0x03, 0x00});
+    }
 };
 
 TEST_F(StoredSettingsTest, StartsWithTheStoredChoicesChecked)
@@ -376,7 +384,7 @@ TEST_F(StoredSettingsTest, StartsWithTheStoredChoicesChecked)
     EXPECT_FALSE(game().SoundOn);
     EXPECT_FALSE(Item("Sounds")->isChecked());
     ExpectChecks("Beginner", "Classic", "Theme3", "Size36");
-    EXPECT_EQ(SettingsFile(), (Bytes{0x24, 0x03, 0x00}));
+    EXPECT_EQ(SettingsFile(), (Bytes {0x24, 0x03, 0x00}));
 }
 
 } // namespace

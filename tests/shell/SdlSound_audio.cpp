@@ -98,7 +98,8 @@ TEST_F(SoundPlayerTest, RepeatedPlaysUseTheDecodedSound)
     std::filesystem::remove(dir.File("Flag.wav"));
     player.PlayClick();
     player.PlayFile(dir.Path().string(), "\\Flag.wav");
-    EXPECT_EQ(player.LastStartedBytes(), FileDataBytes("Flag.wav")) << "the second play went back to the disk";
+    EXPECT_EQ(player.LastStartedBytes(), FileDataBytes("Flag.wav"))
+        << "the second play went back to the disk";
 }
 
 TEST(SoundPlayer, FallsBackToTheSilentDriver)

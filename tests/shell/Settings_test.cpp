@@ -25,10 +25,10 @@ protected:
 TEST_F(SettingsTest, MissingFileIsCreatedWithTheDefaults)
 {
     LoadAndApplySettings();
-    EXPECT_EQ(ReadFileBytes(settingsPath), (Bytes{0x16, 0x00, 0x01}));
+    EXPECT_EQ(ReadFileBytes(settingsPath), (Bytes {0x16, 0x00, 0x01}));
     EXPECT_EQ(game.CellSize, 22);
     EXPECT_TRUE(game.SoundOn);
-    EXPECT_EQ(Checks(), (MenuChecks{Level::Beginner, PlayMode::Classic, true, 0, 22}));
+    EXPECT_EQ(Checks(), (MenuChecks {Level::Beginner, PlayMode::Classic, true, 0, 22}));
     EXPECT_TRUE(platform.messages.empty());
 }
 
@@ -36,49 +36,49 @@ TEST_F(SettingsTest, StoredChoicesAreTakenOver)
 {
     WriteFileBytes(settingsPath, {0x24, 0x03, 0x00});
     LoadAndApplySettings();
-    EXPECT_EQ(settings, (Settings{36, 3, false}));
+    EXPECT_EQ(settings, (Settings {36, 3, false}));
     EXPECT_EQ(game.CellSize, 36);
     EXPECT_FALSE(game.SoundOn);
-    EXPECT_EQ(Checks(), (MenuChecks{Level::Beginner, PlayMode::Classic, false, 3, 36}));
-    EXPECT_EQ(ReadFileBytes(settingsPath), (Bytes{0x24, 0x03, 0x00}));
+    EXPECT_EQ(Checks(), (MenuChecks {Level::Beginner, PlayMode::Classic, false, 3, 36}));
+    EXPECT_EQ(ReadFileBytes(settingsPath), (Bytes {0x24, 0x03, 0x00}));
 }
 
 TEST_F(SettingsTest, ShortFileGivesDefaultsAndKeepsItsBytesUntilASave)
 {
     WriteFileBytes(settingsPath, {0x24, 0x03});
     LoadAndApplySettings();
-    EXPECT_EQ(settings, Settings{});
+    EXPECT_EQ(settings, Settings {});
     EXPECT_EQ(game.CellSize, 22);
-    EXPECT_EQ(ReadFileBytes(settingsPath), (Bytes{0x24, 0x03}));
+    EXPECT_EQ(ReadFileBytes(settingsPath), (Bytes {0x24, 0x03}));
 
     commands.Sounds(false);
-    EXPECT_EQ(ReadFileBytes(settingsPath), (Bytes{0x16, 0x00, 0x00}));
+    EXPECT_EQ(ReadFileBytes(settingsPath), (Bytes {0x16, 0x00, 0x00}));
 }
 
 TEST_F(SettingsTest, BytesAfterTheRecordSurviveEverySave)
 {
     WriteFileBytes(settingsPath, {0x12, 0x01, 0x01, 0xAB, 0xCD});
     LoadAndApplySettings();
-    EXPECT_EQ(settings, (Settings{18, 1, true}));
+    EXPECT_EQ(settings, (Settings {18, 1, true}));
 
     commands.BlockSize(27);
-    EXPECT_EQ(ReadFileBytes(settingsPath), (Bytes{0x1B, 0x01, 0x01, 0xAB, 0xCD}));
+    EXPECT_EQ(ReadFileBytes(settingsPath), (Bytes {0x1B, 0x01, 0x01, 0xAB, 0xCD}));
     commands.Theme(5);
     commands.Sounds(false);
-    EXPECT_EQ(ReadFileBytes(settingsPath), (Bytes{0x1B, 0x05, 0x00, 0xAB, 0xCD}));
+    EXPECT_EQ(ReadFileBytes(settingsPath), (Bytes {0x1B, 0x05, 0x00, 0xAB, 0xCD}));
 }
 
 TEST_F(SettingsTest, EachCommandWritesTheWholeRecord)
 {
     LoadAndApplySettings();
     commands.BlockSize(27);
-    EXPECT_EQ(ReadFileBytes(settingsPath), (Bytes{0x1B, 0x00, 0x01}));
+    EXPECT_EQ(ReadFileBytes(settingsPath), (Bytes {0x1B, 0x00, 0x01}));
     commands.Sounds(false);
-    EXPECT_EQ(ReadFileBytes(settingsPath), (Bytes{0x1B, 0x00, 0x00}));
+    EXPECT_EQ(ReadFileBytes(settingsPath), (Bytes {0x1B, 0x00, 0x00}));
 
     // What was saved is what the next run starts with.
     Settings reread = LoadSettings(game.AppDir);
-    EXPECT_EQ(reread, (Settings{27, 0, false}));
+    EXPECT_EQ(reread, (Settings {27, 0, false}));
 }
 
 // A size no menu offers would break the layout and the mouse mapping, and a theme
@@ -89,7 +89,7 @@ TEST_F(SettingsTest, UnusableValuesFallBackEachOnItsOwnAndTheFileWaitsForASave)
         Bytes file;
         Settings expected;
     };
-    const std::vector<Case> cases{
+    const std::vector<Case> cases {
         {{0x00, 0x02, 0x01}, {22, 2, true}},
         {{0x11, 0x02, 0x01}, {22, 2, true}},
         {{0xFF, 0x06, 0x00}, {22, 6, false}},
@@ -109,14 +109,14 @@ TEST_F(SettingsTest, UnusableValuesFallBackEachOnItsOwnAndTheFileWaitsForASave)
     EXPECT_EQ(game.CellSize, 22);
     EXPECT_EQ(Checks().Theme, 0);
     commands.Sounds(true);
-    EXPECT_EQ(ReadFileBytes(settingsPath), (Bytes{0x16, 0x00, 0x01}));
+    EXPECT_EQ(ReadFileBytes(settingsPath), (Bytes {0x16, 0x00, 0x01}));
 }
 
 TEST_F(SettingsTest, MissingDirectoryGivesDefaultsAndEachFailedSaveSaysWhy)
 {
     game.AppDir = dir.File("gone");
     LoadAndApplySettings();
-    EXPECT_EQ(settings, Settings{});
+    EXPECT_EQ(settings, Settings {});
     EXPECT_TRUE(platform.messages.empty()) << "start-up goes on quietly";
     EXPECT_FALSE(std::filesystem::exists(game.AppDir));
 
@@ -131,17 +131,18 @@ TEST_F(SettingsTest, MissingDirectoryGivesDefaultsAndEachFailedSaveSaysWhy)
     // The game goes on with the choices made.
     EXPECT_EQ(game.CellSize, 36);
     EXPECT_FALSE(game.SoundOn);
-    EXPECT_EQ(settings, (Settings{36, 0, false}));
+    EXPECT_EQ(settings, (Settings {36, 0, false}));
 }
 
 TEST_F(SettingsTest, SaveReportsWhatIsInTheFilesPlace)
 {
     std::filesystem::create_directory(settingsPath);
     LoadAndApplySettings();
-    EXPECT_EQ(settings, Settings{});
+    EXPECT_EQ(settings, Settings {});
     EXPECT_FALSE(SaveSettings(settings, game.AppDir, platform));
     ASSERT_EQ(platform.messages.size(), 1u);
-    EXPECT_NE(platform.messages[0].find(std::strerror(EISDIR)), std::string::npos) << platform.messages[0];
+    EXPECT_NE(platform.messages[0].find(std::strerror(EISDIR)), std::string::npos)
+        << platform.messages[0];
     EXPECT_TRUE(std::filesystem::is_directory(settingsPath));
 }
 
@@ -151,14 +152,15 @@ TEST_F(SettingsTest, ReadOnlyFileStillGivesItsChoices)
         GTEST_SKIP() << "running with rights that ignore file permissions";
 
     LoadAndApplySettings();
-    EXPECT_EQ(settings, (Settings{27, 4, false}));
+    EXPECT_EQ(settings, (Settings {27, 4, false}));
     EXPECT_TRUE(platform.messages.empty());
 
     commands.Sounds(true);
     ASSERT_EQ(platform.messages.size(), 1u);
-    EXPECT_NE(platform.messages[0].find(std::strerror(EACCES)), std::string::npos) << platform.messages[0];
+    EXPECT_NE(platform.messages[0].find(std::strerror(EACCES)), std::string::npos)
+        << platform.messages[0];
     EXPECT_TRUE(game.SoundOn);
-    EXPECT_EQ(ReadFileBytes(settingsPath), (Bytes{0x1B, 0x04, 0x00}));
+    EXPECT_EQ(ReadFileBytes(settingsPath), (Bytes {0x1B, 0x04, 0x00}));
 }
 
 TEST_F(SettingsTest, UnreadableFileGivesDefaultsAndIsLeftAlone)
@@ -167,10 +169,10 @@ TEST_F(SettingsTest, UnreadableFileGivesDefaultsAndIsLeftAlone)
         GTEST_SKIP() << "running with rights that ignore file permissions";
 
     LoadAndApplySettings();
-    EXPECT_EQ(settings, Settings{});
+    EXPECT_EQ(settings, Settings {});
     EXPECT_TRUE(platform.messages.empty());
     std::filesystem::permissions(settingsPath, std::filesystem::perms::owner_read);
-    EXPECT_EQ(ReadFileBytes(settingsPath), (Bytes{0x24, 0x03, 0x00}));
+    EXPECT_EQ(ReadFileBytes(settingsPath), (Bytes {0x24, 0x03, 0x00}));
 }
 
 } // namespace

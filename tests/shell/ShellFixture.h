@@ -17,7 +17,7 @@ protected:
     TempDir dir;
     std::string settingsPath = dir.File("Setup.cfg");
     Settings settings;
-    MenuCommands commands{game, settings};
+    MenuCommands commands {game, settings};
 
     ShellFixture() { game.AppDir = dir.Path().string(); }
 

@@ -22,15 +22,19 @@ struct SoundFile {
     double shortest, longest; // seconds
 };
 constexpr SoundFile SoundFiles[] = {
-    {"Open.wav", 0.2, 0.6}, {"Win.wav", 0.8, 1.3},      {"Loose.wav", 0.8, 1.3},
-    {"Flag.wav", 0.05, 0.3}, {"FlagErr.wav", 0.1, 0.4},
+    {"Open.wav", 0.2, 0.6},
+    {"Win.wav", 0.8, 1.3},
+    {"Loose.wav", 0.8, 1.3},
+    {"Flag.wav", 0.05, 0.3},
+    {"FlagErr.wav", 0.1, 0.4},
 };
 
 TEST(GeneratedSounds, AreShortCleanMonoPcm)
 {
     for (const SoundFile& file : SoundFiles) {
         SCOPED_TRACE(file.name);
-        const auto sound = ParseWav(ReadFileBytes(std::string(ORVANE_BUILT_APP_DIR) + "/" + file.name));
+        const auto sound
+            = ParseWav(ReadFileBytes(std::string(ORVANE_BUILT_APP_DIR) + "/" + file.name));
         ASSERT_TRUE(sound.has_value());
         ExpectCleanMonoPcm(*sound);
         EXPECT_GE(sound->Seconds(), file.shortest);
@@ -42,7 +46,8 @@ TEST(GeneratedSounds, AreAllDifferent)
 {
     std::set<std::vector<int16_t>> distinct;
     for (const SoundFile& file : SoundFiles) {
-        const auto sound = ParseWav(ReadFileBytes(std::string(ORVANE_BUILT_APP_DIR) + "/" + file.name));
+        const auto sound
+            = ParseWav(ReadFileBytes(std::string(ORVANE_BUILT_APP_DIR) + "/" + file.name));
         ASSERT_TRUE(sound.has_value()) << file.name;
         distinct.insert(sound->samples);
     }

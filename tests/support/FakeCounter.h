@@ -8,14 +8,11 @@ namespace orvane::testing {
 // A counter the test moves by hand; sleeps are recorded and advance it.
 class FakeCounter final : public CounterSource {
 public:
-    explicit FakeCounter(int64_t frequency = 1'000'000) : frequency(frequency) {}
+    explicit FakeCounter(int64_t frequency = 1'000'000) : frequency(frequency) { }
     bool Available() const override { return available; }
     int64_t Frequency() const override { return frequency; }
     int64_t Now() const override { return now; }
-    void SleepMilliseconds(int64_t ms) override
-    {
-        sleeps.push_back(ms);
-    }
+    void SleepMilliseconds(int64_t ms) override { sleeps.push_back(ms); }
 
     int64_t frequency;
     int64_t now = 0;

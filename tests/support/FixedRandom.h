@@ -10,7 +10,7 @@ namespace orvane::testing {
 // clock is counted but changes nothing, so every game is reproducible.
 class FixedRandom final : public RandomSource {
 public:
-    explicit FixedRandom(uint64_t seed = 1) : engine(seed) {}
+    explicit FixedRandom(uint64_t seed = 1) : engine(seed) { }
     void SeedFromClock() override { ++clockSeeds; }
     double NextReal() override
     {

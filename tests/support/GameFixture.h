@@ -19,7 +19,7 @@ protected:
     ScriptedPlatform platform;
     FixedRandom random;
     FakeCounter counter;
-    Game game{platform, random, counter};
+    Game game {platform, random, counter};
 
     GameFixture()
     {
@@ -28,7 +28,7 @@ protected:
     }
 
     void StartBoard(int width, int height, int mines, PlayMode mode = PlayMode::Classic,
-                    Level level = Level::Custom)
+        Level level = Level::Custom)
     {
         game.CurrentMode = mode;
         game.BoardWidth = static_cast<int16_t>(width);
@@ -43,7 +43,8 @@ protected:
     // Lays out mines from rows of text and puts the game in Playing, as if placed.
     void LayMines(const std::vector<std::string>& rows, PlayMode mode = PlayMode::Classic)
     {
-        StartBoard(static_cast<int>(rows[0].size()), static_cast<int>(rows.size()), CountMines(rows), mode);
+        StartBoard(static_cast<int>(rows[0].size()), static_cast<int>(rows.size()),
+            CountMines(rows), mode);
         LayMinesOnBoard(game, rows);
         platform.sounds.clear();
     }

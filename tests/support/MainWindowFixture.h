@@ -36,7 +36,7 @@ protected:
     void TearDown() override { form.reset(); }
 
     // For a test that starts the program with files of its own already in its folder.
-    virtual void PlaceFilesBeforeStart() {}
+    virtual void PlaceFilesBeforeStart() { }
 
     Game& game() { return form->game(); }
 
@@ -55,8 +55,14 @@ protected:
         g.CurrentLevel = static_cast<int32_t>(Level::Custom);
     }
 
-    QImage BoardFrame() { return form->PGame->grabFramebuffer().convertToFormat(QImage::Format_RGB32); }
-    QImage StatusFrame() { return form->PStat->grabFramebuffer().convertToFormat(QImage::Format_RGB32); }
+    QImage BoardFrame()
+    {
+        return form->PGame->grabFramebuffer().convertToFormat(QImage::Format_RGB32);
+    }
+    QImage StatusFrame()
+    {
+        return form->PStat->grabFramebuffer().convertToFormat(QImage::Format_RGB32);
+    }
 };
 
 } // namespace orvane::testing

@@ -8,15 +8,11 @@
 namespace orvane::testing {
 
 // Every safe cell has a mine beside it, so no open floods.
-inline const std::vector<std::string> NumberedBoard{"*.*.*",
-                                                    ".....",
-                                                    "*.*.*"};
+inline const std::vector<std::string> NumberedBoard {"*.*.*", ".....", "*.*.*"};
 
 // Cell (1, 1) shows 5 and has the three closed safe neighbours (1, 0), (0, 1), (2, 1);
 // (3, 0) and (3, 1) lie outside its chord area.
-inline const std::vector<std::string> ChordBoard{"*.*.",
-                                                 "....",
-                                                 "****"};
+inline const std::vector<std::string> ChordBoard {"*.*.", "....", "****"};
 
 inline int CountMines(const std::vector<std::string>& rows)
 {

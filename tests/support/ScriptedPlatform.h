@@ -20,8 +20,8 @@ public:
         messages.push_back(text);
         messageIcons.push_back(icon);
     }
-    std::string PromptText(const std::string& title, const std::string& prompt,
-                           const std::string& initial) override
+    std::string PromptText(
+        const std::string& title, const std::string& prompt, const std::string& initial) override
     {
         prompts.push_back(title + "|" + prompt + "|" + initial);
         return NextAnswer(promptAnswers, initial);
@@ -46,8 +46,7 @@ public:
     int redraws = 0;
 
 private:
-    template <typename T>
-    static T NextAnswer(std::deque<T>& queue, T fallback)
+    template<typename T> static T NextAnswer(std::deque<T>& queue, T fallback)
     {
         if (queue.empty())
             return fallback;

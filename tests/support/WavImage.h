@@ -81,7 +81,7 @@ inline void ExpectCleanMonoPcm(const WavSound& sound)
     int peak = 0;
     long long sum = 0;
     for (int16_t s : sound.samples) {
-        peak = std::max(peak, std::abs(int{s}));
+        peak = std::max(peak, std::abs(int {s}));
         sum += s;
     }
     EXPECT_LT(peak, FullScale * 95 / 100);

@@ -31,8 +31,7 @@ struct BoardFrame {
         glBindTexture(GL_TEXTURE_2D, render.Textures[static_cast<size_t>(textureSlot)]);
     }
 
-    template <typename Visit>
-    void ForEachCell(Visit visit) const
+    template<typename Visit> void ForEachCell(Visit visit) const
     {
         for (int row = 0; row < Height(); ++row)
             for (int column = 0; column < Width(); ++column)
@@ -60,7 +59,8 @@ void TurnedQuad(float cx, float cy, float c, float s, const float (&corners)[4][
     static constexpr float tex[4][2] = {{0.0f, 1.0f}, {1.0f, 1.0f}, {1.0f, 0.0f}, {0.0f, 0.0f}};
     for (int i = 0; i < 4; ++i) {
         glTexCoord2f(tex[i][0], tex[i][1]);
-        glVertex3f(cx + corners[i][0] * c - corners[i][1] * s, cy + corners[i][0] * s + corners[i][1] * c, 0.0f);
+        glVertex3f(cx + corners[i][0] * c - corners[i][1] * s,
+            cy + corners[i][0] * s + corners[i][1] * c, 0.0f);
     }
 }
 
@@ -163,8 +163,10 @@ void DrawGlows(const BoardFrame& board, float c, float s)
 // Two slanted bars, a tenth of a cell thick, crossing at the centre of each false flag.
 void DrawCrosses(const BoardFrame& board)
 {
-    static constexpr float firstBar[4][2] = {{-0.4f, -0.05f}, {0.5f, -0.05f}, {0.4f, 0.05f}, {-0.5f, 0.05f}};
-    static constexpr float secondBar[4][2] = {{-0.5f, -0.05f}, {0.4f, -0.05f}, {0.5f, 0.05f}, {-0.4f, 0.05f}};
+    static constexpr float firstBar[4][2]
+        = {{-0.4f, -0.05f}, {0.5f, -0.05f}, {0.4f, 0.05f}, {-0.5f, 0.05f}};
+    static constexpr float secondBar[4][2]
+        = {{-0.5f, -0.05f}, {0.4f, -0.05f}, {0.5f, 0.05f}, {-0.4f, 0.05f}};
     const float c = std::cos(Pi / 4.0f);
     glColor3f(1.0f, 1.0f, 1.0f);
     board.Bind(slot::CrossBar);
@@ -224,7 +226,7 @@ void DrawBoard(const Game& game, RenderState& render)
     glScalef(1.0f, w / h, 1.0f);
     glTranslatef(-w / 2.0f, -h / 2.0f, 0.0f);
 
-    const BoardFrame board{game, render};
+    const BoardFrame board {game, render};
     DrawCells(board);
     DrawFlags(board);
     DrawMoveMarks(board);

@@ -6,7 +6,8 @@
 
 namespace orvane {
 
-void DisplayMessage(Comments& message, double frameTime, const RenderState& render, int32_t width, float y)
+void DisplayMessage(
+    Comments& message, double frameTime, const RenderState& render, int32_t width, float y)
 {
     message.Step(frameTime, width);
 
@@ -35,7 +36,8 @@ void DisplayMessage(Comments& message, double frameTime, const RenderState& rend
     glBindTexture(GL_TEXTURE_2D, render.Textures[slot::Font]);
     glPushMatrix();
     // At three quarters size each character advances 9 pixels: centred on width / 2 + 1.
-    glTranslatef(static_cast<float>(width) / 2 - 4.5f * static_cast<float>(message.Text.size()) + 1, 8, 0);
+    glTranslatef(
+        static_cast<float>(width) / 2 - 4.5f * static_cast<float>(message.Text.size()) + 1, 8, 0);
     glScalef(0.75f, 0.75f, 0.75f);
     PrintText(message.Text);
     glPopMatrix();

@@ -33,7 +33,7 @@ inline constexpr int Count = 38;
 struct RenderState {
     ThemeSet Themes = MakeThemes();
     uint8_t CurrentTheme = 0;
-    std::array<uint32_t, slot::Count> Textures{};
+    std::array<uint32_t, slot::Count> Textures {};
     Tex_Animation FlagAnimation;
     uint32_t FontBase = 0;
     float SpinAngle = 0.0f;

@@ -47,9 +47,9 @@ void Grey(float level)
 struct StatusFrame {
     Game& game;
     RenderState& render;
-    float ws;  // status area width
-    float h;   // counter strip height
-    float d;   // bevel inset
+    float ws; // status area width
+    float h;  // counter strip height
+    float d;  // bevel inset
 
     void Bind(int textureSlot) const
     {
@@ -158,10 +158,10 @@ void Text(const std::string& text, float x, float y, const Rgba& colour)
 
 struct PanelLook {
     int barSlot;
-    float left;       // the panel's left edge
-    float scoreX;     // centre of the score text
-    float nameX;      // centre of the name text
-    float idleShade;  // brightness while the other player moves
+    float left;      // the panel's left edge
+    float scoreX;    // centre of the score text
+    float nameX;     // centre of the name text
+    float idleShade; // brightness while the other player moves
     Rgba score;
     Rgba name;
 };
@@ -193,21 +193,22 @@ void DrawPlayerStrip(const StatusFrame& s)
 
     const bool firstMoves = g.CurrentPlayer == Player1;
     const float firstLeft = s.ws / 4 - 37.5f;
-    const Rgba bright{0.8f, 0.8f, 0.8f, 0.8f};
+    const Rgba bright {0.8f, 0.8f, 0.8f, 0.8f};
     DrawPanel(s, Player1,
-              {slot::PlayerOneBar, std::trunc(firstLeft + 1), firstLeft + 36, firstLeft + 36, 0.85f,
-               firstMoves ? bright : Rgba{0.2f, 0.2f, 0.2f, 0.7f},
-               firstMoves ? bright : Rgba{0.2f, 0.2f, 0.2f, 0.8f}});
+        {slot::PlayerOneBar, std::trunc(firstLeft + 1), firstLeft + 36, firstLeft + 36, 0.85f,
+            firstMoves ? bright : Rgba {0.2f, 0.2f, 0.2f, 0.7f},
+            firstMoves ? bright : Rgba {0.2f, 0.2f, 0.2f, 0.8f}});
 
     const float secondLeft = s.ws / 2 + s.ws / 4 - 37.5f;
     const float tone = firstMoves ? 0.3f : 0.6f;
-    const Rgba second{tone, tone, tone, 0.7f};
+    const Rgba second {tone, tone, tone, 0.7f};
     DrawPanel(s, Player2,
-              {slot::PlayerTwoBar, std::trunc(secondLeft), secondLeft - 2 + 1 + 36, secondLeft - 2 + 36, 0.7f,
-               second, second});
+        {slot::PlayerTwoBar, std::trunc(secondLeft), secondLeft - 2 + 1 + 36, secondLeft - 2 + 36,
+            0.7f, second, second});
 
     if (g.MessageBar.Stage != Comments::Idle)
-        DisplayMessage(g.MessageBar, g.FrameTimer.FrameTime, s.render, static_cast<int32_t>(s.ws), 2);
+        DisplayMessage(
+            g.MessageBar, g.FrameTimer.FrameTime, s.render, static_cast<int32_t>(s.ws), 2);
 }
 
 void DrawBoardFrame(float wg, float hg)
@@ -225,8 +226,8 @@ void DrawBoardFrame(float wg, float hg)
 void DrawStatus(Game& game, RenderState& render, int statusWidth, int boardWidth, int boardHeight)
 {
     game.ButtonStripWidth = 34;
-    const StatusFrame s{game, render, static_cast<float>(statusWidth), static_cast<float>(game.StatusHeight),
-                        static_cast<float>(game.StatusHeight / 12)};
+    const StatusFrame s {game, render, static_cast<float>(statusWidth),
+        static_cast<float>(game.StatusHeight), static_cast<float>(game.StatusHeight / 12)};
     const Theme& theme = render.Current();
     glDisable(GL_TEXTURE_2D);
     glClearColor(theme.BackColour[0], theme.BackColour[1], theme.BackColour[2], 0.0f);

@@ -7,8 +7,7 @@
 namespace orvane {
 
 void Tex_Animation::Create(int32_t loops, uint8_t frameCount, uint8_t pauseFrames, double interval,
-                           uint8_t stopFrame, Rgb8 keyColour, int32_t resource0, int32_t resource1,
-                           const Theme& theme)
+    uint8_t stopFrame, Rgb8 keyColour, int32_t resource0, int32_t resource1, const Theme& theme)
 {
     Configure(loops, frameCount, pauseFrames, interval, stopFrame, keyColour, resource0, resource1);
     glGenTextures(2, TextureNames.data());
@@ -27,11 +26,11 @@ void Tex_Animation::Load(bool mipmaps, const Theme& theme)
         if (mipmaps) {
             glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_LINEAR);
             gluBuild2DMipmaps(GL_TEXTURE_2D, 4, bitmap.Width, bitmap.Height, GL_BGRA_EXT,
-                              GL_UNSIGNED_BYTE, texels.data());
+                GL_UNSIGNED_BYTE, texels.data());
         } else {
             glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
             glTexImage2D(GL_TEXTURE_2D, 0, 4, bitmap.Width, bitmap.Height, 0, GL_BGRA_EXT,
-                         GL_UNSIGNED_BYTE, texels.data());
+                GL_UNSIGNED_BYTE, texels.data());
         }
     }
 }

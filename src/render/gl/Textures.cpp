@@ -29,13 +29,13 @@ void LoadTexture(RenderState& render, const SlotPicture& entry)
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
     if (!entry.key) {
         glTexImage2D(GL_TEXTURE_2D, 0, 3, bitmap.Width, bitmap.Height, 0, GL_BGR_EXT,
-                     GL_UNSIGNED_BYTE, bitmap.Bytes.data());
+            GL_UNSIGNED_BYTE, bitmap.Bytes.data());
         return;
     }
     BgraTexels texels = ToBgraTexels(bitmap);
     ApplyColourKey(texels, entry.key->colour, entry.key->replacement);
-    glTexImage2D(GL_TEXTURE_2D, 0, 4, bitmap.Width, bitmap.Height, 0, GL_BGRA_EXT,
-                 GL_UNSIGNED_BYTE, texels.data());
+    glTexImage2D(GL_TEXTURE_2D, 0, 4, bitmap.Width, bitmap.Height, 0, GL_BGRA_EXT, GL_UNSIGNED_BYTE,
+        texels.data());
 }
 
 void GenerateNames(RenderState& render, int firstSlot, int count)
@@ -59,20 +59,23 @@ void LoadStatusTextures(RenderState& render)
         LoadTexture(render, {slot::FirstDigit + digit, id::FirstDigit + digit, std::nullopt});
     glAlphaFunc(GL_GREATER, 0);
     GenerateNames(render, slot::ButtonRaised, 3);
-    LoadAll(render, {{slot::ButtonRaised, id::ButtonRaised, Key{picture_key::Button, {}}},
-                     {slot::ButtonPressed, id::ButtonPressed, Key{picture_key::Button, {}}},
-                     {slot::BonusMine, id::BonusMine, std::nullopt}});
+    LoadAll(render,
+        {{slot::ButtonRaised, id::ButtonRaised, Key {picture_key::Button, {}}},
+            {slot::ButtonPressed, id::ButtonPressed, Key {picture_key::Button, {}}},
+            {slot::BonusMine, id::BonusMine, std::nullopt}});
     GenerateNames(render, slot::FirstFace, 4);
     // The normal face's cut-out carries a yellow that suits its soft edge.
-    LoadAll(render, {{slot::FirstFace, id::FaceNormal, Key{picture_key::Face, Rgb8{210, 220, 51}}},
-                     {slot::FirstFace + 1, id::FaceOpenMouth, Key{picture_key::Face, {}}},
-                     {slot::FirstFace + 2, id::FaceLost, Key{picture_key::Face, {}}},
-                     {slot::FirstFace + 3, id::FaceWon, Key{picture_key::Face, {}}}});
+    LoadAll(render,
+        {{slot::FirstFace, id::FaceNormal, Key {picture_key::Face, Rgb8 {210, 220, 51}}},
+            {slot::FirstFace + 1, id::FaceOpenMouth, Key {picture_key::Face, {}}},
+            {slot::FirstFace + 2, id::FaceLost, Key {picture_key::Face, {}}},
+            {slot::FirstFace + 3, id::FaceWon, Key {picture_key::Face, {}}}});
     GenerateNames(render, slot::PlayerOneBar, 4);
-    LoadAll(render, {{slot::PlayerOneBar, id::PlayerOneBar, std::nullopt},
-                     {slot::PlayerTwoBar, id::PlayerTwoBar, std::nullopt},
-                     {slot::MessageBar, id::MessageBar, std::nullopt},
-                     {slot::Font, id::Font, std::nullopt}});
+    LoadAll(render,
+        {{slot::PlayerOneBar, id::PlayerOneBar, std::nullopt},
+            {slot::PlayerTwoBar, id::PlayerTwoBar, std::nullopt},
+            {slot::MessageBar, id::MessageBar, std::nullopt},
+            {slot::Font, id::Font, std::nullopt}});
 }
 
 void LoadBoardTextures(RenderState& render)
@@ -83,12 +86,13 @@ void LoadBoardTextures(RenderState& render)
         LoadTexture(render, {slot::CellBase + state, id::ClosedCell + state, std::nullopt});
     glEnable(GL_ALPHA_TEST);
     glAlphaFunc(GL_GREATER, 0);
-    LoadAll(render, {{slot::MoveMark, id::MoveMark, Key{picture_key::MoveMark, {}}},
-                     {slot::Pointer, id::Pointer, Key{picture_key::Pointer, {}}}});
+    LoadAll(render,
+        {{slot::MoveMark, id::MoveMark, Key {picture_key::MoveMark, {}}},
+            {slot::Pointer, id::Pointer, Key {picture_key::Pointer, {}}}});
     GenerateNames(render, slot::Glow, 3);
-    LoadAll(render, {{slot::Glow, id::Glow, std::nullopt},
-                     {slot::CrossBar, id::CrossBar, std::nullopt},
-                     {slot::ExplodedMine, id::ExplodedMine, std::nullopt}});
+    LoadAll(render,
+        {{slot::Glow, id::Glow, std::nullopt}, {slot::CrossBar, id::CrossBar, std::nullopt},
+            {slot::ExplodedMine, id::ExplodedMine, std::nullopt}});
 }
 
 } // namespace orvane

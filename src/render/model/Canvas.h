@@ -15,8 +15,14 @@ struct Colour {
     double B = 0;
 };
 
-constexpr Colour Grey(double level) { return {level, level, level}; }
-constexpr Colour ColourOf(Rgb8 c) { return {double(c.R), double(c.G), double(c.B)}; }
+constexpr Colour Grey(double level)
+{
+    return {level, level, level};
+}
+constexpr Colour ColourOf(Rgb8 c)
+{
+    return {double(c.R), double(c.G), double(c.B)};
+}
 // amount 0 gives from, 1 gives to.
 Colour Mix(Colour from, Colour to, double amount);
 Colour Lighter(Colour c, double amount); // towards white
@@ -54,7 +60,7 @@ public:
     // left rings take light colours, the bottom and right ones dark colours, with the
     // corners split on the diagonal.
     void Bevel(int32_t left, int32_t top, int32_t right, int32_t bottom,
-               const std::vector<Colour>& light, const std::vector<Colour>& dark);
+        const std::vector<Colour>& light, const std::vector<Colour>& dark);
     // Soft light outside the shape's edge, fading out over radius pixels.
     void Halo(const Shape& shape, Colour colour, double radius, double strength);
 

@@ -34,25 +34,30 @@ constexpr std::array<Line, 7> Segments = {{
 }};
 // Lit segments of each digit, bit n for segment n (A = bit 0).
 constexpr std::array<int, 10> LitSegments = {0b0111111, 0b0000110, 0b1011011, 0b1001111, 0b1100110,
-                                             0b1101101, 0b1111101, 0b0000111, 0b1111111, 0b1101111};
+    0b1101101, 0b1111101, 0b0000111, 0b1111111, 0b1101111};
 
-Point Leaning(double x, double y) { return {x + (Middle - y) * Slant, y}; }
+Point Leaning(double x, double y)
+{
+    return {x + (Middle - y) * Slant, y};
+}
 
 // A segment with pointed ends along its centre line.
-Shape SegmentShape(const Line& line) {
+Shape SegmentShape(const Line& line)
+{
     if (line.Y0 == line.Y1) {
         const double a = line.X0 + Gap, b = line.X1 - Gap, y = line.Y0;
-        return Polygon({Leaning(a, y), Leaning(a + Half, y - Half), Leaning(b - Half, y - Half), Leaning(b, y),
-                        Leaning(b - Half, y + Half), Leaning(a + Half, y + Half)});
+        return Polygon({Leaning(a, y), Leaning(a + Half, y - Half), Leaning(b - Half, y - Half),
+            Leaning(b, y), Leaning(b - Half, y + Half), Leaning(a + Half, y + Half)});
     }
     const double a = line.Y0 + Gap, b = line.Y1 - Gap, x = line.X0;
-    return Polygon({Leaning(x, a), Leaning(x + Half, a + Half), Leaning(x + Half, b - Half), Leaning(x, b),
-                    Leaning(x - Half, b - Half), Leaning(x - Half, a + Half)});
+    return Polygon({Leaning(x, a), Leaning(x + Half, a + Half), Leaning(x + Half, b - Half),
+        Leaning(x, b), Leaning(x - Half, b - Half), Leaning(x - Half, a + Half)});
 }
 
 } // namespace
 
-Bitmap DrawCounterDigit(int digit) {
+Bitmap DrawCounterDigit(int digit)
+{
     std::vector<Shape> lit;
     std::vector<Shape> dark;
     for (size_t n = 0; n < Segments.size(); ++n)
@@ -60,9 +65,9 @@ Bitmap DrawCounterDigit(int digit) {
 
     Canvas canvas(Width, Height, Grey(0));
     const Shape litShape = Union(lit);
-    canvas.Fill(Union(dark), Colour{38, 5, 5});
-    canvas.Halo(litShape, Colour{255, 0, 0}, 5, 0.3);
-    canvas.Fill(litShape, Gradient(0, Top, Colour{255, 70, 50}, 0, Bottom, Colour{235, 18, 10}));
+    canvas.Fill(Union(dark), Colour {38, 5, 5});
+    canvas.Halo(litShape, Colour {255, 0, 0}, 5, 0.3);
+    canvas.Fill(litShape, Gradient(0, Top, Colour {255, 70, 50}, 0, Bottom, Colour {235, 18, 10}));
     return canvas.ToBitmap();
 }
 

@@ -21,24 +21,28 @@ struct Wave {
     double Phase;
     double Amplitude;
 
-    double Offset(double x) const {
+    double Offset(double x) const
+    {
         const double u = std::clamp((x - ClothStart) / (ClothEnd - ClothStart), 0.0, 1.0);
         return Amplitude * u * std::sin(2 * Pi * u - Phase) + 1.6 * u * u;
     }
     double Slope(double x) const { return (Offset(x + 0.5) - Offset(x - 0.5)); }
 };
 
-Shape Cloth(const Wave& wave) {
+Shape Cloth(const Wave& wave)
+{
     return [wave](double x, double y) {
         const double top = ClothTop + wave.Offset(x);
-        const double across = std::max(top - y, y - (top + ClothHeight)) / std::hypot(1.0, wave.Slope(x));
+        const double across
+            = std::max(top - y, y - (top + ClothHeight)) / std::hypot(1.0, wave.Slope(x));
         return std::max({across, ClothStart - x, x - ClothEnd});
     };
 }
 
 // The cloth's colour darkens where it turns away from the light and brightens where it
 // faces it; it is a touch darker towards its lower edge.
-Paint ClothShading(const Wave& wave, Colour base) {
+Paint ClothShading(const Wave& wave, Colour base)
+{
     return [wave, base](double x, double y) {
         const double lit = std::clamp(-1.4 * wave.Slope(x), -0.4, 0.35);
         const Colour shaded = lit > 0 ? Lighter(base, lit) : Darker(base, -lit);
@@ -46,28 +50,34 @@ Paint ClothShading(const Wave& wave, Colour base) {
     };
 }
 
-Canvas FlagFrame(const Wave& wave, Colour cloth) {
+Canvas FlagFrame(const Wave& wave, Colour cloth)
+{
     Canvas frame(FlagFrameSize, FlagFrameSize, Matte);
     const Shape clothShape = Cloth(wave);
     frame.Fill(clothShape, Darker(cloth, 0.45));
     frame.Fill(Grown(clothShape, -1.1), ClothShading(wave, cloth));
 
     frame.Fill(Box(PoleX - PoleHalfWidth, 7, PoleX + PoleHalfWidth, 56, 1.2),
-               Gradient(PoleX - PoleHalfWidth, 0, Colour{150, 150, 160}, PoleX + PoleHalfWidth, 0, Colour{50, 50, 58}));
-    frame.Fill(Disc({PoleX, 6.2}, 3), Radial(PoleX - 1, 5.2, 3.4, Colour{255, 236, 150}, Colour{190, 130, 20}));
-    frame.Fill(Box(PoleX - 7, 51.5, PoleX + 7, 56, 1), Gradient(0, 51.5, Colour{110, 110, 118}, 0, 56, Colour{60, 60, 66}));
-    frame.Fill(Box(PoleX - 10.5, 55, PoleX + 10.5, 59.5, 1.5), Gradient(0, 55, Colour{96, 96, 104}, 0, 59.5, Colour{40, 40, 46}));
+        Gradient(PoleX - PoleHalfWidth, 0, Colour {150, 150, 160}, PoleX + PoleHalfWidth, 0,
+            Colour {50, 50, 58}));
+    frame.Fill(Disc({PoleX, 6.2}, 3),
+        Radial(PoleX - 1, 5.2, 3.4, Colour {255, 236, 150}, Colour {190, 130, 20}));
+    frame.Fill(Box(PoleX - 7, 51.5, PoleX + 7, 56, 1),
+        Gradient(0, 51.5, Colour {110, 110, 118}, 0, 56, Colour {60, 60, 66}));
+    frame.Fill(Box(PoleX - 10.5, 55, PoleX + 10.5, 59.5, 1.5),
+        Gradient(0, 55, Colour {96, 96, 104}, 0, 59.5, Colour {40, 40, 46}));
     return frame;
 }
 
 } // namespace
 
-Bitmap DrawFlagStrip(TeamColour colour) {
-    const Colour cloth = colour == TeamColour::Red ? Colour{224, 30, 30} : Colour{38, 84, 222};
+Bitmap DrawFlagStrip(TeamColour colour)
+{
+    const Colour cloth = colour == TeamColour::Red ? Colour {224, 30, 30} : Colour {38, 84, 222};
     Canvas strip(FlagFrameSize * FlagFrameCount, FlagFrameSize, Matte);
     for (int32_t frame = 0; frame < FlagFrameCount; ++frame) {
         // Frame 0 is the flag at rest, where the playback pauses.
-        const Wave wave{frame * Pi / 4, frame == 0 ? 1.8 : 3.0};
+        const Wave wave {frame * Pi / 4, frame == 0 ? 1.8 : 3.0};
         strip.Paste(FlagFrame(wave, cloth), frame * FlagFrameSize, 0);
     }
     return strip.ToKeyedBitmap(picture_key::Flags);

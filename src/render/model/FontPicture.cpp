@@ -4,7 +4,8 @@
 
 namespace orvane::art {
 
-Bitmap DrawFont() {
+Bitmap DrawFont()
+{
     // 16 x 8 cells of 16 x 16 pixels, cell k holding character 32 + k. A glyph takes
     // pixels 1..10 across, leaving a gap at the 12-pixel advance, and rows 2..13.
     constexpr int32_t Cell = 16;

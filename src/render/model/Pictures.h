@@ -51,11 +51,11 @@ inline constexpr int32_t Last = 140;
 
 // The colour a keyed picture holds wherever it is meant to be transparent.
 namespace picture_key {
-inline constexpr Rgb8 Button{224, 224, 224};  // 111, 112
-inline constexpr Rgb8 Face{214, 214, 44};     // 114..117
-inline constexpr Rgb8 MoveMark{128, 128, 128}; // 134
-inline constexpr Rgb8 Pointer{170, 170, 170}; // 135
-inline constexpr Rgb8 Flags{230, 230, 230};   // 139, 140
+inline constexpr Rgb8 Button {224, 224, 224};   // 111, 112
+inline constexpr Rgb8 Face {214, 214, 44};      // 114..117
+inline constexpr Rgb8 MoveMark {128, 128, 128}; // 134
+inline constexpr Rgb8 Pointer {170, 170, 170};  // 135
+inline constexpr Rgb8 Flags {230, 230, 230};    // 139, 140
 } // namespace picture_key
 
 // Frame layout of the two flag strips: frames side by side, left to right.

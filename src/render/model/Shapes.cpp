@@ -7,28 +7,38 @@
 namespace orvane::art {
 namespace {
 
-double Length(double x, double y) { return std::hypot(x, y); }
+double Length(double x, double y)
+{
+    return std::hypot(x, y);
+}
 
-double Radians(double degrees) { return degrees * std::numbers::pi / 180.0; }
+double Radians(double degrees)
+{
+    return degrees * std::numbers::pi / 180.0;
+}
 
 // Distance from p to the segment a-b.
-double SegmentDistance(Point p, Point a, Point b) {
+double SegmentDistance(Point p, Point a, Point b)
+{
     const double ex = b.X - a.X;
     const double ey = b.Y - a.Y;
     const double wx = p.X - a.X;
     const double wy = p.Y - a.Y;
     const double lengthSquared = ex * ex + ey * ey;
-    const double t = lengthSquared > 0 ? std::clamp((wx * ex + wy * ey) / lengthSquared, 0.0, 1.0) : 0.0;
+    const double t
+        = lengthSquared > 0 ? std::clamp((wx * ex + wy * ey) / lengthSquared, 0.0, 1.0) : 0.0;
     return Length(wx - ex * t, wy - ey * t);
 }
 
 } // namespace
 
-Shape Disc(Point centre, double radius) {
+Shape Disc(Point centre, double radius)
+{
     return [=](double x, double y) { return Length(x - centre.X, y - centre.Y) - radius; };
 }
 
-Shape Ellipse(Point centre, double radiusX, double radiusY) {
+Shape Ellipse(Point centre, double radiusX, double radiusY)
+{
     return [=](double x, double y) {
         const double px = x - centre.X;
         const double py = y - centre.Y;
@@ -38,7 +48,8 @@ Shape Ellipse(Point centre, double radiusX, double radiusY) {
     };
 }
 
-Shape Box(double left, double top, double right, double bottom, double radius) {
+Shape Box(double left, double top, double right, double bottom, double radius)
+{
     const double cx = (left + right) / 2;
     const double cy = (top + bottom) / 2;
     const double hx = (right - left) / 2 - radius;
@@ -46,15 +57,18 @@ Shape Box(double left, double top, double right, double bottom, double radius) {
     return [=](double x, double y) {
         const double qx = std::abs(x - cx) - hx;
         const double qy = std::abs(y - cy) - hy;
-        return Length(std::max(qx, 0.0), std::max(qy, 0.0)) + std::min(std::max(qx, qy), 0.0) - radius;
+        return Length(std::max(qx, 0.0), std::max(qy, 0.0)) + std::min(std::max(qx, qy), 0.0)
+            - radius;
     };
 }
 
-Shape Segment(Point from, Point to, double width) {
+Shape Segment(Point from, Point to, double width)
+{
     return [=](double x, double y) { return SegmentDistance({x, y}, from, to) - width / 2; };
 }
 
-Shape Polyline(const std::vector<Point>& points, double width) {
+Shape Polyline(const std::vector<Point>& points, double width)
+{
     return [=](double x, double y) {
         double nearest = SegmentDistance({x, y}, points.front(), points.front());
         for (size_t i = 1; i < points.size(); ++i)
@@ -63,7 +77,8 @@ Shape Polyline(const std::vector<Point>& points, double width) {
     };
 }
 
-Shape Polygon(const std::vector<Point>& corners) {
+Shape Polygon(const std::vector<Point>& corners)
+{
     return [=](double x, double y) {
         double nearest = 1e300;
         bool inside = false;
@@ -78,30 +93,36 @@ Shape Polygon(const std::vector<Point>& corners) {
     };
 }
 
-std::vector<Point> Arc(Point centre, double radiusX, double radiusY, double fromDegrees,
-                       double toDegrees) {
+std::vector<Point> Arc(
+    Point centre, double radiusX, double radiusY, double fromDegrees, double toDegrees)
+{
     const int steps = std::max(2, int(std::ceil(std::abs(toDegrees - fromDegrees) / 5.0)));
     std::vector<Point> points;
     for (int i = 0; i <= steps; ++i) {
         const double angle = Radians(fromDegrees + (toDegrees - fromDegrees) * i / steps);
-        points.push_back({centre.X + radiusX * std::cos(angle), centre.Y - radiusY * std::sin(angle)});
+        points.push_back(
+            {centre.X + radiusX * std::cos(angle), centre.Y - radiusY * std::sin(angle)});
     }
     return points;
 }
 
-Shape Union(std::vector<Shape> shapes) {
+Shape Union(std::vector<Shape> shapes)
+{
     return [shapes = std::move(shapes)](double x, double y) {
         double nearest = 1e300;
-        for (const Shape& shape : shapes) nearest = std::min(nearest, shape(x, y));
+        for (const Shape& shape : shapes)
+            nearest = std::min(nearest, shape(x, y));
         return nearest;
     };
 }
 
-Shape Grown(Shape shape, double amount) {
+Shape Grown(Shape shape, double amount)
+{
     return [=](double x, double y) { return shape(x, y) - amount; };
 }
 
-Shape Placed(Shape shape, Point centre, double scaleX, double scaleY) {
+Shape Placed(Shape shape, Point centre, double scaleX, double scaleY)
+{
     const double scale = std::sqrt(scaleX * scaleY);
     return [=](double x, double y) {
         return shape((x - centre.X) / scaleX, (y - centre.Y) / scaleY) * scale;

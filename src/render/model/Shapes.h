@@ -25,8 +25,8 @@ Shape Polyline(const std::vector<Point>& points, double width);
 // Any simple polygon, in either winding.
 Shape Polygon(const std::vector<Point>& corners);
 // Points of an elliptic arc, angles in degrees, 0 to the right, 90 upwards on screen.
-std::vector<Point> Arc(Point centre, double radiusX, double radiusY, double fromDegrees,
-                       double toDegrees);
+std::vector<Point> Arc(
+    Point centre, double radiusX, double radiusY, double fromDegrees, double toDegrees);
 
 Shape Union(std::vector<Shape> shapes);
 // The shape grown outwards by amount (shrunk when negative).

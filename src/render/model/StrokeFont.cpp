@@ -83,7 +83,32 @@ constexpr std::array<std::string_view, 128> Glyphs = {
     "0,-1 8,-1",
     "3,10 5,8",
     // 97..122: a..z take the capitals' shapes
-    "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "",
+    "",
+    "",
+    "",
+    "",
+    "",
+    "",
+    "",
+    "",
+    "",
+    "",
+    "",
+    "",
+    "",
+    "",
+    "",
+    "",
+    "",
+    "",
+    "",
+    "",
+    "",
+    "",
+    "",
+    "",
+    "",
+    "",
     // 123..127: { | } ~ and a small house
     "6.5,11 5.2,11 4.2,10 4.2,6 2.8,5 4.2,4 4.2,0 5.2,-1 6.5,-1",
     "4,11 4,-1",
@@ -104,52 +129,67 @@ constexpr std::array<std::string_view, 128> Glyphs = {
     "0,1 4,9 8,1 0,1",
 };
 
-bool Number(std::string_view& text, double& value) {
+bool Number(std::string_view& text, double& value)
+{
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc()) return false;
+    if (error != std::errc())
+        return false;
     text.remove_prefix(size_t(end - text.data()));
-    if (!text.empty() && text.front() == ',') text.remove_prefix(1);
+    if (!text.empty() && text.front() == ',')
+        text.remove_prefix(1);
     return true;
 }
 
 // Appends the points of one token of a stroke, already in pixels.
-void AddPoints(std::string_view token, Point origin, double unit, std::vector<Point>& points) {
-    auto pixel = [&](double x, double y) { return Point{origin.X + x * unit, origin.Y - y * unit}; };
+void AddPoints(std::string_view token, Point origin, double unit, std::vector<Point>& points)
+{
+    auto pixel = [&](double x, double y) {
+        return Point {origin.X + x * unit, origin.Y - y * unit};
+    };
     const bool arc = token.front() == '@';
-    if (arc) token.remove_prefix(1);
-    std::array<double, 6> v{};
+    if (arc)
+        token.remove_prefix(1);
+    std::array<double, 6> v {};
     const size_t count = arc ? 6 : 2;
     for (size_t i = 0; i < count; ++i)
-        if (!Number(token, v[i])) return;
+        if (!Number(token, v[i]))
+            return;
     if (!arc) {
         points.push_back(pixel(v[0], v[1]));
         return;
     }
-    for (const Point& p : Arc(pixel(v[0], v[1]), v[2] * unit, v[3] * unit, v[4], v[5])) points.push_back(p);
+    for (const Point& p : Arc(pixel(v[0], v[1]), v[2] * unit, v[3] * unit, v[4], v[5]))
+        points.push_back(p);
 }
 
-std::string_view StrokesOf(int code) {
-    if (code >= 'a' && code <= 'z') code -= 'a' - 'A';
-    if (code < FirstCode || code >= FirstCode + int(Glyphs.size())) return {};
+std::string_view StrokesOf(int code)
+{
+    if (code >= 'a' && code <= 'z')
+        code -= 'a' - 'A';
+    if (code < FirstCode || code >= FirstCode + int(Glyphs.size()))
+        return {};
     return Glyphs[size_t(code - FirstCode)];
 }
 
 } // namespace
 
-Shape GlyphShape(int code, Point origin, double unit, double strokeWidth) {
+Shape GlyphShape(int code, Point origin, double unit, double strokeWidth)
+{
     std::vector<Shape> strokes;
     std::string_view rest = StrokesOf(code);
     while (!rest.empty()) {
         const size_t bar = rest.find('|');
         std::string_view stroke = rest.substr(0, bar);
-        rest = bar == std::string_view::npos ? std::string_view{} : rest.substr(bar + 1);
+        rest = bar == std::string_view::npos ? std::string_view {} : rest.substr(bar + 1);
         std::vector<Point> points;
         while (!stroke.empty()) {
             const size_t space = stroke.find(' ');
             AddPoints(stroke.substr(0, space), origin, unit, points);
-            stroke = space == std::string_view::npos ? std::string_view{} : stroke.substr(space + 1);
+            stroke
+                = space == std::string_view::npos ? std::string_view {} : stroke.substr(space + 1);
         }
-        if (!points.empty()) strokes.push_back(Polyline(points, strokeWidth));
+        if (!points.empty())
+            strokes.push_back(Polyline(points, strokeWidth));
     }
     return Union(std::move(strokes));
 }

@@ -5,8 +5,7 @@
 namespace orvane {
 
 void Tex_Animation::Configure(int32_t loops, uint8_t frameCount, uint8_t pauseFrames,
-                              double interval, uint8_t stopFrame, Rgb8 keyColour,
-                              int32_t resource0, int32_t resource1)
+    double interval, uint8_t stopFrame, Rgb8 keyColour, int32_t resource0, int32_t resource1)
 {
     Loops = loops;
     LoopsLeft = loops;
@@ -37,7 +36,8 @@ void Tex_Animation::Advance(const SaSTimer& timer)
 {
     if (!Running)
         return;
-    SinceStep = (static_cast<double>(timer.CurrentCount) - LastStep) / static_cast<double>(timer.Frequency);
+    SinceStep = (static_cast<double>(timer.CurrentCount) - LastStep)
+        / static_cast<double>(timer.Frequency);
     if (SinceStep > Interval) {
         LastStep = static_cast<double>(timer.CurrentCount);
         Step();

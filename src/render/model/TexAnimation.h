@@ -17,15 +17,15 @@ class Tex_Animation {
 public:
     // Playback values only; Create also makes and loads the textures.
     void Configure(int32_t loops, uint8_t frameCount, uint8_t pauseFrames, double interval,
-                   uint8_t stopFrame, Rgb8 keyColour, int32_t resource0, int32_t resource1);
+        uint8_t stopFrame, Rgb8 keyColour, int32_t resource0, int32_t resource1);
     void Start(const SaSTimer& timer);
     // Takes one step when more than Interval seconds have passed since the last one.
     void Advance(const SaSTimer& timer);
 
     // GL side
     void Create(int32_t loops, uint8_t frameCount, uint8_t pauseFrames, double interval,
-                uint8_t stopFrame, Rgb8 keyColour, int32_t resource0, int32_t resource1,
-                const Theme& theme);
+        uint8_t stopFrame, Rgb8 keyColour, int32_t resource0, int32_t resource1,
+        const Theme& theme);
     void Load(bool mipmaps, const Theme& theme);
     // Drawing the flags of one image: BeginFrames advances the playback if due and
     // starts a batch; each FrameQuad covers the cell whose right edge is at rightX and
@@ -41,7 +41,7 @@ public:
     uint8_t PauseFrames = 0;
     uint8_t FrameCount = 1;
     Rgb8 KeyColour;
-    std::array<uint32_t, 2> TextureNames{};
+    std::array<uint32_t, 2> TextureNames {};
     int32_t Loops = 0;
     double LastStep = 0.0;
     double SinceStep = 0.0;

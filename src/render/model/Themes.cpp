@@ -18,9 +18,9 @@ uint8_t Darker(uint8_t component)
 
 } // namespace
 
-Theme::Theme(Rgb8 back, Rgb8 strip, Rgb8 cell)
-    : BackColourBytes(back), StripColourBytes(strip), CellColourBytes(cell),
-      BackColour(ToFloats(back)), StripColour(ToFloats(strip)), CellColour(ToFloats(cell))
+Theme::Theme(Rgb8 back, Rgb8 strip, Rgb8 cell) :
+    BackColourBytes(back), StripColourBytes(strip), CellColourBytes(cell),
+    BackColour(ToFloats(back)), StripColour(ToFloats(strip)), CellColour(ToFloats(cell))
 {
 }
 

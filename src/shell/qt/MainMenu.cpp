@@ -12,20 +12,20 @@ namespace orvane {
 namespace {
 
 // The block-size items in menu order, with the cell size each one chooses.
-constexpr std::array<int16_t, 5> SizeItemCellSizes{18, 16, 22, 27, 36};
+constexpr std::array<int16_t, 5> SizeItemCellSizes {18, 16, 22, 27, 36};
 
 } // namespace
 
-MainMenu::MainMenu(QMainWindow& window, MenuCommands& commands, Actions actions)
-    : QObject(&window), window_(window), commands_(commands), actions_(std::move(actions))
+MainMenu::MainMenu(QMainWindow& window, MenuCommands& commands, Actions actions) :
+    QObject(&window), window_(window), commands_(commands), actions_(std::move(actions))
 {
     BuildGameMenu();
     BuildOptionsMenu();
     BuildHelpMenu();
 }
 
-QAction* MainMenu::Add(QMenu* menu, const QString& caption, const QString& name, const QKeySequence& shortcut,
-                       std::function<void()> run, QActionGroup* group)
+QAction* MainMenu::Add(QMenu* menu, const QString& caption, const QString& name,
+    const QKeySequence& shortcut, std::function<void()> run, QActionGroup* group)
 {
     QAction* action = menu->addAction(caption);
     action->setObjectName(name);
@@ -49,18 +49,23 @@ void MainMenu::BuildGameMenu()
     QMenu* menu = window_.menuBar()->addMenu(QStringLiteral("&Game"));
     Add(menu, QStringLiteral("&New"), QStringLiteral("New"), Qt::Key_F2, actions_.New);
     auto* levels = new QActionGroup(this);
-    levels_[0] = Add(menu, QStringLiteral("&Begginer"), QStringLiteral("Beginner"), Qt::Key_F3,
-                     [this] { commands_.Beginner(); }, levels);
-    levels_[1] = Add(menu, QStringLiteral("&Intermediate"), QStringLiteral("Intermediate"), Qt::Key_F4,
-                     [this] { commands_.Intermediate(); }, levels);
-    levels_[2] = Add(menu, QStringLiteral("&Expert"), QStringLiteral("Expert"), Qt::Key_F5,
-                     [this] { commands_.Expert(); }, levels);
-    levels_[3] = Add(menu, QStringLiteral("&Custom..."), QStringLiteral("Custom"), Qt::Key_F6, actions_.Custom, levels);
+    levels_[0] = Add(
+        menu, QStringLiteral("&Begginer"), QStringLiteral("Beginner"), Qt::Key_F3,
+        [this] { commands_.Beginner(); }, levels);
+    levels_[1] = Add(
+        menu, QStringLiteral("&Intermediate"), QStringLiteral("Intermediate"), Qt::Key_F4,
+        [this] { commands_.Intermediate(); }, levels);
+    levels_[2] = Add(
+        menu, QStringLiteral("&Expert"), QStringLiteral("Expert"), Qt::Key_F5,
+        [this] { commands_.Expert(); }, levels);
+    levels_[3] = Add(menu, QStringLiteral("&Custom..."), QStringLiteral("Custom"), Qt::Key_F6,
+        actions_.Custom, levels);
     menu->addSeparator();
-    Add(menu, QStringLiteral("&Hi Scores..."), QStringLiteral("HiScores"), QKeySequence(Qt::CTRL | Qt::Key_H),
-        actions_.HiScores);
+    Add(menu, QStringLiteral("&Hi Scores..."), QStringLiteral("HiScores"),
+        QKeySequence(Qt::CTRL | Qt::Key_H), actions_.HiScores);
     menu->addSeparator();
-    exit_ = Add(menu, QStringLiteral("E&xit"), QStringLiteral("Exit"), QKeySequence(), actions_.Exit);
+    exit_
+        = Add(menu, QStringLiteral("E&xit"), QStringLiteral("Exit"), QKeySequence(), actions_.Exit);
 }
 
 void MainMenu::BuildOptionsMenu()
@@ -68,39 +73,43 @@ void MainMenu::BuildOptionsMenu()
     QMenu* options = window_.menuBar()->addMenu(QStringLiteral("&Options"));
     QMenu* mode = options->addMenu(QStringLiteral("Game &Mode"));
     auto* modes = new QActionGroup(this);
-    classic_ = Add(mode, QStringLiteral("&Classic"), QStringLiteral("Classic"), Qt::Key_F9,
-                   [this] { commands_.Classic(); }, modes);
+    classic_ = Add(
+        mode, QStringLiteral("&Classic"), QStringLiteral("Classic"), Qt::Key_F9,
+        [this] { commands_.Classic(); }, modes);
     mode->addSeparator();
-    vsHuman_ = Add(mode, QStringLiteral("&Vs Human"), QStringLiteral("VsHuman"), Qt::Key_F10,
-                   [this] { commands_.VsHuman(); }, modes);
-    vsComputer_ = Add(mode, QStringLiteral("V&s Computer"), QStringLiteral("VsComputer"), Qt::Key_F11,
-                      [this] { commands_.VsComputer(); }, modes);
+    vsHuman_ = Add(
+        mode, QStringLiteral("&Vs Human"), QStringLiteral("VsHuman"), Qt::Key_F10,
+        [this] { commands_.VsHuman(); }, modes);
+    vsComputer_ = Add(
+        mode, QStringLiteral("V&s Computer"), QStringLiteral("VsComputer"), Qt::Key_F11,
+        [this] { commands_.VsComputer(); }, modes);
     options->addSeparator();
-    sounds_ = Add(options, QStringLiteral("S&ounds"), QStringLiteral("Sounds"), QKeySequence(Qt::CTRL | Qt::Key_S),
-                  [this] { commands_.Sounds(sounds_->isChecked()); });
+    sounds_ = Add(options, QStringLiteral("S&ounds"), QStringLiteral("Sounds"),
+        QKeySequence(Qt::CTRL | Qt::Key_S), [this] { commands_.Sounds(sounds_->isChecked()); });
     sounds_->setCheckable(true);
 
     QMenu* themeMenu = options->addMenu(QStringLiteral("&Themes"));
     auto* themes = new QActionGroup(this);
     const QString captions[7] = {QStringLiteral("&Windows Default"), QStringLiteral("&Theme 1"),
-                                 QStringLiteral("T&heme 2"), QStringLiteral("Th&eme 3"),
-                                 QStringLiteral("The&me 4"), QStringLiteral("Theme &5"),
-                                 QStringLiteral("Theme &6")};
+        QStringLiteral("T&heme 2"), QStringLiteral("Th&eme 3"), QStringLiteral("The&me 4"),
+        QStringLiteral("Theme &5"), QStringLiteral("Theme &6")};
     for (uint8_t n = 0; n < 7; ++n) {
-        themes_[n] = Add(themeMenu, captions[n], QStringLiteral("Theme%1").arg(n), QKeySequence(),
-                         [this, n] { commands_.Theme(n); }, themes);
+        themes_[n] = Add(
+            themeMenu, captions[n], QStringLiteral("Theme%1").arg(n), QKeySequence(),
+            [this, n] { commands_.Theme(n); }, themes);
         if (n == 0)
             themeMenu->addSeparator();
     }
 
     QMenu* sizeMenu = options->addMenu(QStringLiteral("Block &Size"));
     auto* sizes = new QActionGroup(this);
-    const QString sizeCaptions[5] = {QStringLiteral("&1.0 x"), QStringLiteral("&0.9 x"), QStringLiteral("1.&25 x"),
-                                     QStringLiteral("1.&50 x"), QStringLiteral("2.0 &x")};
+    const QString sizeCaptions[5] = {QStringLiteral("&1.0 x"), QStringLiteral("&0.9 x"),
+        QStringLiteral("1.&25 x"), QStringLiteral("1.&50 x"), QStringLiteral("2.0 &x")};
     for (size_t i = 0; i < SizeItemCellSizes.size(); ++i) {
         const int16_t cellSize = SizeItemCellSizes[i];
-        sizes_[i] = Add(sizeMenu, sizeCaptions[i], QStringLiteral("Size%1").arg(cellSize), QKeySequence(),
-                        [this, cellSize] { commands_.BlockSize(cellSize); }, sizes);
+        sizes_[i] = Add(
+            sizeMenu, sizeCaptions[i], QStringLiteral("Size%1").arg(cellSize), QKeySequence(),
+            [this, cellSize] { commands_.BlockSize(cellSize); }, sizes);
         if (i == 0)
             sizeMenu->addSeparator();
     }
@@ -109,10 +118,11 @@ void MainMenu::BuildOptionsMenu()
 void MainMenu::BuildHelpMenu()
 {
     QMenu* menu = window_.menuBar()->addMenu(QStringLiteral("&Help"));
-    Add(menu, QStringLiteral("&Help"), QStringLiteral("Help"), Qt::Key_F1, [this] { commands_.Help(); });
+    Add(menu, QStringLiteral("&Help"), QStringLiteral("Help"), Qt::Key_F1,
+        [this] { commands_.Help(); });
     menu->addSeparator();
-    Add(menu, QStringLiteral("&About..."), QStringLiteral("About"), QKeySequence(Qt::CTRL | Qt::Key_A),
-        actions_.About);
+    Add(menu, QStringLiteral("&About..."), QStringLiteral("About"),
+        QKeySequence(Qt::CTRL | Qt::Key_A), actions_.About);
 }
 
 void MainMenu::AssignRunTimeShortcuts()

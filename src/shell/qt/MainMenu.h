@@ -37,8 +37,8 @@ public:
     QAction* Find(const QString& objectName) const;
 
 private:
-    QAction* Add(QMenu* menu, const QString& caption, const QString& name, const QKeySequence& shortcut,
-                 std::function<void()> run, QActionGroup* group = nullptr);
+    QAction* Add(QMenu* menu, const QString& caption, const QString& name,
+        const QKeySequence& shortcut, std::function<void()> run, QActionGroup* group = nullptr);
     void BuildGameMenu();
     void BuildOptionsMenu();
     void BuildHelpMenu();
@@ -46,14 +46,14 @@ private:
     QMainWindow& window_;
     MenuCommands& commands_;
     Actions actions_;
-    std::array<QAction*, 4> levels_{};
+    std::array<QAction*, 4> levels_ {};
     QAction* classic_ = nullptr;
     QAction* vsHuman_ = nullptr;
     QAction* vsComputer_ = nullptr;
     QAction* sounds_ = nullptr;
     QAction* exit_ = nullptr;
-    std::array<QAction*, 7> themes_{};
-    std::array<QAction*, 5> sizes_{};
+    std::array<QAction*, 7> themes_ {};
+    std::array<QAction*, 5> sizes_ {};
 };
 
 } // namespace orvane

@@ -14,15 +14,15 @@ namespace {
 const QString Title = QStringLiteral("Orvane");
 }
 
-QtPlatform::QtPlatform(QWidget& owner, SdlSoundPlayer& sound, const std::string& appDir)
-    : owner_(owner), sound_(sound), appDir_(appDir)
+QtPlatform::QtPlatform(QWidget& owner, SdlSoundPlayer& sound, const std::string& appDir) :
+    owner_(owner), sound_(sound), appDir_(appDir)
 {
 }
 
 bool QtPlatform::AskYesNo(const std::string& text)
 {
     QMessageBox box(QMessageBox::Warning, Title, QString::fromStdString(text),
-                    QMessageBox::Yes | QMessageBox::No, &owner_);
+        QMessageBox::Yes | QMessageBox::No, &owner_);
     box.setDefaultButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
 }
@@ -36,13 +36,12 @@ void QtPlatform::ShowMessage(const std::string& text, MessageIcon icon)
     box.exec();
 }
 
-std::string QtPlatform::PromptText(const std::string& title, const std::string& prompt,
-                                   const std::string& initial)
+std::string QtPlatform::PromptText(
+    const std::string& title, const std::string& prompt, const std::string& initial)
 {
     bool ok = false;
     const QString text = QInputDialog::getText(&owner_, QString::fromStdString(title),
-                                               QString::fromStdString(prompt), QLineEdit::Normal,
-                                               QString::fromStdString(initial), &ok);
+        QString::fromStdString(prompt), QLineEdit::Normal, QString::fromStdString(initial), &ok);
     return ok ? text.toStdString() : initial;
 }
 

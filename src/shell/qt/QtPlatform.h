@@ -17,8 +17,8 @@ public:
 
     bool AskYesNo(const std::string& text) override;
     void ShowMessage(const std::string& text, MessageIcon icon) override;
-    std::string PromptText(const std::string& title, const std::string& prompt,
-                           const std::string& initial) override;
+    std::string PromptText(
+        const std::string& title, const std::string& prompt, const std::string& initial) override;
     void ApplyLayout() override;
     void RedrawNow() override;
     void PlaySoundFile(const std::string& name) override;

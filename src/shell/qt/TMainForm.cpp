@@ -1,20 +1,20 @@
 #include "shell/qt/TMainForm.h"
 
-#include "render/gl/BoardRenderer.h"
-#include "render/gl/Font.h"
-#include "render/gl/StatusRenderer.h"
-#include "render/gl/Gl.h"
-#include "render/gl/Projection.h"
-#include "render/gl/Textures.h"
 #include "dialogs/TAboutForm.h"
 #include "game/BoardInput.h"
 #include "game/StatusInput.h"
 #include "platform/FileLookup.h"
+#include "render/gl/BoardRenderer.h"
+#include "render/gl/Font.h"
+#include "render/gl/Gl.h"
+#include "render/gl/Projection.h"
+#include "render/gl/StatusRenderer.h"
+#include "render/gl/Textures.h"
 #include "render/model/Layout.h"
 #include "scores/Recording.h"
 #include "shell/Keyboard.h"
-#include "shell/qt/MainMenu.h"
 #include "shell/qt/DrawingArea.h"
+#include "shell/qt/MainMenu.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -26,11 +26,11 @@
 
 namespace orvane {
 
-TMainForm::TMainForm(const std::string& appDir)
-    : platform_(*this, sound_, appDir), game_(platform_, random_, counter_),
-      scores_(AppFilePath(appDir, "\\Orvane.cfg"),
-              [this](const std::string& message) { platform_.ShowMessage(message, MessageIcon::Error); }),
-      commands_(game_, settings_)
+TMainForm::TMainForm(const std::string& appDir) :
+    platform_(*this, sound_, appDir), game_(platform_, random_, counter_),
+    scores_(AppFilePath(appDir, "\\Orvane.cfg"),
+        [this](const std::string& message) { platform_.ShowMessage(message, MessageIcon::Error); }),
+    commands_(game_, settings_)
 {
     game_.AppDir = appDir;
     started_ = FormCreate();
@@ -46,8 +46,7 @@ void TMainForm::BuildWindow()
     setWindowTitle(QStringLiteral("Orvane"));
     // A fixed single border with the system menu and the minimise box only.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                   | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
-                   | Qt::WindowCloseButtonHint);
+        | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
 
     auto* client = new QWidget(this);
     setCentralWidget(client);
@@ -144,7 +143,7 @@ void TMainForm::StartBoardContext()
     ApplyCommonState();
     LoadBoardTextures(render_);
     render_.FlagAnimation.Create(-1, 8, 4, 0.11, 3, picture_key::Flags, picture_id::RedFlags,
-                                 picture_id::BlueFlags, render_.Current());
+        picture_id::BlueFlags, render_.Current());
     render_.FlagAnimation.Start(game_.FrameTimer);
 }
 
@@ -219,8 +218,8 @@ bool TMainForm::FormCreate()
     ConnectScores(game_, scores_);
 
     if (!g.FrameTimer.Create()) {
-        platform_.ShowMessage("Your CPU doesn't support High Resolutiom Timer! Exiting now.",
-                              MessageIcon::Error);
+        platform_.ShowMessage(
+            "Your CPU doesn't support High Resolutiom Timer! Exiting now.", MessageIcon::Error);
         return false;
     }
     g.FrameTimer.Start();
@@ -282,7 +281,7 @@ void TMainForm::HandlePendingMessages()
 }
 
 // The computer opponent has no moves yet: on its turn the game waits.
-void TMainForm::UpdateOpponent() {}
+void TMainForm::UpdateOpponent() { }
 
 void TMainForm::DrawFrame()
 {

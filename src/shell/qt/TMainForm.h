@@ -5,8 +5,8 @@
 #include "render/gl/RenderState.h"
 #include "scores/ScoreFile.h"
 #include "shell/Commands.h"
-#include "shell/Settings.h"
 #include "shell/MainLoop.h"
+#include "shell/Settings.h"
 #include "shell/qt/QtPlatform.h"
 #include "shell/sound/SdlSound.h"
 

@@ -21,7 +21,8 @@ constexpr Uint16 DeviceBufferFrames = 512; // about 12 ms
 // A tenth of a second of silence in the given sound format.
 std::vector<Uint8> ShortSilence(const SDL_AudioSpec& wavFormat, Uint32 frameBytes)
 {
-    return std::vector<Uint8>(static_cast<size_t>(wavFormat.freq / 10) * frameBytes, wavFormat.format == AUDIO_U8 ? 0x80 : 0);
+    return std::vector<Uint8>(static_cast<size_t>(wavFormat.freq / 10) * frameBytes,
+        wavFormat.format == AUDIO_U8 ? 0x80 : 0);
 }
 
 std::vector<uint8_t> ToDeviceFormat(const SDL_AudioSpec& wavFormat, const Uint8* data, Uint32 size)
@@ -30,22 +31,25 @@ std::vector<uint8_t> ToDeviceFormat(const SDL_AudioSpec& wavFormat, const Uint8*
     if (frameBytes == 0 || wavFormat.freq <= 0 || size > static_cast<Uint32>(SDL_MAX_SINT32))
         return {};
     const Uint64 frames = size / frameBytes;
-    const auto convertedBytes = static_cast<size_t>(frames * DeviceRate / static_cast<Uint64>(wavFormat.freq)) *
-                                DeviceFrameBytes;
+    const auto convertedBytes
+        = static_cast<size_t>(frames * DeviceRate / static_cast<Uint64>(wavFormat.freq))
+        * DeviceFrameBytes;
     // The resampler keeps the last few milliseconds of its input back until more input
     // follows, and a flush does not give them up: a tail of silence does.
     const std::vector<Uint8> tail = ShortSilence(wavFormat, frameBytes);
 
     std::vector<uint8_t> converted;
-    SDL_AudioStream* stream =
-        SDL_NewAudioStream(wavFormat.format, wavFormat.channels, wavFormat.freq, DeviceFormat, DeviceChannels, DeviceRate);
+    SDL_AudioStream* stream = SDL_NewAudioStream(wavFormat.format, wavFormat.channels,
+        wavFormat.freq, DeviceFormat, DeviceChannels, DeviceRate);
     if (stream == nullptr)
         return converted;
-    if (SDL_AudioStreamPut(stream, data, static_cast<int>(frames * frameBytes)) == 0 &&
-        SDL_AudioStreamPut(stream, tail.data(), static_cast<int>(tail.size())) == 0 &&
-        SDL_AudioStreamFlush(stream) == 0) {
-        converted.resize(std::min(convertedBytes, static_cast<size_t>(SDL_AudioStreamAvailable(stream))));
-        const int got = SDL_AudioStreamGet(stream, converted.data(), static_cast<int>(converted.size()));
+    if (SDL_AudioStreamPut(stream, data, static_cast<int>(frames * frameBytes)) == 0
+        && SDL_AudioStreamPut(stream, tail.data(), static_cast<int>(tail.size())) == 0
+        && SDL_AudioStreamFlush(stream) == 0) {
+        converted.resize(
+            std::min(convertedBytes, static_cast<size_t>(SDL_AudioStreamAvailable(stream))));
+        const int got
+            = SDL_AudioStreamGet(stream, converted.data(), static_cast<int>(converted.size()));
         converted.resize(static_cast<size_t>(std::max(got, 0)));
     }
     SDL_FreeAudioStream(stream);
@@ -91,7 +95,7 @@ bool SdlSoundPlayer::OpenDevice()
 {
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
         return false;
-    SDL_AudioSpec wanted{};
+    SDL_AudioSpec wanted {};
     wanted.freq = DeviceRate;
     wanted.format = DeviceFormat;
     wanted.channels = DeviceChannels;
@@ -112,11 +116,18 @@ void SdlSoundPlayer::PlayFile(const std::string& appDir, const std::string& name
         Play(Load(appDir, name));
 }
 
-void SdlSoundPlayer::PlayClick() { Play(click_); }
+void SdlSoundPlayer::PlayClick()
+{
+    Play(click_);
+}
 
-uint32_t SdlSoundPlayer::QueuedBytes() const { return device_ != 0 ? SDL_GetQueuedAudioSize(device_) : 0; }
+uint32_t SdlSoundPlayer::QueuedBytes() const
+{
+    return device_ != 0 ? SDL_GetQueuedAudioSize(device_) : 0;
+}
 
-const SdlSoundPlayer::Samples& SdlSoundPlayer::Load(const std::string& appDir, const std::string& name)
+const SdlSoundPlayer::Samples& SdlSoundPlayer::Load(
+    const std::string& appDir, const std::string& name)
 {
     const std::string key = appDir + '\n' + name;
     if (auto cached = cache_.find(key); cached != cache_.end())
