@@ -215,7 +215,7 @@ bool TMainForm::FormCreate()
 
     scores_.LoadScores();
     scores_.FindLowestByTime(0);
-    ConnectScores(game_, scores_);
+    ConnectScores(game_, scores_, marks_, highScoreWindows_);
 
     if (!g.FrameTimer.Create()) {
         platform_.ShowMessage(

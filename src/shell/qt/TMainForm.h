@@ -3,6 +3,7 @@
 #include "platform/CounterSource.h"
 #include "platform/Random.h"
 #include "render/gl/RenderState.h"
+#include "scores/Recording.h"
 #include "scores/ScoreFile.h"
 #include "shell/Commands.h"
 #include "shell/MainLoop.h"
@@ -73,6 +74,8 @@ private:
     Game game_;
     RenderState render_;
     ScoreFile scores_;
+    ScoreMarks marks_;
+    HighScoreWindows highScoreWindows_;
     Settings settings_;
     MenuCommands commands_;
     bool started_ = false;
