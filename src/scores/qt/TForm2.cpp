@@ -158,8 +158,13 @@ TForm2::TForm2(ScoreFile& scores, ScoreMarks& marks, QWidget* parent) :
     ScoreList->setIconSize(QSize(16, 16));
     ScoreList->verticalHeader()->hide();
     ScoreList->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    // Ten rows of 17 pixels below a 20-pixel header fill the list without scrolling.
+    ScoreList->verticalHeader()->setMinimumSectionSize(17);
     ScoreList->verticalHeader()->setDefaultSectionSize(17);
+    ScoreList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    ScoreList->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     QHeaderView* header = ScoreList->horizontalHeader();
+    header->setFixedHeight(20);
     header->setSectionResizeMode(QHeaderView::Fixed);
     header->setSectionsClickable(true);
     header->setHighlightSections(false);
