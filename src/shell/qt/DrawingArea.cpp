@@ -80,6 +80,7 @@ void DrawingArea::resizeGL(int width, int height)
 
 void DrawingArea::paintGL()
 {
+    ++FramesDrawn;
     if (OnPaint)
         OnPaint();
 }

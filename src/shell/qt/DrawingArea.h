@@ -26,6 +26,9 @@ public:
     // The second press of a double click arrives here instead of at OnMouseDown.
     std::function<void(MouseButton, int x, int y)> OnDoubleClick;
 
+    // Frames drawn so far: a picture that does not change is not drawn again.
+    int FramesDrawn = 0;
+
 protected:
     void initializeGL() override;
     void paintGL() override;
