@@ -12,9 +12,11 @@ namespace orvane {
 
 namespace {
 
-// The values a picture is drawn from, appended byte for byte: equal records, equal pictures.
+// The values a picture is drawn from, appended byte for byte to a buffer kept from pass
+// to pass: equal records, equal pictures.
 class PictureRecord {
 public:
+    explicit PictureRecord(std::string& buffer) : text_(buffer) { text_.clear(); }
     template<typename T> PictureRecord& Add(const T& value)
     {
         char bytes[sizeof(T)];
@@ -22,16 +24,15 @@ public:
         text_.append(bytes, sizeof(T));
         return *this;
     }
-    PictureRecord& Add(const std::string& value) { return Add(value.size()).AddText(value); }
-    std::string Take() { return std::move(text_); }
-
-private:
-    PictureRecord& AddText(const std::string& value)
+    PictureRecord& Add(const std::string& value)
     {
+        Add(value.size());
         text_ += value;
         return *this;
     }
-    std::string text_;
+
+private:
+    std::string& text_;
 };
 
 bool FlagOnBoard(const Game& game)
@@ -45,9 +46,9 @@ bool PointerShown(const Game& game)
     return game.CurrentMode == PlayMode::VsComputer && game.CurrentPlayer == Player2;
 }
 
-std::string BoardPicture(const Game& game, const ViewState& view)
+void RecordBoard(const Game& game, const ViewState& view, std::string& buffer)
 {
-    PictureRecord record;
+    PictureRecord record(buffer);
     record.Add(game.BoardWidth).Add(game.BoardHeight).Add(game.CellSize).Add(game.ShowMoveMarks);
     for (const Block& cell : game.Cells)
         record.Add(cell.State).Add(cell.Mark).Add(cell.MoveMark);
@@ -61,12 +62,11 @@ std::string BoardPicture(const Game& game, const ViewState& view)
     record.Add(PointerShown(game));
     if (PointerShown(game))
         record.Add(game.Opponent.PointerX).Add(game.Opponent.PointerY);
-    return record.Take();
 }
 
-std::string StatusPicture(const Game& game, const ViewState& view)
+void RecordStatus(const Game& game, const ViewState& view, std::string& buffer)
 {
-    PictureRecord record;
+    PictureRecord record(buffer);
     record.Add(game.BoardWidth).Add(game.BoardHeight).Add(game.CellSize);
     record.Add(game.StatusHeight).Add(game.PlayerStripHeight);
     record.Add(game.FlagsLeft).Add(game.ElapsedSeconds);
@@ -83,14 +83,14 @@ std::string StatusPicture(const Game& game, const ViewState& view)
         if (message.Stage == Comments::Shown)
             record.Add(message.Text);
     }
-    return record.Take();
 }
 
-bool Differs(std::string& drawn, std::string now)
+// True when the picture now differs from the one drawn, which it then becomes.
+bool Differs(std::string& drawn, std::string& now)
 {
     if (drawn == now)
         return false;
-    drawn = std::move(now);
+    drawn.swap(now);
     return true;
 }
 
@@ -116,8 +116,10 @@ FrameChanges FrameStep::Advance(Game& game, const std::function<void()>& updateO
     AdvanceBoard(game);
     AdvanceStatus(game);
     FrameChanges changes;
-    changes.Board = Differs(drawnBoard_, BoardPicture(game, view_)) || opponentMoved;
-    changes.Status = Differs(drawnStatus_, StatusPicture(game, view_));
+    RecordBoard(game, view_, current_);
+    changes.Board = Differs(drawnBoard_, current_) || opponentMoved;
+    RecordStatus(game, view_, current_);
+    changes.Status = Differs(drawnStatus_, current_);
     return changes;
 }
 

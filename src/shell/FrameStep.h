@@ -35,6 +35,7 @@ private:
     ViewState& view_;
     std::string drawnBoard_;
     std::string drawnStatus_;
+    std::string current_;
 };
 
 // True when the computer is to move and its move is under way.
