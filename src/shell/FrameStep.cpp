@@ -72,8 +72,9 @@ void RecordStatus(const Game& game, const ViewState& view, std::string& buffer)
     record.Add(game.FlagsLeft).Add(game.ElapsedSeconds);
     record.Add(game.FaceState).Add(game.FaceDown).Add(game.BonusButtonDown);
     if (game.PlayerStripHeight != 0) {
-        // The panel's brightness as one of the 256 levels a pixel can show.
-        record.Add(game.CurrentPlayer).Add(std::lround(view.PulseScale * 255.0f));
+        // The panel's brightness in steps of two of the 256 levels a pixel can show: a
+        // finer step is not to be seen, and each step redraws the whole area.
+        record.Add(game.CurrentPlayer).Add(std::lround(view.PulseScale * 127.5f));
         for (const PlayerData& player : game.Players)
             record.Add(player.Name).Add(player.Score);
         const Comments& message = game.MessageBar;
@@ -104,9 +105,9 @@ bool ComputerToMove(const Game& game)
 
 FrameChanges FrameStep::Advance(Game& game, const std::function<void()>& updateOpponent)
 {
-    // The computer opponent's frame. Its pointer glides, so its board is drawn again.
-    const bool opponentMoved = ComputerToMove(game);
-    if (opponentMoved)
+    // The computer opponent's frame; where its pointer glides to is part of the board's
+    // picture.
+    if (ComputerToMove(game))
         updateOpponent();
 
     // Between a change of the board's dimensions and the new game that rebuilds the
@@ -117,7 +118,7 @@ FrameChanges FrameStep::Advance(Game& game, const std::function<void()>& updateO
     AdvanceStatus(game);
     FrameChanges changes;
     RecordBoard(game, view_, current_);
-    changes.Board = Differs(drawnBoard_, current_) || opponentMoved;
+    changes.Board = Differs(drawnBoard_, current_);
     RecordStatus(game, view_, current_);
     changes.Status = Differs(drawnStatus_, current_);
     return changes;

@@ -170,13 +170,14 @@ TEST_F(FrameStepTest, UnavailableBonusButtonLooksPressed)
     EXPECT_TRUE(game.BonusButtonDown);
 }
 
-TEST_F(FrameStepTest, OpponentsFrameRedrawsTheBoardAndNothingAdvancesWithoutABoard)
+TEST_F(FrameStepTest, OpponentsPointerRedrawsTheBoardAndNothingAdvancesWithoutABoard)
 {
     StartBoard(9, 9, 19, PlayMode::VsComputer, Level::Beginner);
     ASSERT_EQ(game.CurrentPlayer, Player2);
-    Pass();
-    EXPECT_TRUE(Pass(0.0).Board) << "the pointer may have moved";
+    Settle();
     EXPECT_EQ(opponentFrames, 2);
+    game.Opponent.PointerX = 0.25f;
+    EXPECT_TRUE(Pass(0.0).Board) << "the pointer glided";
 
     // The new dimensions are set, the cells not yet rebuilt.
     game.BoardWidth = 20;

@@ -90,7 +90,7 @@ TEST_F(MainLoopTest, OpenMenuHoldsTheClockAndTheOpponent)
 
     // Once it closes the clock goes on from where it stood.
     host.menuOpen = false;
-    EXPECT_EQ(Pass(), (Steps {"messages", "opponent", "draw"}));
+    EXPECT_EQ(Pass(), (Steps {"messages", "opponent"}));
     EXPECT_EQ(game.ElapsedSeconds, 1);
     counter.now += 600'000;
     Pass();
@@ -123,9 +123,9 @@ TEST_F(MainLoopTest, CloseDuringAPassFinishesThatPassAndStops)
     };
     RunMainLoop(game, step, host, quit);
     EXPECT_EQ(passes, 3);
-    // The closing pass still lets the opponent take its frame and draws once more.
-    const std::vector<std::string> last(host.steps.end() - 3, host.steps.end());
-    EXPECT_EQ(last, (std::vector<std::string> {"messages", "opponent", "draw"}));
+    // The closing pass still lets the opponent take its frame.
+    const std::vector<std::string> last(host.steps.end() - 2, host.steps.end());
+    EXPECT_EQ(last, (std::vector<std::string> {"messages", "opponent"}));
 }
 
 } // namespace

@@ -261,9 +261,8 @@ void TMainForm::ApplyLayout()
 
 void TMainForm::DrawBoth()
 {
-    PGame->update();
-    PStat->update();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
+    PGame->DrawNow();
+    PStat->DrawNow();
 }
 
 void TMainForm::CreateDialogs()
@@ -296,14 +295,13 @@ bool TMainForm::MenuOrDialogOpen() const
 // The computer opponent has no moves yet: on its turn the game waits.
 void TMainForm::UpdateOpponent() { }
 
-// Only an area whose picture changed is drawn again; Qt shows the other's last frame.
+// Only an area whose picture changed is drawn again; the other keeps its last frame.
 void TMainForm::DrawFrame(FrameChanges changes)
 {
     if (changes.Board)
-        PGame->update();
+        PGame->DrawNow();
     if (changes.Status)
-        PStat->update();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
+        PStat->DrawNow();
 }
 
 // A modal dialog or message box runs a loop of its own inside the message step; the
