@@ -2,8 +2,10 @@
 
 #include "render/gl/Gl.h"
 
+#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QOpenGLContext>
+#include <QStyleHints>
 #include <QWindow>
 
 #include <cmath>
@@ -23,18 +25,40 @@ public:
     }
 
 protected:
-    void exposeEvent(QExposeEvent*) override
+    // Shown again, or at a new size: the picture is drawn afresh.
+    void exposeEvent(QExposeEvent*) override { area_.DrawNow(); }
+    void resizeEvent(QResizeEvent*) override { area_.DrawNow(); }
+    // A window hears the second press of a double click twice, as a press and then as a
+    // double click; the areas take it once, as the double click, as widgets do. So the
+    // window tells the double click itself, by the same rule the window system uses.
+    void mousePressEvent(QMouseEvent* event) override
     {
-        if (isExposed())
-            area_.DrawNow();
+        const QStyleHints* hints = QGuiApplication::styleHints();
+        const bool second = event->button() == lastButton_
+            && event->timestamp() - lastPress_
+                < static_cast<quint64>(hints->mouseDoubleClickInterval())
+            && (event->position() - lastPosition_).manhattanLength()
+                <= hints->mouseDoubleClickDistance();
+        lastButton_ = second ? Qt::NoButton : event->button();
+        lastPress_ = event->timestamp();
+        lastPosition_ = event->position();
+        if (!second) {
+            area_.Mouse(event);
+            return;
+        }
+        QMouseEvent doubleClick(QEvent::MouseButtonDblClick, event->position(),
+            event->globalPosition(), event->button(), event->buttons(), event->modifiers());
+        area_.Mouse(&doubleClick);
     }
-    void mousePressEvent(QMouseEvent* event) override { area_.Mouse(event); }
     void mouseMoveEvent(QMouseEvent* event) override { area_.Mouse(event); }
     void mouseReleaseEvent(QMouseEvent* event) override { area_.Mouse(event); }
-    void mouseDoubleClickEvent(QMouseEvent* event) override { area_.Mouse(event); }
+    void mouseDoubleClickEvent(QMouseEvent*) override { }
 
 private:
     DrawingArea& area_;
+    Qt::MouseButton lastButton_ = Qt::NoButton;
+    quint64 lastPress_ = 0;
+    QPointF lastPosition_;
 };
 
 DrawingArea::DrawingArea(QWidget* parent) :
@@ -167,14 +191,15 @@ bool DrawingArea::BeginFrame()
     return true;
 }
 
-void DrawingArea::DrawNow()
+bool DrawingArea::DrawNow()
 {
     if (!BeginFrame())
-        return;
+        return false;
     ++FramesDrawn;
     if (OnPaint)
         OnPaint();
     context_->swapBuffers(window_);
+    return true;
 }
 
 QImage DrawingArea::grabFramebuffer()

@@ -38,8 +38,8 @@ public:
     // Frames drawn so far: a picture that does not change is not drawn again.
     int FramesDrawn = 0;
 
-    // Draws the picture and shows it at once; nothing while the area is not on screen.
-    void DrawNow();
+    // Draws the picture and shows it at once; false while the area is not on screen.
+    bool DrawNow();
     // Draws the picture and returns it as shown.
     QImage grabFramebuffer();
     // The area's context, made when the area is first shown; null before.

@@ -298,10 +298,11 @@ void TMainForm::UpdateOpponent() { }
 // Only an area whose picture changed is drawn again; the other keeps its last frame.
 void TMainForm::DrawFrame(FrameChanges changes)
 {
-    if (changes.Board)
-        PGame->DrawNow();
-    if (changes.Status)
-        PStat->DrawNow();
+    const bool drawn
+        = (!changes.Board || PGame->DrawNow()) && (!changes.Status || PStat->DrawNow());
+    // An area not yet on screen is drawn by a later pass.
+    if (!drawn)
+        step_.Invalidate();
 }
 
 // A modal dialog or message box runs a loop of its own inside the message step; the
