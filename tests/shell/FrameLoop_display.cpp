@@ -19,6 +19,10 @@ protected:
         MainWindowFixture::SetUp();
         // An expert board: no first open wins the game and stops the clock at once.
         NewBoard(30, 16, 99, 22);
+        // The window system shows the new size on its own time, and each area draws
+        // again when it does: only then does the picture stand still.
+        ASSERT_TRUE(QTest::qWaitFor([this] { return form->PGame->DrawNow(); }));
+        RunPasses(300);
     }
 
     void RunPasses(int milliseconds)
@@ -48,7 +52,6 @@ protected:
 
 TEST_F(FrameLoopTest, StaticScreenDrawsNothing)
 {
-    RunPasses(200);
     const Frames frames = FramesDuring(1000);
     EXPECT_EQ(frames.board, 0);
     EXPECT_EQ(frames.status, 0);
@@ -66,7 +69,6 @@ TEST_F(FrameLoopTest, ClockTickRedrawsTheStatusAreaOnly)
 
 TEST_F(FrameLoopTest, MouseRedrawsTheAreasWhosePictureItChanges)
 {
-    RunPasses(200);
     QTest::mouseMove(form->PGame, QPoint(100, 100));
     Frames frames = FramesDuring(100);
     EXPECT_EQ(frames.board + frames.status, 0) << "hovering over the board changes nothing";
