@@ -14,10 +14,10 @@ bool ComputerToMove(const Game& game)
 
 } // namespace
 
-void RunLoopPass(Game& game, LoopHost& host)
+void RunLoopPass(Game& game, LoopHost& host, const bool& quitRequested)
 {
     host.HandlePendingMessages();
-    if (ComputerToMove(game))
+    if (!quitRequested && ComputerToMove(game))
         host.UpdateOpponent();
     // Between a change of the board's dimensions and the new game that rebuilds the
     // cells there is nothing consistent to draw.
@@ -31,7 +31,7 @@ void RunLoopPass(Game& game, LoopHost& host)
 void RunMainLoop(Game& game, LoopHost& host, const bool& quitRequested)
 {
     while (!quitRequested)
-        RunLoopPass(game, host);
+        RunLoopPass(game, host, quitRequested);
 }
 
 } // namespace orvane

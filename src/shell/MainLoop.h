@@ -18,7 +18,8 @@ public:
 };
 
 // One pass: messages, the opponent's frame, drawing, frame pacing, the game clock.
-void RunLoopPass(Game& game, LoopHost& host);
+// Once a handler of this pass has asked to quit, the opponent makes no more moves.
+void RunLoopPass(Game& game, LoopHost& host, const bool& quitRequested);
 
 // Runs passes until quitRequested is set by a handler inside a pass.
 void RunMainLoop(Game& game, LoopHost& host, const bool& quitRequested);

@@ -237,6 +237,7 @@ bool TMainForm::FormCreate()
     g.CurrentLevel = StartLevelValue;
     g.NewGame(Level::Beginner);
     g.CurrentLevel = static_cast<int32_t>(Level::Beginner);
+    computer_.Create(render_.Textures[slot::Pointer]);
     g.Opponent.Speed = 8;
     QuitRequested = false;
     AfterCommand();
@@ -280,8 +281,10 @@ void TMainForm::HandlePendingMessages()
     QCoreApplication::processEvents(QEventLoop::AllEvents);
 }
 
-// The computer opponent has no moves yet: on its turn the game waits.
-void TMainForm::UpdateOpponent() { }
+void TMainForm::UpdateOpponent()
+{
+    computer_.Update();
+}
 
 void TMainForm::DrawFrame()
 {
