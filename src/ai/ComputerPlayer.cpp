@@ -40,6 +40,9 @@ void ComputerPlayer::Create(uint32_t pointerTexture)
 {
     me_ = MrAI {};
     me_.PointerTexture = pointerTexture;
+    // The message bar copies each text it shows; with room for the bonus message made now,
+    // the frame that arms the bonus allocates nothing.
+    game_.MessageBar.Text.reserve(BonusMessage.size());
 }
 
 void ComputerPlayer::Update()

@@ -31,6 +31,13 @@ public:
 
     template<typename Check> DuelResult Play(double frameTime, int frameLimit, Check check)
     {
+        return Play(frameTime, frameLimit, check, [this] { computer_.Update(); });
+    }
+
+    // The same, with each of the computer's frames run by the given call (to time it).
+    template<typename Check, typename Frame>
+    DuelResult Play(double frameTime, int frameLimit, Check check, Frame frame)
+    {
         DuelResult result;
         while (game_.IsRunning() && result.frames < frameLimit) {
             const PlayerIndex mover = game_.CurrentPlayer;
@@ -43,20 +50,18 @@ public:
                 if (mover == Player1 && game_.Opponent.Phase == MrAI::Idle)
                     game_.Opponent.Phase = MrAI::Choose;
                 game_.FrameTimer.FrameTime = frameTime;
-                computer_.Update();
+                frame();
                 ++result.frames;
                 // A click ends the travel, in the same frame.
                 moved = phase == MrAI::Travel && game_.Opponent.Phase != MrAI::Travel;
             }
-            if (mover == Player2 && game_.CurrentPlayer != Player2)
+            // A turn ends when it passes, or with the game.
+            if (moved && mover == Player2 && (game_.CurrentPlayer != Player2 || !game_.IsRunning()))
                 ++result.computerTurns;
             if (mover == Player2)
                 result.computerFinds += game_.Players[Player2].MinesFound - foundBefore;
             check(mover, foundBefore, moved);
         }
-        // A game the computer won ends on its turn.
-        if (!game_.IsRunning() && game_.CurrentPlayer == Player2)
-            ++result.computerTurns;
         result.decided = game_.CurrentState == GameState::Won;
         return result;
     }
