@@ -35,7 +35,7 @@ struct Arena {
         game.FrameTimer.Create();
         game.FrameTimer.Start();
         game.SoundOn = false;
-        computer.Create(0);
+        computer.Create();
         commands.VsComputer();
     }
     void NewGame(Level level, uint64_t seed)

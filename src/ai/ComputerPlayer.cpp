@@ -36,10 +36,9 @@ const std::string BonusMessage = "AI. Activated Bonus";
 
 ComputerPlayer::ComputerPlayer(Game& game) : game_(game), me_(game.Opponent), board_(game) { }
 
-void ComputerPlayer::Create(uint32_t pointerTexture)
+void ComputerPlayer::Create()
 {
     me_ = MrAI {};
-    me_.PointerTexture = pointerTexture;
     // The message bar copies each text it shows; with room for the bonus message made now,
     // the frame that arms the bonus allocates nothing.
     game_.MessageBar.Text.reserve(BonusMessage.size());

@@ -1,8 +1,6 @@
 #pragma once
 #include "ai/SeenBoard.h"
 
-#include <cstdint>
-
 namespace orvane {
 
 class Game;
@@ -16,8 +14,9 @@ class ComputerPlayer {
 public:
     explicit ComputerPlayer(Game& game);
 
-    // The start values, and the picture its pointer is drawn with.
-    void Create(uint32_t pointerTexture);
+    // The start values. The renderer draws the pointer from its own texture slot: the
+    // textures are made when the board's GL context starts, after this.
+    void Create();
     // One frame of the computer's turn, by the frame timer's FrameTime.
     void Update();
 

@@ -22,7 +22,7 @@ protected:
     MenuCommands commands {game, settings};
     ComputerPlayer computer {game};
 
-    ComputerGamesTest() { computer.Create(0); }
+    ComputerGamesTest() { computer.Create(); }
 
     void NewGameOn(const Board& board)
     {

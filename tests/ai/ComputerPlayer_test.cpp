@@ -37,7 +37,7 @@ protected:
     }
     void ComputersTurn()
     {
-        computer.Create(0);
+        computer.Create();
         game.Opponent.Speed = 8;
         game.CurrentPlayer = Player2;
         game.Opponent.Phase = MrAI::Choose;

@@ -237,7 +237,7 @@ bool TMainForm::FormCreate()
     g.CurrentLevel = StartLevelValue;
     g.NewGame(Level::Beginner);
     g.CurrentLevel = static_cast<int32_t>(Level::Beginner);
-    computer_.Create(render_.Textures[slot::Pointer]);
+    computer_.Create();
     g.Opponent.Speed = 8;
     QuitRequested = false;
     AfterCommand();
