@@ -4,11 +4,11 @@
 #include "CountedAllocations.h"
 #include "ai/ComputerPlayer.h"
 #include "game/Game.h"
-#include "shell/Commands.h"
 #include "shell/Settings.h"
 #include "support/Duel.h"
 #include "support/FakeCounter.h"
 #include "support/FixedRandom.h"
+#include "support/LevelCommand.h"
 #include "support/ScriptedPlatform.h"
 
 #include <benchmark/benchmark.h>
@@ -41,12 +41,7 @@ struct Arena {
     void NewGame(Level level, uint64_t seed)
     {
         random.engine.seed(seed);
-        if (level == Level::Beginner)
-            commands.Beginner();
-        else if (level == Level::Intermediate)
-            commands.Intermediate();
-        else
-            commands.Expert();
+        RunLevelCommand(commands, level);
     }
 };
 

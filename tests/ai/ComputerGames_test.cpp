@@ -1,7 +1,7 @@
-#include "shell/Commands.h"
 #include "shell/Settings.h"
 #include "support/Duel.h"
 #include "support/GameFixture.h"
+#include "support/LevelCommand.h"
 
 using namespace orvane;
 using namespace orvane::testing;
@@ -28,24 +28,15 @@ protected:
     {
         if (game.CurrentMode != PlayMode::VsComputer)
             commands.VsComputer();
-        switch (board.level) {
-        case Level::Beginner:
-            commands.Beginner();
-            break;
-        case Level::Intermediate:
-            commands.Intermediate();
-            break;
-        case Level::Expert:
-            commands.Expert();
-            break;
-        case Level::Custom:
-            game.BoardWidth = static_cast<int16_t>(board.width);
-            game.BoardHeight = static_cast<int16_t>(board.height);
-            game.MineCount = static_cast<int16_t>(board.mines);
-            game.FlagsToWin = static_cast<int16_t>(board.mines / 2 + 1);
-            commands.StartCustomGame();
-            break;
+        if (board.level != Level::Custom) {
+            RunLevelCommand(commands, board.level);
+            return;
         }
+        game.BoardWidth = static_cast<int16_t>(board.width);
+        game.BoardHeight = static_cast<int16_t>(board.height);
+        game.MineCount = static_cast<int16_t>(board.mines);
+        game.FlagsToWin = static_cast<int16_t>(board.mines / 2 + 1);
+        commands.StartCustomGame();
     }
 
     // The opponent kept on the board after every frame, the rules' invariants after every move.
