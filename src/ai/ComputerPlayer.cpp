@@ -11,25 +11,6 @@ namespace orvane {
 
 namespace {
 
-// The square the bonus opens, and how many openable cells in it are good enough to stop
-// looking: the full square less its half width.
-struct BonusSquare {
-    int radius;
-    int stopCount;
-};
-
-BonusSquare BonusSquareFor(int32_t level)
-{
-    switch (level) {
-    case static_cast<int32_t>(Level::Beginner):
-        return {1, 8};
-    case static_cast<int32_t>(Level::Expert):
-        return {3, 46};
-    default:
-        return {2, 23};
-    }
-}
-
 const std::string BonusMessage = "AI. Activated Bonus";
 
 } // namespace
@@ -113,9 +94,12 @@ void ComputerPlayer::UseBonusIfDue()
     me_.BonusCountdown = -1;
     game_.BonusArmed = true;
     game_.MessageBar.Post(BonusMessage, 0.5f, 2.0f);
-    const BonusSquare square = BonusSquareFor(game_.CurrentLevel);
-    game_.BonusRadius = static_cast<uint8_t>(square.radius);
-    me_.Target = static_cast<int16_t>(BestBonusSquare(square.radius, square.stopCount));
+    game_.BonusRadius = BonusRadiusFor(static_cast<Level>(game_.CurrentLevel));
+    // A square with more openable cells than the full square less its half width is good
+    // enough to stop looking.
+    const int radius = game_.BonusRadius;
+    const int side = 2 * radius + 1;
+    me_.Target = static_cast<int16_t>(BestBonusSquare(radius, side * side - radius));
 }
 
 // The first openable cell, from the radius onward, whose square holds more than the stop
