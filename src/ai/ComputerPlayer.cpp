@@ -67,6 +67,10 @@ bool ComputerPlayer::TargetOnBoard() const
 
 void ComputerPlayer::ChooseTarget()
 {
+    // Before the first open a click on the board may take the computer's turn from it
+    // while it presses its target: the press it left is taken back.
+    if (TargetOnBoard())
+        game_.OpenCell(TargetCell(), CellAction::Cancel);
     // Only a target picked by this choice counts: one left from an earlier turn or game
     // may lie anywhere, even outside this board.
     me_.Target = -1;

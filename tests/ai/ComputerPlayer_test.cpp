@@ -199,6 +199,28 @@ TEST_F(ComputerPlayerTest, FirstMoveOfAGameNeverFindsAMine)
     }
 }
 
+TEST_F(ComputerPlayerTest, APressLeftWhenAClickTookTheFirstMoveIsTakenBack)
+{
+    game.CurrentPlayer = Player1;
+    StartBoard(9, 9, 19, PlayMode::VsComputer, Level::Beginner);
+    game.Opponent.Speed = 7;
+    random.scripted = {0.0}; // the top left cell
+    for (int i = 0; i < 100 && CountState(Pressed) == 0; ++i)
+        Frame(0.05);
+    ASSERT_EQ(At(0, 0).State, Pressed);
+
+    // Clicks on the board count before the first open: one opens a cell for the computer,
+    // the next is the human's own move.
+    Click(8, 8);
+    ASSERT_EQ(game.CurrentPlayer, Player1);
+    for (int i = 1; game.CurrentPlayer == Player1 && i < 81; ++i)
+        if (At(i % 9, i / 9).State == Closed)
+            Click(i % 9, i / 9);
+    ASSERT_EQ(game.Opponent.Phase, MrAI::Choose);
+    Frame(0.05);
+    EXPECT_NE(At(0, 0).State, Pressed);
+}
+
 TEST_F(ComputerPlayerTest, ExpertBonusTakesTheFirstSquareOfMoreThanFortySixClosedCells)
 {
     game.CurrentPlayer = Player1;
