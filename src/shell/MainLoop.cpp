@@ -8,7 +8,7 @@ namespace {
 constexpr int32_t FramesPerSecond = 30;
 }
 
-void RunLoopPass(Game& game, FrameStep& step, LoopHost& host)
+void RunLoopPass(Game& game, FrameStep& step, LoopHost& host, const bool& quitRequested)
 {
     host.HandlePendingMessages();
     // A menu or a dialog holds the game: its clock stands still and the opponent waits.
@@ -19,7 +19,11 @@ void RunLoopPass(Game& game, FrameStep& step, LoopHost& host)
         return;
     }
     game.FrameTimer.Resume();
-    const FrameChanges changes = step.Advance(game, [&host] { host.UpdateOpponent(); });
+    const FrameChanges changes = step.Advance(game, [&] {
+        // Once a handler of this pass has asked to quit, the computer makes no more moves.
+        if (!quitRequested)
+            host.UpdateOpponent();
+    });
     if (changes.Any())
         host.DrawFrame(changes);
     game.FrameTimer.WaitFrame(FramesPerSecond);
@@ -30,7 +34,7 @@ void RunLoopPass(Game& game, FrameStep& step, LoopHost& host)
 void RunMainLoop(Game& game, FrameStep& step, LoopHost& host, const bool& quitRequested)
 {
     while (!quitRequested)
-        RunLoopPass(game, step, host);
+        RunLoopPass(game, step, host, quitRequested);
 }
 
 } // namespace orvane

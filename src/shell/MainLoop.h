@@ -21,8 +21,9 @@ public:
 };
 
 // One pass: messages, the frame step (with the opponent's frame), drawing what changed,
-// frame pacing, the game clock. While a menu or a dialog is open nothing advances.
-void RunLoopPass(Game& game, FrameStep& step, LoopHost& host);
+// frame pacing, the game clock. While a menu or a dialog is open nothing advances; once a
+// handler of this pass has asked to quit, the opponent makes no more moves.
+void RunLoopPass(Game& game, FrameStep& step, LoopHost& host, const bool& quitRequested);
 
 // Runs passes until quitRequested is set by a handler inside a pass.
 void RunMainLoop(Game& game, FrameStep& step, LoopHost& host, const bool& quitRequested);

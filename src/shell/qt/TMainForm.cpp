@@ -264,6 +264,7 @@ bool TMainForm::FormCreate()
     g.CurrentLevel = StartLevelValue;
     g.NewGame(Level::Beginner);
     g.CurrentLevel = static_cast<int32_t>(Level::Beginner);
+    computer_.Create();
     g.Opponent.Speed = 8;
     QuitRequested = false;
     AfterCommand();
@@ -328,7 +329,7 @@ void TMainForm::RunMainLoop()
 
 void TMainForm::RunLoopPass()
 {
-    orvane::RunLoopPass(game_, step_, *this);
+    orvane::RunLoopPass(game_, step_, *this, QuitRequested);
 }
 
 void TMainForm::HandlePendingMessages()
@@ -342,8 +343,10 @@ bool TMainForm::MenuOrDialogOpen() const
     return QApplication::activePopupWidget() || QApplication::activeModalWidget();
 }
 
-// The computer opponent has no moves yet: on its turn the game waits.
-void TMainForm::UpdateOpponent() { }
+void TMainForm::UpdateOpponent()
+{
+    computer_.Update();
+}
 
 // Only an area whose picture changed is drawn again; the other keeps its last frame.
 void TMainForm::DrawFrame(FrameChanges changes)

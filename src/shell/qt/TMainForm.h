@@ -1,4 +1,5 @@
 #pragma once
+#include "ai/ComputerPlayer.h"
 #include "game/Game.h"
 #include "platform/CounterSource.h"
 #include "platform/Random.h"
@@ -85,6 +86,7 @@ private:
     SdlSoundPlayer sound_;
     QtPlatform platform_;
     Game game_;
+    ComputerPlayer computer_ {game_};
     RenderState render_;
     FrameStep step_ {render_.View};
     ScoreFile scores_;
