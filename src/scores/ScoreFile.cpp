@@ -105,8 +105,11 @@ void ScoreFile::WriteThrough(const std::function<void(RecordFile&)>& writeRecord
     RecordFile file(path_, RecordFile::Access::ReadWrite);
     if (file.Size() >= ScoreFileSize) {
         writeRecords(file);
-    } else if (file.Size() == 0 || KeepDamagedCopy(file)) {
+    } else if (file.Size() == 0) {
         WriteWholeFile(file);
+    } else if (const std::string copy = KeepDamagedCopy(file); !copy.empty()) {
+        WriteWholeFile(file);
+        Report(Problem::Repaired, copy);
     } else {
         return;
     }
@@ -116,14 +119,15 @@ void ScoreFile::WriteThrough(const std::function<void(RecordFile&)>& writeRecord
 }
 
 // The copy goes to "<path>.damaged", or "<path>.damaged.2" and on when earlier copies
-// are there: each is a different damaged file, and none of them is overwritten.
-bool ScoreFile::KeepDamagedCopy(RecordFile& file)
+// are there: each is a different damaged file, and none of them is overwritten. Returns
+// the copy's name, or nothing when no copy could be kept.
+std::string ScoreFile::KeepDamagedCopy(RecordFile& file)
 {
     std::vector<uint8_t> bytes(file.Size());
     bytes.resize(file.ReadAt(0, bytes.data(), bytes.size()));
     if (file.Failed()) {
         Report(Problem::Saving, file.FailureReason());
-        return false;
+        return {};
     }
     constexpr int MostCopies = 1000;
     for (int number = 1; number <= MostCopies; ++number) {
@@ -135,12 +139,12 @@ bool ScoreFile::KeepDamagedCopy(RecordFile& file)
         copy.WriteAt(0, bytes.data(), bytes.size());
         copy.Close();
         if (!copy.Failed())
-            return true;
+            return name;
         Report(Problem::KeepingDamaged, copy.FailureReason());
-        return false;
+        return {};
     }
     Report(Problem::KeepingDamaged, "there are too many earlier copies");
-    return false;
+    return {};
 }
 
 void ScoreFile::WriteScoreEntry(int table, int row)
@@ -239,6 +243,11 @@ void ScoreFile::Report(Problem problem, const std::string& reason)
     else if (problem == Problem::Saving)
         reportError_("The scores could not be saved to \"" + path_ + "\" (" + reason
             + "). The game goes on, but new scores and game counts may be lost when it closes.");
+    else if (problem == Problem::Repaired)
+        reportError_("The score file \"" + path_
+            + "\" was damaged. It has been repaired, keeping every score that could be read;"
+              " the damaged file is kept as \""
+            + reason + "\".");
     else
         reportError_("The score file \"" + path_
             + "\" is damaged, and a copy of it could not be"

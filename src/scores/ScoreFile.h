@@ -53,14 +53,14 @@ public:
     void ResetTable(int table);
 
 private:
-    enum class Problem { Reading, Saving, KeepingDamaged };
+    enum class Problem { Reading, Saving, KeepingDamaged, Repaired };
 
     void SetDefaults(int table);
     void ReadFrom(RecordFile& file);
     void AppendRows(std::vector<uint8_t>& bytes, int table) const;
     void WriteWholeFile(RecordFile& file) const;
     void WriteThrough(const std::function<void(RecordFile&)>& writeRecords);
-    bool KeepDamagedCopy(RecordFile& file);
+    std::string KeepDamagedCopy(RecordFile& file);
     void FindLowest(int table, bool (*replaces)(int32_t candidate, int32_t current));
     void Count(int table, int32_t TableCounters::*counter);
     void Report(Problem problem, const std::string& reason);

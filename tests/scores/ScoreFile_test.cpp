@@ -324,11 +324,16 @@ TEST_P(DamagedScoreFileTest, IsRepairedAtTheFirstWriteAndKeepsWhatCouldBeRead)
             << "record " << record;
     }
     // A file of the full layout keeps its place for every record and needs no copy.
-    if (original.empty() || original.size() >= NewFileSize)
+    // A repair is told once, naming the copy.
+    if (original.empty() || original.size() >= NewFileSize) {
         EXPECT_FALSE(std::filesystem::exists(path + ".damaged"));
-    else
+        EXPECT_TRUE(reports.empty());
+    } else {
         EXPECT_EQ(ReadFileBytes(path + ".damaged"), original);
-    EXPECT_TRUE(reports.empty());
+        ASSERT_EQ(reports.size(), 1u);
+        EXPECT_NE(reports[0].find("repaired"), std::string::npos) << reports[0];
+        EXPECT_NE(reports[0].find(path + ".damaged\""), std::string::npos) << reports[0];
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, DamagedScoreFileTest,
