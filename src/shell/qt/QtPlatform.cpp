@@ -14,8 +14,8 @@ namespace {
 const QString Title = QStringLiteral("Orvane");
 }
 
-QtPlatform::QtPlatform(QWidget& owner, SdlSoundPlayer& sound, const std::string& appDir) :
-    owner_(owner), sound_(sound), appDir_(appDir)
+QtPlatform::QtPlatform(QWidget& owner, SdlSoundPlayer& sound, std::vector<std::string> soundDirs) :
+    owner_(owner), sound_(sound), soundDirs_(std::move(soundDirs))
 {
 }
 
@@ -59,7 +59,7 @@ void QtPlatform::RedrawNow()
 
 void QtPlatform::PlaySoundFile(const std::string& name)
 {
-    sound_.PlayFile(appDir_, name);
+    sound_.PlayFile(soundDirs_, name);
 }
 
 void QtPlatform::PlayClickSound()

@@ -2,6 +2,7 @@
 #include "platform/Platform.h"
 
 #include <functional>
+#include <vector>
 
 class QWidget;
 
@@ -13,7 +14,7 @@ class SdlSoundPlayer;
 // main window, SDL2 for sound.
 class QtPlatform final : public Platform {
 public:
-    QtPlatform(QWidget& owner, SdlSoundPlayer& sound, const std::string& appDir);
+    QtPlatform(QWidget& owner, SdlSoundPlayer& sound, std::vector<std::string> soundDirs);
 
     bool AskYesNo(const std::string& text) override;
     void ShowMessage(const std::string& text, MessageIcon icon) override;
@@ -31,7 +32,7 @@ public:
 private:
     QWidget& owner_;
     SdlSoundPlayer& sound_;
-    std::string appDir_;
+    std::vector<std::string> soundDirs_;
 };
 
 } // namespace orvane

@@ -26,13 +26,13 @@
 
 namespace orvane {
 
-TMainForm::TMainForm(const std::string& appDir) :
-    platform_(*this, sound_, appDir), game_(platform_, random_, counter_),
-    scores_(AppFilePath(appDir, "\\Orvane.cfg"),
+TMainForm::TMainForm(const FileFolders& folders) :
+    platform_(*this, sound_, folders.LookupDirs()), game_(platform_, random_, counter_),
+    scores_(AppFilePath(folders.Scores, "\\Orvane.cfg"),
         [this](const std::string& message) { platform_.ShowMessage(message, MessageIcon::Error); }),
     commands_(game_, settings_)
 {
-    game_.AppDir = appDir;
+    game_.Folders = folders;
     started_ = FormCreate();
 }
 
@@ -209,7 +209,7 @@ bool TMainForm::FormCreate()
     g.PulseScale = 1.0f;
     g.PulseStep = -0.1f;
 
-    settings_ = LoadSettings(g.AppDir);
+    settings_ = LoadSettings(g.Folders.Settings);
     ApplySettings(g, settings_);
     render_.CurrentTheme = settings_.ThemeIndex;
 
@@ -266,7 +266,7 @@ void TMainForm::DrawBoth()
 
 void TMainForm::CreateDialogs()
 {
-    AboutForm = new TAboutForm(QApplication::windowIcon(), game_.AppDir, this);
+    AboutForm = new TAboutForm(QApplication::windowIcon(), HelpFilePath(game_.Folders), this);
     AboutForm->OnOpenLink = [this](const std::string& target) { platform_.OpenDocument(target); };
 }
 

@@ -23,7 +23,7 @@ class TAboutForm;
 class TMainForm : public QMainWindow, private LoopHost {
     Q_OBJECT
 public:
-    explicit TMainForm(const std::string& appDir);
+    explicit TMainForm(const FileFolders& folders);
     ~TMainForm() override;
 
     // False when start-up could not complete; the program then ends.
