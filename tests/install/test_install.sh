@@ -11,7 +11,7 @@ fail() {
 
 PREFIX=$WORK/prefix
 cmake --install "$BUILD" --prefix "$PREFIX" >/dev/null
-expected=(bin/orvane share/orvane/Orvane.chm
+expected=(bin/orvane share/orvane/Orvane.chm share/orvane/help/index.html share/orvane/help/contents.hhc
   share/applications/org.orvane.Orvane.desktop share/metainfo/org.orvane.Orvane.metainfo.xml)
 for sound in Open Win Loose Flag FlagErr; do expected+=("share/orvane/$sound.wav"); done
 for size in 16 22 24 32 48 64 128 256; do expected+=("share/icons/hicolor/${size}x${size}/apps/orvane.png"); done

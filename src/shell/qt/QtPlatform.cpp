@@ -1,8 +1,11 @@
 #include "shell/qt/QtPlatform.h"
 
+#include "dialogs/THelpForm.h"
+#include "platform/DesktopViewers.h"
 #include "shell/sound/SdlSound.h"
 
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -11,8 +14,23 @@
 namespace orvane {
 
 namespace {
+
 const QString Title = QStringLiteral("Orvane");
+
+bool IsHelpFile(const QFileInfo& file)
+{
+    return file.suffix().compare(QStringLiteral("chm"), Qt::CaseInsensitive) == 0;
 }
+
+// The help file's MIME type by the shared MIME database's name and its older alias;
+// a viewer may declare either.
+bool DesktopHasHelpViewer()
+{
+    return HasDesktopViewer(
+        {"application/vnd.ms-htmlhelp", "application/x-chm"}, DesktopDataDirs());
+}
+
+} // namespace
 
 QtPlatform::QtPlatform(QWidget& owner, SdlSoundPlayer& sound, std::vector<std::string> soundDirs) :
     owner_(owner), sound_(sound), soundDirs_(std::move(soundDirs))
@@ -67,11 +85,35 @@ void QtPlatform::PlayClickSound()
     sound_.PlayClick();
 }
 
+// The help file goes to the desktop's viewer where one is registered for it; else, or
+// when the desktop cannot open it, the program shows the pages it was made from.
 void QtPlatform::OpenDocument(const std::string& target)
 {
     const QString text = QString::fromStdString(target);
-    const QUrl url = QFileInfo(text).isAbsolute() ? QUrl::fromLocalFile(text) : QUrl(text);
-    QDesktopServices::openUrl(url);
+    const QFileInfo file(text);
+    if (!file.isAbsolute()) {
+        QDesktopServices::openUrl(QUrl(text));
+        return;
+    }
+    const QUrl url = QUrl::fromLocalFile(text);
+    if (!IsHelpFile(file)) {
+        QDesktopServices::openUrl(url);
+        return;
+    }
+    if (!(file.exists() && DesktopHasHelpViewer() && QDesktopServices::openUrl(url)))
+        ShowHelpPages(text);
+}
+
+void QtPlatform::ShowHelpPages(const QString& helpFile)
+{
+    if (!helpForm_)
+        helpForm_ = new THelpForm(&owner_);
+    const QString pages = QFileInfo(helpFile).dir().filePath(QStringLiteral("help"));
+    if (!helpForm_->ShowPages(pages))
+        ShowMessage("The help could not be shown: there is no viewer for \""
+                + helpFile.toStdString() + "\" and the help pages are missing from \""
+                + pages.toStdString() + "\".",
+            MessageIcon::Information);
 }
 
 } // namespace orvane

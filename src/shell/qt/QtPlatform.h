@@ -4,11 +4,13 @@
 #include <functional>
 #include <vector>
 
+class QString;
 class QWidget;
 
 namespace orvane {
 
 class SdlSoundPlayer;
+class THelpForm;
 
 // The window system and sound device as the game sees them: Qt dialogs owned by the
 // main window, SDL2 for sound.
@@ -30,7 +32,10 @@ public:
     std::function<void()> OnRedrawNow;
 
 private:
+    void ShowHelpPages(const QString& helpFile);
+
     QWidget& owner_;
+    THelpForm* helpForm_ = nullptr;
     SdlSoundPlayer& sound_;
     std::vector<std::string> soundDirs_;
 };
