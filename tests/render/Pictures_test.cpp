@@ -319,6 +319,21 @@ TEST(Pictures, CellsDrawnForDevicePixelsKeepWholePixelEdges)
     EXPECT_EQ(font.Height, 256);
 }
 
+TEST(Pictures, SizesForTheScreenAreTheDesignOnesUnlessPixelsAreDevicePixelsApart)
+{
+    struct Case {
+        int cellSize;
+        double ratio;
+        int32_t cellPixels, fontScale;
+    };
+    for (const Case c : {Case {22, 1.0, 32, 1}, Case {36, 1.0, 32, 1}, Case {22, 1.25, 28, 2},
+             Case {27, 1.5, 41, 2}, Case {36, 2.0, 72, 2}}) {
+        EXPECT_EQ(CellPicturePixels(c.cellSize, c.ratio), c.cellPixels)
+            << c.cellSize << " " << c.ratio;
+        EXPECT_EQ(FontPictureScale(c.ratio), c.fontScale) << c.ratio;
+    }
+}
+
 TEST(Pictures, FontCellsHoldGlyphsNarrowerThanTheAdvance)
 {
     const Bitmap font = LoadPictureResource(picture_id::Font);

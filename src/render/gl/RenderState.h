@@ -1,4 +1,5 @@
 #pragma once
+#include "render/model/Pictures.h"
 #include "render/model/TexAnimation.h"
 #include "render/model/Themes.h"
 
@@ -36,6 +37,9 @@ struct RenderState {
     std::array<uint32_t, slot::Count> Textures {};
     Tex_Animation FlagAnimation;
     uint32_t FontBase = 0;
+    // The sizes the cell and font pictures were last uploaded at.
+    int32_t CellPicturePixels = CellPictureSize;
+    int32_t FontPictureScale = 1;
     float SpinAngle = 0.0f;
 
     const Theme& Current() const { return Themes[CurrentTheme < ThemeCount ? CurrentTheme : 0]; }

@@ -2,6 +2,9 @@
 
 #include "render/model/PictureGroups.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace orvane {
 
 Bitmap LoadPictureResource(int32_t id)
@@ -77,6 +80,17 @@ Bitmap DrawCellPicture(int32_t id, int32_t pixels)
 Bitmap DrawFontPicture(int32_t scale)
 {
     return art::DrawFont(scale);
+}
+
+int32_t CellPicturePixels(int cellSize, double devicePixelRatio)
+{
+    return devicePixelRatio > 1 ? int32_t(std::lround(cellSize * devicePixelRatio))
+                                : CellPictureSize;
+}
+
+int32_t FontPictureScale(double devicePixelRatio)
+{
+    return std::max(1, int32_t(std::ceil(devicePixelRatio)));
 }
 
 } // namespace orvane

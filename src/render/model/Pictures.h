@@ -76,4 +76,11 @@ Bitmap DrawCellPicture(int32_t id, int32_t pixels);
 // that many device pixels to a pixel; the resource itself at scale 1.
 Bitmap DrawFontPicture(int32_t scale);
 
+// The cell picture size for cells of cellSize pixels on a screen with the given device
+// pixels per pixel: the design size where a pixel is a device pixel, else the cell's
+// own size in device pixels, so that the picture is shown without magnifying it.
+int32_t CellPicturePixels(int cellSize, double devicePixelRatio);
+// The font picture's scale for the screen: enough device pixels for every pixel.
+int32_t FontPictureScale(double devicePixelRatio);
+
 } // namespace orvane

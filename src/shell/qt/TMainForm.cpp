@@ -81,13 +81,21 @@ bool TMainForm::StartRendering()
     ConnectMouse();
     PStat->OnInitialize = [this] { StartStatusContext(); };
     PGame->OnInitialize = [this] { StartBoardContext(); };
-    PStat->OnResize = [](int width, int height) { SetupProjection(width, height, false); };
-    PGame->OnResize = [](int width, int height) { SetupProjection(width, height, true); };
+    PStat->OnResize = [this](int width, int height) {
+        SetupProjection(width, height, false, PStat->devicePixelRatioF());
+    };
+    PGame->OnResize = [this](int width, int height) {
+        SetupProjection(width, height, true, PGame->devicePixelRatioF());
+    };
+    // On a scaled screen the pictures are drawn for the device's pixels, again whenever
+    // the cell size or the screen's scale changes.
     PStat->OnPaint = [this] {
+        UpdateFontTexture(render_, FontPictureScale(PStat->devicePixelRatioF()));
         if (game_.BoardMatchesSize())
             DrawStatus(game_, render_, PStat->width(), PGame->width(), PGame->height());
     };
     PGame->OnPaint = [this] {
+        UpdateCellTextures(render_, CellPicturePixels(game_.CellSize, PGame->devicePixelRatioF()));
         if (game_.BoardMatchesSize())
             DrawBoard(game_, render_);
     };
