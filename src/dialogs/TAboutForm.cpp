@@ -2,12 +2,11 @@
 
 #include "dialogs/AboutBanner.h"
 #include "dialogs/HomeAddress.h"
+#include "scores/qt/DialogPlacement.h"
 
-#include <QGuiApplication>
 #include <QIcon>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 
 namespace orvane {
 
@@ -109,8 +108,7 @@ void TAboutForm::Label5Click()
 
 void TAboutForm::showEvent(QShowEvent* event)
 {
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    CentreOnDesktop(*this);
     QDialog::showEvent(event);
 }
 

@@ -157,9 +157,10 @@ void MenuCommands::BlockSize(int16_t cellSize)
 {
     if (!IsOfferedCellSize(cellSize))
         return;
+    // The layout learns from the settings that the player has chosen this size.
     game_.CellSize = cellSize;
-    game_.platform.ApplyLayout();
     settings_.CellSize = static_cast<uint8_t>(cellSize);
+    game_.platform.ApplyLayout();
     SaveSettings(settings_, game_.Folders.Settings, game_.platform);
 }
 

@@ -4,6 +4,7 @@
 #include "platform/DesktopViewers.h"
 #include "shell/sound/SdlSound.h"
 
+#include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
@@ -32,6 +33,13 @@ bool DesktopHasHelpViewer()
 
 } // namespace
 
+// A box asked for from inside a dialog opens over that dialog.
+QWidget* QtPlatform::BoxOwner() const
+{
+    QWidget* modal = QApplication::activeModalWidget();
+    return modal ? modal : &owner_;
+}
+
 QtPlatform::QtPlatform(QWidget& owner, SdlSoundPlayer& sound, std::vector<std::string> soundDirs) :
     owner_(owner), sound_(sound), soundDirs_(std::move(soundDirs))
 {
@@ -40,7 +48,7 @@ QtPlatform::QtPlatform(QWidget& owner, SdlSoundPlayer& sound, std::vector<std::s
 bool QtPlatform::AskYesNo(const std::string& text)
 {
     QMessageBox box(QMessageBox::Warning, Title, QString::fromStdString(text),
-        QMessageBox::Yes | QMessageBox::No, &owner_);
+        QMessageBox::Yes | QMessageBox::No, BoxOwner());
     box.setDefaultButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
 }
@@ -50,7 +58,7 @@ void QtPlatform::ShowMessage(const std::string& text, MessageIcon icon)
     const auto qtIcon = icon == MessageIcon::Error ? QMessageBox::Critical
         : icon == MessageIcon::Warning             ? QMessageBox::Warning
                                                    : QMessageBox::Information;
-    QMessageBox box(qtIcon, Title, QString::fromStdString(text), QMessageBox::Ok, &owner_);
+    QMessageBox box(qtIcon, Title, QString::fromStdString(text), QMessageBox::Ok, BoxOwner());
     box.exec();
 }
 

@@ -33,6 +33,7 @@ public:
 
 private:
     void ShowHelpPages(const QString& helpFile);
+    QWidget* BoxOwner() const;
 
     QWidget& owner_;
     THelpForm* helpForm_ = nullptr;

@@ -1,6 +1,7 @@
 #include "shell/qt/TMainForm.h"
 
 #include "dialogs/TAboutForm.h"
+#include "dialogs/TForm1.h"
 #include "game/BoardInput.h"
 #include "game/StatusInput.h"
 #include "platform/FileLookup.h"
@@ -12,6 +13,9 @@
 #include "render/gl/Textures.h"
 #include "render/model/Layout.h"
 #include "scores/Recording.h"
+#include "scores/qt/DialogPlacement.h"
+#include "scores/qt/TForm2.h"
+#include "scores/qt/TInputForm.h"
 #include "shell/Keyboard.h"
 #include "shell/qt/DrawingArea.h"
 #include "shell/qt/MainMenu.h"
@@ -26,8 +30,9 @@
 
 namespace orvane {
 
-TMainForm::TMainForm(const FileFolders& folders) :
-    platform_(*this, sound_, folders.LookupDirs()), game_(platform_, random_, counter_),
+TMainForm::TMainForm(const FileFolders& folders, RandomSource* random) :
+    platform_(*this, sound_, folders.LookupDirs()),
+    game_(platform_, random ? *random : random_, counter_),
     scores_(AppFilePath(folders.Scores, "\\Orvane.cfg"),
         [this](const std::string& message) { platform_.ShowMessage(message, MessageIcon::Error); }),
     commands_(game_, settings_)
@@ -171,6 +176,8 @@ void TMainForm::BuildMenu()
     MainMenu::Actions actions;
     actions.New = [this] { NewGameCommand(game_); };
     actions.Exit = [this] { close(); };
+    actions.Custom = [this] { CustomCommand(); };
+    actions.HiScores = [this] { HiScoresCommand(); };
     actions.About = [this] {
         if (AboutForm)
             AboutForm->exec();
@@ -180,6 +187,26 @@ void TMainForm::BuildMenu()
     commands_.FindLowestByTime = [this](int table) { scores_.FindLowestByTime(table); };
     commands_.FindLowestByWins = [this](int table) { scores_.FindLowestByWins(table); };
     commands_.ApplyTheme = [this](uint8_t theme) { ApplyTheme(theme); };
+}
+
+// The menu's checks follow the level afterwards, also after a cancelled dialog.
+void TMainForm::CustomCommand()
+{
+    if (!CustomForm)
+        return;
+    CustomForm->exec();
+    if (CustomForm->CustomSizeConfirmed)
+        commands_.StartCustomGame();
+}
+
+// Opened from the menu, the window marks the latest high score one last time.
+void TMainForm::HiScoresCommand()
+{
+    if (!HiScoresForm)
+        return;
+    HiScoresForm->exec();
+    marks_.MarkTable = 0;
+    marks_.MarkRow = 0;
 }
 
 void TMainForm::AfterCommand()
@@ -223,7 +250,7 @@ bool TMainForm::FormCreate()
 
     scores_.LoadScores();
     scores_.FindLowestByTime(0);
-    ConnectScores(game_, scores_);
+    ConnectScores(game_, scores_, marks_, highScoreWindows_);
 
     if (!g.FrameTimer.Create()) {
         platform_.ShowMessage(
@@ -250,14 +277,29 @@ bool TMainForm::FormCreate()
     AfterCommand();
 
     // Centre on the desktop, then show: nothing else shows the main window.
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    CentreOnDesktop(*this);
     show();
     return true;
 }
 
+// A board too large for the screen at the chosen cell size is drawn with smaller cells;
+// the choice itself stays, and returns with the next board that fits.
 void TMainForm::ApplyLayout()
 {
+    // A new choice: a size set since the last fitting, or a size picked from the menu
+    // (which may be the size in use).
+    if (game_.CellSize != fittedCellSize_ || settings_.CellSize != settingsCellSize_)
+        chosenCellSize_ = game_.CellSize;
+    settingsCellSize_ = settings_.CellSize;
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const int frame = frameGeometry().height() - geometry().height();
+        const QSize room = screen->availableGeometry().size()
+            - QSize(frameGeometry().width() - geometry().width(),
+                frame + menuBar()->sizeHint().height());
+        game_.CellSize = FittingCellSize(
+            game_, chosenCellSize_, OfferedCellSizes, room.width(), room.height());
+    }
+    fittedCellSize_ = game_.CellSize;
     const LayoutSizes sizes = ComputeLayout(game_);
     PStat->setGeometry(0, 0, sizes.StatWidth, sizes.StatHeight);
     PGame->setGeometry(sizes.GameLeft, sizes.GameTop, sizes.GameWidth, sizes.GameHeight);
@@ -274,6 +316,15 @@ void TMainForm::DrawBoth()
 
 void TMainForm::CreateDialogs()
 {
+    CustomForm = new TForm1(game_, this);
+    HiScoresForm = new TForm2(scores_, marks_, this);
+    HiScoresForm->AskYesNo
+        = [this](const std::string& question) { return platform_.AskYesNo(question); };
+    // The box starts with the name of the row the next high score replaces.
+    const int table = IsScoreTable(game_.ScoreTable) ? game_.ScoreTable : 0;
+    InputForm = new TInputForm(scores_.Row(table, scores_.LowestEntry[table]).Name, this);
+    highScoreWindows_.AskName = [this] { return InputForm->AskName(); };
+    highScoreWindows_.ShowHighScores = [this] { HiScoresForm->exec(); };
     AboutForm = new TAboutForm(QApplication::windowIcon(), HelpFilePath(game_.Folders), this);
     AboutForm->OnOpenLink = [this](const std::string& target) { platform_.OpenDocument(target); };
 }

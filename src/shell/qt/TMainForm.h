@@ -3,6 +3,7 @@
 #include "platform/CounterSource.h"
 #include "platform/Random.h"
 #include "render/gl/RenderState.h"
+#include "scores/Recording.h"
 #include "scores/ScoreFile.h"
 #include "shell/Commands.h"
 #include "shell/MainLoop.h"
@@ -17,13 +18,17 @@ namespace orvane {
 class DrawingArea;
 class MainMenu;
 class TAboutForm;
+class TForm1;
+class TForm2;
+class TInputForm;
 
 // The one main window: menu bar, the status area PStat and the board area PGame,
 // both drawn with OpenGL, and the program's own main loop.
 class TMainForm : public QMainWindow, private LoopHost {
     Q_OBJECT
 public:
-    explicit TMainForm(const FileFolders& folders);
+    // The game draws from random unless another source is given (tests fix the mines).
+    explicit TMainForm(const FileFolders& folders, RandomSource* random = nullptr);
     ~TMainForm() override;
 
     // False when start-up could not complete; the program then ends.
@@ -37,6 +42,9 @@ public:
     ScoreFile& scores() { return scores_; }
     Settings& settings() { return settings_; }
     MainMenu* Menu = nullptr;
+    TForm1* CustomForm = nullptr;
+    TForm2* HiScoresForm = nullptr;
+    TInputForm* InputForm = nullptr;
     TAboutForm* AboutForm = nullptr;
     DrawingArea* PStat = nullptr;
     DrawingArea* PGame = nullptr;
@@ -53,6 +61,8 @@ private:
     void ConnectMouse();
     void BuildMenu();
     void ApplyTheme(uint8_t theme);
+    void CustomCommand();
+    void HiScoresCommand();
     void AfterCommand();
     bool StartRendering();
     void StartStatusContext();
@@ -73,9 +83,15 @@ private:
     Game game_;
     RenderState render_;
     ScoreFile scores_;
+    ScoreMarks marks_;
+    HighScoreWindows highScoreWindows_;
     Settings settings_;
     MenuCommands commands_;
     bool started_ = false;
+    // The cell size the player chose, and the one last fitted to the screen from it.
+    int16_t chosenCellSize_ = 0;
+    int16_t fittedCellSize_ = 0;
+    uint8_t settingsCellSize_ = 0;
     bool statDoubleClicked_ = false; // the release after a double click is no click
 };
 
