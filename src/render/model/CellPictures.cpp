@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "render/model/Canvas.h"
+#include "render/model/CellLook.h"
 #include "render/model/MineArt.h"
 #include "render/model/PictureGroups.h"
 #include "render/model/StrokeFont.h"
@@ -11,20 +12,9 @@
 namespace orvane::art {
 namespace {
 
-constexpr Colour OpenColour {236, 233, 216};
-constexpr Colour BorderGrey = Grey(142);
+constexpr Colour OpenColour = ColourOf(cell_look::OpenFace);
+constexpr Colour BorderGrey = ColourOf(cell_look::OpenBorder);
 constexpr double MineScale = 8.2; // pixels per unit of the mine: its spikes just clear the border
-
-constexpr std::array<Colour, 8> NumberColours = {{
-    {0, 0, 255},
-    {0, 128, 0},
-    {255, 0, 0},
-    {0, 0, 128},
-    {128, 0, 0},
-    {0, 128, 128},
-    {0, 0, 0},
-    {128, 128, 128},
-}};
 
 // A cell picture of `pixels` square: lengths of the design (made at CellPictureSize)
 // scale with it, and every one-pixel ring of a bevel becomes as many whole rings as
@@ -107,7 +97,7 @@ Bitmap DrawNumberCell(int number, int32_t pixels)
     const Point centre = cell.Centre();
     canvas.Fill(GlyphShape('0' + number, {centre.X - 4 * unit, centre.Y + 5 * unit}, unit,
                     cell.Scaled(4.6)),
-        NumberColours[size_t(number - 1)]);
+        ColourOf(cell_look::NumberColours[size_t(number - 1)]));
     return canvas.ToBitmap();
 }
 

@@ -14,12 +14,14 @@ LayoutSizes ComputeLayout(const Game& game)
 LayoutSizes ComputeLayout(const Game& game, int16_t cellSize)
 {
     LayoutSizes sizes;
-    // Below the 60-pixel counter strip, the player strip and a 3-pixel gap.
-    sizes.GameTop = 63 + game.PlayerStripHeight;
+    // Below the counter strip, the player strip and a gap; a margin on the other sides.
+    sizes.GameLeft = panel::BoardMargin;
+    sizes.GameTop = panel::CounterStripHeight + panel::BoardGap + game.PlayerStripHeight;
     sizes.GameWidth = game.BoardWidth * cellSize;
     sizes.GameHeight = game.BoardHeight * cellSize;
-    sizes.StatWidth = sizes.GameWidth + 12;
-    sizes.StatHeight = game.StatusHeight + sizes.GameHeight + game.PlayerStripHeight + 9;
+    sizes.StatWidth = sizes.GameWidth + 2 * panel::BoardMargin;
+    sizes.StatHeight = game.StatusHeight + game.PlayerStripHeight + panel::BoardGap
+        + sizes.GameHeight + panel::BoardMargin;
     return sizes;
 }
 

@@ -9,7 +9,7 @@ class Game;
 // Pixel sizes of the two drawing areas, all following from the board, the cell size
 // and the player strip. Positions are in the client area below the menu bar.
 struct LayoutSizes {
-    int32_t GameLeft = 6;
+    int32_t GameLeft = 0;
     int32_t GameTop = 0;
     int32_t GameWidth = 0;
     int32_t GameHeight = 0;

@@ -155,9 +155,9 @@ void TMainForm::StartBoardContext()
 {
     ApplyCommonState();
     LoadBoardTextures(render_);
-    render_.FlagAnimation.Create(-1, 8, 4, 0.11, 3, picture_key::Flags, picture_id::RedFlags,
+    render_.View.FlagAnimation.Create(-1, 8, 4, 0.11, 3, picture_key::Flags, picture_id::RedFlags,
         picture_id::BlueFlags, render_.Current());
-    render_.FlagAnimation.Start(game_.FrameTimer);
+    render_.View.FlagAnimation.Start(game_.FrameTimer);
 }
 
 void TMainForm::StopRendering()
@@ -219,10 +219,11 @@ void TMainForm::AfterCommand()
 void TMainForm::ApplyTheme(uint8_t theme)
 {
     render_.CurrentTheme = theme;
+    step_.Invalidate();
     if (!PGame->context())
         return;
     PGame->makeCurrent();
-    render_.FlagAnimation.Load(true, render_.Current());
+    render_.View.FlagAnimation.Load(true, render_.Current());
     PGame->doneCurrent();
 }
 
@@ -232,7 +233,7 @@ bool TMainForm::FormCreate()
     Menu->AssignRunTimeShortcuts();
     Game& g = game_;
     g.PlayerStripHeight = 0;
-    g.StatusHeight = 60;
+    g.StatusHeight = panel::CounterStripHeight;
     g.Players[Player1].Name = "P1";
     g.Players[Player2].Name = "P2";
     g.CurrentPlayer = Player1;
@@ -241,8 +242,8 @@ bool TMainForm::FormCreate()
     g.BoardHeight = 9;
     g.MineCount = 10;
     g.ScoreTable = 0;
-    g.PulseScale = 1.0f;
-    g.PulseStep = -0.1f;
+    render_.View.PulseScale = 1.0f;
+    render_.View.PulseStep = -0.1f;
 
     settings_ = LoadSettings(g.Folders.Settings);
     ApplySettings(g, settings_);
@@ -305,13 +306,13 @@ void TMainForm::ApplyLayout()
     PGame->setGeometry(sizes.GameLeft, sizes.GameTop, sizes.GameWidth, sizes.GameHeight);
     centralWidget()->setFixedSize(sizes.StatWidth, sizes.StatHeight);
     setFixedSize(sizes.StatWidth, sizes.StatHeight + menuBar()->sizeHint().height());
+    step_.Invalidate();
 }
 
 void TMainForm::DrawBoth()
 {
-    PGame->update();
-    PStat->update();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
+    PGame->DrawNow();
+    PStat->DrawNow();
 }
 
 void TMainForm::CreateDialogs()
@@ -331,7 +332,12 @@ void TMainForm::CreateDialogs()
 
 void TMainForm::RunMainLoop()
 {
-    orvane::RunMainLoop(game_, *this, QuitRequested);
+    orvane::RunMainLoop(game_, step_, *this, QuitRequested);
+}
+
+void TMainForm::RunLoopPass()
+{
+    orvane::RunLoopPass(game_, step_, *this);
 }
 
 void TMainForm::HandlePendingMessages()
@@ -339,12 +345,34 @@ void TMainForm::HandlePendingMessages()
     QCoreApplication::processEvents(QEventLoop::AllEvents);
 }
 
+// A menu popped from the menu bar runs no loop of its own, so the pass has to ask.
+bool TMainForm::MenuOrDialogOpen() const
+{
+    return QApplication::activePopupWidget() || QApplication::activeModalWidget();
+}
+
 // The computer opponent has no moves yet: on its turn the game waits.
 void TMainForm::UpdateOpponent() { }
 
-void TMainForm::DrawFrame()
+// Only an area whose picture changed is drawn again; the other keeps its last frame.
+void TMainForm::DrawFrame(FrameChanges changes)
 {
-    DrawBoth();
+    const bool drawn
+        = (!changes.Board || PGame->DrawNow()) && (!changes.Status || PStat->DrawNow());
+    // An area not yet on screen is drawn by a later pass.
+    if (!drawn)
+        step_.Invalidate();
+}
+
+// A modal dialog or message box runs a loop of its own inside the message step; the
+// game's clocks stand still from the moment it blocks the window until it lets go.
+bool TMainForm::event(QEvent* event)
+{
+    if (event->type() == QEvent::WindowBlocked)
+        game_.FrameTimer.Pause();
+    else if (event->type() == QEvent::WindowUnblocked)
+        game_.FrameTimer.Resume();
+    return QMainWindow::event(event);
 }
 
 void TMainForm::keyPressEvent(QKeyEvent* event)

@@ -34,6 +34,8 @@ public:
     // False when start-up could not complete; the program then ends.
     bool Started() const { return started_; }
     void RunMainLoop();
+    // One pass of the main loop.
+    void RunLoopPass();
     // The secondary windows, made once after the main window and hidden between uses.
     void CreateDialogs();
 
@@ -51,6 +53,7 @@ public:
     bool QuitRequested = false;
 
 protected:
+    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
@@ -73,8 +76,9 @@ private:
 
     // One loop pass's window-system side.
     void HandlePendingMessages() override;
+    bool MenuOrDialogOpen() const override;
     void UpdateOpponent() override;
-    void DrawFrame() override;
+    void DrawFrame(FrameChanges changes) override;
 
     SteadyCounter counter_;
     ClockSeededRandom random_;
@@ -82,6 +86,7 @@ private:
     QtPlatform platform_;
     Game game_;
     RenderState render_;
+    FrameStep step_ {render_.View};
     ScoreFile scores_;
     ScoreMarks marks_;
     HighScoreWindows highScoreWindows_;
