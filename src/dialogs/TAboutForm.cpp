@@ -2,7 +2,6 @@
 
 #include "dialogs/AboutBanner.h"
 #include "dialogs/HomeAddress.h"
-#include "platform/FileLookup.h"
 #include "scores/qt/DialogPlacement.h"
 
 #include <QIcon>
@@ -44,9 +43,9 @@ QLabel* AddPicture(QWidget* parent, const char* name, const QPixmap& picture, QR
     return label;
 }
 
-std::string LinkTarget(const std::string& appDir)
+std::string LinkTarget(const std::string& helpFile)
 {
-    return HomeAddress.empty() ? AppFilePath(appDir, "\\Orvane.chm") : std::string(HomeAddress);
+    return HomeAddress.empty() ? helpFile : std::string(HomeAddress);
 }
 
 QString LinkCaption()
@@ -58,8 +57,8 @@ QString LinkCaption()
 
 } // namespace
 
-TAboutForm::TAboutForm(const QIcon& programIcon, const std::string& appDir, QWidget* parent) :
-    QDialog(parent), linkTarget_(LinkTarget(appDir))
+TAboutForm::TAboutForm(const QIcon& programIcon, const std::string& helpFile, QWidget* parent) :
+    QDialog(parent), linkTarget_(LinkTarget(helpFile))
 {
     setWindowTitle(QStringLiteral("About Orvane"));
     setWindowIcon(programIcon);

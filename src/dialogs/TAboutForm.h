@@ -16,7 +16,7 @@ namespace orvane {
 class TAboutForm : public QDialog {
     Q_OBJECT
 public:
-    TAboutForm(const QIcon& programIcon, const std::string& appDir, QWidget* parent = nullptr);
+    TAboutForm(const QIcon& programIcon, const std::string& helpFile, QWidget* parent = nullptr);
 
     // Hands the link's target, an address or a file, to the desktop's viewer.
     std::function<void(const std::string& target)> OnOpenLink;

@@ -3,6 +3,7 @@
 #include "game/GameTypes.h"
 #include "game/MrAI.h"
 #include "game/PanelLayout.h"
+#include "platform/FileFolders.h"
 #include "platform/SaSTimer.h"
 
 #include <array>
@@ -61,7 +62,7 @@ public:
     bool RandomOpenRunning = false;
     bool SoundOn = true;
     int16_t CellSize = 22;
-    std::string AppDir;
+    FileFolders Folders;
 
     // Mouse tracking of the board and status areas (fields of the main window)
     int32_t HoverCell = -1;

@@ -66,4 +66,13 @@ std::optional<std::string> FindAppFile(const std::string& dir, const std::string
     return InDir(dir, *found);
 }
 
+std::optional<std::string> FindAppFile(
+    const std::vector<std::string>& dirs, const std::string& name)
+{
+    for (const std::string& dir : dirs)
+        if (auto found = FindAppFile(dir, name))
+            return found;
+    return std::nullopt;
+}
+
 } // namespace orvane

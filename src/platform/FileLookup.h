@@ -1,6 +1,7 @@
 #pragma once
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace orvane {
 
@@ -12,5 +13,8 @@ std::string AppFilePath(const std::string& appDir, const std::string& name);
 // without regard to letter case; a file spelt exactly as asked wins. Nothing when
 // there is no such file or the directory cannot be read.
 std::optional<std::string> FindAppFile(const std::string& dir, const std::string& name);
+// The same in the first of the directories that holds the file.
+std::optional<std::string> FindAppFile(
+    const std::vector<std::string>& dirs, const std::string& name);
 
 } // namespace orvane

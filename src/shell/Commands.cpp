@@ -1,7 +1,7 @@
 #include "shell/Commands.h"
 
 #include "game/Game.h"
-#include "platform/FileLookup.h"
+#include "platform/FileFolders.h"
 #include "platform/Platform.h"
 #include "shell/Settings.h"
 
@@ -138,7 +138,7 @@ void MenuCommands::Sounds(bool on)
 {
     game_.SoundOn = on;
     settings_.SoundOn = on;
-    SaveSettings(settings_, game_.AppDir, game_.platform);
+    SaveSettings(settings_, game_.Folders.Settings, game_.platform);
 }
 
 // The theme is shown even when it could not be saved: the choice holds for this run.
@@ -147,7 +147,7 @@ void MenuCommands::Theme(uint8_t theme)
     if (!IsThemeIndex(theme))
         return;
     settings_.ThemeIndex = theme;
-    SaveSettings(settings_, game_.AppDir, game_.platform);
+    SaveSettings(settings_, game_.Folders.Settings, game_.platform);
     if (ApplyTheme)
         ApplyTheme(theme);
 }
@@ -160,12 +160,12 @@ void MenuCommands::BlockSize(int16_t cellSize)
     game_.CellSize = cellSize;
     settings_.CellSize = static_cast<uint8_t>(cellSize);
     game_.platform.ApplyLayout();
-    SaveSettings(settings_, game_.AppDir, game_.platform);
+    SaveSettings(settings_, game_.Folders.Settings, game_.platform);
 }
 
 void MenuCommands::Help()
 {
-    game_.platform.OpenDocument(AppFilePath(game_.AppDir, "\\Orvane.chm"));
+    game_.platform.OpenDocument(HelpFilePath(game_.Folders));
 }
 
 MenuChecks CurrentMenuChecks(const Game& game, const Settings& settings)

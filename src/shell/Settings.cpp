@@ -27,9 +27,9 @@ Settings Decode(const Record& record)
         IsThemeIndex(record[1]) ? record[1] : defaults.ThemeIndex, record[2] != 0};
 }
 
-std::string SettingsPath(const std::string& appDir)
+std::string SettingsPath(const std::string& folder)
 {
-    return AppFilePath(appDir, SettingsFileName);
+    return AppFilePath(folder, SettingsFileName);
 }
 
 // The system's reason when the record could not be written; empty when it was.
@@ -55,9 +55,9 @@ bool IsThemeIndex(int value)
     return value >= 0 && value < ThemeCount;
 }
 
-Settings LoadSettings(const std::string& appDir)
+Settings LoadSettings(const std::string& folder)
 {
-    const std::string path = SettingsPath(appDir);
+    const std::string path = SettingsPath(folder);
     {
         // Only read here: a file that may not be written still gives its choices.
         RecordFile file(path, RecordFile::Access::Read);
@@ -73,9 +73,9 @@ Settings LoadSettings(const std::string& appDir)
     return defaults;
 }
 
-bool SaveSettings(const Settings& settings, const std::string& appDir, Platform& platform)
+bool SaveSettings(const Settings& settings, const std::string& folder, Platform& platform)
 {
-    const std::string path = SettingsPath(appDir);
+    const std::string path = SettingsPath(folder);
     const std::string reason = WriteRecord(settings, path);
     if (reason.empty())
         return true;

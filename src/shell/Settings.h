@@ -42,17 +42,17 @@ inline constexpr auto OfferedCellSizes = [] {
 bool IsOfferedCellSize(int value);
 bool IsThemeIndex(int value);
 
-// Reads the settings of appDir's "\Setup.cfg". A missing file is created with the
+// Reads the settings of "\Setup.cfg" in folder. A missing file is created with the
 // defaults; a file too short or unreadable gives the defaults and is left as it is. A
 // cell size no menu offers or a theme that does not exist is replaced by its default
 // here, while the file keeps its bytes until the next save. Never reports anything:
 // nothing is lost when the file cannot be used, and a save says why it failed.
-Settings LoadSettings(const std::string& appDir);
+Settings LoadSettings(const std::string& folder);
 
 // Writes the record over the first three bytes of the file, creating it when it has
 // gone. A failure is reported through the platform with the system's reason and the
 // game goes on with the settings in memory. True when the record was written.
-bool SaveSettings(const Settings& settings, const std::string& appDir, Platform& platform);
+bool SaveSettings(const Settings& settings, const std::string& folder, Platform& platform);
 
 // Makes the game use the loaded cell size and sound choice.
 void ApplySettings(Game& game, const Settings& settings);

@@ -43,7 +43,7 @@ bool ShowsTheRedFlag(const QImage& image)
 
 class AboutBox : public ::testing::Test {
 protected:
-    TAboutForm form {MakeProgramIcon(), AppDir()};
+    TAboutForm form {MakeProgramIcon(), AppDir() + "/Orvane.chm"};
     std::vector<std::string> opened;
 
     void SetUp() override

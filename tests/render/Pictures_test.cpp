@@ -291,6 +291,49 @@ TEST(Pictures, GlowFadesToBlackBeforeTheEdgesItSweepsWhenTurning)
     EXPECT_TRUE(Black(PixelAt(glow, 32, 10))); // the eight lies across, not along
 }
 
+// Drawn for more device pixels, a cell keeps its look with edges of whole pixels: the
+// border is as many single-colour rings as the scale rounds to, the face one colour.
+TEST(Pictures, CellsDrawnForDevicePixelsKeepWholePixelEdges)
+{
+    const Rgb8 border {142, 142, 142}, face {236, 233, 216};
+    for (auto [pixels, rings] : {std::pair {27, 1}, {44, 1}, {54, 2}, {72, 2}}) {
+        SCOPED_TRACE(pixels);
+        const Bitmap open = DrawCellPicture(picture_id::OpenCell, pixels);
+        ASSERT_EQ(open.Width, pixels);
+        ASSERT_EQ(open.Height, pixels);
+        const int mid = pixels / 2;
+        EXPECT_EQ(Count(open, 0, mid, rings, mid + 1, [&](Rgb8 c) { return c == border; }), rings);
+        EXPECT_EQ(Count(open, rings, rings, pixels - rings, pixels - rings,
+                      [&](Rgb8 c) { return !(c == face); }),
+            0);
+        const Bitmap three = DrawCellPicture(picture_id::FirstNumberCell + 2, pixels);
+        EXPECT_GT(Count(three, 0, 0, pixels, pixels,
+                      [](Rgb8 c) {
+                          return c == Rgb8 {255, 0, 0};
+                      }),
+            pixels * pixels / 20);
+    }
+    EXPECT_EQ(DrawCellPicture(picture_id::Font, 64).Width, 0) << "not a cell";
+    const Bitmap font = DrawFontPicture(2);
+    EXPECT_EQ(font.Width, 512);
+    EXPECT_EQ(font.Height, 256);
+}
+
+TEST(Pictures, SizesForTheScreenAreTheDesignOnesUnlessPixelsAreDevicePixelsApart)
+{
+    struct Case {
+        int cellSize;
+        double ratio;
+        int32_t cellPixels, fontScale;
+    };
+    for (const Case c : {Case {22, 1.0, 32, 1}, Case {36, 1.0, 32, 1}, Case {22, 1.25, 28, 2},
+             Case {27, 1.5, 41, 2}, Case {36, 2.0, 72, 2}}) {
+        EXPECT_EQ(CellPicturePixels(c.cellSize, c.ratio), c.cellPixels)
+            << c.cellSize << " " << c.ratio;
+        EXPECT_EQ(FontPictureScale(c.ratio), c.fontScale) << c.ratio;
+    }
+}
+
 TEST(Pictures, FontCellsHoldGlyphsNarrowerThanTheAdvance)
 {
     const Bitmap font = LoadPictureResource(picture_id::Font);

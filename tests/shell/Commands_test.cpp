@@ -14,7 +14,7 @@ protected:
     // The main window's start-up: Classic Beginner with its first board.
     CommandsTest()
     {
-        settings = LoadSettings(game.AppDir);
+        settings = LoadSettings(game.Folders.Settings);
         commands.FindLowestByTime
             = [this](int table) { scoreCalls.push_back("time " + std::to_string(table)); };
         commands.FindLowestByWins
@@ -262,7 +262,7 @@ TEST_F(CommandsTest, ThemeIsSavedBeforeItIsShown)
 
 TEST_F(CommandsTest, ThemeIsShownEvenWhenItCannotBeSaved)
 {
-    game.AppDir = dir.File("gone");
+    game.Folders.Settings = dir.File("gone");
     commands.Theme(2);
     EXPECT_EQ(platform.messages.size(), 1u);
     EXPECT_EQ(appliedThemes, (std::vector<int> {2}));
@@ -300,7 +300,8 @@ TEST_F(CommandsTest, SoundsSwitchesTheGameSoundsAndSaves)
 TEST_F(CommandsTest, HelpHandsTheHelpFileToTheDesktop)
 {
     commands.Help();
-    EXPECT_EQ(platform.documents, (std::vector<std::string> {game.AppDir + "/Orvane.chm"}));
+    EXPECT_EQ(
+        platform.documents, (std::vector<std::string> {game.Folders.Program + "/Orvane.chm"}));
 }
 
 } // namespace

@@ -2,16 +2,15 @@
 // key presses as the window system delivers them.
 #include "render/gl/RenderState.h"
 #include "shell/qt/MainMenu.h"
+#include "support/FakeDesktop.h"
 #include "support/MainWindowFixture.h"
 
 #include <QApplication>
-#include <QDesktopServices>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
-#include <QUrl>
 
 using namespace orvane;
 using namespace orvane::testing;
@@ -42,14 +41,6 @@ void DescribeMenu(const QList<QAction*>& actions, const QString& indent, QString
 }
 
 // Stands in for the desktop's viewer: remembers every file it is asked to open.
-class DocumentViewer : public QObject {
-    Q_OBJECT
-public:
-    std::vector<std::string> opened;
-public slots:
-    void Open(const QUrl& url) { opened.push_back(url.toLocalFile().toStdString()); }
-};
-
 class MainMenuTest : public MainWindowFixture {
 protected:
     void SetUp() override
@@ -304,11 +295,11 @@ TEST_F(MainMenuTest, SizeKeysLayOutAndSaveTheirCellSize)
 
 TEST_F(MainMenuTest, HelpKeyHandsTheHelpFileToTheDesktop)
 {
-    DocumentViewer viewer;
-    QDesktopServices::setUrlHandler("file", &viewer, "Open");
+    WriteFileBytes(dir.File("Orvane.chm"), {0x49});
+    FakeDesktop desktop;
+    desktop.RegisterViewer("application/x-chm;");
     Press(Qt::Key_F1);
-    QDesktopServices::unsetUrlHandler("file");
-    EXPECT_EQ(viewer.opened, std::vector<std::string> {dir.File("Orvane.chm")});
+    EXPECT_EQ(desktop.opened, std::vector<std::string> {dir.File("Orvane.chm")});
 }
 
 TEST_F(MainMenuTest, HiScoresLeavesTheGameAsItWas)
@@ -388,5 +379,3 @@ TEST_F(StoredSettingsTest, StartsWithTheStoredChoicesChecked)
 }
 
 } // namespace
-
-#include "MainMenu_display.moc"

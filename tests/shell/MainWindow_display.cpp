@@ -17,7 +17,7 @@ std::string TestAppDir()
 
 TEST(MainWindow, StartsAsAFixedCentredWindowSizedForTheBeginnerBoard)
 {
-    TMainForm form(TestAppDir());
+    TMainForm form(FileFolders::AllIn(TestAppDir()));
     ASSERT_TRUE(form.Started());
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
     EXPECT_EQ(form.windowTitle(), "Orvane");
@@ -37,7 +37,7 @@ TEST(MainWindow, StartsAsAFixedCentredWindowSizedForTheBeginnerBoard)
 
 TEST(MainWindow, CloseSetsTheQuitFlagAndKeepsTheWindowForTheLastPass)
 {
-    TMainForm form(TestAppDir());
+    TMainForm form(FileFolders::AllIn(TestAppDir()));
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
     EXPECT_FALSE(form.QuitRequested);
     form.close();

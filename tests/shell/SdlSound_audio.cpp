@@ -50,7 +50,7 @@ struct SoundPlayerTest : ::testing::Test {
 
 TEST_F(SoundPlayerTest, StartsAWholeFileFoundRegardlessOfCase)
 {
-    player.PlayFile(AppDir, "\\loose.WAV");
+    player.PlayFile({AppDir}, "\\loose.WAV");
     EXPECT_EQ(player.LastStartedBytes(), FileDataBytes("Loose.wav"));
     EXPECT_GT(player.QueuedBytes(), player.LastStartedBytes() / 2);
 }
@@ -63,12 +63,12 @@ TEST_F(SoundPlayerTest, ClickIsConvertedToTheDeviceRate)
 
 TEST_F(SoundPlayerTest, NewerSoundCutsTheOlder)
 {
-    player.PlayFile(AppDir, "\\Loose.wav");
-    player.PlayFile(AppDir, "\\flag.wav");
+    player.PlayFile({AppDir}, "\\Loose.wav");
+    player.PlayFile({AppDir}, "\\flag.wav");
     EXPECT_EQ(player.LastStartedBytes(), FileDataBytes("Flag.wav"));
     EXPECT_LE(player.QueuedBytes(), player.LastStartedBytes());
 
-    player.PlayFile(AppDir, "\\Win.wav");
+    player.PlayFile({AppDir}, "\\Win.wav");
     player.PlayClick();
     EXPECT_LE(player.QueuedBytes(), player.LastStartedBytes());
 }
@@ -77,15 +77,15 @@ TEST_F(SoundPlayerTest, MissingOrBrokenFilesAreSkippedSilently)
 {
     TempDir dir;
     orvane::testing::WriteFileBytes(dir.File("Open.wav"), {'R', 'I', 'F', 'F', 0, 0});
-    player.PlayFile(dir.Path().string(), "\\Open.wav");
-    player.PlayFile(dir.Path().string(), "\\Missing.wav");
-    player.PlayFile(AppDir + "/no-such-dir", "\\Flag.wav");
+    player.PlayFile({dir.Path().string()}, "\\Open.wav");
+    player.PlayFile({dir.Path().string()}, "\\Missing.wav");
+    player.PlayFile({AppDir + "/no-such-dir"}, "\\Flag.wav");
     EXPECT_EQ(player.LastStartedBytes(), 0u);
     EXPECT_EQ(player.QueuedBytes(), 0u);
 
     // Nothing to play leaves the sound that is playing alone.
-    player.PlayFile(AppDir, "\\Loose.wav");
-    player.PlayFile(AppDir, "\\Missing.wav");
+    player.PlayFile({AppDir}, "\\Loose.wav");
+    player.PlayFile({AppDir}, "\\Missing.wav");
     EXPECT_EQ(player.LastStartedBytes(), FileDataBytes("Loose.wav"));
     EXPECT_GT(player.QueuedBytes(), player.LastStartedBytes() / 2);
 }
@@ -94,10 +94,10 @@ TEST_F(SoundPlayerTest, RepeatedPlaysUseTheDecodedSound)
 {
     TempDir dir;
     std::filesystem::copy_file(AppDir + "/Flag.wav", dir.File("Flag.wav"));
-    player.PlayFile(dir.Path().string(), "\\Flag.wav");
+    player.PlayFile({dir.Path().string()}, "\\Flag.wav");
     std::filesystem::remove(dir.File("Flag.wav"));
     player.PlayClick();
-    player.PlayFile(dir.Path().string(), "\\Flag.wav");
+    player.PlayFile({dir.Path().string()}, "\\Flag.wav");
     EXPECT_EQ(player.LastStartedBytes(), FileDataBytes("Flag.wav"))
         << "the second play went back to the disk";
 }
@@ -116,7 +116,7 @@ TEST(SoundPlayer, DoesNothingUntilOpened)
 {
     SdlSoundPlayer player;
     player.PlayClick();
-    player.PlayFile(AppDir, "\\Win.wav");
+    player.PlayFile({AppDir}, "\\Win.wav");
     EXPECT_EQ(player.LastStartedBytes(), 0u);
     EXPECT_EQ(player.QueuedBytes(), 0u);
 }

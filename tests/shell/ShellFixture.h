@@ -19,12 +19,12 @@ protected:
     Settings settings;
     MenuCommands commands {game, settings};
 
-    ShellFixture() { game.AppDir = dir.Path().string(); }
+    ShellFixture() { game.Folders = FileFolders::AllIn(dir.Path().string()); }
 
     // The start-up's part: read the file and hand its values to the game.
     void LoadAndApplySettings()
     {
-        settings = LoadSettings(game.AppDir);
+        settings = LoadSettings(game.Folders.Settings);
         ApplySettings(game, settings);
     }
     MenuChecks Checks() const { return CurrentMenuChecks(game, settings); }

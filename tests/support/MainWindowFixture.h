@@ -27,7 +27,7 @@ protected:
                 if (entry.path().extension() == ".wav")
                     std::filesystem::copy(entry.path(), dir.Path() / entry.path().filename());
         PlaceFilesBeforeStart();
-        form = std::make_unique<TMainForm>(dir.Path().string(), Draws());
+        form = std::make_unique<TMainForm>(FileFolders::AllIn(dir.Path().string()), Draws());
         ASSERT_TRUE(form->Started());
         form->CreateDialogs();
         form->activateWindow();

@@ -2,13 +2,16 @@
 
 #include "render/gl/Gl.h"
 
+#include <cmath>
+
 namespace orvane {
 
-void SetupProjection(int width, int height, bool perspective)
+void SetupProjection(int width, int height, bool perspective, double pixelRatio)
 {
     if (height == 0)
         height = 1;
-    glViewport(0, 0, width, height);
+    glViewport(0, 0, static_cast<GLsizei>(std::lround(width * pixelRatio)),
+        static_cast<GLsizei>(std::lround(height * pixelRatio)));
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
     if (perspective)

@@ -1,4 +1,5 @@
 #pragma once
+#include "render/model/Pictures.h"
 #include "render/model/Themes.h"
 #include "render/model/ViewState.h"
 
@@ -35,6 +36,9 @@ struct RenderState {
     uint8_t CurrentTheme = 0;
     std::array<uint32_t, slot::Count> Textures {};
     uint32_t FontBase = 0;
+    // The sizes the cell and font pictures were last uploaded at.
+    int32_t CellPicturePixels = CellPictureSize;
+    int32_t FontPictureScale = 1;
     ViewState View;
 
     const Theme& Current() const { return Themes[CurrentTheme < ThemeCount ? CurrentTheme : 0]; }

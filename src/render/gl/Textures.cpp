@@ -21,12 +21,13 @@ struct SlotPicture {
     std::optional<Key> key;
 };
 
-void LoadTexture(RenderState& render, const SlotPicture& entry)
+void Upload(RenderState& render, const SlotPicture& entry, const Bitmap& bitmap)
 {
-    const Bitmap bitmap = LoadPictureResource(entry.resource);
     glBindTexture(GL_TEXTURE_2D, render.Textures[static_cast<size_t>(entry.slot)]);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+    // Rows are packed: a picture drawn for device pixels may be any width.
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
     if (!entry.key) {
         glTexImage2D(GL_TEXTURE_2D, 0, 3, bitmap.Width, bitmap.Height, 0, GL_BGR_EXT,
             GL_UNSIGNED_BYTE, bitmap.Bytes.data());
@@ -36,6 +37,11 @@ void LoadTexture(RenderState& render, const SlotPicture& entry)
     ApplyColourKey(texels, entry.key->colour, entry.key->replacement);
     glTexImage2D(GL_TEXTURE_2D, 0, 4, bitmap.Width, bitmap.Height, 0, GL_BGRA_EXT, GL_UNSIGNED_BYTE,
         texels.data());
+}
+
+void LoadTexture(RenderState& render, const SlotPicture& entry)
+{
+    Upload(render, entry, LoadPictureResource(entry.resource));
 }
 
 void GenerateNames(RenderState& render, int firstSlot, int count)
@@ -76,6 +82,27 @@ void LoadStatusTextures(RenderState& render)
             {slot::PlayerTwoBar, id::PlayerTwoBar, std::nullopt},
             {slot::MessageBar, id::MessageBar, std::nullopt},
             {slot::Font, id::Font, std::nullopt}});
+}
+
+void UpdateCellTextures(RenderState& render, int32_t pixels)
+{
+    if (pixels == render.CellPicturePixels)
+        return;
+    render.CellPicturePixels = pixels;
+    for (int state = 0; state < 12; ++state) {
+        const int32_t id = picture_id::ClosedCell + state;
+        Upload(render, {slot::CellBase + state, id, std::nullopt}, DrawCellPicture(id, pixels));
+    }
+    Upload(render, {slot::ExplodedMine, picture_id::ExplodedMine, std::nullopt},
+        DrawCellPicture(picture_id::ExplodedMine, pixels));
+}
+
+void UpdateFontTexture(RenderState& render, int32_t scale)
+{
+    if (scale == render.FontPictureScale)
+        return;
+    render.FontPictureScale = scale;
+    Upload(render, {slot::Font, picture_id::Font, std::nullopt}, DrawFontPicture(scale));
 }
 
 void LoadBoardTextures(RenderState& render)

@@ -4,15 +4,16 @@
 
 namespace orvane::art {
 
-Bitmap DrawFont()
+Bitmap DrawFont(int32_t scale)
 {
-    // 16 x 8 cells of 16 x 16 pixels, cell k holding character 32 + k. A glyph takes
-    // pixels 1..10 across, leaving a gap at the 12-pixel advance, and rows 2..13.
-    constexpr int32_t Cell = 16;
+    // 16 x 8 cells of 16 x 16 pixels (at scale 1), cell k holding character 32 + k. A
+    // glyph takes pixels 1..10 across, leaving a gap at the 12-pixel advance, and rows 2..13.
+    const int32_t Cell = 16 * scale;
+    const double unit = scale;
     Canvas font(16 * Cell, 8 * Cell, Grey(0));
     for (int k = 0; k < 128; ++k) {
         Canvas glyph(Cell, Cell, Grey(0));
-        glyph.Fill(GlyphShape(32 + k, {2, 13}, 1, 2), Grey(255));
+        glyph.Fill(GlyphShape(32 + k, {2 * unit, 13 * unit}, unit, 2 * unit), Grey(255));
         font.Paste(glyph, Cell * (k % 16), Cell * (k / 16));
     }
     return font.ToBitmap();

@@ -13,13 +13,13 @@ Bitmap DrawBonusMine();
 enum class Mood { Normal, OpenMouth, Lost, Won };
 Bitmap DrawFace(Mood mood);
 
-// Board cells.
-Bitmap DrawClosedCell();
-Bitmap DrawPressedCell();
-Bitmap DrawOpenCell();
-Bitmap DrawNumberCell(int number);
-Bitmap DrawMineCell();
-Bitmap DrawExplodedMine();
+// Board cells, pixels × pixels; the design is made at CellPictureSize and scaled.
+Bitmap DrawClosedCell(int32_t pixels);
+Bitmap DrawPressedCell(int32_t pixels);
+Bitmap DrawOpenCell(int32_t pixels);
+Bitmap DrawNumberCell(int number, int32_t pixels);
+Bitmap DrawMineCell(int32_t pixels);
+Bitmap DrawExplodedMine(int32_t pixels);
 
 // Overlays of the board.
 Bitmap DrawMoveMark();
@@ -32,7 +32,8 @@ enum class TeamColour { Red, Blue };
 Bitmap DrawPlayerBar(TeamColour colour);
 Bitmap DrawMessageBar();
 
-Bitmap DrawFont();
+// Glyph cells of 16 × scale pixels.
+Bitmap DrawFont(int32_t scale);
 
 // Waving flag strips, player 1 red and player 2 blue.
 Bitmap DrawFlagStrip(TeamColour colour);

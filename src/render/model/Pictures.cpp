@@ -2,6 +2,9 @@
 
 #include "render/model/PictureGroups.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace orvane {
 
 Bitmap LoadPictureResource(int32_t id)
@@ -10,8 +13,8 @@ Bitmap LoadPictureResource(int32_t id)
     using namespace art;
     if (id >= FirstDigit && id < FirstDigit + 10)
         return DrawCounterDigit(id - FirstDigit);
-    if (id >= FirstNumberCell && id < FirstNumberCell + 8)
-        return DrawNumberCell(id - FirstNumberCell + 1);
+    if ((id >= ClosedCell && id <= MineCell) || id == ExplodedMine)
+        return DrawCellPicture(id, CellPictureSize);
     switch (id) {
     case ButtonRaised:
         return DrawButtonFrame(false);
@@ -34,15 +37,7 @@ Bitmap LoadPictureResource(int32_t id)
     case MessageBar:
         return DrawMessageBar();
     case Font:
-        return DrawFont();
-    case ClosedCell:
-        return DrawClosedCell();
-    case PressedCell:
-        return DrawPressedCell();
-    case OpenCell:
-        return DrawOpenCell();
-    case MineCell:
-        return DrawMineCell();
+        return DrawFontPicture(1);
     case MoveMark:
         return DrawMoveMark();
     case Pointer:
@@ -51,8 +46,6 @@ Bitmap LoadPictureResource(int32_t id)
         return DrawGlow();
     case CrossBar:
         return DrawCrossBar();
-    case ExplodedMine:
-        return DrawExplodedMine();
     case RedFlags:
         return DrawFlagStrip(TeamColour::Red);
     case BlueFlags:
@@ -60,6 +53,44 @@ Bitmap LoadPictureResource(int32_t id)
     default:
         return {};
     }
+}
+
+Bitmap DrawCellPicture(int32_t id, int32_t pixels)
+{
+    using namespace picture_id;
+    using namespace art;
+    if (id >= FirstNumberCell && id < FirstNumberCell + 8)
+        return DrawNumberCell(id - FirstNumberCell + 1, pixels);
+    switch (id) {
+    case ClosedCell:
+        return DrawClosedCell(pixels);
+    case PressedCell:
+        return DrawPressedCell(pixels);
+    case OpenCell:
+        return DrawOpenCell(pixels);
+    case MineCell:
+        return DrawMineCell(pixels);
+    case ExplodedMine:
+        return DrawExplodedMine(pixels);
+    default:
+        return {};
+    }
+}
+
+Bitmap DrawFontPicture(int32_t scale)
+{
+    return art::DrawFont(scale);
+}
+
+int32_t CellPicturePixels(int cellSize, double devicePixelRatio)
+{
+    return devicePixelRatio > 1 ? int32_t(std::lround(cellSize * devicePixelRatio))
+                                : CellPictureSize;
+}
+
+int32_t FontPictureScale(double devicePixelRatio)
+{
+    return std::max(1, int32_t(std::ceil(devicePixelRatio)));
 }
 
 } // namespace orvane

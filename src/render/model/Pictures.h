@@ -66,4 +66,21 @@ inline constexpr int32_t FlagFrameSize = 64;
 // an empty bitmap for an id that names no picture.
 Bitmap LoadPictureResource(int32_t id);
 
+// The size the board's cell pictures are designed at.
+inline constexpr int32_t CellPictureSize = 32;
+// A board cell's picture (ClosedCell .. MineCell, ExplodedMine) drawn for a screen on
+// which a cell spans `pixels` device pixels, so that it need not be magnified; the
+// resource itself at CellPictureSize. Empty for any other id.
+Bitmap DrawCellPicture(int32_t id, int32_t pixels);
+// The font picture with every glyph drawn `scale` times as large, for screens with
+// that many device pixels to a pixel; the resource itself at scale 1.
+Bitmap DrawFontPicture(int32_t scale);
+
+// The cell picture size for cells of cellSize pixels on a screen with the given device
+// pixels per pixel: the design size where a pixel is a device pixel, else the cell's
+// own size in device pixels, so that the picture is shown without magnifying it.
+int32_t CellPicturePixels(int cellSize, double devicePixelRatio);
+// The font picture's scale for the screen: enough device pixels for every pixel.
+int32_t FontPictureScale(double devicePixelRatio);
+
 } // namespace orvane

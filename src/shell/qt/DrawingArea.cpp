@@ -209,10 +209,14 @@ QImage DrawingArea::grabFramebuffer()
     ++FramesDrawn;
     if (OnPaint)
         OnPaint();
-    QImage image(width(), height(), QImage::Format_RGBA8888);
+    // The picture in device pixels, as the screen shows it.
+    const qreal ratio = window_->devicePixelRatio();
+    const int pixelsWide = qRound(width() * ratio);
+    const int pixelsHigh = qRound(height() * ratio);
+    QImage image(pixelsWide, pixelsHigh, QImage::Format_RGBA8888);
     glReadBuffer(GL_BACK);
     glPixelStorei(GL_PACK_ALIGNMENT, 4);
-    glReadPixels(0, 0, width(), height(), GL_RGBA, GL_UNSIGNED_BYTE, image.bits());
+    glReadPixels(0, 0, pixelsWide, pixelsHigh, GL_RGBA, GL_UNSIGNED_BYTE, image.bits());
     context_->swapBuffers(window_);
     // GL rows run bottom up.
     return image.mirrored();

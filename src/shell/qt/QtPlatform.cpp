@@ -1,9 +1,12 @@
 #include "shell/qt/QtPlatform.h"
 
+#include "dialogs/THelpForm.h"
+#include "platform/DesktopViewers.h"
 #include "shell/sound/SdlSound.h"
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -15,6 +18,19 @@ namespace {
 
 const QString Title = QStringLiteral("Orvane");
 
+bool IsHelpFile(const QFileInfo& file)
+{
+    return file.suffix().compare(QStringLiteral("chm"), Qt::CaseInsensitive) == 0;
+}
+
+// The help file's MIME type by the shared MIME database's name and its older alias;
+// a viewer may declare either.
+bool DesktopHasHelpViewer()
+{
+    return HasDesktopViewer(
+        {"application/vnd.ms-htmlhelp", "application/x-chm"}, DesktopDataDirs());
+}
+
 } // namespace
 
 // A box asked for from inside a dialog opens over that dialog.
@@ -24,8 +40,8 @@ QWidget* QtPlatform::BoxOwner() const
     return modal ? modal : &owner_;
 }
 
-QtPlatform::QtPlatform(QWidget& owner, SdlSoundPlayer& sound, const std::string& appDir) :
-    owner_(owner), sound_(sound), appDir_(appDir)
+QtPlatform::QtPlatform(QWidget& owner, SdlSoundPlayer& sound, std::vector<std::string> soundDirs) :
+    owner_(owner), sound_(sound), soundDirs_(std::move(soundDirs))
 {
 }
 
@@ -69,7 +85,7 @@ void QtPlatform::RedrawNow()
 
 void QtPlatform::PlaySoundFile(const std::string& name)
 {
-    sound_.PlayFile(appDir_, name);
+    sound_.PlayFile(soundDirs_, name);
 }
 
 void QtPlatform::PlayClickSound()
@@ -77,11 +93,35 @@ void QtPlatform::PlayClickSound()
     sound_.PlayClick();
 }
 
+// The help file goes to the desktop's viewer where one is registered for it; else, or
+// when the desktop cannot open it, the program shows the pages it was made from.
 void QtPlatform::OpenDocument(const std::string& target)
 {
     const QString text = QString::fromStdString(target);
-    const QUrl url = QFileInfo(text).isAbsolute() ? QUrl::fromLocalFile(text) : QUrl(text);
-    QDesktopServices::openUrl(url);
+    const QFileInfo file(text);
+    if (!file.isAbsolute()) {
+        QDesktopServices::openUrl(QUrl(text));
+        return;
+    }
+    const QUrl url = QUrl::fromLocalFile(text);
+    if (!IsHelpFile(file)) {
+        QDesktopServices::openUrl(url);
+        return;
+    }
+    if (!(file.exists() && DesktopHasHelpViewer() && QDesktopServices::openUrl(url)))
+        ShowHelpPages(text);
+}
+
+void QtPlatform::ShowHelpPages(const QString& helpFile)
+{
+    if (!helpForm_)
+        helpForm_ = new THelpForm(&owner_);
+    const QString pages = QFileInfo(helpFile).dir().filePath(QStringLiteral("help"));
+    if (!helpForm_->ShowPages(pages))
+        ShowMessage("The help could not be shown: there is no viewer for \""
+                + helpFile.toStdString() + "\" and the help pages are missing from \""
+                + pages.toStdString() + "\".",
+            MessageIcon::Information);
 }
 
 } // namespace orvane

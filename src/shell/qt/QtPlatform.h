@@ -2,18 +2,21 @@
 #include "platform/Platform.h"
 
 #include <functional>
+#include <vector>
 
+class QString;
 class QWidget;
 
 namespace orvane {
 
 class SdlSoundPlayer;
+class THelpForm;
 
 // The window system and sound device as the game sees them: Qt dialogs owned by the
 // main window, SDL2 for sound.
 class QtPlatform final : public Platform {
 public:
-    QtPlatform(QWidget& owner, SdlSoundPlayer& sound, const std::string& appDir);
+    QtPlatform(QWidget& owner, SdlSoundPlayer& sound, std::vector<std::string> soundDirs);
 
     bool AskYesNo(const std::string& text) override;
     void ShowMessage(const std::string& text, MessageIcon icon) override;
@@ -29,11 +32,13 @@ public:
     std::function<void()> OnRedrawNow;
 
 private:
+    void ShowHelpPages(const QString& helpFile);
     QWidget* BoxOwner() const;
 
     QWidget& owner_;
+    THelpForm* helpForm_ = nullptr;
     SdlSoundPlayer& sound_;
-    std::string appDir_;
+    std::vector<std::string> soundDirs_;
 };
 
 } // namespace orvane

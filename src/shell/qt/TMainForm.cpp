@@ -30,13 +30,14 @@
 
 namespace orvane {
 
-TMainForm::TMainForm(const std::string& appDir, RandomSource* random) :
-    platform_(*this, sound_, appDir), game_(platform_, random ? *random : random_, counter_),
-    scores_(AppFilePath(appDir, "\\Orvane.cfg"),
+TMainForm::TMainForm(const FileFolders& folders, RandomSource* random) :
+    platform_(*this, sound_, folders.LookupDirs()),
+    game_(platform_, random ? *random : random_, counter_),
+    scores_(AppFilePath(folders.Scores, "\\Orvane.cfg"),
         [this](const std::string& message) { platform_.ShowMessage(message, MessageIcon::Error); }),
     commands_(game_, settings_)
 {
-    game_.AppDir = appDir;
+    game_.Folders = folders;
     started_ = FormCreate();
 }
 
@@ -85,13 +86,21 @@ bool TMainForm::StartRendering()
     ConnectMouse();
     PStat->OnInitialize = [this] { StartStatusContext(); };
     PGame->OnInitialize = [this] { StartBoardContext(); };
-    PStat->OnResize = [](int width, int height) { SetupProjection(width, height, false); };
-    PGame->OnResize = [](int width, int height) { SetupProjection(width, height, true); };
+    PStat->OnResize = [this](int width, int height) {
+        SetupProjection(width, height, false, PStat->devicePixelRatioF());
+    };
+    PGame->OnResize = [this](int width, int height) {
+        SetupProjection(width, height, true, PGame->devicePixelRatioF());
+    };
+    // On a scaled screen the pictures are drawn for the device's pixels, again whenever
+    // the cell size or the screen's scale changes.
     PStat->OnPaint = [this] {
+        UpdateFontTexture(render_, FontPictureScale(PStat->devicePixelRatioF()));
         if (game_.BoardMatchesSize())
             DrawStatus(game_, render_, PStat->width(), PGame->width(), PGame->height());
     };
     PGame->OnPaint = [this] {
+        UpdateCellTextures(render_, CellPicturePixels(game_.CellSize, PGame->devicePixelRatioF()));
         if (game_.BoardMatchesSize())
             DrawBoard(game_, render_);
     };
@@ -236,7 +245,7 @@ bool TMainForm::FormCreate()
     render_.View.PulseScale = 1.0f;
     render_.View.PulseStep = -0.1f;
 
-    settings_ = LoadSettings(g.AppDir);
+    settings_ = LoadSettings(g.Folders.Settings);
     ApplySettings(g, settings_);
     render_.CurrentTheme = settings_.ThemeIndex;
 
@@ -318,7 +327,7 @@ void TMainForm::CreateDialogs()
     InputForm = new TInputForm(scores_.Row(table, scores_.LowestEntry[table]).Name, this);
     highScoreWindows_.AskName = [this] { return InputForm->AskName(); };
     highScoreWindows_.ShowHighScores = [this] { HiScoresForm->exec(); };
-    AboutForm = new TAboutForm(QApplication::windowIcon(), game_.AppDir, this);
+    AboutForm = new TAboutForm(QApplication::windowIcon(), HelpFilePath(game_.Folders), this);
     AboutForm->OnOpenLink = [this](const std::string& target) { platform_.OpenDocument(target); };
 }
 

@@ -29,7 +29,7 @@ class TMainForm : public QMainWindow, private LoopHost {
     Q_OBJECT
 public:
     // The game draws from random unless another source is given (tests fix the mines).
-    explicit TMainForm(const std::string& appDir, RandomSource* random = nullptr);
+    explicit TMainForm(const FileFolders& folders, RandomSource* random = nullptr);
     ~TMainForm() override;
 
     // False when start-up could not complete; the program then ends.

@@ -1,3 +1,4 @@
+#include "platform/FileFolders.h"
 #include "shell/qt/ProgramIcon.h"
 #include "shell/qt/SurfaceFormat.h"
 #include "shell/qt/TMainForm.h"
@@ -11,7 +12,9 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("Orvane"));
     QApplication::setWindowIcon(orvane::MakeProgramIcon());
 
-    orvane::TMainForm mainForm(QCoreApplication::applicationDirPath().toStdString());
+    orvane::TMainForm mainForm(
+        orvane::ChooseFileFolders(QCoreApplication::applicationDirPath().toStdString(),
+            orvane::UserFoldersFromEnvironment()));
     if (!mainForm.Started())
         return 1;
     mainForm.CreateDialogs();

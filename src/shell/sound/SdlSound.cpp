@@ -110,10 +110,10 @@ bool SdlSoundPlayer::OpenDevice()
     return true;
 }
 
-void SdlSoundPlayer::PlayFile(const std::string& appDir, const std::string& name)
+void SdlSoundPlayer::PlayFile(const std::vector<std::string>& dirs, const std::string& name)
 {
     if (device_ != 0)
-        Play(Load(appDir, name));
+        Play(Load(dirs, name));
 }
 
 void SdlSoundPlayer::PlayClick()
@@ -127,13 +127,15 @@ uint32_t SdlSoundPlayer::QueuedBytes() const
 }
 
 const SdlSoundPlayer::Samples& SdlSoundPlayer::Load(
-    const std::string& appDir, const std::string& name)
+    const std::vector<std::string>& dirs, const std::string& name)
 {
-    const std::string key = appDir + '\n' + name;
+    std::string key = name;
+    for (const std::string& dir : dirs)
+        key += '\n' + dir;
     if (auto cached = cache_.find(key); cached != cache_.end())
         return cached->second;
     Samples sound;
-    if (const auto path = FindAppFile(appDir, name))
+    if (const auto path = FindAppFile(dirs, name))
         sound = Decode(SDL_RWFromFile(path->c_str(), "rb"));
     return cache_.emplace(key, std::move(sound)).first->second;
 }

@@ -20,9 +20,10 @@ public:
     // False only when not even the silent driver can be opened; playing is then a no-op.
     bool Open();
 
-    // `name` as the game spells it ("\Open.wav"), found in appDir regardless of
-    // letter case. A missing or unreadable file is skipped without a word.
-    void PlayFile(const std::string& appDir, const std::string& name);
+    // `name` as the game spells it ("\Open.wav"), found in the first of dirs that
+    // holds it, regardless of letter case. A missing or unreadable file is skipped
+    // without a word.
+    void PlayFile(const std::vector<std::string>& dirs, const std::string& name);
     void PlayClick();
 
     // Bytes of sound still waiting for the device; 0 when nothing is playing.
@@ -34,7 +35,7 @@ private:
     using Samples = std::vector<uint8_t>;
 
     bool OpenDevice();
-    const Samples& Load(const std::string& appDir, const std::string& name);
+    const Samples& Load(const std::vector<std::string>& dirs, const std::string& name);
     void Play(const Samples& sound);
 
     uint32_t device_ = 0;

@@ -1,0 +1,46 @@
+# `cmake --install` lays out a standard tree: the program in bin/, its sounds and help in
+# the program's data folder share/orvane, and the desktop entry, icons and AppStream
+# metainfo where the desktop looks for them. CPack makes a Debian package of that tree.
+include(GNUInstallDirs)
+set(ORVANE_INSTALL_DATA_DIR ${CMAKE_INSTALL_DATADIR}/orvane)
+
+# The program finds its data folder relative to its own: the path from bin/ to it.
+file(RELATIVE_PATH ORVANE_DATA_FROM_PROGRAM
+  /${CMAKE_INSTALL_BINDIR} /${ORVANE_INSTALL_DATA_DIR})
+target_compile_definitions(orvane_logic PRIVATE
+  ORVANE_DATA_FROM_PROGRAM="${ORVANE_DATA_FROM_PROGRAM}")
+
+# Icons for the desktop's launcher, drawn by the program's own icon code.
+set(ORVANE_ICON_DIR ${CMAKE_BINARY_DIR}/icons/hicolor)
+add_custom_command(
+  OUTPUT ${ORVANE_ICON_DIR}/256x256/apps/orvane.png
+  COMMAND write_icons ${ORVANE_ICON_DIR}
+  DEPENDS write_icons
+  COMMENT "Drawing the desktop icons"
+  VERBATIM)
+add_custom_target(orvane_icons ALL DEPENDS ${ORVANE_ICON_DIR}/256x256/apps/orvane.png)
+
+set(ORVANE_DESKTOP_ID org.orvane.Orvane)
+install(TARGETS orvane RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES ${ORVANE_SOUND_FILES} ${ORVANE_HELP_FILE} DESTINATION ${ORVANE_INSTALL_DATA_DIR})
+install(FILES data/${ORVANE_DESKTOP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES data/${ORVANE_DESKTOP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+install(DIRECTORY ${ORVANE_HELP_PAGES_DIR} DESTINATION ${ORVANE_INSTALL_DATA_DIR})
+install(DIRECTORY ${ORVANE_ICON_DIR} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME orvane)
+set(CPACK_PACKAGE_VENDOR "Orvane developers")
+set(CPACK_PACKAGE_CONTACT "Orvane developers")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "mine-field puzzle, alone or against a rival")
+set(CPACK_PACKAGE_DESCRIPTION
+  "Open every safe cell of the board without touching a mine, against the clock, with a\nfriend or against the computer.")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_PACKAGE_SECTION games)
+# The libraries the program links come from dpkg-shlibdeps; Qt's window system plugin and
+# Mesa's drivers are loaded at run time, so they are named here.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libgl1-mesa-dri, libglx-mesa0")
+include(CPack)
