@@ -288,6 +288,19 @@ void TMainForm::DrawFrame()
     DrawBoth();
 }
 
+void TMainForm::CloseOnSignal()
+{
+    if (QWidget* popup = QApplication::activePopupWidget())
+        popup->close();
+    // A modal window's own loop runs until it is hidden; each one closed answers as its
+    // Cancel or No would, so nothing is decided for the player.
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window != this && window->isVisible() && window->isModal())
+            window->close();
+    }
+    close();
+}
+
 void TMainForm::keyPressEvent(QKeyEvent* event)
 {
     const char key = event->key() == Qt::Key_Escape ? EscapeKey

@@ -93,6 +93,9 @@ bool SdlSoundPlayer::Open()
 
 bool SdlSoundPlayer::OpenDevice()
 {
+    // SDL would otherwise turn SIGINT and SIGTERM into events nobody reads; the program
+    // handles them itself.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
         return false;
     SDL_AudioSpec wanted {};
