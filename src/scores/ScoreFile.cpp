@@ -102,11 +102,16 @@ void ScoreFile::WriteWholeFile(RecordFile& file) const
 
 // Opens the file for one change. A file too short to hold the statistics block (or
 // one that has vanished since loading) has no place for the record, so it is written
-// whole from memory instead, which gives every later record its normal place.
-void ScoreFile::WriteThrough(const std::function<void(RecordFile&)>& writeRecords)
+// whole from memory instead, which gives every later record its normal place. So is a
+// short file whose rows to be written reach into its statistics block or past its end:
+// written in place they would overwrite the counters, or move the block, which is
+// found from the end of the file, away from the counters already there.
+void ScoreFile::WriteThrough(
+    const std::function<void(RecordFile&)>& writeRecords, std::size_t rowsEnd)
 {
     RecordFile file(path_, RecordFile::Access::ReadWrite);
-    if (StatsOffset(file.Size(), 0))
+    const auto statsStart = StatsOffset(file.Size(), 0);
+    if (statsStart && rowsEnd <= *statsStart)
         writeRecords(file);
     else
         WriteWholeFile(file);
@@ -123,9 +128,11 @@ void ScoreFile::WriteScoreEntry(int table, int row)
     if (entry.Name.size() > NameCapacity)
         entry.Name.resize(NameCapacity);
     const RowRecord record = EncodeRow(entry);
-    WriteThrough([&](RecordFile& file) {
-        file.WriteAt(RowOffset(table, row), record.data(), record.size());
-    });
+    WriteThrough(
+        [&](RecordFile& file) {
+            file.WriteAt(RowOffset(table, row), record.data(), record.size());
+        },
+        RowOffset(table, row) + record.size());
 }
 
 void ScoreFile::WriteTableStats(int table)
@@ -195,7 +202,8 @@ void ScoreFile::ResetTable(int table)
     std::vector<uint8_t> rows;
     AppendRows(rows, table);
     WriteThrough(
-        [&](RecordFile& file) { file.WriteAt(RowOffset(table, 1), rows.data(), rows.size()); });
+        [&](RecordFile& file) { file.WriteAt(RowOffset(table, 1), rows.data(), rows.size()); },
+        RowOffset(table, 1) + rows.size());
     WriteTableStats(table);
 }
 

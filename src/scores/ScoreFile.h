@@ -56,7 +56,9 @@ private:
     void ReadFrom(RecordFile& file);
     void AppendRows(std::vector<uint8_t>& bytes, int table) const;
     void WriteWholeFile(RecordFile& file) const;
-    void WriteThrough(const std::function<void(RecordFile&)>& writeRecords);
+    // rowsEnd: the end of the row records written, 0 when only statistics are.
+    void WriteThrough(
+        const std::function<void(RecordFile&)>& writeRecords, std::size_t rowsEnd = 0);
     void FindLowest(int table, bool (*replaces)(int32_t candidate, int32_t current));
     void Count(int table, int32_t TableCounters::*counter);
     void Report(Problem problem, const std::string& reason);

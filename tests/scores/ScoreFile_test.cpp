@@ -230,6 +230,11 @@ TEST_F(ScoreFileTest, TruncatedFileGivesBlankRowsAndTakesStatisticsFromItsLastUn
     ASSERT_EQ(written.size(), 1000u);
     EXPECT_EQ(LittleEndianAt(written, 992), scores.TableStats[5].WonOrStarted);
     EXPECT_EQ(Slice(written, 0, 992), Slice(file, 0, 992));
+
+    // A row past the statistics would move them: the whole file is written instead.
+    scores.Row(5, 10).Name = "late";
+    scores.WriteScoreEntry(5, 10);
+    ExpectFileMatchesMemory(scores);
 }
 
 // Such a file has no room for the statistics block: rather than writing before its

@@ -1,0 +1,34 @@
+// Any bytes as the score file: loading never fails the game, every name fits its record,
+// and once every record has been written back the file loads as the tables in memory.
+#include "fuzz/FuzzCheck.h"
+#include "scores/ScoreFile.h"
+#include "support/TempDir.h"
+
+using namespace orvane;
+using namespace orvane::testing;
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    static const TempDir folder;
+    const std::string path = folder.File("Orvane.cfg");
+    WriteFileBytes(path, {data, data + size});
+    ScoreFile scores(path, [](const std::string& message) {
+        FuzzCheck(false, "a readable file was reported: " + message);
+    });
+    scores.LoadScores();
+    for (int table = 0; table < ScoreTableCount; ++table) {
+        table < FirstTwoPlayerTable ? scores.FindLowestByTime(table)
+                                    : scores.FindLowestByWins(table);
+        FuzzCheck(IsRowNumber(scores.LowestEntry[table]), "the slowest row is not a row");
+        for (int row = 1; row <= RowsPerTable; ++row) {
+            FuzzCheck(scores.Row(table, row).Name.size() <= NameCapacity, "a name overflows");
+            scores.WriteScoreEntry(table, row);
+        }
+        scores.WriteTableStats(table);
+    }
+    ScoreFile reloaded(path, nullptr);
+    reloaded.LoadScores();
+    FuzzCheck(reloaded.ScoreTables == scores.ScoreTables, "the rows did not survive a save");
+    FuzzCheck(reloaded.TableStats == scores.TableStats, "the counters did not survive a save");
+    return 0;
+}
