@@ -8,8 +8,7 @@ using namespace orvane::testing;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    const std::vector<uint8_t> samples
-        = DecodeWav(SDL_RWFromConstMem(data, static_cast<int>(size)));
+    const std::vector<uint8_t> samples = DecodeWav({data, data + size});
     FuzzCheck(samples.size() % 2 == 0, "a sound of half a frame");
     FuzzCheck(samples.size() <= MaxSoundBytes, "a sound longer than any the game plays");
     return 0;

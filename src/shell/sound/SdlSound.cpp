@@ -1,12 +1,29 @@
 #include "shell/sound/SdlSound.h"
 
 #include "platform/FileLookup.h"
+#include "scores/RecordFile.h"
 #include "shell/sound/ClickSound.h"
 #include "shell/sound/WavDecode.h"
 
 #include <SDL.h>
 
 namespace orvane {
+
+namespace {
+
+// The whole file, or nothing when it cannot be read or is too large to be a sound.
+// Opened as the data files are, so that a pipe in its place cannot stall the game.
+std::vector<uint8_t> ReadSoundFile(const std::string& path)
+{
+    RecordFile file(path, RecordFile::Access::Read);
+    if (file.Failed() || file.Size() > MaxWavFileBytes)
+        return {};
+    std::vector<uint8_t> bytes(file.Size());
+    bytes.resize(file.ReadAt(0, bytes.data(), bytes.size()));
+    return file.Failed() ? std::vector<uint8_t> {} : bytes;
+}
+
+} // namespace
 
 SdlSoundPlayer::~SdlSoundPlayer()
 {
@@ -24,7 +41,7 @@ bool SdlSoundPlayer::Open()
         OpenDevice();
     }
     if (device_ != 0 && click_.empty())
-        click_ = DecodeWav(SDL_RWFromConstMem(ClickWav, static_cast<int>(ClickWavSize)));
+        click_ = DecodeWav({ClickWav, ClickWav + ClickWavSize});
     return device_ != 0;
 }
 
@@ -74,7 +91,7 @@ const SdlSoundPlayer::Samples& SdlSoundPlayer::Load(
         return cached->second;
     Samples sound;
     if (const auto path = FindAppFile(appDir, name))
-        sound = DecodeWav(SDL_RWFromFile(path->c_str(), "rb"));
+        sound = DecodeWav(ReadSoundFile(*path));
     return cache_.emplace(key, std::move(sound)).first->second;
 }
 

@@ -6,6 +6,9 @@ namespace orvane {
 
 namespace {
 
+// Far above any real recording; a higher rate in a header would make the tail of
+// silence below take gigabytes.
+constexpr int MaxFileRate = 384000;
 constexpr size_t DeviceFrameBytes = DeviceChannels * SDL_AUDIO_BITSIZE(DeviceFormat) / 8;
 
 // A tenth of a second of silence in the given sound format.
@@ -18,7 +21,8 @@ std::vector<Uint8> ShortSilence(const SDL_AudioSpec& wavFormat, Uint32 frameByte
 std::vector<uint8_t> ToDeviceFormat(const SDL_AudioSpec& wavFormat, const Uint8* data, Uint32 size)
 {
     const Uint32 frameBytes = SDL_AUDIO_BITSIZE(wavFormat.format) / 8 * wavFormat.channels;
-    if (frameBytes == 0 || wavFormat.freq <= 0 || size > static_cast<Uint32>(SDL_MAX_SINT32))
+    if (frameBytes == 0 || wavFormat.freq <= 0 || wavFormat.freq > MaxFileRate
+        || size > static_cast<Uint32>(SDL_MAX_SINT32))
         return {};
     const Uint64 frames = size / frameBytes;
     const auto convertedBytes
@@ -48,10 +52,45 @@ std::vector<uint8_t> ToDeviceFormat(const SDL_AudioSpec& wavFormat, const Uint8*
     return converted;
 }
 
+uint32_t GetUint32(const uint8_t* in)
+{
+    return static_cast<uint32_t>(in[0]) | static_cast<uint32_t>(in[1]) << 8
+        | static_cast<uint32_t>(in[2]) << 16 | static_cast<uint32_t>(in[3]) << 24;
+}
+
+void PutUint32(uint8_t* out, uint32_t value)
+{
+    for (int i = 0; i < 4; ++i)
+        out[i] = static_cast<uint8_t>(value >> (8 * i));
+}
+
+// SDL allocates what a chunk header claims before reading it, so a few bytes claiming
+// four gigabytes would cost that much memory. Every length is cut to the bytes that
+// really follow, which also keeps a file that was cut short playable up to its end.
+void ClampChunkLengths(std::vector<uint8_t>& file)
+{
+    constexpr size_t HeaderBytes = 8;   // four letters and a length
+    constexpr size_t RiffFormBytes = 4; // "WAVE" after the RIFF header
+    if (file.size() < HeaderBytes)
+        return;
+    PutUint32(&file[4],
+        static_cast<uint32_t>(std::min<size_t>(GetUint32(&file[4]), file.size() - HeaderBytes)));
+    for (size_t at = HeaderBytes + RiffFormBytes; at + HeaderBytes <= file.size();) {
+        const size_t room = file.size() - at - HeaderBytes;
+        const size_t length = std::min<size_t>(GetUint32(&file[at + 4]), room);
+        PutUint32(&file[at + 4], static_cast<uint32_t>(length));
+        at += HeaderBytes + length + length % 2; // chunks start on even offsets
+    }
+}
+
 } // namespace
 
-std::vector<uint8_t> DecodeWav(SDL_RWops* source)
+std::vector<uint8_t> DecodeWav(std::vector<uint8_t> file)
 {
+    if (file.size() > MaxWavFileBytes)
+        return {};
+    ClampChunkLengths(file);
+    SDL_RWops* source = SDL_RWFromConstMem(file.data(), static_cast<int>(file.size()));
     SDL_AudioSpec wavFormat;
     Uint8* data = nullptr;
     Uint32 size = 0;

@@ -16,9 +16,11 @@ inline constexpr Uint8 DeviceChannels = 1;
 // rate of a few frames per second would otherwise turn a small file into gigabytes.
 inline constexpr size_t MaxSoundBytes = 30 * DeviceRate * DeviceChannels * 2;
 
-// Reads a WAV from `source` (which is closed here) and converts it to the device
-// format; empty on any failure. The bytes come from files beside the program, so
-// anything may be in them.
-std::vector<uint8_t> DecodeWav(SDL_RWops* source);
+// The largest sound file read, far more than half a minute of any common format.
+inline constexpr size_t MaxWavFileBytes = 16 * 1024 * 1024;
+
+// Converts the bytes of a WAV file to the device format; empty on any failure. The
+// bytes come from files beside the program, so anything may be in them.
+std::vector<uint8_t> DecodeWav(std::vector<uint8_t> file);
 
 } // namespace orvane
