@@ -9,6 +9,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <exception>
 #include <random>
 #include <string>
 
@@ -77,7 +78,7 @@ int Soak(const ModeRun& run, long events, uint64_t seed, const std::string& fold
 } // namespace
 
 int main(int argc, char** argv)
-{
+try {
     const long events = argc > 1 ? std::atol(argv[1]) : 1'000'000;
     const uint64_t seed = argc > 2 ? std::strtoull(argv[2], nullptr, 10) : std::random_device {}();
     std::printf("seed %llu\n", static_cast<unsigned long long>(seed));
@@ -90,4 +91,7 @@ int main(int argc, char** argv)
             return 1;
     }
     return 0;
+} catch (const std::exception& error) {
+    std::fprintf(stderr, "soak_rules: %s\n", error.what());
+    return 2;
 }

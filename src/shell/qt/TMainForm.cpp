@@ -33,7 +33,8 @@ TMainForm::TMainForm(const std::string& appDir) :
     commands_(game_, settings_)
 {
     game_.AppDir = appDir;
-    started_ = FormCreate();
+    // Start-up needs every member built first, so it runs here and not in the list above.
+    started_ = FormCreate(); // NOLINT(cppcoreguidelines-prefer-member-initializer)
 }
 
 TMainForm::~TMainForm()
