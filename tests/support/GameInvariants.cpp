@@ -39,12 +39,6 @@ std::string CheckBoard(const Game& game)
         return "the cells do not match the board's size";
     if (game.CellOrder.size() != game.Cells.size())
         return "the cell order does not cover the board";
-    std::vector<int16_t> order = game.CellOrder;
-    std::sort(order.begin(), order.end());
-    std::vector<int16_t> all(order.size());
-    std::iota(all.begin(), all.end(), int16_t {0});
-    if (order != all)
-        return "the cell order is not a permutation of the cells";
     if (game.LastSafeSlot < -1 || game.LastSafeSlot >= cells)
         return "the last safe slot lies outside the board";
     // HoverCell is left out: it only remembers the pointer's last cell, and nothing reads it.
@@ -61,6 +55,24 @@ std::string CheckBoard(const Game& game)
             return "a cell holds a value, mark or state that does not exist";
         if (IsOpen(cell) && cell.State != cell.Value + OpenEmpty)
             return "an open cell shows another number than its own";
+    }
+    return {};
+}
+
+// The costlier checks, run when the layout can have changed: a new board, or mines
+// just placed. Each cell's neighbours are the cells around it, the cell order holds
+// every cell once, and every number tells the mines around its cell.
+std::string CheckLayout(const Game& game)
+{
+    const auto cells = static_cast<int32_t>(game.Cells.size());
+    std::vector<int16_t> order = game.CellOrder;
+    std::sort(order.begin(), order.end());
+    std::vector<int16_t> all(order.size());
+    std::iota(all.begin(), all.end(), int16_t {0});
+    if (order != all)
+        return "the cell order is not a permutation of the cells";
+    for (int32_t i = 0; i < cells; ++i) {
+        const Block& cell = game.Cells[static_cast<size_t>(i)];
         int neighbours = 0;
         bool outside = false;
         cell.ForEachNeighbour([&](int16_t n) {
@@ -76,12 +88,15 @@ std::string CheckBoard(const Game& game)
             = 1 + (i / game.BoardWidth > 0) + (i / game.BoardWidth < game.BoardHeight - 1);
         if (outside || neighbours != columns * rows - 1)
             return "a cell's neighbours are not the cells around it";
+        if (game.CurrentState != GameState::Ready && !IsMine(cell)
+            && cell.Value != game.CountAdjacentMines(cell.Index))
+            return "a number does not match the mines around it";
     }
     return {};
 }
 
-// Mines exist once the first cell was opened: as many as the game has, with every
-// number telling its neighbours' mines, and at least one safe cell so that a game can end.
+// Mines exist once the first cell was opened, as many as the game has, with at least one
+// safe cell so that a game can end.
 std::string CheckMines(const Game& game)
 {
     const auto cells = static_cast<int32_t>(game.Cells.size());
@@ -96,12 +111,6 @@ std::string CheckMines(const Game& game)
     if (mines != game.MineCount)
         return "the board holds " + std::to_string(mines) + " mines, the game counts "
             + std::to_string(game.MineCount);
-    for (const Block& cell : game.Cells) {
-        if (!IsMine(cell) && cell.Value != game.CountAdjacentMines(cell.Index))
-            return "a number does not match the mines around it";
-        if (IsMine(cell) && IsOpen(cell))
-            return "a mine is shown open";
-    }
     return {};
 }
 
@@ -169,6 +178,7 @@ GameInvariants::Snapshot GameInvariants::Take(const Game& game)
     s.OpenCells = CountCells(game, IsOpen);
     s.BonusOwner = game.BonusOwner;
     s.CellCount = game.Cells.size();
+    s.Width = game.BoardWidth;
     s.Mode = game.CurrentMode;
     return s;
 }
@@ -180,7 +190,12 @@ void GameInvariants::Before(const Game& game)
 
 std::string GameInvariants::After(const Game& game, int results) const
 {
+    const Snapshot now = Take(game);
+    const bool layoutChanged = now.CellCount != before_.CellCount || now.Width != before_.Width
+        || (before_.State == GameState::Ready && now.State != GameState::Ready);
     std::string broken = CheckBoard(game);
+    if (broken.empty() && layoutChanged)
+        broken = CheckLayout(game);
     if (broken.empty())
         broken = CheckMines(game);
     if (broken.empty())
@@ -188,7 +203,6 @@ std::string GameInvariants::After(const Game& game, int results) const
     if (!broken.empty())
         return broken;
 
-    const Snapshot now = Take(game);
     const bool ended = now.State != before_.State
         && (now.State == GameState::Won || now.State == GameState::Lost);
     // A two-player game also ends when the player to move gives up: a new one starts.

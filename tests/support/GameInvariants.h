@@ -2,6 +2,7 @@
 #include "game/GameTypes.h"
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -29,6 +30,7 @@ private:
         int32_t OpenCells = 0;
         uint8_t BonusOwner = 0;
         size_t CellCount = 0;
+        int16_t Width = 0;
         PlayMode Mode = PlayMode::Classic;
     };
     static Snapshot Take(const Game& game);
