@@ -63,9 +63,9 @@ struct Scene {
         LoadBoardTextures(render);
         game.FrameTimer.Create();
         game.FrameTimer.Start();
-        render.FlagAnimation.Create(-1, 8, 4, 0.11, 3, picture_key::Flags, picture_id::RedFlags,
-            picture_id::BlueFlags, render.Current());
-        render.FlagAnimation.Start(game.FrameTimer);
+        render.View.FlagAnimation.Create(-1, 8, 4, 0.11, 3, picture_key::Flags,
+            picture_id::RedFlags, picture_id::BlueFlags, render.Current());
+        render.View.FlagAnimation.Start(game.FrameTimer);
         SetupProjection(width * cellSize, height * cellSize, true);
 
         game.BoardWidth = static_cast<int16_t>(width);

@@ -1,5 +1,7 @@
 #include "dialogs/CellArt.h"
 
+#include "render/model/CellLook.h"
+
 #include <QFont>
 #include <QLinearGradient>
 #include <QPainter>
@@ -13,9 +15,14 @@ namespace orvane::cell_art {
 
 namespace {
 
-const QColor OpenFace {236, 233, 216};
-const QColor OpenBorder {142, 142, 142};
-const QColor Cloth {224, 30, 30};
+QColor ToQColor(Rgb8 colour)
+{
+    return QColor(colour.R, colour.G, colour.B);
+}
+
+const QColor OpenFace = ToQColor(cell_look::OpenFace);
+const QColor OpenBorder = ToQColor(cell_look::OpenBorder);
+const QColor Cloth = ToQColor(cell_look::RedCloth);
 
 // Maps a point given in 64ths of the cell onto the cell.
 QPointF At(const QRectF& cell, qreal x, qreal y)
@@ -32,9 +39,7 @@ QRectF Part(const QRectF& cell, qreal left, qreal top, qreal right, qreal bottom
 
 QColor NumberColour(int number)
 {
-    static constexpr std::array<QRgb, 8> Colours {
-        0x0000ff, 0x008000, 0xff0000, 0x000080, 0x800000, 0x008080, 0x000000, 0x808080};
-    return QColor(Colours.at(static_cast<size_t>(std::clamp(number, 1, 8) - 1)));
+    return ToQColor(cell_look::NumberColours.at(static_cast<size_t>(std::clamp(number, 1, 8) - 1)));
 }
 
 void PaintClosedCell(QPainter& painter, const QRectF& cell, qreal corner)
@@ -90,14 +95,14 @@ void PaintFlag(QPainter& painter, const QRectF& cell)
     painter.drawPath(cloth);
 
     QLinearGradient metal(At(cell, 25, 0), At(cell, 31, 0));
-    metal.setColorAt(0, QColor(150, 150, 160));
-    metal.setColorAt(1, QColor(50, 50, 58));
+    metal.setColorAt(0, ToQColor(cell_look::PoleLight));
+    metal.setColorAt(1, ToQColor(cell_look::PoleDark));
     painter.setBrush(metal);
     painter.drawRoundedRect(Part(cell, 25, 9, 30.5, 50), cell.width() / 40, cell.width() / 40);
 
     QRadialGradient knob(At(cell, 26.5, 7.5), cell.width() * 3.5 / 64);
-    knob.setColorAt(0, QColor(255, 236, 150));
-    knob.setColorAt(1, QColor(190, 130, 20));
+    knob.setColorAt(0, ToQColor(cell_look::KnobLight));
+    knob.setColorAt(1, ToQColor(cell_look::KnobDark));
     painter.setBrush(knob);
     painter.drawEllipse(Part(cell, 24, 5, 31.5, 12.5));
 

@@ -3,12 +3,11 @@
 #include "dialogs/AboutBanner.h"
 #include "dialogs/HomeAddress.h"
 #include "platform/FileLookup.h"
+#include "scores/qt/DialogPlacement.h"
 
-#include <QGuiApplication>
 #include <QIcon>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 
 namespace orvane {
 
@@ -110,8 +109,7 @@ void TAboutForm::Label5Click()
 
 void TAboutForm::showEvent(QShowEvent* event)
 {
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    CentreOnDesktop(*this);
     QDialog::showEvent(event);
 }
 

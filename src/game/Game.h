@@ -2,6 +2,7 @@
 #include "game/Comments.h"
 #include "game/GameTypes.h"
 #include "game/MrAI.h"
+#include "game/PanelLayout.h"
 #include "platform/SaSTimer.h"
 
 #include <array>
@@ -72,11 +73,8 @@ public:
     int32_t HoverTarget = 0;
     int32_t StatMouseX = 0;
     int32_t StatMouseY = 0;
-    uint8_t StatusHeight = 60;
+    uint8_t StatusHeight = panel::CounterStripHeight;
     uint8_t PlayerStripHeight = 0;
-    int32_t ButtonStripWidth = 0;
-    float PulseScale = 1.0f;
-    float PulseStep = -0.1f;
 
     // Single objects kept for the whole run
     SaSTimer FrameTimer;

@@ -16,6 +16,17 @@ struct MrAI {
             Phase = Idle;
     }
 
+    // Nothing of a turn in an earlier game carries over: no target, no clock, and the
+    // pointer's next travel starts from the top left cell.
+    void ClearForNewGame()
+    {
+        Target = -1;
+        Clock = MoveStart = MoveDuration = 0.0;
+        Phase = Idle;
+        FromColumn = FromRow = ToColumn = ToRow = 0;
+        PointerX = PointerY = 0.0f;
+    }
+
     int16_t Target = 0;
     double Clock = 0.0;
     double MoveStart = 0.0;

@@ -54,6 +54,8 @@ void Game::NewGame(Level level)
     MouseGesture = 0;
     PressedCell = -1;
     FaceState = 0;
+    // A level or mode command may come while the computer is gliding or pressing.
+    Opponent.ClearForNewGame();
 
     if (!IsTwoPlayer()) {
         RandomOpenRunning = false;
@@ -75,12 +77,8 @@ void Game::NewGame(Level level)
     BonusArmed = false;
     ShowFlagsToWin();
     if (CurrentMode == PlayMode::VsComputer) {
-        if (CurrentPlayer == Player2) {
-            Opponent.Reset();
+        if (CurrentPlayer == Player2)
             Opponent.Phase = MrAI::Choose;
-            Opponent.FromColumn = Opponent.FromRow = 0;
-            Opponent.ToColumn = Opponent.ToRow = 0;
-        }
         Opponent.BonusCountdown = -1;
     }
     if (OnTwoPlayerGameStarted)

@@ -9,9 +9,9 @@ namespace orvane {
 
 namespace {
 
-constexpr int BonusButtonHeight = 14;
-constexpr double PlayerPanelHalfWidth = 37.5;
-constexpr int PlayerPanelWidth = 75;
+using panel::BonusButtonHeight;
+using panel::PlayerPanelHalfWidth;
+using panel::PlayerPanelWidth;
 constexpr int PlayerNameHeight = 23;
 constexpr size_t MaxNameLength = 6;
 
@@ -100,7 +100,7 @@ void ClickBonus(Game& game)
 
 int32_t StatusTargetAt(const Game& game, int x, int y, int panelWidth)
 {
-    const int strip = game.ButtonStripWidth;
+    const int strip = panel::ButtonStripWidth;
     const int left = static_cast<int>(panelWidth / 2.0 - strip / 2.0);
     const int margin = game.StatusHeight / 12;
     if (x <= left || x > left + strip || y <= margin || y >= game.StatusHeight - margin)

@@ -22,10 +22,13 @@ int64_t SteadyCounter::Now() const
     return static_cast<int64_t>(Clock::now().time_since_epoch().count());
 }
 
+// Giving the processor up for "0 ms" is a sleep of a quarter millisecond, not a bare
+// yield: the last fraction of a millisecond of a frame would otherwise be spent in a
+// spin of loop passes whenever nothing else wants the processor.
 void SteadyCounter::SleepMilliseconds(int64_t ms)
 {
     if (ms <= 0)
-        std::this_thread::yield();
+        std::this_thread::sleep_for(std::chrono::microseconds(250));
     else
         std::this_thread::sleep_for(std::chrono::milliseconds(ms));
 }

@@ -62,4 +62,28 @@ int64_t SaSTimer::SecondsSinceMark() const
     return static_cast<int64_t>(std::trunc(CountsToSeconds(MarkCount, CurrentCount)));
 }
 
+void SaSTimer::Pause()
+{
+    if (paused_)
+        return;
+    paused_ = true;
+    pausedAt_ = counter_.Now();
+}
+
+void SaSTimer::Resume()
+{
+    if (!paused_)
+        return;
+    paused_ = false;
+    const int64_t held = counter_.Now() - pausedAt_;
+    MarkCount += held;
+    LastFrameCount += held;
+    CurrentCount += held;
+}
+
+void SaSTimer::IdleFrame(int32_t framesPerSecond)
+{
+    counter_.SleepMilliseconds(1000 / framesPerSecond);
+}
+
 } // namespace orvane

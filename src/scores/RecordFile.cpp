@@ -11,10 +11,13 @@ namespace orvane {
 RecordFile::RecordFile(const std::string& path, Access access)
 {
     // Non-blocking, so that a pipe put in the file's place cannot stall the game.
-    const int flags = access == Access::Read ? O_RDONLY : O_RDWR | O_CREAT;
+    const int flags = access == Access::Read ? O_RDONLY
+        : access == Access::ReadWrite        ? O_RDWR | O_CREAT
+                                             : O_WRONLY | O_CREAT | O_EXCL;
     fd_ = ::open(path.c_str(), flags | O_CLOEXEC | O_NONBLOCK, 0644);
     if (fd_ < 0) {
         missing_ = errno == ENOENT;
+        exists_ = errno == EEXIST;
         Fail(errno);
         return;
     }

@@ -10,7 +10,9 @@ namespace orvane {
 // and turns every later step into nothing, so callers check once at the end.
 class RecordFile {
 public:
-    enum class Access { Read, ReadWrite }; // ReadWrite creates a missing file
+    // ReadWrite creates a missing file; CreateNew makes a new file and fails when the
+    // name is taken.
+    enum class Access { Read, ReadWrite, CreateNew };
 
     RecordFile(const std::string& path, Access access);
     ~RecordFile();
@@ -20,6 +22,7 @@ public:
     bool Failed() const { return !failure_.empty(); }
     const std::string& FailureReason() const { return failure_; }
     bool Missing() const { return missing_; }
+    bool AlreadyExists() const { return exists_; }
     std::size_t Size() const { return size_; }
 
     // Reads at most size bytes; fewer when the file ends first. Returns the count read.
@@ -34,6 +37,7 @@ private:
     int fd_ = -1;
     std::size_t size_ = 0;
     bool missing_ = false;
+    bool exists_ = false;
     std::string failure_;
 };
 

@@ -1,6 +1,7 @@
 #include "scores/Recording.h"
 
 #include "game/Game.h"
+#include "platform/Platform.h"
 #include "scores/ScoreFile.h"
 
 namespace orvane {
@@ -18,11 +19,34 @@ int RowNamed(const ScoreFile& scores, int table, const std::string& name)
 
 } // namespace
 
-void RecordClassicWin(Game& game, ScoreFile& scores)
+void RecordClassicWin(
+    Game& game, ScoreFile& scores, ScoreMarks& marks, const HighScoreWindows& windows)
 {
-    if (!IsScoreTable(game.ScoreTable))
+    const int table = game.ScoreTable;
+    if (!IsScoreTable(table))
         return;
-    scores.CountClassicWin(game.ScoreTable);
+    scores.CountClassicWin(table);
+    const int row = scores.LowestEntry[static_cast<size_t>(table)];
+    ScoreEntry& entry = scores.Row(table, row);
+    if (entry.TimeOrWon < game.ElapsedSeconds)
+        return; // an equal time still enters the table
+
+    // The finished board stands behind the dialog.
+    game.HoverCell = -1;
+    game.FrameTimer.WaitFrame(30);
+    game.platform.RedrawNow();
+    if (windows.AskName)
+        if (const auto name = windows.AskName())
+            entry.Name = *name;
+    entry.TimeOrWon = game.ElapsedSeconds;
+    entry.ClicksOrLost = game.ClickCount;
+    scores.WriteScoreEntry(table, row);
+
+    marks.ShownTable = marks.MarkTable = static_cast<uint8_t>(table);
+    marks.MarkRow = static_cast<uint8_t>(row);
+    if (windows.ShowHighScores)
+        windows.ShowHighScores();
+    scores.FindLowestByTime(table);
 }
 
 void RecordTwoPlayerResult(Game& game, ScoreFile& scores)
@@ -32,8 +56,11 @@ void RecordTwoPlayerResult(Game& game, ScoreFile& scores)
         return;
     const PlayerData& winner = game.Players[game.CurrentPlayer];
     const PlayerData& loser = game.Players[OtherPlayer(game.CurrentPlayer)];
+    // Rows hold names as the file keeps them, so the players' names are compared so too.
+    const std::string winnerName = StoredName(winner.Name);
+    const std::string loserName = StoredName(loser.Name);
 
-    if (const int row = RowNamed(scores, table, winner.Name)) {
+    if (const int row = RowNamed(scores, table, winnerName)) {
         ScoreEntry& entry = scores.Row(table, row);
         entry.TimeOrWon = CountedUp(entry.TimeOrWon);
         scores.WriteScoreEntry(table, row);
@@ -41,14 +68,14 @@ void RecordTwoPlayerResult(Game& game, ScoreFile& scores)
         const int lowest = scores.LowestEntry[static_cast<size_t>(table)];
         ScoreEntry& entry = scores.Row(table, lowest);
         if (entry.TimeOrWon < winner.Score) {
-            entry.Name = winner.Name.substr(0, NameCapacity);
+            entry.Name = winnerName;
             entry.TimeOrWon = winner.Score;
             entry.ClicksOrLost = loser.Score;
             scores.WriteScoreEntry(table, lowest);
         }
     }
 
-    if (const int row = RowNamed(scores, table, loser.Name)) {
+    if (const int row = RowNamed(scores, table, loserName)) {
         ScoreEntry& entry = scores.Row(table, row);
         entry.ClicksOrLost = CountedUp(entry.ClicksOrLost);
         scores.WriteScoreEntry(table, row);
@@ -56,10 +83,11 @@ void RecordTwoPlayerResult(Game& game, ScoreFile& scores)
     scores.FindLowestByWins(table);
 }
 
-void ConnectScores(Game& game, ScoreFile& scores)
+void ConnectScores(
+    Game& game, ScoreFile& scores, ScoreMarks& marks, const HighScoreWindows& windows)
 {
     game.OnClassicLoss = [&] { scores.CountClassicLoss(game.ScoreTable); };
-    game.OnClassicWin = [&] { RecordClassicWin(game, scores); };
+    game.OnClassicWin = [&] { RecordClassicWin(game, scores, marks, windows); };
     game.OnTwoPlayerGameStarted = [&] { scores.CountTwoPlayerGame(game.ScoreTable); };
     game.OnTwoPlayerResult = [&] { RecordTwoPlayerResult(game, scores); };
 }

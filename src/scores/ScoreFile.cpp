@@ -46,6 +46,8 @@ void ScoreFile::LoadScores()
     WriteThrough([this](RecordFile& file) { WriteWholeFile(file); });
 }
 
+// Rows that the file does not hold whole, or that no program wrote, keep the defaults
+// of their table, so that results can still enter it.
 void ScoreFile::ReadFrom(RecordFile& file)
 {
     if (file.Failed())
@@ -56,26 +58,20 @@ void ScoreFile::ReadFrom(RecordFile& file)
         for (int row = 1; row <= RowsPerTable; ++row) {
             const std::size_t offset = RowOffset(table, row);
             RowRecord record {};
-            if (offset + record.size() > rowBytes) {
-                Row(table, row) = ScoreEntry {}; // the file ends inside this record
+            if (offset + record.size() > rowBytes)
                 continue;
-            }
             std::copy_n(
                 rows.begin() + static_cast<std::ptrdiff_t>(offset), record.size(), record.begin());
-            Row(table, row) = DecodeRow(record);
+            if (const auto entry = DecodeRow(record))
+                Row(table, row) = *entry;
         }
     }
 
-    TableStats.fill({});
-    std::array<uint8_t, StatsBlockSize> stats {};
-    const auto statsOffset = StatsOffset(file.Size(), 0);
-    if (!statsOffset || file.ReadAt(*statsOffset, stats.data(), stats.size()) != stats.size())
-        return;
     for (int table = 0; table < ScoreTableCount; ++table) {
         StatsRecord record {};
-        std::copy_n(stats.begin() + table * static_cast<std::ptrdiff_t>(StatsRecordSize),
-            record.size(), record.begin());
-        TableStats[table] = DecodeStats(record);
+        const auto offset = StatsOffset(file.Size(), table);
+        if (offset && file.ReadAt(*offset, record.data(), record.size()) == record.size())
+            TableStats[table] = DecodeStats(record);
     }
 }
 
@@ -100,24 +96,51 @@ void ScoreFile::WriteWholeFile(RecordFile& file) const
     file.WriteAt(0, bytes.data(), bytes.size());
 }
 
-// Opens the file for one change. A file too short to hold the statistics block (or
-// one that has vanished since loading) has no place for the record, so it is written
-// whole from memory instead, which gives every later record its normal place. So is a
-// short file whose rows to be written reach into its statistics block or past its end:
-// written in place they would overwrite the counters, or move the block, which is
-// found from the end of the file, away from the counters already there.
-void ScoreFile::WriteThrough(
-    const std::function<void(RecordFile&)>& writeRecords, std::size_t rowsEnd)
+// Opens the file for one change. A file shorter than the full layout has been damaged
+// (or has vanished since loading): its records have no safe place, so it is written
+// whole from memory, which keeps every row that could be read, after its bytes have
+// been kept beside it. Without that copy it is left alone.
+void ScoreFile::WriteThrough(const std::function<void(RecordFile&)>& writeRecords)
 {
     RecordFile file(path_, RecordFile::Access::ReadWrite);
-    const auto statsStart = StatsOffset(file.Size(), 0);
-    if (statsStart && rowsEnd <= *statsStart)
+    if (file.Size() >= ScoreFileSize) {
         writeRecords(file);
-    else
+    } else if (file.Size() == 0 || KeepDamagedCopy(file)) {
         WriteWholeFile(file);
+    } else {
+        return;
+    }
     file.Close();
     if (file.Failed())
         Report(Problem::Saving, file.FailureReason());
+}
+
+// The copy goes to "<path>.damaged", or "<path>.damaged.2" and on when earlier copies
+// are there: each is a different damaged file, and none of them is overwritten.
+bool ScoreFile::KeepDamagedCopy(RecordFile& file)
+{
+    std::vector<uint8_t> bytes(file.Size());
+    bytes.resize(file.ReadAt(0, bytes.data(), bytes.size()));
+    if (file.Failed()) {
+        Report(Problem::Saving, file.FailureReason());
+        return false;
+    }
+    constexpr int MostCopies = 1000;
+    for (int number = 1; number <= MostCopies; ++number) {
+        const std::string name
+            = path_ + ".damaged" + (number == 1 ? "" : "." + std::to_string(number));
+        RecordFile copy(name, RecordFile::Access::CreateNew);
+        if (copy.AlreadyExists())
+            continue;
+        copy.WriteAt(0, bytes.data(), bytes.size());
+        copy.Close();
+        if (!copy.Failed())
+            return true;
+        Report(Problem::KeepingDamaged, copy.FailureReason());
+        return false;
+    }
+    Report(Problem::KeepingDamaged, "there are too many earlier copies");
+    return false;
 }
 
 void ScoreFile::WriteScoreEntry(int table, int row)
@@ -125,14 +148,11 @@ void ScoreFile::WriteScoreEntry(int table, int row)
     if (!IsScoreTable(table) || !IsRowNumber(row))
         return;
     ScoreEntry& entry = Row(table, row);
-    if (entry.Name.size() > NameCapacity)
-        entry.Name.resize(NameCapacity);
+    entry.Name = StoredName(entry.Name);
     const RowRecord record = EncodeRow(entry);
-    WriteThrough(
-        [&](RecordFile& file) {
-            file.WriteAt(RowOffset(table, row), record.data(), record.size());
-        },
-        RowOffset(table, row) + record.size());
+    WriteThrough([&](RecordFile& file) {
+        file.WriteAt(RowOffset(table, row), record.data(), record.size());
+    });
 }
 
 void ScoreFile::WriteTableStats(int table)
@@ -141,7 +161,7 @@ void ScoreFile::WriteTableStats(int table)
         return;
     const StatsRecord record = EncodeStats(TableStats[table]);
     WriteThrough([&](RecordFile& file) {
-        // WriteThrough only hands over files long enough for the statistics block.
+        // WriteThrough only hands over files of the full layout or longer.
         file.WriteAt(StatsOffset(file.Size(), table).value(), record.data(), record.size());
     });
 }
@@ -202,8 +222,7 @@ void ScoreFile::ResetTable(int table)
     std::vector<uint8_t> rows;
     AppendRows(rows, table);
     WriteThrough(
-        [&](RecordFile& file) { file.WriteAt(RowOffset(table, 1), rows.data(), rows.size()); },
-        RowOffset(table, 1) + rows.size());
+        [&](RecordFile& file) { file.WriteAt(RowOffset(table, 1), rows.data(), rows.size()); });
     WriteTableStats(table);
 }
 
@@ -217,9 +236,16 @@ void ScoreFile::Report(Problem problem, const std::string& reason)
     if (problem == Problem::Reading)
         reportError_("The scores could not be read from \"" + path_ + "\" (" + reason
             + "). The game goes on, and the scores that could not be read start afresh.");
-    else
+    else if (problem == Problem::Saving)
         reportError_("The scores could not be saved to \"" + path_ + "\" (" + reason
             + "). The game goes on, but new scores and game counts may be lost when it closes.");
+    else
+        reportError_("The score file \"" + path_
+            + "\" is damaged, and a copy of it could not be"
+              " kept beside it ("
+            + reason
+            + "). It is left as it is; the game goes on, but new"
+              " scores and game counts are not saved.");
 }
 
 } // namespace orvane

@@ -31,10 +31,13 @@ public:
     ScoreEntry& Row(int table, int row);
     const ScoreEntry& Row(int table, int row) const;
 
-    // Reads the file, or creates it with the default tables when it is missing.
+    // Reads the file, or creates it with the default tables when it is missing. A file
+    // shorter than the full layout is damaged: it is read for what it holds whole and
+    // brought back to the full layout at the first write, its bytes kept beside it
+    // as "<path>.damaged" (numbered on when such copies are already there).
     void LoadScores();
-    // Both ignore a table or row outside the file's records. A row name longer than
-    // its record holds is cut in memory too, so that memory and file agree.
+    // Both ignore a table or row outside the file's records. The row's name is made
+    // what the file can keep (StoredName) in memory too, so that memory and file agree.
     void WriteScoreEntry(int table, int row);
     void WriteTableStats(int table);
 
@@ -50,15 +53,14 @@ public:
     void ResetTable(int table);
 
 private:
-    enum class Problem { Reading, Saving };
+    enum class Problem { Reading, Saving, KeepingDamaged };
 
     void SetDefaults(int table);
     void ReadFrom(RecordFile& file);
     void AppendRows(std::vector<uint8_t>& bytes, int table) const;
     void WriteWholeFile(RecordFile& file) const;
-    // rowsEnd: the end of the row records written, 0 when only statistics are.
-    void WriteThrough(
-        const std::function<void(RecordFile&)>& writeRecords, std::size_t rowsEnd = 0);
+    void WriteThrough(const std::function<void(RecordFile&)>& writeRecords);
+    bool KeepDamagedCopy(RecordFile& file);
     void FindLowest(int table, bool (*replaces)(int32_t candidate, int32_t current));
     void Count(int table, int32_t TableCounters::*counter);
     void Report(Problem problem, const std::string& reason);

@@ -20,7 +20,8 @@ inline constexpr std::size_t StatsBlockSize = StatsRecordSize * ScoreTableCount;
 inline constexpr std::size_t ScoreFileSize = RowBlockSize + StatsBlockSize;
 
 struct ScoreEntry {
-    std::string Name; // single-byte characters, at most NameCapacity of them in the file
+    // UTF-8 in memory; in the file one Latin-1 byte per character (see StoredName).
+    std::string Name;
     int32_t TimeOrWon = 0;
     int32_t ClicksOrLost = 0;
 
@@ -41,17 +42,25 @@ using StatsRecord = std::array<uint8_t, StatsRecordSize>;
 // A fresh or reset row: Classic tables hold a time nobody is slower than.
 ScoreEntry DefaultEntry(int table);
 
-// Names longer than the record holds keep their first NameCapacity bytes.
+// A typed name as the file can keep it: its first NameCapacity characters, each one
+// that Latin-1 cannot hold (or a broken UTF-8 byte) replaced by '?'. UTF-8 again.
+std::string StoredName(const std::string& typed);
+
+// The name goes in as StoredName makes it.
 RowRecord EncodeRow(const ScoreEntry& entry);
-ScoreEntry DecodeRow(const RowRecord& record);
+// Nothing for a record no program wrote: a name longer than its field, or a negative
+// time, click count, win or loss count.
+std::optional<ScoreEntry> DecodeRow(const RowRecord& record);
 StatsRecord EncodeStats(const TableCounters& counters);
+// A negative count comes from damage and reads as 0.
 TableCounters DecodeStats(const StatsRecord& record);
 
 bool IsScoreTable(int table);
 bool IsRowNumber(int row);
 std::size_t RowOffset(int table, int row);
-// The statistics block lies in the last six whole 8-byte units of the file; a file
-// shorter than that has no place for it.
+// In a file of the full layout or longer, the statistics block lies in the last six
+// whole 8-byte units. A shorter file is damaged: its record t can only be where the
+// full layout has it, and is there only when the file holds all of it.
 std::optional<std::size_t> StatsOffset(std::size_t fileSize, int table);
 
 // Counters stop at the largest value instead of wrapping to negative.

@@ -29,7 +29,6 @@ constexpr std::array<LevelValues, 3> LevelTable {{
 
 constexpr uint8_t NoScoreTable = 6;
 constexpr uint8_t CustomOpponentSpeed = 8;
-constexpr uint8_t TwoPlayerStripHeight = 50;
 
 bool IsFixedLevel(int32_t level)
 {
@@ -117,7 +116,7 @@ void MenuCommands::Classic()
 // first game after a mode change begins with Player2.
 void MenuCommands::VsHuman()
 {
-    game_.PlayerStripHeight = TwoPlayerStripHeight;
+    game_.PlayerStripHeight = panel::TwoPlayerStripHeight;
     game_.CurrentPlayer = Player1;
     if (game_.CurrentMode == PlayMode::VsComputer)
         game_.Players[Player2].Name = "P2";
@@ -128,7 +127,7 @@ void MenuCommands::VsHuman()
 
 void MenuCommands::VsComputer()
 {
-    game_.PlayerStripHeight = TwoPlayerStripHeight;
+    game_.PlayerStripHeight = panel::TwoPlayerStripHeight;
     game_.CurrentPlayer = Player1;
     game_.CurrentMode = PlayMode::VsComputer;
     game_.Players[Player2].Name = "A.I";
@@ -157,9 +156,10 @@ void MenuCommands::BlockSize(int16_t cellSize)
 {
     if (!IsOfferedCellSize(cellSize))
         return;
+    // The layout learns from the settings that the player has chosen this size.
     game_.CellSize = cellSize;
-    game_.platform.ApplyLayout();
     settings_.CellSize = static_cast<uint8_t>(cellSize);
+    game_.platform.ApplyLayout();
     SaveSettings(settings_, game_.AppDir, game_.platform);
 }
 

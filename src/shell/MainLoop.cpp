@@ -5,33 +5,36 @@
 namespace orvane {
 
 namespace {
-
-bool ComputerToMove(const Game& game)
-{
-    return game.CurrentMode == PlayMode::VsComputer && game.CurrentPlayer == Player2
-        && game.Opponent.Phase != MrAI::Idle && game.CurrentState != GameState::Won;
+constexpr int32_t FramesPerSecond = 30;
 }
 
-} // namespace
-
-void RunLoopPass(Game& game, LoopHost& host)
+void RunLoopPass(Game& game, FrameStep& step, LoopHost& host, const bool& quitRequested)
 {
     host.HandlePendingMessages();
-    if (ComputerToMove(game))
-        host.UpdateOpponent();
-    // Between a change of the board's dimensions and the new game that rebuilds the
-    // cells there is nothing consistent to draw.
-    if (game.BoardMatchesSize())
-        host.DrawFrame();
-    game.FrameTimer.WaitFrame(30);
+    // A menu or a dialog holds the game: its clock stands still and the opponent waits.
+    // Qt keeps showing the last frame of both areas meanwhile.
+    if (host.MenuOrDialogOpen()) {
+        game.FrameTimer.Pause();
+        game.FrameTimer.IdleFrame(FramesPerSecond);
+        return;
+    }
+    game.FrameTimer.Resume();
+    const FrameChanges changes = step.Advance(game, [&] {
+        // Once a handler of this pass has asked to quit, the computer makes no more moves.
+        if (!quitRequested)
+            host.UpdateOpponent();
+    });
+    if (changes.Any())
+        host.DrawFrame(changes);
+    game.FrameTimer.WaitFrame(FramesPerSecond);
     if (game.CurrentState == GameState::Playing)
         game.ElapsedSeconds = static_cast<int32_t>(game.FrameTimer.SecondsSinceMark());
 }
 
-void RunMainLoop(Game& game, LoopHost& host, const bool& quitRequested)
+void RunMainLoop(Game& game, FrameStep& step, LoopHost& host, const bool& quitRequested)
 {
     while (!quitRequested)
-        RunLoopPass(game, host);
+        RunLoopPass(game, step, host, quitRequested);
 }
 
 } // namespace orvane

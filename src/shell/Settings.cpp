@@ -46,7 +46,8 @@ std::string WriteRecord(const Settings& settings, const std::string& path)
 
 bool IsOfferedCellSize(int value)
 {
-    return std::ranges::find(OfferedCellSizes, value) != OfferedCellSizes.end();
+    return std::ranges::any_of(
+        BlockSizeItems, [value](const BlockSizeItem& item) { return item.CellSize == value; });
 }
 
 bool IsThemeIndex(int value)

@@ -20,8 +20,25 @@ struct Settings {
 
 inline constexpr const char* SettingsFileName = "\\Setup.cfg";
 
-// The cell sizes the Block Size menu offers, in pixels.
-inline constexpr std::array<int16_t, 5> OfferedCellSizes {16, 18, 22, 27, 36};
+// The items of the Block Size menu in their order: caption and cell size in pixels.
+struct BlockSizeItem {
+    const char* Caption;
+    int16_t CellSize;
+};
+inline constexpr std::array<BlockSizeItem, 5> BlockSizeItems {{
+    {"&1.0 x", 18},
+    {"&0.9 x", 16},
+    {"1.&25 x", 22},
+    {"1.&50 x", 27},
+    {"2.0 &x", 36},
+}};
+// The same sizes alone, for the layout's choice of a size that fits the screen.
+inline constexpr auto OfferedCellSizes = [] {
+    std::array<int16_t, BlockSizeItems.size()> sizes {};
+    for (std::size_t i = 0; i < sizes.size(); ++i)
+        sizes[i] = BlockSizeItems[i].CellSize;
+    return sizes;
+}();
 bool IsOfferedCellSize(int value);
 bool IsThemeIndex(int value);
 

@@ -42,6 +42,17 @@ start_app() {
   # Without a window manager nothing gives the window the focus by itself.
   xdotool windowfocus --sync "$APP_WINDOW"
   sleep 0.3
+  # A window shown is not yet a window drawn: wait for the status area's and the board's
+  # first frame (a window that draws nothing there, such as a message box, passes at once).
+  poll_until 5 window_drawn || fail "the window showed no picture"
+}
+
+window_drawn() {
+  local size height
+  size=$(window_size)
+  height=${size#*x}
+  window_shot "$WORK/drawn.png"
+  ! pixels "$WORK/drawn.png" "1,$((height - 2))" "12,$((height - 12))" | grep -qx '0,0,0'
 }
 
 window_count() {

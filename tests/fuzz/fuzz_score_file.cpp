@@ -4,6 +4,8 @@
 #include "scores/ScoreFile.h"
 #include "support/TempDir.h"
 
+#include <filesystem>
+
 using namespace orvane;
 using namespace orvane::testing;
 
@@ -30,5 +32,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     reloaded.LoadScores();
     FuzzCheck(reloaded.ScoreTables == scores.ScoreTables, "the rows did not survive a save");
     FuzzCheck(reloaded.TableStats == scores.TableStats, "the counters did not survive a save");
+    // The damaged copies the file leaves beside it would pile up over a run.
+    for (const auto& file : std::filesystem::directory_iterator(folder.Path()))
+        std::filesystem::remove(file.path());
     return 0;
 }

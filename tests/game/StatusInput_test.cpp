@@ -26,11 +26,7 @@ const std::vector<std::string> NumberedBoard {"*.*.", "....", "*.*.", "...."};
 
 class StatusInputTest : public GameFixture {
 protected:
-    StatusInputTest()
-    {
-        game.ButtonStripWidth = 34;
-        game.PlayerStripHeight = 50;
-    }
+    StatusInputTest() { game.PlayerStripHeight = 50; }
 
     // A target's x span: its edge pixels answer and the pixels beside them do not.
     void ExpectButtonSpan(int first, int last, int width)

@@ -119,7 +119,7 @@ TEST_F(BoardRenderTest, LossOverlaysShowOnlyWhileLostAndOverTheirCells)
     At(7, 7).Mark = ExplodedMine;
     const QImage playing = BoardFrame();
     g.CurrentState = GameState::Lost;
-    g.FrameTimer.FrameTime = 0.25; // a quarter turn of the glow per frame
+    form->render().View.SpinAngle = 90.0f; // the glow a quarter turned
     const QImage lost = BoardFrame();
 
     const int cs = 22;

@@ -1,6 +1,8 @@
 #include "render/model/Layout.h"
 #include "support/GameFixture.h"
 
+#include <array>
+
 using namespace orvane;
 using orvane::testing::GameFixture;
 
@@ -41,6 +43,25 @@ TEST_F(LayoutTest, PlayerStripMovesTheBoardFiftyPixelsDown)
     EXPECT_EQ(twoPlayer.GameTop - classic.GameTop, 50);
     EXPECT_EQ(twoPlayer.StatHeight - classic.StatHeight, 50);
     EXPECT_EQ(twoPlayer.StatWidth, classic.StatWidth);
+}
+
+// The largest custom board, 35 x 25, on screens of several sizes: the chosen size when the
+// window fits, else the largest offered size below it that fits, else the smallest.
+TEST_F(LayoutTest, BoardTooLargeForTheScreenGetsTheLargestCellSizeThatFits)
+{
+    constexpr std::array<int16_t, 5> offered {16, 18, 22, 27, 36};
+    game.BoardWidth = 35;
+    game.BoardHeight = 25;
+    struct Case {
+        int16_t chosen;
+        int width, height;
+        int16_t expected;
+    };
+    for (const Case& c : {Case {36, 1600, 1200, 36}, Case {36, 1366, 700, 22},
+             Case {27, 1366, 900, 27}, Case {22, 1024, 600, 18}, Case {36, 640, 400, 16}}) {
+        EXPECT_EQ(FittingCellSize(game, c.chosen, offered, c.width, c.height), c.expected)
+            << c.chosen << " on " << c.width << " x " << c.height;
+    }
 }
 
 } // namespace

@@ -3,6 +3,8 @@
 #include "support/GameFixture.h"
 #include "support/TempDir.h"
 
+#include <optional>
+
 using namespace orvane;
 using orvane::testing::GameFixture;
 using orvane::testing::ReadFileBytes;
@@ -16,14 +18,35 @@ protected:
     std::vector<std::string> errors;
     ScoreFile scores {
         dir.File("Orvane.cfg"), [this](const std::string& e) { errors.push_back(e); }};
+    ScoreMarks marks;
+    HighScoreWindows windows;
+    std::optional<std::string> typedName; // nothing: the dialog's close box
+    std::vector<std::string> shown;       // what each window saw when it opened
 
     void SetUp() override
     {
         scores.LoadScores();
-        // As the two-player level commands do before a game on their table.
+        // As the level commands do before a game on their table.
+        scores.FindLowestByTime(0);
         for (int table = 3; table <= 5; ++table)
             scores.FindLowestByWins(table);
-        ConnectScores(game, scores);
+        windows.AskName = [this] {
+            shown.push_back("name");
+            return typedName;
+        };
+        windows.ShowHighScores = [this] { shown.push_back("scores"); };
+        ConnectScores(game, scores, marks, windows);
+    }
+    // Wins a Classic Beginner game in the given seconds with 7 clicks.
+    void WinBeginner(int seconds)
+    {
+        LayMines({"*....", "....."});
+        game.ScoreTable = 0;
+        game.ElapsedSeconds = seconds;
+        game.ClickCount = 7;
+        Click(4, 0);
+        Click(0, 1);
+        ASSERT_EQ(game.CurrentState, GameState::Won);
     }
     void DecideTwoPlayerGame(PlayerIndex winner, int table)
     {
@@ -71,6 +94,60 @@ TEST_F(RecordingTest, CustomBoardsCountNothing)
     EXPECT_EQ(ReadFileBytes(dir.File("Orvane.cfg")), before);
 }
 
+// The slowest Beginner row holds 100 seconds; an equal time enters, a slower one not.
+TEST_F(RecordingTest, TimeNoSlowerThanTheSlowestRowEntersTheTable)
+{
+    for (const int seconds : {100, 101}) {
+        SCOPED_TRACE(seconds);
+        for (int row = 1; row <= 10; ++row) {
+            scores.Row(0, row) = {"Old" + std::to_string(row), 90 + row, 50};
+            scores.WriteScoreEntry(0, row);
+        }
+        scores.FindLowestByTime(0);
+        shown.clear();
+        const int wins = scores.TableStats[0].WonOrStarted;
+        typedName = "Ann";
+        WinBeginner(seconds);
+
+        EXPECT_EQ(scores.TableStats[0].WonOrStarted, wins + 1);
+        const bool enters = seconds == 100;
+        const ScoreEntry expected
+            = enters ? ScoreEntry {"Ann", 100, 7} : ScoreEntry {"Old10", 100, 50};
+        EXPECT_EQ(scores.Row(0, 10), expected);
+        EXPECT_EQ(shown.size(), enters ? 2u : 0u) << "the name dialog and the high-score window";
+    }
+}
+
+// The row is stored and written before the window that marks it opens; the close box
+// of the name dialog keeps the row's former name.
+TEST_F(RecordingTest, NewRowIsWrittenBeforeTheWindowShowsIt)
+{
+    for (const bool closeBox : {false, true}) {
+        SCOPED_TRACE(closeBox);
+        scores.ResetTable(0);
+        scores.FindLowestByTime(0);
+        typedName = closeBox ? std::nullopt : std::optional<std::string>("Bea");
+        windows.ShowHighScores = [this, closeBox] {
+            const ScoreEntry expected {closeBox ? "Unknown" : "Bea", 42, 7};
+            EXPECT_EQ(scores.Row(0, 10), expected);
+            ScoreFile reread(dir.File("Orvane.cfg"), [](const std::string&) {});
+            reread.LoadScores();
+            EXPECT_EQ(reread.Row(0, 10), expected);
+            EXPECT_EQ(marks.ShownTable, 0);
+            EXPECT_EQ(marks.MarkTable, 0);
+            EXPECT_EQ(marks.MarkRow, 10);
+            EXPECT_EQ(game.HoverCell, -1);
+            EXPECT_EQ(platform.redraws, 1) << "the finished board is drawn behind the dialog";
+            shown.push_back("scores");
+        };
+        platform.redraws = 0;
+        game.HoverCell = 3;
+        WinBeginner(42);
+        ASSERT_EQ(shown.back(), "scores");
+        EXPECT_EQ(scores.LowestEntry[0], 9) << "the next slowest row";
+    }
+}
+
 TEST_F(RecordingTest, FirstTwoPlayerWinTakesTheLastRowAndTheRowlessLoserGetsNone)
 {
     DecideTwoPlayerGame(Player1, 3);
@@ -109,6 +186,14 @@ TEST_F(RecordingTest, SameNamesGainOneWinAndOneLossOnTheFirstRow)
     EXPECT_EQ(scores.Row(5, 10).Name, "P1");
     EXPECT_EQ(scores.Row(5, 10).TimeOrWon, 2);
     EXPECT_EQ(scores.Row(5, 10).ClicksOrLost, 2);
+}
+
+TEST_F(RecordingTest, TheComputerIsANameLikeAnyOther)
+{
+    game.Players[Player2].Name = "A.I";
+    DecideTwoPlayerGame(Player2, 5);
+    DecideTwoPlayerGame(Player1, 5);
+    EXPECT_EQ(scores.Row(5, 10), (ScoreEntry {"A.I", 1, 1}));
 }
 
 TEST_F(RecordingTest, WinnerWhoseScoreDoesNotBeatTheFewestWinsGetsNoRow)

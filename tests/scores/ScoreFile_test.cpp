@@ -5,7 +5,6 @@
 
 #include <array>
 #include <cerrno>
-#include <climits>
 #include <cstring>
 #include <filesystem>
 #include <unistd.h>
@@ -17,6 +16,17 @@ using orvane::testing::ReadFileBytes;
 using orvane::testing::TempDir;
 using orvane::testing::WriteFileBytes;
 using Bytes = std::vector<uint8_t>;
+
+namespace orvane {
+void PrintTo(const ScoreEntry& entry, std::ostream* out)
+{
+    *out << '"' << entry.Name << "\", " << entry.TimeOrWon << ", " << entry.ClicksOrLost;
+}
+void PrintTo(const TableCounters& counters, std::ostream* out)
+{
+    *out << counters.WonOrStarted << ", " << counters.GamesLost;
+}
+} // namespace orvane
 
 namespace {
 
@@ -136,16 +146,16 @@ TEST_F(ScoreFileTest, RowsAndStatisticsLandAtTheirOffsetsAndLoadBack)
     ScoreFile scores = Load();
     const Bytes before = ReadFileBytes(path);
 
-    scores.Row(4, 7) = {"Alice", 12, -3};
+    scores.Row(4, 7) = {"Alice", 12, 0x7FFFFFFD};
     scores.WriteScoreEntry(4, 7);
-    scores.TableStats[2] = {0x01020304, -1};
+    scores.TableStats[2] = {0x01020304, 0x7FFFFFFF};
     scores.WriteTableStats(2);
 
     Bytes expected = before;
     const Bytes alice {5, 'A', 'l', 'i', 'c', 'e', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-        0, 0, 12, 0, 0, 0, 0xFD, 0xFF, 0xFF, 0xFF};
+        0, 0, 12, 0, 0, 0, 0xFD, 0xFF, 0xFF, 0x7F};
     std::copy(alice.begin(), alice.end(), expected.begin() + (4 * 10 + 6) * 32);
-    const Bytes stats {0x04, 0x03, 0x02, 0x01, 0xFF, 0xFF, 0xFF, 0xFF};
+    const Bytes stats {0x04, 0x03, 0x02, 0x01, 0xFF, 0xFF, 0xFF, 0x7F};
     std::copy(stats.begin(), stats.end(), expected.begin() + 1920 + 2 * 8);
     EXPECT_EQ(ReadFileBytes(path), expected);
 
@@ -205,85 +215,187 @@ TEST_F(ScoreFileTest, TrailingBytesLeaveRowsAtTheStartAndStatisticsAtTheEnd)
     EXPECT_EQ(ReadFileBytes(path), expected);
 }
 
-TEST_F(ScoreFileTest, TruncatedFileGivesBlankRowsAndTakesStatisticsFromItsLastUnits)
+// A damaged file: every row it holds whole and as a program writes it is kept, every
+// other row takes its table's defaults, counters are never read from row bytes, and
+// the first write brings back the full layout with the damaged bytes kept beside it.
+struct Damage {
+    const char* name;
+    std::size_t size;         // the file is cut to this many bytes
+    bool randomBytes = false; // every byte replaced by fixed pseudo-random ones
+    bool longNames = false;   // every third row's name length is 255
+};
+
+void PrintTo(const Damage& damage, std::ostream* out)
 {
-    Bytes file = NewFileBytes();
-    for (std::size_t record = 0; record < 60; ++record)
-        PutRow(
-            file, record, 4, static_cast<char>('a' + record % 26), static_cast<int32_t>(record), 1);
-    file.resize(1000); // 31 whole rows; 125 whole units put the statistics at 952
-    WriteFileBytes(path, file);
-
-    ScoreFile scores = Load();
-    EXPECT_EQ(scores.Row(0, 1), (ScoreEntry {"aaaa", 0, 1}));
-    EXPECT_EQ(scores.Row(2, 5), (ScoreEntry {"yyyy", 24, 1}));
-    for (int record = 31; record < 60; ++record)
-        EXPECT_EQ(scores.Row(record / 10, record % 10 + 1), ScoreEntry {}) << "record " << record;
-    for (int table = 0; table < 6; ++table) {
-        const TableCounters expected {
-            LittleEndianAt(file, 952 + 8 * table), LittleEndianAt(file, 956 + 8 * table)};
-        EXPECT_EQ(scores.TableStats[table], expected);
-    }
-
-    scores.CountTwoPlayerGame(5);
-    const Bytes written = ReadFileBytes(path);
-    ASSERT_EQ(written.size(), 1000u);
-    EXPECT_EQ(LittleEndianAt(written, 992), scores.TableStats[5].WonOrStarted);
-    EXPECT_EQ(Slice(written, 0, 992), Slice(file, 0, 992));
-
-    // A row past the statistics would move them: the whole file is written instead.
-    scores.Row(5, 10).Name = "late";
-    scores.WriteScoreEntry(5, 10);
-    ExpectFileMatchesMemory(scores);
+    *out << damage.name;
 }
 
-// Such a file has no room for the statistics block: rather than writing before its
-// start, the first change writes the whole file from memory.
-TEST_F(ScoreFileTest, FileShorterThanTheStatisticsIsWrittenWholeOnTheFirstChange)
-{
-    for (const std::size_t size : {std::size_t {0}, std::size_t {40}, std::size_t {47}}) {
-        SCOPED_TRACE(size);
-        Bytes file(size, 0);
-        if (size >= 32)
-            PutRow(file, 0, 2, 'Q', 61, 70);
-        WriteFileBytes(path, file);
-
-        ScoreFile scores = Load();
-        EXPECT_EQ(scores.TableStats[3], (TableCounters {0, 0}));
-        EXPECT_EQ(scores.Row(0, 2), ScoreEntry {});
-
-        scores.CountTwoPlayerGame(3);
-        const Bytes written = ReadFileBytes(path);
-        ASSERT_EQ(written.size(), NewFileSize);
-        EXPECT_EQ(LittleEndianAt(written, 1920 + 3 * 8), 1);
-        ExpectFileMatchesMemory(scores);
+class DamagedScoreFileTest : public ScoreFileTest, public ::testing::WithParamInterface<Damage> {
+protected:
+    // The full layout with a distinct row in every record and distinct counters.
+    static Bytes KnownFile()
+    {
+        Bytes file(NewFileSize, 0);
+        for (std::size_t record = 0; record < 60; ++record)
+            PutRow(file, record, 2, static_cast<char>('a' + record % 26),
+                static_cast<int32_t>(record + 1), static_cast<int32_t>(2 * record));
+        for (std::size_t table = 0; table < 6; ++table) {
+            PutLittleEndian(file, 1920 + 8 * table, static_cast<int32_t>(10 + table));
+            PutLittleEndian(file, 1924 + 8 * table, static_cast<int32_t>(20 + table));
+        }
+        return file;
     }
+    static Bytes Damaged(const Damage& damage)
+    {
+        Bytes file = KnownFile();
+        if (damage.randomBytes) {
+            uint32_t state = 12345;
+            for (uint8_t& byte : file) {
+                state = state * 1103515245 + 12345;
+                byte = static_cast<uint8_t>(state >> 16);
+            }
+        }
+        if (damage.longNames)
+            for (std::size_t record = 0; record < 60; record += 3)
+                file[record * 32] = 255;
+        file.resize(damage.size);
+        return file;
+    }
+    static bool Readable(const Bytes& file, std::size_t record)
+    {
+        if ((record + 1) * 32 > file.size())
+            return false;
+        return file[record * 32] <= 20 && LittleEndianAt(file, record * 32 + 24) >= 0
+            && LittleEndianAt(file, record * 32 + 28) >= 0;
+    }
+};
+
+TEST_P(DamagedScoreFileTest, IsRepairedAtTheFirstWriteAndKeepsWhatCouldBeRead)
+{
+    const Bytes original = Damaged(GetParam());
+    WriteFileBytes(path, original);
+    ScoreFile scores = Load();
+    const ScoreFile known = [&] {
+        WriteFileBytes(dir.File("known.cfg"), KnownFile());
+        return Load(dir.File("known.cfg"));
+    }();
+
+    for (int record = 0; record < 60; ++record) {
+        const int table = record / 10, row = record % 10 + 1;
+        const ScoreEntry& entry = scores.Row(table, row);
+        if (!Readable(original, static_cast<std::size_t>(record))) {
+            EXPECT_EQ(entry,
+                (table < 3 ? ScoreEntry {"Unknown", 999, 9999} : ScoreEntry {"Unknown", 0, 0}))
+                << "record " << record;
+        } else if (!GetParam().randomBytes) {
+            EXPECT_EQ(entry, known.Row(table, row)) << "record " << record;
+        }
+    }
+    for (int table = 0; table < 6; ++table) {
+        const TableCounters& counters = scores.TableStats[table];
+        const bool whole = static_cast<std::size_t>(1920 + 8 * table + 8) <= original.size();
+        if (!whole)
+            EXPECT_EQ(counters, TableCounters {}) << "table " << table;
+        else if (GetParam().randomBytes)
+            EXPECT_TRUE(counters.WonOrStarted >= 0 && counters.GamesLost >= 0) << "table " << table;
+        else
+            EXPECT_EQ(counters, known.TableStats[table]) << "table " << table;
+    }
+    const ScoreFile loaded = scores;
+
+    // A loss, then a win with its new row.
+    scores.CountClassicLoss(0);
+    EXPECT_EQ(ReadFileBytes(path).size(), NewFileSize);
+    scores.CountClassicWin(1);
+    scores.FindLowestByTime(1);
+    const int row = scores.LowestEntry[1];
+    scores.Row(1, row) = {"Winner", 12, 34};
+    scores.WriteScoreEntry(1, row);
+
+    ExpectFileMatchesMemory(scores);
+    EXPECT_EQ(ReadFileBytes(path).size(), NewFileSize);
+    EXPECT_EQ(scores.TableStats[0].GamesLost, loaded.TableStats[0].GamesLost + 1);
+    EXPECT_EQ(scores.TableStats[1].WonOrStarted, loaded.TableStats[1].WonOrStarted + 1);
+    for (int record = 0; record < 60; ++record) {
+        const bool written = record == 10 + row - 1;
+        EXPECT_EQ(
+            scores.Row(record / 10, record % 10 + 1) == loaded.Row(record / 10, record % 10 + 1),
+            !written)
+            << "record " << record;
+    }
+    // A file of the full layout keeps its place for every record and needs no copy.
+    if (original.empty() || original.size() >= NewFileSize)
+        EXPECT_FALSE(std::filesystem::exists(path + ".damaged"));
+    else
+        EXPECT_EQ(ReadFileBytes(path + ".damaged"), original);
     EXPECT_TRUE(reports.empty());
 }
 
-TEST_F(ScoreFileTest, HostileContentsAreClampedAndNeverSpillIntoOtherRecords)
+INSTANTIATE_TEST_SUITE_P(Files, DamagedScoreFileTest,
+    ::testing::Values(Damage {"Empty", 0}, Damage {"FortyBytes", 40},
+        Damage {"ThousandBytes", 1000}, Damage {"OneByteShort", 1967},
+        Damage {"RandomBytes", 1968, true}, Damage {"ShortRandomBytes", 700, true},
+        Damage {"NameLength255", 1000, false, true}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// A file of the full layout is not damaged by a bad row: the row reads as defaults and
+// only a write of that row replaces its bytes.
+TEST_F(ScoreFileTest, BadRowOfAWholeFileReadsAsDefaultsAndNothingElseIsTouched)
 {
     Bytes file = NewFileBytes();
-    PutRow(file, 0, 255, 'X', INT32_MIN, INT32_MAX);
-    PutRow(file, 1, 21, 'Y', -5, 0);
-    PutLittleEndian(file, 1920, INT32_MAX);
-    PutLittleEndian(file, 1924, INT32_MAX);
+    PutRow(file, 0, 255, 'X', 5, 6);
+    PutRow(file, 31, 3, 'Y', -5, 0);
+    PutLittleEndian(file, 1920, -7);
     WriteFileBytes(path, file);
 
     ScoreFile scores = Load();
-    EXPECT_EQ(scores.Row(0, 1), (ScoreEntry {std::string(20, 'X'), INT32_MIN, INT32_MAX}));
-    EXPECT_EQ(scores.Row(0, 2).Name, std::string(20, 'Y'));
+    EXPECT_EQ(scores.Row(0, 1), (ScoreEntry {"Unknown", 999, 9999}));
+    EXPECT_EQ(scores.Row(3, 2), (ScoreEntry {"Unknown", 0, 0}));
+    EXPECT_EQ(scores.TableStats[0], (TableCounters {0, 0}));
 
-    scores.WriteScoreEntry(0, 1);
-    scores.CountClassicWin(0);
-    scores.CountClassicLoss(0);
-    EXPECT_EQ(scores.TableStats[0], (TableCounters {INT32_MAX, INT32_MAX}));
-    scores.FindLowestByTime(0);
-    EXPECT_EQ(scores.LowestEntry[0], 10); // all defaults at 999 beat INT32_MIN and -5
-
+    scores.CountClassicLoss(2);
     Bytes expected = file;
-    expected[0] = 20;
+    PutLittleEndian(expected, 1920 + 2 * 8 + 4, 1);
     EXPECT_EQ(ReadFileBytes(path), expected);
+    EXPECT_FALSE(std::filesystem::exists(path + ".damaged"));
+}
+
+// Each damaged file the program meets is kept; earlier copies are never overwritten.
+TEST_F(ScoreFileTest, EveryDamagedFileGetsACopyOfItsOwn)
+{
+    for (const uint8_t fill : {0x11, 0x22, 0x33}) {
+        WriteFileBytes(path, Bytes(100, fill));
+        Load().CountClassicLoss(0);
+    }
+    EXPECT_EQ(ReadFileBytes(path + ".damaged"), Bytes(100, 0x11));
+    EXPECT_EQ(ReadFileBytes(path + ".damaged.2"), Bytes(100, 0x22));
+    EXPECT_EQ(ReadFileBytes(path + ".damaged.3"), Bytes(100, 0x33));
+}
+
+// Names are kept as Latin-1 bytes: what Latin-1 holds stays, anything else (and broken
+// UTF-8) becomes '?', one per character, and loads back as it was stored.
+TEST_F(ScoreFileTest, NamesAreStoredAsLatin1WithQuestionMarksForTheRest)
+{
+    ScoreFile scores = Load();
+    struct Case {
+        std::string typed, stored;
+        Bytes bytes;
+    };
+    const std::vector<Case> cases {
+        {"Zo\xC3\xAB", "Zo\xC3\xAB", {3, 'Z', 'o', 0xEB}},
+        {"\xD0\x98\xD0\xB2\xD0\xB0\xD0\xBD", "????", {4, '?', '?', '?', '?'}},
+        {"A\xF0\x9F\x98\x80\xFF\xC0\xAF", "A????", {5, 'A', '?', '?', '?', '?'}},
+        {std::string(19, 'a') + "\xC3\xA9\xC3\xA9", std::string(19, 'a') + "\xC3\xA9", {20}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.stored);
+        scores.Row(0, 1).Name = c.typed;
+        scores.WriteScoreEntry(0, 1);
+        EXPECT_EQ(scores.Row(0, 1).Name, c.stored);
+        const Bytes file = ReadFileBytes(path);
+        EXPECT_EQ(Slice(file, 0, c.bytes.size()), c.bytes);
+        EXPECT_EQ(Load().Row(0, 1).Name, c.stored);
+    }
 }
 
 TEST_F(ScoreFileTest, SlowestTimeIsTheLastRowWithTheGreatestTime)

@@ -1,4 +1,5 @@
 #include "ShellFixture.h"
+#include "support/LevelCommand.h"
 
 using namespace orvane;
 using namespace orvane::testing;
@@ -23,21 +24,6 @@ protected:
         game.NewGame(Level::Beginner);
         game.CurrentLevel = static_cast<int32_t>(Level::Beginner);
         game.Opponent.Speed = 8;
-    }
-
-    void RunLevel(Level level)
-    {
-        switch (level) {
-        case Level::Beginner:
-            commands.Beginner();
-            break;
-        case Level::Intermediate:
-            commands.Intermediate();
-            break;
-        default:
-            commands.Expert();
-            break;
-        }
     }
 
     // The frame timer moves on by this much while the command's dialog or menu is open.
@@ -77,7 +63,7 @@ TEST_F(CommandsTest, LevelCommandsSetTheLevelTableOfTheMode)
         SCOPED_TRACE(static_cast<int>(row.level) + 10 * static_cast<int>(row.mode));
         game.CurrentMode = row.mode;
         scoreCalls.clear();
-        RunLevel(row.level);
+        RunLevelCommand(commands, row.level);
         EXPECT_EQ(game.BoardWidth, row.width);
         EXPECT_EQ(game.BoardHeight, row.height);
         EXPECT_EQ(game.MineCount, row.mines);

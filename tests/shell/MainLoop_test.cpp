@@ -1,3 +1,4 @@
+#include "render/model/ViewState.h"
 #include "shell/MainLoop.h"
 #include "support/GameFixture.h"
 
@@ -10,88 +11,120 @@ namespace {
 struct RecordingHost final : LoopHost {
     std::vector<std::string> steps;
     std::function<void()> duringMessages;
+    bool menuOpen = false;
     void HandlePendingMessages() override
     {
         steps.push_back("messages");
         if (duringMessages)
             duringMessages();
     }
+    bool MenuOrDialogOpen() const override { return menuOpen; }
     void UpdateOpponent() override { steps.push_back("opponent"); }
-    void DrawFrame() override { steps.push_back("draw"); }
+    void DrawFrame(FrameChanges) override { steps.push_back("draw"); }
 };
 
 class MainLoopTest : public GameFixture {
 protected:
     RecordingHost host;
+    ViewState view;
+    FrameStep step {view};
+    bool quit = false;
+
+    std::vector<std::string> Pass()
+    {
+        host.steps.clear();
+        RunLoopPass(game, step, host, quit);
+        return host.steps;
+    }
 };
 
-TEST_F(MainLoopTest, DrawsOnlyWhenTheCellsMatchTheBoard)
+using Steps = std::vector<std::string>;
+
+TEST_F(MainLoopTest, DrawsOnlyWhenTheCellsMatchTheBoardAndSomethingChanged)
 {
     StartBoard(9, 9, 10);
-    RunLoopPass(game, host);
-    EXPECT_EQ(host.steps, (std::vector<std::string> {"messages", "draw"}));
-
     // A custom size was confirmed but the new game has not rebuilt the cells yet.
-    host.steps.clear();
     game.BoardWidth = 20;
-    RunLoopPass(game, host);
-    EXPECT_EQ(host.steps, (std::vector<std::string> {"messages"}));
+    EXPECT_EQ(Pass(), (Steps {"messages"}));
+    game.BoardWidth = 9;
+    EXPECT_EQ(Pass(), (Steps {"messages", "draw"}));
+    EXPECT_EQ(Pass(), (Steps {"messages"})) << "the same picture is not drawn again";
 }
 
 TEST_F(MainLoopTest, GameClockIsCopiedOnlyWhilePlaying)
 {
     StartBoard(9, 9, 10);
     counter.now = 10'000'000;
-    RunLoopPass(game, host);
+    Pass();
     EXPECT_EQ(game.ElapsedSeconds, 0) << "Ready: the clock has not started";
 
     Click(4, 4);
     counter.now += 3'500'000;
-    RunLoopPass(game, host);
+    Pass();
     EXPECT_EQ(game.ElapsedSeconds, 3);
 
     game.CurrentState = GameState::Lost;
     counter.now += 5'000'000;
-    RunLoopPass(game, host);
+    Pass();
     EXPECT_EQ(game.ElapsedSeconds, 3) << "the time stands still once the game is over";
 
     game.NewGame(Level::Custom);
     EXPECT_EQ(game.ElapsedSeconds, 0);
 }
 
+TEST_F(MainLoopTest, OpenMenuHoldsTheClockAndTheOpponent)
+{
+    StartBoard(9, 9, 19, PlayMode::VsComputer, Level::Beginner);
+    ASSERT_EQ(game.CurrentPlayer, Player2);
+    game.CurrentState = GameState::Playing;
+    game.FrameTimer.SetMark();
+    counter.now += 1'500'000;
+    Pass();
+    ASSERT_EQ(game.ElapsedSeconds, 1);
+
+    host.menuOpen = true;
+    EXPECT_EQ(Pass(), (Steps {"messages"}));
+    EXPECT_EQ(counter.sleeps.back(), 33) << "one frame's sleep";
+    counter.now += 5'000'000;
+    Pass();
+    EXPECT_EQ(game.ElapsedSeconds, 1);
+
+    // Once it closes the clock goes on from where it stood.
+    host.menuOpen = false;
+    EXPECT_EQ(Pass(), (Steps {"messages", "opponent"}));
+    EXPECT_EQ(game.ElapsedSeconds, 1);
+    counter.now += 600'000;
+    Pass();
+    EXPECT_EQ(game.ElapsedSeconds, 2);
+    EXPECT_NEAR(game.FrameTimer.FrameTime, 0.6, 1e-9) << "the held time is no frame's";
+}
+
 TEST_F(MainLoopTest, OpponentMovesOnlyOnItsTurnInARunningGame)
 {
     StartBoard(9, 9, 19, PlayMode::VsComputer, Level::Beginner);
     ASSERT_EQ(game.CurrentPlayer, Player2);
-    RunLoopPass(game, host);
-    EXPECT_EQ(host.steps, (std::vector<std::string> {"messages", "opponent", "draw"}));
+    EXPECT_EQ(Pass(), (Steps {"messages", "opponent", "draw"}));
 
-    host.steps.clear();
     game.CurrentState = GameState::Won;
-    RunLoopPass(game, host);
-    EXPECT_EQ(host.steps, (std::vector<std::string> {"messages", "draw"}));
+    EXPECT_EQ(Pass(), (Steps {"messages"}));
 
-    host.steps.clear();
     game.CurrentState = GameState::Playing;
     game.Opponent.Phase = MrAI::Idle;
-    RunLoopPass(game, host);
-    EXPECT_EQ(host.steps, (std::vector<std::string> {"messages", "draw"}));
+    EXPECT_EQ(Pass(), (Steps {"messages"}));
 }
 
 TEST_F(MainLoopTest, CloseDuringAPassFinishesThatPassAndStops)
 {
     StartBoard(9, 9, 19, PlayMode::VsComputer, Level::Beginner);
-    bool quit = false;
     int passes = 0;
     host.duringMessages = [&] {
         if (++passes == 3)
             quit = true;
     };
-    RunMainLoop(game, host, quit);
+    RunMainLoop(game, step, host, quit);
     EXPECT_EQ(passes, 3);
-    // The closing pass still lets the opponent take its frame and draws once more.
-    const std::vector<std::string> last(host.steps.end() - 3, host.steps.end());
-    EXPECT_EQ(last, (std::vector<std::string> {"messages", "opponent", "draw"}));
+    // The computer makes no move after the close: the closing pass only handles messages.
+    EXPECT_EQ(host.steps.back(), "messages");
 }
 
 } // namespace

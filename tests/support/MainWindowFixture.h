@@ -27,7 +27,7 @@ protected:
                 if (entry.path().extension() == ".wav")
                     std::filesystem::copy(entry.path(), dir.Path() / entry.path().filename());
         PlaceFilesBeforeStart();
-        form = std::make_unique<TMainForm>(dir.Path().string());
+        form = std::make_unique<TMainForm>(dir.Path().string(), Draws());
         ASSERT_TRUE(form->Started());
         form->CreateDialogs();
         form->activateWindow();
@@ -37,6 +37,8 @@ protected:
 
     // For a test that starts the program with files of its own already in its folder.
     virtual void PlaceFilesBeforeStart() { }
+    // For a test that fixes the game's random draws (and so its mines).
+    virtual RandomSource* Draws() { return nullptr; }
 
     Game& game() { return form->game(); }
 

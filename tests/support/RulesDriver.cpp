@@ -10,6 +10,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 
 namespace orvane::testing {
 
@@ -30,12 +31,18 @@ MouseButton ButtonFrom(uint8_t byte)
 // The keys the window passes on, and one it does not know.
 constexpr std::array<char, 5> Keys {'1', '2', '3', EscapeKey, 'a'};
 
-// A loop pass without a window: nothing to handle and nothing to draw.
+// A loop pass without a window: nothing to handle and nothing to draw; the computer
+// opponent makes its frame of a move.
 class HeadlessHost final : public LoopHost {
 public:
+    explicit HeadlessHost(ComputerPlayer& computer) : computer_(computer) { }
     void HandlePendingMessages() override { }
-    void UpdateOpponent() override { }
-    void DrawFrame() override { }
+    bool MenuOrDialogOpen() const override { return false; }
+    void UpdateOpponent() override { computer_.Update(); }
+    void DrawFrame(FrameChanges) override { }
+
+private:
+    ComputerPlayer& computer_;
 };
 
 // Counts a result on its way to the scores.
@@ -75,7 +82,13 @@ RulesDriver::RulesDriver(const std::string& folder, PlayMode mode, Level level, 
     game_.FrameTimer.Create();
     game_.FrameTimer.Start();
     scores_.LoadScores();
-    ConnectScores(game_, scores_);
+    // The name dialog is answered from the input like every prompt: no name closes it.
+    windows_.AskName = [this]() -> std::optional<std::string> {
+        std::string name = platform_.PromptText({}, {}, {});
+        return name.empty() ? std::nullopt : std::optional<std::string>(std::move(name));
+    };
+    windows_.ShowHighScores = [] {};
+    ConnectScores(game_, scores_, marks_, windows_);
     CountResults(game_.OnClassicLoss, results_);
     CountResults(game_.OnClassicWin, results_);
     CountResults(game_.OnTwoPlayerResult, results_);
@@ -83,6 +96,8 @@ RulesDriver::RulesDriver(const std::string& folder, PlayMode mode, Level level, 
     commands_.FindLowestByWins = [this](int table) { scores_.FindLowestByWins(table); };
 
     // As the window starts: a Beginner board, then the mode and level asked for.
+    computer_.Create();
+    game_.Opponent.Speed = 8;
     game_.CurrentLevel = StartLevelValue;
     game_.NewGame(Level::Beginner);
     game_.CurrentLevel = static_cast<int32_t>(Level::Beginner);
@@ -270,8 +285,9 @@ void RulesDriver::CustomSize(ByteReader& in)
 void RulesDriver::Frames(ByteReader& in)
 {
     counter_.now += in.Byte() * 8;
-    HeadlessHost host;
-    RunLoopPass(game_, host);
+    HeadlessHost host(computer_);
+    const bool quit = false;
+    RunLoopPass(game_, frameStep_, host, quit);
 }
 
 } // namespace orvane::testing

@@ -1,9 +1,13 @@
 #pragma once
+#include "ai/ComputerPlayer.h"
 #include "game/Game.h"
 #include "platform/CounterSource.h"
 #include "platform/Platform.h"
+#include "render/model/ViewState.h"
+#include "scores/Recording.h"
 #include "scores/ScoreFile.h"
 #include "shell/Commands.h"
+#include "shell/FrameStep.h"
 #include "shell/Settings.h"
 #include "support/FixedRandom.h"
 #include "support/GameInvariants.h"
@@ -31,9 +35,9 @@ private:
 // A whole game without a window: the rules, board and status input, keys, menu commands
 // and the score and settings files in a folder of their own. Each step reads one input
 // (a press, move or release on the board or the status panel, a double click, a key, a
-// command, passing frames) from bytes, applies it as the window would, and checks every
-// rule of the game afterwards. The questions and prompts the game asks are answered
-// from the same bytes.
+// command, passing frames, in which the computer opponent moves) from bytes, applies it
+// as the window would, and checks every rule of the game afterwards. The questions and prompts the
+// game asks are answered from the same bytes.
 class RulesDriver {
 public:
     // keepMode: the mode commands restart the mode given here instead of changing it.
@@ -79,9 +83,14 @@ private:
     FixedRandom random_;
     SteppedCounter counter_;
     Game game_;
+    ComputerPlayer computer_ {game_};
+    ViewState view_;
+    FrameStep frameStep_ {view_};
     Settings settings_;
     MenuCommands commands_;
     ScoreFile scores_;
+    ScoreMarks marks_;
+    HighScoreWindows windows_;
     GameInvariants invariants_;
     PlayMode mode_;
     bool keepMode_;

@@ -16,7 +16,7 @@ constexpr float Pi = 3.14159265358979f;
 // batch: the same picture as drawing cell by cell, at a fraction of the state changes.
 struct BoardFrame {
     const Game& game;
-    RenderState& render;
+    const RenderState& render;
 
     int Width() const { return game.BoardWidth; }
     int Height() const { return game.BoardHeight; }
@@ -92,19 +92,20 @@ void DrawCells(const BoardFrame& board)
 
 void DrawFlags(const BoardFrame& board)
 {
+    const Tex_Animation& flags = board.render.View.FlagAnimation;
     for (uint8_t mark : {FlagMark, FoundByPlayer2}) {
         bool begun = false;
         board.ForEachCell([&](const Block& cell, int column, int row) {
             if (cell.Mark != mark)
                 return;
             if (!begun) {
-                board.render.FlagAnimation.BeginFrames(mark - 1, board.game.FrameTimer);
+                flags.BeginFrames(mark - 1);
                 begun = true;
             }
-            board.render.FlagAnimation.FrameQuad(column + 1.0f, board.Bottom(row));
+            flags.FrameQuad(column + 1.0f, board.Bottom(row));
         });
         if (begun)
-            board.render.FlagAnimation.EndFrames();
+            flags.EndFrames();
     }
 }
 
@@ -199,11 +200,7 @@ void DrawExplodedMines(const BoardFrame& board)
 // so they stay in front of their cell on any board width whatever the depth buffer holds.
 void DrawLossOverlays(const BoardFrame& board)
 {
-    float& angle = board.render.SpinAngle;
-    angle += static_cast<float>(360.0 / (3.0 / board.game.FrameTimer.FrameTime));
-    if (angle >= 360.0f)
-        angle = 0.0f;
-    const float radians = angle * Pi / 180.0f;
+    const float radians = board.render.View.SpinAngle * Pi / 180.0f;
     DrawGlows(board, std::cos(radians), std::sin(radians));
     glDisable(GL_DEPTH_TEST);
     DrawCrosses(board);
@@ -213,7 +210,7 @@ void DrawLossOverlays(const BoardFrame& board)
 
 } // namespace
 
-void DrawBoard(const Game& game, RenderState& render)
+void DrawBoard(const Game& game, const RenderState& render)
 {
     const float w = game.BoardWidth;
     const float h = game.BoardHeight;

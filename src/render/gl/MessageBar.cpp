@@ -6,11 +6,8 @@
 
 namespace orvane {
 
-void DisplayMessage(
-    Comments& message, double frameTime, const RenderState& render, int32_t width, float y)
+void DrawMessage(const Comments& message, const RenderState& render, int32_t width, float y)
 {
-    message.Step(frameTime, width);
-
     // The red bar picture tinted towards orange, in front of the player panels.
     const float left = static_cast<float>(message.OffsetX);
     const float right = left + static_cast<float>(width);

@@ -7,10 +7,8 @@ namespace orvane {
 
 class Comments;
 
-// Advances the message by one frame and draws its bar across the player strip at
-// bottom y, sliding in from the left and out to the right; the text shows only while
-// the bar stands still.
-void DisplayMessage(
-    Comments& message, double frameTime, const RenderState& render, int32_t width, float y);
+// Draws the message's bar across the player strip at bottom y where its sliding has
+// brought it; the text shows only while the bar stands still.
+void DrawMessage(const Comments& message, const RenderState& render, int32_t width, float y);
 
 } // namespace orvane

@@ -1,6 +1,6 @@
 #pragma once
-#include "render/model/TexAnimation.h"
 #include "render/model/Themes.h"
+#include "render/model/ViewState.h"
 
 #include <array>
 #include <cstdint>
@@ -28,15 +28,14 @@ inline constexpr int MessageBar = 37;
 inline constexpr int Count = 38;
 } // namespace slot
 
-// Everything the renderers keep between frames: themes, textures of both contexts,
-// the flag animation, the font's display lists and the loss glow's angle.
+// Everything the renderers draw with besides the game: themes, textures of both
+// contexts, the font's display lists and the view's animated state.
 struct RenderState {
     ThemeSet Themes = MakeThemes();
     uint8_t CurrentTheme = 0;
     std::array<uint32_t, slot::Count> Textures {};
-    Tex_Animation FlagAnimation;
     uint32_t FontBase = 0;
-    float SpinAngle = 0.0f;
+    ViewState View;
 
     const Theme& Current() const { return Themes[CurrentTheme < ThemeCount ? CurrentTheme : 0]; }
 };

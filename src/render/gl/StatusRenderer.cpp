@@ -45,8 +45,8 @@ void Grey(float level)
 }
 
 struct StatusFrame {
-    Game& game;
-    RenderState& render;
+    const Game& game;
+    const RenderState& render;
     float ws; // status area width
     float h;  // counter strip height
     float d;  // bevel inset
@@ -72,7 +72,7 @@ void DrawBackground(const StatusFrame& s)
 
 void DrawBevelsAndBoxes(const StatusFrame& s)
 {
-    const float d = s.d, h = s.h, ws = s.ws;
+    const float d = s.d, h = s.h, ws = s.ws, box = panel::CounterBoxWidth;
     Grey(1.0f);
     Rect(d, d, d + 1, h - d);
     Rect(d, h - d - 1, ws - d, h - d);
@@ -80,13 +80,13 @@ void DrawBevelsAndBoxes(const StatusFrame& s)
     Rect(ws - d, d, ws - d + 1, h - d);
     Rect(d, d, ws - d, d + 1);
     Grey(0.0f);
-    Rect(2 * d, 2 * d, 2 * d + 50, h - 2 * d);
-    Rect(ws - 2 * d - 50, 2 * d, ws - 2 * d, h - 2 * d);
+    Rect(2 * d, 2 * d, 2 * d + box, h - 2 * d);
+    Rect(ws - 2 * d - box, 2 * d, ws - 2 * d, h - 2 * d);
     Grey(0.4f);
-    Rect(2 * d + 50, 2 * d, 2 * d + 52, h - 2 * d - 2);
-    Rect(2 * d + 2, 2 * d - 1, 2 * d + 52, 2 * d);
+    Rect(2 * d + box, 2 * d, 2 * d + box + 2, h - 2 * d - 2);
+    Rect(2 * d + 2, 2 * d - 1, 2 * d + box + 2, 2 * d);
     Rect(ws - 2 * d, 2 * d, ws - 2 * d + 2, h - 2 * d - 2);
-    Rect(ws - 2 * d - 48, 2 * d - 1, ws - 2 * d + 2, 2 * d);
+    Rect(ws - 2 * d - box + 2, 2 * d - 1, ws - 2 * d + 2, 2 * d);
 }
 
 // Three digits in the black box whose left edge is at boxLeft.
@@ -102,46 +102,27 @@ void DrawCounter(const StatusFrame& s, float boxLeft, int32_t value)
 
 void DrawCounters(const StatusFrame& s)
 {
-    Game& g = s.game;
-    if (g.IsTwoPlayer()) {
-        g.FlagsLeft = g.Players[Player1].MinesFound;
-        g.ElapsedSeconds = g.Players[Player2].MinesFound;
-    }
-    g.FlagsLeft = std::min(g.FlagsLeft, 999);
-    g.ElapsedSeconds = std::min(g.ElapsedSeconds, 999);
+    const Game& g = s.game;
     DrawCounter(s, 2 * s.d, g.FlagsLeft);
-    DrawCounter(s, s.ws - 2 * s.d - 50, g.ElapsedSeconds);
+    DrawCounter(s, s.ws - 2 * s.d - panel::CounterBoxWidth, g.ElapsedSeconds);
 }
 
 // Frames, face and bonus picture share one depth: a later picture does not cover what an
 // earlier one drew, and the keyed-out middle of a frame lets the face show through.
 void DrawButtons(const StatusFrame& s)
 {
-    Game& g = s.game;
-    const float xb = std::trunc(s.ws / 2 - 34.0f / 2);
+    const Game& g = s.game;
+    const float w = panel::ButtonStripWidth;
+    const float xb = std::trunc(s.ws / 2 - w / 2);
     const float d = s.d;
     s.Bind(slot::ButtonRaised + (g.FaceDown ? 1 : 0));
-    Picture(xb, d + 1, xb + 34, d + 35);
+    Picture(xb, d + 1, xb + w, d + 35);
     s.Bind(slot::FirstFace + std::min<int>(g.FaceState, 3));
     Picture(xb + 2, d + 3, xb + 31, d + 33);
-    if (!g.BonusButtonEnabled)
-        g.BonusButtonDown = true;
     s.Bind(slot::ButtonRaised + (g.BonusButtonDown ? 1 : 0));
-    Picture(xb, d + 35, xb + 34, d + 49);
+    Picture(xb, d + 35, xb + w, d + 35 + panel::BonusButtonHeight);
     s.Bind(slot::BonusMine);
-    Picture(xb, d + 35, xb + 34, d + 48);
-}
-
-void AdvancePulse(Game& g)
-{
-    g.PulseScale += static_cast<float>(g.PulseStep / (0.9 / g.FrameTimer.FrameTime));
-    if (g.PulseScale < 0.9f) {
-        g.PulseScale = 0.9f;
-        g.PulseStep = 0.1f;
-    } else if (g.PulseScale >= 1.0f) {
-        g.PulseScale = 1.0f;
-        g.PulseStep = -0.1f;
-    }
+    Picture(xb, d + 35, xb + w, d + 35 + panel::BonusButtonHeight - 1);
 }
 
 using Rgba = std::array<float, 4>;
@@ -169,10 +150,10 @@ struct PanelLook {
 void DrawPanel(const StatusFrame& s, PlayerIndex player, const PanelLook& look)
 {
     const Game& g = s.game;
-    Grey(g.CurrentPlayer == player ? g.PulseScale : look.idleShade);
+    Grey(g.CurrentPlayer == player ? s.render.View.PulseScale : look.idleShade);
     s.Bind(look.barSlot);
     // The bar picture repeats twice down the panel.
-    Picture(look.left, 2, look.left + 75, g.PlayerStripHeight + 2.0f, 2.0f);
+    Picture(look.left, 2, look.left + panel::PlayerPanelWidth, g.PlayerStripHeight + 2.0f, 2.0f);
 
     glDisable(GL_DEPTH_TEST);
     glEnable(GL_BLEND);
@@ -187,19 +168,19 @@ void DrawPanel(const StatusFrame& s, PlayerIndex player, const PanelLook& look)
 // dimmed while waiting, and has its own text shades.
 void DrawPlayerStrip(const StatusFrame& s)
 {
-    Game& g = s.game;
-    AdvancePulse(g);
+    const Game& g = s.game;
     glTranslatef(0.0f, -static_cast<float>(g.PlayerStripHeight), 0.0f);
 
     const bool firstMoves = g.CurrentPlayer == Player1;
-    const float firstLeft = s.ws / 4 - 37.5f;
+    const auto half = static_cast<float>(panel::PlayerPanelHalfWidth);
+    const float firstLeft = s.ws / 4 - half;
     const Rgba bright {0.8f, 0.8f, 0.8f, 0.8f};
     DrawPanel(s, Player1,
         {slot::PlayerOneBar, std::trunc(firstLeft + 1), firstLeft + 36, firstLeft + 36, 0.85f,
             firstMoves ? bright : Rgba {0.2f, 0.2f, 0.2f, 0.7f},
             firstMoves ? bright : Rgba {0.2f, 0.2f, 0.2f, 0.8f}});
 
-    const float secondLeft = s.ws / 2 + s.ws / 4 - 37.5f;
+    const float secondLeft = s.ws / 2 + s.ws / 4 - half;
     const float tone = firstMoves ? 0.3f : 0.6f;
     const Rgba second {tone, tone, tone, 0.7f};
     DrawPanel(s, Player2,
@@ -207,8 +188,7 @@ void DrawPlayerStrip(const StatusFrame& s)
             0.7f, second, second});
 
     if (g.MessageBar.Stage != Comments::Idle)
-        DisplayMessage(
-            g.MessageBar, g.FrameTimer.FrameTime, s.render, static_cast<int32_t>(s.ws), 2);
+        DrawMessage(g.MessageBar, s.render, static_cast<int32_t>(s.ws), 2);
 }
 
 void DrawBoardFrame(float wg, float hg)
@@ -223,9 +203,9 @@ void DrawBoardFrame(float wg, float hg)
 
 } // namespace
 
-void DrawStatus(Game& game, RenderState& render, int statusWidth, int boardWidth, int boardHeight)
+void DrawStatus(
+    const Game& game, const RenderState& render, int statusWidth, int boardWidth, int boardHeight)
 {
-    game.ButtonStripWidth = 34;
     const StatusFrame s {game, render, static_cast<float>(statusWidth),
         static_cast<float>(game.StatusHeight),
         static_cast<float>(

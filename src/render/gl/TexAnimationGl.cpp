@@ -35,9 +35,8 @@ void Tex_Animation::Load(bool mipmaps, const Theme& theme)
     }
 }
 
-void Tex_Animation::BeginFrames(int image, const SaSTimer& timer)
+void Tex_Animation::BeginFrames(int image) const
 {
-    Advance(timer);
     glDisable(GL_DEPTH_TEST);
     glColor3f(1.0f, 1.0f, 1.0f);
     glBindTexture(GL_TEXTURE_2D, TextureNames[static_cast<size_t>(image)]);

@@ -1,6 +1,7 @@
 #include <array>
 
 #include "render/model/Canvas.h"
+#include "render/model/CellLook.h"
 #include "render/model/MineArt.h"
 #include "render/model/PictureGroups.h"
 #include "render/model/StrokeFont.h"
@@ -10,20 +11,9 @@ namespace {
 
 constexpr int32_t Size = 32;
 constexpr Point Centre {Size / 2.0, Size / 2.0};
-constexpr Colour OpenColour {236, 233, 216};
-constexpr Colour BorderGrey = Grey(142);
+constexpr Colour OpenColour = ColourOf(cell_look::OpenFace);
+constexpr Colour BorderGrey = ColourOf(cell_look::OpenBorder);
 constexpr double MineScale = 8.2; // pixels per unit of the mine: its spikes just clear the border
-
-constexpr std::array<Colour, 8> NumberColours = {{
-    {0, 0, 255},
-    {0, 128, 0},
-    {255, 0, 0},
-    {0, 0, 128},
-    {128, 0, 0},
-    {0, 128, 128},
-    {0, 0, 0},
-    {128, 128, 128},
-}};
 
 // A flat cell with a thin border line all round.
 Canvas BorderedCell(Colour face, Colour border)
@@ -61,7 +51,7 @@ Bitmap DrawNumberCell(int number)
     Canvas canvas = BorderedCell(OpenColour, BorderGrey);
     constexpr double Unit = 1.8; // the figure is 8 x 10 grid units
     canvas.Fill(GlyphShape('0' + number, {Centre.X - 4 * Unit, Centre.Y + 5 * Unit}, Unit, 4.6),
-        NumberColours[size_t(number - 1)]);
+        ColourOf(cell_look::NumberColours[size_t(number - 1)]));
     return canvas.ToBitmap();
 }
 

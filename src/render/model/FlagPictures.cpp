@@ -3,6 +3,7 @@
 #include <numbers>
 
 #include "render/model/Canvas.h"
+#include "render/model/CellLook.h"
 #include "render/model/PictureGroups.h"
 
 namespace orvane::art {
@@ -58,10 +59,10 @@ Canvas FlagFrame(const Wave& wave, Colour cloth)
     frame.Fill(Grown(clothShape, -1.1), ClothShading(wave, cloth));
 
     frame.Fill(Box(PoleX - PoleHalfWidth, 7, PoleX + PoleHalfWidth, 56, 1.2),
-        Gradient(PoleX - PoleHalfWidth, 0, Colour {150, 150, 160}, PoleX + PoleHalfWidth, 0,
-            Colour {50, 50, 58}));
+        Gradient(PoleX - PoleHalfWidth, 0, ColourOf(cell_look::PoleLight), PoleX + PoleHalfWidth, 0,
+            ColourOf(cell_look::PoleDark)));
     frame.Fill(Disc({PoleX, 6.2}, 3),
-        Radial(PoleX - 1, 5.2, 3.4, Colour {255, 236, 150}, Colour {190, 130, 20}));
+        Radial(PoleX - 1, 5.2, 3.4, ColourOf(cell_look::KnobLight), ColourOf(cell_look::KnobDark)));
     frame.Fill(Box(PoleX - 7, 51.5, PoleX + 7, 56, 1),
         Gradient(0, 51.5, Colour {110, 110, 118}, 0, 56, Colour {60, 60, 66}));
     frame.Fill(Box(PoleX - 10.5, 55, PoleX + 10.5, 59.5, 1.5),
@@ -73,7 +74,8 @@ Canvas FlagFrame(const Wave& wave, Colour cloth)
 
 Bitmap DrawFlagStrip(TeamColour colour)
 {
-    const Colour cloth = colour == TeamColour::Red ? Colour {224, 30, 30} : Colour {38, 84, 222};
+    const Colour cloth
+        = ColourOf(colour == TeamColour::Red ? cell_look::RedCloth : cell_look::BlueCloth);
     Canvas strip(FlagFrameSize * FlagFrameCount, FlagFrameSize, Matte);
     for (int32_t frame = 0; frame < FlagFrameCount; ++frame) {
         // Frame 0 is the flag at rest, where the playback pauses.

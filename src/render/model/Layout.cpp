@@ -2,18 +2,46 @@
 
 #include "game/Game.h"
 
+#include <algorithm>
+
 namespace orvane {
 
 LayoutSizes ComputeLayout(const Game& game)
 {
+    return ComputeLayout(game, game.CellSize);
+}
+
+LayoutSizes ComputeLayout(const Game& game, int16_t cellSize)
+{
     LayoutSizes sizes;
-    // Below the 60-pixel counter strip, the player strip and a 3-pixel gap.
-    sizes.GameTop = 63 + game.PlayerStripHeight;
-    sizes.GameWidth = game.BoardWidth * game.CellSize;
-    sizes.GameHeight = game.BoardHeight * game.CellSize;
-    sizes.StatWidth = sizes.GameWidth + 12;
-    sizes.StatHeight = game.StatusHeight + sizes.GameHeight + game.PlayerStripHeight + 9;
+    // Below the counter strip, the player strip and a gap; a margin on the other sides.
+    sizes.GameLeft = panel::BoardMargin;
+    sizes.GameTop = panel::CounterStripHeight + panel::BoardGap + game.PlayerStripHeight;
+    sizes.GameWidth = game.BoardWidth * cellSize;
+    sizes.GameHeight = game.BoardHeight * cellSize;
+    sizes.StatWidth = sizes.GameWidth + 2 * panel::BoardMargin;
+    sizes.StatHeight = game.StatusHeight + game.PlayerStripHeight + panel::BoardGap
+        + sizes.GameHeight + panel::BoardMargin;
     return sizes;
+}
+
+int16_t FittingCellSize(
+    const Game& game, int16_t chosen, std::span<const int16_t> offered, int width, int height)
+{
+    const auto fits = [&](int16_t size) {
+        const LayoutSizes sizes = ComputeLayout(game, size);
+        return sizes.StatWidth <= width && sizes.StatHeight <= height;
+    };
+    if (fits(chosen))
+        return chosen;
+    int16_t best = 0;
+    int16_t smallest = chosen;
+    for (const int16_t size : offered) {
+        smallest = std::min(smallest, size);
+        if (size < chosen && size > best && fits(size))
+            best = size;
+    }
+    return best > 0 ? best : smallest;
 }
 
 } // namespace orvane

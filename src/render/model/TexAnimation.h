@@ -10,8 +10,8 @@ class SaSTimer;
 class Theme;
 
 // Two strips of animation frames (red and blue flags) sharing one playback: frames run
-// forth and back with a pause on the first one. The playback steps from inside the draw
-// call, at most once per interval however many flags a frame draws. Stepping is plain
+// forth and back with a pause on the first one. The playback steps at most once per
+// interval, in the loop's frame step while a flag is on the board. Stepping is plain
 // C++ here; creating, loading and drawing the textures live with the GL code.
 class Tex_Animation {
 public:
@@ -27,10 +27,10 @@ public:
         uint8_t stopFrame, Rgb8 keyColour, int32_t resource0, int32_t resource1,
         const Theme& theme);
     void Load(bool mipmaps, const Theme& theme);
-    // Drawing the flags of one image: BeginFrames advances the playback if due and
-    // starts a batch; each FrameQuad covers the cell whose right edge is at rightX and
-    // whose bottom is at bottomY with the current frame; EndFrames closes the batch.
-    void BeginFrames(int image, const SaSTimer& timer);
+    // Drawing the flags of one image: BeginFrames starts a batch; each FrameQuad covers
+    // the cell whose right edge is at rightX and whose bottom is at bottomY with the
+    // current frame; EndFrames closes the batch.
+    void BeginFrames(int image) const;
     void FrameQuad(float rightX, float bottomY) const;
     void EndFrames() const;
 

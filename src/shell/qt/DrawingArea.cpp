@@ -1,17 +1,81 @@
 #include "shell/qt/DrawingArea.h"
 
+#include "render/gl/Gl.h"
+
+#include <QGuiApplication>
 #include <QMouseEvent>
+#include <QOpenGLContext>
+#include <QStyleHints>
+#include <QWindow>
 
 #include <cmath>
+#include <optional>
 
 namespace orvane {
 
-DrawingArea::DrawingArea(QWidget* parent) : QOpenGLWidget(parent)
+// The native window inside the area: it draws when the window system exposes it and
+// hands its mouse input to the area.
+class AreaWindow : public QWindow {
+public:
+    explicit AreaWindow(DrawingArea& area) : area_(area)
+    {
+        setSurfaceType(QSurface::OpenGLSurface);
+        // Keys belong to the main window, which sees every key press first.
+        setFlag(Qt::WindowDoesNotAcceptFocus);
+    }
+
+protected:
+    // Shown again, or at a new size: the picture is drawn afresh.
+    void exposeEvent(QExposeEvent*) override { area_.DrawNow(); }
+    void resizeEvent(QResizeEvent*) override { area_.DrawNow(); }
+    // A window hears the second press of a double click twice, as a press and then as a
+    // double click; the areas take it once, as the double click, as widgets do. So the
+    // window tells the double click itself, by the same rule the window system uses.
+    void mousePressEvent(QMouseEvent* event) override
+    {
+        const QStyleHints* hints = QGuiApplication::styleHints();
+        const bool second = event->button() == lastButton_
+            && event->timestamp() - lastPress_
+                < static_cast<quint64>(hints->mouseDoubleClickInterval())
+            && (event->position() - lastPosition_).manhattanLength()
+                <= hints->mouseDoubleClickDistance();
+        lastButton_ = second ? Qt::NoButton : event->button();
+        lastPress_ = event->timestamp();
+        lastPosition_ = event->position();
+        if (!second) {
+            area_.Mouse(event);
+            return;
+        }
+        QMouseEvent doubleClick(QEvent::MouseButtonDblClick, event->position(),
+            event->globalPosition(), event->button(), event->buttons(), event->modifiers());
+        area_.Mouse(&doubleClick);
+    }
+    void mouseMoveEvent(QMouseEvent* event) override { area_.Mouse(event); }
+    void mouseReleaseEvent(QMouseEvent* event) override { area_.Mouse(event); }
+    void mouseDoubleClickEvent(QMouseEvent*) override { }
+
+private:
+    DrawingArea& area_;
+    Qt::MouseButton lastButton_ = Qt::NoButton;
+    quint64 lastPress_ = 0;
+    QPointF lastPosition_;
+};
+
+DrawingArea::DrawingArea(QWidget* parent) :
+    QWidget(parent), window_(new AreaWindow(*this)),
+    container_(QWidget::createWindowContainer(window_, this))
 {
-    // Keys belong to the main window, which sees every key press first.
     setFocusPolicy(Qt::NoFocus);
+    container_->setFocusPolicy(Qt::NoFocus);
     // Moves are reported with no button held too: the areas track what is under the mouse.
     setMouseTracking(true);
+    container_->setMouseTracking(true);
+}
+
+DrawingArea::~DrawingArea()
+{
+    if (context_)
+        context_->doneCurrent();
 }
 
 namespace {
@@ -45,43 +109,113 @@ void Deliver(const std::function<void(MouseButton, int, int)>& handler, QMouseEv
 
 } // namespace
 
+void DrawingArea::Mouse(QMouseEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+        Deliver(OnMouseDown, event);
+        break;
+    case QEvent::MouseButtonRelease:
+        Deliver(OnMouseUp, event);
+        break;
+    case QEvent::MouseButtonDblClick:
+        Deliver(OnDoubleClick, event);
+        break;
+    case QEvent::MouseMove:
+        if (OnMouseMove)
+            OnMouseMove(Pixel(event->position().x()), Pixel(event->position().y()));
+        break;
+    default:
+        break;
+    }
+}
+
 void DrawingArea::mousePressEvent(QMouseEvent* event)
 {
-    Deliver(OnMouseDown, event);
+    Mouse(event);
 }
 
 void DrawingArea::mouseMoveEvent(QMouseEvent* event)
 {
-    if (OnMouseMove)
-        OnMouseMove(Pixel(event->position().x()), Pixel(event->position().y()));
+    Mouse(event);
 }
 
 void DrawingArea::mouseReleaseEvent(QMouseEvent* event)
 {
-    Deliver(OnMouseUp, event);
+    Mouse(event);
 }
 
 void DrawingArea::mouseDoubleClickEvent(QMouseEvent* event)
 {
-    Deliver(OnDoubleClick, event);
+    Mouse(event);
 }
 
-void DrawingArea::initializeGL()
+void DrawingArea::resizeEvent(QResizeEvent*)
 {
-    if (OnInitialize)
-        OnInitialize();
+    container_->setGeometry(rect());
+    sizeChanged_ = true;
 }
 
-void DrawingArea::resizeGL(int width, int height)
+void DrawingArea::makeCurrent()
 {
-    if (OnResize)
-        OnResize(width, height);
+    if (context_)
+        context_->makeCurrent(window_);
 }
 
-void DrawingArea::paintGL()
+void DrawingArea::doneCurrent()
 {
+    if (context_)
+        context_->doneCurrent();
+}
+
+// Makes the context current on the window, creating it on the area's first frame, and
+// sets the projection after a change of size. False while there is nothing to draw on.
+bool DrawingArea::BeginFrame()
+{
+    if (!window_->isExposed() || window_->width() != width() || window_->height() != height())
+        return false;
+    if (!context_) {
+        context_ = std::make_unique<QOpenGLContext>();
+        if (!context_->create() || !context_->makeCurrent(window_)) {
+            context_.reset();
+            return false;
+        }
+        if (OnInitialize)
+            OnInitialize();
+    } else if (!context_->makeCurrent(window_)) {
+        return false;
+    }
+    if (sizeChanged_ && OnResize)
+        OnResize(width(), height());
+    sizeChanged_ = false;
+    return true;
+}
+
+bool DrawingArea::DrawNow()
+{
+    if (!BeginFrame())
+        return false;
+    ++FramesDrawn;
     if (OnPaint)
         OnPaint();
+    context_->swapBuffers(window_);
+    return true;
+}
+
+QImage DrawingArea::grabFramebuffer()
+{
+    if (!BeginFrame())
+        return {};
+    ++FramesDrawn;
+    if (OnPaint)
+        OnPaint();
+    QImage image(width(), height(), QImage::Format_RGBA8888);
+    glReadBuffer(GL_BACK);
+    glPixelStorei(GL_PACK_ALIGNMENT, 4);
+    glReadPixels(0, 0, width(), height(), GL_RGBA, GL_UNSIGNED_BYTE, image.bits());
+    context_->swapBuffers(window_);
+    // GL rows run bottom up.
+    return image.mirrored();
 }
 
 } // namespace orvane

@@ -1,19 +1,28 @@
 #pragma once
 #include "game/BoardInput.h"
 
-#include <QOpenGLWidget>
+#include <QImage>
+#include <QWidget>
 
 #include <functional>
-#include <optional>
+#include <memory>
+
+class QMouseEvent;
+class QOpenGLContext;
 
 namespace orvane {
 
-// One of the two OpenGL areas of the main window, each with a context of its own.
-// The owner supplies what happens at context creation and on every paint.
-class DrawingArea : public QOpenGLWidget {
+class AreaWindow;
+
+// One of the two OpenGL areas of the main window: a native child window with a context
+// of its own that shows its frames itself, so that a frame costs only its own area and
+// is never composed into the main window again. The owner supplies what happens at
+// context creation, on a new size and on every frame.
+class DrawingArea : public QWidget {
     Q_OBJECT
 public:
     explicit DrawingArea(QWidget* parent);
+    ~DrawingArea() override;
 
     std::function<void()> OnInitialize;
     std::function<void()> OnPaint;
@@ -26,14 +35,34 @@ public:
     // The second press of a double click arrives here instead of at OnMouseDown.
     std::function<void(MouseButton, int x, int y)> OnDoubleClick;
 
+    // Frames drawn so far: a picture that does not change is not drawn again.
+    int FramesDrawn = 0;
+
+    // Draws the picture and shows it at once; false while the area is not on screen.
+    bool DrawNow();
+    // Draws the picture and returns it as shown.
+    QImage grabFramebuffer();
+    // The area's context, made when the area is first shown; null before.
+    QOpenGLContext* context() const { return context_.get(); }
+    void makeCurrent();
+    void doneCurrent();
+
 protected:
-    void initializeGL() override;
-    void paintGL() override;
-    void resizeGL(int width, int height) override;
+    void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    friend class AreaWindow;
+    bool BeginFrame();
+    void Mouse(QMouseEvent* event);
+
+    AreaWindow* window_;
+    QWidget* container_;
+    std::unique_ptr<QOpenGLContext> context_;
+    bool sizeChanged_ = true;
 };
 
 } // namespace orvane

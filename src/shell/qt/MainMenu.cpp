@@ -9,13 +9,6 @@
 
 namespace orvane {
 
-namespace {
-
-// The block-size items in menu order, with the cell size each one chooses.
-constexpr std::array<int16_t, 5> SizeItemCellSizes {18, 16, 22, 27, 36};
-
-} // namespace
-
 MainMenu::MainMenu(QMainWindow& window, MenuCommands& commands, Actions actions) :
     QObject(&window), window_(window), commands_(commands), actions_(std::move(actions))
 {
@@ -103,12 +96,11 @@ void MainMenu::BuildOptionsMenu()
 
     QMenu* sizeMenu = options->addMenu(QStringLiteral("Block &Size"));
     auto* sizes = new QActionGroup(this);
-    const QString sizeCaptions[5] = {QStringLiteral("&1.0 x"), QStringLiteral("&0.9 x"),
-        QStringLiteral("1.&25 x"), QStringLiteral("1.&50 x"), QStringLiteral("2.0 &x")};
-    for (size_t i = 0; i < SizeItemCellSizes.size(); ++i) {
-        const int16_t cellSize = SizeItemCellSizes[i];
+    for (size_t i = 0; i < BlockSizeItems.size(); ++i) {
+        const int16_t cellSize = BlockSizeItems[i].CellSize;
         sizes_[i] = Add(
-            sizeMenu, sizeCaptions[i], QStringLiteral("Size%1").arg(cellSize), QKeySequence(),
+            sizeMenu, QString::fromLatin1(BlockSizeItems[i].Caption),
+            QStringLiteral("Size%1").arg(cellSize), QKeySequence(),
             [this, cellSize] { commands_.BlockSize(cellSize); }, sizes);
         if (i == 0)
             sizeMenu->addSeparator();
@@ -146,7 +138,7 @@ void MainMenu::ShowChecks(const MenuChecks& checks)
     sounds_->setChecked(checks.SoundOn);
     themes_[checks.Theme < themes_.size() ? checks.Theme : 0]->setChecked(true);
     for (size_t i = 0; i < sizes_.size(); ++i)
-        if (SizeItemCellSizes[i] == checks.CellSize)
+        if (BlockSizeItems[i].CellSize == checks.CellSize)
             sizes_[i]->setChecked(true);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 #include "shell/Commands.h"
+#include "shell/Settings.h"
 
 #include <QObject>
 
@@ -53,7 +54,7 @@ private:
     QAction* sounds_ = nullptr;
     QAction* exit_ = nullptr;
     std::array<QAction*, 7> themes_ {};
-    std::array<QAction*, 5> sizes_ {};
+    std::array<QAction*, BlockSizeItems.size()> sizes_ {};
 };
 
 } // namespace orvane

@@ -2,6 +2,7 @@
 
 #include "shell/sound/SdlSound.h"
 
+#include <QApplication>
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QInputDialog>
@@ -11,7 +12,16 @@
 namespace orvane {
 
 namespace {
+
 const QString Title = QStringLiteral("Orvane");
+
+} // namespace
+
+// A box asked for from inside a dialog opens over that dialog.
+QWidget* QtPlatform::BoxOwner() const
+{
+    QWidget* modal = QApplication::activeModalWidget();
+    return modal ? modal : &owner_;
 }
 
 QtPlatform::QtPlatform(QWidget& owner, SdlSoundPlayer& sound, const std::string& appDir) :
@@ -22,7 +32,7 @@ QtPlatform::QtPlatform(QWidget& owner, SdlSoundPlayer& sound, const std::string&
 bool QtPlatform::AskYesNo(const std::string& text)
 {
     QMessageBox box(QMessageBox::Warning, Title, QString::fromStdString(text),
-        QMessageBox::Yes | QMessageBox::No, &owner_);
+        QMessageBox::Yes | QMessageBox::No, BoxOwner());
     box.setDefaultButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
 }
@@ -32,7 +42,7 @@ void QtPlatform::ShowMessage(const std::string& text, MessageIcon icon)
     const auto qtIcon = icon == MessageIcon::Error ? QMessageBox::Critical
         : icon == MessageIcon::Warning             ? QMessageBox::Warning
                                                    : QMessageBox::Information;
-    QMessageBox box(qtIcon, Title, QString::fromStdString(text), QMessageBox::Ok, &owner_);
+    QMessageBox box(qtIcon, Title, QString::fromStdString(text), QMessageBox::Ok, BoxOwner());
     box.exec();
 }
 

@@ -29,6 +29,8 @@ public:
     std::function<void()> OnRedrawNow;
 
 private:
+    QWidget* BoxOwner() const;
+
     QWidget& owner_;
     SdlSoundPlayer& sound_;
     std::string appDir_;

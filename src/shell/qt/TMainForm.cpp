@@ -1,6 +1,7 @@
 #include "shell/qt/TMainForm.h"
 
 #include "dialogs/TAboutForm.h"
+#include "dialogs/TForm1.h"
 #include "game/BoardInput.h"
 #include "game/StatusInput.h"
 #include "platform/FileLookup.h"
@@ -12,6 +13,9 @@
 #include "render/gl/Textures.h"
 #include "render/model/Layout.h"
 #include "scores/Recording.h"
+#include "scores/qt/DialogPlacement.h"
+#include "scores/qt/TForm2.h"
+#include "scores/qt/TInputForm.h"
 #include "shell/Keyboard.h"
 #include "shell/qt/DrawingArea.h"
 #include "shell/qt/MainMenu.h"
@@ -26,8 +30,8 @@
 
 namespace orvane {
 
-TMainForm::TMainForm(const std::string& appDir) :
-    platform_(*this, sound_, appDir), game_(platform_, random_, counter_),
+TMainForm::TMainForm(const std::string& appDir, RandomSource* random) :
+    platform_(*this, sound_, appDir), game_(platform_, random ? *random : random_, counter_),
     scores_(AppFilePath(appDir, "\\Orvane.cfg"),
         [this](const std::string& message) { platform_.ShowMessage(message, MessageIcon::Error); }),
     commands_(game_, settings_)
@@ -143,9 +147,9 @@ void TMainForm::StartBoardContext()
 {
     ApplyCommonState();
     LoadBoardTextures(render_);
-    render_.FlagAnimation.Create(-1, 8, 4, 0.11, 3, picture_key::Flags, picture_id::RedFlags,
+    render_.View.FlagAnimation.Create(-1, 8, 4, 0.11, 3, picture_key::Flags, picture_id::RedFlags,
         picture_id::BlueFlags, render_.Current());
-    render_.FlagAnimation.Start(game_.FrameTimer);
+    render_.View.FlagAnimation.Start(game_.FrameTimer);
 }
 
 void TMainForm::StopRendering()
@@ -164,6 +168,8 @@ void TMainForm::BuildMenu()
     MainMenu::Actions actions;
     actions.New = [this] { NewGameCommand(game_); };
     actions.Exit = [this] { close(); };
+    actions.Custom = [this] { CustomCommand(); };
+    actions.HiScores = [this] { HiScoresCommand(); };
     actions.About = [this] {
         if (AboutForm)
             AboutForm->exec();
@@ -173,6 +179,26 @@ void TMainForm::BuildMenu()
     commands_.FindLowestByTime = [this](int table) { scores_.FindLowestByTime(table); };
     commands_.FindLowestByWins = [this](int table) { scores_.FindLowestByWins(table); };
     commands_.ApplyTheme = [this](uint8_t theme) { ApplyTheme(theme); };
+}
+
+// The menu's checks follow the level afterwards, also after a cancelled dialog.
+void TMainForm::CustomCommand()
+{
+    if (!CustomForm)
+        return;
+    CustomForm->exec();
+    if (CustomForm->CustomSizeConfirmed)
+        commands_.StartCustomGame();
+}
+
+// Opened from the menu, the window marks the latest high score one last time.
+void TMainForm::HiScoresCommand()
+{
+    if (!HiScoresForm)
+        return;
+    HiScoresForm->exec();
+    marks_.MarkTable = 0;
+    marks_.MarkRow = 0;
 }
 
 void TMainForm::AfterCommand()
@@ -185,10 +211,11 @@ void TMainForm::AfterCommand()
 void TMainForm::ApplyTheme(uint8_t theme)
 {
     render_.CurrentTheme = theme;
+    step_.Invalidate();
     if (!PGame->context())
         return;
     PGame->makeCurrent();
-    render_.FlagAnimation.Load(true, render_.Current());
+    render_.View.FlagAnimation.Load(true, render_.Current());
     PGame->doneCurrent();
 }
 
@@ -198,7 +225,7 @@ bool TMainForm::FormCreate()
     Menu->AssignRunTimeShortcuts();
     Game& g = game_;
     g.PlayerStripHeight = 0;
-    g.StatusHeight = 60;
+    g.StatusHeight = panel::CounterStripHeight;
     g.Players[Player1].Name = "P1";
     g.Players[Player2].Name = "P2";
     g.CurrentPlayer = Player1;
@@ -207,8 +234,8 @@ bool TMainForm::FormCreate()
     g.BoardHeight = 9;
     g.MineCount = 10;
     g.ScoreTable = 0;
-    g.PulseScale = 1.0f;
-    g.PulseStep = -0.1f;
+    render_.View.PulseScale = 1.0f;
+    render_.View.PulseStep = -0.1f;
 
     settings_ = LoadSettings(g.AppDir);
     ApplySettings(g, settings_);
@@ -216,7 +243,7 @@ bool TMainForm::FormCreate()
 
     scores_.LoadScores();
     scores_.FindLowestByTime(0);
-    ConnectScores(game_, scores_);
+    ConnectScores(game_, scores_, marks_, highScoreWindows_);
 
     if (!g.FrameTimer.Create()) {
         platform_.ShowMessage(
@@ -238,42 +265,72 @@ bool TMainForm::FormCreate()
     g.CurrentLevel = StartLevelValue;
     g.NewGame(Level::Beginner);
     g.CurrentLevel = static_cast<int32_t>(Level::Beginner);
+    computer_.Create();
     g.Opponent.Speed = 8;
     QuitRequested = false;
     AfterCommand();
 
     // Centre on the desktop, then show: nothing else shows the main window.
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    CentreOnDesktop(*this);
     show();
     return true;
 }
 
+// A board too large for the screen at the chosen cell size is drawn with smaller cells;
+// the choice itself stays, and returns with the next board that fits.
 void TMainForm::ApplyLayout()
 {
+    // A new choice: a size set since the last fitting, or a size picked from the menu
+    // (which may be the size in use).
+    if (game_.CellSize != fittedCellSize_ || settings_.CellSize != settingsCellSize_)
+        chosenCellSize_ = game_.CellSize;
+    settingsCellSize_ = settings_.CellSize;
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const int frame = frameGeometry().height() - geometry().height();
+        const QSize room = screen->availableGeometry().size()
+            - QSize(frameGeometry().width() - geometry().width(),
+                frame + menuBar()->sizeHint().height());
+        game_.CellSize = FittingCellSize(
+            game_, chosenCellSize_, OfferedCellSizes, room.width(), room.height());
+    }
+    fittedCellSize_ = game_.CellSize;
     const LayoutSizes sizes = ComputeLayout(game_);
     PStat->setGeometry(0, 0, sizes.StatWidth, sizes.StatHeight);
     PGame->setGeometry(sizes.GameLeft, sizes.GameTop, sizes.GameWidth, sizes.GameHeight);
     centralWidget()->setFixedSize(sizes.StatWidth, sizes.StatHeight);
     setFixedSize(sizes.StatWidth, sizes.StatHeight + menuBar()->sizeHint().height());
+    step_.Invalidate();
 }
 
 void TMainForm::DrawBoth()
 {
-    PGame->update();
-    PStat->update();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
+    PGame->DrawNow();
+    PStat->DrawNow();
 }
 
 void TMainForm::CreateDialogs()
 {
+    CustomForm = new TForm1(game_, this);
+    HiScoresForm = new TForm2(scores_, marks_, this);
+    HiScoresForm->AskYesNo
+        = [this](const std::string& question) { return platform_.AskYesNo(question); };
+    // The box starts with the name of the row the next high score replaces.
+    const int table = IsScoreTable(game_.ScoreTable) ? game_.ScoreTable : 0;
+    InputForm = new TInputForm(scores_.Row(table, scores_.LowestEntry[table]).Name, this);
+    highScoreWindows_.AskName = [this] { return InputForm->AskName(); };
+    highScoreWindows_.ShowHighScores = [this] { HiScoresForm->exec(); };
     AboutForm = new TAboutForm(QApplication::windowIcon(), game_.AppDir, this);
     AboutForm->OnOpenLink = [this](const std::string& target) { platform_.OpenDocument(target); };
 }
 
 void TMainForm::RunMainLoop()
 {
-    orvane::RunMainLoop(game_, *this, QuitRequested);
+    orvane::RunMainLoop(game_, step_, *this, QuitRequested);
+}
+
+void TMainForm::RunLoopPass()
+{
+    orvane::RunLoopPass(game_, step_, *this, QuitRequested);
 }
 
 void TMainForm::HandlePendingMessages()
@@ -281,12 +338,36 @@ void TMainForm::HandlePendingMessages()
     QCoreApplication::processEvents(QEventLoop::AllEvents);
 }
 
-// The computer opponent has no moves yet: on its turn the game waits.
-void TMainForm::UpdateOpponent() { }
-
-void TMainForm::DrawFrame()
+// A menu popped from the menu bar runs no loop of its own, so the pass has to ask.
+bool TMainForm::MenuOrDialogOpen() const
 {
-    DrawBoth();
+    return QApplication::activePopupWidget() || QApplication::activeModalWidget();
+}
+
+void TMainForm::UpdateOpponent()
+{
+    computer_.Update();
+}
+
+// Only an area whose picture changed is drawn again; the other keeps its last frame.
+void TMainForm::DrawFrame(FrameChanges changes)
+{
+    const bool drawn
+        = (!changes.Board || PGame->DrawNow()) && (!changes.Status || PStat->DrawNow());
+    // An area not yet on screen is drawn by a later pass.
+    if (!drawn)
+        step_.Invalidate();
+}
+
+// A modal dialog or message box runs a loop of its own inside the message step; the
+// game's clocks stand still from the moment it blocks the window until it lets go.
+bool TMainForm::event(QEvent* event)
+{
+    if (event->type() == QEvent::WindowBlocked)
+        game_.FrameTimer.Pause();
+    else if (event->type() == QEvent::WindowUnblocked)
+        game_.FrameTimer.Resume();
+    return QMainWindow::event(event);
 }
 
 void TMainForm::CloseOnSignal()

@@ -1,8 +1,10 @@
 #pragma once
+#include "ai/ComputerPlayer.h"
 #include "game/Game.h"
 #include "platform/CounterSource.h"
 #include "platform/Random.h"
 #include "render/gl/RenderState.h"
+#include "scores/Recording.h"
 #include "scores/ScoreFile.h"
 #include "shell/Commands.h"
 #include "shell/MainLoop.h"
@@ -17,18 +19,24 @@ namespace orvane {
 class DrawingArea;
 class MainMenu;
 class TAboutForm;
+class TForm1;
+class TForm2;
+class TInputForm;
 
 // The one main window: menu bar, the status area PStat and the board area PGame,
 // both drawn with OpenGL, and the program's own main loop.
 class TMainForm : public QMainWindow, private LoopHost {
     Q_OBJECT
 public:
-    explicit TMainForm(const std::string& appDir);
+    // The game draws from random unless another source is given (tests fix the mines).
+    explicit TMainForm(const std::string& appDir, RandomSource* random = nullptr);
     ~TMainForm() override;
 
     // False when start-up could not complete; the program then ends.
     bool Started() const { return started_; }
     void RunMainLoop();
+    // One pass of the main loop.
+    void RunLoopPass();
     // The secondary windows, made once after the main window and hidden between uses.
     void CreateDialogs();
     // Closes whatever menu or modal window is open, then the main window, as the
@@ -40,12 +48,16 @@ public:
     ScoreFile& scores() { return scores_; }
     Settings& settings() { return settings_; }
     MainMenu* Menu = nullptr;
+    TForm1* CustomForm = nullptr;
+    TForm2* HiScoresForm = nullptr;
+    TInputForm* InputForm = nullptr;
     TAboutForm* AboutForm = nullptr;
     DrawingArea* PStat = nullptr;
     DrawingArea* PGame = nullptr;
     bool QuitRequested = false;
 
 protected:
+    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
@@ -56,6 +68,8 @@ private:
     void ConnectMouse();
     void BuildMenu();
     void ApplyTheme(uint8_t theme);
+    void CustomCommand();
+    void HiScoresCommand();
     void AfterCommand();
     bool StartRendering();
     void StartStatusContext();
@@ -66,19 +80,28 @@ private:
 
     // One loop pass's window-system side.
     void HandlePendingMessages() override;
+    bool MenuOrDialogOpen() const override;
     void UpdateOpponent() override;
-    void DrawFrame() override;
+    void DrawFrame(FrameChanges changes) override;
 
     SteadyCounter counter_;
     ClockSeededRandom random_;
     SdlSoundPlayer sound_;
     QtPlatform platform_;
     Game game_;
+    ComputerPlayer computer_ {game_};
     RenderState render_;
+    FrameStep step_ {render_.View};
     ScoreFile scores_;
+    ScoreMarks marks_;
+    HighScoreWindows highScoreWindows_;
     Settings settings_;
     MenuCommands commands_;
     bool started_ = false;
+    // The cell size the player chose, and the one last fitted to the screen from it.
+    int16_t chosenCellSize_ = 0;
+    int16_t fittedCellSize_ = 0;
+    uint8_t settingsCellSize_ = 0;
     bool statDoubleClicked_ = false; // the release after a double click is no click
 };
 

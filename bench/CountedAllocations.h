@@ -1,0 +1,8 @@
+#pragma once
+
+namespace orvane::bench {
+
+// How many times operator new has run in this program so far.
+long CountedAllocations();
+
+} // namespace orvane::bench

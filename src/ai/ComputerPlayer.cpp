@@ -1,0 +1,192 @@
+#include "ai/ComputerPlayer.h"
+
+#include "game/Game.h"
+#include "platform/Random.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <string>
+
+namespace orvane {
+
+namespace {
+
+const std::string BonusMessage = "AI. Activated Bonus";
+
+} // namespace
+
+ComputerPlayer::ComputerPlayer(Game& game) : game_(game), me_(game.Opponent), board_(game) { }
+
+void ComputerPlayer::Create()
+{
+    me_ = MrAI {};
+    // The message bar copies each text it shows; with room for the bonus message made now,
+    // the frame that arms the bonus allocates nothing.
+    game_.MessageBar.Text.reserve(BonusMessage.size());
+}
+
+void ComputerPlayer::Update()
+{
+    // Between a change of the board's size and the new game that rebuilds it there is
+    // no board to look at, and a finished game takes no more moves.
+    if (!game_.BoardMatchesSize() || !game_.IsRunning())
+        return;
+    me_.Clock += game_.FrameTimer.FrameTime;
+    const double arrival = me_.MoveStart + me_.MoveDuration;
+    if (me_.Phase == MrAI::Travel && me_.Clock > arrival + PressTime)
+        me_.Phase = MrAI::Click;
+
+    switch (me_.Phase) {
+    case MrAI::Choose:
+        ChooseTarget();
+        return;
+    case MrAI::Travel:
+        if (me_.Clock < arrival)
+            Glide();
+        else
+            game_.OpenCell(TargetCell(), CellAction::Press);
+        return;
+    case MrAI::Click:
+        game_.OpenCell(TargetCell(), CellAction::Release);
+        me_.Reset();
+        return;
+    default:
+        return;
+    }
+}
+
+Block& ComputerPlayer::TargetCell()
+{
+    return game_.Cells[static_cast<size_t>(me_.Target)];
+}
+
+bool ComputerPlayer::TargetOnBoard() const
+{
+    return me_.Target >= 0 && me_.Target < board_.CellCount();
+}
+
+void ComputerPlayer::ChooseTarget()
+{
+    // Before the first open a click on the board may take the computer's turn from it
+    // while it presses its target: the press it left is taken back.
+    if (TargetOnBoard())
+        game_.OpenCell(TargetCell(), CellAction::Cancel);
+    // Only a target picked by this choice counts: one left from an earlier turn or game
+    // may lie anywhere, even outside this board.
+    me_.Target = -1;
+    UseBonusIfDue();
+    // The bonus picks its square; otherwise a certain mine, else a guess.
+    if (!TargetOnBoard())
+        me_.Target = static_cast<int16_t>(CertainMine());
+    if (!TargetOnBoard())
+        me_.Target = static_cast<int16_t>(RandomCell());
+    if (!TargetOnBoard()) {
+        // Nothing left to open: the game is decided, so there is no move to make.
+        me_.Target = -1;
+        me_.Phase = MrAI::Idle;
+        return;
+    }
+    SetUpTravel();
+    me_.MoveStart = me_.Clock;
+    me_.Phase = MrAI::Travel;
+}
+
+void ComputerPlayer::UseBonusIfDue()
+{
+    if (me_.BonusCountdown <= 0 || --me_.BonusCountdown != 0)
+        return;
+    me_.BonusCountdown = -1;
+    game_.BonusArmed = true;
+    game_.MessageBar.Post(BonusMessage, 0.5f, 2.0f);
+    game_.BonusRadius = BonusRadiusFor(static_cast<Level>(game_.CurrentLevel));
+    // A square with more openable cells than the full square less its half width is good
+    // enough to stop looking.
+    const int radius = game_.BonusRadius;
+    const int side = 2 * radius + 1;
+    me_.Target = static_cast<int16_t>(BestBonusSquare(radius, side * side - radius));
+}
+
+// The first openable cell, from the radius onward, whose square holds more than the stop
+// count of openable cells; failing that, the lowest one whose square holds the most.
+int ComputerPlayer::BestBonusSquare(int radius, int stopCount) const
+{
+    int best = -1;
+    int bestCount = 0;
+    for (int f = radius; f < board_.CellCount(); ++f) {
+        if (!board_.IsOpenable(f))
+            continue;
+        const int count = board_.OpenableInSquare(f, radius);
+        if (count > bestCount) {
+            best = f;
+            bestCount = count;
+            if (count > stopCount)
+                break;
+        }
+    }
+    return best;
+}
+
+// An open number whose closed neighbours, with the mines found around it, make up its
+// count: every one of them is a mine. The last such neighbour is taken.
+int ComputerPlayer::CertainMine() const
+{
+    for (int i = 0; i < board_.CellCount(); ++i) {
+        const int shown = board_.ShownNumber(i);
+        if (shown == 0)
+            continue;
+        int found = 0;
+        int closed = 0;
+        int candidate = -1;
+        board_.ForEachNeighbour(i, [&](int n) {
+            if (board_.IsFoundMine(n)) {
+                ++found;
+            } else if (board_.IsOpenable(n)) {
+                ++closed;
+                candidate = n;
+            }
+        });
+        if (closed > 0 && shown == found + closed)
+            return candidate;
+    }
+    return -1;
+}
+
+// A guess, uniform over the openable cells but the board's last one; the last cell only
+// when no other is left, so that one draw always ends the choice.
+int ComputerPlayer::RandomCell() const
+{
+    const int drawable = board_.CellCount() - 1;
+    int openable = 0;
+    for (int i = 0; i < drawable; ++i)
+        openable += board_.IsOpenable(i);
+    if (openable == 0)
+        return drawable >= 0 && board_.IsOpenable(drawable) ? drawable : -1;
+    int pick = RandomBelow(game_.random, openable);
+    for (int i = 0; i < drawable; ++i)
+        if (board_.IsOpenable(i) && pick-- == 0)
+            return i;
+    return -1;
+}
+
+void ComputerPlayer::SetUpTravel()
+{
+    me_.FromColumn = me_.ToColumn;
+    me_.FromRow = me_.ToRow;
+    me_.ToColumn = static_cast<int16_t>(me_.Target % board_.Width());
+    me_.ToRow = static_cast<int16_t>(me_.Target / board_.Width());
+    const int distance
+        = std::max(std::abs(me_.ToColumn - me_.FromColumn), std::abs(me_.ToRow - me_.FromRow));
+    const int speed = std::max<int>(me_.Speed, 1);
+    me_.MoveDuration = std::max(static_cast<double>(distance) / speed, MinimumTravel);
+}
+
+// The pointer's share of the way, from the moment the target was chosen; kept within the
+// path whatever the clock held before.
+void ComputerPlayer::Glide()
+{
+    const double fraction = std::clamp((me_.Clock - me_.MoveStart) / me_.MoveDuration, 0.0, 1.0);
+    me_.PointerX = static_cast<float>(me_.FromColumn + fraction * (me_.ToColumn - me_.FromColumn));
+    me_.PointerY = static_cast<float>(me_.FromRow + fraction * (me_.ToRow - me_.FromRow));
+}
+
+} // namespace orvane

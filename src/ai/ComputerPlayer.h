@@ -1,0 +1,42 @@
+#pragma once
+#include "ai/SeenBoard.h"
+
+namespace orvane {
+
+class Game;
+struct MrAI;
+
+// The computer's moves in "Vs Computer": it picks a cell as a player would (a square for
+// its bonus, a mine certain from the open numbers, else a guess), glides the pointer
+// there, shows the cell pressed for a moment and then clicks it through the same cell
+// operation as the mouse. Its state is the game's Opponent, which the rules also write.
+class ComputerPlayer {
+public:
+    explicit ComputerPlayer(Game& game);
+
+    // The start values. The renderer draws the pointer from its own texture slot: the
+    // textures are made when the board's GL context starts, after this.
+    void Create();
+    // One frame of the computer's turn, by the frame timer's FrameTime.
+    void Update();
+
+    static constexpr double MinimumTravel = 0.4; // seconds, also for a short or no distance
+    static constexpr double PressTime = 0.2;     // seconds the target is shown pressed
+
+private:
+    void ChooseTarget();
+    void UseBonusIfDue();
+    int BestBonusSquare(int radius, int stopCount) const;
+    int CertainMine() const;
+    int RandomCell() const;
+    void SetUpTravel();
+    void Glide();
+    bool TargetOnBoard() const;
+    Block& TargetCell();
+
+    Game& game_;
+    MrAI& me_;
+    SeenBoard board_;
+};
+
+} // namespace orvane

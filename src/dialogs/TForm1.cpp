@@ -1,0 +1,158 @@
+#include "dialogs/TForm1.h"
+
+#include "game/Game.h"
+#include "platform/Platform.h"
+#include "scores/qt/DialogPlacement.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <algorithm>
+#include <optional>
+
+namespace orvane {
+
+namespace {
+
+constexpr int MinRows = 9, MaxRows = 25;
+constexpr int MinColumns = 9, MaxColumns = 35;
+
+QFont Arial()
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(11);
+    return font;
+}
+
+QLineEdit* AddLabeledEdit(QWidget* parent, int number, const QString& caption, int top, int length)
+{
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(QStringLiteral("LabeledEdit%1").arg(number));
+    edit->setGeometry(48, top, 49, 22);
+    edit->setMaxLength(length);
+    auto* label = new QLabel(caption, parent);
+    label->adjustSize();
+    label->move(edit->x() - 7 - label->width(), top + (edit->height() - label->height()) / 2);
+    label->setBuddy(edit);
+    return edit;
+}
+
+// The box's number, or nothing when it holds anything but the digits 0 to 9.
+std::optional<int> FieldValue(const QLineEdit& edit)
+{
+    const QString text = edit.text();
+    if (text.isEmpty())
+        return std::nullopt;
+    int value = 0;
+    for (const QChar c : text) {
+        if (c < u'0' || c > u'9')
+            return std::nullopt;
+        value = value * 10 + (c.unicode() - u'0');
+    }
+    return value;
+}
+
+// The value within its limits, written back so that the box shows what was used.
+int Limited(QLineEdit& edit, int value, int lowest, int highest)
+{
+    const int limited = std::clamp(value, lowest, highest);
+    if (limited != value)
+        edit.setText(QString::number(limited));
+    return limited;
+}
+
+} // namespace
+
+TForm1::TForm1(Game& game, QWidget* parent) : QDialog(parent), game_(game)
+{
+    setWindowTitle(QStringLiteral("Custom Field Size"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+        | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setFixedSize(196, 107);
+    setFont(Arial());
+
+    LabeledEdit1 = AddLabeledEdit(this, 1, QStringLiteral("Height:"), 16, 2);
+    LabeledEdit2 = AddLabeledEdit(this, 2, QStringLiteral("Width:"), 42, 2);
+    LabeledEdit3 = AddLabeledEdit(this, 3, QStringLiteral("Mines:"), 70, 3);
+
+    auto* ok = new QPushButton(QStringLiteral("Ok"), this);
+    ok->setObjectName(QStringLiteral("BitBtn1"));
+    ok->setGeometry(120, 25, 65, 25);
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &TForm1::BitBtn1Click);
+    auto* cancel = new QPushButton(QStringLiteral("Cancle"), this);
+    cancel->setObjectName(QStringLiteral("BitBtn2"));
+    cancel->setGeometry(120, 56, 65, 25);
+    cancel->setAutoDefault(false);
+    connect(cancel, &QPushButton::clicked, this, &TForm1::BitBtn2Click);
+    // Esc and the close box reject the dialog, which counts as Cancel.
+    connect(this, &QDialog::rejected, this, [this] { CustomSizeConfirmed = false; });
+}
+
+void TForm1::showEvent(QShowEvent* event)
+{
+    CentreOnDesktop(*this);
+    FormShow();
+    QDialog::showEvent(event);
+}
+
+void TForm1::FormShow()
+{
+    LabeledEdit1->setText(QString::number(game_.BoardHeight));
+    LabeledEdit2->setText(QString::number(game_.BoardWidth));
+    LabeledEdit3->setText(QString::number(game_.MineCount));
+    LabeledEdit1->setFocus();
+    LabeledEdit1->selectAll();
+}
+
+void TForm1::BitBtn1Click()
+{
+    CustomSizeConfirmed = false;
+    if (const auto rows = FieldValue(*LabeledEdit1)) {
+        game_.BoardHeight = static_cast<int16_t>(Limited(*LabeledEdit1, *rows, MinRows, MaxRows));
+        CustomSizeConfirmed = true;
+    }
+    if (const auto columns = FieldValue(*LabeledEdit2)) {
+        game_.BoardWidth
+            = static_cast<int16_t>(Limited(*LabeledEdit2, *columns, MinColumns, MaxColumns));
+        CustomSizeConfirmed = true;
+    }
+    if (const auto mines = FieldValue(*LabeledEdit3)) {
+        int count = Limited(*LabeledEdit3, *mines, 1, game_.BoardHeight * game_.BoardWidth - 1);
+        if (game_.IsTwoPlayer() && count % 2 == 0) {
+            game_.platform.ShowMessage("In 2Player Game The No. Of Mines Should Be Odd,\n\rThe No. "
+                                       "Of Mines Will Be Decreased By 1.",
+                MessageIcon::Information);
+            --count;
+            LabeledEdit3->setText(QString::number(count));
+        }
+        game_.MineCount = static_cast<int16_t>(count);
+        CustomSizeConfirmed = true;
+    }
+    if (CustomSizeConfirmed)
+        FitKeptMineCount();
+    accept();
+}
+
+// A mine count kept from before may not suit a new size or the mode: it is brought
+// within 1 .. cells - 1, and made odd for two players, before the board is built.
+void TForm1::FitKeptMineCount()
+{
+    int count = std::clamp<int>(game_.MineCount, 1, game_.BoardHeight * game_.BoardWidth - 1);
+    if (game_.IsTwoPlayer()) {
+        if (count % 2 == 0)
+            --count;
+        game_.FlagsToWin = static_cast<int16_t>(count / 2 + 1);
+    }
+    game_.MineCount = static_cast<int16_t>(count);
+}
+
+void TForm1::BitBtn2Click()
+{
+    CustomSizeConfirmed = false;
+    reject();
+}
+
+} // namespace orvane

@@ -1,0 +1,31 @@
+#pragma once
+#include "render/model/Pictures.h"
+
+#include <array>
+
+// The look of a cell and of its flag: the board's pictures are drawn with these colours,
+// and so are the window system's pictures of cells (the program icon, the About banner).
+namespace orvane::cell_look {
+
+inline constexpr Rgb8 OpenFace {236, 233, 216};
+inline constexpr Rgb8 OpenBorder {142, 142, 142};
+// The numbers 1..8 on open cells.
+inline constexpr std::array<Rgb8, 8> NumberColours {{
+    {0, 0, 255},
+    {0, 128, 0},
+    {255, 0, 0},
+    {0, 0, 128},
+    {128, 0, 0},
+    {0, 128, 128},
+    {0, 0, 0},
+    {128, 128, 128},
+}};
+inline constexpr Rgb8 RedCloth {224, 30, 30};
+inline constexpr Rgb8 BlueCloth {38, 84, 222};
+// The pole's metal, lit from the left, and its golden knob.
+inline constexpr Rgb8 PoleLight {150, 150, 160};
+inline constexpr Rgb8 PoleDark {50, 50, 58};
+inline constexpr Rgb8 KnobLight {255, 236, 150};
+inline constexpr Rgb8 KnobDark {190, 130, 20};
+
+} // namespace orvane::cell_look

@@ -1,0 +1,18 @@
+#pragma once
+#include "render/model/TexAnimation.h"
+
+namespace orvane {
+
+// What only the picture keeps between frames, apart from the rules: advanced by the
+// loop's frame step, read by the renderers.
+struct ViewState {
+    // Every flag on the board waves through this one playback.
+    Tex_Animation FlagAnimation;
+    // Degrees; turns the glow over missed mines after a loss.
+    float SpinAngle = 0.0f;
+    // Brightness of the active player's panel, swinging between 0.9 and 1.0.
+    float PulseScale = 1.0f;
+    float PulseStep = -0.1f;
+};
+
+} // namespace orvane

@@ -1,0 +1,15 @@
+#include "scores/qt/DialogPlacement.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+
+namespace orvane {
+
+void CentreOnDesktop(QWidget& dialog)
+{
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        dialog.move(screen->availableGeometry().center() - dialog.rect().center());
+}
+
+} // namespace orvane

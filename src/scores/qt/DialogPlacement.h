@@ -1,0 +1,10 @@
+#pragma once
+
+class QWidget;
+
+namespace orvane {
+
+// Puts a dialog in the middle of the desktop's free area, as every dialog opens.
+void CentreOnDesktop(QWidget& dialog);
+
+} // namespace orvane

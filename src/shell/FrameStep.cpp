@@ -1,0 +1,178 @@
+#include "shell/FrameStep.h"
+
+#include "game/Game.h"
+#include "render/model/Layout.h"
+#include "render/model/ViewState.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+namespace orvane {
+
+namespace {
+
+// The values a picture is drawn from, appended byte for byte to a buffer kept from pass
+// to pass: equal records, equal pictures.
+class PictureRecord {
+public:
+    explicit PictureRecord(std::string& buffer) : text_(buffer) { text_.clear(); }
+    template<typename T> PictureRecord& Add(const T& value)
+    {
+        char bytes[sizeof(T)];
+        std::memcpy(bytes, &value, sizeof(T));
+        text_.append(bytes, sizeof(T));
+        return *this;
+    }
+    PictureRecord& Add(const std::string& value)
+    {
+        Add(value.size());
+        text_ += value;
+        return *this;
+    }
+
+private:
+    std::string& text_;
+};
+
+bool FlagOnBoard(const Game& game)
+{
+    return std::ranges::any_of(game.Cells,
+        [](const Block& cell) { return cell.Mark == FlagMark || cell.Mark == FoundByPlayer2; });
+}
+
+bool PointerShown(const Game& game)
+{
+    return game.CurrentMode == PlayMode::VsComputer && game.CurrentPlayer == Player2;
+}
+
+void RecordBoard(const Game& game, const ViewState& view, std::string& buffer)
+{
+    PictureRecord record(buffer);
+    record.Add(game.BoardWidth).Add(game.BoardHeight).Add(game.CellSize).Add(game.ShowMoveMarks);
+    for (const Block& cell : game.Cells)
+        record.Add(cell.State).Add(cell.Mark).Add(cell.MoveMark);
+    if (FlagOnBoard(game))
+        record.Add(view.FlagAnimation.Frame);
+    const bool lost = game.CurrentState == GameState::Lost;
+    record.Add(lost);
+    // A turn of less than half a degree moves no pixel worth a frame.
+    if (lost)
+        record.Add(std::lround(view.SpinAngle));
+    record.Add(PointerShown(game));
+    if (PointerShown(game))
+        record.Add(game.Opponent.PointerX).Add(game.Opponent.PointerY);
+}
+
+void RecordStatus(const Game& game, const ViewState& view, std::string& buffer)
+{
+    PictureRecord record(buffer);
+    record.Add(game.BoardWidth).Add(game.BoardHeight).Add(game.CellSize);
+    record.Add(game.StatusHeight).Add(game.PlayerStripHeight);
+    record.Add(game.FlagsLeft).Add(game.ElapsedSeconds);
+    record.Add(game.FaceState).Add(game.FaceDown).Add(game.BonusButtonDown);
+    if (game.PlayerStripHeight != 0) {
+        // The panel's brightness in steps of two of the 256 levels a pixel can show: a
+        // finer step is not to be seen, and each step redraws the whole area.
+        record.Add(game.CurrentPlayer).Add(std::lround(view.PulseScale * 127.5f));
+        for (const PlayerData& player : game.Players)
+            record.Add(player.Name).Add(player.Score);
+        const Comments& message = game.MessageBar;
+        record.Add(message.Stage);
+        if (message.Stage != Comments::Idle)
+            record.Add(message.OffsetX);
+        if (message.Stage == Comments::Shown)
+            record.Add(message.Text);
+    }
+}
+
+// True when the picture now differs from the one drawn, which it then becomes.
+bool Differs(std::string& drawn, std::string& now)
+{
+    if (drawn == now)
+        return false;
+    drawn.swap(now);
+    return true;
+}
+
+} // namespace
+
+bool ComputerToMove(const Game& game)
+{
+    return game.CurrentMode == PlayMode::VsComputer && game.CurrentPlayer == Player2
+        && game.Opponent.Phase != MrAI::Idle && game.CurrentState != GameState::Won;
+}
+
+FrameChanges FrameStep::Advance(Game& game, const std::function<void()>& updateOpponent)
+{
+    // The computer opponent's frame; where its pointer glides to is part of the board's
+    // picture.
+    if (ComputerToMove(game))
+        updateOpponent();
+
+    // Between a change of the board's dimensions and the new game that rebuilds the
+    // cells there is nothing consistent to draw, and nothing drawn advances.
+    if (!game.BoardMatchesSize())
+        return {};
+    AdvanceBoard(game);
+    AdvanceStatus(game);
+    FrameChanges changes;
+    RecordBoard(game, view_, current_);
+    changes.Board = Differs(drawnBoard_, current_);
+    RecordStatus(game, view_, current_);
+    changes.Status = Differs(drawnStatus_, current_);
+    return changes;
+}
+
+void FrameStep::Invalidate()
+{
+    drawnBoard_.clear();
+    drawnStatus_.clear();
+}
+
+void FrameStep::AdvanceBoard(Game& game)
+{
+    const SaSTimer& timer = game.FrameTimer;
+    // The flags wave only while there is a flag to wave.
+    if (FlagOnBoard(game))
+        view_.FlagAnimation.Advance(timer);
+    // A full turn of the glow for every 3 seconds of frames after a loss.
+    if (game.CurrentState == GameState::Lost) {
+        view_.SpinAngle += static_cast<float>(360.0 / (3.0 / timer.FrameTime));
+        if (view_.SpinAngle >= 360.0f)
+            view_.SpinAngle = 0.0f;
+    }
+}
+
+void FrameStep::AdvanceStatus(Game& game)
+{
+    // In the two-player modes the counters show each player's finds; no counter shows
+    // more than 999, and the variables keep what is shown.
+    if (game.IsTwoPlayer()) {
+        game.FlagsLeft = game.Players[Player1].MinesFound;
+        game.ElapsedSeconds = game.Players[Player2].MinesFound;
+    }
+    game.FlagsLeft = std::min(game.FlagsLeft, 999);
+    game.ElapsedSeconds = std::min(game.ElapsedSeconds, 999);
+    // An unavailable bonus button is shown pressed.
+    if (!game.BonusButtonEnabled)
+        game.BonusButtonDown = true;
+    if (game.PlayerStripHeight == 0)
+        return;
+
+    // The pulse and the message bar run only while the player strip shows: a message
+    // posted in Classic waits, unadvanced, for a two-player mode.
+    const double frameTime = game.FrameTimer.FrameTime;
+    view_.PulseScale += static_cast<float>(view_.PulseStep / (0.9 / frameTime));
+    if (view_.PulseScale < 0.9f) {
+        view_.PulseScale = 0.9f;
+        view_.PulseStep = 0.1f;
+    } else if (view_.PulseScale >= 1.0f) {
+        view_.PulseScale = 1.0f;
+        view_.PulseStep = -0.1f;
+    }
+    if (game.MessageBar.Stage != Comments::Idle)
+        game.MessageBar.Step(frameTime, ComputeLayout(game).StatWidth);
+}
+
+} // namespace orvane

@@ -1,0 +1,44 @@
+#pragma once
+#include <functional>
+#include <string>
+
+namespace orvane {
+
+class Game;
+struct ViewState;
+
+// Which areas show a picture other than the one last drawn.
+struct FrameChanges {
+    bool Board = false;
+    bool Status = false;
+    bool Any() const { return Board || Status; }
+};
+
+// The step of a loop pass between input and drawing. It advances everything timed by
+// the frame timer's FrameTime (the computer opponent, the flag animation, the loss
+// glow's spin, the active panel's pulse, the message bar) and settles what the status
+// area shows (its counters and the bonus button's look), in the order the renderers
+// used to do it. Then it tells which areas changed since they were last drawn.
+class FrameStep {
+public:
+    explicit FrameStep(ViewState& view) : view_(view) { }
+
+    // updateOpponent is the computer opponent's frame, run while it is to move.
+    FrameChanges Advance(Game& game, const std::function<void()>& updateOpponent);
+    // A new theme, size or exposure: both areas are drawn again whatever the game shows.
+    void Invalidate();
+
+private:
+    void AdvanceBoard(Game& game);
+    void AdvanceStatus(Game& game);
+
+    ViewState& view_;
+    std::string drawnBoard_;
+    std::string drawnStatus_;
+    std::string current_;
+};
+
+// True when the computer is to move and its move is under way.
+bool ComputerToMove(const Game& game);
+
+} // namespace orvane

@@ -1,0 +1,83 @@
+#include "scores/qt/TForm2.h"
+#include "scores/qt/TInputForm.h"
+#include "support/FixedRandom.h"
+#include "support/MainWindowFixture.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTimer>
+
+#include <functional>
+
+using namespace orvane;
+using namespace orvane::testing;
+
+namespace {
+
+// The real main window with fixed mines: a Beginner game won with mouse clicks.
+class ClassicWinTest : public MainWindowFixture {
+protected:
+    FixedRandom draws {7};
+    RandomSource* Draws() override { return &draws; }
+
+    void ClickCell(int index)
+    {
+        const int size = game().CellSize;
+        const QPoint centre((index % game().BoardWidth) * size + size / 2,
+            (index / game().BoardWidth) * size + size / 2);
+        QTest::mouseClick(form->PGame, Qt::LeftButton, {}, centre);
+    }
+    // The next closed cell without a mine; -1 when none is left.
+    int ClosedSafeCell()
+    {
+        for (const Block& cell : game().Cells)
+            if (cell.State == Closed && cell.Value != MineValue)
+                return cell.Index;
+        return -1;
+    }
+};
+
+TEST_F(ClassicWinTest, WinAsksForANameWritesTheRowAndShowsItMarked)
+{
+    std::vector<std::string> seen;
+    QTimer watch;
+    watch.setInterval(20);
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (auto* input = qobject_cast<TInputForm*>(modal)) {
+            auto* edit = input->findChild<QLineEdit*>(QStringLiteral("EditName"));
+            if (!edit->hasFocus())
+                return; // not yet active
+            seen.push_back("name: " + edit->selectedText().toStdString());
+            // Typing replaces the selected name; the test's keyboard has no accents.
+            QTest::keyClicks(edit, QStringLiteral("Zo"));
+            edit->insert(QStringLiteral("\u00eb"));
+            input->findChild<QPushButton*>(QStringLiteral("ButtonOK"))->click();
+        } else if (auto* scores = qobject_cast<TForm2*>(modal)) {
+            auto* list = scores->findChild<QTableWidget*>(QStringLiteral("ScoreList"));
+            for (int row = 0; row < list->rowCount(); ++row)
+                if (!list->item(row, 0)->icon().isNull())
+                    seen.push_back("marked: " + list->item(row, 1)->text().toStdString());
+            scores->findChild<QPushButton*>(QStringLiteral("Button1"))->click();
+        }
+    });
+    watch.start();
+
+    ClickCell(40); // the first open places the mines away from it
+    ASSERT_EQ(game().CurrentState, GameState::Playing);
+    for (int cell = ClosedSafeCell(); cell >= 0; cell = ClosedSafeCell())
+        ClickCell(cell);
+    watch.stop();
+
+    ASSERT_EQ(game().CurrentState, GameState::Won);
+    EXPECT_EQ(seen, (std::vector<std::string> {"name: Unknown", "marked: Zo\u00eb"}));
+    ScoreFile reread(dir.File("Orvane.cfg"), [](const std::string&) {});
+    reread.LoadScores();
+    EXPECT_EQ(
+        reread.Row(0, 10), (ScoreEntry {"Zo\u00eb", game().ElapsedSeconds, game().ClickCount}));
+    EXPECT_EQ(reread.TableStats[0].WonOrStarted, 1);
+}
+
+} // namespace

@@ -1,0 +1,89 @@
+#pragma once
+#include "ai/ComputerPlayer.h"
+#include "game/Game.h"
+
+#include <random>
+#include <vector>
+
+namespace orvane::testing {
+
+// Who plays Player1 against the computer.
+enum class Rival { RandomOpener, Computer };
+
+struct DuelResult {
+    bool decided = false;
+    int frames = 0;
+    int computerTurns = 0; // turns of Player2: its moves up to the one that passes
+    int computerFinds = 0;
+};
+
+// Plays one "Vs Computer" game to its end as the main loop would: the computer moves one
+// frame per pass on its turns, Player1 is either a player who clicks a random closed cell
+// or the computer again. After every frame or click the check is called with the player
+// to move before it, that player's finds before it, and whether a move was made.
+class Duel {
+public:
+    Duel(Game& game, ComputerPlayer& computer, uint64_t seed, Rival rival) :
+        game_(game), computer_(computer), engine_(seed), rival_(rival)
+    {
+        openable_.reserve(game.Cells.size());
+    }
+
+    template<typename Check> DuelResult Play(double frameTime, int frameLimit, Check check)
+    {
+        return Play(frameTime, frameLimit, check, [this] { computer_.Update(); });
+    }
+
+    // The same, with each of the computer's frames run by the given call (to time it).
+    template<typename Check, typename Frame>
+    DuelResult Play(double frameTime, int frameLimit, Check check, Frame frame)
+    {
+        DuelResult result;
+        while (game_.IsRunning() && result.frames < frameLimit) {
+            const PlayerIndex mover = game_.CurrentPlayer;
+            const int foundBefore = game_.Players[mover].MinesFound;
+            bool moved = true;
+            if (mover == Player1 && rival_ == Rival::RandomOpener) {
+                ClickRandomCell();
+            } else {
+                const uint8_t phase = game_.Opponent.Phase;
+                if (mover == Player1 && game_.Opponent.Phase == MrAI::Idle)
+                    game_.Opponent.Phase = MrAI::Choose;
+                game_.FrameTimer.FrameTime = frameTime;
+                frame();
+                ++result.frames;
+                // A click ends the travel, in the same frame.
+                moved = phase == MrAI::Travel && game_.Opponent.Phase != MrAI::Travel;
+            }
+            // A turn ends when it passes, or with the game.
+            if (moved && mover == Player2 && (game_.CurrentPlayer != Player2 || !game_.IsRunning()))
+                ++result.computerTurns;
+            if (mover == Player2)
+                result.computerFinds += game_.Players[Player2].MinesFound - foundBefore;
+            check(mover, foundBefore, moved);
+        }
+        result.decided = game_.CurrentState == GameState::Won;
+        return result;
+    }
+
+private:
+    void ClickRandomCell()
+    {
+        openable_.clear();
+        for (Block& cell : game_.Cells)
+            if (cell.State == Closed && cell.Mark == NoMark)
+                openable_.push_back(&cell);
+        Block& cell
+            = *openable_[std::uniform_int_distribution<size_t>(0, openable_.size() - 1)(engine_)];
+        game_.OpenCell(cell, CellAction::Press);
+        game_.OpenCell(cell, CellAction::Release);
+    }
+
+    Game& game_;
+    ComputerPlayer& computer_;
+    std::mt19937_64 engine_;
+    Rival rival_;
+    std::vector<Block*> openable_;
+};
+
+} // namespace orvane::testing
