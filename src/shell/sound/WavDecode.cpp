@@ -67,29 +67,39 @@ void PutUint32(uint8_t* out, uint32_t value)
 // SDL allocates what a chunk header claims before reading it, so a few bytes claiming
 // four gigabytes would cost that much memory. Every length is cut to the bytes that
 // really follow, which also keeps a file that was cut short playable up to its end.
-void ClampChunkLengths(std::vector<uint8_t>& file)
+// False for bytes that start neither with "RIFF" nor (as SDL also reads) with "WAVE".
+bool ClampChunkLengths(std::vector<uint8_t>& file)
 {
-    constexpr size_t HeaderBytes = 8;   // four letters and a length
-    constexpr size_t RiffFormBytes = 4; // "WAVE" after the RIFF header
-    if (file.size() < HeaderBytes)
-        return;
-    PutUint32(&file[4],
-        static_cast<uint32_t>(std::min<size_t>(GetUint32(&file[4]), file.size() - HeaderBytes)));
-    for (size_t at = HeaderBytes + RiffFormBytes; at + HeaderBytes <= file.size();) {
+    constexpr size_t HeaderBytes = 8; // four letters and a length
+    const auto startsWith = [&file](const char* letters) {
+        return file.size() >= HeaderBytes && std::equal(letters, letters + 4, file.begin());
+    };
+    size_t first = 0;
+    if (startsWith("RIFF")) {
+        PutUint32(&file[4],
+            static_cast<uint32_t>(
+                std::min<size_t>(GetUint32(&file[4]), file.size() - HeaderBytes)));
+        first = HeaderBytes + 4; // "WAVE" follows the RIFF header
+    } else if (startsWith("WAVE")) {
+        first = 4;
+    } else {
+        return false;
+    }
+    for (size_t at = first; at + HeaderBytes <= file.size();) {
         const size_t room = file.size() - at - HeaderBytes;
         const size_t length = std::min<size_t>(GetUint32(&file[at + 4]), room);
         PutUint32(&file[at + 4], static_cast<uint32_t>(length));
         at += HeaderBytes + length + length % 2; // chunks start on even offsets
     }
+    return true;
 }
 
 } // namespace
 
 std::vector<uint8_t> DecodeWav(std::vector<uint8_t> file)
 {
-    if (file.size() > MaxWavFileBytes)
+    if (file.size() > MaxWavFileBytes || !ClampChunkLengths(file))
         return {};
-    ClampChunkLengths(file);
     SDL_RWops* source = SDL_RWFromConstMem(file.data(), static_cast<int>(file.size()));
     SDL_AudioSpec wavFormat;
     Uint8* data = nullptr;
