@@ -17,8 +17,13 @@ fail() {
   exit 1
 }
 
+# A program still running at the end is asked to end as a session would end it, and
+# killed only when it does not within five seconds.
 cleanup() {
-  [ -n "$APP_PID" ] && kill "$APP_PID" 2>/dev/null || true
+  if [ -n "$APP_PID" ] && kill "$APP_PID" 2>/dev/null; then
+    wait_for_exit 5
+    [ "$EXIT_STATUS" = running ] && kill -KILL "$APP_PID" 2>/dev/null
+  fi
   rm -rf "$WORK"
 }
 trap cleanup EXIT

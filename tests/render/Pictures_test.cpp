@@ -124,7 +124,10 @@ TEST(Pictures, KeyedPicturesHoldNoColourJustOffTheirKey)
         {114, picture_key::Face}, {115, picture_key::Face}, {116, picture_key::Face},
         {117, picture_key::Face}, {134, picture_key::MoveMark}, {135, picture_key::Pointer},
         {139, picture_key::Flags}, {140, picture_key::Flags}};
-    for (const auto& [id, key] : keys) {
+    // Not a structured binding: Clang 14 cannot capture one in the lambdas below.
+    for (const auto& entry : keys) {
+        const int32_t id = entry.first;
+        const Rgb8 key = entry.second;
         const Bitmap bitmap = LoadPictureResource(id);
         const int painted
             = Count(bitmap, 0, 0, bitmap.Width, bitmap.Height, [&](Rgb8 c) { return !(c == key); });

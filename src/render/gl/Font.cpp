@@ -10,7 +10,8 @@ uint32_t BuildFont(uint32_t fontTexture)
     glBindTexture(GL_TEXTURE_2D, fontTexture);
     for (GLuint k = 0; k < 128; ++k) {
         const float s0 = static_cast<float>(k % 16) / 16.0f;
-        const float t0 = static_cast<float>(k / 16) / 8.0f;
+        const float t0
+            = static_cast<float>(k / 16) / 8.0f; // NOLINT(bugprone-integer-division): the row
         const float s1 = s0 + 0.0625f;
         const float t1 = t0 + 0.125f;
         glNewList(base + k, GL_COMPILE);

@@ -207,7 +207,9 @@ void DrawStatus(
     const Game& game, const RenderState& render, int statusWidth, int boardWidth, int boardHeight)
 {
     const StatusFrame s {game, render, static_cast<float>(statusWidth),
-        static_cast<float>(game.StatusHeight), static_cast<float>(game.StatusHeight / 12)};
+        static_cast<float>(game.StatusHeight),
+        static_cast<float>(
+            game.StatusHeight / 12)}; // NOLINT(bugprone-integer-division): whole pixels
     const Theme& theme = render.Current();
     glDisable(GL_TEXTURE_2D);
     glClearColor(theme.BackColour[0], theme.BackColour[1], theme.BackColour[2], 0.0f);

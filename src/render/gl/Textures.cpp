@@ -16,8 +16,8 @@ struct Key {
 };
 
 struct SlotPicture {
-    int slot;
-    int32_t resource;
+    int slot = 0;
+    int32_t resource = 0;
     std::optional<Key> key;
 };
 

@@ -24,9 +24,10 @@ Shape Spike(double degrees, double length)
 void PaintMine(Canvas& canvas, Point centre, double scaleX, double scaleY)
 {
     std::vector<Shape> spikes;
+    spikes.reserve(8);
     for (int i = 0; i < 8; ++i)
         spikes.push_back(Spike(45.0 * i, i % 2 == 0 ? 1.5 : 1.32));
-    auto place = [&](Shape shape) { return Placed(std::move(shape), centre, scaleX, scaleY); };
+    auto place = [&](const Shape& shape) { return Placed(shape, centre, scaleX, scaleY); };
     auto at = [&](double x, double y) {
         return Point {centre.X + x * scaleX, centre.Y + y * scaleY};
     };

@@ -116,12 +116,12 @@ Shape Union(std::vector<Shape> shapes)
     };
 }
 
-Shape Grown(Shape shape, double amount)
+Shape Grown(const Shape& shape, double amount)
 {
     return [=](double x, double y) { return shape(x, y) - amount; };
 }
 
-Shape Placed(Shape shape, Point centre, double scaleX, double scaleY)
+Shape Placed(const Shape& shape, Point centre, double scaleX, double scaleY)
 {
     const double scale = std::sqrt(scaleX * scaleY);
     return [=](double x, double y) {

@@ -30,9 +30,9 @@ std::vector<Point> Arc(
 
 Shape Union(std::vector<Shape> shapes);
 // The shape grown outwards by amount (shrunk when negative).
-Shape Grown(Shape shape, double amount);
+Shape Grown(const Shape& shape, double amount);
 // The shape drawn in its own units, placed with its origin at centre and scaled by
 // (scaleX, scaleY) pixels per unit; distances stay close to pixels for mild stretches.
-Shape Placed(Shape shape, Point centre, double scaleX, double scaleY);
+Shape Placed(const Shape& shape, Point centre, double scaleX, double scaleY);
 
 } // namespace orvane::art

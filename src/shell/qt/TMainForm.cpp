@@ -38,7 +38,8 @@ TMainForm::TMainForm(const FileFolders& folders, RandomSource* random) :
     commands_(game_, settings_)
 {
     game_.Folders = folders;
-    started_ = FormCreate();
+    // Start-up needs every member built first, so it runs here and not in the list above.
+    started_ = FormCreate(); // NOLINT(cppcoreguidelines-prefer-member-initializer)
 }
 
 TMainForm::~TMainForm()
@@ -376,6 +377,19 @@ bool TMainForm::event(QEvent* event)
     else if (event->type() == QEvent::WindowUnblocked)
         game_.FrameTimer.Resume();
     return QMainWindow::event(event);
+}
+
+void TMainForm::CloseOnSignal()
+{
+    if (QWidget* popup = QApplication::activePopupWidget())
+        popup->close();
+    // A modal window's own loop runs until it is hidden; each one closed answers as its
+    // Cancel or No would, so nothing is decided for the player.
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window != this && window->isVisible() && window->isModal())
+            window->close();
+    }
+    close();
 }
 
 void TMainForm::keyPressEvent(QKeyEvent* event)

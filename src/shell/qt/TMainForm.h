@@ -39,6 +39,9 @@ public:
     void RunLoopPass();
     // The secondary windows, made once after the main window and hidden between uses.
     void CreateDialogs();
+    // Closes whatever menu or modal window is open, then the main window, as the
+    // player would: the loop finishes its pass and the program ends normally.
+    void CloseOnSignal();
 
     Game& game() { return game_; }
     RenderState& render() { return render_; }

@@ -1,72 +1,26 @@
 #include "shell/sound/SdlSound.h"
 
 #include "platform/FileLookup.h"
+#include "scores/RecordFile.h"
 #include "shell/sound/ClickSound.h"
+#include "shell/sound/WavDecode.h"
 
 #include <SDL.h>
-
-#include <algorithm>
 
 namespace orvane {
 
 namespace {
 
-// Every sound is converted once, when first loaded, to the one format the device plays.
-constexpr int DeviceRate = 44100;
-constexpr SDL_AudioFormat DeviceFormat = AUDIO_S16SYS;
-constexpr Uint8 DeviceChannels = 1;
-constexpr size_t DeviceFrameBytes = DeviceChannels * SDL_AUDIO_BITSIZE(DeviceFormat) / 8;
-constexpr Uint16 DeviceBufferFrames = 512; // about 12 ms
-
-// A tenth of a second of silence in the given sound format.
-std::vector<Uint8> ShortSilence(const SDL_AudioSpec& wavFormat, Uint32 frameBytes)
+// The whole file, or nothing when it cannot be read or is too large to be a sound.
+// Opened as the data files are, so that a pipe in its place cannot stall the game.
+std::vector<uint8_t> ReadSoundFile(const std::string& path)
 {
-    return std::vector<Uint8>(static_cast<size_t>(wavFormat.freq / 10) * frameBytes,
-        wavFormat.format == AUDIO_U8 ? 0x80 : 0);
-}
-
-std::vector<uint8_t> ToDeviceFormat(const SDL_AudioSpec& wavFormat, const Uint8* data, Uint32 size)
-{
-    const Uint32 frameBytes = SDL_AUDIO_BITSIZE(wavFormat.format) / 8 * wavFormat.channels;
-    if (frameBytes == 0 || wavFormat.freq <= 0 || size > static_cast<Uint32>(SDL_MAX_SINT32))
+    RecordFile file(path, RecordFile::Access::Read);
+    if (file.Failed() || file.Size() > MaxWavFileBytes)
         return {};
-    const Uint64 frames = size / frameBytes;
-    const auto convertedBytes
-        = static_cast<size_t>(frames * DeviceRate / static_cast<Uint64>(wavFormat.freq))
-        * DeviceFrameBytes;
-    // The resampler keeps the last few milliseconds of its input back until more input
-    // follows, and a flush does not give them up: a tail of silence does.
-    const std::vector<Uint8> tail = ShortSilence(wavFormat, frameBytes);
-
-    std::vector<uint8_t> converted;
-    SDL_AudioStream* stream = SDL_NewAudioStream(wavFormat.format, wavFormat.channels,
-        wavFormat.freq, DeviceFormat, DeviceChannels, DeviceRate);
-    if (stream == nullptr)
-        return converted;
-    if (SDL_AudioStreamPut(stream, data, static_cast<int>(frames * frameBytes)) == 0
-        && SDL_AudioStreamPut(stream, tail.data(), static_cast<int>(tail.size())) == 0
-        && SDL_AudioStreamFlush(stream) == 0) {
-        converted.resize(
-            std::min(convertedBytes, static_cast<size_t>(SDL_AudioStreamAvailable(stream))));
-        const int got
-            = SDL_AudioStreamGet(stream, converted.data(), static_cast<int>(converted.size()));
-        converted.resize(static_cast<size_t>(std::max(got, 0)));
-    }
-    SDL_FreeAudioStream(stream);
-    return converted;
-}
-
-// Reads a WAV from `source` (which is closed here) into the device format; empty on any failure.
-std::vector<uint8_t> Decode(SDL_RWops* source)
-{
-    SDL_AudioSpec wavFormat;
-    Uint8* data = nullptr;
-    Uint32 size = 0;
-    if (source == nullptr || SDL_LoadWAV_RW(source, 1, &wavFormat, &data, &size) == nullptr)
-        return {};
-    std::vector<uint8_t> converted = ToDeviceFormat(wavFormat, data, size);
-    SDL_FreeWAV(data);
-    return converted;
+    std::vector<uint8_t> bytes(file.Size());
+    bytes.resize(file.ReadAt(0, bytes.data(), bytes.size()));
+    return file.Failed() ? std::vector<uint8_t> {} : bytes;
 }
 
 } // namespace
@@ -87,19 +41,22 @@ bool SdlSoundPlayer::Open()
         OpenDevice();
     }
     if (device_ != 0 && click_.empty())
-        click_ = Decode(SDL_RWFromConstMem(ClickWav, static_cast<int>(ClickWavSize)));
+        click_ = DecodeWav({ClickWav, ClickWav + ClickWavSize});
     return device_ != 0;
 }
 
 bool SdlSoundPlayer::OpenDevice()
 {
+    // SDL would otherwise turn SIGINT and SIGTERM into events nobody reads; the program
+    // handles them itself.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
         return false;
     SDL_AudioSpec wanted {};
     wanted.freq = DeviceRate;
     wanted.format = DeviceFormat;
     wanted.channels = DeviceChannels;
-    wanted.samples = DeviceBufferFrames;
+    wanted.samples = 512; // about 12 ms
     // No changes allowed: SDL converts to whatever the hardware wants.
     device_ = SDL_OpenAudioDevice(nullptr, 0, &wanted, nullptr, 0);
     if (device_ == 0) {
@@ -136,7 +93,7 @@ const SdlSoundPlayer::Samples& SdlSoundPlayer::Load(
         return cached->second;
     Samples sound;
     if (const auto path = FindAppFile(dirs, name))
-        sound = Decode(SDL_RWFromFile(path->c_str(), "rb"));
+        sound = DecodeWav(ReadSoundFile(*path));
     return cache_.emplace(key, std::move(sound)).first->second;
 }
 
