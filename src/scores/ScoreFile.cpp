@@ -131,8 +131,7 @@ std::string ScoreFile::KeepDamagedCopy(RecordFile& file)
     }
     constexpr int MostCopies = 1000;
     for (int number = 1; number <= MostCopies; ++number) {
-        const std::string name
-            = path_ + ".damaged" + (number == 1 ? "" : "." + std::to_string(number));
+        std::string name = path_ + ".damaged" + (number == 1 ? "" : "." + std::to_string(number));
         RecordFile copy(name, RecordFile::Access::CreateNew);
         if (copy.AlreadyExists())
             continue;
