@@ -131,7 +131,10 @@ std::string ScoreFile::KeepDamagedCopy(RecordFile& file)
     }
     constexpr int MostCopies = 1000;
     for (int number = 1; number <= MostCopies; ++number) {
-        std::string name = path_ + ".damaged" + (number == 1 ? "" : "." + std::to_string(number));
+        // Appended piece by piece: GCC 12 at -O3 warns falsely (-Wrestrict) about "." + string.
+        std::string name = path_ + ".damaged";
+        if (number > 1)
+            name.append(".").append(std::to_string(number));
         RecordFile copy(name, RecordFile::Access::CreateNew);
         if (copy.AlreadyExists())
             continue;

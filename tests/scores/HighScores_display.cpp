@@ -180,7 +180,7 @@ TEST_F(HighScoreWindowTest, ColumnsSortTheList)
 TEST_F(HighScoreWindowTest, NewHighScoreIsMarked)
 {
     for (int row = 1; row <= 10; ++row)
-        scores.Row(1, row) = {"P" + std::to_string(row), 10 * row, 1};
+        scores.Row(1, row) = {std::string("P").append(std::to_string(row)), 10 * row, 1};
     scores.Row(1, 10) = {"New", 35, 12};
     marks = {1, 1, 10};
     Open();
