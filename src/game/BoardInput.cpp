@@ -88,6 +88,11 @@ void PGameMouseDown(Game& game, MouseButton button, int x, int y)
     const int32_t cell = CellAt(game, x, y);
     if (cell < 0)
         return;
+    // A click on the hidden board of a paused game only resumes it.
+    if (game.Paused) {
+        game.ResumeGame();
+        return;
+    }
     if (game.IgnoreNextMouseDown) {
         // The press that completes a double click must not open a cell of the new board.
         game.IgnoreNextMouseDown = false;
@@ -104,7 +109,7 @@ void PGameMouseDown(Game& game, MouseButton button, int x, int y)
 void PGameMouseMove(Game& game, int x, int y)
 {
     const int32_t cell = CellAt(game, x, y);
-    if (cell < 0)
+    if (cell < 0 || game.Paused)
         return;
     game.HoverCell = cell;
     if (game.PressedCell < 0)
@@ -119,7 +124,8 @@ void PGameMouseUp(Game& game, MouseButton button, int x, int y)
 {
     if (IsComputersTurn(game))
         return;
-    const bool inside = CellAt(game, x, y) >= 0;
+    // A gesture begun before the pause ends without acting on the hidden board.
+    const bool inside = CellAt(game, x, y) >= 0 && !game.Paused;
     const int32_t gesture = game.MouseGesture;
 
     if (EndsSingleButtonGesture(gesture, button)) {

@@ -61,6 +61,9 @@ public:
     bool ClearMarksNextMove = false;
     bool RandomOpenRunning = false;
     bool SoundOn = true;
+    // The player's pause: the board is hidden, the clocks and the opponent hold, and a
+    // click on the board only resumes.
+    bool Paused = false;
     int16_t CellSize = 22;
     FileFolders Folders;
 
@@ -114,6 +117,11 @@ public:
     void ToggleBonus();
     void RandomOpen();
     void ForEachInBonusArea(const Block& centre, const std::function<void(Block&)>& visit);
+
+    // Only a game being played pauses; a new game ends the pause with the game it replaces.
+    void PauseGame();
+    void ResumeGame();
+    void TogglePause();
 
     bool IsTwoPlayer() const { return CurrentMode != PlayMode::Classic; }
     bool IsRunning() const

@@ -30,6 +30,7 @@ void Game::RebuildBoard()
 
 void Game::NewGame(Level level)
 {
+    ResumeGame();
     FlagsLeft = MineCount;
     const bool rebuild = static_cast<int32_t>(level) != CurrentLevel || level > Level::Expert
         || !BoardMatchesSize();

@@ -145,7 +145,7 @@ void PStatMouseDown(Game& game, MouseButton button)
         game.PressedTarget = FaceTarget;
         game.BonusButtonDown = false;
     } else if (button == MouseButton::Left && game.HoverTarget == BonusTarget
-        && game.BonusButtonEnabled) {
+        && game.BonusButtonEnabled && !game.Paused) {
         game.FaceDown = false;
         game.BonusButtonDown = true;
         game.PressedTarget = BonusTarget;

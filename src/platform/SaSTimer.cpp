@@ -62,23 +62,40 @@ int64_t SaSTimer::SecondsSinceMark() const
     return static_cast<int64_t>(std::trunc(CountsToSeconds(MarkCount, CurrentCount)));
 }
 
-void SaSTimer::Pause()
+void SaSTimer::RestartFrame()
 {
-    if (paused_)
+    CurrentCount = LastFrameCount = counter_.Now();
+    FrameTime = 0.0;
+}
+
+void SaSTimer::HoldFrames()
+{
+    framesHeld_ = true;
+}
+
+void SaSTimer::ReleaseFrames()
+{
+    if (!framesHeld_)
         return;
-    paused_ = true;
+    framesHeld_ = false;
+    RestartFrame();
+}
+
+void SaSTimer::PauseGameClock()
+{
+    if (gameClockPaused_)
+        return;
+    gameClockPaused_ = true;
     pausedAt_ = counter_.Now();
 }
 
-void SaSTimer::Resume()
+void SaSTimer::ResumeGameClock()
 {
-    if (!paused_)
+    if (!gameClockPaused_)
         return;
-    paused_ = false;
-    const int64_t held = counter_.Now() - pausedAt_;
-    MarkCount += held;
-    LastFrameCount += held;
-    CurrentCount += held;
+    gameClockPaused_ = false;
+    MarkCount += counter_.Now() - pausedAt_;
+    RestartFrame();
 }
 
 void SaSTimer::IdleFrame(int32_t framesPerSecond)

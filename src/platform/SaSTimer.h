@@ -19,13 +19,18 @@ public:
     void SetMark();
     int64_t SecondsSinceMark() const;
 
-    // While a menu or a dialog holds the program its clocks stand still: Resume takes
-    // the held stretch out of the game clock and the frame time. Both may be called
+    // While a menu or a dialog is open the animations hold, the game clock runs on.
+    // ReleaseFrames starts the next frame afresh, so no frame time ever holds the stretch
+    // a menu or dialog was open, whatever ticked or waited meanwhile. Both may be called
     // again while already in that state.
-    void Pause();
-    void Resume();
-    bool Paused() const { return paused_; }
-    // Sleeps one frame and measures nothing: the loop's pace while paused.
+    void HoldFrames();
+    void ReleaseFrames();
+    bool FramesHeld() const { return framesHeld_; }
+    // The player's pause: the game clock stops as well, and the paused stretch is taken
+    // out of it when the game resumes.
+    void PauseGameClock();
+    void ResumeGameClock();
+    // Sleeps one frame and measures nothing: the loop's pace while a menu is open.
     void IdleFrame(int32_t framesPerSecond);
 
     double FrameTime = 0.0;
@@ -36,8 +41,10 @@ public:
 
 private:
     double CountsToSeconds(int64_t from, int64_t to) const;
+    void RestartFrame();
     CounterSource& counter_;
-    bool paused_ = false;
+    bool framesHeld_ = false;
+    bool gameClockPaused_ = false;
     int64_t pausedAt_ = 0;
 };
 

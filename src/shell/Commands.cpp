@@ -168,6 +168,11 @@ void MenuCommands::Help()
     game_.platform.OpenDocument(HelpFilePath(game_.Folders));
 }
 
+void MenuCommands::Pause()
+{
+    game_.TogglePause();
+}
+
 MenuChecks CurrentMenuChecks(const Game& game, const Settings& settings)
 {
     MenuChecks checks;

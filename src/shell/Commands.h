@@ -33,6 +33,9 @@ public:
     void VsHuman();
     void VsComputer();
 
+    // Pauses a game being played, or resumes the paused one.
+    void Pause();
+
     void Sounds(bool on);
     void Theme(uint8_t theme);        // ignored for a theme that does not exist
     void BlockSize(int16_t cellSize); // ignored for a size the menu does not offer

@@ -50,6 +50,10 @@ void RecordBoard(const Game& game, const ViewState& view, std::string& buffer)
 {
     PictureRecord record(buffer);
     record.Add(game.BoardWidth).Add(game.BoardHeight).Add(game.CellSize).Add(game.ShowMoveMarks);
+    // A paused board is drawn closed, whatever lies under it.
+    record.Add(game.Paused);
+    if (game.Paused)
+        return;
     for (const Block& cell : game.Cells)
         record.Add(cell.State).Add(cell.Mark).Add(cell.MoveMark);
     if (FlagOnBoard(game))
@@ -106,16 +110,18 @@ bool ComputerToMove(const Game& game)
 FrameChanges FrameStep::Advance(Game& game, const std::function<void()>& updateOpponent)
 {
     // The computer opponent's frame; where its pointer glides to is part of the board's
-    // picture.
-    if (ComputerToMove(game))
+    // picture. A paused game holds everything timed.
+    if (ComputerToMove(game) && !game.Paused)
         updateOpponent();
 
     // Between a change of the board's dimensions and the new game that rebuilds the
     // cells there is nothing consistent to draw, and nothing drawn advances.
     if (!game.BoardMatchesSize())
         return {};
-    AdvanceBoard(game);
-    AdvanceStatus(game);
+    if (!game.Paused) {
+        AdvanceBoard(game);
+        AdvanceStatus(game);
+    }
     FrameChanges changes;
     RecordBoard(game, view_, current_);
     changes.Board = Differs(drawnBoard_, current_);

@@ -260,6 +260,17 @@ TEST_F(ComputerPlayerTest, BonusTakesTheLowestBestSquareWhenNoneIsFull)
     EXPECT_EQ(game.BonusRadius, 1);
 }
 
+TEST_F(ComputerPlayerTest, BonusSearchStartsAtTheRadiusNotAtTheFirstCell)
+{
+    // Cells 0 and 1 tie with the best square (the closed 2 x 2 corner); the search starts
+    // at the radius, so the corner cell itself is never the centre.
+    std::vector<std::string> rows {"..ooooooo", "..ooooooo"};
+    rows.resize(9, "ooooooooo");
+    LayOut(rows, Level::Beginner);
+    game.Opponent.BonusCountdown = 1;
+    EXPECT_EQ(Chosen(), Index(1, 0));
+}
+
 TEST_F(ComputerPlayerTest, BonusCountdownCountsTheComputersTurns)
 {
     LayOut({"*o.", "ooo"});

@@ -1,4 +1,5 @@
 #include "game/BoardInput.h"
+#include "game/StatusInput.h"
 
 #include "support/GameFixture.h"
 
@@ -303,6 +304,45 @@ TEST_F(BoardInputTest, ComputerToMoveBeforeTheFirstOpenDoesNotBlockTheBoard)
     EXPECT_EQ(game.CurrentState, GameState::Playing);
     EXPECT_EQ(game.ClickCount, 1);
     EXPECT_NE(At(2, 1).State, Closed);
+}
+
+} // namespace
+
+namespace {
+
+using PauseTest = BoardInputTest;
+
+TEST_F(PauseTest, OnlyAGameBeingPlayedPausesAndABoardClickOnlyResumesIt)
+{
+    LayMines(NumberedBoard);
+    game.CurrentState = GameState::Ready;
+    game.PauseGame();
+    EXPECT_FALSE(game.Paused) << "nothing to hide before the first open";
+
+    game.CurrentState = GameState::Playing;
+    Down(MouseButton::Left, 0, 0);
+    game.PauseGame();
+    ASSERT_TRUE(game.Paused);
+    Up(MouseButton::Left, 0, 0);
+    EXPECT_EQ(game.ClickCount, 0) << "a gesture begun before the pause acts on nothing";
+    EXPECT_EQ(At(0, 0).State, Closed);
+    const std::vector<uint8_t> before = States();
+
+    ClickOn(MouseButton::Left, 2, 2);
+    EXPECT_FALSE(game.Paused);
+    EXPECT_EQ(States(), before) << "the resuming click opens nothing";
+    EXPECT_EQ(game.ClickCount, 0);
+}
+
+TEST_F(PauseTest, ANewGameEndsThePauseAndTheBonusButtonCannotBePressed)
+{
+    LayMines(NumberedBoard);
+    game.PauseGame();
+    game.HoverTarget = BonusTarget;
+    PStatMouseDown(game, MouseButton::Left);
+    EXPECT_FALSE(game.BonusButtonDown) << "a random open would move on a hidden board";
+    game.NewGame(Level::Custom);
+    EXPECT_FALSE(game.Paused);
 }
 
 } // namespace

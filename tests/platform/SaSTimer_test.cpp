@@ -88,6 +88,42 @@ TEST_F(TimerTest, LargeCounterValuesKeepPrecision)
     EXPECT_EQ(timer.SecondsSinceMark(), 1);
 }
 
+// A menu held open: a command inside it ticks, the rules wait a frame, and once the
+// menu lets go the next frame is an ordinary one, while the game clock ran all along.
+TEST_F(TimerTest, HeldFramesRestartOnReleaseWhateverTickedMeanwhile)
+{
+    timer.SetMark();
+    timer.HoldFrames();
+    Pass(5.0);
+    timer.Tick();
+    timer.WaitFrame(30);
+    Pass(3.0);
+    timer.ReleaseFrames();
+    EXPECT_EQ(timer.FrameTime, 0.0) << "the held stretch is no frame's time";
+
+    Pass(0.010);
+    counter.sleeps.clear();
+    timer.WaitFrame(30);
+    EXPECT_NEAR(timer.FrameTime, 0.010, 1e-9);
+    ASSERT_EQ(counter.sleeps.size(), 1u);
+    EXPECT_EQ(counter.sleeps[0], 23) << "never more than the rest of one frame";
+    EXPECT_EQ(timer.SecondsSinceMark(), 8) << "the game clock ran through the menu";
+}
+
+TEST_F(TimerTest, PausedGameClockLeavesOutThePausedStretch)
+{
+    timer.SetMark();
+    Pass(2.5);
+    timer.PauseGameClock();
+    Pass(100.0);
+    timer.Tick();
+    timer.ResumeGameClock();
+    EXPECT_EQ(timer.FrameTime, 0.0);
+    Pass(1.0);
+    timer.WaitFrame(30);
+    EXPECT_EQ(timer.SecondsSinceMark(), 3);
+}
+
 TEST(TimerCreate, FailsWithoutCounter)
 {
     FakeCounter counter {Hz};

@@ -27,7 +27,7 @@ protected:
             EXPECT_TRUE(QTest::qWaitFor([&] { return edit->hasFocus(); }));
             act();
         });
-        return form.AskName();
+        return form.AskName(false);
     }
 };
 

@@ -1,3 +1,4 @@
+#include "shell/qt/MainMenu.h"
 #include "support/MainWindowFixture.h"
 
 #include <QApplication>
@@ -85,28 +86,86 @@ TEST_F(FrameLoopTest, MouseRedrawsTheAreasWhosePictureItChanges)
     QTest::mouseRelease(form->PGame, Qt::LeftButton, {}, QPoint(150, 100));
 }
 
-TEST_F(FrameLoopTest, OpenMenuHoldsTheClock)
+// The game clock runs through a held menu and a message box, and shows the time played
+// as soon as the window is back.
+TEST_F(FrameLoopTest, GameClockRunsThroughMenusAndMessageBoxes)
 {
     StartClock();
     QMenu* menu = form->menuBar()->actions().first()->menu();
     menu->popup(form->mapToGlobal(QPoint(0, 0)));
     ASSERT_TRUE(QTest::qWaitFor([] { return QApplication::activePopupWidget() != nullptr; }));
-    RunPasses(1500);
+    RunPasses(1200);
     menu->close();
-    RunPasses(300);
-    EXPECT_EQ(game().ElapsedSeconds, 0);
-}
-
-TEST_F(FrameLoopTest, MessageBoxHoldsTheClock)
-{
-    StartClock();
-    QTimer::singleShot(1500, [] {
+    QTimer::singleShot(1000, [] {
         if (QWidget* box = QApplication::activeModalWidget())
             box->close();
     });
     game().platform.ShowMessage("Held", MessageIcon::Information);
-    RunPasses(300);
+    RunPasses(100);
+    EXPECT_EQ(game().ElapsedSeconds, 2);
+}
+
+// A level chosen in a menu held open for seconds starts at once, and the next key acts in
+// the next pass: no pass sleeps away the time the menu was open.
+TEST_F(FrameLoopTest, CommandFromAHeldMenuAndTheNextKeyActAtOnce)
+{
+    QMenu* menu = form->menuBar()->actions().first()->menu();
+    menu->popup(form->mapToGlobal(QPoint(0, 0)));
+    ASSERT_TRUE(QTest::qWaitFor([] { return QApplication::activePopupWidget() != nullptr; }));
+    RunPasses(1500);
+    form->Menu->Find(QStringLiteral("Expert"))->trigger();
+    menu->close();
+    QElapsedTimer clock;
+    clock.start();
+    form->RunLoopPass();
+    QTest::keyClick(form.get(), Qt::Key_F3);
+    form->RunLoopPass();
+    EXPECT_EQ(game().BoardWidth, 9) << "F3 gave the beginner board";
+    EXPECT_LT(clock.elapsed(), 500) << "two passes after a held menu";
+    EXPECT_GE(game().FrameTimer.FrameTime, 0.0);
+}
+
+// Paused, the board shows no cell's content and the clock stands; P resumes, and so does a
+// click on the board, which opens nothing.
+TEST_F(FrameLoopTest, PauseHidesTheBoardAndStopsTheClockUntilPOrAClick)
+{
+    const QImage closed = BoardFrame();
+    StartClock();
+    const QImage playing = BoardFrame();
+    QTest::keyClick(form.get(), Qt::Key_P);
+    ASSERT_TRUE(game().Paused);
+    RunPasses(1300);
     EXPECT_EQ(game().ElapsedSeconds, 0);
+    const QImage paused = BoardFrame();
+    EXPECT_NE(paused, playing);
+    // Away from the pause sign in the middle, the board is the closed board of a new game,
+    // where the open corner showed its number.
+    const QRect corner(0, 0, 3 * 22, 3 * 22);
+    EXPECT_NE(playing.copy(corner), closed.copy(corner));
+    EXPECT_EQ(paused.copy(corner), closed.copy(corner));
+
+    QTest::keyClick(form.get(), Qt::Key_P);
+    EXPECT_FALSE(game().Paused);
+    EXPECT_EQ(BoardFrame(), playing);
+
+    form->Menu->Find(QStringLiteral("Pause"))->trigger();
+    ASSERT_TRUE(game().Paused);
+    const int clicks = game().ClickCount;
+    QTest::mouseClick(form->PGame, Qt::LeftButton, {}, QPoint(300, 300));
+    EXPECT_FALSE(game().Paused);
+    EXPECT_EQ(game().ClickCount, clicks);
+    EXPECT_EQ(BoardFrame(), playing);
+}
+
+TEST_F(FrameLoopTest, MinimisingOrLeavingForAnotherProgramPauses)
+{
+    StartClock();
+    form->showMinimized();
+    EXPECT_TRUE(game().Paused);
+    form->showNormal();
+    game().ResumeGame();
+    emit qApp->applicationStateChanged(Qt::ApplicationInactive);
+    EXPECT_TRUE(game().Paused);
 }
 
 } // namespace

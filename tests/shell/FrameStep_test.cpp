@@ -76,6 +76,26 @@ TEST_F(FrameStepTest, QuietPassChangesNothingAndEachKindOfChangeRedrawsItsArea)
     }
 }
 
+// With the pulse standing still nothing else would redraw the status area: each of
+// these must do it by itself.
+TEST_F(FrameStepTest, PlayerStripRedrawsForTheMessageTextAndThePlayersAlone)
+{
+    TwoPlayer();
+    game.MessageBar.Post("first", 0.05f, 10.0f);
+    const std::vector<std::pair<const char*, std::function<void()>>> changes {
+        {"the message's text", [this] { game.MessageBar.Text = "second"; }},
+        {"a player's name", [this] { game.Players[Player1].Name = "Ann"; }},
+        {"a player's score", [this] { ++game.Players[Player2].Score; }},
+    };
+    Pass(0.1);
+    ASSERT_EQ(game.MessageBar.Stage, Comments::Shown);
+    for (const auto& [what, change] : changes) {
+        Pass(0.0);
+        change();
+        EXPECT_TRUE(Pass(0.0).Status) << what;
+    }
+}
+
 TEST_F(FrameStepTest, FlagsWaveOnlyWhileAFlagIsOnTheBoard)
 {
     Settle();

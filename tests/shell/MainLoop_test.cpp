@@ -72,7 +72,7 @@ TEST_F(MainLoopTest, GameClockIsCopiedOnlyWhilePlaying)
     EXPECT_EQ(game.ElapsedSeconds, 0);
 }
 
-TEST_F(MainLoopTest, OpenMenuHoldsTheClockAndTheOpponent)
+TEST_F(MainLoopTest, OpenMenuHoldsTheOpponentWhileTheGameClockRunsOn)
 {
     StartBoard(9, 9, 19, PlayMode::VsComputer, Level::Beginner);
     ASSERT_EQ(game.CurrentPlayer, Player2);
@@ -87,16 +87,36 @@ TEST_F(MainLoopTest, OpenMenuHoldsTheClockAndTheOpponent)
     EXPECT_EQ(counter.sleeps.back(), 33) << "one frame's sleep";
     counter.now += 5'000'000;
     Pass();
-    EXPECT_EQ(game.ElapsedSeconds, 1);
+    EXPECT_EQ(game.ElapsedSeconds, 1) << "the clock shown stands still while the menu is open";
 
-    // Once it closes the clock goes on from where it stood.
+    // A command chosen in the menu starts its game afresh, then the menu closes.
     host.menuOpen = false;
+    host.duringMessages = [&] { game.FrameTimer.Tick(); };
     EXPECT_EQ(Pass(), (Steps {"messages", "opponent"}));
-    EXPECT_EQ(game.ElapsedSeconds, 1);
-    counter.now += 600'000;
+    EXPECT_EQ(game.ElapsedSeconds, 6) << "the true time shows once the menu is closed";
+    EXPECT_LE(counter.sleeps.back(), 33);
+    host.duringMessages = nullptr;
+    counter.now += 40'000;
     Pass();
+    EXPECT_NEAR(game.FrameTimer.FrameTime, 0.04, 1e-9) << "the held time is no frame's";
+}
+
+TEST_F(MainLoopTest, PausedGameHoldsEverythingButDrawsItsHiddenBoard)
+{
+    StartBoard(9, 9, 10);
+    Click(4, 4);
+    counter.now += 2'000'000;
+    Pass();
+    ASSERT_EQ(game.ElapsedSeconds, 2);
+    game.PauseGame();
+    EXPECT_EQ(Pass(), (Steps {"messages", "draw"})) << "the board is hidden";
+    counter.now += 30'000'000;
+    EXPECT_EQ(Pass(), (Steps {"messages"}));
     EXPECT_EQ(game.ElapsedSeconds, 2);
-    EXPECT_NEAR(game.FrameTimer.FrameTime, 0.6, 1e-9) << "the held time is no frame's";
+    game.ResumeGame();
+    counter.now += 1'100'000;
+    Pass();
+    EXPECT_EQ(game.ElapsedSeconds, 3) << "the paused stretch is not counted";
 }
 
 TEST_F(MainLoopTest, OpponentMovesOnlyOnItsTurnInARunningGame)

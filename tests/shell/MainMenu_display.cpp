@@ -152,6 +152,7 @@ TEST_F(MainMenuTest, CaptionsShortcutsAndSeparatorsFollowTheDesign)
         "  &Custom... | F6",
         "  -",
         "  &Hi Scores... | Ctrl+H",
+        "  &Pause | P",
         "  -",
         "  E&xit | Alt+F4",
         "&Options",

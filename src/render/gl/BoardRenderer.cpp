@@ -3,6 +3,7 @@
 #include "game/Game.h"
 #include "render/gl/Gl.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace orvane {
@@ -208,6 +209,45 @@ void DrawLossOverlays(const BoardFrame& board)
     glEnable(GL_DEPTH_TEST);
 }
 
+// A paused board shows every cell closed under a pause sign, so nothing can be studied
+// and the player sees why.
+void DrawPausedBoard(const BoardFrame& board)
+{
+    glColor3fv(board.render.Current().CellColour.data());
+    board.Bind(slot::CellBase + Closed);
+    glBegin(GL_QUADS);
+    board.ForEachCell([&](const Block&, int column, int row) {
+        CellQuad(static_cast<float>(column), board.Bottom(row));
+    });
+    glEnd();
+
+    const float side = 0.6f * static_cast<float>(std::min(board.Width(), board.Height()));
+    const float left = (static_cast<float>(board.Width()) - side) / 2.0f;
+    const float bottom = (static_cast<float>(board.Height()) - side) / 2.0f;
+    const auto rectangle = [](float x0, float y0, float x1, float y1) {
+        glVertex2f(x0, y0);
+        glVertex2f(x1, y0);
+        glVertex2f(x1, y1);
+        glVertex2f(x0, y1);
+    };
+    glDisable(GL_TEXTURE_2D);
+    glDisable(GL_DEPTH_TEST);
+    glBegin(GL_QUADS);
+    glColor3f(0.12f, 0.12f, 0.16f);
+    rectangle(left, bottom, left + side, bottom + side);
+    glColor3f(0.95f, 0.95f, 0.95f);
+    const float barWidth = side * 0.16f;
+    const float gap = side * 0.14f;
+    const float barBottom = bottom + side * 0.22f;
+    const float barTop = bottom + side * 0.78f;
+    const float centre = left + side / 2.0f;
+    rectangle(centre - gap / 2.0f - barWidth, barBottom, centre - gap / 2.0f, barTop);
+    rectangle(centre + gap / 2.0f, barBottom, centre + gap / 2.0f + barWidth, barTop);
+    glEnd();
+    glEnable(GL_DEPTH_TEST);
+    glEnable(GL_TEXTURE_2D);
+}
+
 } // namespace
 
 void DrawBoard(const Game& game, const RenderState& render)
@@ -224,6 +264,11 @@ void DrawBoard(const Game& game, const RenderState& render)
     glTranslatef(-w / 2.0f, -h / 2.0f, 0.0f);
 
     const BoardFrame board {game, render};
+    if (game.Paused) {
+        DrawPausedBoard(board);
+        glPopMatrix();
+        return;
+    }
     DrawCells(board);
     DrawFlags(board);
     DrawMoveMarks(board);

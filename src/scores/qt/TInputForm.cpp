@@ -35,9 +35,9 @@ TInputForm::TInputForm(const std::string& startName, QWidget* parent) : QDialog(
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-std::optional<std::string> TInputForm::AskName()
+std::optional<std::string> TInputForm::AskName(bool programEnding)
 {
-    if (exec() != QDialog::Accepted)
+    if (!programEnding && exec() != QDialog::Accepted)
         return std::nullopt;
     return EditName->text().toStdString();
 }

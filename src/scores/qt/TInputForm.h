@@ -18,7 +18,8 @@ public:
     TInputForm(const std::string& startName, QWidget* parent = nullptr);
 
     // Shows the dialog modally: the name after OK, nothing after the close box or Esc.
-    std::optional<std::string> AskName();
+    // While the program is ending it opens no more and gives the name the box holds.
+    std::optional<std::string> AskName(bool programEnding);
 
 protected:
     void showEvent(QShowEvent* event) override;

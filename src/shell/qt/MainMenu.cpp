@@ -56,6 +56,8 @@ void MainMenu::BuildGameMenu()
     menu->addSeparator();
     Add(menu, QStringLiteral("&Hi Scores..."), QStringLiteral("HiScores"),
         QKeySequence(Qt::CTRL | Qt::Key_H), actions_.HiScores);
+    Add(menu, QStringLiteral("&Pause"), QStringLiteral("Pause"), Qt::Key_P,
+        [this] { commands_.Pause(); });
     menu->addSeparator();
     exit_
         = Add(menu, QStringLiteral("E&xit"), QStringLiteral("Exit"), QKeySequence(), actions_.Exit);

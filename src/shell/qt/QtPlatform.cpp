@@ -45,8 +45,15 @@ QtPlatform::QtPlatform(QWidget& owner, SdlSoundPlayer& sound, std::vector<std::s
 {
 }
 
+bool QtPlatform::Ending() const
+{
+    return Quitting && Quitting();
+}
+
 bool QtPlatform::AskYesNo(const std::string& text)
 {
+    if (Ending())
+        return false;
     QMessageBox box(QMessageBox::Warning, Title, QString::fromStdString(text),
         QMessageBox::Yes | QMessageBox::No, BoxOwner());
     box.setDefaultButton(QMessageBox::No);
@@ -55,6 +62,8 @@ bool QtPlatform::AskYesNo(const std::string& text)
 
 void QtPlatform::ShowMessage(const std::string& text, MessageIcon icon)
 {
+    if (Ending())
+        return;
     const auto qtIcon = icon == MessageIcon::Error ? QMessageBox::Critical
         : icon == MessageIcon::Warning             ? QMessageBox::Warning
                                                    : QMessageBox::Information;
@@ -65,6 +74,8 @@ void QtPlatform::ShowMessage(const std::string& text, MessageIcon icon)
 std::string QtPlatform::PromptText(
     const std::string& title, const std::string& prompt, const std::string& initial)
 {
+    if (Ending())
+        return initial;
     bool ok = false;
     const QString text = QInputDialog::getText(&owner_, QString::fromStdString(title),
         QString::fromStdString(prompt), QLineEdit::Normal, QString::fromStdString(initial), &ok);

@@ -30,8 +30,11 @@ public:
 
     std::function<void()> OnApplyLayout;
     std::function<void()> OnRedrawNow;
+    // True once the program is ending: no box opens any more and each question answers No.
+    std::function<bool()> Quitting;
 
 private:
+    bool Ending() const;
     void ShowHelpPages(const QString& helpFile);
     QWidget* BoxOwner() const;
 

@@ -179,10 +179,7 @@ void TMainForm::BuildMenu()
     actions.Exit = [this] { close(); };
     actions.Custom = [this] { CustomCommand(); };
     actions.HiScores = [this] { HiScoresCommand(); };
-    actions.About = [this] {
-        if (AboutForm)
-            AboutForm->exec();
-    };
+    actions.About = [this] { RunDialog(AboutForm); };
     actions.AfterCommand = [this] { AfterCommand(); };
     Menu = new MainMenu(*this, commands_, std::move(actions));
     commands_.FindLowestByTime = [this](int table) { scores_.FindLowestByTime(table); };
@@ -195,7 +192,7 @@ void TMainForm::CustomCommand()
 {
     if (!CustomForm)
         return;
-    CustomForm->exec();
+    RunDialog(CustomForm);
     if (CustomForm->CustomSizeConfirmed)
         commands_.StartCustomGame();
 }
@@ -205,7 +202,7 @@ void TMainForm::HiScoresCommand()
 {
     if (!HiScoresForm)
         return;
-    HiScoresForm->exec();
+    RunDialog(HiScoresForm);
     marks_.MarkTable = 0;
     marks_.MarkRow = 0;
 }
@@ -267,6 +264,12 @@ bool TMainForm::FormCreate()
     sound_.Open();
 
     platform_.OnApplyLayout = [this] { ApplyLayout(); };
+    platform_.Quitting = [this] { return QuitRequested; };
+    connect(
+        qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
+            if (state != Qt::ApplicationActive)
+                game_.PauseGame();
+        });
     platform_.OnRedrawNow = [this] { DrawBoth(); };
     if (!StartRendering())
         return false;
@@ -326,8 +329,8 @@ void TMainForm::CreateDialogs()
     // The box starts with the name of the row the next high score replaces.
     const int table = IsScoreTable(game_.ScoreTable) ? game_.ScoreTable : 0;
     InputForm = new TInputForm(scores_.Row(table, scores_.LowestEntry[table]).Name, this);
-    highScoreWindows_.AskName = [this] { return InputForm->AskName(); };
-    highScoreWindows_.ShowHighScores = [this] { HiScoresForm->exec(); };
+    highScoreWindows_.AskName = [this] { return InputForm->AskName(QuitRequested); };
+    highScoreWindows_.ShowHighScores = [this] { RunDialog(HiScoresForm); };
     AboutForm = new TAboutForm(QApplication::windowIcon(), HelpFilePath(game_.Folders), this);
     AboutForm->OnOpenLink = [this](const std::string& target) { platform_.OpenDocument(target); };
 }
@@ -373,23 +376,43 @@ void TMainForm::DrawFrame(FrameChanges changes)
 bool TMainForm::event(QEvent* event)
 {
     if (event->type() == QEvent::WindowBlocked)
-        game_.FrameTimer.Pause();
+        game_.FrameTimer.HoldFrames();
     else if (event->type() == QEvent::WindowUnblocked)
-        game_.FrameTimer.Resume();
+        game_.FrameTimer.ReleaseFrames();
     return QMainWindow::event(event);
+}
+
+// A game put out of sight pauses: the window minimised, or the keyboard gone to another
+// program (the program's own menus and dialogs keep the application active).
+void TMainForm::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::WindowStateChange && isMinimized())
+        game_.PauseGame();
+    QMainWindow::changeEvent(event);
 }
 
 void TMainForm::CloseOnSignal()
 {
+    // From here on no window opens: a result already decided is still stored.
+    QuitRequested = true;
     if (QWidget* popup = QApplication::activePopupWidget())
         popup->close();
-    // A modal window's own loop runs until it is hidden; each one closed answers as its
-    // Cancel or No would, so nothing is decided for the player.
+    // A modal window's own loop runs until it is hidden. The name box keeps the name it
+    // holds; every other one answers as its Cancel or No would, so nothing is decided for
+    // the player.
+    if (InputForm && InputForm->isVisible())
+        InputForm->accept();
     for (QWidget* window : QApplication::topLevelWidgets()) {
         if (window != this && window->isVisible() && window->isModal())
             window->close();
     }
     close();
+}
+
+// Once the program is ending, a dialog that was about to open stays closed.
+bool TMainForm::RunDialog(QDialog* dialog)
+{
+    return dialog && !QuitRequested && dialog->exec() == QDialog::Accepted;
 }
 
 void TMainForm::keyPressEvent(QKeyEvent* event)

@@ -14,6 +14,8 @@
 
 #include <QMainWindow>
 
+class QDialog;
+
 namespace orvane {
 
 class DrawingArea;
@@ -58,6 +60,7 @@ public:
 
 protected:
     bool event(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
@@ -71,6 +74,7 @@ private:
     void CustomCommand();
     void HiScoresCommand();
     void AfterCommand();
+    bool RunDialog(QDialog* dialog);
     bool StartRendering();
     void StartStatusContext();
     void StartBoardContext();
