@@ -68,6 +68,14 @@ void SaSTimer::RestartFrame()
     FrameTime = 0.0;
 }
 
+int64_t SaSTimer::MillisecondsToNextSecond() const
+{
+    const int64_t counted = counter_.Now() - MarkCount;
+    const int64_t left = (counted / Frequency + 1) * Frequency - counted;
+    // Rounded up, so that the second has been reached when the wait ends.
+    return (left * 1000 + Frequency - 1) / Frequency;
+}
+
 void SaSTimer::HoldFrames()
 {
     framesHeld_ = true;

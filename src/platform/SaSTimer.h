@@ -32,6 +32,11 @@ public:
     void ResumeGameClock();
     // Sleeps one frame and measures nothing: the loop's pace while a menu is open.
     void IdleFrame(int32_t framesPerSecond);
+    // Starts the next frame now, measuring nothing: after a wait in which nothing was
+    // animated the time waited is no frame's.
+    void RestartFrame();
+    // Milliseconds from now until the game clock reaches its next whole second.
+    int64_t MillisecondsToNextSecond() const;
 
     double FrameTime = 0.0;
     int64_t Frequency = 1;
@@ -41,7 +46,6 @@ public:
 
 private:
     double CountsToSeconds(int64_t from, int64_t to) const;
-    void RestartFrame();
     CounterSource& counter_;
     bool framesHeld_ = false;
     bool gameClockPaused_ = false;

@@ -130,6 +130,17 @@ FrameChanges FrameStep::Advance(Game& game, const std::function<void()>& updateO
     return changes;
 }
 
+FrameStep::Pace FrameStep::NextPace(const Game& game) const
+{
+    if (game.Paused || !game.BoardMatchesSize())
+        return Pace::Still;
+    const bool stripShown = game.PlayerStripHeight != 0;
+    if (ComputerToMove(game) || FlagOnBoard(game) || game.CurrentState == GameState::Lost
+        || (stripShown && game.MessageBar.Stage != Comments::Idle))
+        return Pace::EveryFrame;
+    return stripShown ? Pace::Pulse : Pace::Still;
+}
+
 void FrameStep::Invalidate()
 {
     drawnBoard_.clear();

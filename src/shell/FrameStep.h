@@ -27,6 +27,12 @@ public:
     FrameChanges Advance(Game& game, const std::function<void()>& updateOpponent);
     // A new theme, size or exposure: both areas are drawn again whatever the game shows.
     void Invalidate();
+    // How soon the picture changes by itself after this pass: every frame while the
+    // computer moves, flags wave, the loss glow turns or the message bar slides; at the
+    // slow pace of its visible steps while only the active panel pulses; not at all
+    // otherwise (the clock's second aside).
+    enum class Pace { EveryFrame, Pulse, Still };
+    Pace NextPace(const Game& game) const;
 
 private:
     void AdvanceBoard(Game& game);

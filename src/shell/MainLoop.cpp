@@ -2,11 +2,18 @@
 
 #include "game/Game.h"
 
+#include <algorithm>
+
 namespace orvane {
 
 namespace {
 constexpr int32_t FramesPerSecond = 30;
-}
+// A quiet program still looks up now and then, which costs nothing measurable.
+constexpr int64_t LongestWaitMilliseconds = 500;
+// The panel's brightness swings by a tenth in 0.9 s; about seven steps a second show it
+// as smoothly as the eye follows a swing that slow, at a quarter of the frames.
+constexpr int64_t PulseStepMilliseconds = 141;
+} // namespace
 
 void RunLoopPass(Game& game, FrameStep& step, LoopHost& host, const bool& quitRequested)
 {
@@ -26,7 +33,25 @@ void RunLoopPass(Game& game, FrameStep& step, LoopHost& host, const bool& quitRe
     });
     if (changes.Any())
         host.DrawFrame(changes);
-    game.FrameTimer.WaitFrame(FramesPerSecond);
+    switch (step.NextPace(game)) {
+    case FrameStep::Pace::EveryFrame:
+        game.FrameTimer.WaitFrame(FramesPerSecond);
+        break;
+    case FrameStep::Pace::Pulse:
+        // The waited time is the next frame's: the pulse goes on from where it stood.
+        host.WaitForMessages(PulseStepMilliseconds);
+        game.FrameTimer.Tick();
+        break;
+    case FrameStep::Pace::Still: {
+        // The next picture comes with a message or the clock's next second.
+        const bool clockRuns = game.CurrentState == GameState::Playing && !game.Paused;
+        host.WaitForMessages(clockRuns
+                ? std::min(game.FrameTimer.MillisecondsToNextSecond(), LongestWaitMilliseconds)
+                : LongestWaitMilliseconds);
+        game.FrameTimer.RestartFrame();
+        break;
+    }
+    }
     if (game.CurrentState == GameState::Playing && !game.Paused)
         game.ElapsedSeconds = static_cast<int32_t>(game.FrameTimer.SecondsSinceMark());
 }

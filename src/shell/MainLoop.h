@@ -1,6 +1,8 @@
 #pragma once
 #include "shell/FrameStep.h"
 
+#include <cstdint>
+
 namespace orvane {
 
 class Game;
@@ -18,11 +20,16 @@ public:
     virtual void UpdateOpponent() = 0;
     // Draw the areas whose picture changed, and show them.
     virtual void DrawFrame(FrameChanges changes) = 0;
+    // Wait until a window message arrives or the milliseconds have passed, handling what
+    // arrives.
+    virtual void WaitForMessages(int64_t milliseconds) = 0;
 };
 
 // One pass: messages, the frame step (with the opponent's frame), drawing what changed,
-// frame pacing, the game clock. While a menu or a dialog is open nothing advances; once a
-// handler of this pass has asked to quit, the opponent makes no more moves.
+// frame pacing, the game clock. While something animates the pass sleeps out a 1/30 s
+// frame; otherwise it waits for the next message or the clock's next second. While a menu or a
+// dialog is open nothing advances; once a handler of this pass has asked to quit, the opponent
+// makes no more moves.
 void RunLoopPass(Game& game, FrameStep& step, LoopHost& host, const bool& quitRequested);
 
 // Runs passes until quitRequested is set by a handler inside a pass.

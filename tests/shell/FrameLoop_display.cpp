@@ -125,6 +125,17 @@ TEST_F(FrameLoopTest, CommandFromAHeldMenuAndTheNextKeyActAtOnce)
     EXPECT_GE(game().FrameTimer.FrameTime, 0.0);
 }
 
+// A quiet pass waits for messages, and a key ends the wait at once.
+TEST_F(FrameLoopTest, KeyEndsAQuietWaitAtOnce)
+{
+    QTimer::singleShot(50, [this] { QTest::keyClick(form.get(), Qt::Key_F4); });
+    QElapsedTimer clock;
+    clock.start();
+    form->RunLoopPass();
+    EXPECT_LT(clock.elapsed(), 400) << "the quiet pass waits up to half a second";
+    EXPECT_EQ(game().BoardWidth, 16);
+}
+
 // Paused, the board shows no cell's content and the clock stands; P resumes, and so does a
 // click on the board, which opens nothing.
 TEST_F(FrameLoopTest, PauseHidesTheBoardAndStopsTheClockUntilPOrAClick)

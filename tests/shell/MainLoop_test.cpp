@@ -21,6 +21,8 @@ struct RecordingHost final : LoopHost {
     bool MenuOrDialogOpen() const override { return menuOpen; }
     void UpdateOpponent() override { steps.push_back("opponent"); }
     void DrawFrame(FrameChanges) override { steps.push_back("draw"); }
+    void WaitForMessages(int64_t milliseconds) override { waits.push_back(milliseconds); }
+    std::vector<int64_t> waits;
 };
 
 class MainLoopTest : public GameFixture {
@@ -117,6 +119,31 @@ TEST_F(MainLoopTest, PausedGameHoldsEverythingButDrawsItsHiddenBoard)
     counter.now += 1'100'000;
     Pass();
     EXPECT_EQ(game.ElapsedSeconds, 3) << "the paused stretch is not counted";
+}
+
+TEST_F(MainLoopTest, EachPassWaitsAsLongAsThePictureStaysTheSame)
+{
+    StartBoard(9, 9, 10);
+    Pass();
+    EXPECT_EQ(host.waits, (std::vector<int64_t> {500})) << "nothing will change by itself";
+
+    Click(4, 4);
+    counter.now += 1'750'000;
+    host.waits.clear();
+    Pass();
+    EXPECT_EQ(host.waits, (std::vector<int64_t> {250})) << "until the clock's next second";
+
+    StartBoard(9, 9, 19, PlayMode::VsHuman, Level::Beginner);
+    game.PlayerStripHeight = 50;
+    host.waits.clear();
+    counter.sleeps.clear();
+    Pass();
+    EXPECT_TRUE(host.waits.empty()) << "the goal message slides in";
+    EXPECT_EQ(counter.sleeps.size(), 1u);
+
+    game.MessageBar.Reset();
+    Pass();
+    EXPECT_EQ(host.waits, (std::vector<int64_t> {141})) << "only the panel pulses";
 }
 
 TEST_F(MainLoopTest, OpponentMovesOnlyOnItsTurnInARunningGame)

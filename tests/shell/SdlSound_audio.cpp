@@ -1,11 +1,14 @@
 #include "shell/sound/ClickSound.h"
 #include "shell/sound/SdlSound.h"
+#include "shell/sound/WavDecode.h"
 #include "support/TempDir.h"
 #include "support/WavImage.h"
 
 #include <SDL.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 
 using orvane::SdlSoundPlayer;
@@ -110,6 +113,32 @@ TEST(SoundPlayer, FallsBackToTheSilentDriver)
     EXPECT_STREQ(SDL_GetCurrentAudioDriver(), "dummy");
     player.PlayClick();
     EXPECT_GT(player.LastStartedBytes(), 0u);
+}
+
+// SDL's file-writing driver records what a card would play. The device is closed while
+// nothing plays, so its thread does not run in a silence; the first sound after the start
+// and the first after such a silence must both reach the card whole.
+TEST(SoundPlayer, FirstSoundAfterStartAndAfterASilencePlaysWhole)
+{
+    TempDir dir;
+    const std::string output = dir.File("card.raw");
+    setenv("SDL_DISKAUDIOFILE", output.c_str(), 1);
+    SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, "disk", SDL_HINT_OVERRIDE);
+    const auto click
+        = orvane::DecodeWav({orvane::ClickWav, orvane::ClickWav + orvane::ClickWavSize});
+    SdlSoundPlayer player;
+    player.OpenInBackground();
+    for (int round = 0; round < 2; ++round) {
+        player.PlayClick();
+        EXPECT_TRUE(player.DeviceOpen());
+        for (int i = 0; i < 200 && !player.CloseWhenSilent(); ++i)
+            SDL_Delay(10);
+        ASSERT_FALSE(player.DeviceOpen()) << "closed once the sound has played";
+        const std::vector<uint8_t> played = orvane::testing::ReadFileBytes(output);
+        EXPECT_NE(
+            std::search(played.begin(), played.end(), click.begin(), click.end()), played.end())
+            << "round " << round;
+    }
 }
 
 TEST(SoundPlayer, DoesNothingUntilOpened)

@@ -32,6 +32,9 @@ protected:
         form->CreateDialogs();
         form->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+        // The drawing surfaces come to the screen after the window itself.
+        ASSERT_TRUE(
+            QTest::qWaitFor([this] { return form->PGame->DrawNow() && form->PStat->DrawNow(); }));
     }
     void TearDown() override { form.reset(); }
 

@@ -33,17 +33,25 @@ MouseButton ButtonFrom(uint8_t byte)
 constexpr std::array<char, 5> Keys {'1', '2', '3', EscapeKey, 'a'};
 
 // A loop pass without a window: nothing to handle and nothing to draw; the computer
-// opponent makes its frame of a move.
+// opponent makes its frame of a move, and a wait for messages lasts its whole time.
 class HeadlessHost final : public LoopHost {
 public:
-    explicit HeadlessHost(ComputerPlayer& computer) : computer_(computer) { }
+    HeadlessHost(ComputerPlayer& computer, CounterSource& counter) :
+        computer_(computer), counter_(counter)
+    {
+    }
     void HandlePendingMessages() override { }
     bool MenuOrDialogOpen() const override { return false; }
     void UpdateOpponent() override { computer_.Update(); }
     void DrawFrame(FrameChanges) override { }
+    void WaitForMessages(int64_t milliseconds) override
+    {
+        counter_.SleepMilliseconds(milliseconds);
+    }
 
 private:
     ComputerPlayer& computer_;
+    CounterSource& counter_;
 };
 
 // Counts a result on its way to the scores.
@@ -286,7 +294,7 @@ void RulesDriver::CustomSize(ByteReader& in)
 void RulesDriver::Frames(ByteReader& in)
 {
     counter_.now += in.Byte() * 8;
-    HeadlessHost host(computer_);
+    HeadlessHost host(computer_, counter_);
     const bool quit = false;
     RunLoopPass(game_, frameStep_, host, quit);
 }

@@ -61,15 +61,23 @@ private:
     QPointF lastPosition_;
 };
 
-DrawingArea::DrawingArea(QWidget* parent) :
-    QWidget(parent), window_(new AreaWindow(*this)),
-    container_(QWidget::createWindowContainer(window_, this))
+DrawingArea::DrawingArea(QWidget* parent) : QWidget(parent)
 {
     setFocusPolicy(Qt::NoFocus);
-    container_->setFocusPolicy(Qt::NoFocus);
     // Moves are reported with no button held too: the areas track what is under the mouse.
     setMouseTracking(true);
+}
+
+void DrawingArea::CreateSurface()
+{
+    if (window_)
+        return;
+    window_ = new AreaWindow(*this);
+    container_ = QWidget::createWindowContainer(window_, this);
+    container_->setFocusPolicy(Qt::NoFocus);
     container_->setMouseTracking(true);
+    container_->setGeometry(rect());
+    container_->show();
 }
 
 DrawingArea::~DrawingArea()
@@ -152,7 +160,8 @@ void DrawingArea::mouseDoubleClickEvent(QMouseEvent* event)
 
 void DrawingArea::resizeEvent(QResizeEvent*)
 {
-    container_->setGeometry(rect());
+    if (container_)
+        container_->setGeometry(rect());
     sizeChanged_ = true;
 }
 
@@ -172,12 +181,18 @@ void DrawingArea::doneCurrent()
 // sets the projection after a change of size. False while there is nothing to draw on.
 bool DrawingArea::BeginFrame()
 {
-    if (!window_->isExposed() || window_->width() != width() || window_->height() != height())
+    if (!window_ || !window_->isExposed() || window_->width() != width()
+        || window_->height() != height())
+        return false;
+    if (contextFailed_)
         return false;
     if (!context_) {
         context_ = std::make_unique<QOpenGLContext>();
         if (!context_->create() || !context_->makeCurrent(window_)) {
             context_.reset();
+            contextFailed_ = true;
+            if (OnContextFailed)
+                OnContextFailed();
             return false;
         }
         if (OnInitialize)

@@ -23,8 +23,13 @@ class DrawingArea : public QWidget {
 public:
     explicit DrawingArea(QWidget* parent);
     ~DrawingArea() override;
+    // Makes the native window the area draws on. Its first one starts the OpenGL driver,
+    // which takes a while, so the main window is put on screen first.
+    void CreateSurface();
 
     std::function<void()> OnInitialize;
+    // The area could make no OpenGL context; it then draws nothing, and asks no more.
+    std::function<void()> OnContextFailed;
     std::function<void()> OnPaint;
     std::function<void(int width, int height)> OnResize;
 
@@ -59,9 +64,10 @@ private:
     bool BeginFrame();
     void Mouse(QMouseEvent* event);
 
-    AreaWindow* window_;
-    QWidget* container_;
+    AreaWindow* window_ = nullptr;
+    QWidget* container_ = nullptr;
     std::unique_ptr<QOpenGLContext> context_;
+    bool contextFailed_ = false;
     bool sizeChanged_ = true;
 };
 

@@ -36,7 +36,7 @@ int RunProgram(int argc, char** argv, RandomSource* random)
             mainForm.CloseOnSignal();
     });
     mainForm.RunMainLoop();
-    return 0;
+    return mainForm.ExitStatus;
 }
 
 } // namespace orvane

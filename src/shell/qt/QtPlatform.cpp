@@ -43,6 +43,16 @@ QWidget* QtPlatform::BoxOwner() const
 QtPlatform::QtPlatform(QWidget& owner, SdlSoundPlayer& sound, std::vector<std::string> soundDirs) :
     owner_(owner), sound_(sound), soundDirs_(std::move(soundDirs))
 {
+    soundDone_.setSingleShot(true);
+    QObject::connect(&soundDone_, &QTimer::timeout, [this] { CloseSoundWhenDone(); });
+}
+
+// Sounds last a second or two; the device closes a while after the last one ended, so a
+// quick run of sounds keeps it open.
+void QtPlatform::CloseSoundWhenDone()
+{
+    if (!sound_.CloseWhenSilent())
+        soundDone_.start(500);
 }
 
 bool QtPlatform::Ending() const
@@ -97,11 +107,13 @@ void QtPlatform::RedrawNow()
 void QtPlatform::PlaySoundFile(const std::string& name)
 {
     sound_.PlayFile(soundDirs_, name);
+    soundDone_.start(2000);
 }
 
 void QtPlatform::PlayClickSound()
 {
     sound_.PlayClick();
+    soundDone_.start(2000);
 }
 
 // The help file goes to the desktop's viewer where one is registered for it; else, or

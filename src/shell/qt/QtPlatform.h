@@ -1,6 +1,8 @@
 #pragma once
 #include "platform/Platform.h"
 
+#include <QTimer>
+
 #include <functional>
 #include <vector>
 
@@ -37,11 +39,13 @@ private:
     bool Ending() const;
     void ShowHelpPages(const QString& helpFile);
     QWidget* BoxOwner() const;
+    void CloseSoundWhenDone();
 
     QWidget& owner_;
     THelpForm* helpForm_ = nullptr;
     SdlSoundPlayer& sound_;
     std::vector<std::string> soundDirs_;
+    QTimer soundDone_;
 };
 
 } // namespace orvane

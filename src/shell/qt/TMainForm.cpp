@@ -24,9 +24,8 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMenuBar>
-#include <QOffscreenSurface>
-#include <QOpenGLContext>
 #include <QScreen>
+#include <QTimer>
 
 namespace orvane {
 
@@ -64,19 +63,21 @@ void TMainForm::BuildWindow()
     BuildMenu();
 }
 
-// Each area gets its own context when it is first shown; what each context needs is
-// made then. Here only what needs no context: the check that OpenGL can be had at all,
-// the status input state, the message bar and the layout.
-bool TMainForm::StartRendering()
+// Each area gets its own context when it first draws, after the window is up: starting
+// the OpenGL driver is the slowest part of the program's start. What each context needs
+// is made then; here only what needs no context: the status input state, the message bar
+// and the layout. Without OpenGL the player is told so, and the program ends.
+void TMainForm::StartRendering()
 {
-    QOpenGLContext probe;
-    QOffscreenSurface surface;
-    surface.create();
-    if (!probe.create() || !probe.makeCurrent(&surface)) {
+    const auto noOpenGL = [this] {
+        if (ExitStatus != 0)
+            return;
+        ExitStatus = 1;
         platform_.ShowMessage("OpenGL initialization failed!", MessageIcon::Error);
-        return false;
-    }
-    probe.doneCurrent();
+        close();
+    };
+    PStat->OnContextFailed = noOpenGL;
+    PGame->OnContextFailed = noOpenGL;
 
     game_.HoverTarget = 0;
     game_.FaceDown = false;
@@ -108,7 +109,6 @@ bool TMainForm::StartRendering()
 
     game_.MessageBar.Reset();
     ApplyLayout();
-    return true;
 }
 
 void TMainForm::ConnectMouse()
@@ -261,7 +261,6 @@ bool TMainForm::FormCreate()
     g.random.SeedFromClock();
     g.HoverCell = -1;
     g.PressedCell = -1;
-    sound_.Open();
 
     platform_.OnApplyLayout = [this] { ApplyLayout(); };
     platform_.Quitting = [this] { return QuitRequested; };
@@ -271,8 +270,7 @@ bool TMainForm::FormCreate()
                 game_.PauseGame();
         });
     platform_.OnRedrawNow = [this] { DrawBoth(); };
-    if (!StartRendering())
-        return false;
+    StartRendering();
 
     g.CurrentLevel = StartLevelValue;
     g.NewGame(Level::Beginner);
@@ -285,6 +283,13 @@ bool TMainForm::FormCreate()
     // Centre on the desktop, then show: nothing else shows the main window.
     CentreOnDesktop(*this);
     show();
+    // The window goes to the screen before the drawing surfaces start the OpenGL driver.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    PStat->CreateSurface();
+    PGame->CreateSurface();
+    // The sound system may take a while to answer (or to find there is none); the window
+    // does not wait for it, and the first sound waits only for what is left.
+    sound_.OpenInBackground();
     return true;
 }
 
@@ -369,6 +374,15 @@ void TMainForm::DrawFrame(FrameChanges changes)
     // An area not yet on screen is drawn by a later pass.
     if (!drawn)
         step_.Invalidate();
+}
+
+void TMainForm::WaitForMessages(int64_t milliseconds)
+{
+    QTimer wake;
+    wake.setTimerType(Qt::PreciseTimer);
+    wake.setSingleShot(true);
+    wake.start(static_cast<int>(milliseconds));
+    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
 }
 
 // A modal dialog or message box runs a loop of its own inside the message step; the

@@ -57,6 +57,8 @@ public:
     DrawingArea* PStat = nullptr;
     DrawingArea* PGame = nullptr;
     bool QuitRequested = false;
+    // The program's exit status once the loop has ended: 1 when it could not draw.
+    int ExitStatus = 0;
 
 protected:
     bool event(QEvent* event) override;
@@ -75,7 +77,7 @@ private:
     void HiScoresCommand();
     void AfterCommand();
     bool RunDialog(QDialog* dialog);
-    bool StartRendering();
+    void StartRendering();
     void StartStatusContext();
     void StartBoardContext();
     void StopRendering();
@@ -87,6 +89,7 @@ private:
     bool MenuOrDialogOpen() const override;
     void UpdateOpponent() override;
     void DrawFrame(FrameChanges changes) override;
+    void WaitForMessages(int64_t milliseconds) override;
 
     SteadyCounter counter_;
     ClockSeededRandom random_;

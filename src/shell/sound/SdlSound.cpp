@@ -27,31 +27,59 @@ std::vector<uint8_t> ReadSoundFile(const std::string& path)
 
 SdlSoundPlayer::~SdlSoundPlayer()
 {
-    if (device_ != 0) {
+    WaitUntilOpen();
+    if (device_ != 0)
         SDL_CloseAudioDevice(device_);
+    if (driverReady_)
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
-    }
 }
 
 bool SdlSoundPlayer::Open()
 {
-    if (device_ == 0 && !OpenDevice()) {
+    if (!driverReady_ && !StartDriver()) {
         // No sound card or sound server: play into SDL's silent driver instead.
         SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, "dummy", SDL_HINT_OVERRIDE);
-        OpenDevice();
+        StartDriver();
     }
-    if (device_ != 0 && click_.empty())
+    if (driverReady_ && click_.empty())
         click_ = DecodeWav({ClickWav, ClickWav + ClickWavSize});
-    return device_ != 0;
+    return driverReady_;
 }
 
-bool SdlSoundPlayer::OpenDevice()
+void SdlSoundPlayer::OpenInBackground()
+{
+    opening_ = std::async(std::launch::async, [this] { return Open(); });
+}
+
+void SdlSoundPlayer::WaitUntilOpen()
+{
+    if (opening_.valid())
+        opening_.get();
+}
+
+// The driver is ready once a device of the wanted format opens on it; that device is
+// closed again until there is something to play.
+bool SdlSoundPlayer::StartDriver()
 {
     // SDL would otherwise turn SIGINT and SIGTERM into events nobody reads; the program
     // handles them itself.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
         return false;
+    driverReady_ = true;
+    if (!OpenDevice()) {
+        driverReady_ = false;
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        return false;
+    }
+    CloseIfSilent();
+    return true;
+}
+
+bool SdlSoundPlayer::OpenDevice()
+{
+    if (device_ != 0)
+        return true;
     SDL_AudioSpec wanted {};
     wanted.freq = DeviceRate;
     wanted.format = DeviceFormat;
@@ -59,22 +87,36 @@ bool SdlSoundPlayer::OpenDevice()
     wanted.samples = 512; // about 12 ms
     // No changes allowed: SDL converts to whatever the hardware wants.
     device_ = SDL_OpenAudioDevice(nullptr, 0, &wanted, nullptr, 0);
-    if (device_ == 0) {
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    return device_ != 0;
+}
+
+bool SdlSoundPlayer::CloseWhenSilent()
+{
+    WaitUntilOpen();
+    return CloseIfSilent();
+}
+
+bool SdlSoundPlayer::CloseIfSilent()
+{
+    if (device_ == 0)
+        return true;
+    if (SDL_GetQueuedAudioSize(device_) != 0)
         return false;
-    }
-    SDL_PauseAudioDevice(device_, 0);
+    SDL_CloseAudioDevice(device_);
+    device_ = 0;
     return true;
 }
 
 void SdlSoundPlayer::PlayFile(const std::vector<std::string>& dirs, const std::string& name)
 {
-    if (device_ != 0)
+    WaitUntilOpen();
+    if (driverReady_)
         Play(Load(dirs, name));
 }
 
 void SdlSoundPlayer::PlayClick()
 {
+    WaitUntilOpen();
     Play(click_);
 }
 
@@ -99,11 +141,12 @@ const SdlSoundPlayer::Samples& SdlSoundPlayer::Load(
 
 void SdlSoundPlayer::Play(const Samples& sound)
 {
-    if (device_ == 0 || sound.empty())
+    if (!driverReady_ || sound.empty() || !OpenDevice())
         return; // nothing to play: whatever is playing goes on
     lastStarted_ = static_cast<Uint32>(sound.size());
     SDL_ClearQueuedAudio(device_);
     SDL_QueueAudio(device_, sound.data(), lastStarted_);
+    SDL_PauseAudioDevice(device_, 0);
 }
 
 } // namespace orvane

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <future>
 #include <map>
 #include <string>
 #include <vector>
@@ -9,7 +10,9 @@ namespace orvane {
 // Plays the game's sounds on one SDL audio device, one at a time: a new sound cuts
 // the one still playing. Playback runs on SDL's audio thread, so every call returns
 // at once. Without a usable sound device the player opens SDL's silent "dummy"
-// driver, and the game runs on without sound.
+// driver, and the game runs on without sound. An open SDL device keeps its thread
+// feeding the card even when paused, so the device is closed while nothing plays and
+// opened again for the next sound.
 class SdlSoundPlayer {
 public:
     SdlSoundPlayer() = default;
@@ -19,6 +22,13 @@ public:
 
     // False only when not even the silent driver can be opened; playing is then a no-op.
     bool Open();
+    // Open on a worker, so that a slow sound system does not hold up the window; every
+    // other call waits for it to be done.
+    void OpenInBackground();
+    // Closes the device once everything queued has been played; false while it plays.
+    bool CloseWhenSilent();
+    // Whether a device is open now.
+    bool DeviceOpen() const { return device_ != 0; }
 
     // `name` as the game spells it ("\Open.wav"), found in the first of dirs that
     // holds it, regardless of letter case. A missing or unreadable file is skipped
@@ -34,10 +44,15 @@ public:
 private:
     using Samples = std::vector<uint8_t>;
 
+    bool StartDriver();
     bool OpenDevice();
+    void WaitUntilOpen();
+    bool CloseIfSilent();
     const Samples& Load(const std::vector<std::string>& dirs, const std::string& name);
     void Play(const Samples& sound);
 
+    std::future<bool> opening_;
+    bool driverReady_ = false;
     uint32_t device_ = 0;
     uint32_t lastStarted_ = 0;
     Samples click_;
