@@ -146,7 +146,7 @@ TEST_F(MainMenuTest, CaptionsShortcutsAndSeparatorsFollowTheDesign)
     const QStringList expected {
         "&Game",
         "  &New | F2",
-        "  &Begginer | F3",
+        "  &Beginner | F3",
         "  &Intermediate | F4",
         "  &Expert | F5",
         "  &Custom... | F6",
