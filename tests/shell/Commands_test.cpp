@@ -225,6 +225,20 @@ TEST_F(CommandsTest, VsHumanGivesTheSecondPlayerBackItsName)
     EXPECT_EQ(game.FlagsToWin, 10);
 }
 
+TEST_F(CommandsTest, VsHumanAfterClassicNeverKeepsTheComputersName)
+{
+    commands.VsComputer();
+    commands.Classic();
+    commands.VsHuman();
+    EXPECT_EQ(game.Players[Player2].Name, "P2");
+
+    // A name the second human chose stays through Classic games.
+    game.Players[Player2].Name = "Zoe";
+    commands.Classic();
+    commands.VsHuman();
+    EXPECT_EQ(game.Players[Player2].Name, "Zoe");
+}
+
 TEST_F(CommandsTest, MenuChecksFollowTheCommands)
 {
     EXPECT_EQ(Checks(), (MenuChecks {Level::Beginner, PlayMode::Classic, true, 0, 22}));
