@@ -50,9 +50,10 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
     }
 
+    // To the window, which hands the key to whatever holds the keyboard.
     void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
-        QTest::keyClick(form.get(), key, modifiers);
+        QTest::keyClick(form->windowHandle(), key, modifiers);
     }
 
     // Presses a key and hands the modal window it opens, if any, to `answer`, which
@@ -353,6 +354,21 @@ TEST_F(MainMenuTest, EscapeThenNoLeavesTheGameAsItWas)
 
 TEST_F(MainMenuTest, EscapeThenYesEndsTheProgram)
 {
+    EXPECT_EQ(
+        PressAndAnswer(Qt::Key_Escape, Qt::NoModifier, AnswerQuit(QMessageBox::Yes)), "Orvane");
+    EXPECT_TRUE(form->QuitRequested);
+}
+
+TEST_F(MainMenuTest, EscapeAsksAfterAMenuWasClosedWithEscape)
+{
+    QMenuBar* bar = form->menuBar();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(bar->actions().at(0)).center());
+    QWidget* gameMenu = QApplication::activePopupWidget();
+    ASSERT_NE(gameMenu, nullptr);
+    QTest::keyClick(gameMenu, Qt::Key_Escape);
+    ASSERT_EQ(QApplication::activePopupWidget(), nullptr);
+    EXPECT_EQ(
+        PressAndAnswer(Qt::Key_Escape, Qt::NoModifier, AnswerQuit(QMessageBox::No)), "Orvane");
     EXPECT_EQ(
         PressAndAnswer(Qt::Key_Escape, Qt::NoModifier, AnswerQuit(QMessageBox::Yes)), "Orvane");
     EXPECT_TRUE(form->QuitRequested);

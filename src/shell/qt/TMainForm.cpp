@@ -62,6 +62,7 @@ void TMainForm::BuildWindow()
     PGame->setObjectName(QStringLiteral("PGame"));
     PGame->raise();
     BuildMenu();
+    menuBar()->installEventFilter(this);
 }
 
 // Each area gets its own context when it is first shown; what each context needs is
@@ -399,6 +400,20 @@ void TMainForm::keyPressEvent(QKeyEvent* event)
                                                     : '\0';
     if (FormKeyPress(game_, key) == KeyOutcome::CloseWindow)
         close();
+}
+
+// A menu closed with Escape leaves the menu bar holding the keyboard, and the menu bar
+// takes every later Escape for itself. The window's Escape comes first: the menu bar
+// lets go of the keyboard and the question is asked.
+bool TMainForm::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == menuBar() && event->type() == QEvent::KeyPress
+        && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+        setFocus();
+        keyPressEvent(static_cast<QKeyEvent*>(event));
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void TMainForm::closeEvent(QCloseEvent* event)
