@@ -77,6 +77,7 @@ private:
     void StartBoardContext();
     void StopRendering();
     void ApplyLayout();
+    void TellOfSmallerCells(int16_t chosen, int16_t used);
     void DrawBoth();
 
     // One loop pass's window-system side.
@@ -103,6 +104,7 @@ private:
     int16_t chosenCellSize_ = 0;
     int16_t fittedCellSize_ = 0;
     uint8_t settingsCellSize_ = 0;
+    bool toldOfSmallerCells_ = false;
     bool statDoubleClicked_ = false; // the release after a double click is no click
 };
 
