@@ -1,5 +1,7 @@
 #include "platform/FileFolders.h"
+#include "shell/CommandLine.h"
 #include "shell/QuitSignals.h"
+#include "shell/qt/DisplayCheck.h"
 #include "shell/qt/ProgramIcon.h"
 #include "shell/qt/SurfaceFormat.h"
 #include "shell/qt/TMainForm.h"
@@ -7,13 +9,24 @@
 #include <QApplication>
 #include <QSocketNotifier>
 
+#include <iostream>
+
 int main(int argc, char** argv)
 {
+    if (const std::optional<int> answered = orvane::AnswerCommandLine(argc, argv, std::cout))
+        return *answered;
     // First of all, so that a signal during start-up is kept until the window can close.
     const int quitSignals = orvane::InstallQuitSignals();
     orvane::SetDefaultSurfaceFormat();
-    QApplication app(argc, argv);
+    // The toolkit would read options of its own from the command line; the program takes none.
+    int toolkitArgc = 1;
+    orvane::DisplayCheck displayCheck;
+    QApplication app(toolkitArgc, argv);
+    displayCheck.Done();
+    // The window's class is the application's name, which the desktop entry names as its
+    // StartupWMClass; the entry's own name is the desktop file name.
     QApplication::setApplicationName(QStringLiteral("Orvane"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(ORVANE_DESKTOP_ID));
     QApplication::setWindowIcon(orvane::MakeProgramIcon());
 
     orvane::TMainForm mainForm(
