@@ -85,6 +85,8 @@ TEST_F(AboutBox, IsAFixedWindowWithNameVersionMakerCreditsAndClose)
     EXPECT_EQ(Label("Label2")->text(), "Version 1.0");
     EXPECT_FALSE(Label("Label3")->text().isEmpty());
     EXPECT_FALSE(Label("Label4")->text().isEmpty());
+    ASSERT_NE(Label("Licence"), nullptr);
+    EXPECT_TRUE(Label("Licence")->text().contains(QStringLiteral("GNU GPL, version 3 or later")));
 
     auto* close = form.findChild<QPushButton*>(QStringLiteral("BitBtn1"));
     ASSERT_NE(close, nullptr);
@@ -92,7 +94,7 @@ TEST_F(AboutBox, IsAFixedWindowWithNameVersionMakerCreditsAndClose)
     EXPECT_TRUE(close->isDefault());
 
     // No text runs out of the window or under the banner's edge.
-    for (const char* name : {"Label1", "Label2", "Label3", "Label4", "Label5"}) {
+    for (const char* name : {"Label1", "Label2", "Label3", "Label4", "Label5", "Licence"}) {
         ASSERT_NE(Label(name), nullptr) << name;
         EXPECT_TRUE(form.rect().contains(Label(name)->geometry())) << name;
     }
