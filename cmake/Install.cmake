@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # `cmake --install` lays out a standard tree: the program in bin/, its sounds and help in
 # the program's data folder share/orvane, and the desktop entry, icons and AppStream
 # metainfo where the desktop looks for them. CPack makes a Debian package of that tree.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a command on the X display with a window manager (openbox) in charge of the
 # windows, as on a desktop: frames, title bars, placement and stacking. The window
 # manager ends with the command, whose exit status is kept.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/TAboutForm.h"
 #include "dialogs/THelpForm.h"
 #include "shell/qt/MainMenu.h"

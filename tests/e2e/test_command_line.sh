@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The command line: --help and --version answer and end with status 0 without needing a
 # display; a start without a display ends with status 1 and one plain line saying why.
 source "$(dirname "$0")/lib.sh"

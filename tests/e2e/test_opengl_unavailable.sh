@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Without OpenGL the program says so in a message box titled "Orvane" and, once it is
 # dismissed, ends with a non-zero status instead of running on without its drawing areas.
 source "$(dirname "$0")/lib.sh"

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The installed program: `cmake --install` into a temporary prefix lays out a tree the
 # desktop understands, and CPack makes a Debian package of it that declares what it needs.
 set -euo pipefail

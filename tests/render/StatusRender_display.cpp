@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "render/gl/RenderState.h"
 #include "shell/qt/MainMenu.h"
 #include "support/MainWindowFixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The menu bar, the settings file and the keyboard of the real main window, driven with
 // key presses as the window system delivers them.
 #include "render/gl/RenderState.h"

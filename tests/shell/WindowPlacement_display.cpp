@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // On a small screen under a window manager the main window, frame and all, stays on the
 // screen whatever board it grows to, moving only as far as it must; a board too large
 // at the chosen cell size is shown with smaller cells, and the player is told so once.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/FileFolders.h"
 #include "shell/CommandLine.h"
 #include "shell/QuitSignals.h"
