@@ -435,10 +435,10 @@ void TMainForm::keyPressEvent(QKeyEvent* event)
 // lets go of the keyboard and the question is asked.
 bool TMainForm::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == menuBar() && event->type() == QEvent::KeyPress
-        && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+    auto* key = event->type() == QEvent::KeyPress ? dynamic_cast<QKeyEvent*>(event) : nullptr;
+    if (watched == menuBar() && key && key->key() == Qt::Key_Escape) {
         setFocus();
-        keyPressEvent(static_cast<QKeyEvent*>(event));
+        keyPressEvent(key);
         return true;
     }
     return QMainWindow::eventFilter(watched, event);
