@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The floor of the idle benchmark: a plain window of the given client size that handles
 // its events and sleeps out a 1/30 s frame, drawing nothing.
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Replaces the global operator new of the benchmark program to count every allocation.
 #include "CountedAllocations.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One board frame drawn and finished (glFinish), beside the floor of the same area:
 // clearing it and finishing only.
 #include "game/Game.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The computer opponent's strength and cost: seeded "Vs Computer" games against a player
 // who clicks random closed cells, with the computer's win rate and finds per turn per
 // level, the mean time of one Update on Expert, and the allocations made inside Update.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up time to the first mapped window, taken from the X server's own MapNotify event
 // rather than by polling. Runs each program in turn, alternating, so that both meet the
 // same machine load, and prints the median, minimum and maximum of each.

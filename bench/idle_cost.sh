@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The program's cost while nobody touches it: for each state, the CPU share of one core
 # (CPU seconds of all its threads per wall second) and the resident memory over a
 # measured stretch, beside a bare window of the same size that only sleeps, measured

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared steps of the cost benchmarks: the program's CPU share and memory while nobody
 # touches it, and the states it is put in. Sourced after tests/e2e/lib.sh.
 TICKS=$(getconf CLK_TCK)

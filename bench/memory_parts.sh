@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # What the memory of a running program is made of: its proportional set size (PSS) by
 # part, from the mappings the kernel lists for it.
 #   bench/memory_parts.sh PID

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Start-up and idle cost of the program beside a bare Qt window, as one table: start-up to
 # the first mapped window (the X server's map event; median of RUNS, the two programs
 # alternated in one run), the CPU share of one core while nobody touches an Expert board

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Files that are made at build time: the sound files beside the program and the
 # compiled-in click sound.
 set(ORVANE_GENERATED_DIR ${CMAKE_BINARY_DIR}/generated)

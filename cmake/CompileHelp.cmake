@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs chmcmd on a help project and keeps the build quiet: its chatter is shown only
 # when something went wrong, and a warning (such as a link to a page that does not
 # exist) fails the build like a compiler warning would.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The help file "Orvane.chm" beside the program, compiled from the project's own pages
 # in docs/help. Every build of the program brings it up to date.
 find_program(ORVANE_CHMCMD chmcmd REQUIRED)

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # `cmake --install` lays out a standard tree: the program in bin/, its sounds and help in
 # the program's data folder share/orvane, and the desktop entry, icons and AppStream
 # metainfo where the desktop looks for them. CPack makes a Debian package of that tree.
@@ -20,13 +21,28 @@ add_custom_command(
   VERBATIM)
 add_custom_target(orvane_icons ALL DEPENDS ${ORVANE_ICON_DIR}/256x256/apps/orvane.png)
 
+# The manual page, compressed as Debian's policy asks.
+set(ORVANE_MANUAL_PAGE ${CMAKE_BINARY_DIR}/orvane.6.gz)
+add_custom_command(
+  OUTPUT ${ORVANE_MANUAL_PAGE}
+  COMMAND sh -c "gzip -9n -c '${PROJECT_SOURCE_DIR}/data/orvane.6' > '${ORVANE_MANUAL_PAGE}'"
+  DEPENDS ${PROJECT_SOURCE_DIR}/data/orvane.6
+  COMMENT "Compressing the manual page"
+  VERBATIM)
+add_custom_target(orvane_manual_page ALL DEPENDS ${ORVANE_MANUAL_PAGE})
+
+# The desktop entry's name, which the running program gives as its desktop file name.
 set(ORVANE_DESKTOP_ID org.orvane.Orvane)
+target_compile_definitions(orvane_ui PRIVATE ORVANE_DESKTOP_ID="${ORVANE_DESKTOP_ID}")
 install(TARGETS orvane RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${ORVANE_SOUND_FILES} ${ORVANE_HELP_FILE} DESTINATION ${ORVANE_INSTALL_DATA_DIR})
 install(FILES data/${ORVANE_DESKTOP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES data/${ORVANE_DESKTOP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(DIRECTORY ${ORVANE_HELP_PAGES_DIR} DESTINATION ${ORVANE_INSTALL_DATA_DIR})
 install(DIRECTORY ${ORVANE_ICON_DIR} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)
+install(FILES ${ORVANE_MANUAL_PAGE} DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+# The licence in the form Debian's packages carry it, where they carry it.
+install(FILES data/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/orvane)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME orvane)

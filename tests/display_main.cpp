@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the display tests inside one Qt application on the real (Xvfb) display.
 #include "shell/qt/SurfaceFormat.h"
 

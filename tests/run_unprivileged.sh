@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the tests that need file permissions to bite. Root ignores permissions, so under
 # root the test program is copied to a place everyone can read and run as "nobody".
 set -euo pipefail

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Synthesises the game's sounds at build time.
 //
 //   make_sounds <wav-folder> <click-source.cpp>

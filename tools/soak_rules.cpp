@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Plays random inputs through the rules, without a display, in each mode, and checks every
 // rule of the game after each one: soak_rules [events per mode, default 1000000] [seed]
 // Prints the events per second and the games finished; ends with status 1 and the broken

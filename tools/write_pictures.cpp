@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes every built-in picture to a folder as PNG files named by resource id, for a look.
 #include <QImage>
 #include <QString>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/TAboutForm.h"
 
 #include "dialogs/AboutBanner.h"
@@ -78,8 +79,10 @@ TAboutForm::TAboutForm(const QIcon& programIcon, const std::string& helpFile, QW
     bold.setBold(true);
     name->setFont(bold);
     name->adjustSize();
-    AddLabel(this, "Label2", QStringLiteral("Version 1.0"), {55, 32}, 12);
+    AddLabel(this, "Label2", QStringLiteral("Version " ORVANE_VERSION), {55, 32}, 12);
     AddLabel(this, "Label3", QStringLiteral("Made by the Orvane developers"), {55, 49}, 12);
+    AddLabel(this, "Licence", QStringLiteral("Free software: GNU GPL, version 3 or later"),
+        {55, 66}, 11);
     AddLabel(this, "Label4",
         QStringLiteral("Thanks to all who played, tested and lost to the A.I."), {80, 111}, 12);
 

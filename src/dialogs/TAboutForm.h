@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include <QDialog>
 
@@ -12,7 +13,7 @@ namespace orvane {
 // program icon, a link to the project's home and a Close button that Enter and Esc
 // press. Created once, shown modally with exec() and hidden again between uses.
 // Its parts carry the names Image1 (banner), Image2 (icon), Label1 to Label5 (Label5
-// is the link) and BitBtn1 (Close).
+// is the link), Licence and BitBtn1 (Close).
 class TAboutForm : public QDialog {
     Q_OBJECT
 public:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/TForm1.h"
 
 #include "game/Game.h"
@@ -82,7 +83,7 @@ TForm1::TForm1(Game& game, QWidget* parent) : QDialog(parent), game_(game)
     ok->setGeometry(120, 25, 65, 25);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &TForm1::BitBtn1Click);
-    auto* cancel = new QPushButton(QStringLiteral("Cancle"), this);
+    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
     cancel->setObjectName(QStringLiteral("BitBtn2"));
     cancel->setGeometry(120, 56, 65, 25);
     cancel->setAutoDefault(false);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include <QDialog>
 
@@ -10,7 +11,7 @@ class Game;
 // The custom field size dialog: height (rows), width (columns) and mines, each checked
 // and brought within its limits on Ok and stored straight into the game. An empty or
 // non-numeric box is skipped. Created once and hidden between uses. Its parts carry the
-// names LabeledEdit1..3 (height, width, mines), BitBtn1 (Ok) and BitBtn2 (Cancle).
+// names LabeledEdit1..3 (height, width, mines), BitBtn1 (Ok) and BitBtn2 (Cancel).
 class TForm1 : public QDialog {
     Q_OBJECT
 public:

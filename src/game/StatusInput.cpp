@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/StatusInput.h"
 
 #include "game/Game.h"
@@ -61,7 +62,7 @@ bool GiveUp(Game& game)
 {
     const PlayerIndex quitter = game.CurrentPlayer;
     const std::string question = game.Players[quitter].Name + "\n\r"
-        + "Are you sure? you want to give-up the game? You will loose!";
+        + "Are you sure? you want to give-up the game? You will lose!";
     if (!game.platform.AskYesNo(question))
         return false;
     // The result is recorded for the winner, so the winner is the player to move meanwhile.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/Commands.h"
 
 #include "game/Game.h"
@@ -28,6 +29,8 @@ constexpr std::array<LevelValues, 3> LevelTable {{
 }};
 
 constexpr uint8_t NoScoreTable = 6;
+constexpr const char* ComputerName = "A.I";
+constexpr const char* SecondPlayerName = "P2";
 constexpr uint8_t CustomOpponentSpeed = 8;
 
 bool IsFixedLevel(int32_t level)
@@ -113,13 +116,15 @@ void MenuCommands::Classic()
 }
 
 // The mode commands give the first turn to Player1 here; NewGame passes it on, so the
-// first game after a mode change begins with Player2.
+// first game after a mode change begins with Player2. The second human never plays under
+// the computer's name, which may have stayed through Classic games since Vs Computer:
+// their results would go into the computer's rows.
 void MenuCommands::VsHuman()
 {
     game_.PlayerStripHeight = panel::TwoPlayerStripHeight;
     game_.CurrentPlayer = Player1;
-    if (game_.CurrentMode == PlayMode::VsComputer)
-        game_.Players[Player2].Name = "P2";
+    if (game_.CurrentMode == PlayMode::VsComputer || game_.Players[Player2].Name == ComputerName)
+        game_.Players[Player2].Name = SecondPlayerName;
     game_.CurrentMode = PlayMode::VsHuman;
     RestartForMode();
     game_.FlagsToWin = static_cast<int16_t>(game_.MineCount / 2 + 1);
@@ -130,7 +135,7 @@ void MenuCommands::VsComputer()
     game_.PlayerStripHeight = panel::TwoPlayerStripHeight;
     game_.CurrentPlayer = Player1;
     game_.CurrentMode = PlayMode::VsComputer;
-    game_.Players[Player2].Name = "A.I";
+    game_.Players[Player2].Name = ComputerName;
     RestartForMode();
 }
 

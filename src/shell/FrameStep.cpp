@@ -1,6 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/FrameStep.h"
 
 #include "game/Game.h"
+#include "render/model/Counters.h"
 #include "render/model/Layout.h"
 #include "render/model/ViewState.h"
 
@@ -73,7 +75,8 @@ void RecordStatus(const Game& game, const ViewState& view, std::string& buffer)
     PictureRecord record(buffer);
     record.Add(game.BoardWidth).Add(game.BoardHeight).Add(game.CellSize);
     record.Add(game.StatusHeight).Add(game.PlayerStripHeight);
-    record.Add(game.FlagsLeft).Add(game.ElapsedSeconds);
+    const CounterValues counters = ShownCounters(game);
+    record.Add(counters.Left).Add(counters.Right);
     record.Add(game.FaceState).Add(game.FaceDown).Add(game.BonusButtonDown);
     if (game.PlayerStripHeight != 0) {
         // The panel's brightness in steps of two of the 256 levels a pixel can show: a
@@ -163,14 +166,6 @@ void FrameStep::AdvanceBoard(Game& game)
 
 void FrameStep::AdvanceStatus(Game& game)
 {
-    // In the two-player modes the counters show each player's finds; no counter shows
-    // more than 999, and the variables keep what is shown.
-    if (game.IsTwoPlayer()) {
-        game.FlagsLeft = game.Players[Player1].MinesFound;
-        game.ElapsedSeconds = game.Players[Player2].MinesFound;
-    }
-    game.FlagsLeft = std::min(game.FlagsLeft, 999);
-    game.ElapsedSeconds = std::min(game.ElapsedSeconds, 999);
     // An unavailable bonus button is shown pressed.
     if (!game.BonusButtonEnabled)
         game.BonusButtonDown = true;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include <functional>
 #include <string>
@@ -16,9 +17,9 @@ struct FrameChanges {
 
 // The step of a loop pass between input and drawing. It advances everything timed by
 // the frame timer's FrameTime (the computer opponent, the flag animation, the loss
-// glow's spin, the active panel's pulse, the message bar) and settles what the status
-// area shows (its counters and the bonus button's look), in the order the renderers
-// used to do it. Then it tells which areas changed since they were last drawn.
+// glow's spin, the active panel's pulse, the message bar) and settles the bonus button's
+// look, in the order the renderers used to do it. Then it tells which areas changed since they were
+// last drawn.
 class FrameStep {
 public:
     explicit FrameStep(ViewState& view) : view_(view) { }

@@ -1,10 +1,19 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/TAboutForm.h"
+#include "dialogs/THelpForm.h"
+#include "shell/qt/MainMenu.h"
 #include "shell/qt/ProgramIcon.h"
+#include "support/FakeDesktop.h"
+#include "support/WindowManagerFixture.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QSet>
 #include <QTest>
+#include <QTextBrowser>
+#include <QTimer>
+#include <QTreeWidget>
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -12,6 +21,9 @@
 #include <vector>
 
 using namespace orvane;
+using orvane::testing::FakeDesktop;
+using orvane::testing::StackingOrder;
+using orvane::testing::UnderWindowManager;
 
 namespace {
 
@@ -74,6 +86,8 @@ TEST_F(AboutBox, IsAFixedWindowWithNameVersionMakerCreditsAndClose)
     EXPECT_EQ(Label("Label2")->text(), "Version 1.0");
     EXPECT_FALSE(Label("Label3")->text().isEmpty());
     EXPECT_FALSE(Label("Label4")->text().isEmpty());
+    ASSERT_NE(Label("Licence"), nullptr);
+    EXPECT_TRUE(Label("Licence")->text().contains(QStringLiteral("GNU GPL, version 3 or later")));
 
     auto* close = form.findChild<QPushButton*>(QStringLiteral("BitBtn1"));
     ASSERT_NE(close, nullptr);
@@ -81,7 +95,7 @@ TEST_F(AboutBox, IsAFixedWindowWithNameVersionMakerCreditsAndClose)
     EXPECT_TRUE(close->isDefault());
 
     // No text runs out of the window or under the banner's edge.
-    for (const char* name : {"Label1", "Label2", "Label3", "Label4", "Label5"}) {
+    for (const char* name : {"Label1", "Label2", "Label3", "Label4", "Label5", "Licence"}) {
         ASSERT_NE(Label(name), nullptr) << name;
         EXPECT_TRUE(form.rect().contains(Label(name)->geometry())) << name;
     }
@@ -135,6 +149,56 @@ TEST_F(AboutBox, EnterAndEscCloseItAndItCanBeShownAgain)
         EXPECT_FALSE(form.isVisible()) << key;
     }
     EXPECT_TRUE(opened.empty());
+}
+
+// The About box holds the program while it is open; the help its link opens (the
+// program's own window, as no viewer is registered) shows above it and takes clicks.
+TEST_F(UnderWindowManager, HelpOpenedFromAboutLiesAboveItAndCanBeUsed)
+{
+    FakeDesktop desktop;
+    const std::filesystem::path app = AppDir();
+    std::filesystem::copy(app / "Orvane.chm", dir.Path() / "Orvane.chm");
+    std::filesystem::copy(app / "help", dir.Path() / "help");
+
+    TAboutForm& about = *form->AboutForm;
+    THelpForm* help = nullptr;
+    bool aboveAbout = false;
+    QString pageAfterClick;
+    QTimer steps;
+    QObject::connect(&steps, &QTimer::timeout, [&] {
+        if (!help) {
+            if (!about.isVisible())
+                return;
+            auto* link = about.findChild<QLabel*>(QStringLiteral("Label5"));
+            QTest::mouseClick(link, Qt::LeftButton, {}, QPoint(4, link->height() / 2));
+            help = form->findChild<THelpForm*>();
+            return;
+        }
+        const QList<int> stack = StackingOrder();
+        const auto level = [&](const QWidget& window) {
+            return stack.indexOf(static_cast<int>(window.winId()));
+        };
+        if (!help->isVisible() || level(*help) < 0)
+            return; // not yet managed
+        steps.stop();
+        aboveAbout = level(*help) > level(about);
+        // A click as the window system delivers it, which a window held by a modal
+        // dialog would not receive.
+        auto* contents = help->findChild<QTreeWidget*>(QStringLiteral("Contents"));
+        QTreeWidgetItem* keys
+            = contents->findItems(QStringLiteral("Keys"), Qt::MatchExactly).value(0);
+        const QPoint at
+            = contents->viewport()->mapTo(help, contents->visualItemRect(keys).center());
+        QTest::mouseClick(help->windowHandle(), Qt::LeftButton, {}, at);
+        pageAfterClick = help->findChild<QTextBrowser*>()->source().fileName();
+        about.reject();
+    });
+    steps.start(50);
+    QTimer::singleShot(10000, &about, &QDialog::reject); // whatever happens, the box closes
+    form->Menu->Find(QStringLiteral("About"))->trigger();
+    ASSERT_NE(help, nullptr) << "the link opened no help window";
+    EXPECT_TRUE(aboveAbout) << "the help window lies behind the About box";
+    EXPECT_EQ(pageAfterClick.toStdString(), "keys.html");
 }
 
 } // namespace

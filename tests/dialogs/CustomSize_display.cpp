@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/TForm1.h"
 #include "game/Game.h"
 #include "support/FakeCounter.h"
@@ -115,12 +116,12 @@ INSTANTIATE_TEST_SUITE_P(Boxes, CustomSizeDialogTest,
 
 TEST_F(CustomSizeDialogTest, ShowsTheBoardAndCancelEscAndCloseChangeNothing)
 {
-    for (const char* way : {"Cancle", "Esc", "close box"}) {
+    for (const char* way : {"Cancel", "Esc", "close box"}) {
         SCOPED_TRACE(way);
         Open(PlayMode::Classic, 16, 30, 99);
         EXPECT_EQ(Shown(), "16 30 99");
         Box(1)->setText(QStringLiteral("12"));
-        if (std::string(way) == "Cancle")
+        if (std::string(way) == "Cancel")
             Button("BitBtn2")->click();
         else if (std::string(way) == "Esc")
             QTest::keyClick(Box(1), Qt::Key_Escape);
@@ -130,7 +131,7 @@ TEST_F(CustomSizeDialogTest, ShowsTheBoardAndCancelEscAndCloseChangeNothing)
         EXPECT_FALSE(form.CustomSizeConfirmed);
         EXPECT_EQ(game.BoardHeight, 16);
     }
-    EXPECT_EQ(Button("BitBtn2")->text(), "Cancle");
+    EXPECT_EQ(Button("BitBtn2")->text(), "Cancel");
     EXPECT_EQ(Box(1)->maxLength(), 2);
     EXPECT_EQ(Box(3)->maxLength(), 3);
 }

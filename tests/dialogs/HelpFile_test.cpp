@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The build compiles the help pages into "Orvane.chm" beside the program; the Help
 // command hands that file to the desktop's viewer, which needs a whole, valid file.
 #include <gtest/gtest.h>

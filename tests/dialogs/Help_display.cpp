@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // F1's help: the desktop's viewer where one is registered for the help file, else the
 // program's own window over the pages the file is made from.
 #include "dialogs/THelpForm.h"

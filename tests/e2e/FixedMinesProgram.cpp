@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/Random.h"
 #include "shell/qt/Program.h"
 
@@ -16,8 +17,8 @@ public:
 } // namespace
 
 // The real program on boards laid the same way every game, for end-to-end tests that win.
-int main(int argc, char** argv)
+int main(int, char** argv)
 {
     FirstSlotRandom random;
-    return orvane::RunProgram(argc, argv, &random);
+    return orvane::RunProgram(argv, &random);
 }

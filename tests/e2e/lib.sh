@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared steps of the end-to-end tests: the real program, copied from its build folder
 # into an empty directory, driven with real X input under Xvfb.
 set -euo pipefail

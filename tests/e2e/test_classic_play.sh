@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Classic play with the real mouse: every click on a closed cell opens it, opening a mine
 # loses the game (the exploded mine shows red, the face changes) and is counted in the
 # score file, and a double click on the finished board starts a new, closed board.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Damaged settings and score files: the program starts with safe values, plays, keeps the
 # settings file's bytes until a command saves, and ends cleanly.
 source "$(dirname "$0")/lib.sh"

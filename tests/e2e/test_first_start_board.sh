@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # On first start the window is sized for a closed 9 x 9 board of 22-pixel cells in the
 # default theme, below a menu bar and the status area.
 source "$(dirname "$0")/lib.sh"

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Menu shortcuts typed on the keyboard: the level keys resize the window, the block
 # size, theme and sound keys rewrite the settings file, F6 makes a custom board, Ctrl+H
 # shows the high scores, Ctrl+A shows the About box, and Escape asks before the program

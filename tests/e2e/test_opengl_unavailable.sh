@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Without OpenGL the program says so in a message box titled "Orvane" as soon as its
 # window tries to draw and, once it is dismissed, ends with a non-zero status instead of
 # running on without its drawing areas.

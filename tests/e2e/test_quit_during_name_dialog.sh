@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A quit signal while the name box of a new high score is open ends the program at once
 # with exit status 0: the row is stored with the name the box holds, the score file stays
 # whole, and no high-score window opens after it.

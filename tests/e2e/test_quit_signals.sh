@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # SIGTERM, SIGINT and SIGHUP end the program as closing its window does, with exit
 # status 0, also while a modal window (the About box) is open.
 source "$(dirname "$0")/lib.sh"

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Random clicks, drags and keys in each of the three modes: the program keeps running and
 # ends cleanly. A question or name prompt that an input brings up (giving up a two-player
 # game, renaming a player) is answered with Escape. Keys that open the other modal windows

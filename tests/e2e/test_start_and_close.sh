@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The program starts from a copy of its folder in an empty directory, shows exactly one
 # window named "Orvane", and ends cleanly when that window is closed.
 source "$(dirname "$0")/lib.sh"

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The status area with the real mouse: the right counter stays at "000" until the first
 # cell is opened and counts the seconds from then on; a click on the face starts a new
 # game, with the board closed everywhere again and the counter back at "000".

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # "Vs Computer" with the real mouse: the computer takes the first move by itself, its
 # pointer glides over the board before a cell opens, and a whole game between random
 # clicks and the computer ends with a winner recorded in the score file.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A stream of board and status inputs, keys and commands applied to a game in the mode
 // and at the level its first two bytes choose; every rule is checked after each input.
 #include "fuzz/FuzzCheck.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as the score file: loading never fails the game, every name fits its record,
 // and once every record has been written back the file loads as the tables in memory.
 #include "fuzz/FuzzCheck.h"

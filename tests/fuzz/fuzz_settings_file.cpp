@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as the settings file: the loaded choices are ones the menus offer, and
 // saving them and loading again gives the same choices.
 #include "fuzz/FuzzCheck.h"

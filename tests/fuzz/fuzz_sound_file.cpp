@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as a sound file beside the program: decoding gives nothing or whole frames
 // of the device format, never more than a long sound would take.
 #include "fuzz/FuzzCheck.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs a fuzz target over the files of its corpus without libFuzzer, so that every build
 // replays them as a test: replay <file or folder>...
 #include <cstdint>

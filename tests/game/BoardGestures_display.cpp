@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Mouse gestures on the board area of the real main window: Qt mouse events go to PGame
 // and the game and the drawn board are checked.
 #include "support/MainWindowFixture.h"

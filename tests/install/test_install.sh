@@ -1,7 +1,9 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The installed program: `cmake --install` into a temporary prefix lays out a tree the
 # desktop understands, and CPack makes a Debian package of it that declares what it needs.
 set -euo pipefail
 BUILD=${1:?usage: $0 <build folder>}
+SOURCE=$(cd "$(dirname "$0")/../.." && pwd)
 WORK=$(mktemp -d)
 trap 'chmod -R u+w "$WORK"; rm -rf "$WORK"' EXIT
 fail() {
@@ -11,8 +13,10 @@ fail() {
 
 PREFIX=$WORK/prefix
 cmake --install "$BUILD" --prefix "$PREFIX" >/dev/null
+DESKTOP=share/applications/org.orvane.Orvane.desktop
+METAINFO=share/metainfo/org.orvane.Orvane.metainfo.xml
 expected=(bin/orvane share/orvane/Orvane.chm share/orvane/help/index.html share/orvane/help/contents.hhc
-  share/applications/org.orvane.Orvane.desktop share/metainfo/org.orvane.Orvane.metainfo.xml)
+  "$DESKTOP" "$METAINFO" share/man/man6/orvane.6.gz share/doc/orvane/copyright)
 for sound in Open Win Loose Flag FlagErr; do expected+=("share/orvane/$sound.wav"); done
 for size in 16 22 24 32 48 64 128 256; do expected+=("share/icons/hicolor/${size}x${size}/apps/orvane.png"); done
 for file in "${expected[@]}"; do
@@ -24,16 +28,30 @@ for size in 16 48 256; do
     fail "the ${size}px icon has the wrong size"
 done
 
-desktop-file-validate "$PREFIX/share/applications/org.orvane.Orvane.desktop" || fail "desktop entry"
-appstreamcli validate --no-net "$PREFIX/share/metainfo/org.orvane.Orvane.metainfo.xml" >"$WORK/appstream.log" ||
+desktop-file-validate "$PREFIX/$DESKTOP" || fail "desktop entry"
+appstreamcli validate --no-net "$PREFIX/$METAINFO" >"$WORK/appstream.log" ||
   { cat "$WORK/appstream.log" >&2; fail "AppStream metainfo"; }
+grep -q '<project_license>GPL-3.0-or-later</project_license>' "$PREFIX/$METAINFO" ||
+  fail "the metainfo names no GPL-3.0-or-later licence"
+grep -q "<launchable type=\"desktop-id\">$(basename "$DESKTOP")</launchable>" "$PREFIX/$METAINFO" ||
+  fail "the metainfo does not launch $(basename "$DESKTOP")"
+# Each screenshot is a picture of the source tree, of the size the metainfo gives it.
+shots=$(grep -o '<image[^>]*>[^<]*' "$PREFIX/$METAINFO" | sed -E 's/.*width="([0-9]+)" height="([0-9]+)".*\/([^/]+)$/\3 \1x\2/')
+[ -n "$shots" ] || fail "the metainfo shows no screenshot"
+while read -r picture size; do
+  [ "$(identify -format '%wx%h' "$SOURCE/data/screenshots/$picture" 2>/dev/null)" = "$size" ] ||
+    fail "the screenshot $picture is not a picture of $size in data/screenshots"
+done <<<"$shots"
+grep -q 'GNU General Public License' "$PREFIX/share/doc/orvane/copyright" || fail "the copyright file names no licence"
+warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 -Z "$PREFIX/share/man/man6/orvane.6.gz" 2>&1 >/dev/null)
+[ -z "$warnings" ] || fail "the manual page: $warnings"
 
 # The Debian package: the same tree under /usr, and the libraries it links declared.
 (cd "$WORK" && cpack --config "$BUILD/CPackConfig.cmake" -B "$WORK/package" >/dev/null)
 deb=$(ls "$WORK"/package/orvane_*.deb) || fail "cpack made no package"
 contents=$(dpkg-deb --contents "$deb")
-for file in bin/orvane share/orvane/Orvane.chm share/applications/org.orvane.Orvane.desktop \
-  share/icons/hicolor/256x256/apps/orvane.png; do
+for file in bin/orvane share/orvane/Orvane.chm "$DESKTOP" share/icons/hicolor/256x256/apps/orvane.png \
+  share/man/man6/orvane.6.gz share/doc/orvane/copyright; do
   grep -q " \./usr/$file\$" <<<"$contents" || fail "the package lacks /usr/$file"
 done
 depends=$(dpkg-deb --field "$deb" Depends)
@@ -67,6 +85,9 @@ for _ in $(seq 1 100); do
   sleep 0.1
 done
 [ -n "$window" ] || fail "the installed program showed no window"
+# Docks tie the window to its launcher by the window's class.
+class=$(xprop -id "$window" WM_CLASS | sed -E 's/.*", "([^"]*)"$/\1/')
+grep -qx "StartupWMClass=$class" "$PREFIX/$DESKTOP" || fail "the window's class $class is not the desktop entry's"
 
 SETTINGS=$HOME_DIR/.config/orvane/Setup.cfg
 SCORES=$HOME_DIR/.local/share/orvane/Orvane.cfg

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "render/gl/RenderState.h"
 #include "render/model/Pictures.h"
 #include "render/model/Themes.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/SaSTimer.h"
 #include "render/model/TexAnimation.h"
 #include "support/FakeCounter.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // At a device pixel ratio of 2 (the test program runs under QT_SCALE_FACTOR=2) the window
 // keeps its layout in logical pixels, and the board is drawn for the device's pixels:
 // cells exactly twice as many pixels apart, their edges single colours, not magnified

@@ -1,8 +1,13 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "render/gl/RenderState.h"
 #include "shell/qt/MainMenu.h"
 #include "support/MainWindowFixture.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
 
 #include <algorithm>
 #include <array>
@@ -115,6 +120,38 @@ TEST_F(StatusRenderTest, CountersStopAt999)
 {
     const std::array<QImage, 10> digits = DigitPictures();
     ExpectCounters(Counters(1234, 5000), digits, {9, 9, 9}, {9, 9, 9});
+}
+
+// A dialog moved over the window makes it draw between the loop's passes; the counters
+// still show each player's finds, not the clock that the pass left running.
+TEST_F(StatusRenderTest, TwoPlayerCountersShowTheFindsWhenDrawnUnderADialog)
+{
+    const std::array<QImage, 10> digits = DigitPictures();
+    RunMenu("VsHuman");
+    QTest::mouseClick(form->PGame, Qt::LeftButton, {}, QPoint(11, 11));
+    Game& g = game();
+    ASSERT_EQ(g.CurrentState, GameState::Playing);
+    g.Players[Player1].MinesFound = 4;
+    g.Players[Player2].MinesFound = 2;
+    g.FrameTimer.MarkCount -= 30 * g.FrameTimer.Frequency; // thirty seconds into the game
+    form->RunLoopPass();
+    ASSERT_EQ(g.ElapsedSeconds, 30);
+
+    // New asks whether the player to move gives up; the answer is No.
+    QImage underQuestion;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        watch.stop();
+        underQuestion = StatusFrame();
+        box->button(QMessageBox::No)->click();
+    });
+    watch.start(20);
+    QTest::keyClick(form.get(), Qt::Key_F2);
+    ASSERT_FALSE(underQuestion.isNull()) << "no question was asked";
+    ExpectCounters(underQuestion, digits, {0, 0, 4}, {0, 0, 2});
 }
 
 TEST_F(StatusRenderTest, EachFaceStateHasItsOwnFace)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Linked into the programs of the sanitizer build only. Mesa's OpenGL driver (and the
 // libraries it brings) is unloaded when the X display closes, before the leak check runs
 // at exit: whatever the driver still held then shows as a leak from an unknown module,

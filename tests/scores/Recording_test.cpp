@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "scores/Recording.h"
 #include "scores/ScoreFile.h"
 #include "support/GameFixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ShellFixture.h"
 #include "support/LevelCommand.h"
 
@@ -223,6 +224,20 @@ TEST_F(CommandsTest, VsHumanGivesTheSecondPlayerBackItsName)
     EXPECT_EQ(game.Players[Player2].Name, "P2");
     EXPECT_EQ(game.CurrentPlayer, Player2) << "the first game after a mode change begins with P2";
     EXPECT_EQ(game.FlagsToWin, 10);
+}
+
+TEST_F(CommandsTest, VsHumanAfterClassicNeverKeepsTheComputersName)
+{
+    commands.VsComputer();
+    commands.Classic();
+    commands.VsHuman();
+    EXPECT_EQ(game.Players[Player2].Name, "P2");
+
+    // A name the second human chose stays through Classic games.
+    game.Players[Player2].Name = "Zoe";
+    commands.Classic();
+    commands.VsHuman();
+    EXPECT_EQ(game.Players[Player2].Name, "Zoe");
 }
 
 TEST_F(CommandsTest, MenuChecksFollowTheCommands)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/qt/MainMenu.h"
 #include "support/MainWindowFixture.h"
 
@@ -102,7 +103,7 @@ TEST_F(FrameLoopTest, GameClockRunsThroughMenusAndMessageBoxes)
     });
     game().platform.ShowMessage("Held", MessageIcon::Information);
     RunPasses(100);
-    EXPECT_EQ(game().ElapsedSeconds, 2);
+    EXPECT_GE(game().ElapsedSeconds, 2) << "a held clock would show 0";
 }
 
 // A level chosen in a menu held open for seconds starts at once, and the next key acts in

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "render/model/ViewState.h"
 #include "shell/FrameStep.h"
 #include "support/GameFixture.h"
@@ -164,22 +165,6 @@ TEST_F(FrameStepTest, MessageSlidesOnlyWhileThePlayerStripShows)
     // Half way in across the status area's width: 9 cells of 22 and the margins.
     EXPECT_EQ(game.MessageBar.OffsetX, -105);
     EXPECT_TRUE(Pass(0.1).Status) << "the sliding bar is drawn";
-}
-
-TEST_F(FrameStepTest, CountersShowAtMost999AndEachPlayersFindsInTwoPlayerModes)
-{
-    game.FlagsLeft = 1234;
-    game.ElapsedSeconds = 5000;
-    Pass();
-    EXPECT_EQ(game.FlagsLeft, 999);
-    EXPECT_EQ(game.ElapsedSeconds, 999);
-
-    TwoPlayer();
-    game.Players[Player1].MinesFound = 7;
-    game.Players[Player2].MinesFound = 12;
-    Pass();
-    EXPECT_EQ(game.FlagsLeft, 7);
-    EXPECT_EQ(game.ElapsedSeconds, 12);
 }
 
 TEST_F(FrameStepTest, UnavailableBonusButtonLooksPressed)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "render/model/ViewState.h"
 #include "shell/MainLoop.h"
 #include "support/GameFixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The menu bar, the settings file and the keyboard of the real main window, driven with
 // key presses as the window system delivers them.
 #include "render/gl/RenderState.h"
@@ -50,9 +51,10 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
     }
 
+    // To the window, which hands the key to whatever holds the keyboard.
     void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
-        QTest::keyClick(form.get(), key, modifiers);
+        QTest::keyClick(form->windowHandle(), key, modifiers);
     }
 
     // Presses a key and hands the modal window it opens, if any, to `answer`, which
@@ -146,7 +148,7 @@ TEST_F(MainMenuTest, CaptionsShortcutsAndSeparatorsFollowTheDesign)
     const QStringList expected {
         "&Game",
         "  &New | F2",
-        "  &Begginer | F3",
+        "  &Beginner | F3",
         "  &Intermediate | F4",
         "  &Expert | F5",
         "  &Custom... | F6",
@@ -354,6 +356,21 @@ TEST_F(MainMenuTest, EscapeThenNoLeavesTheGameAsItWas)
 
 TEST_F(MainMenuTest, EscapeThenYesEndsTheProgram)
 {
+    EXPECT_EQ(
+        PressAndAnswer(Qt::Key_Escape, Qt::NoModifier, AnswerQuit(QMessageBox::Yes)), "Orvane");
+    EXPECT_TRUE(form->QuitRequested);
+}
+
+TEST_F(MainMenuTest, EscapeAsksAfterAMenuWasClosedWithEscape)
+{
+    QMenuBar* bar = form->menuBar();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(bar->actions().at(0)).center());
+    QWidget* gameMenu = QApplication::activePopupWidget();
+    ASSERT_NE(gameMenu, nullptr);
+    QTest::keyClick(gameMenu, Qt::Key_Escape);
+    ASSERT_EQ(QApplication::activePopupWidget(), nullptr);
+    EXPECT_EQ(
+        PressAndAnswer(Qt::Key_Escape, Qt::NoModifier, AnswerQuit(QMessageBox::No)), "Orvane");
     EXPECT_EQ(
         PressAndAnswer(Qt::Key_Escape, Qt::NoModifier, AnswerQuit(QMessageBox::Yes)), "Orvane");
     EXPECT_TRUE(form->QuitRequested);

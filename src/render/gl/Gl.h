@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // OpenGL 1.1 fixed function with the BGR(A) upload formats, and GLU.
 #include <GL/gl.h>

@@ -1,9 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "render/gl/StatusRenderer.h"
 
 #include "game/Game.h"
 #include "render/gl/Font.h"
 #include "render/gl/Gl.h"
 #include "render/gl/MessageBar.h"
+#include "render/model/Counters.h"
 
 #include <algorithm>
 #include <array>
@@ -89,10 +91,9 @@ void DrawBevelsAndBoxes(const StatusFrame& s)
     Rect(ws - 2 * d - box + 2, 2 * d - 1, ws - 2 * d + 2, 2 * d);
 }
 
-// Three digits in the black box whose left edge is at boxLeft.
+// Three digits (0 to 999) in the black box whose left edge is at boxLeft.
 void DrawCounter(const StatusFrame& s, float boxLeft, int32_t value)
 {
-    value = std::clamp(value, 0, 999);
     const int digits[3] = {value / 100, (value % 100) / 10, value % 10};
     for (int i = 0; i < 3; ++i) {
         s.Bind(slot::FirstDigit + digits[i]);
@@ -102,9 +103,9 @@ void DrawCounter(const StatusFrame& s, float boxLeft, int32_t value)
 
 void DrawCounters(const StatusFrame& s)
 {
-    const Game& g = s.game;
-    DrawCounter(s, 2 * s.d, g.FlagsLeft);
-    DrawCounter(s, s.ws - 2 * s.d - panel::CounterBoxWidth, g.ElapsedSeconds);
+    const CounterValues counters = ShownCounters(s.game);
+    DrawCounter(s, 2 * s.d, counters.Left);
+    DrawCounter(s, s.ws - 2 * s.d - panel::CounterBoxWidth, counters.Right);
 }
 
 // Frames, face and bonus picture share one depth: a later picture does not cover what an

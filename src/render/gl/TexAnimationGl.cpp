@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The flag animation's textures: made, reloaded on a theme switch, and drawn per cell.
 #include "render/gl/Gl.h"
 #include "render/model/ColourKey.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/qt/DrawingArea.h"
 
 #include "render/gl/Gl.h"

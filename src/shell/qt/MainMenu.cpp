@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/qt/MainMenu.h"
 
 #include "shell/Settings.h"
@@ -43,7 +44,7 @@ void MainMenu::BuildGameMenu()
     Add(menu, QStringLiteral("&New"), QStringLiteral("New"), Qt::Key_F2, actions_.New);
     auto* levels = new QActionGroup(this);
     levels_[0] = Add(
-        menu, QStringLiteral("&Begginer"), QStringLiteral("Beginner"), Qt::Key_F3,
+        menu, QStringLiteral("&Beginner"), QStringLiteral("Beginner"), Qt::Key_F3,
         [this] { commands_.Beginner(); }, levels);
     levels_[1] = Add(
         menu, QStringLiteral("&Intermediate"), QStringLiteral("Intermediate"), Qt::Key_F4,

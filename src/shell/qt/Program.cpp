@@ -1,7 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/qt/Program.h"
 
 #include "platform/FileFolders.h"
 #include "shell/QuitSignals.h"
+#include "shell/qt/DisplayCheck.h"
 #include "shell/qt/ProgramIcon.h"
 #include "shell/qt/SurfaceFormat.h"
 #include "shell/qt/TMainForm.h"
@@ -11,13 +13,20 @@
 
 namespace orvane {
 
-int RunProgram(int argc, char** argv, RandomSource* random)
+int RunProgram(char** argv, RandomSource* random)
 {
     // First of all, so that a signal during start-up is kept until the window can close.
     const int quitSignals = InstallQuitSignals();
     SetDefaultSurfaceFormat();
-    QApplication app(argc, argv);
+    // The toolkit would read options of its own from the command line; the program takes none.
+    int toolkitArgc = 1;
+    DisplayCheck displayCheck;
+    QApplication app(toolkitArgc, argv);
+    displayCheck.Done();
+    // The window's class is the application's name, which the desktop entry names as its
+    // StartupWMClass; the entry's own name is the desktop file name.
     QApplication::setApplicationName(QStringLiteral("Orvane"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(ORVANE_DESKTOP_ID));
     QApplication::setWindowIcon(MakeProgramIcon());
 
     TMainForm mainForm(ChooseFileFolders(QCoreApplication::applicationDirPath().toStdString(),

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/qt/QtPlatform.h"
 
 #include "dialogs/THelpForm.h"
@@ -135,10 +136,15 @@ void QtPlatform::OpenDocument(const std::string& target)
         ShowHelpPages(text);
 }
 
+// Opened from a modal dialog, the window belongs to that dialog: it shows above it and
+// takes input while the dialog stays open.
 void QtPlatform::ShowHelpPages(const QString& helpFile)
 {
+    QWidget* owner = BoxOwner();
     if (!helpForm_)
-        helpForm_ = new THelpForm(&owner_);
+        helpForm_ = new THelpForm(owner);
+    else if (helpForm_->parentWidget() != owner)
+        helpForm_->setParent(owner, helpForm_->windowFlags());
     const QString pages = QFileInfo(helpFile).dir().filePath(QStringLiteral("help"));
     if (!helpForm_->ShowPages(pages))
         ShowMessage("The help could not be shown: there is no viewer for \""

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/qt/TMainForm.h"
 
 #include "dialogs/TAboutForm.h"
@@ -61,6 +62,7 @@ void TMainForm::BuildWindow()
     PGame->setObjectName(QStringLiteral("PGame"));
     PGame->raise();
     BuildMenu();
+    menuBar()->installEventFilter(this);
 }
 
 // Each area gets its own context when it first draws, after the window is up: starting
@@ -294,7 +296,8 @@ bool TMainForm::FormCreate()
 }
 
 // A board too large for the screen at the chosen cell size is drawn with smaller cells;
-// the choice itself stays, and returns with the next board that fits.
+// the choice itself stays, and returns with the next board that fits. The window, frame
+// and menu bar included, then lies on the screen.
 void TMainForm::ApplyLayout()
 {
     // A new choice: a size set since the last fitting, or a size picked from the menu
@@ -302,11 +305,10 @@ void TMainForm::ApplyLayout()
     if (game_.CellSize != fittedCellSize_ || settings_.CellSize != settingsCellSize_)
         chosenCellSize_ = game_.CellSize;
     settingsCellSize_ = settings_.CellSize;
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const int frame = frameGeometry().height() - geometry().height();
-        const QSize room = screen->availableGeometry().size()
-            - QSize(frameGeometry().width() - geometry().width(),
-                frame + menuBar()->sizeHint().height());
+    if (const QScreen* area = screen()) {
+        const QSize frame = frameGeometry().size() - geometry().size();
+        const QSize room = area->availableGeometry().size()
+            - QSize(frame.width(), frame.height() + menuBar()->sizeHint().height());
         game_.CellSize = FittingCellSize(
             game_, chosenCellSize_, OfferedCellSizes, room.width(), room.height());
     }
@@ -316,7 +318,34 @@ void TMainForm::ApplyLayout()
     PGame->setGeometry(sizes.GameLeft, sizes.GameTop, sizes.GameWidth, sizes.GameHeight);
     centralWidget()->setFixedSize(sizes.StatWidth, sizes.StatHeight);
     setFixedSize(sizes.StatWidth, sizes.StatHeight + menuBar()->sizeHint().height());
+    KeepOnScreen(*this);
     step_.Invalidate();
+    if (game_.CellSize < chosenCellSize_ && !toldOfSmallerCells_) {
+        toldOfSmallerCells_ = true;
+        // After the command that made the board, over the window in its new size.
+        QMetaObject::invokeMethod(
+            this,
+            [this, chosen = chosenCellSize_, used = game_.CellSize] {
+                TellOfSmallerCells(chosen, used);
+            },
+            Qt::QueuedConnection);
+    }
+}
+
+// Once a run: the menu shows the size in use, so the player learns why it is not the
+// one chosen.
+void TMainForm::TellOfSmallerCells(int16_t chosen, int16_t used)
+{
+    const auto name = [](int16_t cellSize) {
+        for (const BlockSizeItem& item : BlockSizeItems)
+            if (item.CellSize == cellSize)
+                return QString::fromLatin1(item.Caption).remove(QLatin1Char('&')).toStdString();
+        return std::to_string(cellSize) + " pixels";
+    };
+    platform_.ShowMessage("This board does not fit on the screen with the block size "
+            + name(chosen) + ", so it is shown at " + name(used) + ". The block size "
+            + name(chosen) + " comes back with the next board that fits.",
+        MessageIcon::Information);
 }
 
 void TMainForm::DrawBoth()
@@ -436,6 +465,20 @@ void TMainForm::keyPressEvent(QKeyEvent* event)
                                                     : '\0';
     if (FormKeyPress(game_, key) == KeyOutcome::CloseWindow)
         close();
+}
+
+// A menu closed with Escape leaves the menu bar holding the keyboard, and the menu bar
+// takes every later Escape for itself. The window's Escape comes first: the menu bar
+// lets go of the keyboard and the question is asked.
+bool TMainForm::eventFilter(QObject* watched, QEvent* event)
+{
+    auto* key = event->type() == QEvent::KeyPress ? dynamic_cast<QKeyEvent*>(event) : nullptr;
+    if (watched == menuBar() && key && key->key() == Qt::Key_Escape) {
+        setFocus();
+        keyPressEvent(key);
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void TMainForm::closeEvent(QCloseEvent* event)

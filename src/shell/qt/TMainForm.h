@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include "ai/ComputerPlayer.h"
 #include "game/Game.h"
@@ -65,6 +66,7 @@ protected:
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     bool FormCreate();
@@ -82,6 +84,7 @@ private:
     void StartBoardContext();
     void StopRendering();
     void ApplyLayout();
+    void TellOfSmallerCells(int16_t chosen, int16_t used);
     void DrawBoth();
 
     // One loop pass's window-system side.
@@ -109,6 +112,7 @@ private:
     int16_t chosenCellSize_ = 0;
     int16_t fittedCellSize_ = 0;
     uint8_t settingsCellSize_ = 0;
+    bool toldOfSmallerCells_ = false;
     bool statDoubleClicked_ = false; // the release after a double click is no click
 };
 

@@ -1,6 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "shell/CommandLine.h"
 #include "shell/qt/Program.h"
+
+#include <iostream>
 
 int main(int argc, char** argv)
 {
-    return orvane::RunProgram(argc, argv);
+    if (const std::optional<int> answered = orvane::AnswerCommandLine(argc, argv, std::cout))
+        return *answered;
+    return orvane::RunProgram(argv);
 }
