@@ -339,13 +339,14 @@ void TMainForm::TellOfSmallerCells(int16_t chosen, int16_t used)
     const auto name = [](int16_t cellSize) {
         for (const BlockSizeItem& item : BlockSizeItems)
             if (item.CellSize == cellSize)
-                return QString::fromLatin1(item.Caption).remove(QLatin1Char('&')).toStdString();
-        return std::to_string(cellSize) + " pixels";
+                return QString::fromLatin1(item.Caption).remove(QLatin1Char('&'));
+        return QStringLiteral("%1 pixels").arg(cellSize);
     };
-    platform_.ShowMessage("This board does not fit on the screen with the block size "
-            + name(chosen) + ", so it is shown at " + name(used) + ". The block size "
-            + name(chosen) + " comes back with the next board that fits.",
-        MessageIcon::Information);
+    const QString text = QStringLiteral(
+        "This board does not fit on the screen with the block size %1, so it is shown at %2. "
+        "The block size %1 comes back with the next board that fits.")
+                             .arg(name(chosen), name(used));
+    platform_.ShowMessage(text.toStdString(), MessageIcon::Information);
 }
 
 void TMainForm::DrawBoth()
