@@ -19,8 +19,7 @@ constexpr std::pair<int, int> Player1Name {20, 70};
 constexpr std::pair<int, int> Player1Score {20, 100};
 constexpr std::pair<int, int> Player2Name {120, 70};
 
-const std::string GiveUpQuestion
-    = "\n\rAre you sure? you want to give-up the game? You will lose!";
+const std::string GiveUpQuestion = "\n\rAre you sure? you want to give-up the game? You will lose!";
 
 // Every safe cell is a number and every mine is flagged: a random open opens exactly three.
 const std::vector<std::string> NumberedBoard {"*.*.", "....", "*.*.", "...."};
