@@ -5,6 +5,7 @@
 
 #include <QGuiApplication>
 #include <QMouseEvent>
+#include <QPalette>
 #include <QOpenGLContext>
 #include <QStyleHints>
 #include <QWindow>
@@ -64,6 +65,11 @@ private:
 
 DrawingArea::DrawingArea(QWidget* parent) : QWidget(parent)
 {
+    // Black until the first frame, as an OpenGL window is before it draws.
+    QPalette black = palette();
+    black.setColor(QPalette::Window, Qt::black);
+    setPalette(black);
+    setAutoFillBackground(true);
     setFocusPolicy(Qt::NoFocus);
     // Moves are reported with no button held too: the areas track what is under the mouse.
     setMouseTracking(true);

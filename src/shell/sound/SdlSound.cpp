@@ -49,7 +49,12 @@ bool SdlSoundPlayer::Open()
 
 void SdlSoundPlayer::OpenInBackground()
 {
-    opening_ = std::async(std::launch::async, [this] { return Open(); });
+    opening_ = std::async(std::launch::async, [this] {
+        const bool opened = Open();
+        // SDL keeps an error text per thread; this thread's goes with it.
+        SDL_TLSCleanup();
+        return opened;
+    });
 }
 
 void SdlSoundPlayer::WaitUntilOpen()
