@@ -5,23 +5,23 @@
 
 namespace orvane {
 
-void Game::UnpressNeighbours(const Block& cell)
+void Game::UnpressNeighbours(const Cell& cell)
 {
     cell.ForEachNeighbour([this](int16_t index) {
-        Block& n = Cells[static_cast<size_t>(index)];
+        Cell& n = Cells[static_cast<size_t>(index)];
         if (n.State == Pressed)
             n.State = Closed;
     });
 }
 
-void Game::PlaceFlag(Block& cell)
+void Game::PlaceFlag(Cell& cell)
 {
     cell.Mark = FlagMark;
     --FlagsLeft;
     PlaySoundIfOn("\\flag.wav");
 }
 
-void Game::FlagCell(Block& cell, CellAction action)
+void Game::FlagCell(Cell& cell, CellAction action)
 {
     if (CurrentMode != PlayMode::Classic || !IsRunning())
         return;
@@ -44,7 +44,7 @@ void Game::FlagCell(Block& cell, CellAction action)
     }
 }
 
-void Game::ChordCell(Block& cell, CellAction action)
+void Game::ChordCell(Cell& cell, CellAction action)
 {
     if (!IsRunning())
         return;
@@ -55,7 +55,7 @@ void Game::ChordCell(Block& cell, CellAction action)
             if (cell.State == Closed && cell.Mark == NoMark)
                 cell.State = Pressed;
             cell.ForEachNeighbour([this](int16_t index) {
-                Block& n = Cells[static_cast<size_t>(index)];
+                Cell& n = Cells[static_cast<size_t>(index)];
                 if (n.State == Closed && n.Mark == NoMark)
                     n.State = Pressed;
             });
@@ -89,19 +89,19 @@ void Game::ChordCell(Block& cell, CellAction action)
         ChordOpenNumber(cell);
 }
 
-void Game::ChordOpenNumber(Block& cell)
+void Game::ChordOpenNumber(Cell& cell)
 {
     int flags = 0;
     int pressed = 0;
     cell.ForEachNeighbour([&](int16_t index) {
-        const Block& n = Cells[static_cast<size_t>(index)];
+        const Cell& n = Cells[static_cast<size_t>(index)];
         flags += n.Mark == FlagMark;
         pressed += n.State == Pressed;
     });
 
     if (flags > 0 && flags == cell.Value) {
         cell.ForEachNeighbour([this](int16_t index) {
-            Block& n = Cells[static_cast<size_t>(index)];
+            Cell& n = Cells[static_cast<size_t>(index)];
             if (n.State == Pressed)
                 OpenCell(n, CellAction::Release);
         });
@@ -109,7 +109,7 @@ void Game::ChordOpenNumber(Block& cell)
             UnpressNeighbours(cell);
     } else if (flags == 0 && pressed == cell.Value) {
         cell.ForEachNeighbour([this](int16_t index) {
-            Block& n = Cells[static_cast<size_t>(index)];
+            Cell& n = Cells[static_cast<size_t>(index)];
             if (n.State != Pressed)
                 return;
             n.State = Closed;

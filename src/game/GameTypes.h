@@ -40,7 +40,7 @@ inline bool IsOpenNumber(uint8_t state)
     return state >= 3 && state <= OpenEight;
 }
 
-struct Block {
+struct Cell {
     int16_t Index = 0;
     uint8_t Value = 0;
     uint8_t Mark = NoMark;

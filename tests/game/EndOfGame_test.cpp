@@ -34,7 +34,7 @@ protected:
     }
     void ClickEverySafeCell()
     {
-        for (const Block& cell : game.Cells)
+        for (const Cell& cell : game.Cells)
             if (cell.Value != MineValue)
                 Click(cell.Index % game.BoardWidth, cell.Index / game.BoardWidth);
     }

@@ -56,7 +56,7 @@ TEST_F(FlagsTest, FlaggingPlacesNoMinesAndStartsNoClock)
     EXPECT_EQ(game.FrameTimer.MarkCount, 0);
     EXPECT_EQ(game.LastSafeSlot, 80);
     EXPECT_EQ(random.clockSeeds, 0);
-    for (const Block& cell : game.Cells)
+    for (const Cell& cell : game.Cells)
         EXPECT_NE(cell.Value, MineValue);
     EXPECT_EQ(game.FlagsLeft, 9);
 }

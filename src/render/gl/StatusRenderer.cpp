@@ -188,8 +188,8 @@ void DrawPlayerStrip(const StatusFrame& s)
         {slot::PlayerTwoBar, std::trunc(secondLeft), secondLeft - 2 + 1 + 36, secondLeft - 2 + 36,
             0.7f, second, second});
 
-    if (g.MessageBar.Stage != Comments::Idle)
-        DrawMessage(g.MessageBar, s.render, static_cast<int32_t>(s.ws), 2);
+    if (g.Message.Stage != MessageBar::Idle)
+        DrawMessage(g.Message, s.render, static_cast<int32_t>(s.ws), 2);
 }
 
 void DrawBoardFrame(float wg, float hg)
