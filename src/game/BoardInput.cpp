@@ -160,7 +160,7 @@ void BoardDoubleClick(Game& game)
     if (game.CurrentState != GameState::Lost && game.CurrentState != GameState::Won)
         return;
     game.IgnoreNextMouseDown = true;
-    game.FaceState = 0;
+    game.Face = FaceLook::Smiling;
     game.PressedCell = -1;
     game.MouseGesture = NoGesture;
     game.NewGame(static_cast<Level>(game.CurrentLevel));

@@ -10,7 +10,7 @@ void Game::LoseClassic(Cell& cell)
     PlaySoundIfOn("\\Loose.wav");
     if (OnClassicLoss)
         OnClassicLoss();
-    FaceState = 2;
+    Face = FaceLook::Lost;
     CurrentState = GameState::Lost;
     BonusButtonEnabled = false;
     RevealAfterLoss(cell.Index);
@@ -57,7 +57,7 @@ void Game::CheckClassicWin(uint8_t openedState)
     PlaySoundIfOn("\\Win.wav");
     CurrentState = GameState::Won;
     BonusButtonEnabled = false;
-    FaceState = 3;
+    Face = FaceLook::Won;
     for (size_t slot = static_cast<size_t>(LastSafeSlot + 1); slot < CellOrder.size(); ++slot) {
         Cell& mine = Cells[static_cast<size_t>(CellOrder[slot])];
         if (mine.Mark != FlagMark) {

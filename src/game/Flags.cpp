@@ -26,10 +26,12 @@ void Game::FlagCell(Cell& cell, CellAction action)
     if (CurrentMode != PlayMode::Classic || !IsRunning())
         return;
     if (action != CellAction::Release) {
-        FaceState = action == CellAction::Press ? 1 : 0; // a flag target is never drawn pressed
+        Face = action == CellAction::Press
+            ? FaceLook::Pressing
+            : FaceLook::Smiling; // a flag target is never drawn pressed
         return;
     }
-    FaceState = 0;
+    Face = FaceLook::Smiling;
     ClearMoveMarks(PlayMode::Classic, false);
     if (cell.State == Closed) {
         if (cell.Mark == NoMark && FlagsLeft > 0) {
@@ -50,7 +52,7 @@ void Game::ChordCell(Cell& cell, CellAction action)
         return;
     switch (action) {
     case CellAction::Press:
-        FaceState = 1;
+        Face = FaceLook::Pressing;
         if (cell.State == Closed || IsOpenNumber(cell.State)) {
             if (cell.State == Closed && cell.Mark == NoMark)
                 cell.State = Pressed;
@@ -62,7 +64,7 @@ void Game::ChordCell(Cell& cell, CellAction action)
         }
         return;
     case CellAction::Cancel:
-        FaceState = 0;
+        Face = FaceLook::Smiling;
         if (cell.State == Pressed || (cell.State == Closed && cell.Mark != NoMark)
             || IsOpenNumber(cell.State)) {
             if (cell.State == Pressed)
@@ -74,7 +76,7 @@ void Game::ChordCell(Cell& cell, CellAction action)
         break;
     }
 
-    FaceState = 0;
+    Face = FaceLook::Smiling;
     ClearMoveMarks(CurrentMode, false);
     const bool pressedOrMarked
         = cell.State == Pressed || (cell.State == Closed && cell.Mark != NoMark);

@@ -51,7 +51,7 @@ public:
     int32_t ElapsedSeconds = 0;
     int32_t ClickCount = 0;
     uint8_t ScoreTable = 0;
-    uint8_t FaceState = 0;
+    FaceLook Face = FaceLook::Smiling;
     bool BonusButtonEnabled = true;
     bool BonusButtonDown = false;
     bool BonusAwarded = false;

@@ -55,7 +55,7 @@ void Game::NewGame(Level level)
 
     MouseGesture = 0;
     PressedCell = -1;
-    FaceState = 0;
+    Face = FaceLook::Smiling;
     // A level or mode command may come while the computer is gliding or pressing.
     Opponent.ClearForNewGame();
 

@@ -38,12 +38,12 @@ void Game::OpenClassic(Cell& cell, CellAction action)
 {
     switch (action) {
     case CellAction::Press:
-        FaceState = 1;
+        Face = FaceLook::Pressing;
         if (cell.State == Closed && cell.Mark == NoMark)
             cell.State = Pressed;
         return;
     case CellAction::Cancel:
-        FaceState = 0;
+        Face = FaceLook::Smiling;
         if (cell.State == Pressed)
             cell.State = Closed;
         return;
@@ -51,7 +51,7 @@ void Game::OpenClassic(Cell& cell, CellAction action)
         break;
     }
 
-    FaceState = 0;
+    Face = FaceLook::Smiling;
     ClearMoveMarks(PlayMode::Classic, false);
     StartClockIfReady(cell);
     // Only a cell opened by this release floods; an empty cell already open stays silent.
@@ -70,7 +70,7 @@ void Game::OpenTwoPlayer(Cell& cell, CellAction action)
 {
     switch (action) {
     case CellAction::Press:
-        FaceState = 1;
+        Face = FaceLook::Pressing;
         if (BonusArmed)
             ForEachInBonusArea(cell, [](Cell& c) {
                 if (c.State == Closed && c.Mark == NoMark)
@@ -80,7 +80,7 @@ void Game::OpenTwoPlayer(Cell& cell, CellAction action)
             cell.State = Pressed;
         return;
     case CellAction::Cancel:
-        FaceState = 0;
+        Face = FaceLook::Smiling;
         if (BonusArmed)
             ForEachInBonusArea(cell, [](Cell& c) {
                 if (c.State == Pressed)
@@ -93,7 +93,7 @@ void Game::OpenTwoPlayer(Cell& cell, CellAction action)
         break;
     }
 
-    FaceState = 0;
+    Face = FaceLook::Smiling;
     ClearMoveMarks(CurrentMode, ClearMarksNextMove);
     StartClockIfReady(cell);
     if (BonusArmed)

@@ -19,13 +19,13 @@ constexpr size_t MaxNameLength = 6;
 void ShowFaceState(Game& game)
 {
     if (game.FaceDown)
-        game.FaceState = 1;
+        game.Face = FaceLook::Pressing;
     else if (game.CurrentState == GameState::Won)
-        game.FaceState = 3;
+        game.Face = FaceLook::Won;
     else if (game.CurrentState == GameState::Lost)
-        game.FaceState = 2;
+        game.Face = FaceLook::Lost;
     else
-        game.FaceState = 0;
+        game.Face = FaceLook::Smiling;
 }
 
 // The first count characters of UTF-8 text, never cutting one apart.
@@ -79,7 +79,7 @@ void ClickFace(Game& game)
 {
     game.PressedTarget = NoTarget;
     game.FaceDown = false;
-    game.FaceState = 0;
+    game.Face = FaceLook::Smiling;
     if (game.IsTwoPlayer() && game.CurrentState == GameState::Playing && !GiveUp(game))
         return;
     game.NewGame(static_cast<Level>(game.CurrentLevel));

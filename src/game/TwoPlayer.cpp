@@ -104,7 +104,7 @@ void Game::WinTwoPlayer(bool restartMessage)
 {
     CurrentState = GameState::Won;
     BonusButtonEnabled = false;
-    FaceState = 3;
+    Face = FaceLook::Won;
     PlayerData& winner = Players[CurrentPlayer];
     ++winner.Score;
     const std::string text = winner.Name + " Won.";

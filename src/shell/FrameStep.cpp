@@ -77,7 +77,7 @@ void RecordStatus(const Game& game, const ViewState& view, std::string& buffer)
     record.Add(game.StatusHeight).Add(game.PlayerStripHeight);
     const CounterValues counters = ShownCounters(game);
     record.Add(counters.Left).Add(counters.Right);
-    record.Add(game.FaceState).Add(game.FaceDown).Add(game.BonusButtonDown);
+    record.Add(static_cast<uint8_t>(game.Face)).Add(game.FaceDown).Add(game.BonusButtonDown);
     if (game.PlayerStripHeight != 0) {
         // The panel's brightness in steps of two of the 256 levels a pixel can show: a
         // finer step is not to be seen, and each step redraws the whole area.

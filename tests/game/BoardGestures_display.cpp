@@ -148,7 +148,7 @@ TEST_F(BoardGestureTest, DragOutOfTheBoardOpensNothingAndLeavesNothingPressed)
             EXPECT_EQ(Flags(), std::vector<bool>(15, false));
             EXPECT_EQ(game().PressedCell, -1);
             EXPECT_EQ(game().MouseGesture, 0);
-            EXPECT_EQ(game().FaceState, 0);
+            EXPECT_EQ(game().Face, FaceLook::Smiling);
             EXPECT_EQ(game().ClickCount, 0);
             EXPECT_EQ(BoardFrame(), before);
         }
@@ -208,7 +208,7 @@ TEST_F(BoardGestureTest, DoubleClickOnALostBoardStartsANewOneAndOpensNothingOfIt
     EXPECT_EQ(game().CurrentState, GameState::Ready);
     EXPECT_EQ(States(), std::vector<uint8_t>(15, Closed));
     EXPECT_EQ(game().ClickCount, 0);
-    EXPECT_EQ(game().FaceState, 0);
+    EXPECT_EQ(game().Face, FaceLook::Smiling);
     EXPECT_EQ(BoardFrame(), closedFrame);
 
     // Only the press that completed the double click was swallowed.

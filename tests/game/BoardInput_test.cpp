@@ -64,7 +64,7 @@ TEST_F(BoardInputTest, PressFollowsThePointerAndOnlyTheLastCellOpens)
     LayMines(NumberedBoard);
     Down(MouseButton::Left, 1, 1);
     EXPECT_EQ(At(1, 1).State, Pressed);
-    EXPECT_EQ(game.FaceState, 1);
+    EXPECT_EQ(game.Face, FaceLook::Pressing);
     EXPECT_EQ(game.MouseGesture, 1);
 
     Move(3, 1);
@@ -78,7 +78,7 @@ TEST_F(BoardInputTest, PressFollowsThePointerAndOnlyTheLastCellOpens)
     EXPECT_EQ(At(1, 1).State, Closed);
     EXPECT_EQ(CountState(Closed), 14);
     EXPECT_EQ(game.ClickCount, 1);
-    EXPECT_EQ(game.FaceState, 0);
+    EXPECT_EQ(game.Face, FaceLook::Smiling);
     ExpectNoGesture();
 }
 
@@ -103,7 +103,7 @@ TEST_F(BoardInputTest, ReleaseOutsideTheBoardOpensNothingAndLeavesNothingPressed
     Up(MouseButton::Left, 5, 1);
     EXPECT_EQ(CountState(Closed), 15);
     EXPECT_EQ(game.ClickCount, 0);
-    EXPECT_EQ(game.FaceState, 0);
+    EXPECT_EQ(game.Face, FaceLook::Smiling);
     EXPECT_EQ(game.CurrentState, GameState::Playing);
     ExpectNoGesture();
 }
@@ -248,7 +248,7 @@ TEST_F(BoardInputTest, DoubleClickOnAFinishedBoardStartsANewOneWithoutOpening)
     // The window system's order for the second click: double click, press, release.
     BoardDoubleClick(game);
     EXPECT_EQ(game.CurrentState, GameState::Ready);
-    EXPECT_EQ(game.FaceState, 0);
+    EXPECT_EQ(game.Face, FaceLook::Smiling);
     EXPECT_TRUE(game.IgnoreNextMouseDown);
     ClickOn(MouseButton::Left, 1, 1);
     EXPECT_EQ(CountState(Closed), 15);
@@ -271,10 +271,10 @@ TEST_F(BoardInputTest, DoubleClickOnAWonBoardStartsANewOneAndOnARunningOneNothin
     EXPECT_TRUE(IsOpen(1, 1));
 
     game.CurrentState = GameState::Won;
-    game.FaceState = 3;
+    game.Face = FaceLook::Won;
     BoardDoubleClick(game);
     EXPECT_EQ(game.CurrentState, GameState::Ready);
-    EXPECT_EQ(game.FaceState, 0);
+    EXPECT_EQ(game.Face, FaceLook::Smiling);
     EXPECT_EQ(At(1, 1).State, Closed);
 }
 

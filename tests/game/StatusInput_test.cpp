@@ -139,10 +139,10 @@ TEST_F(StatusInputTest, MovesTrackTheTargetTheHeldLookAndTheFace)
 
     game.CurrentState = GameState::Lost;
     MoveTo(Away);
-    EXPECT_EQ(game.FaceState, 2);
+    EXPECT_EQ(game.Face, FaceLook::Lost);
     game.CurrentState = GameState::Won;
     MoveTo(Away);
-    EXPECT_EQ(game.FaceState, 3);
+    EXPECT_EQ(game.Face, FaceLook::Won);
 }
 
 TEST_F(StatusInputTest, FaceReleasedElsewhereStartsNoGameButBackOnItDoes)
@@ -151,10 +151,10 @@ TEST_F(StatusInputTest, FaceReleasedElsewhereStartsNoGameButBackOnItDoes)
     MoveTo(Face);
     StatusMouseDown(game, MouseButton::Left);
     EXPECT_TRUE(game.FaceDown);
-    EXPECT_EQ(game.FaceState, 1);
+    EXPECT_EQ(game.Face, FaceLook::Pressing);
     MoveTo(Away);
     EXPECT_FALSE(game.FaceDown);
-    EXPECT_EQ(game.FaceState, 0);
+    EXPECT_EQ(game.Face, FaceLook::Smiling);
     StatusClick(game);
     StatusMouseUp(game, MouseButton::Left);
     EXPECT_EQ(game.CurrentState, GameState::Playing);
@@ -169,7 +169,7 @@ TEST_F(StatusInputTest, FaceReleasedElsewhereStartsNoGameButBackOnItDoes)
     StatusClick(game);
     EXPECT_EQ(game.CurrentState, GameState::Ready);
     EXPECT_FALSE(game.FaceDown);
-    EXPECT_EQ(game.FaceState, 0);
+    EXPECT_EQ(game.Face, FaceLook::Smiling);
     EXPECT_EQ(game.PressedTarget, NoTarget);
     EXPECT_EQ(game.FrameTimer.LastFrameCount, counter.now)
         << "the frame timer ticks after a new game";
@@ -249,7 +249,7 @@ TEST_F(StatusInputTest, GiveUpAnsweredNoLeavesTheGameAsItWas)
     EXPECT_EQ(results, 0);
     ExpectScores(3, 2);
     EXPECT_FALSE(game.FaceDown);
-    EXPECT_EQ(game.FaceState, 0);
+    EXPECT_EQ(game.Face, FaceLook::Smiling);
 }
 
 TEST_F(StatusInputTest, GiveUpAnsweredYesScoresTheOpponentAndStartsANewGame)

@@ -278,7 +278,7 @@ TEST_F(TwoPlayerTest, BonusOpenWithTheWinningMineDecidesTheGameOnceAndPassesTheT
     EXPECT_EQ(platform.sounds, sounds);
     EXPECT_TRUE(IsOpen(5, 4));
     EXPECT_EQ(game.CurrentState, GameState::Won);
-    EXPECT_EQ(game.FaceState, 3);
+    EXPECT_EQ(game.Face, FaceLook::Won);
     EXPECT_FALSE(game.BonusButtonEnabled);
     EXPECT_EQ(game.Players[Player2].Score, 3);
     EXPECT_EQ(recorded, (Recorded {{Player2, 3}}));
@@ -331,7 +331,7 @@ TEST_F(TwoPlayerTest, SingleOpenOfTheGoalMineWinsAndTheLoserBeginsTheNextGame)
     for (int x = 0; x < 5; ++x)
         Click(x, 1);
     EXPECT_EQ(game.CurrentState, GameState::Won);
-    EXPECT_EQ(game.FaceState, 3);
+    EXPECT_EQ(game.Face, FaceLook::Won);
     EXPECT_FALSE(game.BonusButtonEnabled);
     EXPECT_EQ(recorded, (Recorded {{Player1, 1}}));
     auto sounds = Repeated(4, "\\Flag.wav");

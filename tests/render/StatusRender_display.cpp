@@ -158,7 +158,7 @@ TEST_F(StatusRenderTest, EachFaceStateHasItsOwnFace)
 {
     std::array<QImage, 4> faces;
     for (uint8_t state = 0; state < 4; ++state) {
-        game().FaceState = state;
+        game().Face = static_cast<FaceLook>(state);
         faces[state] = StatusFrame().copy(Face());
         EXPECT_EQ(StatusFrame().copy(Face()), faces[state])
             << "face " << int {state} << " is drawn the same each frame";

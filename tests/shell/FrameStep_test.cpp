@@ -54,7 +54,7 @@ TEST_F(FrameStepTest, QuietPassChangesNothingAndEachKindOfChangeRedrawsItsArea)
     const std::vector<Case> cases {
         {"a cell pressed", [this] { At(2, 2).State = Pressed; }, true, false},
         {"the clock's second", [this] { game.ElapsedSeconds = 1; }, false, true},
-        {"the face", [this] { game.FaceState = 1; }, false, true},
+        {"the face", [this] { game.Face = FaceLook::Pressing; }, false, true},
         {"the button held", [this] { game.FaceDown = true; }, false, true},
         {"the cell size", [this] { game.CellSize = 36; }, true, true},
         {"a theme or exposure", [this] { step.Invalidate(); }, true, true},

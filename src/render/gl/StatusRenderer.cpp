@@ -118,7 +118,7 @@ void DrawButtons(const StatusFrame& s)
     const float d = s.d;
     s.Bind(slot::ButtonRaised + (g.FaceDown ? 1 : 0));
     Picture(xb, d + 1, xb + w, d + 35);
-    s.Bind(slot::FirstFace + std::min<int>(g.FaceState, 3));
+    s.Bind(slot::FirstFace + static_cast<int>(g.Face));
     Picture(xb + 2, d + 3, xb + 31, d + 33);
     s.Bind(slot::ButtonRaised + (g.BonusButtonDown ? 1 : 0));
     Picture(xb, d + 35, xb + w, d + 35 + panel::BonusButtonHeight);
