@@ -64,9 +64,9 @@ struct Scene {
         LoadBoardTextures(render);
         game.FrameTimer.Create();
         game.FrameTimer.Start();
-        render.View.FlagAnimation.Create(-1, 8, 4, 0.11, 3, picture_key::Flags,
-            picture_id::RedFlags, picture_id::BlueFlags, render.Current());
-        render.View.FlagAnimation.Start(game.FrameTimer);
+        render.View.WavingFlags.Create(-1, 8, 4, 0.11, 3, picture_key::Flags, picture_id::RedFlags,
+            picture_id::BlueFlags, render.Current());
+        render.View.WavingFlags.Start(game.FrameTimer);
         SetupProjection(width * cellSize, height * cellSize, true);
 
         game.BoardWidth = static_cast<int16_t>(width);
@@ -75,12 +75,12 @@ struct Scene {
         game.CurrentLevel = StartLevelValue;
         game.NewGame(Level::Custom);
         if (kind == Kind::AllFlagged)
-            for (Block& cell : game.Cells)
+            for (Cell& cell : game.Cells)
                 cell.Mark = FlagMark;
         if (kind == Kind::Lost) {
             game.OpenCell(game.Cells[0], CellAction::Press);
             game.OpenCell(game.Cells[0], CellAction::Release);
-            for (Block& cell : game.Cells)
+            for (Cell& cell : game.Cells)
                 if (cell.Value == MineValue && cell.Mark == NoMark) {
                     game.OpenCell(cell, CellAction::Press);
                     game.OpenCell(cell, CellAction::Release);

@@ -100,8 +100,8 @@ void BM_UpdateOnExpert(benchmark::State& state)
                 const auto start = Clock::now();
                 arena.computer.Update();
                 spent += Clock::now() - start;
-                const bool clicked
-                    = phase == MrAI::Travel && arena.game.Opponent.Phase != MrAI::Travel;
+                const bool clicked = phase == OpponentState::Travel
+                    && arena.game.Opponent.Phase != OpponentState::Travel;
                 (clicked ? clickAllocations : choosingAllocations)
                     += bench::CountedAllocations() - before;
                 ++updates;

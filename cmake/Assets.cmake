@@ -17,5 +17,4 @@ add_custom_command(
   COMMENT "Synthesising the game's sounds"
   VERBATIM)
 
-set(ORVANE_GENERATED_SOURCES ${ORVANE_CLICK_SOURCE})
 add_custom_target(orvane_assets DEPENDS ${ORVANE_SOUND_FILES} ${ORVANE_CLICK_SOURCE})

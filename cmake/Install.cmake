@@ -8,7 +8,7 @@ set(ORVANE_INSTALL_DATA_DIR ${CMAKE_INSTALL_DATADIR}/orvane)
 # The program finds its data folder relative to its own: the path from bin/ to it.
 file(RELATIVE_PATH ORVANE_DATA_FROM_PROGRAM
   /${CMAKE_INSTALL_BINDIR} /${ORVANE_INSTALL_DATA_DIR})
-target_compile_definitions(orvane_logic PRIVATE
+target_compile_definitions(orvane_platform PRIVATE
   ORVANE_DATA_FROM_PROGRAM="${ORVANE_DATA_FROM_PROGRAM}")
 
 # Icons for the desktop's launcher, drawn by the program's own icon code.
@@ -33,7 +33,7 @@ add_custom_target(orvane_manual_page ALL DEPENDS ${ORVANE_MANUAL_PAGE})
 
 # The desktop entry's name, which the running program gives as its desktop file name.
 set(ORVANE_DESKTOP_ID org.orvane.Orvane)
-target_compile_definitions(orvane_ui PRIVATE ORVANE_DESKTOP_ID="${ORVANE_DESKTOP_ID}")
+target_compile_definitions(orvane_shell PRIVATE ORVANE_DESKTOP_ID="${ORVANE_DESKTOP_ID}")
 install(TARGETS orvane RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${ORVANE_SOUND_FILES} ${ORVANE_HELP_FILE} DESTINATION ${ORVANE_INSTALL_DATA_DIR})
 install(FILES data/${ORVANE_DESKTOP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)

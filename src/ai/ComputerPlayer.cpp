@@ -20,10 +20,10 @@ ComputerPlayer::ComputerPlayer(Game& game) : game_(game), me_(game.Opponent), bo
 
 void ComputerPlayer::Create()
 {
-    me_ = MrAI {};
+    me_ = OpponentState {};
     // The message bar copies each text it shows; with room for the bonus message made now,
     // the frame that arms the bonus allocates nothing.
-    game_.MessageBar.Text.reserve(BonusMessage.size());
+    game_.Message.Text.reserve(BonusMessage.size());
 }
 
 void ComputerPlayer::Update()
@@ -34,20 +34,20 @@ void ComputerPlayer::Update()
         return;
     me_.Clock += game_.FrameTimer.FrameTime;
     const double arrival = me_.MoveStart + me_.MoveDuration;
-    if (me_.Phase == MrAI::Travel && me_.Clock > arrival + PressTime)
-        me_.Phase = MrAI::Click;
+    if (me_.Phase == OpponentState::Travel && me_.Clock > arrival + PressTime)
+        me_.Phase = OpponentState::Click;
 
     switch (me_.Phase) {
-    case MrAI::Choose:
+    case OpponentState::Choose:
         ChooseTarget();
         return;
-    case MrAI::Travel:
+    case OpponentState::Travel:
         if (me_.Clock < arrival)
             Glide();
         else
             game_.OpenCell(TargetCell(), CellAction::Press);
         return;
-    case MrAI::Click:
+    case OpponentState::Click:
         game_.OpenCell(TargetCell(), CellAction::Release);
         me_.Reset();
         return;
@@ -56,7 +56,7 @@ void ComputerPlayer::Update()
     }
 }
 
-Block& ComputerPlayer::TargetCell()
+Cell& ComputerPlayer::TargetCell()
 {
     return game_.Cells[static_cast<size_t>(me_.Target)];
 }
@@ -84,12 +84,12 @@ void ComputerPlayer::ChooseTarget()
     if (!TargetOnBoard()) {
         // Nothing left to open: the game is decided, so there is no move to make.
         me_.Target = -1;
-        me_.Phase = MrAI::Idle;
+        me_.Phase = OpponentState::Idle;
         return;
     }
     SetUpTravel();
     me_.MoveStart = me_.Clock;
-    me_.Phase = MrAI::Travel;
+    me_.Phase = OpponentState::Travel;
 }
 
 void ComputerPlayer::UseBonusIfDue()
@@ -98,7 +98,7 @@ void ComputerPlayer::UseBonusIfDue()
         return;
     me_.BonusCountdown = -1;
     game_.BonusArmed = true;
-    game_.MessageBar.Post(BonusMessage, 0.5f, 2.0f);
+    game_.Message.Post(BonusMessage, 0.5f, 2.0f);
     game_.BonusRadius = BonusRadiusFor(static_cast<Level>(game_.CurrentLevel));
     // A square with more openable cells than the full square less its half width is good
     // enough to stop looking.

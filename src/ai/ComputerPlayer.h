@@ -5,7 +5,7 @@
 namespace orvane {
 
 class Game;
-struct MrAI;
+struct OpponentState;
 
 // The computer's moves in "Vs Computer": it picks a cell as a player would (a square for
 // its bonus, a mine certain from the open numbers, else a guess), glides the pointer
@@ -33,10 +33,10 @@ private:
     void SetUpTravel();
     void Glide();
     bool TargetOnBoard() const;
-    Block& TargetCell();
+    Cell& TargetCell();
 
     Game& game_;
-    MrAI& me_;
+    OpponentState& me_;
     SeenBoard board_;
 };
 

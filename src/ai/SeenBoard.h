@@ -23,7 +23,7 @@ public:
     // Closed and not marked as a found mine: a cell a player may still open.
     bool IsOpenable(int index) const
     {
-        const Block& cell = cells_[static_cast<size_t>(index)];
+        const Cell& cell = cells_[static_cast<size_t>(index)];
         return cell.State == Closed && cell.Mark == NoMark;
     }
     bool IsFoundMine(int index) const
@@ -47,7 +47,7 @@ public:
 
 private:
     const Game& game_;
-    const std::vector<Block>& cells_;
+    const std::vector<Cell>& cells_;
 };
 
 } // namespace orvane

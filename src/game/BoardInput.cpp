@@ -32,7 +32,7 @@ void ApplyGesture(Game& game, int32_t gesture, CellAction action)
 {
     if (static_cast<size_t>(game.PressedCell) >= game.Cells.size())
         return;
-    Block& cell = game.Cells[static_cast<size_t>(game.PressedCell)];
+    Cell& cell = game.Cells[static_cast<size_t>(game.PressedCell)];
     switch (gesture) {
     case OpenGesture:
         game.OpenCell(cell, action);
@@ -82,7 +82,7 @@ bool IsComputersTurn(const Game& game)
 
 // The toolkit keeps sending moves and the release to the area the button went down on,
 // also outside it, so no mouse capture is taken or given back here.
-void PGameMouseDown(Game& game, MouseButton button, int x, int y)
+void BoardMouseDown(Game& game, MouseButton button, int x, int y)
 {
     if (IsComputersTurn(game))
         return;
@@ -107,7 +107,7 @@ void PGameMouseDown(Game& game, MouseButton button, int x, int y)
     ApplyGesture(game, game.MouseGesture, CellAction::Press);
 }
 
-void PGameMouseMove(Game& game, int x, int y)
+void BoardMouseMove(Game& game, int x, int y)
 {
     const int32_t cell = CellAt(game, x, y);
     if (cell < 0 || game.Paused)
@@ -121,7 +121,7 @@ void PGameMouseMove(Game& game, int x, int y)
     ApplyGesture(game, game.MouseGesture, CellAction::Press);
 }
 
-void PGameMouseUp(Game& game, MouseButton button, int x, int y)
+void BoardMouseUp(Game& game, MouseButton button, int x, int y)
 {
     if (IsComputersTurn(game))
         return;
@@ -155,12 +155,12 @@ void PGameMouseUp(Game& game, MouseButton button, int x, int y)
     game.PressedCell = -1;
 }
 
-void PGameDblClick(Game& game)
+void BoardDoubleClick(Game& game)
 {
     if (game.CurrentState != GameState::Lost && game.CurrentState != GameState::Won)
         return;
     game.IgnoreNextMouseDown = true;
-    game.FaceState = 0;
+    game.Face = FaceLook::Smiling;
     game.PressedCell = -1;
     game.MouseGesture = NoGesture;
     game.NewGame(static_cast<Level>(game.CurrentLevel));

@@ -11,11 +11,11 @@ enum class MouseButton { Left, Right, Middle };
 // the status panel then leave the mouse alone.
 bool IsComputersTurn(const Game& game);
 
-// Mouse handlers of the board area PGame, in its pixels. A cell is acted on only when
+// Mouse handlers of the board area BoardArea, in its pixels. A cell is acted on only when
 // its button comes up; while a button is held the pressed look follows the pointer.
-void PGameMouseDown(Game& game, MouseButton button, int x, int y);
-void PGameMouseMove(Game& game, int x, int y);
-void PGameMouseUp(Game& game, MouseButton button, int x, int y);
-void PGameDblClick(Game& game);
+void BoardMouseDown(Game& game, MouseButton button, int x, int y);
+void BoardMouseMove(Game& game, int x, int y);
+void BoardMouseUp(Game& game, MouseButton button, int x, int y);
+void BoardDoubleClick(Game& game);
 
 } // namespace orvane

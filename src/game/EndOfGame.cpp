@@ -5,12 +5,12 @@
 
 namespace orvane {
 
-void Game::LoseClassic(Block& cell)
+void Game::LoseClassic(Cell& cell)
 {
     PlaySoundIfOn("\\Loose.wav");
     if (OnClassicLoss)
         OnClassicLoss();
-    FaceState = 2;
+    Face = FaceLook::Lost;
     CurrentState = GameState::Lost;
     BonusButtonEnabled = false;
     RevealAfterLoss(cell.Index);
@@ -19,14 +19,14 @@ void Game::LoseClassic(Block& cell)
 void Game::RevealAfterLoss(int16_t index)
 {
     for (size_t slot = static_cast<size_t>(LastSafeSlot + 1); slot < CellOrder.size(); ++slot) {
-        Block& mine = Cells[static_cast<size_t>(CellOrder[slot])];
+        Cell& mine = Cells[static_cast<size_t>(CellOrder[slot])];
         if (mine.Mark != FlagMark) {
             mine.State = Revealed;
             mine.Mark = MissedMine;
         }
     }
     for (int16_t slot = 0; slot <= LastSafeSlot; ++slot) {
-        Block& safe = Cells[static_cast<size_t>(CellOrder[static_cast<size_t>(slot)])];
+        Cell& safe = Cells[static_cast<size_t>(CellOrder[static_cast<size_t>(slot)])];
         if (safe.Mark == FlagMark) {
             safe.State = Revealed;
             safe.Mark = FalseFlag;
@@ -57,15 +57,15 @@ void Game::CheckClassicWin(uint8_t openedState)
     PlaySoundIfOn("\\Win.wav");
     CurrentState = GameState::Won;
     BonusButtonEnabled = false;
-    FaceState = 3;
+    Face = FaceLook::Won;
     for (size_t slot = static_cast<size_t>(LastSafeSlot + 1); slot < CellOrder.size(); ++slot) {
-        Block& mine = Cells[static_cast<size_t>(CellOrder[slot])];
+        Cell& mine = Cells[static_cast<size_t>(CellOrder[slot])];
         if (mine.Mark != FlagMark) {
             mine.Mark = FlagMark;
             --FlagsLeft;
         }
     }
-    for (Block& cell : Cells)
+    for (Cell& cell : Cells)
         if (cell.State == Pressed)
             cell.State = static_cast<uint8_t>(cell.Value + 2);
     if (OnClassicWin)

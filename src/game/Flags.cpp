@@ -5,31 +5,33 @@
 
 namespace orvane {
 
-void Game::UnpressNeighbours(const Block& cell)
+void Game::UnpressNeighbours(const Cell& cell)
 {
     cell.ForEachNeighbour([this](int16_t index) {
-        Block& n = Cells[static_cast<size_t>(index)];
+        Cell& n = Cells[static_cast<size_t>(index)];
         if (n.State == Pressed)
             n.State = Closed;
     });
 }
 
-void Game::PlaceFlag(Block& cell)
+void Game::PlaceFlag(Cell& cell)
 {
     cell.Mark = FlagMark;
     --FlagsLeft;
     PlaySoundIfOn("\\flag.wav");
 }
 
-void Game::FlagCell(Block& cell, CellAction action)
+void Game::FlagCell(Cell& cell, CellAction action)
 {
     if (CurrentMode != PlayMode::Classic || !IsRunning())
         return;
     if (action != CellAction::Release) {
-        FaceState = action == CellAction::Press ? 1 : 0; // a flag target is never drawn pressed
+        Face = action == CellAction::Press
+            ? FaceLook::Pressing
+            : FaceLook::Smiling; // a flag target is never drawn pressed
         return;
     }
-    FaceState = 0;
+    Face = FaceLook::Smiling;
     ClearMoveMarks(PlayMode::Classic, false);
     if (cell.State == Closed) {
         if (cell.Mark == NoMark && FlagsLeft > 0) {
@@ -44,25 +46,25 @@ void Game::FlagCell(Block& cell, CellAction action)
     }
 }
 
-void Game::ChordCell(Block& cell, CellAction action)
+void Game::ChordCell(Cell& cell, CellAction action)
 {
     if (!IsRunning())
         return;
     switch (action) {
     case CellAction::Press:
-        FaceState = 1;
+        Face = FaceLook::Pressing;
         if (cell.State == Closed || IsOpenNumber(cell.State)) {
             if (cell.State == Closed && cell.Mark == NoMark)
                 cell.State = Pressed;
             cell.ForEachNeighbour([this](int16_t index) {
-                Block& n = Cells[static_cast<size_t>(index)];
+                Cell& n = Cells[static_cast<size_t>(index)];
                 if (n.State == Closed && n.Mark == NoMark)
                     n.State = Pressed;
             });
         }
         return;
     case CellAction::Cancel:
-        FaceState = 0;
+        Face = FaceLook::Smiling;
         if (cell.State == Pressed || (cell.State == Closed && cell.Mark != NoMark)
             || IsOpenNumber(cell.State)) {
             if (cell.State == Pressed)
@@ -74,7 +76,7 @@ void Game::ChordCell(Block& cell, CellAction action)
         break;
     }
 
-    FaceState = 0;
+    Face = FaceLook::Smiling;
     ClearMoveMarks(CurrentMode, false);
     const bool pressedOrMarked
         = cell.State == Pressed || (cell.State == Closed && cell.Mark != NoMark);
@@ -89,19 +91,19 @@ void Game::ChordCell(Block& cell, CellAction action)
         ChordOpenNumber(cell);
 }
 
-void Game::ChordOpenNumber(Block& cell)
+void Game::ChordOpenNumber(Cell& cell)
 {
     int flags = 0;
     int pressed = 0;
     cell.ForEachNeighbour([&](int16_t index) {
-        const Block& n = Cells[static_cast<size_t>(index)];
+        const Cell& n = Cells[static_cast<size_t>(index)];
         flags += n.Mark == FlagMark;
         pressed += n.State == Pressed;
     });
 
     if (flags > 0 && flags == cell.Value) {
         cell.ForEachNeighbour([this](int16_t index) {
-            Block& n = Cells[static_cast<size_t>(index)];
+            Cell& n = Cells[static_cast<size_t>(index)];
             if (n.State == Pressed)
                 OpenCell(n, CellAction::Release);
         });
@@ -109,7 +111,7 @@ void Game::ChordOpenNumber(Block& cell)
             UnpressNeighbours(cell);
     } else if (flags == 0 && pressed == cell.Value) {
         cell.ForEachNeighbour([this](int16_t index) {
-            Block& n = Cells[static_cast<size_t>(index)];
+            Cell& n = Cells[static_cast<size_t>(index)];
             if (n.State != Pressed)
                 return;
             n.State = Closed;

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-#include "game/Comments.h"
 #include "game/GameTypes.h"
-#include "game/MrAI.h"
+#include "game/MessageBar.h"
+#include "game/OpponentState.h"
 #include "game/PanelLayout.h"
 #include "platform/FileFolders.h"
-#include "platform/SaSTimer.h"
+#include "platform/FrameClock.h"
 
 #include <array>
 #include <cstdint>
@@ -34,7 +34,7 @@ public:
     int16_t BoardWidth = 9;
     int16_t BoardHeight = 9;
     int16_t MineCount = 10;
-    std::vector<Block> Cells;
+    std::vector<Cell> Cells;
     std::vector<int16_t> CellOrder;
     int16_t LastSafeSlot = 0;
     std::vector<int16_t> OpenQueue;
@@ -51,7 +51,7 @@ public:
     int32_t ElapsedSeconds = 0;
     int32_t ClickCount = 0;
     uint8_t ScoreTable = 0;
-    uint8_t FaceState = 0;
+    FaceLook Face = FaceLook::Smiling;
     bool BonusButtonEnabled = true;
     bool BonusButtonDown = false;
     bool BonusAwarded = false;
@@ -82,9 +82,9 @@ public:
     uint8_t PlayerStripHeight = 0;
 
     // Single objects kept for the whole run
-    SaSTimer FrameTimer;
-    Comments MessageBar;
-    MrAI Opponent;
+    FrameClock FrameTimer;
+    MessageBar Message;
+    OpponentState Opponent;
 
     Platform& platform;
     RandomSource& random;
@@ -102,13 +102,13 @@ public:
     uint8_t CountAdjacentMines(int16_t index) const;
 
     // Opening cells
-    void OpenCell(Block& cell, CellAction action);
+    void OpenCell(Cell& cell, CellAction action);
     void FloodOpen();
     void ClearMoveMarks(PlayMode mode, bool clear);
 
     // Flags and chording
-    void FlagCell(Block& cell, CellAction action);
-    void ChordCell(Block& cell, CellAction action);
+    void FlagCell(Cell& cell, CellAction action);
+    void ChordCell(Cell& cell, CellAction action);
 
     // End of a Classic game
     void CheckClassicWin(uint8_t openedState);
@@ -117,7 +117,7 @@ public:
     // Two-player bonus, and the random open of the same button in Classic
     void ToggleBonus();
     void RandomOpen();
-    void ForEachInBonusArea(const Block& centre, const std::function<void(Block&)>& visit);
+    void ForEachInBonusArea(const Cell& centre, const std::function<void(Cell&)>& visit);
 
     // Only a game being played pauses; a new game ends the pause with the game it replaces.
     void PauseGame();
@@ -136,18 +136,18 @@ public:
 
 private:
     void RebuildBoard();
-    void OpenClassic(Block& cell, CellAction action);
-    void OpenTwoPlayer(Block& cell, CellAction action);
-    void StartClockIfReady(Block& cell);
-    void FloodFrom(Block& cell);
-    void LoseClassic(Block& cell);
+    void OpenClassic(Cell& cell, CellAction action);
+    void OpenTwoPlayer(Cell& cell, CellAction action);
+    void StartClockIfReady(Cell& cell);
+    void FloodFrom(Cell& cell);
+    void LoseClassic(Cell& cell);
     bool AllSafeCellsOpen() const;
-    void UnpressNeighbours(const Block& cell);
-    void PlaceFlag(Block& cell);
-    void ChordOpenNumber(Block& cell);
-    void FindMine(Block& cell);
-    void SingleOpen(Block& cell);
-    void BonusOpen(Block& centre);
+    void UnpressNeighbours(const Cell& cell);
+    void PlaceFlag(Cell& cell);
+    void ChordOpenNumber(Cell& cell);
+    void FindMine(Cell& cell);
+    void SingleOpen(Cell& cell);
+    void BonusOpen(Cell& centre);
     void WinTwoPlayer(bool restartMessage);
     void HandOverToOpponentIfDue();
     void PlayClickIfOn();

@@ -12,12 +12,12 @@ namespace orvane {
 void Game::RebuildBoard()
 {
     const size_t cells = static_cast<size_t>(BoardWidth) * static_cast<size_t>(BoardHeight);
-    Cells.assign(cells, Block {});
+    Cells.assign(cells, Cell {});
     CellOrder.assign(cells, 0);
     OpenQueueLength = 0;
     for (int y = 0; y < BoardHeight; ++y) {
         for (int x = 0; x < BoardWidth; ++x) {
-            Block& cell = Cells[static_cast<size_t>(x + y * BoardWidth)];
+            Cell& cell = Cells[static_cast<size_t>(x + y * BoardWidth)];
             cell.Index = static_cast<int16_t>(x + y * BoardWidth);
             cell.Neighbours.fill(-1);
             size_t stored = 0;
@@ -41,7 +41,7 @@ void Game::NewGame(Level level)
     OpenQueue.assign(Cells.size(), 0);
     for (size_t i = 0; i < Cells.size(); ++i) {
         CellOrder[i] = static_cast<int16_t>(i);
-        Block& cell = Cells[i];
+        Cell& cell = Cells[i];
         cell.Value = 0;
         cell.Mark = NoMark;
         cell.State = Closed;
@@ -55,7 +55,7 @@ void Game::NewGame(Level level)
 
     MouseGesture = 0;
     PressedCell = -1;
-    FaceState = 0;
+    Face = FaceLook::Smiling;
     // A level or mode command may come while the computer is gliding or pressing.
     Opponent.ClearForNewGame();
 
@@ -80,7 +80,7 @@ void Game::NewGame(Level level)
     ShowFlagsToWin();
     if (CurrentMode == PlayMode::VsComputer) {
         if (CurrentPlayer == Player2)
-            Opponent.Phase = MrAI::Choose;
+            Opponent.Phase = OpponentState::Choose;
         Opponent.BonusCountdown = -1;
     }
     if (OnTwoPlayerGameStarted)
@@ -90,7 +90,7 @@ void Game::NewGame(Level level)
 void Game::ShowFlagsToWin()
 {
     FrameTimer.WaitFrame(30);
-    MessageBar.Post(std::to_string(FlagsToWin) + " Flags To WIN", 1.0f, 5.0f);
+    Message.Post(std::to_string(FlagsToWin) + " Flags To WIN", 1.0f, 5.0f);
 }
 
 void Game::PlaceMines(int16_t first)

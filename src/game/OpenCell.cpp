@@ -7,7 +7,7 @@
 
 namespace orvane {
 
-void Game::OpenCell(Block& cell, CellAction action)
+void Game::OpenCell(Cell& cell, CellAction action)
 {
     if (!IsRunning())
         return;
@@ -17,7 +17,7 @@ void Game::OpenCell(Block& cell, CellAction action)
         OpenClassic(cell, action);
 }
 
-void Game::StartClockIfReady(Block& cell)
+void Game::StartClockIfReady(Cell& cell)
 {
     if (CurrentState != GameState::Ready)
         return;
@@ -26,7 +26,7 @@ void Game::StartClockIfReady(Block& cell)
     FrameTimer.SetMark();
 }
 
-void Game::FloodFrom(Block& cell)
+void Game::FloodFrom(Cell& cell)
 {
     cell.State = Closed;
     OpenQueue[0] = cell.Index;
@@ -34,16 +34,16 @@ void Game::FloodFrom(Block& cell)
     FloodOpen();
 }
 
-void Game::OpenClassic(Block& cell, CellAction action)
+void Game::OpenClassic(Cell& cell, CellAction action)
 {
     switch (action) {
     case CellAction::Press:
-        FaceState = 1;
+        Face = FaceLook::Pressing;
         if (cell.State == Closed && cell.Mark == NoMark)
             cell.State = Pressed;
         return;
     case CellAction::Cancel:
-        FaceState = 0;
+        Face = FaceLook::Smiling;
         if (cell.State == Pressed)
             cell.State = Closed;
         return;
@@ -51,7 +51,7 @@ void Game::OpenClassic(Block& cell, CellAction action)
         break;
     }
 
-    FaceState = 0;
+    Face = FaceLook::Smiling;
     ClearMoveMarks(PlayMode::Classic, false);
     StartClockIfReady(cell);
     // Only a cell opened by this release floods; an empty cell already open stays silent.
@@ -66,13 +66,13 @@ void Game::OpenClassic(Block& cell, CellAction action)
         CheckClassicWin(cell.State);
 }
 
-void Game::OpenTwoPlayer(Block& cell, CellAction action)
+void Game::OpenTwoPlayer(Cell& cell, CellAction action)
 {
     switch (action) {
     case CellAction::Press:
-        FaceState = 1;
+        Face = FaceLook::Pressing;
         if (BonusArmed)
-            ForEachInBonusArea(cell, [](Block& c) {
+            ForEachInBonusArea(cell, [](Cell& c) {
                 if (c.State == Closed && c.Mark == NoMark)
                     c.State = Pressed;
             });
@@ -80,9 +80,9 @@ void Game::OpenTwoPlayer(Block& cell, CellAction action)
             cell.State = Pressed;
         return;
     case CellAction::Cancel:
-        FaceState = 0;
+        Face = FaceLook::Smiling;
         if (BonusArmed)
-            ForEachInBonusArea(cell, [](Block& c) {
+            ForEachInBonusArea(cell, [](Cell& c) {
                 if (c.State == Pressed)
                     c.State = Closed;
             });
@@ -93,7 +93,7 @@ void Game::OpenTwoPlayer(Block& cell, CellAction action)
         break;
     }
 
-    FaceState = 0;
+    Face = FaceLook::Smiling;
     ClearMoveMarks(CurrentMode, ClearMarksNextMove);
     StartClockIfReady(cell);
     if (BonusArmed)
@@ -109,12 +109,12 @@ void Game::FloodOpen()
             != OpenQueue.begin() + OpenQueueLength;
     };
     for (int16_t i = 0; i < OpenQueueLength; ++i) {
-        Block& q = Cells[static_cast<size_t>(OpenQueue[static_cast<size_t>(i)])];
+        Cell& q = Cells[static_cast<size_t>(OpenQueue[static_cast<size_t>(i)])];
         if (q.State != Closed || q.Mark != NoMark)
             continue;
         q.State = OpenEmpty;
         q.ForEachNeighbour([&](int16_t index) {
-            Block& n = Cells[static_cast<size_t>(index)];
+            Cell& n = Cells[static_cast<size_t>(index)];
             if (n.State != Closed || n.Mark != NoMark || n.Value == MineValue)
                 return;
             n.State = static_cast<uint8_t>(n.Value + 2);
@@ -141,7 +141,7 @@ void Game::ClearMoveMarks(PlayMode mode, bool clear)
     } else if (!clear) {
         return;
     }
-    for (Block& cell : Cells)
+    for (Cell& cell : Cells)
         cell.MoveMark = 0;
 }
 

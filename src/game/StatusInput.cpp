@@ -19,13 +19,13 @@ constexpr size_t MaxNameLength = 6;
 void ShowFaceState(Game& game)
 {
     if (game.FaceDown)
-        game.FaceState = 1;
+        game.Face = FaceLook::Pressing;
     else if (game.CurrentState == GameState::Won)
-        game.FaceState = 3;
+        game.Face = FaceLook::Won;
     else if (game.CurrentState == GameState::Lost)
-        game.FaceState = 2;
+        game.Face = FaceLook::Lost;
     else
-        game.FaceState = 0;
+        game.Face = FaceLook::Smiling;
 }
 
 // The first count characters of UTF-8 text, never cutting one apart.
@@ -79,7 +79,7 @@ void ClickFace(Game& game)
 {
     game.PressedTarget = NoTarget;
     game.FaceDown = false;
-    game.FaceState = 0;
+    game.Face = FaceLook::Smiling;
     if (game.IsTwoPlayer() && game.CurrentState == GameState::Playing && !GiveUp(game))
         return;
     game.NewGame(static_cast<Level>(game.CurrentLevel));
@@ -124,7 +124,7 @@ PanelPart PlayerPanelAt(const Game& game, PlayerIndex player, int x, int y, int 
     return y < top + PlayerNameHeight ? PanelPart::Name : PanelPart::Score;
 }
 
-void PStatMouseMove(Game& game, int x, int y, int panelWidth)
+void StatusMouseMove(Game& game, int x, int y, int panelWidth)
 {
     if (IsComputersTurn(game))
         return;
@@ -137,7 +137,7 @@ void PStatMouseMove(Game& game, int x, int y, int panelWidth)
     game.StatMouseY = y;
 }
 
-void PStatMouseDown(Game& game, MouseButton button)
+void StatusMouseDown(Game& game, MouseButton button)
 {
     if (IsComputersTurn(game))
         return;
@@ -154,7 +154,7 @@ void PStatMouseDown(Game& game, MouseButton button)
     ShowFaceState(game);
 }
 
-void PStatMouseUp(Game& game, MouseButton button)
+void StatusMouseUp(Game& game, MouseButton button)
 {
     // Unlike the other handlers this ignores the computer's turn also before its first open.
     if (game.CurrentMode == PlayMode::VsComputer && game.CurrentPlayer == Player2)
@@ -163,7 +163,7 @@ void PStatMouseUp(Game& game, MouseButton button)
         game.PressedTarget = NoTarget;
 }
 
-void PStatClick(Game& game)
+void StatusClick(Game& game)
 {
     if (IsComputersTurn(game))
         return;
@@ -173,9 +173,9 @@ void PStatClick(Game& game)
         ClickBonus(game);
 }
 
-void PStatDblClick(Game& game, int panelWidth)
+void StatusDoubleClick(Game& game, int panelWidth)
 {
-    if (game.MessageBar.Stage != Comments::Idle || game.CurrentMode == PlayMode::Classic)
+    if (game.Message.Stage != MessageBar::Idle || game.CurrentMode == PlayMode::Classic)
         return;
     // Only the player to move may edit; the computer's name and panel are never edited.
     const PlayerIndex player = game.CurrentPlayer;
@@ -198,7 +198,7 @@ void NewGameCommand(Game& game)
 {
     game.PressedTarget = FaceTarget;
     game.HoverTarget = FaceTarget;
-    PStatClick(game);
+    StatusClick(game);
 }
 
 } // namespace orvane

@@ -20,13 +20,13 @@ enum class PanelPart { None, Name, Score };
 int32_t StatusTargetAt(const Game& game, int x, int y, int panelWidth);
 PanelPart PlayerPanelAt(const Game& game, PlayerIndex player, int x, int y, int panelWidth);
 
-// Mouse handlers of the status area PStat. The window system delivers a click before
+// Mouse handlers of the status area StatusArea. The window system delivers a click before
 // the mouse-up of its release, and the second press of a double click as a double click.
-void PStatMouseMove(Game& game, int x, int y, int panelWidth);
-void PStatMouseDown(Game& game, MouseButton button);
-void PStatMouseUp(Game& game, MouseButton button);
-void PStatClick(Game& game);
-void PStatDblClick(Game& game, int panelWidth);
+void StatusMouseMove(Game& game, int x, int y, int panelWidth);
+void StatusMouseDown(Game& game, MouseButton button);
+void StatusMouseUp(Game& game, MouseButton button);
+void StatusClick(Game& game);
+void StatusDoubleClick(Game& game, int panelWidth);
 
 // The "&New" menu command: exactly a click on the face.
 void NewGameCommand(Game& game);

@@ -8,7 +8,7 @@
 
 namespace orvane {
 
-void Game::ForEachInBonusArea(const Block& centre, const std::function<void(Block&)>& visit)
+void Game::ForEachInBonusArea(const Cell& centre, const std::function<void(Cell&)>& visit)
 {
     const int x = centre.Index % BoardWidth;
     const int y = centre.Index / BoardWidth;
@@ -21,17 +21,17 @@ void Game::ForEachInBonusArea(const Block& centre, const std::function<void(Bloc
 void Game::HandOverToOpponentIfDue()
 {
     if (CurrentPlayer == Player2 && CurrentMode == PlayMode::VsComputer)
-        Opponent.Phase = MrAI::Choose;
+        Opponent.Phase = OpponentState::Choose;
 }
 
-void Game::FindMine(Block& cell)
+void Game::FindMine(Cell& cell)
 {
     cell.State = Closed;
     cell.Mark = static_cast<uint8_t>(CurrentPlayer + 1);
     ++Players[CurrentPlayer].MinesFound;
 }
 
-void Game::SingleOpen(Block& cell)
+void Game::SingleOpen(Cell& cell)
 {
     if (cell.State == Pressed) {
         cell.MoveMark = 1;
@@ -40,7 +40,7 @@ void Game::SingleOpen(Block& cell)
             PlayerData& player = Players[CurrentPlayer];
             if (!BonusAwarded && player.MinesFound >= FlagsToWin / 2) {
                 BonusOwner = OtherPlayer(CurrentPlayer);
-                MessageBar.Post(Players[BonusOwner].Name + " Earned Bonus", 0.5f, 2.5f);
+                Message.Post(Players[BonusOwner].Name + " Earned Bonus", 0.5f, 2.5f);
                 BonusAwarded = true;
                 if (BonusOwner == Player2)
                     Opponent.BonusCountdown = 1 + RandomBelow(random, 5);
@@ -73,14 +73,14 @@ void Game::SingleOpen(Block& cell)
     HandOverToOpponentIfDue();
 }
 
-void Game::BonusOpen(Block& centre)
+void Game::BonusOpen(Cell& centre)
 {
     BonusArmed = false;
     BonusButtonEnabled = false;
     BonusOwner = BonusUsed;
     ClearMarksNextMove = true;
     ShowMoveMarks = true;
-    ForEachInBonusArea(centre, [this](Block& cell) {
+    ForEachInBonusArea(centre, [this](Cell& cell) {
         if (cell.State != Pressed)
             return;
         if (cell.Value == MineValue) {
@@ -104,14 +104,14 @@ void Game::WinTwoPlayer(bool restartMessage)
 {
     CurrentState = GameState::Won;
     BonusButtonEnabled = false;
-    FaceState = 3;
+    Face = FaceLook::Won;
     PlayerData& winner = Players[CurrentPlayer];
     ++winner.Score;
     const std::string text = winner.Name + " Won.";
     if (restartMessage)
-        MessageBar.Post(text, 1.0f, 5.0f);
+        Message.Post(text, 1.0f, 5.0f);
     else
-        MessageBar.Continue(text, 1.0f, 5.0f);
+        Message.Continue(text, 1.0f, 5.0f);
     if (OnTwoPlayerResult)
         OnTwoPlayerResult();
 }
@@ -121,9 +121,9 @@ void Game::ToggleBonus()
     BonusArmed = !BonusArmed;
     if (BonusArmed) {
         BonusRadius = BonusRadiusFor(static_cast<Level>(CurrentLevel));
-        MessageBar.Post("Bonus Activated", 0.5f, 2.0f);
+        Message.Post("Bonus Activated", 0.5f, 2.0f);
     } else {
-        MessageBar.Post("Bonus Deactivated", 0.5f, 2.0f);
+        Message.Post("Bonus Deactivated", 0.5f, 2.0f);
     }
 }
 
@@ -147,7 +147,7 @@ void Game::RandomOpen()
     ++ClickCount;
     const int32_t drawable = static_cast<int32_t>(CellOrder.size()) - 1;
     const auto closedUnmarked = [this](int16_t index) {
-        const Block& c = Cells[static_cast<size_t>(index)];
+        const Cell& c = Cells[static_cast<size_t>(index)];
         return c.State == Closed && c.Mark == NoMark;
     };
     for (int opened = 0; opened < 3;) {
@@ -157,7 +157,7 @@ void Game::RandomOpen()
         // Every remaining closed cell may carry a flag: stop instead of drawing forever.
         if (std::none_of(CellOrder.begin(), CellOrder.begin() + drawable, closedUnmarked))
             break;
-        Block& cell = Cells[static_cast<size_t>(CellOrder[static_cast<size_t>(k)])];
+        Cell& cell = Cells[static_cast<size_t>(CellOrder[static_cast<size_t>(k)])];
         if (cell.State != Closed || cell.Mark != NoMark)
             continue;
         cell.MoveMark = 1;

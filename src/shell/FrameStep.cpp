@@ -40,7 +40,7 @@ private:
 bool FlagOnBoard(const Game& game)
 {
     return std::ranges::any_of(game.Cells,
-        [](const Block& cell) { return cell.Mark == FlagMark || cell.Mark == FoundByPlayer2; });
+        [](const Cell& cell) { return cell.Mark == FlagMark || cell.Mark == FoundByPlayer2; });
 }
 
 bool PointerShown(const Game& game)
@@ -56,10 +56,10 @@ void RecordBoard(const Game& game, const ViewState& view, std::string& buffer)
     record.Add(game.Paused);
     if (game.Paused)
         return;
-    for (const Block& cell : game.Cells)
+    for (const Cell& cell : game.Cells)
         record.Add(cell.State).Add(cell.Mark).Add(cell.MoveMark);
     if (FlagOnBoard(game))
-        record.Add(view.FlagAnimation.Frame);
+        record.Add(view.WavingFlags.Frame);
     const bool lost = game.CurrentState == GameState::Lost;
     record.Add(lost);
     // A turn of less than half a degree moves no pixel worth a frame.
@@ -77,18 +77,18 @@ void RecordStatus(const Game& game, const ViewState& view, std::string& buffer)
     record.Add(game.StatusHeight).Add(game.PlayerStripHeight);
     const CounterValues counters = ShownCounters(game);
     record.Add(counters.Left).Add(counters.Right);
-    record.Add(game.FaceState).Add(game.FaceDown).Add(game.BonusButtonDown);
+    record.Add(static_cast<uint8_t>(game.Face)).Add(game.FaceDown).Add(game.BonusButtonDown);
     if (game.PlayerStripHeight != 0) {
         // The panel's brightness in steps of two of the 256 levels a pixel can show: a
         // finer step is not to be seen, and each step redraws the whole area.
         record.Add(game.CurrentPlayer).Add(std::lround(view.PulseScale * 127.5f));
         for (const PlayerData& player : game.Players)
             record.Add(player.Name).Add(player.Score);
-        const Comments& message = game.MessageBar;
+        const MessageBar& message = game.Message;
         record.Add(message.Stage);
-        if (message.Stage != Comments::Idle)
+        if (message.Stage != MessageBar::Idle)
             record.Add(message.OffsetX);
-        if (message.Stage == Comments::Shown)
+        if (message.Stage == MessageBar::Shown)
             record.Add(message.Text);
     }
 }
@@ -107,7 +107,7 @@ bool Differs(std::string& drawn, std::string& now)
 bool ComputerToMove(const Game& game)
 {
     return game.CurrentMode == PlayMode::VsComputer && game.CurrentPlayer == Player2
-        && game.Opponent.Phase != MrAI::Idle && game.CurrentState != GameState::Won;
+        && game.Opponent.Phase != OpponentState::Idle && game.CurrentState != GameState::Won;
 }
 
 FrameChanges FrameStep::Advance(Game& game, const std::function<void()>& updateOpponent)
@@ -139,7 +139,7 @@ FrameStep::Pace FrameStep::NextPace(const Game& game) const
         return Pace::Still;
     const bool stripShown = game.PlayerStripHeight != 0;
     if (ComputerToMove(game) || FlagOnBoard(game) || game.CurrentState == GameState::Lost
-        || (stripShown && game.MessageBar.Stage != Comments::Idle))
+        || (stripShown && game.Message.Stage != MessageBar::Idle))
         return Pace::EveryFrame;
     return stripShown ? Pace::Pulse : Pace::Still;
 }
@@ -152,10 +152,10 @@ void FrameStep::Invalidate()
 
 void FrameStep::AdvanceBoard(Game& game)
 {
-    const SaSTimer& timer = game.FrameTimer;
+    const FrameClock& timer = game.FrameTimer;
     // The flags wave only while there is a flag to wave.
     if (FlagOnBoard(game))
-        view_.FlagAnimation.Advance(timer);
+        view_.WavingFlags.Advance(timer);
     // A full turn of the glow for every 3 seconds of frames after a loss.
     if (game.CurrentState == GameState::Lost) {
         view_.SpinAngle += static_cast<float>(360.0 / (3.0 / timer.FrameTime));
@@ -183,8 +183,8 @@ void FrameStep::AdvanceStatus(Game& game)
         view_.PulseScale = 1.0f;
         view_.PulseStep = -0.1f;
     }
-    if (game.MessageBar.Stage != Comments::Idle)
-        game.MessageBar.Step(frameTime, ComputeLayout(game).StatWidth);
+    if (game.Message.Stage != MessageBar::Idle)
+        game.Message.Step(frameTime, ComputeLayout(game).StatWidth);
 }
 
 } // namespace orvane

@@ -12,7 +12,7 @@ namespace {
 
 void PostCount(Game& game, const std::string& text)
 {
-    game.MessageBar.Post(text, 0.5f, 3.0f);
+    game.Message.Post(text, 0.5f, 3.0f);
 }
 
 int32_t FlagsNeeded(const Game& game, PlayerIndex player)
@@ -22,7 +22,7 @@ int32_t FlagsNeeded(const Game& game, PlayerIndex player)
 
 } // namespace
 
-KeyOutcome FormKeyPress(Game& game, char key)
+KeyOutcome HandleKey(Game& game, char key)
 {
     if (key == EscapeKey)
         return game.platform.AskYesNo("Do you want to quit?") ? KeyOutcome::CloseWindow

@@ -14,6 +14,6 @@ inline constexpr char EscapeKey = 27;
 // still needs, "3" how many are still hidden, as an on-screen message while the game
 // runs; Escape asks whether to quit. Digits from the keypad arrive as the same
 // characters.
-[[nodiscard]] KeyOutcome FormKeyPress(Game& game, char key);
+[[nodiscard]] KeyOutcome HandleKey(Game& game, char key);
 
 } // namespace orvane

@@ -43,8 +43,8 @@ protected:
     // The opponent kept on the board after every frame, the rules' invariants after every move.
     void CheckInvariants(PlayerIndex mover, int foundBefore, bool moved)
     {
-        const MrAI& ai = game.Opponent;
-        if (ai.Phase == MrAI::Travel || ai.Phase == MrAI::Click) {
+        const OpponentState& ai = game.Opponent;
+        if (ai.Phase == OpponentState::Travel || ai.Phase == OpponentState::Click) {
             ASSERT_GE(ai.Target, 0);
             ASSERT_LT(ai.Target, static_cast<int>(game.Cells.size()));
         }
@@ -55,7 +55,7 @@ protected:
         if (!moved)
             return;
         std::array<int, 2> marks {};
-        for (const Block& cell : game.Cells) {
+        for (const Cell& cell : game.Cells) {
             ASSERT_LE(cell.Mark, FoundByPlayer2);
             if (cell.Mark != NoMark)
                 ++marks[cell.Mark - 1];
@@ -133,7 +133,7 @@ TEST_F(ComputerGamesTest, NothingOfATurnCarriesIntoTheNextGame)
             game.FrameTimer.FrameTime = 0.3;
             computer.Update();
         }
-        ASSERT_EQ(game.Opponent.Phase, MrAI::Travel);
+        ASSERT_EQ(game.Opponent.Phase, OpponentState::Travel);
         ASSERT_GT(game.Opponent.Clock, 1.0);
 
         // One new game or two: the first gives the first move to the human, the next to

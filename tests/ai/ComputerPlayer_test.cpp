@@ -41,7 +41,7 @@ protected:
         computer.Create();
         game.Opponent.Speed = 8;
         game.CurrentPlayer = Player2;
-        game.Opponent.Phase = MrAI::Choose;
+        game.Opponent.Phase = OpponentState::Choose;
     }
     void Frame(double seconds)
     {
@@ -51,13 +51,13 @@ protected:
     int Chosen()
     {
         Frame(0.01);
-        EXPECT_EQ(game.Opponent.Phase, MrAI::Travel);
+        EXPECT_EQ(game.Opponent.Phase, OpponentState::Travel);
         return game.Opponent.Target;
     }
     // Frames until the computer's move is made; the move ends in Idle or Choose.
     void FinishMove(double frame = 0.05)
     {
-        for (int i = 0; i < 1000 && game.Opponent.Phase >= MrAI::Travel; ++i)
+        for (int i = 0; i < 1000 && game.Opponent.Phase >= OpponentState::Travel; ++i)
             Frame(frame);
     }
     int Index(int x, int y) const { return x + y * game.BoardWidth; }
@@ -173,13 +173,13 @@ TEST_F(ComputerPlayerTest, ChoosesAgainAfterAFindAndGoesIdleAfterASafeCell)
     FinishMove();
     EXPECT_EQ(game.Players[Player2].MinesFound, 1);
     EXPECT_EQ(game.CurrentPlayer, Player2);
-    EXPECT_EQ(game.Opponent.Phase, MrAI::Choose) << "a find lets it move again";
+    EXPECT_EQ(game.Opponent.Phase, OpponentState::Choose) << "a find lets it move again";
 
     random.scripted = {0.0}; // the first closed cell, (3, 0): safe
     EXPECT_EQ(Chosen(), Index(3, 0));
     FinishMove();
     EXPECT_EQ(game.CurrentPlayer, Player1);
-    EXPECT_EQ(game.Opponent.Phase, MrAI::Idle);
+    EXPECT_EQ(game.Opponent.Phase, OpponentState::Idle);
     EXPECT_EQ(game.Opponent.Target, -1);
 }
 
@@ -189,7 +189,7 @@ TEST_F(ComputerPlayerTest, FirstMoveOfAGameNeverFindsAMine)
         random.engine.seed(seed);
         game.CurrentPlayer = Player1; // the new game gives the first move to the computer
         StartBoard(9, 9, 19, PlayMode::VsComputer, Level::Beginner);
-        ASSERT_EQ(game.Opponent.Phase, MrAI::Choose);
+        ASSERT_EQ(game.Opponent.Phase, OpponentState::Choose);
         game.Opponent.Speed = 7;
         FinishMove();
         Frame(0.05);
@@ -217,7 +217,7 @@ TEST_F(ComputerPlayerTest, APressLeftWhenAClickTookTheFirstMoveIsTakenBack)
     for (int i = 1; game.CurrentPlayer == Player1 && i < 81; ++i)
         if (At(i % 9, i / 9).State == Closed)
             Click(i % 9, i / 9);
-    ASSERT_EQ(game.Opponent.Phase, MrAI::Choose);
+    ASSERT_EQ(game.Opponent.Phase, OpponentState::Choose);
     Frame(0.05);
     EXPECT_NE(At(0, 0).State, Pressed);
 }
@@ -236,8 +236,8 @@ TEST_F(ComputerPlayerTest, ExpertBonusTakesTheFirstSquareOfMoreThanFortySixClose
     EXPECT_EQ(game.Opponent.BonusCountdown, -1);
     EXPECT_TRUE(game.BonusArmed);
     EXPECT_EQ(game.BonusRadius, 3);
-    EXPECT_EQ(game.MessageBar.Text, "AI. Activated Bonus");
-    EXPECT_EQ(game.MessageBar.Stage, Comments::SlideIn);
+    EXPECT_EQ(game.Message.Text, "AI. Activated Bonus");
+    EXPECT_EQ(game.Message.Stage, MessageBar::SlideIn);
 
     const double pressing = game.Opponent.MoveStart + game.Opponent.MoveDuration + 0.1;
     for (int i = 0; i < 1000 && game.Opponent.Clock < pressing; ++i)
@@ -279,7 +279,7 @@ TEST_F(ComputerPlayerTest, BonusCountdownCountsTheComputersTurns)
     Chosen();
     EXPECT_EQ(game.Opponent.BonusCountdown, 1);
     EXPECT_FALSE(game.BonusArmed);
-    EXPECT_NE(game.MessageBar.Text, "AI. Activated Bonus");
+    EXPECT_NE(game.Message.Text, "AI. Activated Bonus");
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "dialogs/TAboutForm.h"
-#include "dialogs/THelpForm.h"
+#include "dialogs/AboutDialog.h"
+#include "dialogs/HelpWindow.h"
 #include "shell/qt/MainMenu.h"
 #include "shell/qt/ProgramIcon.h"
 #include "support/FakeDesktop.h"
@@ -55,7 +55,7 @@ bool ShowsTheRedFlag(const QImage& image)
 
 class AboutBox : public ::testing::Test {
 protected:
-    TAboutForm form {MakeProgramIcon(), AppDir() + "/Orvane.chm"};
+    AboutDialog form {MakeProgramIcon(), AppDir() + "/Orvane.chm"};
     std::vector<std::string> opened;
 
     void SetUp() override
@@ -81,21 +81,23 @@ TEST_F(AboutBox, IsAFixedWindowWithNameVersionMakerCreditsAndClose)
     EXPECT_FALSE(form.windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_FALSE(form.windowFlags() & Qt::WindowContextHelpButtonHint);
 
-    ASSERT_TRUE(Label("Label1") && Label("Label2") && Label("Label3") && Label("Label4"));
-    EXPECT_EQ(Label("Label1")->text(), "Orvane");
-    EXPECT_EQ(Label("Label2")->text(), "Version 1.0");
-    EXPECT_FALSE(Label("Label3")->text().isEmpty());
-    EXPECT_FALSE(Label("Label4")->text().isEmpty());
+    ASSERT_TRUE(Label("NameLabel") && Label("VersionLabel") && Label("MakersLabel")
+        && Label("ThanksLabel"));
+    EXPECT_EQ(Label("NameLabel")->text(), "Orvane");
+    EXPECT_EQ(Label("VersionLabel")->text(), "Version 1.0");
+    EXPECT_FALSE(Label("MakersLabel")->text().isEmpty());
+    EXPECT_FALSE(Label("ThanksLabel")->text().isEmpty());
     ASSERT_NE(Label("Licence"), nullptr);
     EXPECT_TRUE(Label("Licence")->text().contains(QStringLiteral("GNU GPL, version 3 or later")));
 
-    auto* close = form.findChild<QPushButton*>(QStringLiteral("BitBtn1"));
+    auto* close = form.findChild<QPushButton*>(QStringLiteral("CloseButton"));
     ASSERT_NE(close, nullptr);
     EXPECT_EQ(close->text(), "Close");
     EXPECT_TRUE(close->isDefault());
 
     // No text runs out of the window or under the banner's edge.
-    for (const char* name : {"Label1", "Label2", "Label3", "Label4", "Label5", "Licence"}) {
+    for (const char* name :
+        {"NameLabel", "VersionLabel", "MakersLabel", "ThanksLabel", "HomeLink", "Licence"}) {
         ASSERT_NE(Label(name), nullptr) << name;
         EXPECT_TRUE(form.rect().contains(Label(name)->geometry())) << name;
     }
@@ -103,13 +105,13 @@ TEST_F(AboutBox, IsAFixedWindowWithNameVersionMakerCreditsAndClose)
 
 TEST_F(AboutBox, ShowsADrawnBannerAndTheProgramIcon)
 {
-    ASSERT_TRUE(Label("Image1") && Label("Image2"));
-    const QPixmap banner = Label("Image1")->pixmap();
+    ASSERT_TRUE(Label("Banner") && Label("IconPicture"));
+    const QPixmap banner = Label("Banner")->pixmap();
     EXPECT_EQ(banner.deviceIndependentSize().toSize(), QSize(453, 105));
     EXPECT_GT(DistinctColours(banner.toImage()), 100) << "a picture, not a plain fill";
     EXPECT_TRUE(ShowsTheRedFlag(banner.toImage()));
 
-    const QPixmap icon = Label("Image2")->pixmap();
+    const QPixmap icon = Label("IconPicture")->pixmap();
     EXPECT_EQ(icon.deviceIndependentSize().toSize(), QSize(41, 41));
     EXPECT_TRUE(ShowsTheRedFlag(icon.toImage()));
 }
@@ -131,7 +133,7 @@ TEST(ProgramIcon, ShowsTheFlaggedCellAtEverySizeTheDesktopAsksFor)
 TEST_F(AboutBox, LinkOpensTheHelpFileBesideTheProgram)
 {
     ShowActive();
-    QLabel* link = Label("Label5");
+    QLabel* link = Label("HomeLink");
     ASSERT_NE(link, nullptr);
     EXPECT_EQ(link->cursor().shape(), Qt::PointingHandCursor);
     QTest::mouseClick(link, Qt::LeftButton, {}, QPoint(4, link->height() / 2));
@@ -160,8 +162,8 @@ TEST_F(UnderWindowManager, HelpOpenedFromAboutLiesAboveItAndCanBeUsed)
     std::filesystem::copy(app / "Orvane.chm", dir.Path() / "Orvane.chm");
     std::filesystem::copy(app / "help", dir.Path() / "help");
 
-    TAboutForm& about = *form->AboutForm;
-    THelpForm* help = nullptr;
+    AboutDialog& about = *form->AboutForm;
+    HelpWindow* help = nullptr;
     bool aboveAbout = false;
     QString pageAfterClick;
     QTimer steps;
@@ -169,9 +171,9 @@ TEST_F(UnderWindowManager, HelpOpenedFromAboutLiesAboveItAndCanBeUsed)
         if (!help) {
             if (!about.isVisible())
                 return;
-            auto* link = about.findChild<QLabel*>(QStringLiteral("Label5"));
+            auto* link = about.findChild<QLabel*>(QStringLiteral("HomeLink"));
             QTest::mouseClick(link, Qt::LeftButton, {}, QPoint(4, link->height() / 2));
-            help = form->findChild<THelpForm*>();
+            help = form->findChild<HelpWindow*>();
             return;
         }
         const QList<int> stack = StackingOrder();

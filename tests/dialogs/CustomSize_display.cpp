@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "dialogs/TForm1.h"
+#include "dialogs/CustomSizeDialog.h"
 #include "game/Game.h"
 #include "support/FakeCounter.h"
 #include "support/FixedRandom.h"
 #include "support/ScriptedPlatform.h"
+
+#include <array>
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -39,11 +41,13 @@ protected:
     FixedRandom random;
     FakeCounter counter;
     Game game {platform, random, counter};
-    TForm1 form {game};
+    CustomSizeDialog form {game};
 
     QLineEdit* Box(int number)
     {
-        return form.findChild<QLineEdit*>(QStringLiteral("LabeledEdit%1").arg(number));
+        const std::array<const char*, 3> names {"HeightEdit", "WidthEdit", "MinesEdit"};
+        return form.findChild<QLineEdit*>(
+            QString::fromLatin1(names.at(static_cast<size_t>(number - 1))));
     }
     QPushButton* Button(const char* name)
     {
@@ -72,7 +76,7 @@ TEST_P(CustomSizeDialogTest, OkChecksEachBoxAndStoresTheSize)
     Box(1)->setText(QString::fromLatin1(e.height));
     Box(2)->setText(QString::fromLatin1(e.width));
     Box(3)->setText(QString::fromLatin1(e.minesText));
-    Button("BitBtn1")->click();
+    Button("OkButton")->click();
 
     EXPECT_FALSE(form.isVisible());
     EXPECT_EQ(Shown(), e.shown);
@@ -122,7 +126,7 @@ TEST_F(CustomSizeDialogTest, ShowsTheBoardAndCancelEscAndCloseChangeNothing)
         EXPECT_EQ(Shown(), "16 30 99");
         Box(1)->setText(QStringLiteral("12"));
         if (std::string(way) == "Cancel")
-            Button("BitBtn2")->click();
+            Button("CancelButton")->click();
         else if (std::string(way) == "Esc")
             QTest::keyClick(Box(1), Qt::Key_Escape);
         else
@@ -131,7 +135,7 @@ TEST_F(CustomSizeDialogTest, ShowsTheBoardAndCancelEscAndCloseChangeNothing)
         EXPECT_FALSE(form.CustomSizeConfirmed);
         EXPECT_EQ(game.BoardHeight, 16);
     }
-    EXPECT_EQ(Button("BitBtn2")->text(), "Cancel");
+    EXPECT_EQ(Button("CancelButton")->text(), "Cancel");
     EXPECT_EQ(Box(1)->maxLength(), 2);
     EXPECT_EQ(Box(3)->maxLength(), 3);
 }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // F1's help: the desktop's viewer where one is registered for the help file, else the
 // program's own window over the pages the file is made from.
-#include "dialogs/THelpForm.h"
+#include "dialogs/HelpWindow.h"
 #include "shell/qt/QtPlatform.h"
 #include "shell/sound/SdlSound.h"
 #include "support/FakeDesktop.h"
@@ -26,7 +26,7 @@ protected:
     QtPlatform platform {owner, sound, {}};
     const std::string helpFile = std::string(std::getenv("ORVANE_APP_DIR")) + "/Orvane.chm";
 
-    THelpForm* HelpWindow() { return owner.findChild<THelpForm*>(); }
+    HelpWindow* ShownHelp() { return owner.findChild<HelpWindow*>(); }
 };
 
 TEST_F(HelpFallback, WithAViewerTheDesktopOpensTheHelpFile)
@@ -34,7 +34,7 @@ TEST_F(HelpFallback, WithAViewerTheDesktopOpensTheHelpFile)
     desktop.RegisterViewer("application/vnd.ms-htmlhelp;");
     platform.OpenDocument(helpFile);
     EXPECT_EQ(desktop.opened, std::vector<std::string> {helpFile});
-    EXPECT_EQ(HelpWindow(), nullptr);
+    EXPECT_EQ(ShownHelp(), nullptr);
 }
 
 TEST_F(HelpFallback, WithoutAViewerTheProgramShowsThePagesWithContentsAndLinks)
@@ -42,7 +42,7 @@ TEST_F(HelpFallback, WithoutAViewerTheProgramShowsThePagesWithContentsAndLinks)
     desktop.RegisterViewer("text/html;");
     platform.OpenDocument(helpFile);
     EXPECT_TRUE(desktop.opened.empty());
-    THelpForm* form = HelpWindow();
+    HelpWindow* form = ShownHelp();
     ASSERT_NE(form, nullptr);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form));
     auto* contents = form->findChild<QTreeWidget*>(QStringLiteral("Contents"));

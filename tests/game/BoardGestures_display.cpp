@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Mouse gestures on the board area of the real main window: Qt mouse events go to PGame
+// Mouse gestures on the board area of the real main window: Qt mouse events go to BoardArea
 // and the game and the drawn board are checked.
 #include "support/MainWindowFixture.h"
 #include "support/MineLayout.h"
@@ -26,7 +26,7 @@ protected:
         orvane::testing::LayMinesOnBoard(game(), rows);
     }
 
-    Block& At(int x, int y) { return game().Cells[static_cast<size_t>(x + y * game().BoardWidth)]; }
+    Cell& At(int x, int y) { return game().Cells[static_cast<size_t>(x + y * game().BoardWidth)]; }
     bool IsOpen(int x, int y) { return At(x, y).State == At(x, y).Value + 2; }
     QRect CellRect(int x, int y)
     {
@@ -43,25 +43,25 @@ protected:
     std::vector<uint8_t> States() const
     {
         std::vector<uint8_t> states;
-        for (const Block& cell : form->game().Cells)
+        for (const Cell& cell : form->game().Cells)
             states.push_back(cell.State);
         return states;
     }
     std::vector<bool> Flags() const
     {
         std::vector<bool> flags;
-        for (const Block& cell : form->game().Cells)
+        for (const Cell& cell : form->game().Cells)
             flags.push_back(cell.Mark == FlagMark);
         return flags;
     }
 
     void Press(Qt::MouseButton button, QPoint at)
     {
-        QTest::mousePress(form->PGame, button, {}, at);
+        QTest::mousePress(form->BoardArea, button, {}, at);
     }
     void Release(Qt::MouseButton button, QPoint at)
     {
-        QTest::mouseRelease(form->PGame, button, {}, at);
+        QTest::mouseRelease(form->BoardArea, button, {}, at);
     }
     void Click(Qt::MouseButton button, QPoint at)
     {
@@ -70,13 +70,13 @@ protected:
     }
     // With a button held, Qt Test sends the move to the area itself, wherever the point
     // lies, as the window system does for the area the button went down on.
-    void Drag(QPoint to) { QTest::mouseMove(form->PGame, to); }
+    void Drag(QPoint to) { QTest::mouseMove(form->BoardArea, to); }
     // As the window system hands a double click to a widget: press, release, the second
     // press as the double-click event, release.
     void DoubleClick(QPoint at)
     {
         Click(Qt::LeftButton, at);
-        QTest::mouseDClick(form->PGame, Qt::LeftButton, {}, at);
+        QTest::mouseDClick(form->BoardArea, Qt::LeftButton, {}, at);
         Release(Qt::LeftButton, at);
     }
 
@@ -86,7 +86,7 @@ protected:
 TEST_F(BoardGestureTest, EveryPixelOfACellActsOnThatCell)
 {
     NewBoard(7, 3, 10, 16);
-    ASSERT_EQ(form->PGame->size(), QSize(7 * 16, 3 * 16));
+    ASSERT_EQ(form->BoardArea->size(), QSize(7 * 16, 3 * 16));
     for (int y = 0; y < 3; ++y)
         for (int x = 0; x < 7; ++x)
             for (const QPoint corner :
@@ -129,8 +129,8 @@ TEST_F(BoardGestureTest, DragOutOfTheBoardOpensNothingAndLeavesNothingPressed)
     Lay(NumberedBoard);
     const QImage before = BoardFrame();
     const std::vector<uint8_t> states = States();
-    const int w = form->PGame->width();
-    const int h = form->PGame->height();
+    const int w = form->BoardArea->width();
+    const int h = form->BoardArea->height();
     for (const Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton})
         for (const QPoint outside :
             {QPoint(-1, 30), QPoint(w, 30), QPoint(50, -1), QPoint(50, h)}) {
@@ -148,7 +148,7 @@ TEST_F(BoardGestureTest, DragOutOfTheBoardOpensNothingAndLeavesNothingPressed)
             EXPECT_EQ(Flags(), std::vector<bool>(15, false));
             EXPECT_EQ(game().PressedCell, -1);
             EXPECT_EQ(game().MouseGesture, 0);
-            EXPECT_EQ(game().FaceState, 0);
+            EXPECT_EQ(game().Face, FaceLook::Smiling);
             EXPECT_EQ(game().ClickCount, 0);
             EXPECT_EQ(BoardFrame(), before);
         }
@@ -164,7 +164,7 @@ TEST_F(BoardGestureTest, LeftAndRightTogetherChordAtTheFirstReleaseAndCountOneCl
                 return b == Qt::LeftButton ? Qt::RightButton : Qt::LeftButton;
             };
             Lay(ChordBoard);
-            for (Block& cell : game().Cells)
+            for (Cell& cell : game().Cells)
                 if (cell.Value == MineValue)
                     cell.Mark = FlagMark;
             At(1, 1).State = static_cast<uint8_t>(At(1, 1).Value + 2);
@@ -208,7 +208,7 @@ TEST_F(BoardGestureTest, DoubleClickOnALostBoardStartsANewOneAndOpensNothingOfIt
     EXPECT_EQ(game().CurrentState, GameState::Ready);
     EXPECT_EQ(States(), std::vector<uint8_t>(15, Closed));
     EXPECT_EQ(game().ClickCount, 0);
-    EXPECT_EQ(game().FaceState, 0);
+    EXPECT_EQ(game().Face, FaceLook::Smiling);
     EXPECT_EQ(BoardFrame(), closedFrame);
 
     // Only the press that completed the double click was swallowed.

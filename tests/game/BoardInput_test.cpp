@@ -15,9 +15,9 @@ class BoardInputTest : public GameFixture {
 protected:
     // The middle of a cell in the board area's pixels; -1 or the board size lie outside.
     int Px(int column) const { return column * game.CellSize + game.CellSize / 2; }
-    void Down(MouseButton button, int x, int y) { PGameMouseDown(game, button, Px(x), Px(y)); }
-    void Move(int x, int y) { PGameMouseMove(game, Px(x), Px(y)); }
-    void Up(MouseButton button, int x, int y) { PGameMouseUp(game, button, Px(x), Px(y)); }
+    void Down(MouseButton button, int x, int y) { BoardMouseDown(game, button, Px(x), Px(y)); }
+    void Move(int x, int y) { BoardMouseMove(game, Px(x), Px(y)); }
+    void Up(MouseButton button, int x, int y) { BoardMouseUp(game, button, Px(x), Px(y)); }
     void ClickOn(MouseButton button, int x, int y)
     {
         Down(button, x, y);
@@ -29,7 +29,7 @@ protected:
     std::vector<uint8_t> States() const
     {
         std::vector<uint8_t> states;
-        for (const Block& cell : game.Cells)
+        for (const Cell& cell : game.Cells)
             states.push_back(cell.State);
         return states;
     }
@@ -64,7 +64,7 @@ TEST_F(BoardInputTest, PressFollowsThePointerAndOnlyTheLastCellOpens)
     LayMines(NumberedBoard);
     Down(MouseButton::Left, 1, 1);
     EXPECT_EQ(At(1, 1).State, Pressed);
-    EXPECT_EQ(game.FaceState, 1);
+    EXPECT_EQ(game.Face, FaceLook::Pressing);
     EXPECT_EQ(game.MouseGesture, 1);
 
     Move(3, 1);
@@ -78,7 +78,7 @@ TEST_F(BoardInputTest, PressFollowsThePointerAndOnlyTheLastCellOpens)
     EXPECT_EQ(At(1, 1).State, Closed);
     EXPECT_EQ(CountState(Closed), 14);
     EXPECT_EQ(game.ClickCount, 1);
-    EXPECT_EQ(game.FaceState, 0);
+    EXPECT_EQ(game.Face, FaceLook::Smiling);
     ExpectNoGesture();
 }
 
@@ -96,14 +96,14 @@ TEST_F(BoardInputTest, ReleaseOutsideTheBoardOpensNothingAndLeavesNothingPressed
     LayMines(NumberedBoard);
     Down(MouseButton::Left, 1, 1);
     Move(3, 1);
-    PGameMouseMove(game, -3, Px(1));
+    BoardMouseMove(game, -3, Px(1));
     EXPECT_EQ(At(3, 1).State, Pressed) << "moves outside the board are not followed";
     EXPECT_EQ(game.HoverCell, IndexOf(3, 1));
 
     Up(MouseButton::Left, 5, 1);
     EXPECT_EQ(CountState(Closed), 15);
     EXPECT_EQ(game.ClickCount, 0);
-    EXPECT_EQ(game.FaceState, 0);
+    EXPECT_EQ(game.Face, FaceLook::Smiling);
     EXPECT_EQ(game.CurrentState, GameState::Playing);
     ExpectNoGesture();
 }
@@ -112,8 +112,8 @@ TEST_F(BoardInputTest, PressOutsideTheBoardIsIgnoredAndKeepsASwallowPending)
 {
     LayMines(NumberedBoard);
     game.IgnoreNextMouseDown = true;
-    PGameMouseDown(game, MouseButton::Left, Px(1), game.BoardHeight * game.CellSize);
-    PGameMouseDown(game, MouseButton::Left, -1, Px(1));
+    BoardMouseDown(game, MouseButton::Left, Px(1), game.BoardHeight * game.CellSize);
+    BoardMouseDown(game, MouseButton::Left, -1, Px(1));
     EXPECT_TRUE(game.IgnoreNextMouseDown);
     ExpectNoGesture();
 
@@ -246,9 +246,9 @@ TEST_F(BoardInputTest, DoubleClickOnAFinishedBoardStartsANewOneWithoutOpening)
     ASSERT_EQ(game.CurrentState, GameState::Lost);
 
     // The window system's order for the second click: double click, press, release.
-    PGameDblClick(game);
+    BoardDoubleClick(game);
     EXPECT_EQ(game.CurrentState, GameState::Ready);
-    EXPECT_EQ(game.FaceState, 0);
+    EXPECT_EQ(game.Face, FaceLook::Smiling);
     EXPECT_TRUE(game.IgnoreNextMouseDown);
     ClickOn(MouseButton::Left, 1, 1);
     EXPECT_EQ(CountState(Closed), 15);
@@ -265,16 +265,16 @@ TEST_F(BoardInputTest, DoubleClickOnAWonBoardStartsANewOneAndOnARunningOneNothin
 {
     LayMines(NumberedBoard);
     ClickOn(MouseButton::Left, 1, 1);
-    PGameDblClick(game);
+    BoardDoubleClick(game);
     EXPECT_EQ(game.CurrentState, GameState::Playing);
     EXPECT_FALSE(game.IgnoreNextMouseDown);
     EXPECT_TRUE(IsOpen(1, 1));
 
     game.CurrentState = GameState::Won;
-    game.FaceState = 3;
-    PGameDblClick(game);
+    game.Face = FaceLook::Won;
+    BoardDoubleClick(game);
     EXPECT_EQ(game.CurrentState, GameState::Ready);
-    EXPECT_EQ(game.FaceState, 0);
+    EXPECT_EQ(game.Face, FaceLook::Smiling);
     EXPECT_EQ(At(1, 1).State, Closed);
 }
 
@@ -340,7 +340,7 @@ TEST_F(PauseTest, ANewGameEndsThePauseAndTheBonusButtonCannotBePressed)
     LayMines(NumberedBoard);
     game.PauseGame();
     game.HoverTarget = BonusTarget;
-    PStatMouseDown(game, MouseButton::Left);
+    StatusMouseDown(game, MouseButton::Left);
     EXPECT_FALSE(game.BonusButtonDown) << "a random open would move on a hidden board";
     game.NewGame(Level::Custom);
     EXPECT_FALSE(game.Paused);

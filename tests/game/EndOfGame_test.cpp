@@ -34,7 +34,7 @@ protected:
     }
     void ClickEverySafeCell()
     {
-        for (const Block& cell : game.Cells)
+        for (const Cell& cell : game.Cells)
             if (cell.Value != MineValue)
                 Click(cell.Index % game.BoardWidth, cell.Index / game.BoardWidth);
     }
@@ -63,7 +63,7 @@ TEST_F(EndOfGameTest, LossRevealsMissedMinesAndFalseFlagsAndKeepsTheRightFlag)
     EXPECT_EQ(At(1, 1).Mark, NoMark);
 
     EXPECT_EQ(game.CurrentState, GameState::Lost);
-    EXPECT_EQ(game.FaceState, 2);
+    EXPECT_EQ(game.Face, FaceLook::Lost);
     EXPECT_FALSE(game.BonusButtonEnabled);
     EXPECT_EQ(platform.sounds, std::vector<std::string> {"\\Loose.wav"});
     EXPECT_EQ(handed.calls, 1);
@@ -83,7 +83,7 @@ TEST_F(EndOfGameTest, WinFlagsEveryMineSoThatNoFlagIsLeft)
         ClickEverySafeCell();
 
         EXPECT_EQ(game.CurrentState, GameState::Won);
-        EXPECT_EQ(game.FaceState, 3);
+        EXPECT_EQ(game.Face, FaceLook::Won);
         EXPECT_FALSE(game.BonusButtonEnabled);
         EXPECT_EQ(game.FlagsLeft, 0);
         for (auto [x, y] : {std::pair {0, 0}, {2, 0}, {0, 2}, {2, 2}}) {

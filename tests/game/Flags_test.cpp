@@ -42,7 +42,7 @@ TEST_F(FlagsTest, RightClickFlagsUntilNoFlagIsLeftAndAlwaysUnflags)
     EXPECT_EQ(At(3, 2).State, Closed);
     EXPECT_EQ(game.FlagsLeft, 1);
     EXPECT_TRUE(platform.sounds.empty());
-    EXPECT_EQ(game.FaceState, 0);
+    EXPECT_EQ(game.Face, FaceLook::Smiling);
 }
 
 TEST_F(FlagsTest, FlaggingPlacesNoMinesAndStartsNoClock)
@@ -56,7 +56,7 @@ TEST_F(FlagsTest, FlaggingPlacesNoMinesAndStartsNoClock)
     EXPECT_EQ(game.FrameTimer.MarkCount, 0);
     EXPECT_EQ(game.LastSafeSlot, 80);
     EXPECT_EQ(random.clockSeeds, 0);
-    for (const Block& cell : game.Cells)
+    for (const Cell& cell : game.Cells)
         EXPECT_NE(cell.Value, MineValue);
     EXPECT_EQ(game.FlagsLeft, 9);
 }
@@ -76,7 +76,7 @@ TEST_F(FlagsTest, ChordWithMatchingFlagsOpensTheOtherClosedNeighbours)
     EXPECT_EQ(game.FlagsLeft, 2);
     EXPECT_EQ(game.CurrentState, GameState::Playing);
     EXPECT_EQ(platform.sounds, Repeated(3, "CLICK"));
-    EXPECT_EQ(game.FaceState, 0);
+    EXPECT_EQ(game.Face, FaceLook::Smiling);
 }
 
 TEST_F(FlagsTest, ChordOnAWrongFlagLosesAtTheMineAndUnpressesTheRest)
@@ -140,7 +140,7 @@ TEST_F(FlagsTest, ChordThatNeitherMatchesNorCoversTheNumberIsRefused)
         EXPECT_EQ(platform.sounds, std::vector<std::string> {"\\FlagErr.wav"});
         EXPECT_EQ(Board(), before);
         EXPECT_EQ(game.FlagsLeft, flagsLeft);
-        EXPECT_EQ(game.FaceState, 0);
+        EXPECT_EQ(game.Face, FaceLook::Smiling);
     }
 }
 
@@ -158,7 +158,7 @@ TEST_F(FlagsTest, RightClickOnAnOpenNumberWithItsMineFlaggedChords)
     EXPECT_EQ(At(3, 1).State, Closed);
     EXPECT_EQ(game.FlagsLeft, 3);
     EXPECT_EQ(platform.sounds, Repeated(4, "CLICK"));
-    EXPECT_EQ(game.FaceState, 0);
+    EXPECT_EQ(game.Face, FaceLook::Smiling);
 }
 
 TEST_F(FlagsTest, TwoPlayerModesHaveNoFlagsAndTheChordOnlyPressesAndRestores)
@@ -168,16 +168,16 @@ TEST_F(FlagsTest, TwoPlayerModesHaveNoFlagsAndTheChordOnlyPressesAndRestores)
         game.CurrentPlayer = Player1;
         ShowOpen(1, 1);
         At(0, 0).Mark = FlagMark; // found by Player1 earlier
-        game.FaceState = 0;
+        game.Face = FaceLook::Smiling;
         RightClick(3, 0);
         RightClick(0, 0);
         EXPECT_EQ(At(3, 0).Mark, NoMark);
         EXPECT_EQ(At(0, 0).Mark, FlagMark);
-        EXPECT_EQ(game.FaceState, 0) << "the right button does nothing at all";
+        EXPECT_EQ(game.Face, FaceLook::Smiling) << "the right button does nothing at all";
 
         const auto before = Board();
         game.ChordCell(At(1, 1), CellAction::Press);
-        EXPECT_EQ(game.FaceState, 1);
+        EXPECT_EQ(game.Face, FaceLook::Pressing);
         EXPECT_EQ(CountState(Pressed), 7) << "every closed neighbour but the found mine";
         EXPECT_EQ(At(0, 0).State, Closed);
         game.ChordCell(At(1, 1), CellAction::Release);
@@ -188,7 +188,7 @@ TEST_F(FlagsTest, TwoPlayerModesHaveNoFlagsAndTheChordOnlyPressesAndRestores)
         game.ChordCell(At(3, 1), CellAction::Cancel);
         EXPECT_EQ(Board(), before);
 
-        EXPECT_EQ(game.FaceState, 0);
+        EXPECT_EQ(game.Face, FaceLook::Smiling);
         EXPECT_EQ(game.CurrentPlayer, Player1);
         EXPECT_EQ(game.Players[Player1].MinesFound, 0);
         EXPECT_TRUE(platform.sounds.empty());

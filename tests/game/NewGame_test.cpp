@@ -9,7 +9,7 @@ using orvane::testing::GameFixture;
 
 namespace {
 
-std::vector<int16_t> NeighboursOf(const Block& cell)
+std::vector<int16_t> NeighboursOf(const Cell& cell)
 {
     std::vector<int16_t> list;
     cell.ForEachNeighbour([&](int16_t n) { list.push_back(n); });
@@ -38,7 +38,7 @@ TEST_F(NewGameTest, NeighboursOfExpertBoardUseItsThirtyColumns)
     EXPECT_EQ(NeighboursOf(At(0, 15)), (std::vector<int16_t> {420, 421, 451}));
     EXPECT_EQ(
         NeighboursOf(At(10, 5)), (std::vector<int16_t> {129, 130, 131, 159, 161, 189, 190, 191}));
-    for (const Block& cell : game.Cells)
+    for (const Cell& cell : game.Cells)
         EXPECT_EQ(cell.Index, &cell - game.Cells.data());
 }
 
@@ -67,7 +67,7 @@ TEST_F(NewGameTest, ResetsCountersAndBoardForClassic)
 TEST_F(NewGameTest, SameLevelKeepsTheCellsAndANewLevelRebuilds)
 {
     StartBoard(9, 9, 10, PlayMode::Classic, Level::Beginner);
-    const Block* before = game.Cells.data();
+    const Cell* before = game.Cells.data();
     game.NewGame(Level::Beginner);
     EXPECT_EQ(game.Cells.data(), before);
     game.BoardWidth = 16;
@@ -82,10 +82,10 @@ TEST_F(NewGameTest, TwoPlayerGameHandsTheFirstMoveOverAndPostsTheGoal)
     game.CurrentPlayer = Player1;
     StartBoard(9, 9, 19, PlayMode::VsComputer, Level::Beginner);
     EXPECT_EQ(game.CurrentPlayer, Player2);
-    EXPECT_EQ(game.MessageBar.Text, "10 Flags To WIN");
-    EXPECT_EQ(game.MessageBar.Stage, Comments::SlideIn);
-    EXPECT_FLOAT_EQ(game.MessageBar.HoldTime, 5.0f);
-    EXPECT_EQ(game.Opponent.Phase, MrAI::Choose);
+    EXPECT_EQ(game.Message.Text, "10 Flags To WIN");
+    EXPECT_EQ(game.Message.Stage, MessageBar::SlideIn);
+    EXPECT_FLOAT_EQ(game.Message.HoldTime, 5.0f);
+    EXPECT_EQ(game.Opponent.Phase, OpponentState::Choose);
     EXPECT_EQ(game.Opponent.Target, -1);
     EXPECT_EQ(game.Opponent.BonusCountdown, -1);
     EXPECT_FALSE(game.BonusButtonEnabled);
@@ -117,7 +117,7 @@ TEST_P(PlacementTest, FirstCellIsSafeAndCellOrderSplitsSafeFromMines)
         std::set<int16_t> seen(game.CellOrder.begin(), game.CellOrder.end());
         EXPECT_EQ(seen.size(), static_cast<size_t>(cells)) << "a permutation of all cells";
         for (int slot = 0; slot < cells; ++slot) {
-            const Block& cell
+            const Cell& cell
                 = game.Cells[static_cast<size_t>(game.CellOrder[static_cast<size_t>(slot)])];
             if (slot <= game.LastSafeSlot) {
                 ASSERT_NE(cell.Value, MineValue);

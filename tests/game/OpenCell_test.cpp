@@ -32,15 +32,15 @@ TEST_F(OpenCellTest, PressAndCancelDrawTheCellSunkenAndBack)
     StartBoard(9, 9, 10);
     game.OpenCell(At(2, 2), CellAction::Press);
     EXPECT_EQ(At(2, 2).State, Pressed);
-    EXPECT_EQ(game.FaceState, 1);
+    EXPECT_EQ(game.Face, FaceLook::Pressing);
     game.OpenCell(At(2, 2), CellAction::Cancel);
     EXPECT_EQ(At(2, 2).State, Closed);
-    EXPECT_EQ(game.FaceState, 0);
+    EXPECT_EQ(game.Face, FaceLook::Smiling);
 
     At(3, 3).Mark = FlagMark;
     game.OpenCell(At(3, 3), CellAction::Press);
     EXPECT_EQ(At(3, 3).State, Closed) << "a flagged cell is not pressed";
-    EXPECT_EQ(game.FaceState, 1);
+    EXPECT_EQ(game.Face, FaceLook::Pressing);
 }
 
 TEST_F(OpenCellTest, FloodOpensTheConnectedRegionAndItsBorderOnly)
@@ -117,7 +117,7 @@ TEST_F(OpenCellTest, NothingHappensAfterTheGameEnds)
     for (GameState end : {GameState::Lost, GameState::Won}) {
         LayMines({"*....", "....."});
         game.CurrentState = end;
-        game.FaceState = 2;
+        game.Face = FaceLook::Lost;
         game.OpenCell(At(3, 0), CellAction::Press);
         EXPECT_EQ(At(3, 0).State, Closed);
         game.OpenCell(At(3, 0), CellAction::Release);
@@ -125,7 +125,7 @@ TEST_F(OpenCellTest, NothingHappensAfterTheGameEnds)
         game.ChordCell(At(3, 0), CellAction::Press);
         EXPECT_EQ(CountState(Closed), 10);
         EXPECT_EQ(At(3, 0).Mark, NoMark);
-        EXPECT_EQ(game.FaceState, 2) << "not even the face changes";
+        EXPECT_EQ(game.Face, FaceLook::Lost) << "not even the face changes";
         EXPECT_TRUE(platform.sounds.empty());
     }
 }

@@ -46,21 +46,21 @@ protected:
 
     void MoveTo(std::pair<int, int> point)
     {
-        PStatMouseMove(game, point.first, point.second, Width);
+        StatusMouseMove(game, point.first, point.second, Width);
     }
     // A left press at from and its release at to, in the order the window system reports them.
     void LeftClick(std::pair<int, int> from, std::pair<int, int> to)
     {
         MoveTo(from);
-        PStatMouseDown(game, MouseButton::Left);
+        StatusMouseDown(game, MouseButton::Left);
         MoveTo(to);
-        PStatClick(game);
-        PStatMouseUp(game, MouseButton::Left);
+        StatusClick(game);
+        StatusMouseUp(game, MouseButton::Left);
     }
     void DoubleClick(std::pair<int, int> point)
     {
         MoveTo(point);
-        PStatDblClick(game, Width);
+        StatusDoubleClick(game, Width);
     }
 
     // A running two-player game with a series under way and no message on screen.
@@ -70,7 +70,7 @@ protected:
         game.CurrentPlayer = toMove;
         game.Players[Player1] = {"Ann", 0, 3};
         game.Players[Player2] = {"Bob", 0, 2};
-        game.MessageBar.Reset();
+        game.Message.Reset();
     }
     void ExpectScores(int32_t first, int32_t second)
     {
@@ -127,9 +127,9 @@ TEST_F(StatusInputTest, MovesTrackTheTargetTheHeldLookAndTheFace)
     EXPECT_EQ(game.HoverTarget, BonusTarget);
     EXPECT_EQ(game.StatMouseX, Bonus.first);
     EXPECT_EQ(game.StatMouseY, Bonus.second);
-    PStatMouseDown(game, MouseButton::Right);
+    StatusMouseDown(game, MouseButton::Right);
     EXPECT_EQ(game.PressedTarget, NoTarget) << "only the left button presses";
-    PStatMouseDown(game, MouseButton::Left);
+    StatusMouseDown(game, MouseButton::Left);
     EXPECT_TRUE(game.BonusButtonDown);
     MoveTo(Face);
     EXPECT_FALSE(game.BonusButtonDown);
@@ -139,37 +139,37 @@ TEST_F(StatusInputTest, MovesTrackTheTargetTheHeldLookAndTheFace)
 
     game.CurrentState = GameState::Lost;
     MoveTo(Away);
-    EXPECT_EQ(game.FaceState, 2);
+    EXPECT_EQ(game.Face, FaceLook::Lost);
     game.CurrentState = GameState::Won;
     MoveTo(Away);
-    EXPECT_EQ(game.FaceState, 3);
+    EXPECT_EQ(game.Face, FaceLook::Won);
 }
 
 TEST_F(StatusInputTest, FaceReleasedElsewhereStartsNoGameButBackOnItDoes)
 {
     LayMines(NumberedBoard);
     MoveTo(Face);
-    PStatMouseDown(game, MouseButton::Left);
+    StatusMouseDown(game, MouseButton::Left);
     EXPECT_TRUE(game.FaceDown);
-    EXPECT_EQ(game.FaceState, 1);
+    EXPECT_EQ(game.Face, FaceLook::Pressing);
     MoveTo(Away);
     EXPECT_FALSE(game.FaceDown);
-    EXPECT_EQ(game.FaceState, 0);
-    PStatClick(game);
-    PStatMouseUp(game, MouseButton::Left);
+    EXPECT_EQ(game.Face, FaceLook::Smiling);
+    StatusClick(game);
+    StatusMouseUp(game, MouseButton::Left);
     EXPECT_EQ(game.CurrentState, GameState::Playing);
     EXPECT_EQ(game.PressedTarget, NoTarget);
 
     counter.now = 7'000'000;
     MoveTo(Face);
-    PStatMouseDown(game, MouseButton::Left);
+    StatusMouseDown(game, MouseButton::Left);
     MoveTo(Away);
     MoveTo(Face);
     EXPECT_TRUE(game.FaceDown);
-    PStatClick(game);
+    StatusClick(game);
     EXPECT_EQ(game.CurrentState, GameState::Ready);
     EXPECT_FALSE(game.FaceDown);
-    EXPECT_EQ(game.FaceState, 0);
+    EXPECT_EQ(game.Face, FaceLook::Smiling);
     EXPECT_EQ(game.PressedTarget, NoTarget);
     EXPECT_EQ(game.FrameTimer.LastFrameCount, counter.now)
         << "the frame timer ticks after a new game";
@@ -192,10 +192,10 @@ TEST_F(StatusInputTest, DisabledBonusIsNeitherPressedNorTriggered)
     LayMines(NumberedBoard);
     game.BonusButtonEnabled = false;
     MoveTo(Bonus);
-    PStatMouseDown(game, MouseButton::Left);
+    StatusMouseDown(game, MouseButton::Left);
     EXPECT_FALSE(game.BonusButtonDown);
     EXPECT_EQ(game.PressedTarget, NoTarget);
-    PStatClick(game);
+    StatusClick(game);
     EXPECT_EQ(game.ClickCount, 0);
     EXPECT_EQ(CountState(Closed), 16);
 }
@@ -203,15 +203,15 @@ TEST_F(StatusInputTest, DisabledBonusIsNeitherPressedNorTriggered)
 TEST_F(StatusInputTest, ClassicBonusOpensThreeRandomCells)
 {
     LayMines(NumberedBoard);
-    for (Block& cell : game.Cells)
+    for (Cell& cell : game.Cells)
         if (cell.Value == MineValue)
             cell.Mark = FlagMark;
     MoveTo(Bonus);
-    PStatMouseDown(game, MouseButton::Left);
-    PStatClick(game);
+    StatusMouseDown(game, MouseButton::Left);
+    StatusClick(game);
     EXPECT_EQ(game.PressedTarget, NoTarget);
     int opened = 0, marked = 0;
-    for (const Block& cell : game.Cells) {
+    for (const Cell& cell : game.Cells) {
         opened += IsOpenNumber(cell.State);
         marked += cell.MoveMark;
     }
@@ -226,12 +226,12 @@ TEST_F(StatusInputTest, TwoPlayerBonusArmsAndStaysPressedUntilReleased)
     StartSeries(PlayMode::VsHuman, Player1);
     game.BonusButtonEnabled = true;
     MoveTo(Bonus);
-    PStatMouseDown(game, MouseButton::Left);
-    PStatClick(game);
+    StatusMouseDown(game, MouseButton::Left);
+    StatusClick(game);
     EXPECT_TRUE(game.BonusArmed);
-    EXPECT_EQ(game.MessageBar.Text, "Bonus Activated");
+    EXPECT_EQ(game.Message.Text, "Bonus Activated");
     EXPECT_EQ(game.PressedTarget, BonusTarget);
-    PStatMouseUp(game, MouseButton::Left);
+    StatusMouseUp(game, MouseButton::Left);
     EXPECT_EQ(game.PressedTarget, NoTarget);
     EXPECT_EQ(CountState(Closed), 16);
 }
@@ -249,7 +249,7 @@ TEST_F(StatusInputTest, GiveUpAnsweredNoLeavesTheGameAsItWas)
     EXPECT_EQ(results, 0);
     ExpectScores(3, 2);
     EXPECT_FALSE(game.FaceDown);
-    EXPECT_EQ(game.FaceState, 0);
+    EXPECT_EQ(game.Face, FaceLook::Smiling);
 }
 
 TEST_F(StatusInputTest, GiveUpAnsweredYesScoresTheOpponentAndStartsANewGame)
@@ -302,20 +302,20 @@ TEST_F(StatusInputTest, ComputersTurnLeavesThePanelAlone)
     EXPECT_EQ(game.StatMouseX, 0) << "not even the position is kept";
 
     game.HoverTarget = game.PressedTarget = FaceTarget;
-    PStatClick(game);
+    StatusClick(game);
     NewGameCommand(game);
     EXPECT_EQ(game.CurrentState, GameState::Playing);
     ExpectNothingAsked();
 
     game.PressedTarget = NoTarget;
     game.HoverTarget = BonusTarget;
-    PStatMouseDown(game, MouseButton::Left);
+    StatusMouseDown(game, MouseButton::Left);
     EXPECT_EQ(game.PressedTarget, NoTarget);
 
     // The release is ignored for the computer also before its first open.
     game.CurrentState = GameState::Ready;
     game.PressedTarget = FaceTarget;
-    PStatMouseUp(game, MouseButton::Left);
+    StatusMouseUp(game, MouseButton::Left);
     EXPECT_EQ(game.PressedTarget, FaceTarget);
 }
 
@@ -384,11 +384,11 @@ TEST_F(StatusInputTest, OnlyThePanelOfTheHumanToMoveTakesADoubleClick)
 TEST_F(StatusInputTest, NoDoubleClickWhileAMessageShowsOrInClassic)
 {
     StartSeries(PlayMode::VsHuman, Player1);
-    game.MessageBar.Post("Bonus Activated", 0.5f, 2.0f);
+    game.Message.Post("Bonus Activated", 0.5f, 2.0f);
     DoubleClick(Player1Name);
     ExpectNothingAsked();
 
-    game.MessageBar.Reset();
+    game.Message.Reset();
     game.CurrentMode = PlayMode::Classic;
     DoubleClick(Player1Name);
     DoubleClick(Player1Score);

@@ -31,7 +31,7 @@ protected:
         ASSERT_EQ(game.FlagsToWin, 10);
         game.CurrentLevel = static_cast<int32_t>(Level::Beginner);
         game.CurrentPlayer = Player1;
-        game.Opponent.Phase = MrAI::Idle;
+        game.Opponent.Phase = OpponentState::Idle;
     }
     // Player1 finds five mines of the top row, which earns Player2 the bonus, then opens
     // a number: Player2 is to move with the bonus button enabled.
@@ -50,7 +50,7 @@ protected:
     int MoveMarks() const
     {
         int marks = 0;
-        for (const Block& cell : game.Cells)
+        for (const Cell& cell : game.Cells)
             marks += cell.MoveMark;
         return marks;
     }
@@ -63,7 +63,7 @@ protected:
     }
     void ShowSafeCellsOpenBut(std::initializer_list<int> closed)
     {
-        for (const Block& cell : game.Cells)
+        for (const Cell& cell : game.Cells)
             if (cell.Value != MineValue
                 && std::find(closed.begin(), closed.end(), cell.Index) == closed.end())
                 ShowOpen(cell.Index % game.BoardWidth, cell.Index / game.BoardWidth);
@@ -124,16 +124,16 @@ TEST_F(TwoPlayerTest, HalfTheGoalEarnsTheOtherPlayerTheBonusOncePerGame)
     for (int x = 0; x < 4; ++x)
         Click(x, 0);
     EXPECT_FALSE(game.BonusAwarded);
-    EXPECT_EQ(game.MessageBar.Text, "10 Flags To WIN");
+    EXPECT_EQ(game.Message.Text, "10 Flags To WIN");
 
     game.BonusButtonDown = true;
     Click(4, 0);
     EXPECT_TRUE(game.BonusAwarded);
     EXPECT_EQ(game.BonusOwner, Player2);
-    EXPECT_EQ(game.MessageBar.Text, "P2 Earned Bonus");
-    EXPECT_FLOAT_EQ(game.MessageBar.SlideTime, 0.5f);
-    EXPECT_FLOAT_EQ(game.MessageBar.HoldTime, 2.5f);
-    EXPECT_EQ(game.MessageBar.Stage, Comments::SlideIn);
+    EXPECT_EQ(game.Message.Text, "P2 Earned Bonus");
+    EXPECT_FLOAT_EQ(game.Message.SlideTime, 0.5f);
+    EXPECT_FLOAT_EQ(game.Message.HoldTime, 2.5f);
+    EXPECT_EQ(game.Message.Stage, MessageBar::SlideIn);
     EXPECT_EQ(game.CurrentPlayer, Player1);
     EXPECT_FALSE(game.BonusButtonEnabled) << "not before the turn passes";
 
@@ -150,7 +150,7 @@ TEST_F(TwoPlayerTest, HalfTheGoalEarnsTheOtherPlayerTheBonusOncePerGame)
         Click(x, 1);
     EXPECT_EQ(game.Players[Player2].MinesFound, 5);
     EXPECT_EQ(game.BonusOwner, Player2) << "Player2 catching up earns nothing";
-    EXPECT_EQ(game.MessageBar.Text, "P2 Earned Bonus");
+    EXPECT_EQ(game.Message.Text, "P2 Earned Bonus");
 }
 
 TEST_F(TwoPlayerTest, ComputerEarningTheBonusWaitsOneToFiveMoves)
@@ -181,15 +181,15 @@ TEST_F(TwoPlayerTest, ToggleBonusArmsAndDisarmsAndTheOwnerMayArmAgain)
     game.ToggleBonus();
     EXPECT_TRUE(game.BonusArmed);
     EXPECT_EQ(game.BonusRadius, 1);
-    EXPECT_EQ(game.MessageBar.Text, "Bonus Activated");
-    EXPECT_FLOAT_EQ(game.MessageBar.SlideTime, 0.5f);
-    EXPECT_FLOAT_EQ(game.MessageBar.HoldTime, 2.0f);
+    EXPECT_EQ(game.Message.Text, "Bonus Activated");
+    EXPECT_FLOAT_EQ(game.Message.SlideTime, 0.5f);
+    EXPECT_FLOAT_EQ(game.Message.HoldTime, 2.0f);
 
-    game.MessageBar.Step(1.0, 100);
+    game.Message.Step(1.0, 100);
     game.ToggleBonus();
     EXPECT_FALSE(game.BonusArmed);
-    EXPECT_EQ(game.MessageBar.Text, "Bonus Deactivated");
-    EXPECT_EQ(game.MessageBar.Elapsed, 0.0) << "the message starts again";
+    EXPECT_EQ(game.Message.Text, "Bonus Deactivated");
+    EXPECT_EQ(game.Message.Elapsed, 0.0) << "the message starts again";
     EXPECT_EQ(game.BonusOwner, Player2);
     EXPECT_TRUE(game.BonusButtonEnabled);
 
@@ -268,7 +268,7 @@ TEST_F(TwoPlayerTest, BonusOpenWithTheWinningMineDecidesTheGameOnceAndPassesTheT
     game.Players[Player2].Score = 2;
     RecordResults(Player2);
     game.ToggleBonus();
-    game.MessageBar.Step(1.0, 100);
+    game.Message.Step(1.0, 100);
     platform.sounds.clear();
 
     Click(4, 3);
@@ -278,14 +278,14 @@ TEST_F(TwoPlayerTest, BonusOpenWithTheWinningMineDecidesTheGameOnceAndPassesTheT
     EXPECT_EQ(platform.sounds, sounds);
     EXPECT_TRUE(IsOpen(5, 4));
     EXPECT_EQ(game.CurrentState, GameState::Won);
-    EXPECT_EQ(game.FaceState, 3);
+    EXPECT_EQ(game.Face, FaceLook::Won);
     EXPECT_FALSE(game.BonusButtonEnabled);
     EXPECT_EQ(game.Players[Player2].Score, 3);
     EXPECT_EQ(recorded, (Recorded {{Player2, 3}}));
-    EXPECT_EQ(game.MessageBar.Text, "P2 Won.");
-    EXPECT_EQ(game.MessageBar.Elapsed, 0.0) << "restarted after a bonus open";
-    EXPECT_FLOAT_EQ(game.MessageBar.SlideTime, 1.0f);
-    EXPECT_FLOAT_EQ(game.MessageBar.HoldTime, 5.0f);
+    EXPECT_EQ(game.Message.Text, "P2 Won.");
+    EXPECT_EQ(game.Message.Elapsed, 0.0) << "restarted after a bonus open";
+    EXPECT_FLOAT_EQ(game.Message.SlideTime, 1.0f);
+    EXPECT_FLOAT_EQ(game.Message.HoldTime, 5.0f);
     EXPECT_EQ(game.CurrentPlayer, Player1);
 
     game.NewGame(Level::Beginner);
@@ -323,25 +323,25 @@ TEST_F(TwoPlayerTest, SingleOpenOfTheGoalMineWinsAndTheLoserBeginsTheNextGame)
     StartBeginner();
     for (int x = 0; x < 5; ++x)
         Click(x, 0);
-    ASSERT_EQ(game.MessageBar.Text, "P2 Earned Bonus");
-    game.MessageBar.Step(1.0, 100);
+    ASSERT_EQ(game.Message.Text, "P2 Earned Bonus");
+    game.Message.Step(1.0, 100);
     RecordResults(Player1);
     platform.sounds.clear();
 
     for (int x = 0; x < 5; ++x)
         Click(x, 1);
     EXPECT_EQ(game.CurrentState, GameState::Won);
-    EXPECT_EQ(game.FaceState, 3);
+    EXPECT_EQ(game.Face, FaceLook::Won);
     EXPECT_FALSE(game.BonusButtonEnabled);
     EXPECT_EQ(recorded, (Recorded {{Player1, 1}}));
     auto sounds = Repeated(4, "\\Flag.wav");
     sounds.push_back("\\Win.wav");
     EXPECT_EQ(platform.sounds, sounds);
     // The winner's text takes over the running message and its time so far.
-    EXPECT_EQ(game.MessageBar.Text, "P1 Won.");
-    EXPECT_DOUBLE_EQ(game.MessageBar.Elapsed, 1.0);
-    EXPECT_FLOAT_EQ(game.MessageBar.SlideTime, 1.0f);
-    EXPECT_FLOAT_EQ(game.MessageBar.HoldTime, 5.0f);
+    EXPECT_EQ(game.Message.Text, "P1 Won.");
+    EXPECT_DOUBLE_EQ(game.Message.Elapsed, 1.0);
+    EXPECT_FLOAT_EQ(game.Message.SlideTime, 1.0f);
+    EXPECT_FLOAT_EQ(game.Message.HoldTime, 5.0f);
     EXPECT_TRUE(game.ShowMoveMarks);
     EXPECT_TRUE(game.ClearMarksNextMove);
     EXPECT_EQ(MoveMarks(), 10) << "all mines of the winning turn";
@@ -357,25 +357,25 @@ TEST_F(TwoPlayerTest, ComputerIsToldToChooseWheneverItIsToMove)
 {
     StartBeginner(PlayMode::VsComputer);
     Click(0, 0);
-    EXPECT_EQ(game.Opponent.Phase, MrAI::Idle);
+    EXPECT_EQ(game.Opponent.Phase, OpponentState::Idle);
     Click(5, 0);
-    EXPECT_EQ(game.Opponent.Phase, MrAI::Choose);
+    EXPECT_EQ(game.Opponent.Phase, OpponentState::Choose);
 
-    game.Opponent.Phase = MrAI::Idle; // as after the computer's own move
+    game.Opponent.Phase = OpponentState::Idle; // as after the computer's own move
     Click(1, 0);
-    EXPECT_EQ(game.Opponent.Phase, MrAI::Choose) << "a found mine lets it move again";
+    EXPECT_EQ(game.Opponent.Phase, OpponentState::Choose) << "a found mine lets it move again";
     for (auto [x, y] : {std::pair {2, 0}, {3, 0}, {4, 0}, {0, 1}})
         Click(x, y); // five for the computer: the bonus goes to Player1
-    game.Opponent.Phase = MrAI::Idle;
+    game.Opponent.Phase = OpponentState::Idle;
     Click(5, 1);
     EXPECT_EQ(game.CurrentPlayer, Player1);
-    EXPECT_EQ(game.Opponent.Phase, MrAI::Idle);
+    EXPECT_EQ(game.Opponent.Phase, OpponentState::Idle);
 
     ASSERT_TRUE(game.BonusButtonEnabled);
     game.ToggleBonus();
     Click(7, 7);
     EXPECT_EQ(game.CurrentPlayer, Player2);
-    EXPECT_EQ(game.Opponent.Phase, MrAI::Choose) << "also after a bonus open";
+    EXPECT_EQ(game.Opponent.Phase, OpponentState::Choose) << "also after a bonus open";
 }
 
 TEST_F(TwoPlayerTest, SoundOffKeepsAWholeTwoPlayerGameSilent)

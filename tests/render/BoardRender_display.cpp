@@ -13,7 +13,7 @@ namespace {
 
 class BoardRenderTest : public MainWindowFixture {
 protected:
-    Block& At(int x, int y) { return game().Cells[static_cast<size_t>(x + y * game().BoardWidth)]; }
+    Cell& At(int x, int y) { return game().Cells[static_cast<size_t>(x + y * game().BoardWidth)]; }
 
     // True when every pixel repeats one cell further right and one cell further down:
     // the cells are whole, equal and exactly cellSize pixels apart.

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/SaSTimer.h"
-#include "render/model/TexAnimation.h"
+#include "platform/FrameClock.h"
+#include "render/model/FlagAnimation.h"
 #include "support/FakeCounter.h"
 
 #include <gtest/gtest.h>
@@ -13,8 +13,8 @@ namespace {
 class FlagPlayback : public ::testing::Test {
 protected:
     FakeCounter counter {1000};
-    SaSTimer timer {counter};
-    Tex_Animation flags;
+    FrameClock timer {counter};
+    FlagAnimation flags;
 
     void SetUp() override
     {

@@ -22,7 +22,7 @@ protected:
         MainWindowFixture::SetUp();
         ASSERT_EQ(form->devicePixelRatioF(), Ratio) << "run with QT_SCALE_FACTOR=2";
     }
-    Block& At(int x, int y) { return game().Cells[static_cast<size_t>(x + y * game().BoardWidth)]; }
+    Cell& At(int x, int y) { return game().Cells[static_cast<size_t>(x + y * game().BoardWidth)]; }
 
     // Colours along a row of device pixels, none within tolerance of an earlier one.
     static std::vector<QColor> DistinctColours(const QImage& image, int y, int left, int right)
@@ -46,7 +46,7 @@ TEST_F(AtScale2, TheWindowKeepsItsLayoutAndCellsAreWholeDevicePixels)
     for (const int cellSize : {22, 27, 36}) {
         SCOPED_TRACE(cellSize);
         NewBoard(9, 9, 10, cellSize);
-        EXPECT_EQ(form->PGame->geometry(), QRect(6, 63, 9 * cellSize, 9 * cellSize));
+        EXPECT_EQ(form->BoardArea->geometry(), QRect(6, 63, 9 * cellSize, 9 * cellSize));
         EXPECT_EQ(form->width(), 9 * cellSize + 12);
 
         At(0, 0).State = OpenEmpty;

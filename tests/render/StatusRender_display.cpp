@@ -31,7 +31,7 @@ constexpr int PanelWidth = 75; // across
 
 class StatusRenderTest : public MainWindowFixture {
 protected:
-    int Width() const { return form->PStat->width(); }
+    int Width() const { return form->StatusArea->width(); }
     // Left edge of the face and bonus buttons, on the truncated half of the width.
     int ButtonLeft() const { return static_cast<int>(std::trunc(Width() / 2.0 - 17)); }
     int FirstPanelLeft() const { return static_cast<int>(std::trunc(Width() / 4.0 - 37.5 + 1)); }
@@ -128,7 +128,7 @@ TEST_F(StatusRenderTest, TwoPlayerCountersShowTheFindsWhenDrawnUnderADialog)
 {
     const std::array<QImage, 10> digits = DigitPictures();
     RunMenu("VsHuman");
-    QTest::mouseClick(form->PGame, Qt::LeftButton, {}, QPoint(11, 11));
+    QTest::mouseClick(form->BoardArea, Qt::LeftButton, {}, QPoint(11, 11));
     Game& g = game();
     ASSERT_EQ(g.CurrentState, GameState::Playing);
     g.Players[Player1].MinesFound = 4;
@@ -158,7 +158,7 @@ TEST_F(StatusRenderTest, EachFaceStateHasItsOwnFace)
 {
     std::array<QImage, 4> faces;
     for (uint8_t state = 0; state < 4; ++state) {
-        game().FaceState = state;
+        game().Face = static_cast<FaceLook>(state);
         faces[state] = StatusFrame().copy(Face());
         EXPECT_EQ(StatusFrame().copy(Face()), faces[state])
             << "face " << int {state} << " is drawn the same each frame";
@@ -208,7 +208,7 @@ TEST_F(StatusRenderTest, ActivePanelTakesThePulsesBrightness)
 {
     RunMenu("VsHuman");
     Game& g = game();
-    g.MessageBar.Reset();
+    g.Message.Reset();
     g.CurrentPlayer = Player1;
     const QPoint active(FirstPanelLeft() + 6, 70), idle(SecondPanelLeft() + 6, 70);
     form->render().View.PulseScale = 0.9f;
@@ -223,7 +223,7 @@ TEST_F(StatusRenderTest, NamesPrintOnlyTheirPrintableCharactersInCapitals)
 {
     RunMenu("VsHuman");
     Game& g = game();
-    g.MessageBar.Reset();
+    g.Message.Reset();
     g.CurrentPlayer = Player1;
     auto nameRows = [&](const std::string& name) {
         g.Players[Player1].Name = name;
@@ -248,7 +248,7 @@ TEST_F(StatusRenderTest, LongNameRunsBeyondItsPanel)
 {
     RunMenu("VsHuman");
     Game& g = game();
-    g.MessageBar.Reset();
+    g.Message.Reset();
     g.Players[Player1].Name = "";
     const QImage blank = SteadyFrame();
     g.Players[Player1].Name = "ABCDEFGHIJKL";
@@ -264,10 +264,10 @@ TEST_F(StatusRenderTest, MessageBarSlidesAcrossTheStripInTwoPlayerModes)
 {
     RunMenu("VsHuman"); // the start of a two-player game announces the flags to win
     Game& g = game();
-    ASSERT_EQ(g.MessageBar.Stage, Comments::SlideIn);
-    g.MessageBar.Step(0.5, Width()); // half of the second-long slide in
+    ASSERT_EQ(g.Message.Stage, MessageBar::SlideIn);
+    g.Message.Step(0.5, Width()); // half of the second-long slide in
     const QImage halfIn = SteadyFrame();
-    g.MessageBar.Reset();
+    g.Message.Reset();
     const QImage none = SteadyFrame();
 
     // The bar covers the left half of rows 83..108 and nothing else.
@@ -278,10 +278,10 @@ TEST_F(StatusRenderTest, MessageBarSlidesAcrossTheStripInTwoPlayerModes)
     EXPECT_EQ(halfIn.copy(0, 0, Width(), MessageTop), none.copy(0, 0, Width(), MessageTop));
 
     // Standing with its text, the bar spans the whole width.
-    g.MessageBar.Post("Bonus Activated", 0.5f, 2.0f);
-    g.MessageBar.Step(1.0, Width());
+    g.Message.Post("Bonus Activated", 0.5f, 2.0f);
+    g.Message.Step(1.0, Width());
     const QImage shown = SteadyFrame();
-    EXPECT_EQ(g.MessageBar.Stage, Comments::Shown);
+    EXPECT_EQ(g.Message.Stage, MessageBar::Shown);
     EXPECT_EQ(
         ChangedColumns(shown, none, MessageTop, PanelBottom).size(), static_cast<size_t>(Width()));
 }
@@ -290,8 +290,8 @@ TEST_F(StatusRenderTest, MessageWaitsUnseenInClassic)
 {
     Game& g = game();
     const QImage quiet = StatusFrame();
-    g.MessageBar.Post("3 Mines Remain.", 0.5f, 3.0f);
-    g.MessageBar.Step(0.5, Width());
+    g.Message.Post("3 Mines Remain.", 0.5f, 3.0f);
+    g.Message.Step(0.5, Width());
     EXPECT_EQ(StatusFrame(), quiet);
 
     // Shown once the player strip is.
@@ -299,7 +299,7 @@ TEST_F(StatusRenderTest, MessageWaitsUnseenInClassic)
     g.PlayerStripHeight = 50;
     g.platform.ApplyLayout();
     const QImage duel = SteadyFrame();
-    g.MessageBar.Reset();
+    g.Message.Reset();
     EXPECT_FALSE(ChangedColumns(duel, SteadyFrame(), MessageTop, PanelBottom).empty())
         << "the bar shows";
 }

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "scores/qt/TForm2.h"
-#include "scores/qt/TInputForm.h"
+#include "scores/qt/HighScoresWindow.h"
+#include "scores/qt/NameDialog.h"
 #include "support/FixedRandom.h"
 #include "support/MainWindowFixture.h"
 
@@ -28,12 +28,12 @@ protected:
         const int size = game().CellSize;
         const QPoint centre((index % game().BoardWidth) * size + size / 2,
             (index / game().BoardWidth) * size + size / 2);
-        QTest::mouseClick(form->PGame, Qt::LeftButton, {}, centre);
+        QTest::mouseClick(form->BoardArea, Qt::LeftButton, {}, centre);
     }
     // The next closed cell without a mine; -1 when none is left.
     int ClosedSafeCell()
     {
-        for (const Block& cell : game().Cells)
+        for (const Cell& cell : game().Cells)
             if (cell.State == Closed && cell.Value != MineValue)
                 return cell.Index;
         return -1;
@@ -47,7 +47,7 @@ TEST_F(ClassicWinTest, WinAsksForANameWritesTheRowAndShowsItMarked)
     watch.setInterval(20);
     QObject::connect(&watch, &QTimer::timeout, [&] {
         QWidget* modal = QApplication::activeModalWidget();
-        if (auto* input = qobject_cast<TInputForm*>(modal)) {
+        if (auto* input = qobject_cast<NameDialog*>(modal)) {
             auto* edit = input->findChild<QLineEdit*>(QStringLiteral("EditName"));
             if (!edit->hasFocus())
                 return; // not yet active
@@ -55,13 +55,13 @@ TEST_F(ClassicWinTest, WinAsksForANameWritesTheRowAndShowsItMarked)
             // Typing replaces the selected name; the test's keyboard has no accents.
             QTest::keyClicks(edit, QStringLiteral("Zo"));
             edit->insert(QStringLiteral("\u00eb"));
-            input->findChild<QPushButton*>(QStringLiteral("ButtonOK"))->click();
-        } else if (auto* scores = qobject_cast<TForm2*>(modal)) {
+            input->findChild<QPushButton*>(QStringLiteral("OkButton"))->click();
+        } else if (auto* scores = qobject_cast<HighScoresWindow*>(modal)) {
             auto* list = scores->findChild<QTableWidget*>(QStringLiteral("ScoreList"));
             for (int row = 0; row < list->rowCount(); ++row)
                 if (!list->item(row, 0)->icon().isNull())
                     seen.push_back("marked: " + list->item(row, 1)->text().toStdString());
-            scores->findChild<QPushButton*>(QStringLiteral("Button1"))->click();
+            scores->findChild<QPushButton*>(QStringLiteral("OkButton"))->click();
         }
     });
     watch.start();

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scores/Recording.h"
 #include "scores/ScoreFile.h"
-#include "scores/qt/TForm2.h"
+#include "scores/qt/HighScoresWindow.h"
 #include "support/TempDir.h"
 
 #include <QHeaderView>
@@ -25,14 +25,14 @@ protected:
     TempDir dir;
     ScoreFile scores {dir.File("Orvane.cfg"), [](const std::string&) {}};
     ScoreMarks marks;
-    TForm2* form = nullptr;
+    HighScoresWindow* form = nullptr;
     std::vector<std::string> questions;
     bool answerYes = false;
 
     void SetUp() override
     {
         scores.LoadScores();
-        form = new TForm2(scores, marks);
+        form = new HighScoresWindow(scores, marks);
         form->AskYesNo = [this](const std::string& question) {
             questions.push_back(question);
             return answerYes;
@@ -122,9 +122,9 @@ TEST_F(HighScoreWindowTest, NewFileShowsTenNumberedRowsOnEveryTab)
         EXPECT_EQ(Lines(), expected);
         EXPECT_EQ(List()->horizontalHeaderItem(2)->text(), single ? "Time" : "Won");
         EXPECT_EQ(List()->horizontalHeaderItem(3)->text(), single ? "Clicks" : "Lost");
-        EXPECT_EQ(Text("TextTP"), "0");
-        EXPECT_EQ(Visible("GroupBox2"), single);
-        EXPECT_EQ(Visible("GroupBox3"), single);
+        EXPECT_EQ(Text("PlayedCount"), "0");
+        EXPECT_EQ(Visible("WonBox"), single);
+        EXPECT_EQ(Visible("LostBox"), single);
         EXPECT_TRUE(MarkedRows().empty());
     }
 }
@@ -135,13 +135,13 @@ TEST_F(HighScoreWindowTest, CountersShowTheTablesGames)
     scores.TableStats[4] = {6, 0};
     Open();
     ShowTable(0);
-    EXPECT_EQ(Text("TextTP"), "8");
-    EXPECT_EQ(Text("TextTW"), "3");
-    EXPECT_EQ(Text("TextTL"), "5");
+    EXPECT_EQ(Text("PlayedCount"), "8");
+    EXPECT_EQ(Text("WonCount"), "3");
+    EXPECT_EQ(Text("LostCount"), "5");
     ShowTable(4);
-    EXPECT_EQ(Text("TextTP"), "6");
-    EXPECT_FALSE(Visible("GroupBox2"));
-    EXPECT_FALSE(Visible("GroupBox3"));
+    EXPECT_EQ(Text("PlayedCount"), "6");
+    EXPECT_FALSE(Visible("WonBox"));
+    EXPECT_FALSE(Visible("LostBox"));
 }
 
 TEST_F(HighScoreWindowTest, ColumnsSortTheList)
@@ -213,7 +213,7 @@ TEST_F(HighScoreWindowTest, ResetAsksAndResetsOnlyTheShownTableOnYes)
     answerYes = true;
     reset->click();
     EXPECT_EQ(Lines().front(), "1 Unknown 999 9999");
-    EXPECT_EQ(Text("TextTP"), "0");
+    EXPECT_EQ(Text("PlayedCount"), "0");
     EXPECT_TRUE(MarkedRows().empty());
     EXPECT_EQ(marks.MarkRow, 0);
     EXPECT_EQ(scores.Row(1, 4), (ScoreEntry {"Lee", 77, 88}));
@@ -227,7 +227,7 @@ TEST_F(HighScoreWindowTest, OpensOnTheTabsShownLastAndOkCloses)
 {
     Open();
     ShowTable(5);
-    auto* ok = form->findChild<QPushButton*>(QStringLiteral("Button1"));
+    auto* ok = form->findChild<QPushButton*>(QStringLiteral("OkButton"));
     EXPECT_TRUE(ok->isDefault());
     QTest::keyClick(form, Qt::Key_Escape);
     EXPECT_FALSE(form->isVisible());

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "scores/qt/TInputForm.h"
+#include "scores/qt/NameDialog.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -18,7 +18,7 @@ namespace {
 
 class NameDialogTest : public ::testing::Test {
 protected:
-    TInputForm form {"Unknown"};
+    NameDialog form {"Unknown"};
     QLineEdit* edit = form.findChild<QLineEdit*>(QStringLiteral("EditName"));
 
     // Shows the dialog and lets `act` answer it once it has the focus.

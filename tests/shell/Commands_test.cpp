@@ -83,7 +83,7 @@ TEST_F(CommandsTest, SameLevelAgainKeepsTheCellsAndStartsANewGame)
 {
     Click(4, 4);
     ASSERT_EQ(game.CurrentState, GameState::Playing);
-    const Block* cells = game.Cells.data();
+    const Cell* cells = game.Cells.data();
     Wait(2.0);
 
     commands.Beginner();
@@ -112,7 +112,7 @@ TEST_F(CommandsTest, ExpertBetweenTwoHumansStartsAFreshMatch)
     EXPECT_EQ(game.ScoreTable, 5);
     EXPECT_EQ(game.Players[Player1].Score, 0);
     EXPECT_EQ(game.Players[Player2].Score, 0);
-    EXPECT_EQ(game.MessageBar.Text, "56 Flags To WIN");
+    EXPECT_EQ(game.Message.Text, "56 Flags To WIN");
     EXPECT_EQ(scoreCalls, (std::vector<std::string> {"wins 5"}));
 }
 
@@ -138,7 +138,7 @@ TEST_F(CommandsTest, CustomGameAfterTheDialog)
     EXPECT_EQ(game.Cells.size(), 240u);
     EXPECT_EQ(game.Players[Player1].Score, 2);
     EXPECT_EQ(game.Players[Player2].Score, 1);
-    EXPECT_EQ(game.MessageBar.Text, "26 Flags To WIN");
+    EXPECT_EQ(game.Message.Text, "26 Flags To WIN");
     EXPECT_TRUE(TickedNow());
     EXPECT_TRUE(scoreCalls.empty());
 }
@@ -153,7 +153,7 @@ TEST_F(CommandsTest, TwoPlayerModesOnACustomBoardNeedAnOddMineCount)
         versusComputer ? commands.VsComputer() : commands.VsHuman();
         EXPECT_EQ(game.MineCount, 39);
         EXPECT_EQ(game.FlagsToWin, 20);
-        EXPECT_EQ(game.MessageBar.Text, "20 Flags To WIN") << "set before the new game";
+        EXPECT_EQ(game.Message.Text, "20 Flags To WIN") << "set before the new game";
         EXPECT_EQ(game.CurrentLevel, static_cast<int32_t>(Level::Custom));
         EXPECT_EQ(game.PlayerStripHeight, 50);
         // The goal message has waited for the frame and the tick follows it.
@@ -209,10 +209,10 @@ TEST_F(CommandsTest, VsComputerNamesTheOpponentAndLetsItMoveFirst)
     EXPECT_EQ(game.Players[Player2].Name, "A.I");
     EXPECT_EQ(game.PlayerStripHeight, 50);
     EXPECT_EQ(game.CurrentPlayer, Player2);
-    EXPECT_EQ(game.Opponent.Phase, MrAI::Choose);
+    EXPECT_EQ(game.Opponent.Phase, OpponentState::Choose);
     EXPECT_EQ(game.Opponent.BonusCountdown, -1);
     EXPECT_EQ(game.MineCount, 19);
-    EXPECT_EQ(game.MessageBar.Text, "10 Flags To WIN");
+    EXPECT_EQ(game.Message.Text, "10 Flags To WIN");
 }
 
 TEST_F(CommandsTest, VsHumanGivesTheSecondPlayerBackItsName)

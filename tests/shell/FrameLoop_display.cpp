@@ -23,7 +23,7 @@ protected:
         NewBoard(30, 16, 99, 22);
         // The window system shows the new size on its own time, and each area draws
         // again when it does: only then does the picture stand still.
-        ASSERT_TRUE(QTest::qWaitFor([this] { return form->PGame->DrawNow(); }));
+        ASSERT_TRUE(QTest::qWaitFor([this] { return form->BoardArea->DrawNow(); }));
         RunPasses(300);
     }
 
@@ -40,13 +40,14 @@ protected:
     // Frames each area draws during the given time of loop passes.
     Frames FramesDuring(int milliseconds)
     {
-        const Frames before {form->PGame->FramesDrawn, form->PStat->FramesDrawn};
+        const Frames before {form->BoardArea->FramesDrawn, form->StatusArea->FramesDrawn};
         RunPasses(milliseconds);
-        return {form->PGame->FramesDrawn - before.board, form->PStat->FramesDrawn - before.status};
+        return {form->BoardArea->FramesDrawn - before.board,
+            form->StatusArea->FramesDrawn - before.status};
     }
     void StartClock()
     {
-        QTest::mouseClick(form->PGame, Qt::LeftButton, {}, QPoint(11, 11));
+        QTest::mouseClick(form->BoardArea, Qt::LeftButton, {}, QPoint(11, 11));
         ASSERT_EQ(game().CurrentState, GameState::Playing);
         RunPasses(100);
     }
@@ -71,20 +72,20 @@ TEST_F(FrameLoopTest, ClockTickRedrawsTheStatusAreaOnly)
 
 TEST_F(FrameLoopTest, MouseRedrawsTheAreasWhosePictureItChanges)
 {
-    QTest::mouseMove(form->PGame, QPoint(100, 100));
+    QTest::mouseMove(form->BoardArea, QPoint(100, 100));
     Frames frames = FramesDuring(100);
     EXPECT_EQ(frames.board + frames.status, 0) << "hovering over the board changes nothing";
 
-    QTest::mousePress(form->PGame, Qt::LeftButton, {}, QPoint(100, 100));
+    QTest::mousePress(form->BoardArea, Qt::LeftButton, {}, QPoint(100, 100));
     frames = FramesDuring(100);
     EXPECT_EQ(frames.board, 1) << "the pressed cell";
     EXPECT_EQ(frames.status, 1) << "the face opens its mouth";
 
-    QTest::mouseMove(form->PGame, QPoint(150, 100));
+    QTest::mouseMove(form->BoardArea, QPoint(150, 100));
     frames = FramesDuring(100);
     EXPECT_EQ(frames.board, 1) << "the press moves to the next cell";
     EXPECT_EQ(frames.status, 0);
-    QTest::mouseRelease(form->PGame, Qt::LeftButton, {}, QPoint(150, 100));
+    QTest::mouseRelease(form->BoardArea, Qt::LeftButton, {}, QPoint(150, 100));
 }
 
 // The game clock runs through a held menu and a message box, and shows the time played
@@ -163,7 +164,7 @@ TEST_F(FrameLoopTest, PauseHidesTheBoardAndStopsTheClockUntilPOrAClick)
     form->Menu->Find(QStringLiteral("Pause"))->trigger();
     ASSERT_TRUE(game().Paused);
     const int clicks = game().ClickCount;
-    QTest::mouseClick(form->PGame, Qt::LeftButton, {}, QPoint(300, 300));
+    QTest::mouseClick(form->BoardArea, Qt::LeftButton, {}, QPoint(300, 300));
     EXPECT_FALSE(game().Paused);
     EXPECT_EQ(game().ClickCount, clicks);
     EXPECT_EQ(BoardFrame(), playing);

@@ -19,8 +19,8 @@ protected:
 
     FrameStepTest()
     {
-        view.FlagAnimation.Configure(-1, 8, 4, 0.11, 3, Rgb8 {230, 230, 230}, 139, 140);
-        view.FlagAnimation.Start(game.FrameTimer);
+        view.WavingFlags.Configure(-1, 8, 4, 0.11, 3, Rgb8 {230, 230, 230}, 139, 140);
+        view.WavingFlags.Start(game.FrameTimer);
         StartBoard(9, 9, 10);
     }
 
@@ -54,7 +54,7 @@ TEST_F(FrameStepTest, QuietPassChangesNothingAndEachKindOfChangeRedrawsItsArea)
     const std::vector<Case> cases {
         {"a cell pressed", [this] { At(2, 2).State = Pressed; }, true, false},
         {"the clock's second", [this] { game.ElapsedSeconds = 1; }, false, true},
-        {"the face", [this] { game.FaceState = 1; }, false, true},
+        {"the face", [this] { game.Face = FaceLook::Pressing; }, false, true},
         {"the button held", [this] { game.FaceDown = true; }, false, true},
         {"the cell size", [this] { game.CellSize = 36; }, true, true},
         {"a theme or exposure", [this] { step.Invalidate(); }, true, true},
@@ -63,7 +63,7 @@ TEST_F(FrameStepTest, QuietPassChangesNothingAndEachKindOfChangeRedrawsItsArea)
             [this] {
                 At(0, 0).Mark = FlagMark;
                 Pass();
-                view.FlagAnimation.Frame = 5;
+                view.WavingFlags.Frame = 5;
             },
             true, false},
     };
@@ -82,14 +82,14 @@ TEST_F(FrameStepTest, QuietPassChangesNothingAndEachKindOfChangeRedrawsItsArea)
 TEST_F(FrameStepTest, PlayerStripRedrawsForTheMessageTextAndThePlayersAlone)
 {
     TwoPlayer();
-    game.MessageBar.Post("first", 0.05f, 10.0f);
+    game.Message.Post("first", 0.05f, 10.0f);
     const std::vector<std::pair<const char*, std::function<void()>>> changes {
-        {"the message's text", [this] { game.MessageBar.Text = "second"; }},
+        {"the message's text", [this] { game.Message.Text = "second"; }},
         {"a player's name", [this] { game.Players[Player1].Name = "Ann"; }},
         {"a player's score", [this] { ++game.Players[Player2].Score; }},
     };
     Pass(0.1);
-    ASSERT_EQ(game.MessageBar.Stage, Comments::Shown);
+    ASSERT_EQ(game.Message.Stage, MessageBar::Shown);
     for (const auto& [what, change] : changes) {
         Pass(0.0);
         change();
@@ -101,13 +101,13 @@ TEST_F(FrameStepTest, FlagsWaveOnlyWhileAFlagIsOnTheBoard)
 {
     Settle();
     EXPECT_FALSE(Pass(0.5).Any()) << "no flag: the playback stands";
-    const uint8_t frame = view.FlagAnimation.Frame;
+    const uint8_t frame = view.WavingFlags.Frame;
     At(3, 3).Mark = FoundByPlayer2;
     Pass(0.12);
     std::vector<bool> redrawn;
     for (int i = 0; i < 6; ++i)
         redrawn.push_back(Pass(0.12).Board);
-    EXPECT_NE(view.FlagAnimation.Frame, frame);
+    EXPECT_NE(view.WavingFlags.Frame, frame);
     // Frame 0 is held for four steps, then each step shows a new frame.
     EXPECT_EQ(redrawn, (std::vector<bool> {false, false, true, true, true, true}));
 }
@@ -131,7 +131,7 @@ TEST_F(FrameStepTest, ActivePanelPulsesBetween90And100PercentInTwoPlayerModesOnl
     EXPECT_EQ(view.PulseScale, 0.95f) << "Classic leaves the pulse where it is";
 
     TwoPlayer();
-    game.MessageBar.Reset();
+    game.Message.Reset();
     view.PulseScale = 1.0f;
     view.PulseStep = -0.1f;
     std::vector<float> scales;
@@ -153,17 +153,17 @@ TEST_F(FrameStepTest, ActivePanelPulsesBetween90And100PercentInTwoPlayerModesOnl
 
 TEST_F(FrameStepTest, MessageSlidesOnlyWhileThePlayerStripShows)
 {
-    game.MessageBar.Post("3 Mines Remain.", 0.5f, 3.0f);
+    game.Message.Post("3 Mines Remain.", 0.5f, 3.0f);
     Pass(0.5);
-    EXPECT_EQ(game.MessageBar.Elapsed, 0.0) << "in Classic the message waits";
-    EXPECT_EQ(game.MessageBar.Stage, Comments::SlideIn);
+    EXPECT_EQ(game.Message.Elapsed, 0.0) << "in Classic the message waits";
+    EXPECT_EQ(game.Message.Stage, MessageBar::SlideIn);
 
     game.CurrentMode = PlayMode::VsHuman;
     game.PlayerStripHeight = 50;
     Pass(0.25);
-    EXPECT_EQ(game.MessageBar.Elapsed, 0.25);
+    EXPECT_EQ(game.Message.Elapsed, 0.25);
     // Half way in across the status area's width: 9 cells of 22 and the margins.
-    EXPECT_EQ(game.MessageBar.OffsetX, -105);
+    EXPECT_EQ(game.Message.OffsetX, -105);
     EXPECT_TRUE(Pass(0.1).Status) << "the sliding bar is drawn";
 }
 

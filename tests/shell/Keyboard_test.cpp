@@ -9,7 +9,7 @@ namespace {
 
 class KeyboardTest : public GameFixture {
 protected:
-    void Press(char key) { EXPECT_EQ(FormKeyPress(game, key), KeyOutcome::Continue); }
+    void Press(char key) { EXPECT_EQ(HandleKey(game, key), KeyOutcome::Continue); }
 
     // A Beginner game between two players, each with some mines found.
     void TwoPlayerGame(int32_t foundByP1, int32_t foundByP2)
@@ -22,11 +22,11 @@ protected:
 
     void ExpectPosted(const std::string& text)
     {
-        EXPECT_EQ(game.MessageBar.Text, text);
-        EXPECT_FLOAT_EQ(game.MessageBar.SlideTime, 0.5f);
-        EXPECT_FLOAT_EQ(game.MessageBar.HoldTime, 3.0f);
-        EXPECT_EQ(game.MessageBar.Stage, Comments::SlideIn);
-        EXPECT_DOUBLE_EQ(game.MessageBar.Elapsed, 0.0);
+        EXPECT_EQ(game.Message.Text, text);
+        EXPECT_FLOAT_EQ(game.Message.SlideTime, 0.5f);
+        EXPECT_FLOAT_EQ(game.Message.HoldTime, 3.0f);
+        EXPECT_EQ(game.Message.Stage, MessageBar::SlideIn);
+        EXPECT_DOUBLE_EQ(game.Message.Elapsed, 0.0);
     }
 };
 
@@ -34,8 +34,8 @@ TEST_F(KeyboardTest, DigitsTellWhatEachPlayerStillNeeds)
 {
     TwoPlayerGame(4, 7);
     // A message already on show is replaced and starts from the beginning.
-    game.MessageBar.Elapsed = 2.5;
-    game.MessageBar.Stage = Comments::Shown;
+    game.Message.Elapsed = 2.5;
+    game.Message.Stage = MessageBar::Shown;
     Press('1');
     ExpectPosted("P1 Need 6 Flags");
     Press('2');
@@ -70,18 +70,18 @@ TEST_F(KeyboardTest, ClassicCountsFromTheLastTwoPlayerValues)
 TEST_F(KeyboardTest, FinishedGameIgnoresTheDigitsAndOtherKeysDoNothing)
 {
     TwoPlayerGame(4, 7);
-    game.MessageBar.Post("P1 Won.", 1.0f, 5.0f);
+    game.Message.Post("P1 Won.", 1.0f, 5.0f);
     for (GameState state : {GameState::Won, GameState::Lost}) {
         game.CurrentState = state;
         for (char key : {'1', '2', '3'})
             Press(key);
-        EXPECT_EQ(game.MessageBar.Text, "P1 Won.");
-        EXPECT_FLOAT_EQ(game.MessageBar.HoldTime, 5.0f);
+        EXPECT_EQ(game.Message.Text, "P1 Won.");
+        EXPECT_FLOAT_EQ(game.Message.HoldTime, 5.0f);
     }
     game.CurrentState = GameState::Playing;
     for (char key : {'0', '4', 'a', ' ', '\r'})
         Press(key);
-    EXPECT_EQ(game.MessageBar.Text, "P1 Won.");
+    EXPECT_EQ(game.Message.Text, "P1 Won.");
     EXPECT_TRUE(platform.questions.empty());
 }
 
@@ -90,7 +90,7 @@ TEST_F(KeyboardTest, EscapeAsksAndYesClosesTheWindow)
     TwoPlayerGame(4, 7);
     game.CurrentState = GameState::Won; // Escape is not limited to a running game
     platform.yesNoAnswers = {true};
-    EXPECT_EQ(FormKeyPress(game, EscapeKey), KeyOutcome::CloseWindow);
+    EXPECT_EQ(HandleKey(game, EscapeKey), KeyOutcome::CloseWindow);
     EXPECT_EQ(platform.questions, (std::vector<std::string> {"Do you want to quit?"}));
 }
 
@@ -99,19 +99,19 @@ TEST_F(KeyboardTest, EscapeThenNoLeavesTheGameAsItWas)
     LayMines({"*..", "...", "..*"}, PlayMode::VsComputer);
     Click(1, 1);
     game.CurrentPlayer = Player2;
-    game.Opponent.Phase = MrAI::Travel;
-    game.MessageBar.Post("P2 Earned Bonus", 0.5f, 2.5f);
+    game.Opponent.Phase = OpponentState::Travel;
+    game.Message.Post("P2 Earned Bonus", 0.5f, 2.5f);
     const auto snapshot = [this] {
         std::vector<int> values {static_cast<int>(game.CurrentState), game.CurrentPlayer,
-            game.Opponent.Phase, game.MessageBar.Stage, game.Players[Player1].MinesFound};
-        for (const Block& cell : game.Cells)
+            game.Opponent.Phase, game.Message.Stage, game.Players[Player1].MinesFound};
+        for (const Cell& cell : game.Cells)
             values.push_back(cell.State);
-        return std::make_pair(values, game.MessageBar.Text);
+        return std::make_pair(values, game.Message.Text);
     };
     const auto before = snapshot();
 
     platform.yesNoAnswers = {false};
-    EXPECT_EQ(FormKeyPress(game, EscapeKey), KeyOutcome::Continue);
+    EXPECT_EQ(HandleKey(game, EscapeKey), KeyOutcome::Continue);
     EXPECT_EQ(platform.questions.size(), 1u);
     EXPECT_EQ(snapshot(), before);
 }

@@ -142,7 +142,7 @@ TEST_F(MainLoopTest, EachPassWaitsAsLongAsThePictureStaysTheSame)
     EXPECT_TRUE(host.waits.empty()) << "the goal message slides in";
     EXPECT_EQ(counter.sleeps.size(), 1u);
 
-    game.MessageBar.Reset();
+    game.Message.Reset();
     Pass();
     EXPECT_EQ(host.waits, (std::vector<int64_t> {141})) << "only the panel pulses";
 }
@@ -157,7 +157,7 @@ TEST_F(MainLoopTest, OpponentMovesOnlyOnItsTurnInARunningGame)
     EXPECT_EQ(Pass(), (Steps {"messages"}));
 
     game.CurrentState = GameState::Playing;
-    game.Opponent.Phase = MrAI::Idle;
+    game.Opponent.Phase = OpponentState::Idle;
     EXPECT_EQ(Pass(), (Steps {"messages"}));
 }
 

@@ -128,14 +128,14 @@ protected:
     void ClickFirstCell()
     {
         QTest::mouseClick(
-            form->PGame, Qt::LeftButton, {}, QPoint(game().CellSize / 2, game().CellSize / 2));
+            form->BoardArea, Qt::LeftButton, {}, QPoint(game().CellSize / 2, game().CellSize / 2));
         ASSERT_NE(game().CurrentState, GameState::Ready);
     }
 
     std::vector<uint8_t> CellStates()
     {
         std::vector<uint8_t> states;
-        for (const Block& cell : game().Cells)
+        for (const Cell& cell : game().Cells)
             states.push_back(cell.State);
         return states;
     }
@@ -174,7 +174,7 @@ TEST_F(MainMenuTest, CaptionsShortcutsAndSeparatorsFollowTheDesign)
         "    The&me 4 | Alt+5",
         "    Theme &5 | Alt+6",
         "    Theme &6 | Alt+7",
-        "  Block &Size",
+        "  Cell &Size",
         "    &1.0 x | Ctrl+1",
         "    -",
         "    &0.9 x | Ctrl+2",
@@ -213,7 +213,7 @@ TEST_F(MainMenuTest, LevelKeysResizeTheBoardAndTheWindow)
         EXPECT_EQ(game().BoardHeight, step.rows);
         EXPECT_EQ(game().Cells.size(), static_cast<size_t>(step.columns * step.rows));
         ExpectWindowWidth(step.columns * 22 + 12);
-        EXPECT_EQ(form->PGame->size(), QSize(step.columns * 22, step.rows * 22));
+        EXPECT_EQ(form->BoardArea->size(), QSize(step.columns * 22, step.rows * 22));
         ExpectChecks(step.level, "Classic", "Theme0", "Size22");
     }
 }
@@ -329,17 +329,17 @@ TEST_F(MainMenuTest, DigitKeysPostWhatThePlayersNeed)
 {
     Press(Qt::Key_F10);
     Press(Qt::Key_1);
-    EXPECT_EQ(game().MessageBar.Text, "P1 Need 10 Flags");
+    EXPECT_EQ(game().Message.Text, "P1 Need 10 Flags");
     Press(Qt::Key_2, Qt::KeypadModifier);
-    EXPECT_EQ(game().MessageBar.Text, "P2 Need 10 Flags");
+    EXPECT_EQ(game().Message.Text, "P2 Need 10 Flags");
     Press(Qt::Key_3);
-    EXPECT_EQ(game().MessageBar.Text, "19 Mines Remain.");
+    EXPECT_EQ(game().Message.Text, "19 Mines Remain.");
 
     // Digits with Alt or Ctrl are menu shortcuts and post nothing.
     Press(Qt::Key_1);
     Press(Qt::Key_3, Qt::AltModifier);
     Press(Qt::Key_2, Qt::ControlModifier);
-    EXPECT_EQ(game().MessageBar.Text, "P1 Need 10 Flags");
+    EXPECT_EQ(game().Message.Text, "P1 Need 10 Flags");
 }
 
 TEST_F(MainMenuTest, EscapeThenNoLeavesTheGameAsItWas)

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/qt/DrawingArea.h"
-#include "shell/qt/TMainForm.h"
+#include "shell/qt/MainWindow.h"
 
 #include <QMenuBar>
 #include <QTest>
@@ -18,7 +18,7 @@ std::string TestAppDir()
 
 TEST(MainWindow, StartsAsAFixedCentredWindowSizedForTheBeginnerBoard)
 {
-    TMainForm form(FileFolders::AllIn(TestAppDir()));
+    MainWindow form(FileFolders::AllIn(TestAppDir()));
     ASSERT_TRUE(form.Started());
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
     EXPECT_EQ(form.windowTitle(), "Orvane");
@@ -30,15 +30,15 @@ TEST(MainWindow, StartsAsAFixedCentredWindowSizedForTheBeginnerBoard)
     EXPECT_EQ(form.width(), 210);
     EXPECT_EQ(form.height(), 267 + menu);
     EXPECT_EQ(form.minimumSize(), form.maximumSize()) << "not resizable";
-    EXPECT_EQ(form.PStat->geometry(), QRect(0, 0, 210, 267));
-    EXPECT_EQ(form.PGame->geometry(), QRect(6, 63, 198, 198));
+    EXPECT_EQ(form.StatusArea->geometry(), QRect(0, 0, 210, 267));
+    EXPECT_EQ(form.BoardArea->geometry(), QRect(6, 63, 198, 198));
     EXPECT_EQ(form.game().Cells.size(), 81u);
     EXPECT_EQ(form.game().CurrentLevel, static_cast<int32_t>(Level::Beginner));
 }
 
 TEST(MainWindow, CloseSetsTheQuitFlagAndKeepsTheWindowForTheLastPass)
 {
-    TMainForm form(FileFolders::AllIn(TestAppDir()));
+    MainWindow form(FileFolders::AllIn(TestAppDir()));
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
     EXPECT_FALSE(form.QuitRequested);
     form.close();

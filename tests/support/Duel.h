@@ -48,13 +48,14 @@ public:
                 ClickRandomCell();
             } else {
                 const uint8_t phase = game_.Opponent.Phase;
-                if (mover == Player1 && game_.Opponent.Phase == MrAI::Idle)
-                    game_.Opponent.Phase = MrAI::Choose;
+                if (mover == Player1 && game_.Opponent.Phase == OpponentState::Idle)
+                    game_.Opponent.Phase = OpponentState::Choose;
                 game_.FrameTimer.FrameTime = frameTime;
                 frame();
                 ++result.frames;
                 // A click ends the travel, in the same frame.
-                moved = phase == MrAI::Travel && game_.Opponent.Phase != MrAI::Travel;
+                moved = phase == OpponentState::Travel
+                    && game_.Opponent.Phase != OpponentState::Travel;
             }
             // A turn ends when it passes, or with the game.
             if (moved && mover == Player2 && (game_.CurrentPlayer != Player2 || !game_.IsRunning()))
@@ -71,10 +72,10 @@ private:
     void ClickRandomCell()
     {
         openable_.clear();
-        for (Block& cell : game_.Cells)
+        for (Cell& cell : game_.Cells)
             if (cell.State == Closed && cell.Mark == NoMark)
                 openable_.push_back(&cell);
-        Block& cell
+        Cell& cell
             = *openable_[std::uniform_int_distribution<size_t>(0, openable_.size() - 1)(engine_)];
         game_.OpenCell(cell, CellAction::Press);
         game_.OpenCell(cell, CellAction::Release);
@@ -84,7 +85,7 @@ private:
     ComputerPlayer& computer_;
     std::mt19937_64 engine_;
     Rival rival_;
-    std::vector<Block*> openable_;
+    std::vector<Cell*> openable_;
 };
 
 } // namespace orvane::testing

@@ -50,7 +50,7 @@ protected:
         platform.sounds.clear();
     }
 
-    Block& At(int x, int y) { return game.Cells[static_cast<size_t>(x + y * game.BoardWidth)]; }
+    Cell& At(int x, int y) { return game.Cells[static_cast<size_t>(x + y * game.BoardWidth)]; }
 
     void Click(int x, int y)
     {
@@ -70,7 +70,7 @@ protected:
     int CountState(uint8_t state) const
     {
         int n = 0;
-        for (const Block& c : game.Cells)
+        for (const Cell& c : game.Cells)
             n += c.State == state;
         return n;
     }

@@ -11,12 +11,12 @@ namespace orvane::testing {
 
 namespace {
 
-bool IsOpen(const Block& cell)
+bool IsOpen(const Cell& cell)
 {
     return cell.State >= OpenEmpty && cell.State <= OpenEight;
 }
 
-int32_t CountCells(const Game& game, bool (*test)(const Block&))
+int32_t CountCells(const Game& game, bool (*test)(const Cell&))
 {
     return static_cast<int32_t>(std::count_if(game.Cells.begin(), game.Cells.end(), test));
 }
@@ -24,10 +24,10 @@ int32_t CountCells(const Game& game, bool (*test)(const Block&))
 int32_t CountMarked(const Game& game, uint8_t mark)
 {
     return static_cast<int32_t>(std::count_if(game.Cells.begin(), game.Cells.end(),
-        [mark](const Block& cell) { return cell.Mark == mark; }));
+        [mark](const Cell& cell) { return cell.Mark == mark; }));
 }
 
-bool IsMine(const Block& cell)
+bool IsMine(const Cell& cell)
 {
     return cell.Value == MineValue;
 }
@@ -49,7 +49,7 @@ std::string CheckBoard(const Game& game)
         || static_cast<size_t>(game.OpenQueueLength) > game.OpenQueue.size())
         return "the open queue's length exceeds the queue";
     for (int32_t i = 0; i < cells; ++i) {
-        const Block& cell = game.Cells[static_cast<size_t>(i)];
+        const Cell& cell = game.Cells[static_cast<size_t>(i)];
         if (cell.Index != i)
             return "a cell's index is not its place";
         if (cell.Value > MineValue || cell.Mark > ExplodedMine || cell.State > Revealed)
@@ -73,7 +73,7 @@ std::string CheckLayout(const Game& game)
     if (order != all)
         return "the cell order is not a permutation of the cells";
     for (int32_t i = 0; i < cells; ++i) {
-        const Block& cell = game.Cells[static_cast<size_t>(i)];
+        const Cell& cell = game.Cells[static_cast<size_t>(i)];
         int neighbours = 0;
         bool outside = false;
         cell.ForEachNeighbour([&](int16_t n) {
@@ -120,12 +120,12 @@ std::string CheckClassic(const Game& game)
     if (game.IsRunning() && game.FlagsLeft != game.MineCount - CountMarked(game, FlagMark))
         return "the flag counter does not match the flags on the board";
     if (game.CurrentState == GameState::Won) {
-        for (const Block& cell : game.Cells)
+        for (const Cell& cell : game.Cells)
             if (!IsMine(cell) && !IsOpen(cell))
                 return "a won game has a safe cell still closed";
     }
     const bool safeCellLeft
-        = std::any_of(game.Cells.begin(), game.Cells.end(), [](const Block& cell) {
+        = std::any_of(game.Cells.begin(), game.Cells.end(), [](const Cell& cell) {
               return !IsMine(cell) && (cell.State == Closed || cell.State == Pressed);
           });
     if (game.CurrentState == GameState::Playing && !safeCellLeft)
@@ -146,14 +146,14 @@ std::string CheckTwoPlayer(const Game& game)
         if (found > game.FlagsToWin)
             return "a player found more mines than the goal";
     }
-    for (const Block& cell : game.Cells) {
+    for (const Cell& cell : game.Cells) {
         if ((cell.Mark == FlagMark || cell.Mark == FoundByPlayer2) && !IsMine(cell))
             return "a safe cell is marked as a found mine";
         if (cell.Mark > FoundByPlayer2)
             return "a two-player board shows a Classic loss mark";
     }
     const int32_t hidden = static_cast<int32_t>(std::count_if(game.Cells.begin(), game.Cells.end(),
-        [](const Block& cell) { return IsMine(cell) && cell.Mark == NoMark; }));
+        [](const Cell& cell) { return IsMine(cell) && cell.Mark == NoMark; }));
     const int32_t ahead
         = std::max(game.Players[Player1].MinesFound, game.Players[Player2].MinesFound);
     if (game.CurrentState == GameState::Playing && ahead + hidden < game.FlagsToWin)

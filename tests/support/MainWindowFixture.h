@@ -2,7 +2,7 @@
 #pragma once
 #include "game/Game.h"
 #include "shell/qt/DrawingArea.h"
-#include "shell/qt/TMainForm.h"
+#include "shell/qt/MainWindow.h"
 #include "support/TempDir.h"
 
 #include <QImage>
@@ -19,7 +19,7 @@ namespace orvane::testing {
 class MainWindowFixture : public ::testing::Test {
 protected:
     TempDir dir;
-    std::unique_ptr<TMainForm> form;
+    std::unique_ptr<MainWindow> form;
 
     void SetUp() override
     {
@@ -28,14 +28,14 @@ protected:
                 if (entry.path().extension() == ".wav")
                     std::filesystem::copy(entry.path(), dir.Path() / entry.path().filename());
         PlaceFilesBeforeStart();
-        form = std::make_unique<TMainForm>(FileFolders::AllIn(dir.Path().string()), Draws());
+        form = std::make_unique<MainWindow>(FileFolders::AllIn(dir.Path().string()), Draws());
         ASSERT_TRUE(form->Started());
         form->CreateDialogs();
         form->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
         // The drawing surfaces come to the screen after the window itself.
-        ASSERT_TRUE(
-            QTest::qWaitFor([this] { return form->PGame->DrawNow() && form->PStat->DrawNow(); }));
+        ASSERT_TRUE(QTest::qWaitFor(
+            [this] { return form->BoardArea->DrawNow() && form->StatusArea->DrawNow(); }));
     }
     void TearDown() override { form.reset(); }
 
@@ -63,11 +63,11 @@ protected:
 
     QImage BoardFrame()
     {
-        return form->PGame->grabFramebuffer().convertToFormat(QImage::Format_RGB32);
+        return form->BoardArea->grabFramebuffer().convertToFormat(QImage::Format_RGB32);
     }
     QImage StatusFrame()
     {
-        return form->PStat->grabFramebuffer().convertToFormat(QImage::Format_RGB32);
+        return form->StatusArea->grabFramebuffer().convertToFormat(QImage::Format_RGB32);
     }
 };
 

@@ -151,7 +151,7 @@ void RulesDriver::Apply(ByteReader& in)
     else if (kind <= 10)
         StatusInput(in, kind);
     else if (kind == 11)
-        static_cast<void>(FormKeyPress(game_, Keys[in.Byte() % Keys.size()]));
+        static_cast<void>(HandleKey(game_, Keys[in.Byte() % Keys.size()]));
     else if (kind == 12)
         Command(in);
     else
@@ -176,26 +176,26 @@ void RulesDriver::BoardInput(ByteReader& in, uint8_t kind)
     switch (kind) {
     case 0:
     case 1:
-        PGameMouseDown(game_, button, x, y);
+        BoardMouseDown(game_, button, x, y);
         break;
     case 2:
     case 3:
-        PGameMouseMove(game_, x, y);
+        BoardMouseMove(game_, x, y);
         break;
     case 4:
     case 5:
-        PGameMouseUp(game_, button, x, y);
+        BoardMouseUp(game_, button, x, y);
         break;
     case 6:
         // As the window delivers it: the double click, then the press it completes.
         if (button == MouseButton::Left)
-            PGameDblClick(game_);
-        PGameMouseDown(game_, button, x, y);
+            BoardDoubleClick(game_);
+        BoardMouseDown(game_, button, x, y);
         break;
     default:
         // A whole click on one point.
-        PGameMouseDown(game_, button, x, y);
-        PGameMouseUp(game_, button, x, y);
+        BoardMouseDown(game_, button, x, y);
+        BoardMouseUp(game_, button, x, y);
         break;
     }
 }
@@ -207,22 +207,22 @@ void RulesDriver::StatusInput(ByteReader& in, uint8_t kind)
     const int height = game_.StatusHeight + game_.PlayerStripHeight;
     switch (kind) {
     case 7:
-        PStatMouseMove(game_, static_cast<int>(in.Word() % (width + 20)) - 10,
+        StatusMouseMove(game_, static_cast<int>(in.Word() % (width + 20)) - 10,
             static_cast<int>(in.Byte() % (height + 20)) - 10, width);
         break;
     case 8:
-        PStatMouseDown(game_, button);
+        StatusMouseDown(game_, button);
         break;
     case 9:
         // A left release over the panel is a click first.
         if (button == MouseButton::Left && (in.Byte() & 1) != 0)
-            PStatClick(game_);
-        PStatMouseUp(game_, button);
+            StatusClick(game_);
+        StatusMouseUp(game_, button);
         break;
     default:
         if (button == MouseButton::Left)
-            PStatDblClick(game_, width);
-        PStatMouseDown(game_, button);
+            StatusDoubleClick(game_, width);
+        StatusMouseDown(game_, button);
         break;
     }
 }

@@ -22,7 +22,7 @@ struct BoardFrame {
 
     int Width() const { return game.BoardWidth; }
     int Height() const { return game.BoardHeight; }
-    const Block& Cell(int column, int row) const
+    const Cell& CellAt(int column, int row) const
     {
         return game.Cells[static_cast<size_t>(row * Width() + column)];
     }
@@ -37,7 +37,7 @@ struct BoardFrame {
     {
         for (int row = 0; row < Height(); ++row)
             for (int column = 0; column < Width(); ++column)
-                visit(Cell(column, row), column, row);
+                visit(CellAt(column, row), column, row);
     }
 };
 
@@ -77,7 +77,7 @@ void DrawCells(const BoardFrame& board)
         else
             glColor3f(0.95f, 0.95f, 0.95f);
         bool begun = false;
-        board.ForEachCell([&](const Block& cell, int column, int row) {
+        board.ForEachCell([&](const Cell& cell, int column, int row) {
             if (cell.State != state)
                 return;
             if (!begun) {
@@ -94,10 +94,10 @@ void DrawCells(const BoardFrame& board)
 
 void DrawFlags(const BoardFrame& board)
 {
-    const Tex_Animation& flags = board.render.View.FlagAnimation;
+    const FlagAnimation& flags = board.render.View.WavingFlags;
     for (uint8_t mark : {FlagMark, FoundByPlayer2}) {
         bool begun = false;
-        board.ForEachCell([&](const Block& cell, int column, int row) {
+        board.ForEachCell([&](const Cell& cell, int column, int row) {
             if (cell.Mark != mark)
                 return;
             if (!begun) {
@@ -120,7 +120,7 @@ void DrawMoveMarks(const BoardFrame& board)
     glColor3f(1.0f, 1.0f, 1.0f);
     board.Bind(slot::MoveMark);
     glBegin(GL_QUADS);
-    board.ForEachCell([&](const Block& cell, int column, int row) {
+    board.ForEachCell([&](const Cell& cell, int column, int row) {
         if (cell.MoveMark != 0)
             CellQuad(static_cast<float>(column), board.Bottom(row));
     });
@@ -130,7 +130,7 @@ void DrawMoveMarks(const BoardFrame& board)
 
 void DrawPointer(const BoardFrame& board)
 {
-    const MrAI& opponent = board.game.Opponent;
+    const OpponentState& opponent = board.game.Opponent;
     glDisable(GL_DEPTH_TEST);
     glColor3f(1.0f, 1.0f, 1.0f);
     board.Bind(slot::Pointer);
@@ -148,7 +148,7 @@ void DrawGlows(const BoardFrame& board, float c, float s)
     glEnable(GL_BLEND);
     glDisable(GL_DEPTH_TEST);
     glBegin(GL_QUADS);
-    board.ForEachCell([&](const Block& cell, int column, int row) {
+    board.ForEachCell([&](const Cell& cell, int column, int row) {
         if (cell.Mark != MissedMine)
             return;
         const float cx = column + 0.5f;
@@ -174,7 +174,7 @@ void DrawCrosses(const BoardFrame& board)
     glColor3f(1.0f, 1.0f, 1.0f);
     board.Bind(slot::CrossBar);
     glBegin(GL_QUADS);
-    board.ForEachCell([&](const Block& cell, int column, int row) {
+    board.ForEachCell([&](const Cell& cell, int column, int row) {
         if (cell.Mark != FalseFlag)
             return;
         const float cx = column + 0.5f;
@@ -190,7 +190,7 @@ void DrawExplodedMines(const BoardFrame& board)
     glColor3f(1.0f, 1.0f, 1.0f);
     board.Bind(slot::ExplodedMine);
     glBegin(GL_QUADS);
-    board.ForEachCell([&](const Block& cell, int column, int row) {
+    board.ForEachCell([&](const Cell& cell, int column, int row) {
         if (cell.Mark == ExplodedMine)
             CellQuad(static_cast<float>(column), board.Bottom(row));
     });
@@ -217,7 +217,7 @@ void DrawPausedBoard(const BoardFrame& board)
     glColor3fv(board.render.Current().CellColour.data());
     board.Bind(slot::CellBase + Closed);
     glBegin(GL_QUADS);
-    board.ForEachCell([&](const Block&, int column, int row) {
+    board.ForEachCell([&](const Cell&, int column, int row) {
         CellQuad(static_cast<float>(column), board.Bottom(row));
     });
     glEnd();

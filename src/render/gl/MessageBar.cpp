@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "render/gl/MessageBar.h"
 
-#include "game/Comments.h"
+#include "game/MessageBar.h"
 #include "render/gl/Font.h"
 #include "render/gl/Gl.h"
 
 namespace orvane {
 
-void DrawMessage(const Comments& message, const RenderState& render, int32_t width, float y)
+void DrawMessage(const MessageBar& message, const RenderState& render, int32_t width, float y)
 {
     // The red bar picture tinted towards orange, in front of the player panels.
     const float left = static_cast<float>(message.OffsetX);
@@ -26,7 +26,7 @@ void DrawMessage(const Comments& message, const RenderState& render, int32_t wid
     glVertex2f(left, y + 25);
     glEnd();
 
-    if (message.Stage != Comments::Shown)
+    if (message.Stage != MessageBar::Shown)
         return;
     glDisable(GL_DEPTH_TEST);
     glEnable(GL_BLEND);

@@ -6,10 +6,10 @@
 
 namespace orvane {
 
-class Comments;
+class MessageBar;
 
 // Draws the message's bar across the player strip at bottom y where its sliding has
 // brought it; the text shows only while the bar stands still.
-void DrawMessage(const Comments& message, const RenderState& render, int32_t width, float y);
+void DrawMessage(const MessageBar& message, const RenderState& render, int32_t width, float y);
 
 } // namespace orvane

@@ -118,7 +118,7 @@ void DrawButtons(const StatusFrame& s)
     const float d = s.d;
     s.Bind(slot::ButtonRaised + (g.FaceDown ? 1 : 0));
     Picture(xb, d + 1, xb + w, d + 35);
-    s.Bind(slot::FirstFace + std::min<int>(g.FaceState, 3));
+    s.Bind(slot::FirstFace + static_cast<int>(g.Face));
     Picture(xb + 2, d + 3, xb + 31, d + 33);
     s.Bind(slot::ButtonRaised + (g.BonusButtonDown ? 1 : 0));
     Picture(xb, d + 35, xb + w, d + 35 + panel::BonusButtonHeight);
@@ -188,8 +188,8 @@ void DrawPlayerStrip(const StatusFrame& s)
         {slot::PlayerTwoBar, std::trunc(secondLeft), secondLeft - 2 + 1 + 36, secondLeft - 2 + 36,
             0.7f, second, second});
 
-    if (g.MessageBar.Stage != Comments::Idle)
-        DrawMessage(g.MessageBar, s.render, static_cast<int32_t>(s.ws), 2);
+    if (g.Message.Stage != MessageBar::Idle)
+        DrawMessage(g.Message, s.render, static_cast<int32_t>(s.ws), 2);
 }
 
 void DrawBoardFrame(float wg, float hg)

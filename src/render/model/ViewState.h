@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-#include "render/model/TexAnimation.h"
+#include "render/model/FlagAnimation.h"
 
 namespace orvane {
 
@@ -8,7 +8,7 @@ namespace orvane {
 // loop's frame step, read by the renderers.
 struct ViewState {
     // Every flag on the board waves through this one playback.
-    Tex_Animation FlagAnimation;
+    FlagAnimation WavingFlags;
     // Degrees; turns the glow over missed mines after a loss.
     float SpinAngle = 0.0f;
     // Brightness of the active player's panel, swinging between 0.9 and 1.0.

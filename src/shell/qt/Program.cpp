@@ -4,9 +4,9 @@
 #include "platform/FileFolders.h"
 #include "shell/QuitSignals.h"
 #include "shell/qt/DisplayCheck.h"
+#include "shell/qt/MainWindow.h"
 #include "shell/qt/ProgramIcon.h"
 #include "shell/qt/SurfaceFormat.h"
-#include "shell/qt/TMainForm.h"
 
 #include <QApplication>
 #include <QSocketNotifier>
@@ -29,8 +29,8 @@ int RunProgram(char** argv, RandomSource* random)
     QGuiApplication::setDesktopFileName(QStringLiteral(ORVANE_DESKTOP_ID));
     QApplication::setWindowIcon(MakeProgramIcon());
 
-    TMainForm mainForm(ChooseFileFolders(QCoreApplication::applicationDirPath().toStdString(),
-                           UserFoldersFromEnvironment()),
+    MainWindow mainForm(ChooseFileFolders(QCoreApplication::applicationDirPath().toStdString(),
+                            UserFoldersFromEnvironment()),
         random);
     if (!mainForm.Started())
         return 1;

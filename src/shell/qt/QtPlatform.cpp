@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/qt/QtPlatform.h"
 
-#include "dialogs/THelpForm.h"
+#include "dialogs/HelpWindow.h"
 #include "platform/DesktopViewers.h"
 #include "shell/sound/SdlSound.h"
 
@@ -142,7 +142,7 @@ void QtPlatform::ShowHelpPages(const QString& helpFile)
 {
     QWidget* owner = BoxOwner();
     if (!helpForm_)
-        helpForm_ = new THelpForm(owner);
+        helpForm_ = new HelpWindow(owner);
     else if (helpForm_->parentWidget() != owner)
         helpForm_->setParent(owner, helpForm_->windowFlags());
     const QString pages = QFileInfo(helpFile).dir().filePath(QStringLiteral("help"));

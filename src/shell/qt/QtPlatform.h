@@ -13,7 +13,7 @@ class QWidget;
 namespace orvane {
 
 class SdlSoundPlayer;
-class THelpForm;
+class HelpWindow;
 
 // The window system and sound device as the game sees them: Qt dialogs owned by the
 // main window, SDL2 for sound.
@@ -43,7 +43,7 @@ private:
     void CloseSoundWhenDone();
 
     QWidget& owner_;
-    THelpForm* helpForm_ = nullptr;
+    HelpWindow* helpForm_ = nullptr;
     SdlSoundPlayer& sound_;
     std::vector<std::string> soundDirs_;
     QTimer soundDone_;

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/SaSTimer.h"
+#include "platform/FrameClock.h"
 
 #include "platform/CounterSource.h"
 
@@ -7,9 +7,9 @@
 
 namespace orvane {
 
-SaSTimer::SaSTimer(CounterSource& counter) : counter_(counter) { }
+FrameClock::FrameClock(CounterSource& counter) : counter_(counter) { }
 
-bool SaSTimer::Create()
+bool FrameClock::Create()
 {
     if (!counter_.Available() || counter_.Frequency() <= 0)
         return false;
@@ -17,7 +17,7 @@ bool SaSTimer::Create()
     return true;
 }
 
-void SaSTimer::Start()
+void FrameClock::Start()
 {
     LastFrameCount = counter_.Now();
     CurrentCount = 0;
@@ -25,12 +25,12 @@ void SaSTimer::Start()
 }
 
 // Counts are subtracted as integers first so that large counter values keep their precision.
-double SaSTimer::CountsToSeconds(int64_t from, int64_t to) const
+double FrameClock::CountsToSeconds(int64_t from, int64_t to) const
 {
     return static_cast<double>(to - from) / static_cast<double>(Frequency);
 }
 
-void SaSTimer::WaitFrame(int32_t framesPerSecond)
+void FrameClock::WaitFrame(int32_t framesPerSecond)
 {
     CurrentCount = counter_.Now();
     FrameTime = CountsToSeconds(LastFrameCount, CurrentCount);
@@ -44,32 +44,32 @@ void SaSTimer::WaitFrame(int32_t framesPerSecond)
     LastFrameCount = CurrentCount;
 }
 
-void SaSTimer::Tick()
+void FrameClock::Tick()
 {
     CurrentCount = counter_.Now();
     FrameTime = CountsToSeconds(LastFrameCount, CurrentCount);
     LastFrameCount = CurrentCount;
 }
 
-void SaSTimer::SetMark()
+void FrameClock::SetMark()
 {
     CurrentCount = counter_.Now();
     MarkCount = CurrentCount;
     LastFrameCount = CurrentCount;
 }
 
-int64_t SaSTimer::SecondsSinceMark() const
+int64_t FrameClock::SecondsSinceMark() const
 {
     return static_cast<int64_t>(std::trunc(CountsToSeconds(MarkCount, CurrentCount)));
 }
 
-void SaSTimer::RestartFrame()
+void FrameClock::RestartFrame()
 {
     CurrentCount = LastFrameCount = counter_.Now();
     FrameTime = 0.0;
 }
 
-int64_t SaSTimer::MillisecondsToNextSecond() const
+int64_t FrameClock::MillisecondsToNextSecond() const
 {
     const int64_t counted = counter_.Now() - MarkCount;
     const int64_t left = (counted / Frequency + 1) * Frequency - counted;
@@ -77,12 +77,12 @@ int64_t SaSTimer::MillisecondsToNextSecond() const
     return (left * 1000 + Frequency - 1) / Frequency;
 }
 
-void SaSTimer::HoldFrames()
+void FrameClock::HoldFrames()
 {
     framesHeld_ = true;
 }
 
-void SaSTimer::ReleaseFrames()
+void FrameClock::ReleaseFrames()
 {
     if (!framesHeld_)
         return;
@@ -90,7 +90,7 @@ void SaSTimer::ReleaseFrames()
     RestartFrame();
 }
 
-void SaSTimer::PauseGameClock()
+void FrameClock::PauseGameClock()
 {
     if (gameClockPaused_)
         return;
@@ -98,7 +98,7 @@ void SaSTimer::PauseGameClock()
     pausedAt_ = counter_.Now();
 }
 
-void SaSTimer::ResumeGameClock()
+void FrameClock::ResumeGameClock()
 {
     if (!gameClockPaused_)
         return;
@@ -107,7 +107,7 @@ void SaSTimer::ResumeGameClock()
     RestartFrame();
 }
 
-void SaSTimer::IdleFrame(int32_t framesPerSecond)
+void FrameClock::IdleFrame(int32_t framesPerSecond)
 {
     counter_.SleepMilliseconds(1000 / framesPerSecond);
 }

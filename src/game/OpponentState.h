@@ -6,7 +6,7 @@ namespace orvane {
 
 // The computer opponent's state. The rules write its orders (Phase, BonusCountdown,
 // the travel's start) directly; how it chooses and moves lives in the ai layer.
-struct MrAI {
+struct OpponentState {
     enum Phase : uint8_t { Idle = 0, Choose = 1, Travel = 2, Click = 3 };
 
     void Reset()

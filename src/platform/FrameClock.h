@@ -8,9 +8,9 @@ class CounterSource;
 
 // The program's one clock: paces the main loop, measures the length of the last
 // frame for every animation and runs the game clock from the first open of a game.
-class SaSTimer {
+class FrameClock {
 public:
-    explicit SaSTimer(CounterSource& counter);
+    explicit FrameClock(CounterSource& counter);
 
     // False when the machine offers no monotonic counter; the caller then ends the program.
     bool Create();

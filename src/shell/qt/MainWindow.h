@@ -21,19 +21,19 @@ namespace orvane {
 
 class DrawingArea;
 class MainMenu;
-class TAboutForm;
-class TForm1;
-class TForm2;
-class TInputForm;
+class AboutDialog;
+class CustomSizeDialog;
+class HighScoresWindow;
+class NameDialog;
 
-// The one main window: menu bar, the status area PStat and the board area PGame,
+// The one main window: menu bar, the status area StatusArea and the board area BoardArea,
 // both drawn with OpenGL, and the program's own main loop.
-class TMainForm : public QMainWindow, private LoopHost {
+class MainWindow : public QMainWindow, private LoopHost {
     Q_OBJECT
 public:
     // The game draws from random unless another source is given (tests fix the mines).
-    explicit TMainForm(const FileFolders& folders, RandomSource* random = nullptr);
-    ~TMainForm() override;
+    explicit MainWindow(const FileFolders& folders, RandomSource* random = nullptr);
+    ~MainWindow() override;
 
     // False when start-up could not complete; the program then ends.
     bool Started() const { return started_; }
@@ -51,12 +51,12 @@ public:
     ScoreFile& scores() { return scores_; }
     Settings& settings() { return settings_; }
     MainMenu* Menu = nullptr;
-    TForm1* CustomForm = nullptr;
-    TForm2* HiScoresForm = nullptr;
-    TInputForm* InputForm = nullptr;
-    TAboutForm* AboutForm = nullptr;
-    DrawingArea* PStat = nullptr;
-    DrawingArea* PGame = nullptr;
+    CustomSizeDialog* CustomForm = nullptr;
+    HighScoresWindow* HiScoresForm = nullptr;
+    NameDialog* InputForm = nullptr;
+    AboutDialog* AboutForm = nullptr;
+    DrawingArea* StatusArea = nullptr;
+    DrawingArea* BoardArea = nullptr;
     bool QuitRequested = false;
     // The program's exit status once the loop has ended: 1 when it could not draw.
     int ExitStatus = 0;
@@ -69,8 +69,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    bool FormCreate();
-    void FormDestroy();
+    bool StartUp();
     void BuildWindow();
     void ConnectMouse();
     void BuildMenu();

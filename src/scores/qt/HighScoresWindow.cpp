@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "scores/qt/TForm2.h"
+#include "scores/qt/HighScoresWindow.h"
 
 #include "scores/Recording.h"
 #include "scores/ScoreFile.h"
@@ -85,20 +85,20 @@ QWidget* AddTabRow(QWidget* parent, const QString& name, const QRect& at,
 }
 
 // A framed caption with its value to the right, bold and centred.
-QFrame* AddCounter(QWidget* parent, int number, const QString& caption, const QString& valueName,
-    const QRect& at, QLabel** value)
+QFrame* AddCounter(
+    QWidget* parent, const QString& name, const QString& caption, const QRect& at, QLabel** value)
 {
     auto* box = new QFrame(parent);
-    box->setObjectName(QStringLiteral("GroupBox%1").arg(number));
+    box->setObjectName(name + QStringLiteral("Box"));
     box->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     box->setGeometry(at);
     auto* label = new QLabel(caption, box);
-    label->setObjectName(QStringLiteral("StaticText%1").arg(number));
+    label->setObjectName(name + QStringLiteral("Caption"));
     label->setFont(Tahoma());
     label->adjustSize();
     label->move(6, (at.height() - label->height()) / 2);
     *value = new QLabel(box);
-    (*value)->setObjectName(valueName);
+    (*value)->setObjectName(name + QStringLiteral("Count"));
     (*value)->setFont(Tahoma(true));
     (*value)->setAlignment(Qt::AlignCenter);
     const int left = label->x() + label->width() + 2;
@@ -128,7 +128,7 @@ int CompareNumbers(int32_t a, int32_t b)
 
 } // namespace
 
-TForm2::TForm2(ScoreFile& scores, ScoreMarks& marks, QWidget* parent) :
+HighScoresWindow::HighScoresWindow(ScoreFile& scores, ScoreMarks& marks, QWidget* parent) :
     QDialog(parent), scores_(scores), marks_(marks), markIcon_(MarkArrowIcon())
 {
     setWindowTitle(QStringLiteral("Hi Scores"));
@@ -171,18 +171,18 @@ TForm2::TForm2(ScoreFile& scores, ScoreMarks& marks, QWidget* parent) :
     header->setHighlightSections(false);
     for (int column = 0; column < ColumnCount; ++column)
         header->resizeSection(column, ColumnWidths[static_cast<size_t>(column)]);
-    connect(header, &QHeaderView::sectionClicked, this, &TForm2::ScoreListColumnClick);
+    connect(header, &QHeaderView::sectionClicked, this, &HighScoresWindow::ScoreListColumnClick);
 
     ResetScore = new QPushButton(QStringLiteral("&Reset Scores"), difficulty);
     ResetScore->setObjectName(QStringLiteral("ResetScore"));
     ResetScore->setGeometry(312, 239, 97, 25);
     ResetScore->setAutoDefault(false);
-    connect(ResetScore, &QPushButton::clicked, this, &TForm2::ResetScoreClick);
+    connect(ResetScore, &QPushButton::clicked, this, &HighScoresWindow::ResetScoreClick);
 
     BuildCounters(gameType);
 
     auto* ok = new QPushButton(QStringLiteral("&Ok"), this);
-    ok->setObjectName(QStringLiteral("Button1"));
+    ok->setObjectName(QStringLiteral("OkButton"));
     ok->setGeometry(366, 359, 75, 25);
     ok->setDefault(true);
     // Esc closes the window as well: the button is also the cancel button.
@@ -192,30 +192,30 @@ TForm2::TForm2(ScoreFile& scores, ScoreMarks& marks, QWidget* parent) :
     connect(TabDifficulty, &QTabBar::currentChanged, this, [this] { TabDifficultyChange(); });
 }
 
-void TForm2::BuildCounters(QWidget* tabGameType)
+void HighScoresWindow::BuildCounters(QWidget* tabGameType)
 {
-    AddCounter(tabGameType, 1, QStringLiteral("Total Games Played"), QStringLiteral("TextTP"),
-        QRect(10, 306, 160, 28), &TextTP);
-    auto* played = tabGameType->findChild<QLabel*>(QStringLiteral("StaticText1"));
+    AddCounter(tabGameType, QStringLiteral("Played"), QStringLiteral("Total Games Played"),
+        QRect(10, 306, 160, 28), &PlayedCount);
+    auto* played = tabGameType->findChild<QLabel*>(QStringLiteral("PlayedCaption"));
     QPalette red = played->palette();
     red.setColor(QPalette::WindowText, Qt::red);
     played->setPalette(red);
-    GroupBox2 = AddCounter(this, 2, QStringLiteral("Games Won"), QStringLiteral("TextTW"),
-        QRect(176, 308, 128, 28), &TextTW);
-    GroupBox2->raise();
-    GroupBox3 = AddCounter(tabGameType, 3, QStringLiteral("Games Lost"), QStringLiteral("TextTL"),
-        QRect(306, 306, 130, 28), &TextTL);
+    WonBox = AddCounter(this, QStringLiteral("Won"), QStringLiteral("Games Won"),
+        QRect(176, 308, 128, 28), &WonCount);
+    WonBox->raise();
+    LostBox = AddCounter(tabGameType, QStringLiteral("Lost"), QStringLiteral("Games Lost"),
+        QRect(306, 306, 130, 28), &LostCount);
 }
 
-void TForm2::showEvent(QShowEvent* event)
+void HighScoresWindow::showEvent(QShowEvent* event)
 {
     CentreOnDesktop(*this);
-    FormActivate();
+    ShowLatestTable();
     QDialog::showEvent(event);
 }
 
 // Opens on the table shown last, or the one the latest result went to.
-void TForm2::FormActivate()
+void HighScoresWindow::ShowLatestTable()
 {
     const QSignalBlocker typeBlocker(TabGameType);
     const QSignalBlocker levelBlocker(TabDifficulty);
@@ -226,30 +226,30 @@ void TForm2::FormActivate()
     TabGameTypeChange();
 }
 
-void TForm2::TabGameTypeChange()
+void HighScoresWindow::TabGameTypeChange()
 {
     const bool single = TabGameType->currentIndex() == 0;
     ShownTypeOffset = single ? 0 : FirstTwoPlayerTable;
     ScoreList->setHorizontalHeaderLabels({QStringLiteral("No."), QStringLiteral("Name"),
         single ? QStringLiteral("Time") : QStringLiteral("Won"),
         single ? QStringLiteral("Clicks") : QStringLiteral("Lost")});
-    GroupBox2->setVisible(single);
-    GroupBox3->setVisible(single);
+    WonBox->setVisible(single);
+    LostBox->setVisible(single);
     TabDifficultyChange();
 }
 
-void TForm2::TabDifficultyChange()
+void HighScoresWindow::TabDifficultyChange()
 {
     const int table = TabDifficulty->currentIndex() + ShownTypeOffset;
     marks_.ShownTable = static_cast<uint8_t>(table);
     const TableCounters& counters = scores_.TableStats[static_cast<size_t>(table)];
     if (ShownTypeOffset == 0) {
-        TextTW->setNum(counters.WonOrStarted);
-        TextTL->setNum(counters.GamesLost);
-        TextTP->setText(
+        WonCount->setNum(counters.WonOrStarted);
+        LostCount->setNum(counters.GamesLost);
+        PlayedCount->setText(
             QString::number(static_cast<qlonglong>(counters.WonOrStarted) + counters.GamesLost));
     } else {
-        TextTP->setNum(counters.WonOrStarted);
+        PlayedCount->setNum(counters.WonOrStarted);
     }
 
     items_.clear();
@@ -270,7 +270,7 @@ void TForm2::TabDifficultyChange()
     ShowItems();
 }
 
-void TForm2::ScoreListColumnClick(int column)
+void HighScoresWindow::ScoreListColumnClick(int column)
 {
     SortColumn = column;
     SortList();
@@ -279,7 +279,7 @@ void TForm2::ScoreListColumnClick(int column)
 
 // Times and clicks sort the fastest first, wins and losses the most first; rows with
 // equal keys keep their order.
-int TForm2::ScoreListCompare(const ListItem& a, const ListItem& b) const
+int HighScoresWindow::ScoreListCompare(const ListItem& a, const ListItem& b) const
 {
     const bool descending = ShownTypeOffset != 0;
     switch (SortColumn) {
@@ -298,13 +298,13 @@ int TForm2::ScoreListCompare(const ListItem& a, const ListItem& b) const
     }
 }
 
-void TForm2::SortList()
+void HighScoresWindow::SortList()
 {
     std::stable_sort(items_.begin(), items_.end(),
         [this](const ListItem& a, const ListItem& b) { return ScoreListCompare(a, b) < 0; });
 }
 
-void TForm2::ShowItems()
+void HighScoresWindow::ShowItems()
 {
     for (int row = 0; row < static_cast<int>(items_.size()); ++row) {
         const ListItem& item = items_[static_cast<size_t>(row)];
@@ -323,7 +323,7 @@ void TForm2::ShowItems()
     }
 }
 
-void TForm2::ResetScoreClick()
+void HighScoresWindow::ResetScoreClick()
 {
     if (!AskYesNo || !AskYesNo("Are You Sure You Want To Reset Scores?"))
         return;

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "scores/qt/TInputForm.h"
+#include "scores/qt/NameDialog.h"
 
 #include "scores/ScoreRecords.h"
 #include "scores/qt/DialogPlacement.h"
@@ -10,7 +10,7 @@
 
 namespace orvane {
 
-TInputForm::TInputForm(const std::string& startName, QWidget* parent) : QDialog(parent)
+NameDialog::NameDialog(const std::string& startName, QWidget* parent) : QDialog(parent)
 {
     setWindowTitle(QStringLiteral("Enter New Hi-Score Name:"));
     // A dialog border with the close box and no other border buttons.
@@ -20,7 +20,7 @@ TInputForm::TInputForm(const std::string& startName, QWidget* parent) : QDialog(
     setWindowOpacity(245.0 / 255.0);
 
     auto* label = new QLabel(QStringLiteral("Name"), this);
-    label->setObjectName(QStringLiteral("Label1"));
+    label->setObjectName(QStringLiteral("PromptLabel"));
     label->move(8, 19);
     label->adjustSize();
 
@@ -30,13 +30,13 @@ TInputForm::TInputForm(const std::string& startName, QWidget* parent) : QDialog(
     EditName->setMaxLength(static_cast<int>(NameCapacity));
 
     auto* ok = new QPushButton(QStringLiteral("&OK"), this);
-    ok->setObjectName(QStringLiteral("ButtonOK"));
+    ok->setObjectName(QStringLiteral("OkButton"));
     ok->setGeometry(155, 49, 59, 25);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-std::optional<std::string> TInputForm::AskName(bool programEnding)
+std::optional<std::string> NameDialog::AskName(bool programEnding)
 {
     if (!programEnding && exec() != QDialog::Accepted)
         return std::nullopt;
@@ -44,7 +44,7 @@ std::optional<std::string> TInputForm::AskName(bool programEnding)
 }
 
 // Typing replaces the name shown.
-void TInputForm::showEvent(QShowEvent* event)
+void NameDialog::showEvent(QShowEvent* event)
 {
     CentreOnDesktop(*this);
     QDialog::showEvent(event);

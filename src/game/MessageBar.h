@@ -7,7 +7,7 @@ namespace orvane {
 
 // The one on-screen message: a bar that slides in across the player strip, holds
 // its text and slides out. Stepping is kept apart from drawing so it runs without GL.
-class Comments {
+class MessageBar {
 public:
     enum Stage : uint8_t { Idle = 0, SlideIn = 1, Shown = 2, SlideOut = 3 };
 

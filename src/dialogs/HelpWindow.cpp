@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "dialogs/THelpForm.h"
+#include "dialogs/HelpWindow.h"
 
 #include <QDir>
 #include <QFile>
@@ -52,7 +52,7 @@ void ReadContents(const QString& text, QTreeWidget& tree)
 
 } // namespace
 
-THelpForm::THelpForm(QWidget* parent) :
+HelpWindow::HelpWindow(QWidget* parent) :
     QDialog(parent), contents_(new QTreeWidget), pages_(new QTextBrowser)
 {
     setWindowTitle(QStringLiteral("Orvane Help"));
@@ -70,7 +70,7 @@ THelpForm::THelpForm(QWidget* parent) :
     connect(forward, &QPushButton::clicked, pages_, &QTextBrowser::forward);
     connect(pages_, &QTextBrowser::backwardAvailable, back, &QWidget::setEnabled);
     connect(pages_, &QTextBrowser::forwardAvailable, forward, &QWidget::setEnabled);
-    connect(pages_, &QTextBrowser::sourceChanged, this, &THelpForm::SelectCurrentTopic);
+    connect(pages_, &QTextBrowser::sourceChanged, this, &HelpWindow::SelectCurrentTopic);
     connect(contents_, &QTreeWidget::itemClicked, this,
         [this](QTreeWidgetItem* item) { ShowPage(item->data(0, PageRole).toString()); });
 
@@ -88,7 +88,7 @@ THelpForm::THelpForm(QWidget* parent) :
     resize(760, 540);
 }
 
-bool THelpForm::ShowPages(const QString& folder)
+bool HelpWindow::ShowPages(const QString& folder)
 {
     QFile file(QDir(folder).filePath(QStringLiteral("contents.hhc")));
     if (!file.open(QIODevice::ReadOnly))
@@ -106,14 +106,14 @@ bool THelpForm::ShowPages(const QString& folder)
     return true;
 }
 
-void THelpForm::ShowPage(const QString& page)
+void HelpWindow::ShowPage(const QString& page)
 {
     if (!page.isEmpty())
         pages_->setSource(QUrl::fromLocalFile(QDir(folder_).filePath(page)));
 }
 
 // The contents follow the page shown, however it was reached.
-void THelpForm::SelectCurrentTopic(const QUrl& source)
+void HelpWindow::SelectCurrentTopic(const QUrl& source)
 {
     const QString page = source.fileName();
     for (QTreeWidgetItemIterator it(contents_); *it; ++it)

@@ -12,12 +12,12 @@ namespace orvane {
 // The About box: the program's name, version, maker and credits over a banner, the
 // program icon, a link to the project's home and a Close button that Enter and Esc
 // press. Created once, shown modally with exec() and hidden again between uses.
-// Its parts carry the names Image1 (banner), Image2 (icon), Label1 to Label5 (Label5
-// is the link), Licence and BitBtn1 (Close).
-class TAboutForm : public QDialog {
+// Its parts carry the names Banner, IconPicture, NameLabel, VersionLabel, MakersLabel,
+// Licence, ThanksLabel, HomeLink and CloseButton.
+class AboutDialog : public QDialog {
     Q_OBJECT
 public:
-    TAboutForm(const QIcon& programIcon, const std::string& helpFile, QWidget* parent = nullptr);
+    AboutDialog(const QIcon& programIcon, const std::string& helpFile, QWidget* parent = nullptr);
 
     // Hands the link's target, an address or a file, to the desktop's viewer.
     std::function<void(const std::string& target)> OnOpenLink;
@@ -26,7 +26,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void Label5Click();
+    void OpenHomePage();
 
     std::string linkTarget_;
 };

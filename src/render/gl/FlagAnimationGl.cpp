@@ -2,12 +2,12 @@
 // The flag animation's textures: made, reloaded on a theme switch, and drawn per cell.
 #include "render/gl/Gl.h"
 #include "render/model/ColourKey.h"
-#include "render/model/TexAnimation.h"
+#include "render/model/FlagAnimation.h"
 #include "render/model/Themes.h"
 
 namespace orvane {
 
-void Tex_Animation::Create(int32_t loops, uint8_t frameCount, uint8_t pauseFrames, double interval,
+void FlagAnimation::Create(int32_t loops, uint8_t frameCount, uint8_t pauseFrames, double interval,
     uint8_t stopFrame, Rgb8 keyColour, int32_t resource0, int32_t resource1, const Theme& theme)
 {
     Configure(loops, frameCount, pauseFrames, interval, stopFrame, keyColour, resource0, resource1);
@@ -15,7 +15,7 @@ void Tex_Animation::Create(int32_t loops, uint8_t frameCount, uint8_t pauseFrame
     Load(true, theme);
 }
 
-void Tex_Animation::Load(bool mipmaps, const Theme& theme)
+void FlagAnimation::Load(bool mipmaps, const Theme& theme)
 {
     const int32_t resources[2] = {Resource0, Resource1};
     for (size_t i = 0; i < 2; ++i) {
@@ -36,7 +36,7 @@ void Tex_Animation::Load(bool mipmaps, const Theme& theme)
     }
 }
 
-void Tex_Animation::BeginFrames(int image) const
+void FlagAnimation::BeginFrames(int image) const
 {
     glDisable(GL_DEPTH_TEST);
     glColor3f(1.0f, 1.0f, 1.0f);
@@ -44,7 +44,7 @@ void Tex_Animation::BeginFrames(int image) const
     glBegin(GL_QUADS);
 }
 
-void Tex_Animation::FrameQuad(float rightX, float bottomY) const
+void FlagAnimation::FrameQuad(float rightX, float bottomY) const
 {
     const float left = Frame * FrameWidth;
     const float right = (Frame + 1) * FrameWidth;
@@ -58,7 +58,7 @@ void Tex_Animation::FrameQuad(float rightX, float bottomY) const
     glVertex2f(rightX - 1.0f, bottomY + 1.0f);
 }
 
-void Tex_Animation::EndFrames() const
+void FlagAnimation::EndFrames() const
 {
     glEnd();
     glEnable(GL_DEPTH_TEST);

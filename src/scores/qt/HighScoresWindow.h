@@ -25,11 +25,12 @@ struct ScoreMarks;
 // a button that resets it. The row of the latest high score carries an arrow. Created
 // once and hidden between uses; it opens on the table shown last (marks.ShownTable).
 // Its parts carry the names TabGameType, TabDifficulty, ScoreList, ResetScore,
-// GroupBox1..3, StaticText1..3, TextTP, TextTW, TextTL and Button1.
-class TForm2 : public QDialog {
+// PlayedBox, WonBox and LostBox with their captions (PlayedCaption, ...) and counts
+// (PlayedCount, WonCount, LostCount), and OkButton.
+class HighScoresWindow : public QDialog {
     Q_OBJECT
 public:
-    TForm2(ScoreFile& scores, ScoreMarks& marks, QWidget* parent = nullptr);
+    HighScoresWindow(ScoreFile& scores, ScoreMarks& marks, QWidget* parent = nullptr);
 
     // Asks a Yes/No question; true on Yes.
     std::function<bool(const std::string& question)> AskYesNo;
@@ -45,7 +46,7 @@ private:
     };
 
     void BuildCounters(QWidget* tabGameType);
-    void FormActivate();
+    void ShowLatestTable();
     void TabGameTypeChange();
     void TabDifficultyChange();
     void ScoreListColumnClick(int column);
@@ -65,11 +66,11 @@ private:
     QTabBar* TabDifficulty = nullptr;
     QTableWidget* ScoreList = nullptr;
     QPushButton* ResetScore = nullptr;
-    QFrame* GroupBox2 = nullptr;
-    QFrame* GroupBox3 = nullptr;
-    QLabel* TextTP = nullptr;
-    QLabel* TextTW = nullptr;
-    QLabel* TextTL = nullptr;
+    QFrame* WonBox = nullptr;
+    QFrame* LostBox = nullptr;
+    QLabel* PlayedCount = nullptr;
+    QLabel* WonCount = nullptr;
+    QLabel* LostCount = nullptr;
 };
 
 } // namespace orvane

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "dialogs/TForm1.h"
+#include "dialogs/CustomSizeDialog.h"
 
 #include "game/Game.h"
 #include "platform/Platform.h"
@@ -27,10 +27,11 @@ QFont Arial()
     return font;
 }
 
-QLineEdit* AddLabeledEdit(QWidget* parent, int number, const QString& caption, int top, int length)
+QLineEdit* AddLabeledEdit(
+    QWidget* parent, const char* name, const QString& caption, int top, int length)
 {
     auto* edit = new QLineEdit(parent);
-    edit->setObjectName(QStringLiteral("LabeledEdit%1").arg(number));
+    edit->setObjectName(QString::fromLatin1(name));
     edit->setGeometry(48, top, 49, 22);
     edit->setMaxLength(length);
     auto* label = new QLabel(caption, parent);
@@ -66,7 +67,7 @@ int Limited(QLineEdit& edit, int value, int lowest, int highest)
 
 } // namespace
 
-TForm1::TForm1(Game& game, QWidget* parent) : QDialog(parent), game_(game)
+CustomSizeDialog::CustomSizeDialog(Game& game, QWidget* parent) : QDialog(parent), game_(game)
 {
     setWindowTitle(QStringLiteral("Custom Field Size"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
@@ -74,60 +75,60 @@ TForm1::TForm1(Game& game, QWidget* parent) : QDialog(parent), game_(game)
     setFixedSize(196, 107);
     setFont(Arial());
 
-    LabeledEdit1 = AddLabeledEdit(this, 1, QStringLiteral("Height:"), 16, 2);
-    LabeledEdit2 = AddLabeledEdit(this, 2, QStringLiteral("Width:"), 42, 2);
-    LabeledEdit3 = AddLabeledEdit(this, 3, QStringLiteral("Mines:"), 70, 3);
+    HeightEdit = AddLabeledEdit(this, "HeightEdit", QStringLiteral("Height:"), 16, 2);
+    WidthEdit = AddLabeledEdit(this, "WidthEdit", QStringLiteral("Width:"), 42, 2);
+    MinesEdit = AddLabeledEdit(this, "MinesEdit", QStringLiteral("Mines:"), 70, 3);
 
     auto* ok = new QPushButton(QStringLiteral("Ok"), this);
-    ok->setObjectName(QStringLiteral("BitBtn1"));
+    ok->setObjectName(QStringLiteral("OkButton"));
     ok->setGeometry(120, 25, 65, 25);
     ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &TForm1::BitBtn1Click);
+    connect(ok, &QPushButton::clicked, this, &CustomSizeDialog::OkClicked);
     auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cancel->setObjectName(QStringLiteral("BitBtn2"));
+    cancel->setObjectName(QStringLiteral("CancelButton"));
     cancel->setGeometry(120, 56, 65, 25);
     cancel->setAutoDefault(false);
-    connect(cancel, &QPushButton::clicked, this, &TForm1::BitBtn2Click);
+    connect(cancel, &QPushButton::clicked, this, &CustomSizeDialog::CancelClicked);
     // Esc and the close box reject the dialog, which counts as Cancel.
     connect(this, &QDialog::rejected, this, [this] { CustomSizeConfirmed = false; });
 }
 
-void TForm1::showEvent(QShowEvent* event)
+void CustomSizeDialog::showEvent(QShowEvent* event)
 {
     CentreOnDesktop(*this);
-    FormShow();
+    ShowCurrentSize();
     QDialog::showEvent(event);
 }
 
-void TForm1::FormShow()
+void CustomSizeDialog::ShowCurrentSize()
 {
-    LabeledEdit1->setText(QString::number(game_.BoardHeight));
-    LabeledEdit2->setText(QString::number(game_.BoardWidth));
-    LabeledEdit3->setText(QString::number(game_.MineCount));
-    LabeledEdit1->setFocus();
-    LabeledEdit1->selectAll();
+    HeightEdit->setText(QString::number(game_.BoardHeight));
+    WidthEdit->setText(QString::number(game_.BoardWidth));
+    MinesEdit->setText(QString::number(game_.MineCount));
+    HeightEdit->setFocus();
+    HeightEdit->selectAll();
 }
 
-void TForm1::BitBtn1Click()
+void CustomSizeDialog::OkClicked()
 {
     CustomSizeConfirmed = false;
-    if (const auto rows = FieldValue(*LabeledEdit1)) {
-        game_.BoardHeight = static_cast<int16_t>(Limited(*LabeledEdit1, *rows, MinRows, MaxRows));
+    if (const auto rows = FieldValue(*HeightEdit)) {
+        game_.BoardHeight = static_cast<int16_t>(Limited(*HeightEdit, *rows, MinRows, MaxRows));
         CustomSizeConfirmed = true;
     }
-    if (const auto columns = FieldValue(*LabeledEdit2)) {
+    if (const auto columns = FieldValue(*WidthEdit)) {
         game_.BoardWidth
-            = static_cast<int16_t>(Limited(*LabeledEdit2, *columns, MinColumns, MaxColumns));
+            = static_cast<int16_t>(Limited(*WidthEdit, *columns, MinColumns, MaxColumns));
         CustomSizeConfirmed = true;
     }
-    if (const auto mines = FieldValue(*LabeledEdit3)) {
-        int count = Limited(*LabeledEdit3, *mines, 1, game_.BoardHeight * game_.BoardWidth - 1);
+    if (const auto mines = FieldValue(*MinesEdit)) {
+        int count = Limited(*MinesEdit, *mines, 1, game_.BoardHeight * game_.BoardWidth - 1);
         if (game_.IsTwoPlayer() && count % 2 == 0) {
             game_.platform.ShowMessage("In 2Player Game The No. Of Mines Should Be Odd,\n\rThe No. "
                                        "Of Mines Will Be Decreased By 1.",
                 MessageIcon::Information);
             --count;
-            LabeledEdit3->setText(QString::number(count));
+            MinesEdit->setText(QString::number(count));
         }
         game_.MineCount = static_cast<int16_t>(count);
         CustomSizeConfirmed = true;
@@ -139,7 +140,7 @@ void TForm1::BitBtn1Click()
 
 // A mine count kept from before may not suit a new size or the mode: it is brought
 // within 1 .. cells - 1, and made odd for two players, before the board is built.
-void TForm1::FitKeptMineCount()
+void CustomSizeDialog::FitKeptMineCount()
 {
     int count = std::clamp<int>(game_.MineCount, 1, game_.BoardHeight * game_.BoardWidth - 1);
     if (game_.IsTwoPlayer()) {
@@ -150,7 +151,7 @@ void TForm1::FitKeptMineCount()
     game_.MineCount = static_cast<int16_t>(count);
 }
 
-void TForm1::BitBtn2Click()
+void CustomSizeDialog::CancelClicked()
 {
     CustomSizeConfirmed = false;
     reject();

@@ -11,10 +11,10 @@ namespace orvane {
 // file: the pages it is compiled from, with their contents on the left and the page on
 // the right, links followed inside the window. Not modal, so the game can be played
 // while it is open. Its parts carry the names Contents and Pages.
-class THelpForm : public QDialog {
+class HelpWindow : public QDialog {
     Q_OBJECT
 public:
-    explicit THelpForm(QWidget* parent = nullptr);
+    explicit HelpWindow(QWidget* parent = nullptr);
 
     // Shows the pages of a folder holding "contents.hhc" and the pages it lists, at the
     // first page. False, with the window left as it was, when the folder has no contents.

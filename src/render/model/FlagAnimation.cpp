@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "render/model/TexAnimation.h"
+#include "render/model/FlagAnimation.h"
 
-#include "platform/SaSTimer.h"
+#include "platform/FrameClock.h"
 
 namespace orvane {
 
-void Tex_Animation::Configure(int32_t loops, uint8_t frameCount, uint8_t pauseFrames,
+void FlagAnimation::Configure(int32_t loops, uint8_t frameCount, uint8_t pauseFrames,
     double interval, uint8_t stopFrame, Rgb8 keyColour, int32_t resource0, int32_t resource1)
 {
     Loops = loops;
@@ -24,7 +24,7 @@ void Tex_Animation::Configure(int32_t loops, uint8_t frameCount, uint8_t pauseFr
     FrameWidth = 1.0f / frameCount;
 }
 
-void Tex_Animation::Start(const SaSTimer& timer)
+void FlagAnimation::Start(const FrameClock& timer)
 {
     LastStep = static_cast<double>(timer.CurrentCount);
     Running = true;
@@ -33,7 +33,7 @@ void Tex_Animation::Start(const SaSTimer& timer)
     PauseLeft = 0;
 }
 
-void Tex_Animation::Advance(const SaSTimer& timer)
+void FlagAnimation::Advance(const FrameClock& timer)
 {
     if (!Running)
         return;
@@ -45,7 +45,7 @@ void Tex_Animation::Advance(const SaSTimer& timer)
     }
 }
 
-void Tex_Animation::Step()
+void FlagAnimation::Step()
 {
     if (PauseLeft == 0 && Frame == 0) {
         Holding = true;

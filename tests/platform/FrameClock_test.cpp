@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/SaSTimer.h"
+#include "platform/FrameClock.h"
 #include "support/FakeCounter.h"
 
 #include <gtest/gtest.h>
 
-using orvane::SaSTimer;
+using orvane::FrameClock;
 using orvane::testing::FakeCounter;
 
 namespace {
@@ -13,7 +13,7 @@ constexpr int64_t Hz = 1'000'000; // one count per microsecond
 
 struct TimerTest : ::testing::Test {
     FakeCounter counter {Hz};
-    SaSTimer timer {counter};
+    FrameClock timer {counter};
     void SetUp() override
     {
         ASSERT_TRUE(timer.Create());
@@ -129,7 +129,7 @@ TEST(TimerCreate, FailsWithoutCounter)
 {
     FakeCounter counter {Hz};
     counter.available = false;
-    SaSTimer timer {counter};
+    FrameClock timer {counter};
     EXPECT_FALSE(timer.Create());
 }
 

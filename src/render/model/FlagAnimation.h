@@ -7,21 +7,21 @@
 
 namespace orvane {
 
-class SaSTimer;
+class FrameClock;
 class Theme;
 
 // Two strips of animation frames (red and blue flags) sharing one playback: frames run
 // forth and back with a pause on the first one. The playback steps at most once per
 // interval, in the loop's frame step while a flag is on the board. Stepping is plain
 // C++ here; creating, loading and drawing the textures live with the GL code.
-class Tex_Animation {
+class FlagAnimation {
 public:
     // Playback values only; Create also makes and loads the textures.
     void Configure(int32_t loops, uint8_t frameCount, uint8_t pauseFrames, double interval,
         uint8_t stopFrame, Rgb8 keyColour, int32_t resource0, int32_t resource1);
-    void Start(const SaSTimer& timer);
+    void Start(const FrameClock& timer);
     // Takes one step when more than Interval seconds have passed since the last one.
-    void Advance(const SaSTimer& timer);
+    void Advance(const FrameClock& timer);
 
     // GL side
     void Create(int32_t loops, uint8_t frameCount, uint8_t pauseFrames, double interval,

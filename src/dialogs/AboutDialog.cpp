@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "dialogs/TAboutForm.h"
+#include "dialogs/AboutDialog.h"
 
 #include "dialogs/AboutBanner.h"
 #include "dialogs/HomeAddress.h"
@@ -58,7 +58,7 @@ QString LinkCaption()
 
 } // namespace
 
-TAboutForm::TAboutForm(const QIcon& programIcon, const std::string& helpFile, QWidget* parent) :
+AboutDialog::AboutDialog(const QIcon& programIcon, const std::string& helpFile, QWidget* parent) :
     QDialog(parent), linkTarget_(LinkTarget(helpFile))
 {
     setWindowTitle(QStringLiteral("About Orvane"));
@@ -69,33 +69,33 @@ TAboutForm::TAboutForm(const QIcon& programIcon, const std::string& helpFile, QW
     setFixedSize(ClientSize);
 
     const qreal scale = devicePixelRatioF();
-    AddPicture(this, "Image1", QPixmap::fromImage(DrawAboutBanner(BannerSize, scale)),
+    AddPicture(this, "Banner", QPixmap::fromImage(DrawAboutBanner(BannerSize, scale)),
         QRect(QPoint(0, 0), BannerSize));
-    AddPicture(this, "Image2", programIcon.pixmap(QSize(IconPixels, IconPixels), scale),
+    AddPicture(this, "IconPicture", programIcon.pixmap(QSize(IconPixels, IconPixels), scale),
         QRect(8, 15, IconPixels, IconPixels));
 
-    QLabel* name = AddLabel(this, "Label1", QStringLiteral("Orvane"), {55, 15}, 12);
+    QLabel* name = AddLabel(this, "NameLabel", QStringLiteral("Orvane"), {55, 15}, 12);
     QFont bold = name->font();
     bold.setBold(true);
     name->setFont(bold);
     name->adjustSize();
-    AddLabel(this, "Label2", QStringLiteral("Version " ORVANE_VERSION), {55, 32}, 12);
-    AddLabel(this, "Label3", QStringLiteral("Made by the Orvane developers"), {55, 49}, 12);
+    AddLabel(this, "VersionLabel", QStringLiteral("Version " ORVANE_VERSION), {55, 32}, 12);
+    AddLabel(this, "MakersLabel", QStringLiteral("Made by the Orvane developers"), {55, 49}, 12);
     AddLabel(this, "Licence", QStringLiteral("Free software: GNU GPL, version 3 or later"),
         {55, 66}, 11);
-    AddLabel(this, "Label4",
+    AddLabel(this, "ThanksLabel",
         QStringLiteral("Thanks to all who played, tested and lost to the A.I."), {80, 111}, 12);
 
-    QLabel* link = AddLabel(this, "Label5",
+    QLabel* link = AddLabel(this, "HomeLink",
         QStringLiteral("<a href=\"home\" style=\"color:#0000ff; text-decoration:underline\">%1</a>")
             .arg(LinkCaption().toHtmlEscaped()),
         {175, 138}, 13);
     link->setTextInteractionFlags(Qt::LinksAccessibleByMouse);
     link->setCursor(Qt::PointingHandCursor);
-    connect(link, &QLabel::linkActivated, this, [this] { Label5Click(); });
+    connect(link, &QLabel::linkActivated, this, [this] { OpenHomePage(); });
 
     auto* close = new QPushButton(QStringLiteral("Close"), this);
-    close->setObjectName(QStringLiteral("BitBtn1"));
+    close->setObjectName(QStringLiteral("CloseButton"));
     close->setGeometry(245, 169, 75, 25);
     close->setDefault(true);
     close->setFocus();
@@ -103,13 +103,13 @@ TAboutForm::TAboutForm(const QIcon& programIcon, const std::string& helpFile, QW
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-void TAboutForm::Label5Click()
+void AboutDialog::OpenHomePage()
 {
     if (OnOpenLink)
         OnOpenLink(linkTarget_);
 }
 
-void TAboutForm::showEvent(QShowEvent* event)
+void AboutDialog::showEvent(QShowEvent* event)
 {
     CentreOnDesktop(*this);
     QDialog::showEvent(event);

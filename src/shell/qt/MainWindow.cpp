@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "shell/qt/TMainForm.h"
+#include "shell/qt/MainWindow.h"
 
-#include "dialogs/TAboutForm.h"
-#include "dialogs/TForm1.h"
+#include "dialogs/AboutDialog.h"
+#include "dialogs/CustomSizeDialog.h"
 #include "game/BoardInput.h"
 #include "game/StatusInput.h"
 #include "platform/FileLookup.h"
@@ -15,8 +15,8 @@
 #include "render/model/Layout.h"
 #include "scores/Recording.h"
 #include "scores/qt/DialogPlacement.h"
-#include "scores/qt/TForm2.h"
-#include "scores/qt/TInputForm.h"
+#include "scores/qt/HighScoresWindow.h"
+#include "scores/qt/NameDialog.h"
 #include "shell/Keyboard.h"
 #include "shell/qt/DrawingArea.h"
 #include "shell/qt/MainMenu.h"
@@ -30,7 +30,7 @@
 
 namespace orvane {
 
-TMainForm::TMainForm(const FileFolders& folders, RandomSource* random) :
+MainWindow::MainWindow(const FileFolders& folders, RandomSource* random) :
     platform_(*this, sound_, folders.LookupDirs()),
     game_(platform_, random ? *random : random_, counter_),
     scores_(AppFilePath(folders.Scores, "\\Orvane.cfg"),
@@ -39,15 +39,15 @@ TMainForm::TMainForm(const FileFolders& folders, RandomSource* random) :
 {
     game_.Folders = folders;
     // Start-up needs every member built first, so it runs here and not in the list above.
-    started_ = FormCreate(); // NOLINT(cppcoreguidelines-prefer-member-initializer)
+    started_ = StartUp(); // NOLINT(cppcoreguidelines-prefer-member-initializer)
 }
 
-TMainForm::~TMainForm()
+MainWindow::~MainWindow()
 {
-    FormDestroy();
+    StopRendering();
 }
 
-void TMainForm::BuildWindow()
+void MainWindow::BuildWindow()
 {
     setWindowTitle(QStringLiteral("Orvane"));
     // A fixed single border with the system menu and the minimise box only.
@@ -56,11 +56,11 @@ void TMainForm::BuildWindow()
 
     auto* client = new QWidget(this);
     setCentralWidget(client);
-    PStat = new DrawingArea(client);
-    PStat->setObjectName(QStringLiteral("PStat"));
-    PGame = new DrawingArea(client);
-    PGame->setObjectName(QStringLiteral("PGame"));
-    PGame->raise();
+    StatusArea = new DrawingArea(client);
+    StatusArea->setObjectName(QStringLiteral("StatusArea"));
+    BoardArea = new DrawingArea(client);
+    BoardArea->setObjectName(QStringLiteral("BoardArea"));
+    BoardArea->raise();
     BuildMenu();
     menuBar()->installEventFilter(this);
 }
@@ -69,7 +69,7 @@ void TMainForm::BuildWindow()
 // the OpenGL driver is the slowest part of the program's start. What each context needs
 // is made then; here only what needs no context: the status input state, the message bar
 // and the layout. Without OpenGL the player is told so, and the program ends.
-void TMainForm::StartRendering()
+void MainWindow::StartRendering()
 {
     const auto noOpenGL = [this] {
         if (ExitStatus != 0)
@@ -78,8 +78,8 @@ void TMainForm::StartRendering()
         platform_.ShowMessage("OpenGL initialization failed!", MessageIcon::Error);
         close();
     };
-    PStat->OnContextFailed = noOpenGL;
-    PGame->OnContextFailed = noOpenGL;
+    StatusArea->OnContextFailed = noOpenGL;
+    BoardArea->OnContextFailed = noOpenGL;
 
     game_.HoverTarget = 0;
     game_.FaceDown = false;
@@ -88,93 +88,97 @@ void TMainForm::StartRendering()
     game_.ElapsedSeconds = 0;
 
     ConnectMouse();
-    PStat->OnInitialize = [this] { StartStatusContext(); };
-    PGame->OnInitialize = [this] { StartBoardContext(); };
-    PStat->OnResize = [this](int width, int height) {
-        SetupProjection(width, height, false, PStat->devicePixelRatioF());
+    StatusArea->OnInitialize = [this] { StartStatusContext(); };
+    BoardArea->OnInitialize = [this] { StartBoardContext(); };
+    StatusArea->OnResize = [this](int width, int height) {
+        SetupProjection(width, height, false, StatusArea->devicePixelRatioF());
     };
-    PGame->OnResize = [this](int width, int height) {
-        SetupProjection(width, height, true, PGame->devicePixelRatioF());
+    BoardArea->OnResize = [this](int width, int height) {
+        SetupProjection(width, height, true, BoardArea->devicePixelRatioF());
     };
     // On a scaled screen the pictures are drawn for the device's pixels, again whenever
     // the cell size or the screen's scale changes.
-    PStat->OnPaint = [this] {
-        UpdateFontTexture(render_, FontPictureScale(PStat->devicePixelRatioF()));
+    StatusArea->OnPaint = [this] {
+        UpdateFontTexture(render_, FontPictureScale(StatusArea->devicePixelRatioF()));
         if (game_.BoardMatchesSize())
-            DrawStatus(game_, render_, PStat->width(), PGame->width(), PGame->height());
+            DrawStatus(
+                game_, render_, StatusArea->width(), BoardArea->width(), BoardArea->height());
     };
-    PGame->OnPaint = [this] {
-        UpdateCellTextures(render_, CellPicturePixels(game_.CellSize, PGame->devicePixelRatioF()));
+    BoardArea->OnPaint = [this] {
+        UpdateCellTextures(
+            render_, CellPicturePixels(game_.CellSize, BoardArea->devicePixelRatioF()));
         if (game_.BoardMatchesSize())
             DrawBoard(game_, render_);
     };
 
-    game_.MessageBar.Reset();
+    game_.Message.Reset();
     ApplyLayout();
 }
 
-void TMainForm::ConnectMouse()
+void MainWindow::ConnectMouse()
 {
-    PGame->OnMouseDown = [this](MouseButton b, int x, int y) { PGameMouseDown(game_, b, x, y); };
-    PGame->OnMouseMove = [this](int x, int y) { PGameMouseMove(game_, x, y); };
-    PGame->OnMouseUp = [this](MouseButton b, int x, int y) { PGameMouseUp(game_, b, x, y); };
+    BoardArea->OnMouseDown
+        = [this](MouseButton b, int x, int y) { BoardMouseDown(game_, b, x, y); };
+    BoardArea->OnMouseMove = [this](int x, int y) { BoardMouseMove(game_, x, y); };
+    BoardArea->OnMouseUp = [this](MouseButton b, int x, int y) { BoardMouseUp(game_, b, x, y); };
     // The press that completes a double click is a press like any other once the
     // double click has had its say (which may swallow it).
-    PGame->OnDoubleClick = [this](MouseButton b, int x, int y) {
+    BoardArea->OnDoubleClick = [this](MouseButton b, int x, int y) {
         if (b == MouseButton::Left)
-            PGameDblClick(game_);
-        PGameMouseDown(game_, b, x, y);
+            BoardDoubleClick(game_);
+        BoardMouseDown(game_, b, x, y);
     };
 
-    PStat->OnMouseMove = [this](int x, int y) { PStatMouseMove(game_, x, y, PStat->width()); };
-    PStat->OnMouseDown = [this](MouseButton b, int, int) {
+    StatusArea->OnMouseMove
+        = [this](int x, int y) { StatusMouseMove(game_, x, y, StatusArea->width()); };
+    StatusArea->OnMouseDown = [this](MouseButton b, int, int) {
         statDoubleClicked_ = false;
-        PStatMouseDown(game_, b);
+        StatusMouseDown(game_, b);
     };
     // A left press and release on the panel is a click, handled before the release.
-    PStat->OnMouseUp = [this](MouseButton b, int x, int y) {
-        if (b == MouseButton::Left && !statDoubleClicked_ && PStat->rect().contains(x, y))
-            PStatClick(game_);
+    StatusArea->OnMouseUp = [this](MouseButton b, int x, int y) {
+        if (b == MouseButton::Left && !statDoubleClicked_ && StatusArea->rect().contains(x, y))
+            StatusClick(game_);
         statDoubleClicked_ = false;
-        PStatMouseUp(game_, b);
+        StatusMouseUp(game_, b);
     };
-    PStat->OnDoubleClick = [this](MouseButton b, int, int) {
+    StatusArea->OnDoubleClick = [this](MouseButton b, int, int) {
         if (b == MouseButton::Left) {
             statDoubleClicked_ = true;
-            PStatDblClick(game_, PStat->width());
+            StatusDoubleClick(game_, StatusArea->width());
         }
-        PStatMouseDown(game_, b);
+        StatusMouseDown(game_, b);
     };
 }
 
-void TMainForm::StartStatusContext()
+void MainWindow::StartStatusContext()
 {
     ApplyCommonState();
     LoadStatusTextures(render_);
     render_.FontBase = BuildFont(render_.Textures[slot::Font]);
 }
 
-void TMainForm::StartBoardContext()
+void MainWindow::StartBoardContext()
 {
     ApplyCommonState();
     LoadBoardTextures(render_);
-    render_.View.FlagAnimation.Create(-1, 8, 4, 0.11, 3, picture_key::Flags, picture_id::RedFlags,
+    render_.View.WavingFlags.Create(-1, 8, 4, 0.11, 3, picture_key::Flags, picture_id::RedFlags,
         picture_id::BlueFlags, render_.Current());
-    render_.View.FlagAnimation.Start(game_.FrameTimer);
+    render_.View.WavingFlags.Start(game_.FrameTimer);
 }
 
-void TMainForm::StopRendering()
+void MainWindow::StopRendering()
 {
     // Textures go with the two contexts, which the areas own and delete.
     if (render_.FontBase == 0)
         return;
-    PStat->makeCurrent();
+    StatusArea->makeCurrent();
     DeleteFont(render_.FontBase);
-    PStat->doneCurrent();
+    StatusArea->doneCurrent();
     render_.FontBase = 0;
 }
 
-void TMainForm::BuildMenu()
+void MainWindow::BuildMenu()
 {
     MainMenu::Actions actions;
     actions.New = [this] { NewGameCommand(game_); };
@@ -190,7 +194,7 @@ void TMainForm::BuildMenu()
 }
 
 // The menu's checks follow the level afterwards, also after a cancelled dialog.
-void TMainForm::CustomCommand()
+void MainWindow::CustomCommand()
 {
     if (!CustomForm)
         return;
@@ -200,7 +204,7 @@ void TMainForm::CustomCommand()
 }
 
 // Opened from the menu, the window marks the latest high score one last time.
-void TMainForm::HiScoresCommand()
+void MainWindow::HiScoresCommand()
 {
     if (!HiScoresForm)
         return;
@@ -209,25 +213,25 @@ void TMainForm::HiScoresCommand()
     marks_.MarkRow = 0;
 }
 
-void TMainForm::AfterCommand()
+void MainWindow::AfterCommand()
 {
     Menu->ShowChecks(CurrentMenuChecks(game_, settings_));
 }
 
 // The status area reads the theme every frame; the flags carry the cell tint in their
 // fringe, so their pictures are made again in the board's context.
-void TMainForm::ApplyTheme(uint8_t theme)
+void MainWindow::ApplyTheme(uint8_t theme)
 {
     render_.CurrentTheme = theme;
     step_.Invalidate();
-    if (!PGame->context())
+    if (!BoardArea->context())
         return;
-    PGame->makeCurrent();
-    render_.View.FlagAnimation.Load(true, render_.Current());
-    PGame->doneCurrent();
+    BoardArea->makeCurrent();
+    render_.View.WavingFlags.Load(true, render_.Current());
+    BoardArea->doneCurrent();
 }
 
-bool TMainForm::FormCreate()
+bool MainWindow::StartUp()
 {
     BuildWindow();
     Menu->AssignRunTimeShortcuts();
@@ -287,8 +291,8 @@ bool TMainForm::FormCreate()
     show();
     // The window goes to the screen before the drawing surfaces start the OpenGL driver.
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    PStat->CreateSurface();
-    PGame->CreateSurface();
+    StatusArea->CreateSurface();
+    BoardArea->CreateSurface();
     // The sound system may take a while to answer (or to find there is none); the window
     // does not wait for it, and the first sound waits only for what is left.
     sound_.OpenInBackground();
@@ -298,7 +302,7 @@ bool TMainForm::FormCreate()
 // A board too large for the screen at the chosen cell size is drawn with smaller cells;
 // the choice itself stays, and returns with the next board that fits. The window, frame
 // and menu bar included, then lies on the screen.
-void TMainForm::ApplyLayout()
+void MainWindow::ApplyLayout()
 {
     // A new choice: a size set since the last fitting, or a size picked from the menu
     // (which may be the size in use).
@@ -314,8 +318,8 @@ void TMainForm::ApplyLayout()
     }
     fittedCellSize_ = game_.CellSize;
     const LayoutSizes sizes = ComputeLayout(game_);
-    PStat->setGeometry(0, 0, sizes.StatWidth, sizes.StatHeight);
-    PGame->setGeometry(sizes.GameLeft, sizes.GameTop, sizes.GameWidth, sizes.GameHeight);
+    StatusArea->setGeometry(0, 0, sizes.StatWidth, sizes.StatHeight);
+    BoardArea->setGeometry(sizes.GameLeft, sizes.GameTop, sizes.GameWidth, sizes.GameHeight);
     centralWidget()->setFixedSize(sizes.StatWidth, sizes.StatHeight);
     setFixedSize(sizes.StatWidth, sizes.StatHeight + menuBar()->sizeHint().height());
     KeepOnScreen(*this);
@@ -334,7 +338,7 @@ void TMainForm::ApplyLayout()
 
 // Once a run: the menu shows the size in use, so the player learns why it is not the
 // one chosen.
-void TMainForm::TellOfSmallerCells(int16_t chosen, int16_t used)
+void MainWindow::TellOfSmallerCells(int16_t chosen, int16_t used)
 {
     const auto name = [](int16_t cellSize) {
         for (const BlockSizeItem& item : BlockSizeItems)
@@ -349,64 +353,64 @@ void TMainForm::TellOfSmallerCells(int16_t chosen, int16_t used)
     platform_.ShowMessage(text.toStdString(), MessageIcon::Information);
 }
 
-void TMainForm::DrawBoth()
+void MainWindow::DrawBoth()
 {
-    PGame->DrawNow();
-    PStat->DrawNow();
+    BoardArea->DrawNow();
+    StatusArea->DrawNow();
 }
 
-void TMainForm::CreateDialogs()
+void MainWindow::CreateDialogs()
 {
-    CustomForm = new TForm1(game_, this);
-    HiScoresForm = new TForm2(scores_, marks_, this);
+    CustomForm = new CustomSizeDialog(game_, this);
+    HiScoresForm = new HighScoresWindow(scores_, marks_, this);
     HiScoresForm->AskYesNo
         = [this](const std::string& question) { return platform_.AskYesNo(question); };
     // The box starts with the name of the row the next high score replaces.
     const int table = IsScoreTable(game_.ScoreTable) ? game_.ScoreTable : 0;
-    InputForm = new TInputForm(scores_.Row(table, scores_.LowestEntry[table]).Name, this);
+    InputForm = new NameDialog(scores_.Row(table, scores_.LowestEntry[table]).Name, this);
     highScoreWindows_.AskName = [this] { return InputForm->AskName(QuitRequested); };
     highScoreWindows_.ShowHighScores = [this] { RunDialog(HiScoresForm); };
-    AboutForm = new TAboutForm(QApplication::windowIcon(), HelpFilePath(game_.Folders), this);
+    AboutForm = new AboutDialog(QApplication::windowIcon(), HelpFilePath(game_.Folders), this);
     AboutForm->OnOpenLink = [this](const std::string& target) { platform_.OpenDocument(target); };
 }
 
-void TMainForm::RunMainLoop()
+void MainWindow::RunMainLoop()
 {
     orvane::RunMainLoop(game_, step_, *this, QuitRequested);
 }
 
-void TMainForm::RunLoopPass()
+void MainWindow::RunLoopPass()
 {
     orvane::RunLoopPass(game_, step_, *this, QuitRequested);
 }
 
-void TMainForm::HandlePendingMessages()
+void MainWindow::HandlePendingMessages()
 {
     QCoreApplication::processEvents(QEventLoop::AllEvents);
 }
 
 // A menu popped from the menu bar runs no loop of its own, so the pass has to ask.
-bool TMainForm::MenuOrDialogOpen() const
+bool MainWindow::MenuOrDialogOpen() const
 {
     return QApplication::activePopupWidget() || QApplication::activeModalWidget();
 }
 
-void TMainForm::UpdateOpponent()
+void MainWindow::UpdateOpponent()
 {
     computer_.Update();
 }
 
 // Only an area whose picture changed is drawn again; the other keeps its last frame.
-void TMainForm::DrawFrame(FrameChanges changes)
+void MainWindow::DrawFrame(FrameChanges changes)
 {
     const bool drawn
-        = (!changes.Board || PGame->DrawNow()) && (!changes.Status || PStat->DrawNow());
+        = (!changes.Board || BoardArea->DrawNow()) && (!changes.Status || StatusArea->DrawNow());
     // An area not yet on screen is drawn by a later pass.
     if (!drawn)
         step_.Invalidate();
 }
 
-void TMainForm::WaitForMessages(int64_t milliseconds)
+void MainWindow::WaitForMessages(int64_t milliseconds)
 {
     QTimer wake;
     wake.setTimerType(Qt::PreciseTimer);
@@ -417,7 +421,7 @@ void TMainForm::WaitForMessages(int64_t milliseconds)
 
 // A modal dialog or message box runs a loop of its own inside the message step; the
 // game's clocks stand still from the moment it blocks the window until it lets go.
-bool TMainForm::event(QEvent* event)
+bool MainWindow::event(QEvent* event)
 {
     if (event->type() == QEvent::WindowBlocked)
         game_.FrameTimer.HoldFrames();
@@ -428,14 +432,14 @@ bool TMainForm::event(QEvent* event)
 
 // A game put out of sight pauses: the window minimised, or the keyboard gone to another
 // program (the program's own menus and dialogs keep the application active).
-void TMainForm::changeEvent(QEvent* event)
+void MainWindow::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::WindowStateChange && isMinimized())
         game_.PauseGame();
     QMainWindow::changeEvent(event);
 }
 
-void TMainForm::CloseOnSignal()
+void MainWindow::CloseOnSignal()
 {
     // From here on no window opens: a result already decided is still stored.
     QuitRequested = true;
@@ -454,24 +458,24 @@ void TMainForm::CloseOnSignal()
 }
 
 // Once the program is ending, a dialog that was about to open stays closed.
-bool TMainForm::RunDialog(QDialog* dialog)
+bool MainWindow::RunDialog(QDialog* dialog)
 {
     return dialog && !QuitRequested && dialog->exec() == QDialog::Accepted;
 }
 
-void TMainForm::keyPressEvent(QKeyEvent* event)
+void MainWindow::keyPressEvent(QKeyEvent* event)
 {
     const char key = event->key() == Qt::Key_Escape ? EscapeKey
         : event->text().size() == 1                 ? event->text().at(0).toLatin1()
                                                     : '\0';
-    if (FormKeyPress(game_, key) == KeyOutcome::CloseWindow)
+    if (HandleKey(game_, key) == KeyOutcome::CloseWindow)
         close();
 }
 
 // A menu closed with Escape leaves the menu bar holding the keyboard, and the menu bar
 // takes every later Escape for itself. The window's Escape comes first: the menu bar
 // lets go of the keyboard and the question is asked.
-bool TMainForm::eventFilter(QObject* watched, QEvent* event)
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
     auto* key = event->type() == QEvent::KeyPress ? dynamic_cast<QKeyEvent*>(event) : nullptr;
     if (watched == menuBar() && key && key->key() == Qt::Key_Escape) {
@@ -482,16 +486,11 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event)
     return QMainWindow::eventFilter(watched, event);
 }
 
-void TMainForm::closeEvent(QCloseEvent* event)
+void MainWindow::closeEvent(QCloseEvent* event)
 {
     // The loop finishes its pass with the window still on screen, then the program ends.
     QuitRequested = true;
     event->ignore();
-}
-
-void TMainForm::FormDestroy()
-{
-    StopRendering();
 }
 
 } // namespace orvane

@@ -1,23 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "game/Comments.h"
+#include "game/MessageBar.h"
 
 #include <cmath>
 
 namespace orvane {
 
-void Comments::Reset()
+void MessageBar::Reset()
 {
     Stage = Idle;
     Elapsed = 0.0;
 }
 
-void Comments::Post(const std::string& text, float slideTime, float holdTime)
+void MessageBar::Post(const std::string& text, float slideTime, float holdTime)
 {
     Reset();
     Continue(text, slideTime, holdTime);
 }
 
-void Comments::Continue(const std::string& text, float slideTime, float holdTime)
+void MessageBar::Continue(const std::string& text, float slideTime, float holdTime)
 {
     Text = text;
     SlideTime = slideTime;
@@ -25,7 +25,7 @@ void Comments::Continue(const std::string& text, float slideTime, float holdTime
     Stage = SlideIn;
 }
 
-void Comments::Step(double frameTime, int32_t width)
+void MessageBar::Step(double frameTime, int32_t width)
 {
     Elapsed += frameTime;
     const double slide = SlideTime;
