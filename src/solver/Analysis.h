@@ -11,6 +11,9 @@ struct Analysis {
     // the search limit: its chances are then estimates, but every cell named certain below
     // still is, by exact reasoning.
     bool exact = true;
+    // False when only the counting rules ran (MineSolver::SettleByCounting): the certain
+    // lists hold what they settled, and no other cell's chance was worked out.
+    bool complete = true;
     // Per cell: the chance of a mine; 0 on an open cell, 1 on a known mine.
     std::vector<double> mineChance;
     // Closed cells that are safe, or mines, in every layout that fits.

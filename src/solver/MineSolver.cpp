@@ -23,6 +23,14 @@ const Analysis& MineSolver::Analyse(const BoardView& view)
     return result_;
 }
 
+const Analysis& MineSolver::SettleByCounting(const BoardView& view)
+{
+    Prepare(view);
+    result_.consistent = ApplyCountingRules(view);
+    result_.complete = false;
+    return result_;
+}
+
 void MineSolver::Prepare(const BoardView& view)
 {
     neighbours_.Resize(view.width, view.height);
@@ -34,6 +42,7 @@ void MineSolver::Prepare(const BoardView& view)
     pending_.clear();
     result_.consistent = true;
     result_.exact = true;
+    result_.complete = true;
     result_.mineChance.assign(cells, 0.0);
     result_.certainSafe.clear();
     result_.certainMines.clear();

@@ -21,6 +21,9 @@ namespace orvane::solver {
 class MineSolver {
 public:
     const Analysis& Analyse(const BoardView& view);
+    // Only the counting rules (and the mine count's all-or-nothing): much quicker, and
+    // enough whenever they settle a cell. The result is not complete.
+    const Analysis& SettleByCounting(const BoardView& view);
     const Analysis& Result() const { return result_; }
     const NeighbourTable& Neighbours() const { return neighbours_; }
 
