@@ -10,6 +10,7 @@
 #include "shell/Settings.h"
 #include "solver/ClassicPlayer.h"
 #include "solver/MineSolver.h"
+#include "solver/NoGuessBoard.h"
 #include "support/BruteForceChances.h"
 #include "support/FakeCounter.h"
 #include "support/FixedRandom.h"
@@ -131,6 +132,42 @@ void PlayLevels(long games, uint64_t seed)
     }
 }
 
+void MakeBoards(long boards, uint64_t seed)
+{
+    struct Kind {
+        const char* name;
+        int width, height, mines;
+    };
+    const std::array<Kind, 5> kinds {Kind {"Beginner", 9, 9, 10}, Kind {"Intermediate", 16, 16, 40},
+        Kind {"Expert", 30, 16, 99}, Kind {"30x16, 120", 30, 16, 120},
+        Kind {"30x16, 140", 30, 16, 140}};
+    std::printf("\nBoards that need no guess, %ld per kind, first cell at random\n", boards);
+    std::printf("%-14s %10s %10s %10s %10s %10s %10s\n", "board", "mean ms", "p95 ms", "max ms",
+        "fell back", "repairs", "plays");
+    for (const Kind& kind : kinds) {
+        std::mt19937_64 random(seed);
+        solver::NoGuessBoard maker;
+        std::vector<uint8_t> mines;
+        std::vector<double> times;
+        long failed = 0, repairs = 0, plays = 0;
+        for (long b = 0; b < boards; ++b) {
+            const int first
+                = static_cast<int>(random() % static_cast<uint64_t>(kind.width * kind.height));
+            const auto start = Clock::now();
+            failed += !maker.Generate(kind.width, kind.height, kind.mines, first, random, mines);
+            times.push_back(Milliseconds(Clock::now() - start));
+            repairs += maker.Repairs();
+            plays += maker.Plays();
+        }
+        const double count = static_cast<double>(boards);
+        std::printf("%-14s %10.3f %10.3f %10.3f %9.2f%% %10.1f %10.2f\n", kind.name, Mean(times),
+            Percentile(times, 0.95), Percentile(times, 1.0),
+            100.0 * static_cast<double>(failed) / count, static_cast<double>(repairs) / count,
+            static_cast<double>(plays) / count);
+        std::fflush(stdout);
+    }
+}
+
 void CompareWithCounting(long positions, uint64_t seed)
 {
     std::mt19937_64 engine(seed);
@@ -171,10 +208,13 @@ void CompareWithCounting(long positions, uint64_t seed)
 int main(int argc, char** argv)
 {
     const long games = argc > 1 ? std::atol(argv[1]) : 100'000;
+    const long boards = argc > 2 ? std::atol(argv[2]) : 1'000;
     const long positions = argc > 3 ? std::atol(argv[3]) : 10'000;
     const uint64_t seed = argc > 4 ? std::strtoull(argv[4], nullptr, 10) : 1;
     if (games > 0)
         PlayLevels(games, seed);
+    if (boards > 0)
+        MakeBoards(boards, seed);
     if (positions > 0)
         CompareWithCounting(positions, seed);
     return 0;

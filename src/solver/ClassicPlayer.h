@@ -1,5 +1,6 @@
 #pragma once
 #include "solver/BoardView.h"
+#include "solver/EndgameSearch.h"
 #include "solver/MineSolver.h"
 
 #include <vector>
@@ -16,11 +17,27 @@ public:
     // nothing is left to open or what is seen fits no layout.
     const std::vector<int>& NextCells(const BoardView& view);
 
+    int variant = 0;
+    double margin = 0.9;
+    int maxCandidates = 12;
+    int maxFree = 4;
+    double progressWeight = 0.1;
+    bool useEndgame = false;
+
 private:
+    struct Outcome {
+        double progress = 0;   // chance that its number settles a cell
+        double nextSafety = 0; // the safest cell's chance to be safe afterwards (1 when settled)
+    };
     int BestGuess(const BoardView& view, const Analysis& analysis);
+    Outcome Evaluate(int cell, const BoardView& view, const Analysis& analysis);
 
     MineSolver solver_;
+    MineSolver trialSolver_;
+    EndgameSearch endgame_;
+    BoardView trial_;
     std::vector<int> next_;
+    std::vector<std::pair<double, int>> ranked_;
 };
 
 } // namespace orvane::solver

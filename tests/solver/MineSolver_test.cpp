@@ -1,5 +1,6 @@
 #include "solver/MineSolver.h"
 #include "support/BruteForceChances.h"
+#include "support/ViewRows.h"
 
 #include <gtest/gtest.h>
 
@@ -9,23 +10,9 @@
 
 using namespace orvane::solver;
 using orvane::testing::CountEveryLayout;
+using orvane::testing::ViewOf;
 
 namespace {
-
-// Rows of text: a digit is an open cell showing it, '.' a closed cell, '*' a known mine.
-BoardView ViewOf(const std::vector<std::string>& rows, int mines)
-{
-    BoardView view;
-    view.Reset(static_cast<int>(rows[0].size()), static_cast<int>(rows.size()), mines);
-    for (size_t y = 0; y < rows.size(); ++y)
-        for (size_t x = 0; x < rows[y].size(); ++x) {
-            const char c = rows[y][x];
-            view.cells[x + y * rows[0].size()] = c == '*' ? SeenMine
-                : c == '.'                                ? SeenClosed
-                                                          : static_cast<uint8_t>(c - '0');
-        }
-    return view;
-}
 
 class MineSolverTest : public ::testing::Test {
 protected:
