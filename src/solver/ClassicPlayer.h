@@ -2,13 +2,17 @@
 #include "solver/BoardView.h"
 #include "solver/EndgameSearch.h"
 #include "solver/MineSolver.h"
+#include "solver/RevealForecast.h"
 
+#include <utility>
 #include <vector>
 
 namespace orvane::solver {
 
 // Plays a Classic game from what it sees: every cell certain to be safe, and when there
-// is none, the guess most likely to survive and to lead on.
+// is none, a guess. With few layouts left the guess is the best play found by trying
+// them all; before that it is the cell that best joins a good chance to survive with a
+// good chance that its number settles a cell, so that play goes on without a guess.
 class ClassicPlayer {
 public:
     // The first cell to open: a corner, where the first open most often clears an area.
@@ -17,25 +21,21 @@ public:
     // nothing is left to open or what is seen fits no layout.
     const std::vector<int>& NextCells(const BoardView& view);
 
-    int variant = 0;
-    double margin = 0.9;
-    int maxCandidates = 12;
-    int maxFree = 4;
-    double progressWeight = 0.1;
-    bool useEndgame = false;
-
 private:
-    struct Outcome {
-        double progress = 0;   // chance that its number settles a cell
-        double nextSafety = 0; // the safest cell's chance to be safe afterwards (1 when settled)
-    };
+    // Guesses opened in thought: those within this share of the best chance to survive,
+    // at most so many, of which at most so many free cells.
+    static constexpr double CandidateSafety = 0.9;
+    static constexpr int MaxCandidates = 12;
+    static constexpr int MaxFreeCandidates = 4;
+    // What a chance that the number settles a cell is worth beside the chance to survive.
+    static constexpr double ProgressWeight = 0.2;
+
     int BestGuess(const BoardView& view, const Analysis& analysis);
-    Outcome Evaluate(int cell, const BoardView& view, const Analysis& analysis);
+    bool TouchesNumber(const BoardView& view, int cell) const;
 
     MineSolver solver_;
-    MineSolver trialSolver_;
+    RevealForecast forecast_;
     EndgameSearch endgame_;
-    BoardView trial_;
     std::vector<int> next_;
     std::vector<std::pair<double, int>> ranked_;
 };

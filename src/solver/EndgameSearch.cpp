@@ -106,7 +106,7 @@ void EndgameSearch::Extend(size_t next, int minesLeft, uint64_t layout)
     if (next == cells_.size()) {
         if (minesLeft != 0)
             return;
-        if (layouts_.size() == MaxLayouts) {
+        if (layouts_.size() == static_cast<size_t>(MaxLayouts)) {
             overflow_ = true;
             return;
         }

@@ -19,7 +19,7 @@ public:
     int BestCell(const BoardView& view, const Analysis& analysis, const NeighbourTable& neighbours);
     double WinChance() const { return winChance_; }
 
-    static constexpr int MaxLayouts = 200;
+    static constexpr int MaxLayouts = 1000;
     static constexpr int MaxCells = 64;
     static constexpr long MaxSteps = 200'000;
 

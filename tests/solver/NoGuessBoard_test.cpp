@@ -134,7 +134,7 @@ TEST_F(NoGuessBoardTest, SmallBoardsClearByTryingEveryLayout)
 TEST_F(NoGuessBoardTest, ExpertBoardsClearWithTheSolversCertainCells)
 {
     MineSolver solver;
-    for (int board = 0; board < 200; ++board) {
+    for (int board = 0; board < 1000; ++board) {
         const int mineCount = board % 4 == 3 ? 140 : 99;
         const int first = static_cast<int>(random() % 480);
         Make(30, 16, mineCount, first);
