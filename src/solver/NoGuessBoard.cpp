@@ -236,8 +236,8 @@ bool NoGuessBoard::MoveMines(int around, bool clear, std::mt19937_64& random)
 }
 
 // No number can be settled by moving unknown mines: a mine that touches an unknown cell
-// (known or not) is moved onto a random open cell outside the first area, and play starts
-// again from the first cell.
+// (known or not) is moved to a random cell outside the first area, and play starts again
+// from the first cell.
 void NoGuessBoard::Relocate(std::mt19937_64& random)
 {
     const NeighbourTable& neighbours = solver_.Neighbours();
@@ -246,14 +246,12 @@ void NoGuessBoard::Relocate(std::mt19937_64& random)
     const auto firstArea = neighbours.Of(first_);
     for (int cell = 0; cell < view_.CellCount(); ++cell) {
         const auto at = static_cast<size_t>(cell);
-        if (known_[at] == Opened) {
+        if (mine_[at] == 0) {
             if (cell != first_
                 && std::find(firstArea.begin(), firstArea.end(), cell) == firstArea.end())
                 places_.push_back(cell);
             continue;
         }
-        if (mine_[at] == 0)
-            continue;
         const auto around = neighbours.Of(cell);
         if (known_[at] == Unknown || std::any_of(around.begin(), around.end(), [&](int16_t n) {
                 return known_[static_cast<size_t>(n)] == Unknown;
