@@ -4,18 +4,15 @@ namespace orvane::solver {
 
 const Analysis& MineSolver::Analyse(const BoardView& view)
 {
-    Prepare(view);
-    consistent_ = ApplyCountingRules(view);
+    consistent_ = Prepare(view) && ApplyCountingRules(view);
     if (consistent_) {
         BuildBoxes();
         BuildGroups();
-        for (Group& group : groups_) {
-            group.counted = CountGroup(group);
-            if (!group.counted) {
+        for (const Group& group : groups_)
+            if (!CountGroup(group)) {
                 EstimateGroup(group);
                 result_.exact = false;
             }
-        }
         if (consistent_)
             Combine();
     }
@@ -25,16 +22,19 @@ const Analysis& MineSolver::Analyse(const BoardView& view)
 
 const Analysis& MineSolver::SettleByCounting(const BoardView& view)
 {
-    Prepare(view);
-    result_.consistent = ApplyCountingRules(view);
+    result_.consistent = Prepare(view) && ApplyCountingRules(view);
     result_.complete = false;
     return result_;
 }
 
-void MineSolver::Prepare(const BoardView& view)
+// False for a view whose cells do not match its size, which fits no layout.
+bool MineSolver::Prepare(const BoardView& view)
 {
-    neighbours_.Resize(view.width, view.height);
-    const auto cells = static_cast<size_t>(view.CellCount());
+    const bool wellFormed = view.width > 0 && view.height > 0
+        && view.cells.size() == static_cast<size_t>(view.width) * static_cast<size_t>(view.height);
+    if (wellFormed)
+        neighbours_.Resize(view.width, view.height);
+    const auto cells = wellFormed ? view.cells.size() : 0;
     status_.assign(cells, Unknown);
     need_.assign(cells, 0);
     unknownAround_.assign(cells, 0);
@@ -49,6 +49,7 @@ void MineSolver::Prepare(const BoardView& view)
     result_.logLayouts = 0;
     result_.unconstrainedCount = 0;
     result_.unconstrainedChance = 0;
+    return wellFormed;
 }
 
 // A number all of whose mines are placed makes its other closed cells safe; a number

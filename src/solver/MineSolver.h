@@ -56,10 +56,9 @@ private:
         int boxCount = 0;
         int cellCount = 0;
         size_t tableAt = 0; // its layout counts in table_
-        bool counted = false;
     };
 
-    void Prepare(const BoardView& view);
+    bool Prepare(const BoardView& view);
     bool ApplyCountingRules(const BoardView& view);
     bool Mark(int cell, Status status);
     void BuildBoxes();

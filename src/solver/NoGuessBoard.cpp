@@ -18,29 +18,15 @@ bool NoGuessBoard::Generate(int width, int height, int mineCount, int first,
 {
     using Clock = std::chrono::steady_clock;
     const auto deadline = Clock::now() + timeLimit_;
+    if (width <= 0 || height <= 0 || first < 0 || first >= width * height)
+        return false;
     view_.Reset(width, height, mineCount);
-    solver_.Analyse(view_); // sizes the neighbour table
-    const NeighbourTable& neighbours = solver_.Neighbours();
+    neighbours_.Resize(width, height);
     first_ = first;
     repairs_ = 0;
     plays_ = 0;
-
-    mine_.assign(static_cast<size_t>(view_.CellCount()), 0);
-    places_.clear();
-    const auto firstArea = neighbours.Of(first);
-    for (int cell = 0; cell < view_.CellCount(); ++cell)
-        if (cell != first && std::find(firstArea.begin(), firstArea.end(), cell) == firstArea.end())
-            places_.push_back(cell);
-    if (mineCount < 0 || static_cast<size_t>(mineCount) > places_.size())
+    if (!PlaceAtRandom(mineCount, random))
         return false;
-    for (int i = 0; i < mineCount; ++i) {
-        const auto pick
-            = static_cast<size_t>(i + RandomBelow(random, places_.size() - static_cast<size_t>(i)));
-        std::swap(places_[static_cast<size_t>(i)], places_[pick]);
-        mine_[static_cast<size_t>(places_[static_cast<size_t>(i)])] = 1;
-    }
-    safeCells_ = view_.CellCount() - mineCount;
-
     Restart();
     bool fresh = true;
     for (;;) {
@@ -63,6 +49,31 @@ bool NoGuessBoard::Generate(int width, int height, int mineCount, int first,
     }
 }
 
+// Mines on random cells outside the first area; false when they do not fit there.
+bool NoGuessBoard::PlaceAtRandom(int mineCount, std::mt19937_64& random)
+{
+    mine_.assign(static_cast<size_t>(view_.CellCount()), 0);
+    places_.clear();
+    for (int cell = 0; cell < view_.CellCount(); ++cell)
+        if (!InFirstArea(cell))
+            places_.push_back(cell);
+    if (mineCount < 0 || static_cast<size_t>(mineCount) > places_.size())
+        return false;
+    for (size_t i = 0; i < static_cast<size_t>(mineCount); ++i) {
+        const size_t pick = i + static_cast<size_t>(RandomBelow(random, places_.size() - i));
+        std::swap(places_[i], places_[pick]);
+        mine_[static_cast<size_t>(places_[i])] = 1;
+    }
+    safeCells_ = view_.CellCount() - mineCount;
+    return true;
+}
+
+bool NoGuessBoard::InFirstArea(int cell) const
+{
+    const auto area = neighbours_.Of(first_);
+    return cell == first_ || std::find(area.begin(), area.end(), cell) != area.end();
+}
+
 // Play from the first cell on the current layout.
 void NoGuessBoard::Restart()
 {
@@ -81,7 +92,6 @@ void NoGuessBoard::Restart()
 // whole analysis is asked. True when every safe cell is open.
 bool NoGuessBoard::Play()
 {
-    const NeighbourTable& neighbours = solver_.Neighbours();
     for (;;) {
         while (!pending_.empty()) {
             const int cell = pending_.back();
@@ -90,7 +100,7 @@ bool NoGuessBoard::Play()
             if (unknown_[at] == 0 || (need_[at] != 0 && need_[at] != unknown_[at]))
                 continue;
             const bool mines = need_[at] != 0;
-            for (const int16_t n : neighbours.Of(cell))
+            for (const int16_t n : neighbours_.Of(cell))
                 if (known_[static_cast<size_t>(n)] == Unknown) {
                     if (mines)
                         SettleMine(n);
@@ -114,7 +124,6 @@ bool NoGuessBoard::Play()
 // Opens a safe cell, and the whole area around it when it shows 0, as the game does.
 void NoGuessBoard::Open(int cell)
 {
-    const NeighbourTable& neighbours = solver_.Neighbours();
     toOpen_.assign(1, cell);
     while (!toOpen_.empty()) {
         const int next = toOpen_.back();
@@ -127,7 +136,7 @@ void NoGuessBoard::Open(int cell)
         const int number = CountMinesAround(next);
         view_.cells[at] = static_cast<uint8_t>(number);
         need_[at] = number;
-        for (const int16_t n : neighbours.Of(next)) {
+        for (const int16_t n : neighbours_.Of(next)) {
             const auto around = static_cast<size_t>(n);
             if (known_[around] == KnownMine)
                 --need_[at];
@@ -148,7 +157,7 @@ void NoGuessBoard::SettleMine(int cell)
 {
     known_[static_cast<size_t>(cell)] = KnownMine;
     view_.cells[static_cast<size_t>(cell)] = SeenMine;
-    for (const int16_t n : solver_.Neighbours().Of(cell))
+    for (const int16_t n : neighbours_.Of(cell))
         if (known_[static_cast<size_t>(n)] == Opened) {
             --unknown_[static_cast<size_t>(n)];
             --need_[static_cast<size_t>(n)];
@@ -196,15 +205,14 @@ bool NoGuessBoard::Repair(std::mt19937_64& random)
 // mines to or from other unknown cells.
 bool NoGuessBoard::MoveMines(int around, bool clear, std::mt19937_64& random)
 {
-    const NeighbourTable& neighbours = solver_.Neighbours();
     auto touchesOpen = [&](int cell) {
-        for (const int16_t n : neighbours.Of(cell))
+        for (const int16_t n : neighbours_.Of(cell))
             if (known_[static_cast<size_t>(n)] == Opened)
                 return true;
         return false;
     };
     auto nextTo = [&](int cell) {
-        const auto list = neighbours.Of(around);
+        const auto list = neighbours_.Of(around);
         return std::find(list.begin(), list.end(), cell) != list.end();
     };
     // Places that can take a mine (when clearing) or give one (when filling): first those
@@ -217,12 +225,12 @@ bool NoGuessBoard::MoveMines(int around, bool clear, std::mt19937_64& random)
                 && (pass == 1 || !touchesOpen(cell)))
                 places_.push_back(cell);
     int moves = 0;
-    for (const int16_t n : neighbours.Of(around))
+    for (const int16_t n : neighbours_.Of(around))
         moves += known_[static_cast<size_t>(n)] == Unknown
             && (mine_[static_cast<size_t>(n)] != 0) == clear;
     if (static_cast<size_t>(moves) > places_.size())
         return false;
-    for (const int16_t n : neighbours.Of(around)) {
+    for (const int16_t n : neighbours_.Of(around)) {
         if (known_[static_cast<size_t>(n)] != Unknown
             || (mine_[static_cast<size_t>(n)] != 0) != clear)
             continue;
@@ -240,19 +248,16 @@ bool NoGuessBoard::MoveMines(int around, bool clear, std::mt19937_64& random)
 // from the first cell.
 void NoGuessBoard::Relocate(std::mt19937_64& random)
 {
-    const NeighbourTable& neighbours = solver_.Neighbours();
     candidates_.clear();
     places_.clear();
-    const auto firstArea = neighbours.Of(first_);
     for (int cell = 0; cell < view_.CellCount(); ++cell) {
         const auto at = static_cast<size_t>(cell);
         if (mine_[at] == 0) {
-            if (cell != first_
-                && std::find(firstArea.begin(), firstArea.end(), cell) == firstArea.end())
+            if (!InFirstArea(cell))
                 places_.push_back(cell);
             continue;
         }
-        const auto around = neighbours.Of(cell);
+        const auto around = neighbours_.Of(cell);
         if (known_[at] == Unknown || std::any_of(around.begin(), around.end(), [&](int16_t n) {
                 return known_[static_cast<size_t>(n)] == Unknown;
             }))
@@ -272,7 +277,7 @@ void NoGuessBoard::SetMine(int cell, bool mine)
 {
     mine_[static_cast<size_t>(cell)] = mine ? 1 : 0;
     const int change = mine ? 1 : -1;
-    for (const int16_t n : solver_.Neighbours().Of(cell)) {
+    for (const int16_t n : neighbours_.Of(cell)) {
         const auto at = static_cast<size_t>(n);
         if (known_[at] != Opened)
             continue;
@@ -285,7 +290,7 @@ void NoGuessBoard::SetMine(int cell, bool mine)
 int NoGuessBoard::CountMinesAround(int cell) const
 {
     int mines = 0;
-    for (const int16_t n : solver_.Neighbours().Of(cell))
+    for (const int16_t n : neighbours_.Of(cell))
         mines += mine_[static_cast<size_t>(n)];
     return mines;
 }

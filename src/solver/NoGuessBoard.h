@@ -1,6 +1,7 @@
 #pragma once
 #include "solver/BoardView.h"
 #include "solver/MineSolver.h"
+#include "solver/NeighbourTable.h"
 
 #include <chrono>
 #include <cstdint>
@@ -33,6 +34,8 @@ public:
 private:
     enum Knowledge : uint8_t { Unknown, Opened, KnownMine };
 
+    bool PlaceAtRandom(int mineCount, std::mt19937_64& random);
+    bool InFirstArea(int cell) const;
     void Restart();
     bool Play();
     void Open(int cell);
@@ -45,6 +48,7 @@ private:
     int CountMinesAround(int cell) const;
 
     MineSolver solver_;
+    NeighbourTable neighbours_;
     BoardView view_;
     int first_ = 0;
     int safeCells_ = 0;

@@ -9,6 +9,9 @@ namespace orvane::solver {
 // Each number's chance is its share of the layouts that leave the cell safe.
 bool RevealForecast::Forecast(const BoardView& view, const Analysis& analysis, int cell)
 {
+    outcomes_.fill(Outcome {});
+    if (view.At(cell) != SeenClosed)
+        return false;
     trial_ = view;
     for (const int mine : analysis.certainMines)
         trial_.cells[static_cast<size_t>(mine)] = SeenMine;
@@ -18,7 +21,6 @@ bool RevealForecast::Forecast(const BoardView& view, const Analysis& analysis, i
         minesAround += trial_.At(n) == SeenMine;
         closedAround += trial_.At(n) == SeenClosed;
     }
-    outcomes_.fill(Outcome {});
     double topLog = -std::numeric_limits<double>::infinity();
     for (int number = minesAround; number <= minesAround + closedAround; ++number) {
         trial_.cells[static_cast<size_t>(cell)] = static_cast<uint8_t>(number);
