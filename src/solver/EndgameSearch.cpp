@@ -142,7 +142,8 @@ double EndgameSearch::Win(const Layouts& fitting)
 {
     if (fitting.size() == 1)
         return 1;
-    if (++steps_ > MaxSteps) {
+    steps_ += static_cast<long>(fitting.size());
+    if (steps_ > MaxSteps) {
         overflow_ = true;
         return 0;
     }

@@ -21,7 +21,8 @@ public:
 
     static constexpr int MaxLayouts = 1000;
     static constexpr int MaxCells = 64;
-    static constexpr long MaxSteps = 200'000;
+    // Layouts looked at over all positions of one search, which also bounds what it keeps.
+    static constexpr long MaxSteps = 400'000;
 
 private:
     using Layouts = std::vector<uint16_t>; // indices into layouts_, rising
