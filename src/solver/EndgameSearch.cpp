@@ -19,18 +19,15 @@ int EndgameSearch::BestCell(
     steps_ = 0;
     overflow_ = false;
     Layouts all(layouts_.size());
-    for (size_t i = 0; i < all.size(); ++i)
+    uint64_t mineSomewhere = 0, mineEverywhere = ~uint64_t {0};
+    for (size_t i = 0; i < all.size(); ++i) {
         all[i] = static_cast<uint16_t>(i);
-    int best = -1;
-    winChance_ = -1;
-    for (size_t cell = 0; cell < cells_.size() && !overflow_; ++cell) {
-        const double win = Split(all, cell);
-        if (win > winChance_) {
-            winChance_ = win;
-            best = cells_[cell];
-        }
+        mineSomewhere |= layouts_[i];
+        mineEverywhere &= layouts_[i];
     }
-    return overflow_ ? -1 : best;
+    size_t chosen = 0;
+    winChance_ = BestGuess(all, mineSomewhere & ~mineEverywhere, chosen);
+    return overflow_ || winChance_ <= 0 ? -1 : cells_[chosen];
 }
 
 bool EndgameSearch::ListLayouts(
@@ -168,10 +165,19 @@ double EndgameSearch::Win(const Layouts& fitting)
             return win;
         }
     }
-    // Otherwise a guess: the safer cells first, stopping when no guess can beat the best.
+    size_t chosen = 0;
+    const double best = BestGuess(fitting, mineSomewhere & ~mineEverywhere, chosen);
+    known_.emplace(fitting, best);
+    return best;
+}
+
+// The best guess among the cells that hold a mine in some layouts but not in all: the
+// safer cells first, stopping when no guess left can beat the best. Its chance to win, and
+// the cell in chosen.
+double EndgameSearch::BestGuess(const Layouts& fitting, uint64_t mixed, size_t& chosen)
+{
     std::array<std::pair<int, size_t>, MaxCells> guesses {};
     size_t guessCount = 0;
-    const uint64_t mixed = mineSomewhere & ~mineEverywhere;
     for (size_t cell = 0; cell < cells_.size(); ++cell)
         if ((mixed >> cell & 1U) != 0) {
             int safe = 0;
@@ -179,15 +185,18 @@ double EndgameSearch::Win(const Layouts& fitting)
                 safe += (layouts_[i] >> cell & 1U) == 0;
             guesses[guessCount++] = {safe, cell};
         }
-    std::sort(guesses.begin(), guesses.begin() + static_cast<long>(guessCount),
+    std::stable_sort(guesses.begin(), guesses.begin() + static_cast<long>(guessCount),
         [](const auto& a, const auto& b) { return a.first > b.first; });
     double best = 0;
     for (size_t g = 0; g < guessCount && !overflow_; ++g) {
         if (static_cast<double>(guesses[g].first) <= best * static_cast<double>(fitting.size()))
             break;
-        best = std::max(best, Split(fitting, guesses[g].second));
+        const double win = Split(fitting, guesses[g].second);
+        if (win > best) {
+            best = win;
+            chosen = guesses[g].second;
+        }
     }
-    known_.emplace(fitting, best);
     return best;
 }
 

@@ -30,6 +30,7 @@ private:
         const BoardView& view, const Analysis& analysis, const NeighbourTable& neighbours);
     void Extend(size_t next, int minesLeft, uint64_t layout);
     double Win(const Layouts& fitting);
+    double BestGuess(const Layouts& fitting, uint64_t mixed, size_t& chosen);
     double Split(const Layouts& fitting, size_t cell);
     int NumberAt(size_t cell, uint64_t layout) const;
 
