@@ -30,8 +30,11 @@ void MineSolver::Combine()
         logScale += std::log(top);
     }
 
-    tail_.resize(groupCount + 1);
-    tailFits_.resize(groupCount + 1);
+    // Never shrunk, so that the rows keep their room for the next board.
+    if (tail_.size() <= groupCount) {
+        tail_.resize(groupCount + 1);
+        tailFits_.resize(groupCount + 1);
+    }
     for (size_t g = 0; g <= groupCount; ++g) {
         tail_[g].assign(span, 0);
         tailFits_[g].assign(span, 0);
