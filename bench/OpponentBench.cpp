@@ -4,13 +4,8 @@
 // level, the mean time of one Update on Expert, and the allocations made inside Update.
 #include "CountedAllocations.h"
 #include "ai/ComputerPlayer.h"
-#include "game/Game.h"
-#include "shell/Settings.h"
 #include "support/Duel.h"
-#include "support/FakeCounter.h"
-#include "support/FixedRandom.h"
-#include "support/LevelCommand.h"
-#include "support/ScriptedPlatform.h"
+#include "support/QuietGame.h"
 
 #include <benchmark/benchmark.h>
 
@@ -21,28 +16,14 @@ namespace {
 using namespace orvane;
 using namespace orvane::testing;
 
-// One quiet game, started as the level command starts it.
-struct Arena {
-    ScriptedPlatform platform;
-    FixedRandom random;
-    FakeCounter counter;
-    Game game {platform, random, counter};
-    Settings settings;
-    MenuCommands commands {game, settings};
+// Quiet "Vs Computer" games.
+struct Arena : QuietGame {
     ComputerPlayer computer {game};
 
     Arena()
     {
-        game.FrameTimer.Create();
-        game.FrameTimer.Start();
-        game.SoundOn = false;
         computer.Create();
         commands.VsComputer();
-    }
-    void NewGame(Level level, uint64_t seed)
-    {
-        random.engine.seed(seed);
-        RunLevelCommand(commands, level);
     }
 };
 

@@ -1,0 +1,38 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+#include "game/Game.h"
+#include "shell/Commands.h"
+#include "shell/Settings.h"
+#include "support/FakeCounter.h"
+#include "support/FixedRandom.h"
+#include "support/LevelCommand.h"
+#include "support/ScriptedPlatform.h"
+
+#include <cstdint>
+
+namespace orvane::testing {
+
+// A game without sound on a scripted platform, its games started as the level commands
+// start them, the mines placed from a seeded engine.
+struct QuietGame {
+    ScriptedPlatform platform;
+    FixedRandom random;
+    FakeCounter counter;
+    Game game {platform, random, counter};
+    Settings settings;
+    MenuCommands commands {game, settings};
+
+    QuietGame()
+    {
+        game.FrameTimer.Create();
+        game.FrameTimer.Start();
+        game.SoundOn = false;
+    }
+    void NewGame(Level level, uint64_t seed)
+    {
+        random.engine.seed(seed);
+        RunLevelCommand(commands, level);
+    }
+};
+
+} // namespace orvane::testing
