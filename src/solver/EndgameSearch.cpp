@@ -90,8 +90,30 @@ bool EndgameSearch::ListLayouts(
         need_[c] = counts_[c].need;
         room_[c] = std::popcount(counts_[c].cells);
     }
+    // Cells that share a count are decided one after another, so that each count is
+    // complete early and a dead end shows soon; cells next to no count come last.
+    order_.clear();
+    uint64_t ordered = 0;
+    auto take = [&](size_t i) {
+        order_.push_back(i);
+        ordered |= uint64_t {1} << i;
+    };
+    for (size_t start = 0; start < count; ++start) {
+        if ((ordered >> start & 1U) != 0 || countsOf_[start].empty())
+            continue;
+        take(start);
+        for (size_t k = order_.size() - 1; k < order_.size(); ++k)
+            for (const int c : countsOf_[order_[k]])
+                for (uint64_t bits = counts_[static_cast<size_t>(c)].cells & ~ordered; bits != 0;
+                     bits &= bits - 1)
+                    take(static_cast<size_t>(std::countr_zero(bits)));
+    }
+    for (size_t i = 0; i < count; ++i)
+        if ((ordered >> i & 1U) == 0)
+            take(i);
     layouts_.clear();
     overflow_ = false;
+    steps_ = 0;
     Extend(0, minesLeft, 0);
     return !overflow_ && !layouts_.empty();
 }
@@ -99,8 +121,10 @@ bool EndgameSearch::ListLayouts(
 // Lists the layouts by deciding the cells in order, each count kept within reach.
 void EndgameSearch::Extend(size_t next, int minesLeft, uint64_t layout)
 {
-    if (overflow_)
+    if (overflow_ || ++steps_ > MaxSteps) {
+        overflow_ = true;
         return;
+    }
     if (next == cells_.size()) {
         if (minesLeft != 0)
             return;
@@ -113,17 +137,18 @@ void EndgameSearch::Extend(size_t next, int minesLeft, uint64_t layout)
     }
     if (minesLeft < 0 || minesLeft > static_cast<int>(cells_.size() - next))
         return;
+    const size_t cell = order_[next];
     for (int mine = 0; mine <= 1; ++mine) {
         bool fits = true;
-        for (const int c : countsOf_[next]) {
+        for (const int c : countsOf_[cell]) {
             need_[static_cast<size_t>(c)] -= mine;
             --room_[static_cast<size_t>(c)];
             fits = fits && need_[static_cast<size_t>(c)] >= 0
                 && need_[static_cast<size_t>(c)] <= room_[static_cast<size_t>(c)];
         }
         if (fits)
-            Extend(next + 1, minesLeft - mine, layout | (uint64_t {mine == 1} << next));
-        for (const int c : countsOf_[next]) {
+            Extend(next + 1, minesLeft - mine, layout | (uint64_t {mine == 1} << cell));
+        for (const int c : countsOf_[cell]) {
             need_[static_cast<size_t>(c)] += mine;
             ++room_[static_cast<size_t>(c)];
         }

@@ -22,7 +22,8 @@ public:
 
     static constexpr int MaxLayouts = 1000;
     static constexpr int MaxCells = 64;
-    // Layouts looked at over all positions of one search, which also bounds what it keeps.
+    // Steps of the listing, and layouts looked at over all positions of one search (which
+    // also bounds what it keeps).
     static constexpr long MaxSteps = 400'000;
 
 private:
@@ -47,6 +48,7 @@ private:
     std::vector<std::vector<int>> countsOf_; // per listed cell: the counts it takes part in
     std::vector<int> need_;                  // during listing: mines each count still needs
     std::vector<int> room_;                  // during listing: its cells not yet decided
+    std::vector<size_t> order_;              // listed cells in the order they are decided
     std::vector<uint64_t> layouts_;
     std::map<Layouts, double> known_;
     long steps_ = 0;
