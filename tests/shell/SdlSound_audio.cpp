@@ -131,6 +131,10 @@ TEST(SoundPlayer, FirstSoundAfterStartAndAfterASilencePlaysWhole)
     player.OpenInBackground();
     for (int round = 0; round < 2; ++round) {
         player.PlayClick();
+        for (int i = 0; i < 500 && player.SoundWaiting(); ++i) {
+            SDL_Delay(10);
+            player.PlayWaitingSound();
+        }
         EXPECT_TRUE(player.DeviceOpen());
         for (int i = 0; i < 200 && !player.CloseWhenSilent(); ++i)
             SDL_Delay(10);

@@ -52,8 +52,19 @@ QtPlatform::QtPlatform(QWidget& owner, SdlSoundPlayer& sound, std::vector<std::s
 // quick run of sounds keeps it open.
 void QtPlatform::CloseSoundWhenDone()
 {
+    if (sound_.SoundWaiting()) {
+        sound_.PlayWaitingSound();
+        AfterSound();
+        return;
+    }
     if (!sound_.CloseWhenSilent())
         soundDone_.start(500);
+}
+
+// A sound that waits for the sound system to start is tried again soon.
+void QtPlatform::AfterSound()
+{
+    soundDone_.start(sound_.SoundWaiting() ? 20 : 2000);
 }
 
 bool QtPlatform::Ending() const
@@ -108,13 +119,13 @@ void QtPlatform::RedrawNow()
 void QtPlatform::PlaySoundFile(const std::string& name)
 {
     sound_.PlayFile(soundDirs_, name);
-    soundDone_.start(2000);
+    AfterSound();
 }
 
 void QtPlatform::PlayClickSound()
 {
     sound_.PlayClick();
-    soundDone_.start(2000);
+    AfterSound();
 }
 
 // The help file goes to the desktop's viewer where one is registered for it; else, or

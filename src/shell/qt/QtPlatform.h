@@ -41,6 +41,7 @@ private:
     void ShowHelpPages(const QString& helpFile);
     QWidget* BoxOwner() const;
     void CloseSoundWhenDone();
+    void AfterSound();
 
     QWidget& owner_;
     HelpWindow* helpForm_ = nullptr;

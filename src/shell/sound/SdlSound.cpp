@@ -8,6 +8,8 @@
 
 #include <SDL.h>
 
+#include <chrono>
+
 namespace orvane {
 
 namespace {
@@ -113,8 +115,30 @@ bool SdlSoundPlayer::CloseIfSilent()
     return true;
 }
 
+bool SdlSoundPlayer::StillOpening() const
+{
+    return opening_.valid()
+        && opening_.wait_for(std::chrono::seconds(0)) != std::future_status::ready;
+}
+
+void SdlSoundPlayer::PlayWaitingSound()
+{
+    if (!waiting_ || StillOpening())
+        return;
+    const auto [dirs, name] = std::move(*waiting_);
+    waiting_.reset();
+    if (name.empty())
+        PlayClick();
+    else
+        PlayFile(dirs, name);
+}
+
 void SdlSoundPlayer::PlayFile(const std::vector<std::string>& dirs, const std::string& name)
 {
+    if (StillOpening()) {
+        waiting_.emplace(dirs, name);
+        return;
+    }
     WaitUntilOpen();
     if (driverReady_)
         Play(Load(dirs, name));
@@ -122,6 +146,10 @@ void SdlSoundPlayer::PlayFile(const std::vector<std::string>& dirs, const std::s
 
 void SdlSoundPlayer::PlayClick()
 {
+    if (StillOpening()) {
+        waiting_.emplace(std::vector<std::string> {}, std::string {});
+        return;
+    }
     WaitUntilOpen();
     Play(click_);
 }

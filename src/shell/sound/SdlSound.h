@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <future>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -36,6 +37,10 @@ public:
     // without a word.
     void PlayFile(const std::vector<std::string>& dirs, const std::string& name);
     void PlayClick();
+    // While the sound system is still starting, the newest sound asked for waits and is
+    // played by PlayWaitingSound once the system is up: the game never waits for it.
+    bool SoundWaiting() const { return waiting_.has_value(); }
+    void PlayWaitingSound();
 
     // Bytes of sound still waiting for the device; 0 when nothing is playing.
     uint32_t QueuedBytes() const;
@@ -48,11 +53,14 @@ private:
     bool StartDriver();
     bool OpenDevice();
     void WaitUntilOpen();
+    bool StillOpening() const;
     bool CloseIfSilent();
     const Samples& Load(const std::vector<std::string>& dirs, const std::string& name);
     void Play(const Samples& sound);
 
     std::future<bool> opening_;
+    // The folders and name of the sound that waits; no name for the click.
+    std::optional<std::pair<std::vector<std::string>, std::string>> waiting_;
     bool driverReady_ = false;
     uint32_t device_ = 0;
     uint32_t lastStarted_ = 0;
