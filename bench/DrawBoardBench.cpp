@@ -72,7 +72,6 @@ struct Scene {
         game.BoardWidth = static_cast<int16_t>(width);
         game.BoardHeight = static_cast<int16_t>(height);
         game.MineCount = static_cast<int16_t>(width * height / 5);
-        game.CurrentLevel = StartLevelValue;
         game.NewGame(Level::Custom);
         if (kind == Kind::AllFlagged)
             for (Cell& cell : game.Cells)

@@ -2,12 +2,13 @@
 #include "game/BoardInput.h"
 
 #include "game/Game.h"
+#include "game/ScreenState.h"
 
 namespace orvane {
 
 namespace {
 
-// Gestures kept in Game::MouseGesture.
+// Gestures kept in ScreenState::Gesture.
 enum Gesture : int32_t {
     NoGesture = 0,
     OpenGesture = 1,
@@ -18,21 +19,20 @@ enum Gesture : int32_t {
 
 // The cell under a point of the board area, or -1 outside it. The area is exactly
 // BoardWidth x BoardHeight cells; a board not yet rebuilt to that size has no cell there.
-int32_t CellAt(const Game& game, int x, int y)
+int32_t CellAt(const Game& game, int16_t cellSize, int x, int y)
 {
-    if (x < 0 || y < 0 || x >= game.BoardWidth * game.CellSize
-        || y >= game.BoardHeight * game.CellSize)
+    if (x < 0 || y < 0 || x >= game.BoardWidth * cellSize || y >= game.BoardHeight * cellSize)
         return -1;
-    const int32_t index = y / game.CellSize * game.BoardWidth + x / game.CellSize;
+    const int32_t index = y / cellSize * game.BoardWidth + x / cellSize;
     return static_cast<size_t>(index) < game.Cells.size() ? index : -1;
 }
 
 // Runs the rule operation of a gesture on the cell the gesture acts on.
-void ApplyGesture(Game& game, int32_t gesture, CellAction action)
+void ApplyGesture(Game& game, int32_t pressedCell, int32_t gesture, CellAction action)
 {
-    if (static_cast<size_t>(game.PressedCell) >= game.Cells.size())
+    if (static_cast<size_t>(pressedCell) >= game.Cells.size())
         return;
-    Cell& cell = game.Cells[static_cast<size_t>(game.PressedCell)];
+    Cell& cell = game.Cells[static_cast<size_t>(pressedCell)];
     switch (gesture) {
     case OpenGesture:
         game.OpenCell(cell, action);
@@ -72,21 +72,26 @@ bool EndsSingleButtonGesture(int32_t gesture, MouseButton button)
         || (gesture == ChordGesture && button == MouseButton::Middle);
 }
 
-} // namespace
-
-bool IsComputersTurn(const Game& game)
+// A gesture held while a new board was dealt ends with the board it began on.
+void ForgetPressOnEarlierBoard(const Game& game, ScreenState& screen)
 {
-    return game.CurrentMode == PlayMode::VsComputer && game.CurrentPlayer == Player2
-        && game.CurrentState == GameState::Playing;
+    if (screen.PressedOnBoard == game.BoardNumber)
+        return;
+    screen.PressedOnBoard = game.BoardNumber;
+    screen.PressedCell = -1;
+    screen.Gesture = NoGesture;
 }
+
+} // namespace
 
 // The toolkit keeps sending moves and the release to the area the button went down on,
 // also outside it, so no mouse capture is taken or given back here.
-void BoardMouseDown(Game& game, MouseButton button, int x, int y)
+void BoardMouseDown(Game& game, ScreenState& screen, MouseButton button, int x, int y)
 {
-    if (IsComputersTurn(game))
+    if (game.ComputerIsToMove())
         return;
-    const int32_t cell = CellAt(game, x, y);
+    ForgetPressOnEarlierBoard(game, screen);
+    const int32_t cell = CellAt(game, screen.CellSize, x, y);
     if (cell < 0)
         return;
     // A click on the hidden board of a paused game only resumes it.
@@ -94,75 +99,77 @@ void BoardMouseDown(Game& game, MouseButton button, int x, int y)
         game.ResumeGame();
         return;
     }
-    if (game.IgnoreNextMouseDown) {
+    if (screen.IgnoreNextMouseDown) {
         // The press that completes a double click must not open a cell of the new board.
-        game.IgnoreNextMouseDown = false;
+        screen.IgnoreNextMouseDown = false;
         return;
     }
     // A two-button chord is left as it is; the new button starts its own gesture.
-    if (game.PressedCell >= 0 && game.MouseGesture != TwoButtonChord)
-        ApplyGesture(game, game.MouseGesture, CellAction::Cancel);
-    game.PressedCell = cell;
-    game.MouseGesture = GestureFor(game.MouseGesture, button);
-    ApplyGesture(game, game.MouseGesture, CellAction::Press);
+    if (screen.PressedCell >= 0 && screen.Gesture != TwoButtonChord)
+        ApplyGesture(game, screen.PressedCell, screen.Gesture, CellAction::Cancel);
+    screen.PressedCell = cell;
+    screen.Gesture = GestureFor(screen.Gesture, button);
+    ApplyGesture(game, screen.PressedCell, screen.Gesture, CellAction::Press);
 }
 
-void BoardMouseMove(Game& game, int x, int y)
+void BoardMouseMove(Game& game, ScreenState& screen, int x, int y)
 {
-    const int32_t cell = CellAt(game, x, y);
+    const int32_t cell = CellAt(game, screen.CellSize, x, y);
     if (cell < 0 || game.Paused)
         return;
-    game.HoverCell = cell;
-    if (game.PressedCell < 0)
+    ForgetPressOnEarlierBoard(game, screen);
+    if (screen.PressedCell < 0)
         return;
     // Even on the same cell the press is laid anew, so the sunken look follows the board.
-    ApplyGesture(game, game.MouseGesture, CellAction::Cancel);
-    game.PressedCell = game.HoverCell;
-    ApplyGesture(game, game.MouseGesture, CellAction::Press);
+    ApplyGesture(game, screen.PressedCell, screen.Gesture, CellAction::Cancel);
+    screen.PressedCell = cell;
+    ApplyGesture(game, screen.PressedCell, screen.Gesture, CellAction::Press);
 }
 
-void BoardMouseUp(Game& game, MouseButton button, int x, int y)
+void BoardMouseUp(Game& game, ScreenState& screen, MouseButton button, int x, int y)
 {
-    if (IsComputersTurn(game))
+    if (game.ComputerIsToMove())
         return;
+    ForgetPressOnEarlierBoard(game, screen);
     // A gesture begun before the pause ends without acting on the hidden board.
-    const bool inside = CellAt(game, x, y) >= 0 && !game.Paused;
-    const int32_t gesture = game.MouseGesture;
+    const bool inside = CellAt(game, screen.CellSize, x, y) >= 0 && !game.Paused;
+    const int32_t gesture = screen.Gesture;
 
     if (EndsSingleButtonGesture(gesture, button)) {
-        game.MouseGesture = NoGesture;
-        if (game.PressedCell < 0)
+        screen.Gesture = NoGesture;
+        if (screen.PressedCell < 0)
             return;
         if (inside)
             ++game.ClickCount;
-        ApplyGesture(game, gesture, inside ? CellAction::Release : CellAction::Cancel);
-        game.PressedCell = -1;
+        ApplyGesture(
+            game, screen.PressedCell, gesture, inside ? CellAction::Release : CellAction::Cancel);
+        screen.PressedCell = -1;
         return;
     }
 
     if (gesture != TwoButtonChord || button == MouseButton::Middle)
         return;
     // The other button of the pair is still down and carries on as a single-button gesture.
-    game.MouseGesture = button == MouseButton::Left ? FlagGesture : OpenGesture;
-    if (game.PressedCell < 0)
+    screen.Gesture = button == MouseButton::Left ? FlagGesture : OpenGesture;
+    if (screen.PressedCell < 0)
         return;
     if (inside) {
-        ApplyGesture(game, TwoButtonChord, CellAction::Release);
+        ApplyGesture(game, screen.PressedCell, TwoButtonChord, CellAction::Release);
         return;
     }
-    ApplyGesture(game, TwoButtonChord, CellAction::Cancel);
-    game.MouseGesture = NoGesture;
-    game.PressedCell = -1;
+    ApplyGesture(game, screen.PressedCell, TwoButtonChord, CellAction::Cancel);
+    screen.Gesture = NoGesture;
+    screen.PressedCell = -1;
 }
 
-void BoardDoubleClick(Game& game)
+void BoardDoubleClick(Game& game, ScreenState& screen)
 {
     if (game.CurrentState != GameState::Lost && game.CurrentState != GameState::Won)
         return;
-    game.IgnoreNextMouseDown = true;
+    screen.IgnoreNextMouseDown = true;
     game.Face = FaceLook::Smiling;
-    game.PressedCell = -1;
-    game.MouseGesture = NoGesture;
+    screen.PressedCell = -1;
+    screen.Gesture = NoGesture;
     game.NewGame(static_cast<Level>(game.CurrentLevel));
 }
 

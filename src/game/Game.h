@@ -18,8 +18,7 @@ namespace orvane {
 class Platform;
 class RandomSource;
 
-inline constexpr int32_t StartLevelValue = 5; // no level has it: forces the first board build
-inline constexpr uint8_t BonusUsed = 99;      // BonusOwner once the bonus has been spent
+inline constexpr uint8_t BonusUsed = 99; // BonusOwner once the bonus has been spent
 
 // Half width of the bonus area: 3 x 3 at Beginner, 7 x 7 at Expert, 5 x 5 otherwise.
 uint8_t BonusRadiusFor(Level level);
@@ -65,21 +64,9 @@ public:
     // The player's pause: the board is hidden, the clocks and the opponent hold, and a
     // click on the board only resumes.
     bool Paused = false;
-    int16_t CellSize = 22;
+    // Counts the boards dealt, so that a gesture begun on one board ends with it.
+    uint32_t BoardNumber = 0;
     FileFolders Folders;
-
-    // Mouse tracking of the board and status areas (fields of the main window)
-    int32_t HoverCell = -1;
-    int32_t PressedCell = -1;
-    int32_t MouseGesture = 0;
-    bool IgnoreNextMouseDown = false;
-    bool FaceDown = false;
-    int32_t PressedTarget = 0;
-    int32_t HoverTarget = 0;
-    int32_t StatMouseX = 0;
-    int32_t StatMouseY = 0;
-    uint8_t StatusHeight = panel::CounterStripHeight;
-    uint8_t PlayerStripHeight = 0;
 
     // Single objects kept for the whole run
     FrameClock FrameTimer;
@@ -125,6 +112,18 @@ public:
     void TogglePause();
 
     bool IsTwoPlayer() const { return CurrentMode != PlayMode::Classic; }
+    // The computer's seat holds the turn in a "Vs Computer" game, whatever the game's
+    // state: its pointer shows, and its panel is not the player's to use.
+    bool ComputerHasTheTurn() const
+    {
+        return CurrentMode == PlayMode::VsComputer && CurrentPlayer == Player2;
+    }
+    // The computer holds the turn in a game being played: the board and the status
+    // panel leave the mouse alone.
+    bool ComputerIsToMove() const
+    {
+        return ComputerHasTheTurn() && CurrentState == GameState::Playing;
+    }
     bool IsRunning() const
     {
         return CurrentState == GameState::Ready || CurrentState == GameState::Playing;

@@ -53,8 +53,7 @@ void Game::NewGame(Level level)
 
     platform.ApplyLayout();
 
-    MouseGesture = 0;
-    PressedCell = -1;
+    ++BoardNumber;
     Face = FaceLook::Smiling;
     // A level or mode command may come while the computer is gliding or pressing.
     Opponent.ClearForNewGame();

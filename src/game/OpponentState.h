@@ -37,7 +37,6 @@ struct OpponentState {
     int16_t FromColumn = 0, FromRow = 0;
     int16_t ToColumn = 0, ToRow = 0;
     float PointerX = 0.0f, PointerY = 0.0f;
-    uint32_t PointerTexture = 0;
     uint8_t Speed = 0;
 };
 

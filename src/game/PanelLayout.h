@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include "game/GameTypes.h"
+
 #include <cstdint>
 
 // The pixel layout of the window's two areas, shared by the layout, the status
@@ -10,6 +12,10 @@ namespace orvane::panel {
 // in the two-player modes.
 inline constexpr uint8_t CounterStripHeight = 60;
 inline constexpr uint8_t TwoPlayerStripHeight = 50;
+inline constexpr uint8_t PlayerStripHeight(PlayMode mode)
+{
+    return mode == PlayMode::Classic ? 0 : TwoPlayerStripHeight;
+}
 // Between the strips and the board, and around the board's other sides.
 inline constexpr int32_t BoardGap = 3;
 inline constexpr int32_t BoardMargin = 6;

@@ -2,6 +2,7 @@
 #include "game/StatusInput.h"
 
 #include "game/Game.h"
+#include "game/ScreenState.h"
 #include "platform/Platform.h"
 
 #include <string>
@@ -16,9 +17,9 @@ using panel::PlayerPanelWidth;
 constexpr int PlayerNameHeight = 23;
 constexpr size_t MaxNameLength = 6;
 
-void ShowFaceState(Game& game)
+void ShowFaceState(Game& game, const ScreenState& screen)
 {
-    if (game.FaceDown)
+    if (screen.FaceDown)
         game.Face = FaceLook::Pressing;
     else if (game.CurrentState == GameState::Won)
         game.Face = FaceLook::Won;
@@ -75,10 +76,10 @@ bool GiveUp(Game& game)
     return true;
 }
 
-void ClickFace(Game& game)
+void ClickFace(Game& game, ScreenState& screen)
 {
-    game.PressedTarget = NoTarget;
-    game.FaceDown = false;
+    screen.PressedTarget = NoTarget;
+    screen.FaceDown = false;
     game.Face = FaceLook::Smiling;
     if (game.IsTwoPlayer() && game.CurrentState == GameState::Playing && !GiveUp(game))
         return;
@@ -86,25 +87,25 @@ void ClickFace(Game& game)
     game.FrameTimer.Tick();
 }
 
-void ClickBonus(Game& game)
+void ClickBonus(Game& game, ScreenState& screen)
 {
     if (game.IsTwoPlayer()) {
         // The button stays pressed until it is released.
         game.ToggleBonus();
         return;
     }
-    game.PressedTarget = NoTarget;
+    screen.PressedTarget = NoTarget;
     game.RandomOpen();
 }
 
 } // namespace
 
-int32_t StatusTargetAt(const Game& game, int x, int y, int panelWidth)
+int32_t StatusTargetAt(int x, int y, int panelWidth)
 {
     const int strip = panel::ButtonStripWidth;
     const int left = static_cast<int>(panelWidth / 2.0 - strip / 2.0);
-    const int margin = game.StatusHeight / 12;
-    if (x <= left || x > left + strip || y <= margin || y >= game.StatusHeight - margin)
+    const int margin = panel::CounterStripHeight / 12;
+    if (x <= left || x > left + strip || y <= margin || y >= panel::CounterStripHeight - margin)
         return NoTarget;
     return y <= margin + BonusButtonHeight ? BonusTarget : FaceTarget;
 }
@@ -118,70 +119,71 @@ PanelPart PlayerPanelAt(const Game& game, PlayerIndex player, int x, int y, int 
     const int left = player == Player1
         ? static_cast<int>(quarter - PlayerPanelHalfWidth + 1)
         : static_cast<int>(panelWidth / 2.0 + quarter - PlayerPanelHalfWidth);
-    const int top = game.StatusHeight;
-    if (x < left || x > left + PlayerPanelWidth || y < top || y > top + game.PlayerStripHeight)
+    const int top = panel::CounterStripHeight;
+    if (x < left || x > left + PlayerPanelWidth || y < top
+        || y > top + panel::PlayerStripHeight(game.CurrentMode))
         return PanelPart::None;
     return y < top + PlayerNameHeight ? PanelPart::Name : PanelPart::Score;
 }
 
-void StatusMouseMove(Game& game, int x, int y, int panelWidth)
+void StatusMouseMove(Game& game, ScreenState& screen, int x, int y, int panelWidth)
 {
-    if (IsComputersTurn(game))
+    if (game.ComputerIsToMove())
         return;
-    game.HoverTarget = StatusTargetAt(game, x, y, panelWidth);
+    screen.HoverTarget = StatusTargetAt(x, y, panelWidth);
     // A held button looks pressed only while the pointer is over it.
-    game.FaceDown = game.HoverTarget == FaceTarget && game.PressedTarget == FaceTarget;
-    game.BonusButtonDown = game.HoverTarget == BonusTarget && game.PressedTarget == BonusTarget;
-    ShowFaceState(game);
-    game.StatMouseX = x;
-    game.StatMouseY = y;
+    screen.FaceDown = screen.HoverTarget == FaceTarget && screen.PressedTarget == FaceTarget;
+    game.BonusButtonDown = screen.HoverTarget == BonusTarget && screen.PressedTarget == BonusTarget;
+    ShowFaceState(game, screen);
+    screen.MouseX = x;
+    screen.MouseY = y;
 }
 
-void StatusMouseDown(Game& game, MouseButton button)
+void StatusMouseDown(Game& game, ScreenState& screen, MouseButton button)
 {
-    if (IsComputersTurn(game))
+    if (game.ComputerIsToMove())
         return;
-    if (button == MouseButton::Left && game.HoverTarget == FaceTarget) {
-        game.FaceDown = true;
-        game.PressedTarget = FaceTarget;
+    if (button == MouseButton::Left && screen.HoverTarget == FaceTarget) {
+        screen.FaceDown = true;
+        screen.PressedTarget = FaceTarget;
         game.BonusButtonDown = false;
-    } else if (button == MouseButton::Left && game.HoverTarget == BonusTarget
+    } else if (button == MouseButton::Left && screen.HoverTarget == BonusTarget
         && game.BonusButtonEnabled && !game.Paused) {
-        game.FaceDown = false;
+        screen.FaceDown = false;
         game.BonusButtonDown = true;
-        game.PressedTarget = BonusTarget;
+        screen.PressedTarget = BonusTarget;
     }
-    ShowFaceState(game);
+    ShowFaceState(game, screen);
 }
 
-void StatusMouseUp(Game& game, MouseButton button)
+void StatusMouseUp(Game& game, ScreenState& screen, MouseButton button)
 {
     // Unlike the other handlers this ignores the computer's turn also before its first open.
-    if (game.CurrentMode == PlayMode::VsComputer && game.CurrentPlayer == Player2)
+    if (game.ComputerHasTheTurn())
         return;
     if (button == MouseButton::Left)
-        game.PressedTarget = NoTarget;
+        screen.PressedTarget = NoTarget;
 }
 
-void StatusClick(Game& game)
+void StatusClick(Game& game, ScreenState& screen)
 {
-    if (IsComputersTurn(game))
+    if (game.ComputerIsToMove())
         return;
-    if (game.PressedTarget == FaceTarget && game.HoverTarget == FaceTarget)
-        ClickFace(game);
-    else if (game.PressedTarget == BonusTarget && game.HoverTarget == BonusTarget)
-        ClickBonus(game);
+    if (screen.PressedTarget == FaceTarget && screen.HoverTarget == FaceTarget)
+        ClickFace(game, screen);
+    else if (screen.PressedTarget == BonusTarget && screen.HoverTarget == BonusTarget)
+        ClickBonus(game, screen);
 }
 
-void StatusDoubleClick(Game& game, int panelWidth)
+void StatusDoubleClick(Game& game, const ScreenState& screen, int panelWidth)
 {
     if (game.Message.Stage != MessageBar::Idle || game.CurrentMode == PlayMode::Classic)
         return;
     // Only the player to move may edit; the computer's name and panel are never edited.
     const PlayerIndex player = game.CurrentPlayer;
-    if (game.CurrentMode == PlayMode::VsComputer && player == Player2)
+    if (game.ComputerHasTheTurn())
         return;
-    switch (PlayerPanelAt(game, player, game.StatMouseX, game.StatMouseY, panelWidth)) {
+    switch (PlayerPanelAt(game, player, screen.MouseX, screen.MouseY, panelWidth)) {
     case PanelPart::Name:
         RenamePlayer(game, player);
         break;
@@ -194,11 +196,11 @@ void StatusDoubleClick(Game& game, int panelWidth)
     }
 }
 
-void NewGameCommand(Game& game)
+void NewGameCommand(Game& game, ScreenState& screen)
 {
-    game.PressedTarget = FaceTarget;
-    game.HoverTarget = FaceTarget;
-    StatusClick(game);
+    screen.PressedTarget = FaceTarget;
+    screen.HoverTarget = FaceTarget;
+    StatusClick(game, screen);
 }
 
 } // namespace orvane

@@ -33,7 +33,6 @@ void RecordClassicWin(
         return; // an equal time still enters the table
 
     // The finished board stands behind the dialog.
-    game.HoverCell = -1;
     game.FrameTimer.WaitFrame(30);
     game.platform.RedrawNow();
     if (windows.AskName)

@@ -110,7 +110,6 @@ void MenuCommands::RestartForMode()
 
 void MenuCommands::Classic()
 {
-    game_.PlayerStripHeight = 0;
     game_.CurrentMode = PlayMode::Classic;
     RestartForMode();
 }
@@ -121,7 +120,6 @@ void MenuCommands::Classic()
 // their results would go into the computer's rows.
 void MenuCommands::VsHuman()
 {
-    game_.PlayerStripHeight = panel::TwoPlayerStripHeight;
     game_.CurrentPlayer = Player1;
     if (game_.CurrentMode == PlayMode::VsComputer || game_.Players[Player2].Name == ComputerName)
         game_.Players[Player2].Name = SecondPlayerName;
@@ -132,7 +130,6 @@ void MenuCommands::VsHuman()
 
 void MenuCommands::VsComputer()
 {
-    game_.PlayerStripHeight = panel::TwoPlayerStripHeight;
     game_.CurrentPlayer = Player1;
     game_.CurrentMode = PlayMode::VsComputer;
     game_.Players[Player2].Name = ComputerName;
@@ -161,8 +158,7 @@ void MenuCommands::BlockSize(int16_t cellSize)
 {
     if (!IsOfferedCellSize(cellSize))
         return;
-    // The layout learns from the settings that the player has chosen this size.
-    game_.CellSize = cellSize;
+    // The layout fits the board to the screen from the chosen size.
     settings_.CellSize = static_cast<uint8_t>(cellSize);
     game_.platform.ApplyLayout();
     SaveSettings(settings_, game_.Folders.Settings, game_.platform);
@@ -178,7 +174,7 @@ void MenuCommands::Pause()
     game_.TogglePause();
 }
 
-MenuChecks CurrentMenuChecks(const Game& game, const Settings& settings)
+MenuChecks CurrentMenuChecks(const Game& game, const Settings& settings, int16_t cellSizeInUse)
 {
     MenuChecks checks;
     if (game.CurrentLevel >= 0 && game.CurrentLevel <= static_cast<int32_t>(Level::Custom))
@@ -186,7 +182,7 @@ MenuChecks CurrentMenuChecks(const Game& game, const Settings& settings)
     checks.Mode = game.CurrentMode;
     checks.SoundOn = game.SoundOn;
     checks.Theme = settings.ThemeIndex;
-    checks.CellSize = game.CellSize;
+    checks.CellSize = cellSizeInUse;
     return checks;
 }
 

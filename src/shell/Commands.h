@@ -52,7 +52,9 @@ private:
     Settings& settings_;
 };
 
-// What the menu shows checked. The level is missing before the first board exists.
+// What the menu shows checked. The level is missing before the first board exists; the
+// block size is the one in use, which a board too large for the screen makes smaller
+// than the one chosen.
 struct MenuChecks {
     std::optional<Level> CheckedLevel;
     PlayMode Mode = PlayMode::Classic;
@@ -63,6 +65,6 @@ struct MenuChecks {
     bool operator==(const MenuChecks&) const = default;
 };
 
-MenuChecks CurrentMenuChecks(const Game& game, const Settings& settings);
+MenuChecks CurrentMenuChecks(const Game& game, const Settings& settings, int16_t cellSizeInUse);
 
 } // namespace orvane

@@ -2,6 +2,7 @@
 #include "shell/FrameStep.h"
 
 #include "game/Game.h"
+#include "game/ScreenState.h"
 #include "render/model/Counters.h"
 #include "render/model/Layout.h"
 #include "render/model/ViewState.h"
@@ -43,15 +44,11 @@ bool FlagOnBoard(const Game& game)
         [](const Cell& cell) { return cell.Mark == FlagMark || cell.Mark == FoundByPlayer2; });
 }
 
-bool PointerShown(const Game& game)
-{
-    return game.CurrentMode == PlayMode::VsComputer && game.CurrentPlayer == Player2;
-}
-
-void RecordBoard(const Game& game, const ViewState& view, std::string& buffer)
+void RecordBoard(
+    const Game& game, const ScreenState& screen, const ViewState& view, std::string& buffer)
 {
     PictureRecord record(buffer);
-    record.Add(game.BoardWidth).Add(game.BoardHeight).Add(game.CellSize).Add(game.ShowMoveMarks);
+    record.Add(game.BoardWidth).Add(game.BoardHeight).Add(screen.CellSize).Add(game.ShowMoveMarks);
     // A paused board is drawn closed, whatever lies under it.
     record.Add(game.Paused);
     if (game.Paused)
@@ -65,20 +62,20 @@ void RecordBoard(const Game& game, const ViewState& view, std::string& buffer)
     // A turn of less than half a degree moves no pixel worth a frame.
     if (lost)
         record.Add(std::lround(view.SpinAngle));
-    record.Add(PointerShown(game));
-    if (PointerShown(game))
+    record.Add(game.ComputerHasTheTurn());
+    if (game.ComputerHasTheTurn())
         record.Add(game.Opponent.PointerX).Add(game.Opponent.PointerY);
 }
 
-void RecordStatus(const Game& game, const ViewState& view, std::string& buffer)
+void RecordStatus(
+    const Game& game, const ScreenState& screen, const ViewState& view, std::string& buffer)
 {
     PictureRecord record(buffer);
-    record.Add(game.BoardWidth).Add(game.BoardHeight).Add(game.CellSize);
-    record.Add(game.StatusHeight).Add(game.PlayerStripHeight);
+    record.Add(game.BoardWidth).Add(game.BoardHeight).Add(screen.CellSize).Add(game.CurrentMode);
     const CounterValues counters = ShownCounters(game);
     record.Add(counters.Left).Add(counters.Right);
-    record.Add(static_cast<uint8_t>(game.Face)).Add(game.FaceDown).Add(game.BonusButtonDown);
-    if (game.PlayerStripHeight != 0) {
+    record.Add(static_cast<uint8_t>(game.Face)).Add(screen.FaceDown).Add(game.BonusButtonDown);
+    if (game.IsTwoPlayer()) {
         // The panel's brightness in steps of two of the 256 levels a pixel can show: a
         // finer step is not to be seen, and each step redraws the whole area.
         record.Add(game.CurrentPlayer).Add(std::lround(view.PulseScale * 127.5f));
@@ -104,17 +101,17 @@ bool Differs(std::string& drawn, std::string& now)
 
 } // namespace
 
-bool ComputerToMove(const Game& game)
+bool OpponentMoveUnderWay(const Game& game)
 {
-    return game.CurrentMode == PlayMode::VsComputer && game.CurrentPlayer == Player2
-        && game.Opponent.Phase != OpponentState::Idle && game.CurrentState != GameState::Won;
+    return game.ComputerHasTheTurn() && game.Opponent.Phase != OpponentState::Idle
+        && game.CurrentState != GameState::Won;
 }
 
 FrameChanges FrameStep::Advance(Game& game, const std::function<void()>& updateOpponent)
 {
     // The computer opponent's frame; where its pointer glides to is part of the board's
     // picture. A paused game holds everything timed.
-    if (ComputerToMove(game) && !game.Paused)
+    if (OpponentMoveUnderWay(game) && !game.Paused)
         updateOpponent();
 
     // Between a change of the board's dimensions and the new game that rebuilds the
@@ -126,9 +123,9 @@ FrameChanges FrameStep::Advance(Game& game, const std::function<void()>& updateO
         AdvanceStatus(game);
     }
     FrameChanges changes;
-    RecordBoard(game, view_, current_);
+    RecordBoard(game, screen_, view_, current_);
     changes.Board = Differs(drawnBoard_, current_);
-    RecordStatus(game, view_, current_);
+    RecordStatus(game, screen_, view_, current_);
     changes.Status = Differs(drawnStatus_, current_);
     return changes;
 }
@@ -137,8 +134,8 @@ FrameStep::Pace FrameStep::NextPace(const Game& game) const
 {
     if (game.Paused || !game.BoardMatchesSize())
         return Pace::Still;
-    const bool stripShown = game.PlayerStripHeight != 0;
-    if (ComputerToMove(game) || FlagOnBoard(game) || game.CurrentState == GameState::Lost
+    const bool stripShown = game.IsTwoPlayer();
+    if (OpponentMoveUnderWay(game) || FlagOnBoard(game) || game.CurrentState == GameState::Lost
         || (stripShown && game.Message.Stage != MessageBar::Idle))
         return Pace::EveryFrame;
     return stripShown ? Pace::Pulse : Pace::Still;
@@ -169,7 +166,7 @@ void FrameStep::AdvanceStatus(Game& game)
     // An unavailable bonus button is shown pressed.
     if (!game.BonusButtonEnabled)
         game.BonusButtonDown = true;
-    if (game.PlayerStripHeight == 0)
+    if (!game.IsTwoPlayer())
         return;
 
     // The pulse and the message bar run only while the player strip shows: a message
@@ -184,7 +181,7 @@ void FrameStep::AdvanceStatus(Game& game)
         view_.PulseStep = -0.1f;
     }
     if (game.Message.Stage != MessageBar::Idle)
-        game.Message.Step(frameTime, ComputeLayout(game).StatWidth);
+        game.Message.Step(frameTime, ComputeLayout(game, screen_.CellSize).StatWidth);
 }
 
 } // namespace orvane

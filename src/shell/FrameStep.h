@@ -6,6 +6,7 @@
 namespace orvane {
 
 class Game;
+struct ScreenState;
 struct ViewState;
 
 // Which areas show a picture other than the one last drawn.
@@ -22,7 +23,7 @@ struct FrameChanges {
 // last drawn.
 class FrameStep {
 public:
-    explicit FrameStep(ViewState& view) : view_(view) { }
+    FrameStep(ViewState& view, const ScreenState& screen) : view_(view), screen_(screen) { }
 
     // updateOpponent is the computer opponent's frame, run while it is to move.
     FrameChanges Advance(Game& game, const std::function<void()>& updateOpponent);
@@ -40,12 +41,14 @@ private:
     void AdvanceStatus(Game& game);
 
     ViewState& view_;
+    const ScreenState& screen_;
     std::string drawnBoard_;
     std::string drawnStatus_;
     std::string current_;
 };
 
-// True when the computer is to move and its move is under way.
-bool ComputerToMove(const Game& game);
+// True when the computer holds the turn and its move is under way: it then glides and
+// presses frame by frame.
+bool OpponentMoveUnderWay(const Game& game);
 
 } // namespace orvane

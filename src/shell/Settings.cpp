@@ -88,7 +88,6 @@ bool SaveSettings(const Settings& settings, const std::string& folder, Platform&
 
 void ApplySettings(Game& game, const Settings& settings)
 {
-    game.CellSize = settings.CellSize;
     game.SoundOn = settings.SoundOn;
 }
 

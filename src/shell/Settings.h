@@ -55,7 +55,8 @@ Settings LoadSettings(const std::string& folder);
 // game goes on with the settings in memory. True when the record was written.
 bool SaveSettings(const Settings& settings, const std::string& folder, Platform& platform);
 
-// Makes the game use the loaded cell size and sound choice.
+// Makes the game use the loaded sound choice; the layout reads the cell size from the
+// settings themselves.
 void ApplySettings(Game& game, const Settings& settings);
 
 } // namespace orvane

@@ -162,7 +162,7 @@ TEST_F(UnderWindowManager, HelpOpenedFromAboutLiesAboveItAndCanBeUsed)
     std::filesystem::copy(app / "Orvane.chm", dir.Path() / "Orvane.chm");
     std::filesystem::copy(app / "help", dir.Path() / "help");
 
-    AboutDialog& about = *form->AboutForm;
+    AboutDialog& about = *form->windows().About;
     HelpWindow* help = nullptr;
     bool aboveAbout = false;
     QString pageAfterClick;

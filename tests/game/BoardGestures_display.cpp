@@ -30,7 +30,8 @@ protected:
     bool IsOpen(int x, int y) { return At(x, y).State == At(x, y).Value + 2; }
     QRect CellRect(int x, int y)
     {
-        return {x * game().CellSize, y * game().CellSize, game().CellSize, game().CellSize};
+        const int size = form->session().screen.CellSize;
+        return {x * size, y * size, size, size};
     }
     QPoint Centre(int x, int y) { return CellRect(x, y).center(); }
 
@@ -146,8 +147,8 @@ TEST_F(BoardGestureTest, DragOutOfTheBoardOpensNothingAndLeavesNothingPressed)
             Release(button, outside);
             EXPECT_EQ(States(), states);
             EXPECT_EQ(Flags(), std::vector<bool>(15, false));
-            EXPECT_EQ(game().PressedCell, -1);
-            EXPECT_EQ(game().MouseGesture, 0);
+            EXPECT_EQ(form->session().screen.PressedCell, -1);
+            EXPECT_EQ(form->session().screen.Gesture, 0);
             EXPECT_EQ(game().Face, FaceLook::Smiling);
             EXPECT_EQ(game().ClickCount, 0);
             EXPECT_EQ(BoardFrame(), before);
@@ -191,8 +192,8 @@ TEST_F(BoardGestureTest, LeftAndRightTogetherChordAtTheFirstReleaseAndCountOneCl
             Release(other(releasedFirst), Centre(1, 1));
             EXPECT_EQ(States(), chorded) << "the second release changes nothing";
             EXPECT_EQ(game().ClickCount, 1);
-            EXPECT_EQ(game().PressedCell, -1);
-            EXPECT_EQ(game().MouseGesture, 0);
+            EXPECT_EQ(form->session().screen.PressedCell, -1);
+            EXPECT_EQ(form->session().screen.Gesture, 0);
             EXPECT_EQ(game().CurrentState, GameState::Playing);
         }
 }

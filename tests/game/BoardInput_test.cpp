@@ -14,10 +14,13 @@ namespace {
 class BoardInputTest : public GameFixture {
 protected:
     // The middle of a cell in the board area's pixels; -1 or the board size lie outside.
-    int Px(int column) const { return column * game.CellSize + game.CellSize / 2; }
-    void Down(MouseButton button, int x, int y) { BoardMouseDown(game, button, Px(x), Px(y)); }
-    void Move(int x, int y) { BoardMouseMove(game, Px(x), Px(y)); }
-    void Up(MouseButton button, int x, int y) { BoardMouseUp(game, button, Px(x), Px(y)); }
+    int Px(int column) const { return column * screen.CellSize + screen.CellSize / 2; }
+    void Down(MouseButton button, int x, int y)
+    {
+        BoardMouseDown(game, screen, button, Px(x), Px(y));
+    }
+    void Move(int x, int y) { BoardMouseMove(game, screen, Px(x), Px(y)); }
+    void Up(MouseButton button, int x, int y) { BoardMouseUp(game, screen, button, Px(x), Px(y)); }
     void ClickOn(MouseButton button, int x, int y)
     {
         Down(button, x, y);
@@ -53,8 +56,8 @@ protected:
     }
     void ExpectNoGesture()
     {
-        EXPECT_EQ(game.MouseGesture, 0);
-        EXPECT_EQ(game.PressedCell, -1);
+        EXPECT_EQ(screen.Gesture, 0);
+        EXPECT_EQ(screen.PressedCell, -1);
         EXPECT_EQ(CountState(Pressed), 0);
     }
 };
@@ -65,13 +68,12 @@ TEST_F(BoardInputTest, PressFollowsThePointerAndOnlyTheLastCellOpens)
     Down(MouseButton::Left, 1, 1);
     EXPECT_EQ(At(1, 1).State, Pressed);
     EXPECT_EQ(game.Face, FaceLook::Pressing);
-    EXPECT_EQ(game.MouseGesture, 1);
+    EXPECT_EQ(screen.Gesture, 1);
 
     Move(3, 1);
     EXPECT_EQ(At(1, 1).State, Closed);
     EXPECT_EQ(At(3, 1).State, Pressed);
-    EXPECT_EQ(game.HoverCell, IndexOf(3, 1));
-    EXPECT_EQ(game.PressedCell, IndexOf(3, 1));
+    EXPECT_EQ(screen.PressedCell, IndexOf(3, 1));
 
     Up(MouseButton::Left, 3, 1);
     EXPECT_TRUE(IsOpen(3, 1));
@@ -96,9 +98,8 @@ TEST_F(BoardInputTest, ReleaseOutsideTheBoardOpensNothingAndLeavesNothingPressed
     LayMines(NumberedBoard);
     Down(MouseButton::Left, 1, 1);
     Move(3, 1);
-    BoardMouseMove(game, -3, Px(1));
+    BoardMouseMove(game, screen, -3, Px(1));
     EXPECT_EQ(At(3, 1).State, Pressed) << "moves outside the board are not followed";
-    EXPECT_EQ(game.HoverCell, IndexOf(3, 1));
 
     Up(MouseButton::Left, 5, 1);
     EXPECT_EQ(CountState(Closed), 15);
@@ -111,14 +112,14 @@ TEST_F(BoardInputTest, ReleaseOutsideTheBoardOpensNothingAndLeavesNothingPressed
 TEST_F(BoardInputTest, PressOutsideTheBoardIsIgnoredAndKeepsASwallowPending)
 {
     LayMines(NumberedBoard);
-    game.IgnoreNextMouseDown = true;
-    BoardMouseDown(game, MouseButton::Left, Px(1), game.BoardHeight * game.CellSize);
-    BoardMouseDown(game, MouseButton::Left, -1, Px(1));
-    EXPECT_TRUE(game.IgnoreNextMouseDown);
+    screen.IgnoreNextMouseDown = true;
+    BoardMouseDown(game, screen, MouseButton::Left, Px(1), game.BoardHeight * screen.CellSize);
+    BoardMouseDown(game, screen, MouseButton::Left, -1, Px(1));
+    EXPECT_TRUE(screen.IgnoreNextMouseDown);
     ExpectNoGesture();
 
     Down(MouseButton::Left, 1, 1);
-    EXPECT_FALSE(game.IgnoreNextMouseDown);
+    EXPECT_FALSE(screen.IgnoreNextMouseDown);
     ExpectNoGesture();
 }
 
@@ -128,7 +129,7 @@ TEST_F(BoardInputTest, ANewButtonCancelsTheHeldOneAndStartsItsOwnGesture)
     Down(MouseButton::Left, 1, 1);
     Down(MouseButton::Middle, 3, 1);
     EXPECT_EQ(At(1, 1).State, Closed);
-    EXPECT_EQ(game.MouseGesture, 3);
+    EXPECT_EQ(screen.Gesture, 3);
     EXPECT_EQ(At(3, 1).State, Pressed);
     EXPECT_EQ(At(3, 0).State, Pressed) << "the chord area is pressed with the cell";
 }
@@ -139,8 +140,8 @@ TEST_F(BoardInputTest, AThirdButtonDuringATwoButtonChordLeavesTheChordAreaAsItIs
     Down(MouseButton::Left, 1, 1);
     Down(MouseButton::Right, 1, 1);
     Down(MouseButton::Middle, 3, 1);
-    EXPECT_EQ(game.MouseGesture, 3);
-    EXPECT_EQ(game.PressedCell, IndexOf(3, 1));
+    EXPECT_EQ(screen.Gesture, 3);
+    EXPECT_EQ(screen.PressedCell, IndexOf(3, 1));
     EXPECT_EQ(At(1, 0).State, Pressed);
     EXPECT_EQ(At(3, 0).State, Pressed);
 }
@@ -150,13 +151,13 @@ TEST_F(BoardInputTest, LeftUpFirstCarriesOutTheChordAndTheRightUpCountsTheClick)
     SetUpChord();
     Down(MouseButton::Left, 1, 1);
     Down(MouseButton::Right, 1, 1);
-    EXPECT_EQ(game.MouseGesture, 4);
+    EXPECT_EQ(screen.Gesture, 4);
     EXPECT_EQ(CountState(Pressed), 3);
 
     Up(MouseButton::Left, 1, 1);
     ExpectChordAreaOpen(true);
-    EXPECT_EQ(game.MouseGesture, 2);
-    EXPECT_EQ(game.PressedCell, IndexOf(1, 1));
+    EXPECT_EQ(screen.Gesture, 2);
+    EXPECT_EQ(screen.PressedCell, IndexOf(1, 1));
     EXPECT_EQ(game.ClickCount, 0);
 
     Up(MouseButton::Right, 1, 1);
@@ -183,10 +184,10 @@ TEST_F(BoardInputTest, RightUpFirstCarriesOutTheChordAndTheLeftUpOpensNothing)
     SetUpChord();
     Down(MouseButton::Right, 1, 1);
     Down(MouseButton::Left, 1, 1);
-    EXPECT_EQ(game.MouseGesture, 4);
+    EXPECT_EQ(screen.Gesture, 4);
     Up(MouseButton::Right, 1, 1);
     ExpectChordAreaOpen(true);
-    EXPECT_EQ(game.MouseGesture, 1);
+    EXPECT_EQ(screen.Gesture, 1);
     EXPECT_EQ(game.ClickCount, 0);
 
     const auto before = States();
@@ -246,10 +247,10 @@ TEST_F(BoardInputTest, DoubleClickOnAFinishedBoardStartsANewOneWithoutOpening)
     ASSERT_EQ(game.CurrentState, GameState::Lost);
 
     // The window system's order for the second click: double click, press, release.
-    BoardDoubleClick(game);
+    BoardDoubleClick(game, screen);
     EXPECT_EQ(game.CurrentState, GameState::Ready);
     EXPECT_EQ(game.Face, FaceLook::Smiling);
-    EXPECT_TRUE(game.IgnoreNextMouseDown);
+    EXPECT_TRUE(screen.IgnoreNextMouseDown);
     ClickOn(MouseButton::Left, 1, 1);
     EXPECT_EQ(CountState(Closed), 15);
     EXPECT_EQ(game.CurrentState, GameState::Ready);
@@ -265,14 +266,14 @@ TEST_F(BoardInputTest, DoubleClickOnAWonBoardStartsANewOneAndOnARunningOneNothin
 {
     LayMines(NumberedBoard);
     ClickOn(MouseButton::Left, 1, 1);
-    BoardDoubleClick(game);
+    BoardDoubleClick(game, screen);
     EXPECT_EQ(game.CurrentState, GameState::Playing);
-    EXPECT_FALSE(game.IgnoreNextMouseDown);
+    EXPECT_FALSE(screen.IgnoreNextMouseDown);
     EXPECT_TRUE(IsOpen(1, 1));
 
     game.CurrentState = GameState::Won;
     game.Face = FaceLook::Won;
-    BoardDoubleClick(game);
+    BoardDoubleClick(game, screen);
     EXPECT_EQ(game.CurrentState, GameState::Ready);
     EXPECT_EQ(game.Face, FaceLook::Smiling);
     EXPECT_EQ(At(1, 1).State, Closed);
@@ -285,7 +286,6 @@ TEST_F(BoardInputTest, ComputersTurnIgnoresPressAndReleaseButNotMoves)
     Down(MouseButton::Left, 1, 1);
     ExpectNoGesture();
     Move(3, 1);
-    EXPECT_EQ(game.HoverCell, IndexOf(3, 1));
 
     // A gesture begun on the player's own turn is not ended by the board while the computer moves.
     game.CurrentPlayer = Player1;
@@ -339,8 +339,8 @@ TEST_F(PauseTest, ANewGameEndsThePauseAndTheBonusButtonCannotBePressed)
 {
     LayMines(NumberedBoard);
     game.PauseGame();
-    game.HoverTarget = BonusTarget;
-    StatusMouseDown(game, MouseButton::Left);
+    screen.HoverTarget = BonusTarget;
+    StatusMouseDown(game, screen, MouseButton::Left);
     EXPECT_FALSE(game.BonusButtonDown) << "a random open would move on a hidden board";
     game.NewGame(Level::Custom);
     EXPECT_FALSE(game.Paused);

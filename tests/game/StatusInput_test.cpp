@@ -26,15 +26,13 @@ const std::vector<std::string> NumberedBoard {"*.*.", "....", "*.*.", "...."};
 
 class StatusInputTest : public GameFixture {
 protected:
-    StatusInputTest() { game.PlayerStripHeight = 50; }
-
     // A target's x span: its edge pixels answer and the pixels beside them do not.
     void ExpectButtonSpan(int first, int last, int width)
     {
-        EXPECT_EQ(StatusTargetAt(game, first - 1, 40, width), NoTarget);
-        EXPECT_EQ(StatusTargetAt(game, first, 40, width), FaceTarget);
-        EXPECT_EQ(StatusTargetAt(game, last, 40, width), FaceTarget);
-        EXPECT_EQ(StatusTargetAt(game, last + 1, 40, width), NoTarget);
+        EXPECT_EQ(StatusTargetAt(first - 1, 40, width), NoTarget);
+        EXPECT_EQ(StatusTargetAt(first, 40, width), FaceTarget);
+        EXPECT_EQ(StatusTargetAt(last, 40, width), FaceTarget);
+        EXPECT_EQ(StatusTargetAt(last + 1, 40, width), NoTarget);
     }
     void ExpectPlayerPanelSpan(PlayerIndex player, int first, int last, int width)
     {
@@ -46,21 +44,21 @@ protected:
 
     void MoveTo(std::pair<int, int> point)
     {
-        StatusMouseMove(game, point.first, point.second, Width);
+        StatusMouseMove(game, screen, point.first, point.second, Width);
     }
     // A left press at from and its release at to, in the order the window system reports them.
     void LeftClick(std::pair<int, int> from, std::pair<int, int> to)
     {
         MoveTo(from);
-        StatusMouseDown(game, MouseButton::Left);
+        StatusMouseDown(game, screen, MouseButton::Left);
         MoveTo(to);
-        StatusClick(game);
-        StatusMouseUp(game, MouseButton::Left);
+        StatusClick(game, screen);
+        StatusMouseUp(game, screen, MouseButton::Left);
     }
     void DoubleClick(std::pair<int, int> point)
     {
         MoveTo(point);
-        StatusDoubleClick(game, Width);
+        StatusDoubleClick(game, screen, Width);
     }
 
     // A running two-player game with a series under way and no message on screen.
@@ -87,18 +85,19 @@ protected:
 TEST_F(StatusInputTest, ButtonsSplitIntoBonusAboveAndFaceBelowAtWidth174)
 {
     ExpectButtonSpan(71, 104, Width);
-    EXPECT_EQ(StatusTargetAt(game, 87, 5, Width), NoTarget);
-    EXPECT_EQ(StatusTargetAt(game, 87, 6, Width), BonusTarget);
-    EXPECT_EQ(StatusTargetAt(game, 87, 19, Width), BonusTarget);
-    EXPECT_EQ(StatusTargetAt(game, 87, 20, Width), FaceTarget);
-    EXPECT_EQ(StatusTargetAt(game, 87, 54, Width), FaceTarget);
-    EXPECT_EQ(StatusTargetAt(game, 87, 55, Width), NoTarget);
-    EXPECT_EQ(StatusTargetAt(game, 71, 6, Width), BonusTarget);
-    EXPECT_EQ(StatusTargetAt(game, 105, 6, Width), NoTarget);
+    EXPECT_EQ(StatusTargetAt(87, 5, Width), NoTarget);
+    EXPECT_EQ(StatusTargetAt(87, 6, Width), BonusTarget);
+    EXPECT_EQ(StatusTargetAt(87, 19, Width), BonusTarget);
+    EXPECT_EQ(StatusTargetAt(87, 20, Width), FaceTarget);
+    EXPECT_EQ(StatusTargetAt(87, 54, Width), FaceTarget);
+    EXPECT_EQ(StatusTargetAt(87, 55, Width), NoTarget);
+    EXPECT_EQ(StatusTargetAt(71, 6, Width), BonusTarget);
+    EXPECT_EQ(StatusTargetAt(105, 6, Width), NoTarget);
 }
 
 TEST_F(StatusInputTest, PlayerPanelsAtWidth174)
 {
+    game.CurrentMode = PlayMode::VsHuman;
     ExpectPlayerPanelSpan(Player1, 7, 82, Width);
     ExpectPlayerPanelSpan(Player2, 93, 168, Width);
     EXPECT_EQ(PlayerPanelAt(game, Player2, 20, 70, Width), PanelPart::None);
@@ -115,6 +114,7 @@ TEST_F(StatusInputTest, OddWidthTruncatesTheExactEdges)
 {
     // At 179: L = trunc(72.5), P1 = trunc(8.25), P2 = trunc(96.75).
     constexpr int odd = 179;
+    game.CurrentMode = PlayMode::VsHuman;
     ExpectButtonSpan(73, 106, odd);
     ExpectPlayerPanelSpan(Player1, 8, 83, odd);
     ExpectPlayerPanelSpan(Player2, 96, 171, odd);
@@ -124,16 +124,16 @@ TEST_F(StatusInputTest, MovesTrackTheTargetTheHeldLookAndTheFace)
 {
     LayMines(NumberedBoard);
     MoveTo(Bonus);
-    EXPECT_EQ(game.HoverTarget, BonusTarget);
-    EXPECT_EQ(game.StatMouseX, Bonus.first);
-    EXPECT_EQ(game.StatMouseY, Bonus.second);
-    StatusMouseDown(game, MouseButton::Right);
-    EXPECT_EQ(game.PressedTarget, NoTarget) << "only the left button presses";
-    StatusMouseDown(game, MouseButton::Left);
+    EXPECT_EQ(screen.HoverTarget, BonusTarget);
+    EXPECT_EQ(screen.MouseX, Bonus.first);
+    EXPECT_EQ(screen.MouseY, Bonus.second);
+    StatusMouseDown(game, screen, MouseButton::Right);
+    EXPECT_EQ(screen.PressedTarget, NoTarget) << "only the left button presses";
+    StatusMouseDown(game, screen, MouseButton::Left);
     EXPECT_TRUE(game.BonusButtonDown);
     MoveTo(Face);
     EXPECT_FALSE(game.BonusButtonDown);
-    EXPECT_FALSE(game.FaceDown) << "the face was not the button pressed";
+    EXPECT_FALSE(screen.FaceDown) << "the face was not the button pressed";
     MoveTo(Bonus);
     EXPECT_TRUE(game.BonusButtonDown);
 
@@ -149,28 +149,28 @@ TEST_F(StatusInputTest, FaceReleasedElsewhereStartsNoGameButBackOnItDoes)
 {
     LayMines(NumberedBoard);
     MoveTo(Face);
-    StatusMouseDown(game, MouseButton::Left);
-    EXPECT_TRUE(game.FaceDown);
+    StatusMouseDown(game, screen, MouseButton::Left);
+    EXPECT_TRUE(screen.FaceDown);
     EXPECT_EQ(game.Face, FaceLook::Pressing);
     MoveTo(Away);
-    EXPECT_FALSE(game.FaceDown);
+    EXPECT_FALSE(screen.FaceDown);
     EXPECT_EQ(game.Face, FaceLook::Smiling);
-    StatusClick(game);
-    StatusMouseUp(game, MouseButton::Left);
+    StatusClick(game, screen);
+    StatusMouseUp(game, screen, MouseButton::Left);
     EXPECT_EQ(game.CurrentState, GameState::Playing);
-    EXPECT_EQ(game.PressedTarget, NoTarget);
+    EXPECT_EQ(screen.PressedTarget, NoTarget);
 
     counter.now = 7'000'000;
     MoveTo(Face);
-    StatusMouseDown(game, MouseButton::Left);
+    StatusMouseDown(game, screen, MouseButton::Left);
     MoveTo(Away);
     MoveTo(Face);
-    EXPECT_TRUE(game.FaceDown);
-    StatusClick(game);
+    EXPECT_TRUE(screen.FaceDown);
+    StatusClick(game, screen);
     EXPECT_EQ(game.CurrentState, GameState::Ready);
-    EXPECT_FALSE(game.FaceDown);
+    EXPECT_FALSE(screen.FaceDown);
     EXPECT_EQ(game.Face, FaceLook::Smiling);
-    EXPECT_EQ(game.PressedTarget, NoTarget);
+    EXPECT_EQ(screen.PressedTarget, NoTarget);
     EXPECT_EQ(game.FrameTimer.LastFrameCount, counter.now)
         << "the frame timer ticks after a new game";
     ExpectNothingAsked();
@@ -192,10 +192,10 @@ TEST_F(StatusInputTest, DisabledBonusIsNeitherPressedNorTriggered)
     LayMines(NumberedBoard);
     game.BonusButtonEnabled = false;
     MoveTo(Bonus);
-    StatusMouseDown(game, MouseButton::Left);
+    StatusMouseDown(game, screen, MouseButton::Left);
     EXPECT_FALSE(game.BonusButtonDown);
-    EXPECT_EQ(game.PressedTarget, NoTarget);
-    StatusClick(game);
+    EXPECT_EQ(screen.PressedTarget, NoTarget);
+    StatusClick(game, screen);
     EXPECT_EQ(game.ClickCount, 0);
     EXPECT_EQ(CountState(Closed), 16);
 }
@@ -207,9 +207,9 @@ TEST_F(StatusInputTest, ClassicBonusOpensThreeRandomCells)
         if (cell.Value == MineValue)
             cell.Mark = FlagMark;
     MoveTo(Bonus);
-    StatusMouseDown(game, MouseButton::Left);
-    StatusClick(game);
-    EXPECT_EQ(game.PressedTarget, NoTarget);
+    StatusMouseDown(game, screen, MouseButton::Left);
+    StatusClick(game, screen);
+    EXPECT_EQ(screen.PressedTarget, NoTarget);
     int opened = 0, marked = 0;
     for (const Cell& cell : game.Cells) {
         opened += IsOpenNumber(cell.State);
@@ -226,13 +226,13 @@ TEST_F(StatusInputTest, TwoPlayerBonusArmsAndStaysPressedUntilReleased)
     StartSeries(PlayMode::VsHuman, Player1);
     game.BonusButtonEnabled = true;
     MoveTo(Bonus);
-    StatusMouseDown(game, MouseButton::Left);
-    StatusClick(game);
+    StatusMouseDown(game, screen, MouseButton::Left);
+    StatusClick(game, screen);
     EXPECT_TRUE(game.BonusArmed);
     EXPECT_EQ(game.Message.Text, "Bonus Activated");
-    EXPECT_EQ(game.PressedTarget, BonusTarget);
-    StatusMouseUp(game, MouseButton::Left);
-    EXPECT_EQ(game.PressedTarget, NoTarget);
+    EXPECT_EQ(screen.PressedTarget, BonusTarget);
+    StatusMouseUp(game, screen, MouseButton::Left);
+    EXPECT_EQ(screen.PressedTarget, NoTarget);
     EXPECT_EQ(CountState(Closed), 16);
 }
 
@@ -248,7 +248,7 @@ TEST_F(StatusInputTest, GiveUpAnsweredNoLeavesTheGameAsItWas)
     EXPECT_EQ(game.CurrentPlayer, Player2);
     EXPECT_EQ(results, 0);
     ExpectScores(3, 2);
-    EXPECT_FALSE(game.FaceDown);
+    EXPECT_FALSE(screen.FaceDown);
     EXPECT_EQ(game.Face, FaceLook::Smiling);
 }
 
@@ -285,12 +285,12 @@ TEST_F(StatusInputTest, TwoPlayerFaceStartsAtOnceWhenTheGameIsNotRunning)
 TEST_F(StatusInputTest, NewCommandIsAFaceClick)
 {
     LayMines(NumberedBoard);
-    NewGameCommand(game);
+    NewGameCommand(game, screen);
     EXPECT_EQ(game.CurrentState, GameState::Ready);
-    EXPECT_EQ(game.PressedTarget, NoTarget);
+    EXPECT_EQ(screen.PressedTarget, NoTarget);
 
     StartSeries(PlayMode::VsHuman, Player1);
-    NewGameCommand(game);
+    NewGameCommand(game, screen);
     EXPECT_EQ(platform.questions, std::vector<std::string> {"Ann" + GiveUpQuestion});
 }
 
@@ -298,25 +298,25 @@ TEST_F(StatusInputTest, ComputersTurnLeavesThePanelAlone)
 {
     StartSeries(PlayMode::VsComputer, Player2);
     MoveTo(Face);
-    EXPECT_EQ(game.HoverTarget, NoTarget);
-    EXPECT_EQ(game.StatMouseX, 0) << "not even the position is kept";
+    EXPECT_EQ(screen.HoverTarget, NoTarget);
+    EXPECT_EQ(screen.MouseX, 0) << "not even the position is kept";
 
-    game.HoverTarget = game.PressedTarget = FaceTarget;
-    StatusClick(game);
-    NewGameCommand(game);
+    screen.HoverTarget = screen.PressedTarget = FaceTarget;
+    StatusClick(game, screen);
+    NewGameCommand(game, screen);
     EXPECT_EQ(game.CurrentState, GameState::Playing);
     ExpectNothingAsked();
 
-    game.PressedTarget = NoTarget;
-    game.HoverTarget = BonusTarget;
-    StatusMouseDown(game, MouseButton::Left);
-    EXPECT_EQ(game.PressedTarget, NoTarget);
+    screen.PressedTarget = NoTarget;
+    screen.HoverTarget = BonusTarget;
+    StatusMouseDown(game, screen, MouseButton::Left);
+    EXPECT_EQ(screen.PressedTarget, NoTarget);
 
     // The release is ignored for the computer also before its first open.
     game.CurrentState = GameState::Ready;
-    game.PressedTarget = FaceTarget;
-    StatusMouseUp(game, MouseButton::Left);
-    EXPECT_EQ(game.PressedTarget, FaceTarget);
+    screen.PressedTarget = FaceTarget;
+    StatusMouseUp(game, screen, MouseButton::Left);
+    EXPECT_EQ(screen.PressedTarget, FaceTarget);
 }
 
 TEST_F(StatusInputTest, ANameOfEightLettersIsCutToSixAndTheSeriesStartsAgain)

@@ -51,7 +51,7 @@ protected:
 
     QColor CentreOf(const QImage& frame, int x, int y)
     {
-        const int cs = game().CellSize;
+        const int cs = form->session().screen.CellSize;
         return frame.pixelColor(x * cs + cs / 2, y * cs + cs / 2);
     }
 };

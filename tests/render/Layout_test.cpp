@@ -13,8 +13,7 @@ class LayoutTest : public GameFixture { };
 
 TEST_F(LayoutTest, BeginnerAtTwentyTwoInClassic)
 {
-    game.CellSize = 22;
-    const LayoutSizes s = ComputeLayout(game);
+    const LayoutSizes s = ComputeLayout(game, 22);
     EXPECT_EQ(s.GameLeft, 6);
     EXPECT_EQ(s.GameTop, 63);
     EXPECT_EQ(s.GameWidth, 198);
@@ -27,9 +26,8 @@ TEST_F(LayoutTest, ExpertAtThirtySixInATwoPlayerMode)
 {
     game.BoardWidth = 30;
     game.BoardHeight = 16;
-    game.CellSize = 36;
-    game.PlayerStripHeight = 50;
-    const LayoutSizes s = ComputeLayout(game);
+    game.CurrentMode = PlayMode::VsHuman;
+    const LayoutSizes s = ComputeLayout(game, 36);
     EXPECT_EQ(s.GameWidth, 1080);
     EXPECT_EQ(s.GameHeight, 576);
     EXPECT_EQ(s.StatWidth, 1092);
@@ -38,9 +36,9 @@ TEST_F(LayoutTest, ExpertAtThirtySixInATwoPlayerMode)
 
 TEST_F(LayoutTest, PlayerStripMovesTheBoardFiftyPixelsDown)
 {
-    const LayoutSizes classic = ComputeLayout(game);
-    game.PlayerStripHeight = 50;
-    const LayoutSizes twoPlayer = ComputeLayout(game);
+    const LayoutSizes classic = ComputeLayout(game, 22);
+    game.CurrentMode = PlayMode::VsComputer;
+    const LayoutSizes twoPlayer = ComputeLayout(game, 22);
     EXPECT_EQ(twoPlayer.GameTop - classic.GameTop, 50);
     EXPECT_EQ(twoPlayer.StatHeight - classic.StatHeight, 50);
     EXPECT_EQ(twoPlayer.StatWidth, classic.StatWidth);

@@ -296,7 +296,6 @@ TEST_F(StatusRenderTest, MessageWaitsUnseenInClassic)
 
     // Shown once the player strip is.
     g.CurrentMode = PlayMode::VsHuman;
-    g.PlayerStripHeight = 50;
     g.platform.ApplyLayout();
     const QImage duel = SteadyFrame();
     g.Message.Reset();

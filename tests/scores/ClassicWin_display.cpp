@@ -25,7 +25,7 @@ protected:
 
     void ClickCell(int index)
     {
-        const int size = game().CellSize;
+        const int size = form->session().screen.CellSize;
         const QPoint centre((index % game().BoardWidth) * size + size / 2,
             (index / game().BoardWidth) * size + size / 2);
         QTest::mouseClick(form->BoardArea, Qt::LeftButton, {}, centre);

@@ -137,12 +137,10 @@ TEST_F(RecordingTest, NewRowIsWrittenBeforeTheWindowShowsIt)
             EXPECT_EQ(marks.ShownTable, 0);
             EXPECT_EQ(marks.MarkTable, 0);
             EXPECT_EQ(marks.MarkRow, 10);
-            EXPECT_EQ(game.HoverCell, -1);
             EXPECT_EQ(platform.redraws, 1) << "the finished board is drawn behind the dialog";
             shown.push_back("scores");
         };
         platform.redraws = 0;
-        game.HoverCell = 3;
         WinBeginner(42);
         ASSERT_EQ(shown.back(), "scores");
         EXPECT_EQ(scores.LowestEntry[0], 9) << "the next slowest row";

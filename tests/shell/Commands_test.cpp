@@ -21,7 +21,6 @@ protected:
         commands.FindLowestByWins
             = [this](int table) { scoreCalls.push_back("wins " + std::to_string(table)); };
         commands.ApplyTheme = [this](uint8_t theme) { appliedThemes.push_back(theme); };
-        game.CurrentLevel = StartLevelValue;
         game.NewGame(Level::Beginner);
         game.CurrentLevel = static_cast<int32_t>(Level::Beginner);
         game.Opponent.Speed = 8;
@@ -155,7 +154,7 @@ TEST_F(CommandsTest, TwoPlayerModesOnACustomBoardNeedAnOddMineCount)
         EXPECT_EQ(game.FlagsToWin, 20);
         EXPECT_EQ(game.Message.Text, "20 Flags To WIN") << "set before the new game";
         EXPECT_EQ(game.CurrentLevel, static_cast<int32_t>(Level::Custom));
-        EXPECT_EQ(game.PlayerStripHeight, 50);
+        EXPECT_EQ(panel::PlayerStripHeight(game.CurrentMode), 50);
         // The goal message has waited for the frame and the tick follows it.
         EXPECT_TRUE(TickedNow());
         EXPECT_DOUBLE_EQ(game.FrameTimer.FrameTime, 0.0);
@@ -176,7 +175,7 @@ TEST_F(CommandsTest, ClassicOnAFullCustomBoardLeavesOneSafeCell)
     commands.Classic();
     EXPECT_EQ(game.MineCount, 80);
     EXPECT_EQ(game.FlagsLeft, 80);
-    EXPECT_EQ(game.PlayerStripHeight, 0);
+    EXPECT_EQ(panel::PlayerStripHeight(game.CurrentMode), 0);
     EXPECT_EQ(game.CurrentState, GameState::Ready);
     EXPECT_FALSE(TickedNow()) << "this restart does not tick";
 
@@ -196,7 +195,7 @@ TEST_F(CommandsTest, ClassicFromVsComputerRunsTheLevelInClassic)
     EXPECT_EQ(game.CurrentMode, PlayMode::Classic);
     EXPECT_EQ(game.MineCount, 40);
     EXPECT_EQ(game.ScoreTable, 1);
-    EXPECT_EQ(game.PlayerStripHeight, 0);
+    EXPECT_EQ(panel::PlayerStripHeight(game.CurrentMode), 0);
     EXPECT_EQ(game.Players[Player2].Name, "A.I");
     EXPECT_EQ(scoreCalls, (std::vector<std::string> {"time 1"}));
 }
@@ -207,7 +206,7 @@ TEST_F(CommandsTest, VsComputerNamesTheOpponentAndLetsItMoveFirst)
     commands.VsComputer();
     EXPECT_EQ(game.CurrentMode, PlayMode::VsComputer);
     EXPECT_EQ(game.Players[Player2].Name, "A.I");
-    EXPECT_EQ(game.PlayerStripHeight, 50);
+    EXPECT_EQ(panel::PlayerStripHeight(game.CurrentMode), 50);
     EXPECT_EQ(game.CurrentPlayer, Player2);
     EXPECT_EQ(game.Opponent.Phase, OpponentState::Choose);
     EXPECT_EQ(game.Opponent.BonusCountdown, -1);
@@ -253,9 +252,6 @@ TEST_F(CommandsTest, MenuChecksFollowTheCommands)
 
     ConfirmCustomSize(12, 12, 30);
     EXPECT_EQ(Checks().CheckedLevel, Level::Custom);
-
-    game.CurrentLevel = StartLevelValue;
-    EXPECT_EQ(Checks().CheckedLevel, std::nullopt);
 }
 
 TEST_F(CommandsTest, ThemeIsSavedBeforeItIsShown)
@@ -288,13 +284,13 @@ TEST_F(CommandsTest, BlockSizeLaysOutAndSaves)
 {
     const int layouts = platform.layouts;
     commands.BlockSize(27);
-    EXPECT_EQ(game.CellSize, 27);
+    EXPECT_EQ(settings.CellSize, 27);
     EXPECT_EQ(platform.layouts, layouts + 1);
     EXPECT_EQ(ReadFileBytes(settingsPath), (Bytes {0x1B, 0x00, 0x01}));
 
     for (int16_t unoffered : {0, 20, 255, -22})
         commands.BlockSize(unoffered);
-    EXPECT_EQ(game.CellSize, 27);
+    EXPECT_EQ(settings.CellSize, 27);
     EXPECT_EQ(platform.layouts, layouts + 1);
     EXPECT_EQ(ReadFileBytes(settingsPath), (Bytes {0x1B, 0x00, 0x01}));
 }

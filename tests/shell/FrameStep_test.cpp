@@ -14,7 +14,7 @@ namespace {
 class FrameStepTest : public GameFixture {
 protected:
     ViewState view;
-    FrameStep step {view};
+    FrameStep step {view, screen};
     int opponentFrames = 0;
 
     FrameStepTest()
@@ -37,11 +37,7 @@ protected:
         Pass();
         ASSERT_FALSE(Pass(0.0).Any());
     }
-    void TwoPlayer()
-    {
-        StartBoard(9, 9, 19, PlayMode::VsHuman, Level::Beginner);
-        game.PlayerStripHeight = 50;
-    }
+    void TwoPlayer() { StartBoard(9, 9, 19, PlayMode::VsHuman, Level::Beginner); }
 };
 
 TEST_F(FrameStepTest, QuietPassChangesNothingAndEachKindOfChangeRedrawsItsArea)
@@ -55,8 +51,8 @@ TEST_F(FrameStepTest, QuietPassChangesNothingAndEachKindOfChangeRedrawsItsArea)
         {"a cell pressed", [this] { At(2, 2).State = Pressed; }, true, false},
         {"the clock's second", [this] { game.ElapsedSeconds = 1; }, false, true},
         {"the face", [this] { game.Face = FaceLook::Pressing; }, false, true},
-        {"the button held", [this] { game.FaceDown = true; }, false, true},
-        {"the cell size", [this] { game.CellSize = 36; }, true, true},
+        {"the button held", [this] { screen.FaceDown = true; }, false, true},
+        {"the cell size", [this] { screen.CellSize = 36; }, true, true},
         {"a theme or exposure", [this] { step.Invalidate(); }, true, true},
         {"the move marks", [this] { game.ShowMoveMarks = true; }, true, false},
         {"the flag animation's frame",
@@ -159,7 +155,6 @@ TEST_F(FrameStepTest, MessageSlidesOnlyWhileThePlayerStripShows)
     EXPECT_EQ(game.Message.Stage, MessageBar::SlideIn);
 
     game.CurrentMode = PlayMode::VsHuman;
-    game.PlayerStripHeight = 50;
     Pass(0.25);
     EXPECT_EQ(game.Message.Elapsed, 0.25);
     // Half way in across the status area's width: 9 cells of 22 and the margins.

@@ -30,7 +30,7 @@ class MainLoopTest : public GameFixture {
 protected:
     RecordingHost host;
     ViewState view;
-    FrameStep step {view};
+    FrameStep step {view, screen};
     bool quit = false;
 
     std::vector<std::string> Pass()
@@ -135,7 +135,6 @@ TEST_F(MainLoopTest, EachPassWaitsAsLongAsThePictureStaysTheSame)
     EXPECT_EQ(host.waits, (std::vector<int64_t> {250})) << "until the clock's next second";
 
     StartBoard(9, 9, 19, PlayMode::VsHuman, Level::Beginner);
-    game.PlayerStripHeight = 50;
     host.waits.clear();
     counter.sleeps.clear();
     Pass();

@@ -127,8 +127,8 @@ protected:
     // Starts the game with a real click on the board's top left cell.
     void ClickFirstCell()
     {
-        QTest::mouseClick(
-            form->BoardArea, Qt::LeftButton, {}, QPoint(game().CellSize / 2, game().CellSize / 2));
+        QTest::mouseClick(form->BoardArea, Qt::LeftButton, {},
+            QPoint(form->session().screen.CellSize / 2, form->session().screen.CellSize / 2));
         ASSERT_NE(game().CurrentState, GameState::Ready);
     }
 
@@ -194,7 +194,7 @@ TEST_F(MainMenuTest, FirstStartWritesTheDefaultsAndChecksThem)
     EXPECT_EQ(SettingsFile(), (Bytes {0x16, 0x00, 0x01}));
     ExpectChecks("Beginner", "Classic", "Theme0", "Size22");
     EXPECT_TRUE(Item("Sounds")->isChecked());
-    EXPECT_EQ(game().CellSize, 22);
+    EXPECT_EQ(form->session().screen.CellSize, 22);
     EXPECT_EQ(form->render().CurrentTheme, 0);
 }
 
@@ -244,7 +244,7 @@ TEST_F(MainMenuTest, ModeKeysSetTheModeAndThePlayerStrip)
     const int classicHeight = form->height();
     Press(Qt::Key_F10);
     EXPECT_EQ(game().CurrentMode, PlayMode::VsHuman);
-    EXPECT_EQ(game().PlayerStripHeight, 50);
+    EXPECT_EQ(panel::PlayerStripHeight(game().CurrentMode), 50);
     EXPECT_TRUE(QTest::qWaitFor([&] { return form->height() == classicHeight + 50; }));
     ExpectChecks("Beginner", "VsHuman", "Theme0", "Size22");
 
@@ -255,7 +255,7 @@ TEST_F(MainMenuTest, ModeKeysSetTheModeAndThePlayerStrip)
 
     Press(Qt::Key_F9);
     EXPECT_EQ(game().CurrentMode, PlayMode::Classic);
-    EXPECT_EQ(game().PlayerStripHeight, 0);
+    EXPECT_EQ(panel::PlayerStripHeight(game().CurrentMode), 0);
     EXPECT_TRUE(QTest::qWaitFor([&] { return form->height() == classicHeight; }));
     ExpectChecks("Beginner", "Classic", "Theme0", "Size22");
 }
@@ -289,7 +289,7 @@ TEST_F(MainMenuTest, SizeKeysLayOutAndSaveTheirCellSize)
         const int cellSize = cellSizes[item];
         SCOPED_TRACE(cellSize);
         Press(static_cast<Qt::Key>(Qt::Key_1 + item), Qt::ControlModifier);
-        EXPECT_EQ(game().CellSize, cellSize);
+        EXPECT_EQ(form->session().screen.CellSize, cellSize);
         ExpectWindowWidth(9 * cellSize + 12);
         EXPECT_EQ(SettingsFile(), (Bytes {static_cast<uint8_t>(cellSize), 0x00, 0x01}));
         ExpectChecks("Beginner", "Classic", "Theme0", Sizes[item]);
@@ -387,7 +387,7 @@ protected:
 
 TEST_F(StoredSettingsTest, StartsWithTheStoredChoicesChecked)
 {
-    EXPECT_EQ(game().CellSize, 36);
+    EXPECT_EQ(form->session().screen.CellSize, 36);
     EXPECT_EQ(form->width(), 9 * 36 + 12);
     EXPECT_EQ(form->render().CurrentTheme, 3);
     EXPECT_FALSE(game().SoundOn);

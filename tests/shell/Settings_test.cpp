@@ -27,7 +27,7 @@ TEST_F(SettingsTest, MissingFileIsCreatedWithTheDefaults)
 {
     LoadAndApplySettings();
     EXPECT_EQ(ReadFileBytes(settingsPath), (Bytes {0x16, 0x00, 0x01}));
-    EXPECT_EQ(game.CellSize, 22);
+    EXPECT_EQ(settings.CellSize, 22);
     EXPECT_TRUE(game.SoundOn);
     EXPECT_EQ(Checks(), (MenuChecks {Level::Beginner, PlayMode::Classic, true, 0, 22}));
     EXPECT_TRUE(platform.messages.empty());
@@ -38,7 +38,7 @@ TEST_F(SettingsTest, StoredChoicesAreTakenOver)
     WriteFileBytes(settingsPath, {0x24, 0x03, 0x00});
     LoadAndApplySettings();
     EXPECT_EQ(settings, (Settings {36, 3, false}));
-    EXPECT_EQ(game.CellSize, 36);
+    EXPECT_EQ(settings.CellSize, 36);
     EXPECT_FALSE(game.SoundOn);
     EXPECT_EQ(Checks(), (MenuChecks {Level::Beginner, PlayMode::Classic, false, 3, 36}));
     EXPECT_EQ(ReadFileBytes(settingsPath), (Bytes {0x24, 0x03, 0x00}));
@@ -49,7 +49,7 @@ TEST_F(SettingsTest, ShortFileGivesDefaultsAndKeepsItsBytesUntilASave)
     WriteFileBytes(settingsPath, {0x24, 0x03});
     LoadAndApplySettings();
     EXPECT_EQ(settings, Settings {});
-    EXPECT_EQ(game.CellSize, 22);
+    EXPECT_EQ(settings.CellSize, 22);
     EXPECT_EQ(ReadFileBytes(settingsPath), (Bytes {0x24, 0x03}));
 
     commands.Sounds(false);
@@ -107,7 +107,7 @@ TEST_F(SettingsTest, UnusableValuesFallBackEachOnItsOwnAndTheFileWaitsForASave)
 
     WriteFileBytes(settingsPath, {0x00, 0x09, 0x00});
     LoadAndApplySettings();
-    EXPECT_EQ(game.CellSize, 22);
+    EXPECT_EQ(settings.CellSize, 22);
     EXPECT_EQ(Checks().Theme, 0);
     commands.Sounds(true);
     EXPECT_EQ(ReadFileBytes(settingsPath), (Bytes {0x16, 0x00, 0x01}));
@@ -130,7 +130,7 @@ TEST_F(SettingsTest, MissingDirectoryGivesDefaultsAndEachFailedSaveSaysWhy)
     }
     EXPECT_EQ(platform.messageIcons[0], MessageIcon::Warning);
     // The game goes on with the choices made.
-    EXPECT_EQ(game.CellSize, 36);
+    EXPECT_EQ(settings.CellSize, 36);
     EXPECT_FALSE(game.SoundOn);
     EXPECT_EQ(settings, (Settings {36, 0, false}));
 }

@@ -28,7 +28,7 @@ protected:
         settings = LoadSettings(game.Folders.Settings);
         ApplySettings(game, settings);
     }
-    MenuChecks Checks() const { return CurrentMenuChecks(game, settings); }
+    MenuChecks Checks() const { return CurrentMenuChecks(game, settings, settings.CellSize); }
 };
 
 } // namespace orvane::testing

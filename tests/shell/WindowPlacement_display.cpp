@@ -84,10 +84,10 @@ TEST_F(UnderWindowManager, ExpertAt36PixelsStaysOnTheScreenWithSmallerCellsTelli
     ASSERT_EQ(WorkArea().size(), QSize(1024, 768)) << "run on a 1024x768 screen";
     MessageWatch messages;
     Press(*form, Qt::Key_5, Qt::ControlModifier);
-    ASSERT_EQ(game().CellSize, 36);
+    ASSERT_EQ(form->session().screen.CellSize, 36);
 
     ExpectOnScreenAfter(*form, [&] { Press(*form, Qt::Key_F5); });
-    EXPECT_EQ(game().CellSize, 27);
+    EXPECT_EQ(form->session().screen.CellSize, 27);
     EXPECT_TRUE(form->Menu->Find(QStringLiteral("Size27"))->isChecked())
         << "the menu shows the size in use";
     ASSERT_TRUE(QTest::qWaitFor([&] { return !messages.texts.isEmpty(); }));
@@ -97,7 +97,7 @@ TEST_F(UnderWindowManager, ExpertAt36PixelsStaysOnTheScreenWithSmallerCellsTelli
 
     // The chosen size comes back with a board that fits; nothing is said a second time.
     Press(*form, Qt::Key_F3);
-    EXPECT_EQ(game().CellSize, 36);
+    EXPECT_EQ(form->session().screen.CellSize, 36);
     ExpectOnScreenAfter(*form, [&] { Press(*form, Qt::Key_F5); });
     QTest::qWait(200);
     EXPECT_EQ(messages.texts.size(), 1);
@@ -107,7 +107,7 @@ TEST_F(UnderWindowManager, LargestCustomBoardStaysOnTheScreen)
 {
     MessageWatch messages;
     ExpectOnScreenAfter(*form, [&] { NewBoard(35, 25, 10, 36); });
-    EXPECT_EQ(game().CellSize, 22);
+    EXPECT_EQ(form->session().screen.CellSize, 22);
 }
 
 class UnderWindowManagerAtScale2 : public UnderWindowManager { };
@@ -117,7 +117,7 @@ TEST_F(UnderWindowManagerAtScale2, ExpertStaysOnTheScreen)
     ASSERT_EQ(form->devicePixelRatioF(), 2) << "run with QT_SCALE_FACTOR=2";
     MessageWatch messages;
     ExpectOnScreenAfter(*form, [&] { Press(*form, Qt::Key_F5); });
-    EXPECT_EQ(game().CellSize, 16);
+    EXPECT_EQ(form->session().screen.CellSize, 16);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include "game/Game.h"
+#include "game/ScreenState.h"
 #include "support/FakeCounter.h"
 #include "support/FixedRandom.h"
 #include "support/MineLayout.h"
@@ -21,6 +22,7 @@ protected:
     FixedRandom random;
     FakeCounter counter;
     Game game {platform, random, counter};
+    ScreenState screen;
 
     GameFixture()
     {
@@ -36,7 +38,6 @@ protected:
         game.BoardHeight = static_cast<int16_t>(height);
         game.MineCount = static_cast<int16_t>(mines);
         game.FlagsToWin = static_cast<int16_t>(mines / 2 + 1);
-        game.CurrentLevel = StartLevelValue;
         game.NewGame(level);
         game.CurrentLevel = static_cast<int32_t>(level);
     }

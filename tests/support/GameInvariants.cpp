@@ -42,9 +42,6 @@ std::string CheckBoard(const Game& game)
         return "the cell order does not cover the board";
     if (game.LastSafeSlot < -1 || game.LastSafeSlot >= cells)
         return "the last safe slot lies outside the board";
-    // HoverCell is left out: it only remembers the pointer's last cell, and nothing reads it.
-    if (game.PressedCell < -1 || game.PressedCell >= cells)
-        return "the pressed cell lies outside the board";
     if (game.OpenQueueLength < 0
         || static_cast<size_t>(game.OpenQueueLength) > game.OpenQueue.size())
         return "the open queue's length exceeds the queue";

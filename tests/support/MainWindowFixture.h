@@ -51,8 +51,7 @@ protected:
     {
         Game& g = game();
         g.CurrentMode = mode;
-        g.PlayerStripHeight = mode == PlayMode::Classic ? 0 : 50;
-        g.CellSize = static_cast<int16_t>(cellSize);
+        form->session().settings.CellSize = static_cast<uint8_t>(cellSize);
         g.BoardWidth = static_cast<int16_t>(width);
         g.BoardHeight = static_cast<int16_t>(height);
         g.MineCount = static_cast<int16_t>(mines);

@@ -85,32 +85,21 @@ std::string RulesDriver::AnsweringPlatform::PromptText(
 }
 
 RulesDriver::RulesDriver(const std::string& folder, PlayMode mode, Level level, bool keepMode) :
-    game_(platform_, random_, counter_), commands_(game_, settings_),
-    scores_(AppFilePath(folder, "\\Orvane.cfg"), nullptr), mode_(mode), keepMode_(keepMode)
+    session_(platform_, FileFolders::AllIn(folder), view_, &random_, &counter_), mode_(mode),
+    keepMode_(keepMode)
 {
-    game_.Folders = FileFolders::AllIn(folder);
-    game_.FrameTimer.Create();
-    game_.FrameTimer.Start();
-    scores_.LoadScores();
+    platform_.session = &session_;
+    // As the window starts: a Beginner board, then the mode and level asked for.
+    session_.Start();
     // The name dialog is answered from the input like every prompt: no name closes it.
-    windows_.AskName = [this]() -> std::optional<std::string> {
+    session_.highScoreWindows.AskName = [this]() -> std::optional<std::string> {
         std::string name = platform_.PromptText({}, {}, {});
         return name.empty() ? std::nullopt : std::optional<std::string>(std::move(name));
     };
-    windows_.ShowHighScores = [] {};
-    ConnectScores(game_, scores_, marks_, windows_);
+    session_.highScoreWindows.ShowHighScores = [] {};
     CountResults(game_.OnClassicLoss, results_);
     CountResults(game_.OnClassicWin, results_);
     CountResults(game_.OnTwoPlayerResult, results_);
-    commands_.FindLowestByTime = [this](int table) { scores_.FindLowestByTime(table); };
-    commands_.FindLowestByWins = [this](int table) { scores_.FindLowestByWins(table); };
-
-    // As the window starts: a Beginner board, then the mode and level asked for.
-    computer_.Create();
-    game_.Opponent.Speed = 8;
-    game_.CurrentLevel = StartLevelValue;
-    game_.NewGame(Level::Beginner);
-    game_.CurrentLevel = static_cast<int32_t>(Level::Beginner);
     if (mode == PlayMode::VsHuman)
         commands_.VsHuman();
     else if (mode == PlayMode::VsComputer)
@@ -140,6 +129,13 @@ std::string RulesDriver::Step(ByteReader& in)
     platform_.answers = &in;
     Apply(in);
     platform_.answers = nullptr;
+    // A press held from an earlier board ends at the next mouse event.
+    const ScreenState& screen = session_.screen;
+    const bool pressedOnThisBoard = screen.PressedOnBoard == game_.BoardNumber;
+    if (pressedOnThisBoard
+        && (screen.PressedCell < -1
+            || screen.PressedCell >= static_cast<int32_t>(game_.Cells.size())))
+        return "the pressed cell lies outside the board";
     return invariants_.After(game_, results_);
 }
 
@@ -162,10 +158,11 @@ void RulesDriver::Apply(ByteReader& in)
 int RulesDriver::BoardPoint(ByteReader& in, int cells) const
 {
     const uint8_t byte = in.Byte();
-    const int size = cells * game_.CellSize;
+    const int cellSize = session_.screen.CellSize;
+    const int size = cells * cellSize;
     if (byte >= 240)
         return static_cast<int>(in.Word() % (size + 80)) - 40;
-    return static_cast<int>(in.Word() % cells) * game_.CellSize + byte % game_.CellSize;
+    return static_cast<int>(in.Word() % cells) * cellSize + byte % cellSize;
 }
 
 void RulesDriver::BoardInput(ByteReader& in, uint8_t kind)
@@ -176,26 +173,23 @@ void RulesDriver::BoardInput(ByteReader& in, uint8_t kind)
     switch (kind) {
     case 0:
     case 1:
-        BoardMouseDown(game_, button, x, y);
+        session_.BoardPress(button, x, y);
         break;
     case 2:
     case 3:
-        BoardMouseMove(game_, x, y);
+        session_.BoardMove(x, y);
         break;
     case 4:
     case 5:
-        BoardMouseUp(game_, button, x, y);
+        session_.BoardRelease(button, x, y);
         break;
     case 6:
-        // As the window delivers it: the double click, then the press it completes.
-        if (button == MouseButton::Left)
-            BoardDoubleClick(game_);
-        BoardMouseDown(game_, button, x, y);
+        session_.BoardDoublePress(button, x, y);
         break;
     default:
         // A whole click on one point.
-        BoardMouseDown(game_, button, x, y);
-        BoardMouseUp(game_, button, x, y);
+        session_.BoardPress(button, x, y);
+        session_.BoardRelease(button, x, y);
         break;
     }
 }
@@ -203,26 +197,22 @@ void RulesDriver::BoardInput(ByteReader& in, uint8_t kind)
 void RulesDriver::StatusInput(ByteReader& in, uint8_t kind)
 {
     const MouseButton button = ButtonFrom(in.Byte());
-    const int width = ComputeLayout(game_).StatWidth;
-    const int height = game_.StatusHeight + game_.PlayerStripHeight;
+    const int width = session_.Layout().StatWidth;
+    const int height = panel::CounterStripHeight + panel::PlayerStripHeight(game_.CurrentMode);
     switch (kind) {
     case 7:
-        StatusMouseMove(game_, static_cast<int>(in.Word() % (width + 20)) - 10,
+        session_.StatusMove(static_cast<int>(in.Word() % (width + 20)) - 10,
             static_cast<int>(in.Byte() % (height + 20)) - 10, width);
         break;
     case 8:
-        StatusMouseDown(game_, button);
+        session_.StatusPress(button);
         break;
     case 9:
-        // A left release over the panel is a click first.
-        if (button == MouseButton::Left && (in.Byte() & 1) != 0)
-            StatusClick(game_);
-        StatusMouseUp(game_, button);
+        // A left release over the panel or beside it.
+        session_.StatusRelease(button, (in.Byte() & 1) != 0);
         break;
     default:
-        if (button == MouseButton::Left)
-            StatusDoubleClick(game_, width);
-        StatusMouseDown(game_, button);
+        session_.StatusDoublePress(button, width);
         break;
     }
 }
@@ -258,7 +248,7 @@ void RulesDriver::Command(ByteReader& in)
             commands_.VsComputer();
         break;
     case 7:
-        NewGameCommand(game_);
+        NewGameCommand(game_, session_.screen);
         break;
     case 8:
         commands_.Sounds(!game_.SoundOn);
@@ -295,9 +285,9 @@ void RulesDriver::CustomSize(ByteReader& in)
 void RulesDriver::Frames(ByteReader& in)
 {
     counter_.now += in.Byte() * 8;
-    HeadlessHost host(computer_, counter_);
+    HeadlessHost host(session_.computer, counter_);
     const bool quit = false;
-    RunLoopPass(game_, frameStep_, host, quit);
+    RunLoopPass(game_, session_.step, host, quit);
 }
 
 } // namespace orvane::testing

@@ -1,15 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-#include "ai/ComputerPlayer.h"
 #include "game/Game.h"
 #include "platform/CounterSource.h"
 #include "platform/Platform.h"
 #include "render/model/ViewState.h"
-#include "scores/Recording.h"
-#include "scores/ScoreFile.h"
-#include "shell/Commands.h"
-#include "shell/FrameStep.h"
-#include "shell/Settings.h"
+#include "shell/GameSession.h"
 #include "support/FixedRandom.h"
 #include "support/GameInvariants.h"
 
@@ -46,7 +41,7 @@ public:
 
     // The first rule broken after the input, or empty.
     std::string Step(ByteReader& in);
-    const Game& game() const { return game_; }
+    const Game& game() const { return session_.game; }
 
 private:
     // Answers from the bytes of the input being applied; sounds and drawing go nowhere.
@@ -56,7 +51,9 @@ private:
         bool AskYesNo(const std::string&) override;
         void ShowMessage(const std::string&, MessageIcon) override { }
         std::string PromptText(const std::string&, const std::string&, const std::string&) override;
-        void ApplyLayout() override { }
+        // The layout of a screen that any board fits.
+        void ApplyLayout() override { session->FitToRoom(1 << 16, 1 << 16); }
+        GameSession* session = nullptr;
         void RedrawNow() override { }
         void PlaySoundFile(const std::string&) override { }
         void PlayClickSound() override { }
@@ -83,15 +80,10 @@ private:
     AnsweringPlatform platform_;
     FixedRandom random_;
     SteppedCounter counter_;
-    Game game_;
-    ComputerPlayer computer_ {game_};
     ViewState view_;
-    FrameStep frameStep_ {view_};
-    Settings settings_;
-    MenuCommands commands_;
-    ScoreFile scores_;
-    ScoreMarks marks_;
-    HighScoreWindows windows_;
+    GameSession session_;
+    Game& game_ {session_.game};
+    MenuCommands& commands_ {session_.commands};
     GameInvariants invariants_;
     PlayMode mode_;
     bool keepMode_;

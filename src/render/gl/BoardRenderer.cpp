@@ -273,7 +273,7 @@ void DrawBoard(const Game& game, const RenderState& render)
     DrawCells(board);
     DrawFlags(board);
     DrawMoveMarks(board);
-    if (game.CurrentMode == PlayMode::VsComputer && game.CurrentPlayer == Player2)
+    if (game.ComputerHasTheTurn())
         DrawPointer(board);
     if (game.CurrentState == GameState::Lost)
         DrawLossOverlays(board);

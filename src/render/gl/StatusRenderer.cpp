@@ -2,6 +2,7 @@
 #include "render/gl/StatusRenderer.h"
 
 #include "game/Game.h"
+#include "game/ScreenState.h"
 #include "render/gl/Font.h"
 #include "render/gl/Gl.h"
 #include "render/gl/MessageBar.h"
@@ -48,10 +49,12 @@ void Grey(float level)
 
 struct StatusFrame {
     const Game& game;
+    bool faceDown;
     const RenderState& render;
-    float ws; // status area width
-    float h;  // counter strip height
-    float d;  // bevel inset
+    float strip; // player strip height, 0 in Classic
+    float ws;    // status area width
+    float h;     // counter strip height
+    float d;     // bevel inset
 
     void Bind(int textureSlot) const
     {
@@ -116,7 +119,7 @@ void DrawButtons(const StatusFrame& s)
     const float w = panel::ButtonStripWidth;
     const float xb = std::trunc(s.ws / 2 - w / 2);
     const float d = s.d;
-    s.Bind(slot::ButtonRaised + (g.FaceDown ? 1 : 0));
+    s.Bind(slot::ButtonRaised + (s.faceDown ? 1 : 0));
     Picture(xb, d + 1, xb + w, d + 35);
     s.Bind(slot::FirstFace + static_cast<int>(g.Face));
     Picture(xb + 2, d + 3, xb + 31, d + 33);
@@ -154,7 +157,7 @@ void DrawPanel(const StatusFrame& s, PlayerIndex player, const PanelLook& look)
     Grey(g.CurrentPlayer == player ? s.render.View.PulseScale : look.idleShade);
     s.Bind(look.barSlot);
     // The bar picture repeats twice down the panel.
-    Picture(look.left, 2, look.left + panel::PlayerPanelWidth, g.PlayerStripHeight + 2.0f, 2.0f);
+    Picture(look.left, 2, look.left + panel::PlayerPanelWidth, s.strip + 2.0f, 2.0f);
 
     glDisable(GL_DEPTH_TEST);
     glEnable(GL_BLEND);
@@ -170,7 +173,7 @@ void DrawPanel(const StatusFrame& s, PlayerIndex player, const PanelLook& look)
 void DrawPlayerStrip(const StatusFrame& s)
 {
     const Game& g = s.game;
-    glTranslatef(0.0f, -static_cast<float>(g.PlayerStripHeight), 0.0f);
+    glTranslatef(0.0f, -s.strip, 0.0f);
 
     const bool firstMoves = g.CurrentPlayer == Player1;
     const auto half = static_cast<float>(panel::PlayerPanelHalfWidth);
@@ -204,13 +207,14 @@ void DrawBoardFrame(float wg, float hg)
 
 } // namespace
 
-void DrawStatus(
-    const Game& game, const RenderState& render, int statusWidth, int boardWidth, int boardHeight)
+void DrawStatus(const Game& game, const ScreenState& screen, const RenderState& render,
+    int statusWidth, int boardWidth, int boardHeight)
 {
-    const StatusFrame s {game, render, static_cast<float>(statusWidth),
-        static_cast<float>(game.StatusHeight),
+    const StatusFrame s {game, screen.FaceDown, render,
+        static_cast<float>(panel::PlayerStripHeight(game.CurrentMode)),
+        static_cast<float>(statusWidth), static_cast<float>(panel::CounterStripHeight),
         static_cast<float>(
-            game.StatusHeight / 12)}; // NOLINT(bugprone-integer-division): whole pixels
+            panel::CounterStripHeight / 12)}; // NOLINT(bugprone-integer-division): whole pixels
     const Theme& theme = render.Current();
     glDisable(GL_TEXTURE_2D);
     glClearColor(theme.BackColour[0], theme.BackColour[1], theme.BackColour[2], 0.0f);
@@ -218,7 +222,7 @@ void DrawStatus(
     glLoadIdentity();
 
     const float hg = static_cast<float>(boardHeight);
-    glTranslatef(0.0f, hg + game.PlayerStripHeight + 9, 0.0f);
+    glTranslatef(0.0f, hg + s.strip + 9, 0.0f);
     glDisable(GL_DEPTH_TEST);
     glShadeModel(GL_SMOOTH);
     DrawBackground(s);
@@ -232,7 +236,7 @@ void DrawStatus(
     glEnable(GL_ALPHA_TEST);
     DrawCounters(s);
     DrawButtons(s);
-    if (game.PlayerStripHeight != 0)
+    if (game.IsTwoPlayer())
         DrawPlayerStrip(s);
 
     glDisable(GL_TEXTURE_2D);

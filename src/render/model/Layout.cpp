@@ -7,22 +7,18 @@
 
 namespace orvane {
 
-LayoutSizes ComputeLayout(const Game& game)
-{
-    return ComputeLayout(game, game.CellSize);
-}
-
 LayoutSizes ComputeLayout(const Game& game, int16_t cellSize)
 {
     LayoutSizes sizes;
     // Below the counter strip, the player strip and a gap; a margin on the other sides.
     sizes.GameLeft = panel::BoardMargin;
-    sizes.GameTop = panel::CounterStripHeight + panel::BoardGap + game.PlayerStripHeight;
+    const int32_t playerStrip = panel::PlayerStripHeight(game.CurrentMode);
+    sizes.GameTop = panel::CounterStripHeight + panel::BoardGap + playerStrip;
     sizes.GameWidth = game.BoardWidth * cellSize;
     sizes.GameHeight = game.BoardHeight * cellSize;
     sizes.StatWidth = sizes.GameWidth + 2 * panel::BoardMargin;
-    sizes.StatHeight = game.StatusHeight + game.PlayerStripHeight + panel::BoardGap
-        + sizes.GameHeight + panel::BoardMargin;
+    sizes.StatHeight = panel::CounterStripHeight + playerStrip + panel::BoardGap + sizes.GameHeight
+        + panel::BoardMargin;
     return sizes;
 }
 

@@ -18,7 +18,6 @@ struct LayoutSizes {
     int32_t StatHeight = 0;
 };
 
-LayoutSizes ComputeLayout(const Game& game);
 LayoutSizes ComputeLayout(const Game& game, int16_t cellSize);
 
 // The cell size to draw the board with: the chosen one when the window then fits in

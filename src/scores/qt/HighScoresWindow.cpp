@@ -177,7 +177,7 @@ HighScoresWindow::HighScoresWindow(ScoreFile& scores, ScoreMarks& marks, QWidget
     ResetScore->setObjectName(QStringLiteral("ResetScore"));
     ResetScore->setGeometry(312, 239, 97, 25);
     ResetScore->setAutoDefault(false);
-    connect(ResetScore, &QPushButton::clicked, this, &HighScoresWindow::ResetScoreClick);
+    connect(ResetScore, &QPushButton::clicked, this, &HighScoresWindow::ResetShownTable);
 
     BuildCounters(gameType);
 
@@ -188,8 +188,8 @@ HighScoresWindow::HighScoresWindow(ScoreFile& scores, ScoreMarks& marks, QWidget
     // Esc closes the window as well: the button is also the cancel button.
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 
-    connect(TabGameType, &QTabBar::currentChanged, this, [this] { TabGameTypeChange(); });
-    connect(TabDifficulty, &QTabBar::currentChanged, this, [this] { TabDifficultyChange(); });
+    connect(TabGameType, &QTabBar::currentChanged, this, [this] { ShowChosenGameType(); });
+    connect(TabDifficulty, &QTabBar::currentChanged, this, [this] { ShowChosenTable(); });
 }
 
 void HighScoresWindow::BuildCounters(QWidget* tabGameType)
@@ -223,10 +223,10 @@ void HighScoresWindow::ShowLatestTable()
     if (marks_.ShownTable < FirstTwoPlayerTable)
         ShownTypeOffset = 0;
     TabGameType->setCurrentIndex(ShownTypeOffset == 0 ? 0 : 1);
-    TabGameTypeChange();
+    ShowChosenGameType();
 }
 
-void HighScoresWindow::TabGameTypeChange()
+void HighScoresWindow::ShowChosenGameType()
 {
     const bool single = TabGameType->currentIndex() == 0;
     ShownTypeOffset = single ? 0 : FirstTwoPlayerTable;
@@ -235,10 +235,10 @@ void HighScoresWindow::TabGameTypeChange()
         single ? QStringLiteral("Clicks") : QStringLiteral("Lost")});
     WonBox->setVisible(single);
     LostBox->setVisible(single);
-    TabDifficultyChange();
+    ShowChosenTable();
 }
 
-void HighScoresWindow::TabDifficultyChange()
+void HighScoresWindow::ShowChosenTable()
 {
     const int table = TabDifficulty->currentIndex() + ShownTypeOffset;
     marks_.ShownTable = static_cast<uint8_t>(table);
@@ -323,13 +323,13 @@ void HighScoresWindow::ShowItems()
     }
 }
 
-void HighScoresWindow::ResetScoreClick()
+void HighScoresWindow::ResetShownTable()
 {
     if (!AskYesNo || !AskYesNo("Are You Sure You Want To Reset Scores?"))
         return;
     scores_.ResetTable(marks_.ShownTable);
     marks_.MarkRow = 0;
-    TabDifficultyChange();
+    ShowChosenTable();
 }
 
 } // namespace orvane

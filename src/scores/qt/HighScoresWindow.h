@@ -47,11 +47,11 @@ private:
 
     void BuildCounters(QWidget* tabGameType);
     void ShowLatestTable();
-    void TabGameTypeChange();
-    void TabDifficultyChange();
+    void ShowChosenGameType();
+    void ShowChosenTable();
     void ScoreListColumnClick(int column);
     int ScoreListCompare(const ListItem& a, const ListItem& b) const;
-    void ResetScoreClick();
+    void ResetShownTable();
     void SortList();
     void ShowItems();
 

@@ -1,33 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-#include "ai/ComputerPlayer.h"
-#include "game/Game.h"
-#include "platform/CounterSource.h"
-#include "platform/Random.h"
 #include "render/gl/RenderState.h"
-#include "scores/Recording.h"
-#include "scores/ScoreFile.h"
-#include "shell/Commands.h"
+#include "shell/GameSession.h"
 #include "shell/MainLoop.h"
-#include "shell/Settings.h"
+#include "shell/qt/DrawingSurfaces.h"
 #include "shell/qt/QtPlatform.h"
+#include "shell/qt/SecondaryWindows.h"
 #include "shell/sound/SdlSound.h"
 
 #include <QMainWindow>
-
-class QDialog;
 
 namespace orvane {
 
 class DrawingArea;
 class MainMenu;
-class AboutDialog;
-class CustomSizeDialog;
-class HighScoresWindow;
-class NameDialog;
 
-// The one main window: menu bar, the status area StatusArea and the board area BoardArea,
-// both drawn with OpenGL, and the program's own main loop.
+// The one main window: the menu bar above the status and board areas. It adapts the
+// window system's events and surfaces to the game session and hosts the program's own
+// main loop; the game itself lives in the session.
 class MainWindow : public QMainWindow, private LoopHost {
     Q_OBJECT
 public:
@@ -41,20 +31,16 @@ public:
     // One pass of the main loop.
     void RunLoopPass();
     // The secondary windows, made once after the main window and hidden between uses.
-    void CreateDialogs();
+    void CreateDialogs() { windows_.Create(); }
     // Closes whatever menu or modal window is open, then the main window, as the
     // player would: the loop finishes its pass and the program ends normally.
     void CloseOnSignal();
 
-    Game& game() { return game_; }
+    GameSession& session() { return session_; }
+    Game& game() { return session_.game; }
     RenderState& render() { return render_; }
-    ScoreFile& scores() { return scores_; }
-    Settings& settings() { return settings_; }
+    SecondaryWindows& windows() { return windows_; }
     MainMenu* Menu = nullptr;
-    CustomSizeDialog* CustomForm = nullptr;
-    HighScoresWindow* HiScoresForm = nullptr;
-    NameDialog* InputForm = nullptr;
-    AboutDialog* AboutForm = nullptr;
     DrawingArea* StatusArea = nullptr;
     DrawingArea* BoardArea = nullptr;
     bool QuitRequested = false;
@@ -71,20 +57,9 @@ protected:
 private:
     bool StartUp();
     void BuildWindow();
-    void ConnectMouse();
     void BuildMenu();
-    void ApplyTheme(uint8_t theme);
-    void CustomCommand();
-    void HiScoresCommand();
-    void AfterCommand();
-    bool RunDialog(QDialog* dialog);
-    void StartRendering();
-    void StartStatusContext();
-    void StartBoardContext();
-    void StopRendering();
     void ApplyLayout();
-    void TellOfSmallerCells(int16_t chosen, int16_t used);
-    void DrawBoth();
+    void AfterCommand();
 
     // One loop pass's window-system side.
     void HandlePendingMessages() override;
@@ -93,26 +68,13 @@ private:
     void DrawFrame(FrameChanges changes) override;
     void WaitForMessages(int64_t milliseconds) override;
 
-    SteadyCounter counter_;
-    ClockSeededRandom random_;
     SdlSoundPlayer sound_;
     QtPlatform platform_;
-    Game game_;
-    ComputerPlayer computer_ {game_};
     RenderState render_;
-    FrameStep step_ {render_.View};
-    ScoreFile scores_;
-    ScoreMarks marks_;
-    HighScoreWindows highScoreWindows_;
-    Settings settings_;
-    MenuCommands commands_;
+    GameSession session_;
+    std::unique_ptr<DrawingSurfaces> surfaces_;
+    SecondaryWindows windows_ {*this, session_, platform_, QuitRequested};
     bool started_ = false;
-    // The cell size the player chose, and the one last fitted to the screen from it.
-    int16_t chosenCellSize_ = 0;
-    int16_t fittedCellSize_ = 0;
-    uint8_t settingsCellSize_ = 0;
-    bool toldOfSmallerCells_ = false;
-    bool statDoubleClicked_ = false; // the release after a double click is no click
 };
 
 } // namespace orvane

@@ -1,0 +1,29 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+#include <cstdint>
+
+namespace orvane {
+
+// What the screen and the mouse keep from one event to the next, apart from the rules:
+// the cell size the board is drawn with and what the mouse points at and holds down.
+struct ScreenState {
+    // The player's chosen size, or a smaller one when the board would not fit the screen.
+    int16_t CellSize = 22;
+
+    // The board area: the cell a held button acts on, the gesture it makes, and the board
+    // it began on (a new board ends it).
+    int32_t PressedCell = -1;
+    int32_t Gesture = 0;
+    uint32_t PressedOnBoard = 0;
+    // The press that completes a double click on a finished board must not open a cell.
+    bool IgnoreNextMouseDown = false;
+
+    // The status area: the button under the pointer, the one held down, and the pointer.
+    int32_t HoverTarget = 0;
+    int32_t PressedTarget = 0;
+    bool FaceDown = false;
+    int32_t MouseX = 0;
+    int32_t MouseY = 0;
+};
+
+} // namespace orvane

@@ -1,0 +1,81 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+#include "ai/ComputerPlayer.h"
+#include "game/BoardInput.h"
+#include "game/Game.h"
+#include "game/ScreenState.h"
+#include "platform/CounterSource.h"
+#include "platform/FileFolders.h"
+#include "platform/Random.h"
+#include "render/model/Layout.h"
+#include "scores/Recording.h"
+#include "scores/ScoreFile.h"
+#include "shell/Commands.h"
+#include "shell/FrameStep.h"
+#include "shell/Settings.h"
+
+#include <string>
+
+namespace orvane {
+
+class Platform;
+struct ViewState;
+
+// One run of the game without its window: the rules and their clocks, the computer
+// opponent, the settings, the score file, the menu commands and the frame step, with the
+// mouse events of both areas as the window system delivers them. The window adapts its
+// events and drawing surfaces to this and holds no game logic of its own.
+class GameSession {
+public:
+    // The game draws from a clock-seeded source and times with the steady clock unless
+    // others are given (tests fix the mines and move time by hand).
+    GameSession(Platform& platform, const FileFolders& folders, ViewState& view,
+        RandomSource* random = nullptr, CounterSource* counter = nullptr);
+
+    // Loads the settings and scores and deals the first board. False, after telling the
+    // player why, when the frame clock cannot run: the program then ends.
+    bool Start();
+
+    // The chosen cell size, or the largest offered one that lets the window fit in a room
+    // of width x height pixels; the layout of both areas at that size.
+    LayoutSizes FitToRoom(int width, int height);
+    // True once a run, right after a fitting drew the board smaller than the choice.
+    bool TakeSmallerCellsNotice();
+    // Tells the player why the board is drawn with smaller cells than chosen.
+    void TellOfSmallerCells();
+    LayoutSizes Layout() const { return ComputeLayout(game, screen.CellSize); }
+    MenuChecks Checks() const { return CurrentMenuChecks(game, settings, screen.CellSize); }
+
+    // The board area's mouse, in its pixels. The press that completes a double click is
+    // a press like any other once the double click has had its say (which may swallow it).
+    void BoardPress(MouseButton button, int x, int y);
+    void BoardDoublePress(MouseButton button, int x, int y);
+    void BoardMove(int x, int y);
+    void BoardRelease(MouseButton button, int x, int y);
+    // The status area's mouse, for an area width pixels wide. A left press and release
+    // inside the area is a click, handled before the release, unless the press completed
+    // a double click.
+    void StatusPress(MouseButton button);
+    void StatusDoublePress(MouseButton button, int width);
+    void StatusMove(int x, int y, int width);
+    void StatusRelease(MouseButton button, bool inside);
+
+    SteadyCounter SteadyTime;
+    ClockSeededRandom ClockRandom;
+    Game game;
+    ScreenState screen;
+    ComputerPlayer computer {game};
+    ScoreFile scores;
+    ScoreMarks marks;
+    HighScoreWindows highScoreWindows;
+    Settings settings;
+    MenuCommands commands {game, settings};
+    FrameStep step;
+
+private:
+    bool statusDoubleClicked_ = false; // the release after a double click is no click
+    bool smallerCellsNoticeDue_ = false;
+    bool toldOfSmallerCells_ = false;
+};
+
+} // namespace orvane

@@ -1,0 +1,49 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+#include "render/gl/RenderState.h"
+#include "render/model/Layout.h"
+#include "shell/FrameStep.h"
+
+#include <functional>
+
+class QWidget;
+
+namespace orvane {
+
+class DrawingArea;
+class GameSession;
+
+// The main window's two OpenGL areas, the status area above and the board area below, and
+// what they draw with. Each area gets its own context when it first draws, after the
+// window is up: starting the OpenGL driver is the slowest part of the program's start.
+class DrawingSurfaces {
+public:
+    DrawingSurfaces(QWidget& client, GameSession& session, RenderState& render);
+    ~DrawingSurfaces();
+    DrawingSurfaces(const DrawingSurfaces&) = delete;
+    DrawingSurfaces& operator=(const DrawingSurfaces&) = delete;
+
+    // Wires drawing and the mouse; noOpenGL runs when an area can make no context.
+    void Connect(const std::function<void()>& noOpenGL);
+    // Makes the native surfaces once the window is on screen.
+    void CreateSurfaces();
+    void Place(const LayoutSizes& sizes);
+    // The status area reads the theme every frame; the flags carry the cell tint in their
+    // fringe, so their pictures are made again in the board's context.
+    void ApplyTheme(uint8_t theme);
+    // Draws the areas whose picture changed; false when one is not on screen yet.
+    bool Draw(FrameChanges changes);
+    void DrawBoth();
+
+    DrawingArea* const Status;
+    DrawingArea* const Board;
+
+private:
+    void StartStatusContext();
+    void StartBoardContext();
+
+    GameSession& session_;
+    RenderState& render_;
+};
+
+} // namespace orvane

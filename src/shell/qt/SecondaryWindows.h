@@ -1,0 +1,47 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+class QDialog;
+class QWidget;
+
+namespace orvane {
+
+class AboutDialog;
+class CustomSizeDialog;
+class GameSession;
+class HighScoresWindow;
+class NameDialog;
+class QtPlatform;
+
+// The windows the main window opens: the custom size dialog, the high-score window, the
+// name dialog and the About box, made once after the main window and hidden between uses.
+class SecondaryWindows {
+public:
+    // Once quitting is set, no window opens any more.
+    SecondaryWindows(
+        QWidget& owner, GameSession& session, QtPlatform& platform, const bool& quitting);
+
+    void Create();
+    // The menu's checks follow the level afterwards, also after a cancelled dialog.
+    void RunCustomSize();
+    // Opened from the menu, the window marks the latest high score one last time.
+    void RunHighScores();
+    void RunAbout();
+    // Ends the name dialog as its OK would, keeping the name it holds.
+    void AcceptOpenNameDialog();
+
+    CustomSizeDialog* CustomSize = nullptr;
+    HighScoresWindow* HighScores = nullptr;
+    NameDialog* Name = nullptr;
+    AboutDialog* About = nullptr;
+
+private:
+    bool Run(QDialog* dialog);
+
+    QWidget& owner_;
+    GameSession& session_;
+    QtPlatform& platform_;
+    const bool& quitting_;
+};
+
+} // namespace orvane
