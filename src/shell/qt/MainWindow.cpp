@@ -13,10 +13,12 @@
 #include "render/gl/StatusRenderer.h"
 #include "render/gl/Textures.h"
 #include "render/model/Layout.h"
+#include "scores/HistoryRecording.h"
 #include "scores/Recording.h"
 #include "scores/qt/DialogPlacement.h"
 #include "scores/qt/HighScoresWindow.h"
 #include "scores/qt/NameDialog.h"
+#include "scores/qt/StatisticsWindow.h"
 #include "shell/Keyboard.h"
 #include "shell/qt/DrawingArea.h"
 #include "shell/qt/MainMenu.h"
@@ -34,6 +36,8 @@ MainWindow::MainWindow(const FileFolders& folders, RandomSource* random) :
     platform_(*this, sound_, folders.LookupDirs()),
     game_(platform_, random ? *random : random_, counter_),
     scores_(AppFilePath(folders.Scores, "\\Orvane.cfg"),
+        [this](const std::string& message) { platform_.ShowMessage(message, MessageIcon::Error); }),
+    history_(AppFilePath(folders.Scores, "\\History.db"),
         [this](const std::string& message) { platform_.ShowMessage(message, MessageIcon::Error); }),
     commands_(game_, settings_)
 {
@@ -185,6 +189,7 @@ void MainWindow::BuildMenu()
     actions.Exit = [this] { close(); };
     actions.Custom = [this] { CustomCommand(); };
     actions.HiScores = [this] { HiScoresCommand(); };
+    actions.Statistics = [this] { StatisticsCommand(); };
     actions.About = [this] { RunDialog(AboutForm); };
     actions.AfterCommand = [this] { AfterCommand(); };
     Menu = new MainMenu(*this, commands_, std::move(actions));
@@ -211,6 +216,15 @@ void MainWindow::HiScoresCommand()
     RunDialog(HiScoresForm);
     marks_.MarkTable = 0;
     marks_.MarkRow = 0;
+}
+
+// Opens on the mode and level being played.
+void MainWindow::StatisticsCommand()
+{
+    if (!StatisticsForm)
+        return;
+    StatisticsForm->ShowKind(game_.CurrentMode, static_cast<Level>(game_.CurrentLevel));
+    RunDialog(StatisticsForm);
 }
 
 void MainWindow::AfterCommand()
@@ -256,6 +270,8 @@ bool MainWindow::StartUp()
     scores_.LoadScores();
     scores_.FindLowestByTime(0);
     ConnectScores(game_, scores_, marks_, highScoreWindows_);
+    history_.Open();
+    ConnectHistory(game_, history_);
 
     if (!g.FrameTimer.Create()) {
         platform_.ShowMessage(
@@ -370,6 +386,7 @@ void MainWindow::CreateDialogs()
     InputForm = new NameDialog(scores_.Row(table, scores_.LowestEntry[table]).Name, this);
     highScoreWindows_.AskName = [this] { return InputForm->AskName(QuitRequested); };
     highScoreWindows_.ShowHighScores = [this] { RunDialog(HiScoresForm); };
+    StatisticsForm = new StatisticsWindow(history_, this);
     AboutForm = new AboutDialog(QApplication::windowIcon(), HelpFilePath(game_.Folders), this);
     AboutForm->OnOpenLink = [this](const std::string& target) { platform_.OpenDocument(target); };
 }

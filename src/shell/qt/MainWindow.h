@@ -5,6 +5,7 @@
 #include "platform/CounterSource.h"
 #include "platform/Random.h"
 #include "render/gl/RenderState.h"
+#include "scores/History.h"
 #include "scores/Recording.h"
 #include "scores/ScoreFile.h"
 #include "shell/Commands.h"
@@ -25,6 +26,7 @@ class AboutDialog;
 class CustomSizeDialog;
 class HighScoresWindow;
 class NameDialog;
+class StatisticsWindow;
 
 // The one main window: menu bar, the status area StatusArea and the board area BoardArea,
 // both drawn with OpenGL, and the program's own main loop.
@@ -49,12 +51,14 @@ public:
     Game& game() { return game_; }
     RenderState& render() { return render_; }
     ScoreFile& scores() { return scores_; }
+    History& history() { return history_; }
     Settings& settings() { return settings_; }
     MainMenu* Menu = nullptr;
     CustomSizeDialog* CustomForm = nullptr;
     HighScoresWindow* HiScoresForm = nullptr;
     NameDialog* InputForm = nullptr;
     AboutDialog* AboutForm = nullptr;
+    StatisticsWindow* StatisticsForm = nullptr;
     DrawingArea* StatusArea = nullptr;
     DrawingArea* BoardArea = nullptr;
     bool QuitRequested = false;
@@ -76,6 +80,7 @@ private:
     void ApplyTheme(uint8_t theme);
     void CustomCommand();
     void HiScoresCommand();
+    void StatisticsCommand();
     void AfterCommand();
     bool RunDialog(QDialog* dialog);
     void StartRendering();
@@ -103,6 +108,7 @@ private:
     FrameStep step_ {render_.View};
     ScoreFile scores_;
     ScoreMarks marks_;
+    History history_;
     HighScoreWindows highScoreWindows_;
     Settings settings_;
     MenuCommands commands_;
