@@ -6,6 +6,7 @@
 // Prints the wall-clock time to fill the history, to open it, to read everything the
 // statistics window shows for one mode and level (median of repeats, and the slowest
 // kind), and to store one more game (median, 95th percentile and slowest).
+#include "Percentile.h"
 #include "scores/History.h"
 
 #include <algorithm>
@@ -28,14 +29,7 @@ double MillisecondsSince(Clock::time_point start)
     return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
 }
 
-double Percentile(std::vector<double> values, double share)
-{
-    if (values.empty())
-        return 0;
-    const auto at = static_cast<size_t>(share * static_cast<double>(values.size() - 1));
-    std::nth_element(values.begin(), values.begin() + static_cast<long>(at), values.end());
-    return values[at];
-}
+using orvane::bench::Percentile;
 
 // How a kind of game is played: its share of all games and its typical numbers.
 struct Kind {
@@ -78,8 +72,8 @@ public:
         game.Mines = kind.Mines;
         const double roll = share_(random_);
         game.Result = roll < kind.WinRate ? GameResult::Won
-            : roll < 0.96                  ? GameResult::Lost
-                                           : GameResult::GivenUp;
+            : roll < 0.96                 ? GameResult::Lost
+                                          : GameResult::GivenUp;
         const double spread = std::lognormal_distribution<double>(0.0, 0.35)(random_);
         const double fullTime = kind.TypicalSeconds * spread;
         // A lost or given-up game stopped somewhere along the way.
@@ -88,10 +82,10 @@ public:
             static_cast<int32_t>(std::normal_distribution<double>(
                 kind.TypicalThreeBV, kind.TypicalThreeBV * 0.2)(random_)));
         const bool classic = kind.Mode == PlayMode::Classic;
-        game.Clicks = classic
-            ? static_cast<int32_t>(threeBV * std::uniform_real_distribution<double>(1.0, 1.8)(random_)
-                * (game.Result == GameResult::Won ? 1.0 : share_(random_)))
-            : 0;
+        game.Clicks = classic ? static_cast<int32_t>(threeBV
+                          * std::uniform_real_distribution<double>(1.0, 1.8)(random_)
+                          * (game.Result == GameResult::Won ? 1.0 : share_(random_)))
+                              : 0;
         game.Measures = MeasureBoard(threeBV, game.Seconds, game.Clicks);
         game.NoGuessBoard = share_(random_) < 0.2;
         game.HintsUsed = share_(random_) < 0.1 ? 1 + static_cast<int32_t>(share_(random_) * 3) : 0;
@@ -126,7 +120,8 @@ int main(int argc, char** argv)
     const int stores = argc > 2 ? std::atoi(argv[2]) : 1000;
     const auto seed = static_cast<unsigned>(argc > 3 ? std::atoi(argv[3]) : 1);
 
-    std::string folder = (std::filesystem::temp_directory_path() / "orvane-history-XXXXXX").string();
+    std::string folder
+        = (std::filesystem::temp_directory_path() / "orvane-history-XXXXXX").string();
     if (!::mkdtemp(folder.data())) {
         std::perror("mkdtemp");
         return 1;
@@ -167,12 +162,14 @@ int main(int argc, char** argv)
         storeMs.push_back(MillisecondsSince(start));
     }
 
-    std::printf("| games | fill s | open ms | window figures, first ms | median ms | slowest kind ms "
-                "| store median ms | store 95th pct. ms | store max ms |\n");
+    std::printf(
+        "| games | fill s | open ms | window figures, first ms | median ms | slowest kind ms "
+        "| store median ms | store 95th pct. ms | store max ms |\n");
     std::printf("|---|---|---|---|---|---|---|---|---|\n");
-    std::printf("| %d | %.1f | %.2f | %.1f | %.1f | %.1f | %.3f | %.3f | %.3f |\n", games, fillSeconds,
-        openMs, firstMs, Percentile(repeats, 0.5), slowestKindMs, Percentile(storeMs, 0.5),
-        Percentile(storeMs, 0.95), *std::max_element(storeMs.begin(), storeMs.end()));
+    std::printf("| %d | %.1f | %.2f | %.1f | %.1f | %.1f | %.3f | %.3f | %.3f |\n", games,
+        fillSeconds, openMs, firstMs, Percentile(repeats, 0.5), slowestKindMs,
+        Percentile(storeMs, 0.5), Percentile(storeMs, 0.95),
+        *std::max_element(storeMs.begin(), storeMs.end()));
 
     std::error_code ignored;
     std::filesystem::remove_all(folder, ignored);

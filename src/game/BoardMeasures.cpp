@@ -9,7 +9,8 @@ namespace orvane {
 
 namespace {
 
-template<typename Visit> void ForEachNeighbour(int32_t width, int32_t height, int32_t index, Visit visit)
+template<typename Visit>
+void ForEachNeighbour(int32_t width, int32_t height, int32_t index, Visit visit)
 {
     const int32_t x = index % width;
     const int32_t y = index / width;

@@ -186,8 +186,8 @@ bool History::PrepareSchema()
         return true;
     if (found != 0)
         return false;
-    const std::string create = std::string("BEGIN;") + CreateSchema + "PRAGMA user_version = "
-        + std::to_string(SchemaVersion) + "; COMMIT;";
+    const std::string create = std::string("BEGIN;") + CreateSchema
+        + "PRAGMA user_version = " + std::to_string(SchemaVersion) + "; COMMIT;";
     if (Execute(db_, create.c_str()) == SQLITE_OK)
         return true;
     Execute(db_, "ROLLBACK");
@@ -266,8 +266,9 @@ KindFigures History::Figures(PlayMode mode, Level level) const
     KindFigures figures;
     if (!db_)
         return figures;
-    Statement rows(db_, "SELECT result, seconds, bbbv_per_second FROM games "
-                        "WHERE mode = ? AND level = ? ORDER BY id");
+    Statement rows(db_,
+        "SELECT result, seconds, bbbv_per_second FROM games "
+        "WHERE mode = ? AND level = ? ORDER BY id");
     rows.Bind(static_cast<int64_t>(mode)).Bind(static_cast<int64_t>(level));
     double wonSeconds = 0.0;
     while (rows.Step()) {
@@ -297,8 +298,9 @@ std::vector<double> History::LastWonTimes(PlayMode mode, Level level, int count)
     std::vector<double> times;
     if (!db_)
         return times;
-    Statement rows(db_, "SELECT seconds FROM games WHERE mode = ? AND level = ? AND result = ? "
-                        "ORDER BY id DESC LIMIT ?");
+    Statement rows(db_,
+        "SELECT seconds FROM games WHERE mode = ? AND level = ? AND result = ? "
+        "ORDER BY id DESC LIMIT ?");
     rows.Bind(static_cast<int64_t>(mode))
         .Bind(static_cast<int64_t>(level))
         .Bind(static_cast<int64_t>(GameResult::Won))
@@ -316,9 +318,7 @@ std::vector<GameRecord> History::LatestGames(PlayMode mode, Level level, int cou
     const std::string sql = std::string("SELECT ") + GameColumns
         + " FROM games WHERE mode = ? AND level = ? ORDER BY id DESC LIMIT ?";
     Statement rows(db_, sql.c_str());
-    rows.Bind(static_cast<int64_t>(mode))
-        .Bind(static_cast<int64_t>(level))
-        .Bind(int64_t {count});
+    rows.Bind(static_cast<int64_t>(mode)).Bind(static_cast<int64_t>(level)).Bind(int64_t {count});
     while (rows.Step())
         games.push_back(ReadGame(rows));
     return games;
@@ -332,12 +332,13 @@ void History::Report(Problem problem, const std::string& detail)
         return;
     reported_ = true;
     if (problem == Problem::SetAside)
-        reportError_("The game history \"" + path_
-            + "\" could not be read. It has been kept as \"" + detail
-            + "\", and a new history has been started.");
+        reportError_("The game history \"" + path_ + "\" could not be read. It has been kept as \""
+            + detail + "\", and a new history has been started.");
     else if (problem == Problem::SettingAside)
-        reportError_("The game history \"" + path_ + "\" could not be read, and it could not be "
-            "set aside (" + detail + "). The game goes on, but the games played are not kept.");
+        reportError_("The game history \"" + path_
+            + "\" could not be read, and it could not be "
+              "set aside ("
+            + detail + "). The game goes on, but the games played are not kept.");
     else
         reportError_("The game history could not be saved in \"" + path_ + "\" (" + detail
             + "). The game goes on, but the games played are not kept.");

@@ -11,9 +11,8 @@ class HistoryRecordingTest : public RulesFixture {
 protected:
     HistoryRecordingTest()
     {
-        game.OnGameEnded = [this](GameResult result) {
-            ended.push_back(RecordOfGame(game, result, 1234));
-        };
+        game.OnGameEnded
+            = [this](GameResult result) { ended.push_back(RecordOfGame(game, result, 1234)); };
     }
     std::vector<GameRecord> ended;
 };

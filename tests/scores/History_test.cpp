@@ -72,7 +72,8 @@ TEST_F(HistoryTest, AStoredGameReadsBackWhole)
         ASSERT_TRUE(history->Store(stored));
     }
     const auto history = Opened();
-    const std::vector<GameRecord> games = history->LatestGames(PlayMode::VsComputer, Level::Intermediate, 5);
+    const std::vector<GameRecord> games
+        = history->LatestGames(PlayMode::VsComputer, Level::Intermediate, 5);
     ASSERT_EQ(games.size(), 1u);
     const GameRecord& read = games[0];
     EXPECT_EQ(read.PlayedAt, stored.PlayedAt);
@@ -94,10 +95,10 @@ TEST_F(HistoryTest, AStoredGameReadsBackWhole)
 TEST_F(HistoryTest, FiguresCountStreaksAndTimesOfWonGames)
 {
     const auto history = Opened();
-    for (const auto& [result, seconds] : std::vector<std::pair<GameResult, double>> {
-             {GameResult::Won, 50}, {GameResult::Won, 40}, {GameResult::Won, 60},
-             {GameResult::Lost, 5}, {GameResult::Won, 30}, {GameResult::GivenUp, 1},
-             {GameResult::Won, 70}, {GameResult::Won, 50}})
+    for (const auto& [result, seconds] :
+        std::vector<std::pair<GameResult, double>> {{GameResult::Won, 50}, {GameResult::Won, 40},
+            {GameResult::Won, 60}, {GameResult::Lost, 5}, {GameResult::Won, 30},
+            {GameResult::GivenUp, 1}, {GameResult::Won, 70}, {GameResult::Won, 50}})
         history->Store(ClassicGame(result, seconds));
     history->Store(ClassicGame(GameResult::Lost, 2)); // another level
     history->Store([] {
@@ -185,7 +186,8 @@ TEST_F(HistoryTest, AKillDuringStoringLosesNoCommittedGame)
 
     EXPECT_EQ(FirstValue(path, "PRAGMA integrity_check"), "ok");
     const auto history = Opened();
-    const std::vector<GameRecord> games = history->LatestGames(PlayMode::Classic, Level::Intermediate, 1);
+    const std::vector<GameRecord> games
+        = history->LatestGames(PlayMode::Classic, Level::Intermediate, 1);
     ASSERT_EQ(games.size(), 1u);
     EXPECT_GE(games[0].Clicks, lastSaid);
     EXPECT_EQ(history->Figures(PlayMode::Classic, Level::Intermediate).Played, games[0].Clicks);

@@ -27,8 +27,9 @@ TEST(StatisticsWindow, ShowsTheFiguresTheChartAndTheLatestGamesOfTheChosenKind)
     History history(dir.File("History.db"), {});
     history.Open();
     int64_t when = 1700000000;
-    for (const auto& [result, seconds] : std::vector<std::pair<GameResult, double>> {
-             {GameResult::Won, 12.5}, {GameResult::Lost, 3}, {GameResult::Won, 10}, {GameResult::Won, 20}}) {
+    for (const auto& [result, seconds] :
+        std::vector<std::pair<GameResult, double>> {{GameResult::Won, 12.5}, {GameResult::Lost, 3},
+            {GameResult::Won, 10}, {GameResult::Won, 20}}) {
         GameRecord game;
         game.PlayedAt = ++when;
         game.Width = game.Height = 9;

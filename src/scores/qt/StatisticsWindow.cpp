@@ -17,8 +17,8 @@
 #include <QLineSeries>
 #include <QScatterSeries>
 #include <QTableWidget>
-#include <QValueAxis>
 #include <QVBoxLayout>
+#include <QValueAxis>
 
 #include <algorithm>
 
@@ -43,7 +43,6 @@ QString ResultName(GameResult result)
     }
     return {};
 }
-
 
 // The list sorts numbers as numbers: each item compares the value it was given.
 class SortedItem : public QTableWidgetItem {
@@ -223,22 +222,25 @@ void StatisticsWindow::ShowLatest(PlayMode mode, Level level)
         latest_->setItem(row, 0,
             new SortedItem(static_cast<double>(game.PlayedAt),
                 ended.toString(QStringLiteral("yyyy-MM-dd hh:mm"))));
-        latest_->setItem(row, 1,
-            new SortedItem(static_cast<double>(game.Result), ResultName(game.Result)));
+        latest_->setItem(
+            row, 1, new SortedItem(static_cast<double>(game.Result), ResultName(game.Result)));
         latest_->setItem(
             row, 2, new SortedItem(game.Seconds, QString::number(game.Seconds, 'f', 2)));
         latest_->setItem(row, 3, new SortedItem(game.Clicks, QString::number(game.Clicks)));
-        latest_->setItem(row, 4,
-            new SortedItem(game.Measures.ThreeBV, QString::number(game.Measures.ThreeBV)));
+        latest_->setItem(
+            row, 4, new SortedItem(game.Measures.ThreeBV, QString::number(game.Measures.ThreeBV)));
         latest_->setItem(row, 5,
             new SortedItem(game.Measures.ThreeBVPerSecond,
                 QString::number(game.Measures.ThreeBVPerSecond, 'f', 2)));
-        latest_->setItem(row, 6,
-            new SortedItem(game.Measures.Ioe, QString::number(game.Measures.Ioe, 'f', 2)));
+        latest_->setItem(
+            row, 6, new SortedItem(game.Measures.Ioe, QString::number(game.Measures.Ioe, 'f', 2)));
         const int cells = game.Width * game.Height;
         latest_->setItem(row, 7,
             new SortedItem(cells * 10000.0 + game.Mines,
-                QStringLiteral("%1 x %2, %3 mines").arg(game.Width).arg(game.Height).arg(game.Mines)));
+                QStringLiteral("%1 x %2, %3 mines")
+                    .arg(game.Width)
+                    .arg(game.Height)
+                    .arg(game.Mines)));
     }
     latest_->setSortingEnabled(true);
 }
