@@ -50,9 +50,9 @@ bool IsDamage(int code)
 // turns the later steps into nothing.
 class Statement {
 public:
-    Statement(sqlite3* db, const char* sql) : db_(db)
+    Statement(sqlite3* db, const char* sql) :
+        db_(db), code_(sqlite3_prepare_v2(db, sql, -1, &statement_, nullptr))
     {
-        code_ = sqlite3_prepare_v2(db, sql, -1, &statement_, nullptr);
     }
     ~Statement() { sqlite3_finalize(statement_); }
     Statement(const Statement&) = delete;

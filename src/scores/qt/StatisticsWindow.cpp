@@ -60,18 +60,17 @@ public:
 } // namespace
 
 StatisticsWindow::StatisticsWindow(const History& history, QWidget* parent) :
-    QDialog(parent), history_(history)
+    QDialog(parent), history_(history), mode_(new QComboBox(this)), level_(new QComboBox(this)),
+    chart_(new QChartView(new QChart, this)), latest_(new QTableWidget(0, 8, this))
 {
     setWindowTitle(QStringLiteral("Statistics"));
     auto* layout = new QVBoxLayout(this);
 
     auto* chooser = new QHBoxLayout;
-    mode_ = new QComboBox(this);
     mode_->setObjectName(QStringLiteral("ModeChooser"));
     mode_->addItem(QStringLiteral("Classic"), static_cast<int>(PlayMode::Classic));
     mode_->addItem(QStringLiteral("Vs Human"), static_cast<int>(PlayMode::VsHuman));
     mode_->addItem(QStringLiteral("Vs Computer"), static_cast<int>(PlayMode::VsComputer));
-    level_ = new QComboBox(this);
     level_->setObjectName(QStringLiteral("LevelChooser"));
     level_->addItem(QStringLiteral("Beginner"), static_cast<int>(Level::Beginner));
     level_->addItem(QStringLiteral("Intermediate"), static_cast<int>(Level::Intermediate));
@@ -98,14 +97,12 @@ StatisticsWindow::StatisticsWindow(const History& history, QWidget* parent) :
     longestStreak_ = AddFigure(
         form, QStringLiteral("Longest winning streak:"), QStringLiteral("LongestStreakFigure"));
     middle->addLayout(form);
-    chart_ = new QChartView(new QChart, this);
     chart_->setObjectName(QStringLiteral("TimesChart"));
     chart_->setMinimumSize(420, 260);
     chart_->setRenderHint(QPainter::Antialiasing);
     middle->addWidget(chart_, 1);
     layout->addLayout(middle);
 
-    latest_ = new QTableWidget(0, 8, this);
     latest_->setObjectName(QStringLiteral("LatestGames"));
     latest_->setHorizontalHeaderLabels({QStringLiteral("Ended"), QStringLiteral("Result"),
         QStringLiteral("Time"), QStringLiteral("Clicks"), QStringLiteral("3BV"),
