@@ -6,6 +6,7 @@
 //   the solver's player from its own first cell: win rate and time per game.
 // - Boards that need no guess: time per board and the share that fell back.
 // - The mine chances against every layout counted one by one on small views.
+#include "Percentile.h"
 #include "solver/ClassicPlayer.h"
 #include "solver/MineSolver.h"
 #include "solver/NoGuessBoard.h"
@@ -33,14 +34,7 @@ double CpuMilliseconds()
     return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
 }
 
-double Percentile(std::vector<double> values, double share)
-{
-    if (values.empty())
-        return 0;
-    const auto at = static_cast<size_t>(share * static_cast<double>(values.size() - 1));
-    std::nth_element(values.begin(), values.begin() + static_cast<long>(at), values.end());
-    return values[at];
-}
+using orvane::bench::Percentile;
 
 double Mean(const std::vector<double>& values)
 {

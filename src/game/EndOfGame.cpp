@@ -14,6 +14,13 @@ void Game::LoseClassic(Cell& cell)
     CurrentState = GameState::Lost;
     BonusButtonEnabled = false;
     RevealAfterLoss(cell.Index);
+    EndGame(GameResult::Lost);
+}
+
+void Game::EndGame(GameResult result)
+{
+    if (OnGameEnded)
+        OnGameEnded(result);
 }
 
 void Game::RevealAfterLoss(int16_t index)
@@ -68,6 +75,8 @@ void Game::CheckClassicWin(uint8_t openedState)
     for (Cell& cell : Cells)
         if (cell.State == Pressed)
             cell.State = static_cast<uint8_t>(cell.Value + 2);
+    // Kept before the name dialog, so a game is not lost while the dialog is open.
+    EndGame(GameResult::Won);
     if (OnClassicWin)
         OnClassicWin();
 }

@@ -42,6 +42,9 @@ public:
     // Game state
     GameState CurrentState = GameState::Ready; // the game's GameState (the enum takes the name)
     PlayMode CurrentMode = PlayMode::Classic;
+    // The mode of the game on the board: a mode command changes CurrentMode before its
+    // new game gives the old one up.
+    PlayMode StartedMode = PlayMode::Classic;
     int32_t CurrentLevel = static_cast<int32_t>(Level::Beginner);
     PlayerIndex CurrentPlayer = Player1;
     std::array<PlayerData, 2> Players {PlayerData {"P1", 0, 0}, PlayerData {"P2", 0, 0}};
@@ -81,6 +84,8 @@ public:
     std::function<void()> OnClassicWin;
     std::function<void()> OnTwoPlayerGameStarted;
     std::function<void()> OnTwoPlayerResult;
+    // Every game that ends, in any mode; kept in the history by the scores layer.
+    std::function<void(GameResult)> OnGameEnded;
 
     // New game and mine placement
     void NewGame(Level level);
@@ -110,6 +115,7 @@ public:
     void PauseGame();
     void ResumeGame();
     void TogglePause();
+    void EndGame(GameResult result);
 
     bool IsTwoPlayer() const { return CurrentMode != PlayMode::Classic; }
     // The computer's seat holds the turn in a "Vs Computer" game, whatever the game's

@@ -32,6 +32,9 @@ void Game::RebuildBoard()
 void Game::NewGame(Level level)
 {
     ResumeGame();
+    if (CurrentState == GameState::Playing)
+        EndGame(GameResult::GivenUp);
+    StartedMode = CurrentMode;
     FlagsLeft = MineCount;
     const bool rebuild = static_cast<int32_t>(level) != CurrentLevel || level > Level::Expert
         || !BoardMatchesSize();

@@ -112,6 +112,7 @@ void Game::WinTwoPlayer(bool restartMessage)
         Message.Post(text, 1.0f, 5.0f);
     else
         Message.Continue(text, 1.0f, 5.0f);
+    EndGame(CurrentPlayer == Player1 ? GameResult::Won : GameResult::Lost);
     if (OnTwoPlayerResult)
         OnTwoPlayerResult();
 }

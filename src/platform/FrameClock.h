@@ -19,6 +19,8 @@ public:
     void Tick();
     void SetMark();
     int64_t SecondsSinceMark() const;
+    // The game clock to the fraction of a second, read now; not while paused.
+    double GameSeconds() const;
 
     // While a menu or a dialog is open the animations hold, the game clock runs on.
     // ReleaseFrames starts the next frame afresh, so no frame time ever holds the stretch

@@ -4,18 +4,28 @@
 #include "game/StatusInput.h"
 #include "platform/FileLookup.h"
 #include "platform/Platform.h"
+#include "scores/HistoryRecording.h"
 
 #include <utility>
 
 namespace orvane {
 
+namespace {
+
+// The files' troubles are told in an error box.
+auto ErrorBoxes(Platform& platform)
+{
+    return [&platform](
+               const std::string& message) { platform.ShowMessage(message, MessageIcon::Error); };
+}
+
+} // namespace
+
 GameSession::GameSession(Platform& platform, const FileFolders& folders, ViewState& view,
     RandomSource* random, CounterSource* counter) :
     game(platform, random ? *random : ClockRandom, counter ? *counter : SteadyTime),
-    scores(AppFilePath(folders.Scores, "\\Orvane.cfg"),
-        [&platform](
-            const std::string& message) { platform.ShowMessage(message, MessageIcon::Error); }),
-    step(view, screen)
+    scores(AppFilePath(folders.Scores, "\\Orvane.cfg"), ErrorBoxes(platform)),
+    history(AppFilePath(folders.Scores, "\\History.db"), ErrorBoxes(platform)), step(view, screen)
 {
     game.Folders = folders;
 }
@@ -27,6 +37,8 @@ bool GameSession::Start()
     scores.LoadScores();
     scores.FindLowestByTime(0);
     ConnectScores(game, scores, marks, highScoreWindows);
+    history.Open();
+    ConnectHistory(game, history);
     commands.FindLowestByTime = [this](int table) { scores.FindLowestByTime(table); };
     commands.FindLowestByWins = [this](int table) { scores.FindLowestByWins(table); };
 

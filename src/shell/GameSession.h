@@ -8,6 +8,7 @@
 #include "platform/FileFolders.h"
 #include "platform/Random.h"
 #include "render/model/Layout.h"
+#include "scores/History.h"
 #include "scores/Recording.h"
 #include "scores/ScoreFile.h"
 #include "shell/Commands.h"
@@ -22,7 +23,8 @@ class Platform;
 struct ViewState;
 
 // One run of the game without its window: the rules and their clocks, the computer
-// opponent, the settings, the score file, the menu commands and the frame step, with the
+// opponent, the settings, the score file and the history of games, the menu commands and
+// the frame step, with the
 // mouse events of both areas as the window system delivers them. The window adapts its
 // events and drawing surfaces to this and holds no game logic of its own.
 class GameSession {
@@ -66,6 +68,7 @@ public:
     ScreenState screen;
     ComputerPlayer computer {game};
     ScoreFile scores;
+    History history;
     ScoreMarks marks;
     HighScoreWindows highScoreWindows;
     Settings settings;

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "game/BoardMeasures.h"
 #include "scores/qt/HighScoresWindow.h"
 #include "scores/qt/NameDialog.h"
 #include "support/FixedRandom.h"
@@ -79,6 +80,13 @@ TEST_F(ClassicWinTest, WinAsksForANameWritesTheRowAndShowsItMarked)
     EXPECT_EQ(
         reread.Row(0, 10), (ScoreEntry {"Zo\u00eb", game().ElapsedSeconds, game().ClickCount}));
     EXPECT_EQ(reread.TableStats[0].WonOrStarted, 1);
+    // The history has the game, kept before the name was asked.
+    const std::vector<GameRecord> kept
+        = form->session().history.LatestGames(PlayMode::Classic, Level::Beginner, 5);
+    ASSERT_EQ(kept.size(), 1u);
+    EXPECT_EQ(kept[0].Result, GameResult::Won);
+    EXPECT_EQ(kept[0].Measures.ThreeBV, ThreeBVOf(game()));
+    EXPECT_GT(kept[0].Measures.ThreeBV, 0);
 }
 
 } // namespace

@@ -154,6 +154,7 @@ TEST_F(MainMenuTest, CaptionsShortcutsAndSeparatorsFollowTheDesign)
         "  &Custom... | F6",
         "  -",
         "  &Hi Scores... | Ctrl+H",
+        "  &Statistics... | Ctrl+T",
         "  &Pause | P",
         "  -",
         "  E&xit | Alt+F4",

@@ -57,6 +57,8 @@ void MainMenu::BuildGameMenu()
     menu->addSeparator();
     Add(menu, QStringLiteral("&Hi Scores..."), QStringLiteral("HiScores"),
         QKeySequence(Qt::CTRL | Qt::Key_H), actions_.HiScores);
+    Add(menu, QStringLiteral("&Statistics..."), QStringLiteral("Statistics"),
+        QKeySequence(Qt::CTRL | Qt::Key_T), actions_.Statistics);
     Add(menu, QStringLiteral("&Pause"), QStringLiteral("Pause"), Qt::Key_P,
         [this] { commands_.Pause(); });
     menu->addSeparator();

@@ -25,6 +25,7 @@ public:
         std::function<void()> New;
         std::function<void()> Custom;
         std::function<void()> HiScores;
+        std::function<void()> Statistics;
         std::function<void()> Exit;
         std::function<void()> About;
         std::function<void()> AfterCommand; // re-sync the checks, redraw

@@ -48,6 +48,7 @@ void MainWindow::BuildMenu()
     actions.Exit = [this] { close(); };
     actions.Custom = [this] { windows_.RunCustomSize(); };
     actions.HiScores = [this] { windows_.RunHighScores(); };
+    actions.Statistics = [this] { windows_.RunStatistics(); };
     actions.About = [this] { windows_.RunAbout(); };
     actions.AfterCommand = [this] { AfterCommand(); };
     Menu = new MainMenu(*this, session_.commands, std::move(actions));

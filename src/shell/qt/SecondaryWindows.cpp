@@ -5,6 +5,7 @@
 #include "dialogs/CustomSizeDialog.h"
 #include "scores/qt/HighScoresWindow.h"
 #include "scores/qt/NameDialog.h"
+#include "scores/qt/StatisticsWindow.h"
 #include "shell/GameSession.h"
 #include "shell/qt/QtPlatform.h"
 
@@ -32,6 +33,7 @@ void SecondaryWindows::Create()
     Name = new NameDialog(scores.Row(table, scores.LowestEntry[table]).Name, &owner_);
     session_.highScoreWindows.AskName = [this] { return Name->AskName(quitting_); };
     session_.highScoreWindows.ShowHighScores = [this] { Run(HighScores); };
+    Statistics = new StatisticsWindow(session_.history, &owner_);
     About = new AboutDialog(QApplication::windowIcon(), HelpFilePath(game.Folders), &owner_);
     About->OnOpenLink = [this](const std::string& target) { platform_.OpenDocument(target); };
 }
@@ -52,6 +54,14 @@ void SecondaryWindows::RunHighScores()
     Run(HighScores);
     session_.marks.MarkTable = 0;
     session_.marks.MarkRow = 0;
+}
+
+void SecondaryWindows::RunStatistics()
+{
+    if (!Statistics)
+        return;
+    Statistics->ShowKind(session_.game.CurrentMode, static_cast<Level>(session_.game.CurrentLevel));
+    Run(Statistics);
 }
 
 void SecondaryWindows::RunAbout()

@@ -12,9 +12,11 @@ class GameSession;
 class HighScoresWindow;
 class NameDialog;
 class QtPlatform;
+class StatisticsWindow;
 
 // The windows the main window opens: the custom size dialog, the high-score window, the
-// name dialog and the About box, made once after the main window and hidden between uses.
+// name dialog, the statistics window and the About box, made once after the main window and hidden
+// between uses.
 class SecondaryWindows {
 public:
     // Once quitting is set, no window opens any more.
@@ -26,6 +28,8 @@ public:
     void RunCustomSize();
     // Opened from the menu, the window marks the latest high score one last time.
     void RunHighScores();
+    // Opens on the mode and level being played.
+    void RunStatistics();
     void RunAbout();
     // Ends the name dialog as its OK would, keeping the name it holds.
     void AcceptOpenNameDialog();
@@ -33,6 +37,7 @@ public:
     CustomSizeDialog* CustomSize = nullptr;
     HighScoresWindow* HighScores = nullptr;
     NameDialog* Name = nullptr;
+    StatisticsWindow* Statistics = nullptr;
     AboutDialog* About = nullptr;
 
 private:

@@ -1,0 +1,197 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "scores/History.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+
+#include <csignal>
+#include <filesystem>
+#include <memory>
+#include <sys/wait.h>
+#include <unistd.h>
+
+using namespace orvane;
+using orvane::testing::ReadFileBytes;
+using orvane::testing::TempDir;
+using orvane::testing::WriteFileBytes;
+
+namespace {
+
+GameRecord ClassicGame(GameResult result, double seconds)
+{
+    GameRecord game;
+    game.PlayedAt = 1700000000;
+    game.BoardLevel = Level::Intermediate;
+    game.Width = 16;
+    game.Height = 16;
+    game.Mines = 40;
+    game.Result = result;
+    game.Seconds = seconds;
+    game.Clicks = 80;
+    game.Measures = MeasureBoard(60, seconds, 80);
+    return game;
+}
+
+// The first column of the statement's first row, as text.
+std::string FirstValue(const std::string& path, const char* sql)
+{
+    sqlite3* db = nullptr;
+    sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr);
+    sqlite3_stmt* statement = nullptr;
+    sqlite3_prepare_v2(db, sql, -1, &statement, nullptr);
+    std::string value;
+    if (sqlite3_step(statement) == SQLITE_ROW)
+        value = reinterpret_cast<const char*>(sqlite3_column_text(statement, 0));
+    sqlite3_finalize(statement);
+    sqlite3_close(db);
+    return value;
+}
+
+struct HistoryTest : ::testing::Test {
+    TempDir dir;
+    std::string path = dir.File("History.db");
+    std::vector<std::string> reports;
+    std::unique_ptr<History> Opened()
+    {
+        auto history = std::make_unique<History>(
+            path, [this](const std::string& message) { reports.push_back(message); });
+        history->Open();
+        return history;
+    }
+};
+
+TEST_F(HistoryTest, AStoredGameReadsBackWhole)
+{
+    GameRecord stored = ClassicGame(GameResult::Lost, 31.5);
+    stored.Mode = PlayMode::VsComputer;
+    stored.NoGuessBoard = true;
+    stored.HintsUsed = 3;
+    {
+        const auto history = Opened();
+        ASSERT_TRUE(history->Store(stored));
+    }
+    const auto history = Opened();
+    const std::vector<GameRecord> games
+        = history->LatestGames(PlayMode::VsComputer, Level::Intermediate, 5);
+    ASSERT_EQ(games.size(), 1u);
+    const GameRecord& read = games[0];
+    EXPECT_EQ(read.PlayedAt, stored.PlayedAt);
+    EXPECT_EQ(read.Mode, stored.Mode);
+    EXPECT_EQ(read.BoardLevel, stored.BoardLevel);
+    EXPECT_EQ(read.Width * 100 + read.Height, 1616);
+    EXPECT_EQ(read.Mines, 40);
+    EXPECT_EQ(read.Result, GameResult::Lost);
+    EXPECT_EQ(read.Seconds, 31.5);
+    EXPECT_EQ(read.Clicks, 80);
+    EXPECT_EQ(read.Measures.ThreeBV, 60);
+    EXPECT_EQ(read.Measures.ThreeBVPerSecond, stored.Measures.ThreeBVPerSecond);
+    EXPECT_EQ(read.Measures.Ioe, 0.75);
+    EXPECT_TRUE(read.NoGuessBoard);
+    EXPECT_EQ(read.HintsUsed, 3);
+    EXPECT_TRUE(reports.empty());
+}
+
+TEST_F(HistoryTest, FiguresCountStreaksAndTimesOfWonGames)
+{
+    const auto history = Opened();
+    for (const auto& [result, seconds] :
+        std::vector<std::pair<GameResult, double>> {{GameResult::Won, 50}, {GameResult::Won, 40},
+            {GameResult::Won, 60}, {GameResult::Lost, 5}, {GameResult::Won, 30},
+            {GameResult::GivenUp, 1}, {GameResult::Won, 70}, {GameResult::Won, 50}})
+        history->Store(ClassicGame(result, seconds));
+    history->Store(ClassicGame(GameResult::Lost, 2)); // another level
+    history->Store([] {
+        GameRecord other = ClassicGame(GameResult::Lost, 2);
+        other.BoardLevel = Level::Expert;
+        return other;
+    }());
+
+    const KindFigures figures = history->Figures(PlayMode::Classic, Level::Intermediate);
+    EXPECT_EQ(figures.Played, 9);
+    EXPECT_EQ(figures.Won, 6);
+    EXPECT_EQ(figures.BestSeconds, 30.0);
+    EXPECT_EQ(figures.AverageSeconds, 50.0);
+    EXPECT_EQ(figures.BestThreeBVPerSecond, 2.0);
+    EXPECT_EQ(figures.CurrentStreak, 0);
+    EXPECT_EQ(figures.LongestStreak, 3);
+    EXPECT_EQ(history->LastWonTimes(PlayMode::Classic, Level::Intermediate, 3),
+        (std::vector<double> {30, 70, 50}));
+}
+
+TEST_F(HistoryTest, ANewFileCarriesTheSchemaVersionInAWriteAheadLog)
+{
+    Opened();
+    EXPECT_EQ(FirstValue(path, "PRAGMA user_version"), std::to_string(History::SchemaVersion));
+    EXPECT_EQ(FirstValue(path, "PRAGMA journal_mode"), "wal");
+}
+
+TEST_F(HistoryTest, ADamagedFileIsSetAsideToldOnceAndANewOneStarted)
+{
+    const std::vector<uint8_t> garbage(5000, 0x5a);
+    WriteFileBytes(path, garbage);
+
+    const auto history = Opened();
+    ASSERT_TRUE(history->Store(ClassicGame(GameResult::Won, 20)));
+
+    ASSERT_EQ(reports.size(), 1u);
+    EXPECT_NE(reports[0].find("History.db.damaged"), std::string::npos) << reports[0];
+    EXPECT_EQ(ReadFileBytes(path + ".damaged"), garbage);
+    EXPECT_EQ(history->Figures(PlayMode::Classic, Level::Intermediate).Played, 1);
+}
+
+TEST_F(HistoryTest, AReadOnlyFolderLeavesTheGamePlayableAndIsToldOnce)
+{
+    std::filesystem::permissions(
+        dir.Path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+    if (::access(dir.Path().c_str(), W_OK) == 0)
+        GTEST_SKIP() << "running with rights that ignore file permissions";
+
+    const auto history = Opened();
+    EXPECT_FALSE(history->Store(ClassicGame(GameResult::Won, 20)));
+    EXPECT_EQ(history->Figures(PlayMode::Classic, Level::Intermediate).Played, 0);
+    EXPECT_EQ(reports.size(), 1u);
+}
+
+// A child stores games in a loop and says after each which one is committed; killed
+// at some moment, every game it had said is there, and the file is whole.
+TEST_F(HistoryTest, AKillDuringStoringLosesNoCommittedGame)
+{
+    int said[2];
+    ASSERT_EQ(::pipe(said), 0);
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        ::close(said[0]);
+        History history(path, {});
+        history.Open();
+        for (int32_t game = 1;; ++game) {
+            GameRecord record = ClassicGame(GameResult::Won, 10);
+            record.Clicks = game;
+            if (!history.Store(record))
+                ::_exit(1);
+            if (::write(said[1], &game, sizeof game) != sizeof game)
+                ::_exit(1);
+        }
+    }
+    ::close(said[1]);
+    int32_t lastSaid = 0;
+    int32_t next = 0;
+    while (lastSaid < 300 && ::read(said[0], &next, sizeof next) == sizeof next)
+        lastSaid = next;
+    ::kill(child, SIGKILL);
+    ::waitpid(child, nullptr, 0);
+    ::close(said[0]);
+    ASSERT_EQ(lastSaid, 300);
+
+    EXPECT_EQ(FirstValue(path, "PRAGMA integrity_check"), "ok");
+    const auto history = Opened();
+    const std::vector<GameRecord> games
+        = history->LatestGames(PlayMode::Classic, Level::Intermediate, 1);
+    ASSERT_EQ(games.size(), 1u);
+    EXPECT_GE(games[0].Clicks, lastSaid);
+    EXPECT_EQ(history->Figures(PlayMode::Classic, Level::Intermediate).Played, games[0].Clicks);
+    EXPECT_TRUE(reports.empty());
+}
+
+} // namespace
