@@ -63,6 +63,11 @@ int64_t FrameClock::SecondsSinceMark() const
     return static_cast<int64_t>(std::trunc(CountsToSeconds(MarkCount, CurrentCount)));
 }
 
+void FrameClock::AddToGameClock(int32_t seconds)
+{
+    MarkCount -= static_cast<int64_t>(seconds) * Frequency;
+}
+
 void FrameClock::RestartFrame()
 {
     CurrentCount = LastFrameCount = counter_.Now();

@@ -19,6 +19,8 @@ public:
     void Tick();
     void SetMark();
     int64_t SecondsSinceMark() const;
+    // Puts the game clock forward, as if the game had started that much earlier.
+    void AddToGameClock(int32_t seconds);
 
     // While a menu or a dialog is open the animations hold, the game clock runs on.
     // ReleaseFrames starts the next frame afresh, so no frame time ever holds the stretch

@@ -252,6 +252,7 @@ bool MainWindow::StartUp()
     settings_ = LoadSettings(g.Folders.Settings);
     ApplySettings(g, settings_);
     render_.CurrentTheme = settings_.ThemeIndex;
+    commands_.LoadPreferences();
 
     scores_.LoadScores();
     scores_.FindLowestByTime(0);
