@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/Game.h"
 
-#include "solver/BoardView.h"
+#include "game/PlayerView.h"
 #include "solver/MineSolver.h"
 
 #include <algorithm>
@@ -11,19 +11,6 @@
 namespace orvane {
 
 namespace {
-
-// What the player sees. A flag may be wrong, so a flagged cell is as closed as any other.
-solver::BoardView SeenByPlayer(const Game& game)
-{
-    solver::BoardView view;
-    view.Reset(game.BoardWidth, game.BoardHeight, game.MineCount);
-    for (size_t i = 0; i < game.Cells.size(); ++i) {
-        const uint8_t state = game.Cells[i].State;
-        if (state >= OpenEmpty && state <= OpenEight)
-            view.cells[i] = static_cast<uint8_t>(state - OpenEmpty);
-    }
-    return view;
-}
 
 // A chance shown in whole percent; a cell that is not certain never reads 0 % or 100 %.
 std::string ChanceText(double chance)
@@ -44,15 +31,16 @@ void Game::GiveHint()
 {
     if (!HintOffered())
         return;
+    solver::BoardView view;
+    FillPlayerView(*this, view);
     solver::MineSolver solver;
-    const solver::Analysis& analysis = solver.Analyse(SeenByPlayer(*this));
+    const solver::Analysis& analysis = solver.Analyse(view);
     if (!analysis.consistent)
         return;
 
     // A flagged cell is pointed at only when no other closed cell is left to point at.
-    const auto unflagged = [this](int cell) {
-        return Cells[static_cast<size_t>(cell)].Mark == NoMark;
-    };
+    const auto unflagged
+        = [this](int cell) { return Cells[static_cast<size_t>(cell)].Mark == NoMark; };
     const auto& safe = analysis.certainSafe;
     const auto certain = std::find_if(safe.begin(), safe.end(), unflagged);
     int chosen = -1;

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "game/PlayerView.h"
 #include "solver/MineSolver.h"
 #include "support/GameFixture.h"
 
@@ -14,10 +15,7 @@ protected:
     solver::BoardView Seen() const
     {
         solver::BoardView view;
-        view.Reset(game.BoardWidth, game.BoardHeight, game.MineCount);
-        for (size_t i = 0; i < game.Cells.size(); ++i)
-            if (game.Cells[i].State >= OpenEmpty && game.Cells[i].State <= OpenEight)
-                view.cells[i] = static_cast<uint8_t>(game.Cells[i].State - OpenEmpty);
+        FillPlayerView(game, view);
         return view;
     }
 };

@@ -45,6 +45,11 @@ std::string CheckBoard(const Game& game)
     // HoverCell is left out: it only remembers the pointer's last cell, and nothing reads it.
     if (game.PressedCell < -1 || game.PressedCell >= cells)
         return "the pressed cell lies outside the board";
+    // The hint's mark goes with the next move, so it never stands on an open cell.
+    if (game.HintCell < -1 || game.HintCell >= cells)
+        return "the hint's cell lies outside the board";
+    if (game.HintCell >= 0 && game.Cells[static_cast<size_t>(game.HintCell)].State > Pressed)
+        return "the hint marks an open cell";
     if (game.OpenQueueLength < 0
         || static_cast<size_t>(game.OpenQueueLength) > game.OpenQueue.size())
         return "the open queue's length exceeds the queue";

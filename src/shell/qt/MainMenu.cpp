@@ -60,11 +60,12 @@ void MainMenu::BuildGameMenu()
         QKeySequence(Qt::CTRL | Qt::Key_H), actions_.HiScores);
     Add(menu, QStringLiteral("&Pause"), QStringLiteral("Pause"), Qt::Key_P,
         [this] { commands_.Pause(); });
-    QAction* hint = Add(
-        menu, QStringLiteral("&Hint"), QStringLiteral("Hint"), Qt::Key_H, [this] { commands_.Hint(); });
+    QAction* hint = Add(menu, QStringLiteral("&Hint"), QStringLiteral("Hint"), Qt::Key_H,
+        [this] { commands_.Hint(); });
     // Greyed while the menu shows it unavailable; the key itself is ignored when no hint is
     // offered, so the item is enabled again once the menu closes.
-    connect(menu, &QMenu::aboutToShow, hint, [this, hint] { hint->setEnabled(commands_.HintOffered()); });
+    connect(menu, &QMenu::aboutToShow, hint,
+        [this, hint] { hint->setEnabled(commands_.HintOffered()); });
     connect(menu, &QMenu::aboutToHide, hint, [hint] { hint->setEnabled(true); });
     menu->addSeparator();
     exit_
