@@ -7,6 +7,7 @@
 // - Boards that need no guess: time per board and the share that fell back.
 // - The mine chances against every layout counted one by one on small views.
 #include "Percentile.h"
+#include "game/PlayerView.h"
 #include "solver/ClassicPlayer.h"
 #include "solver/MineSolver.h"
 #include "solver/NoGuessBoard.h"
@@ -58,12 +59,7 @@ struct ClassicTable : QuietGame {
     }
     const solver::BoardView& Seen()
     {
-        view.Reset(game.BoardWidth, game.BoardHeight, game.MineCount);
-        for (size_t i = 0; i < game.Cells.size(); ++i) {
-            const uint8_t state = game.Cells[i].State;
-            if (state >= OpenEmpty && state <= OpenEight)
-                view.cells[i] = static_cast<uint8_t>(state - OpenEmpty);
-        }
+        FillPlayerView(game, view);
         return view;
     }
     // One game on the level; true when won.

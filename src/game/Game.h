@@ -19,6 +19,7 @@ class Platform;
 class RandomSource;
 
 inline constexpr uint8_t BonusUsed = 99; // BonusOwner once the bonus has been spent
+inline constexpr int32_t HintPenaltySeconds = 10;
 
 // Half width of the bonus area: 3 x 3 at Beginner, 7 x 7 at Expert, 5 x 5 otherwise.
 uint8_t BonusRadiusFor(Level level);
@@ -71,6 +72,17 @@ public:
     uint32_t BoardNumber = 0;
     FileFolders Folders;
 
+    // Classic help. The hint's cell stays marked until the next move; each hint costs
+    // HintPenaltySeconds on the game clock and is counted for the game.
+    int32_t HintCell = -1;
+    int32_t HintsUsed = 0;
+    // The No Guessing option: Classic boards are dealt at the first open so that they can
+    // be cleared from it by reasoning alone. Such a board's results stay out of the score
+    // file, which the player is told on the first such win of a run.
+    bool NoGuessing = false;
+    bool DealtWithoutGuessing = false;
+    bool NoGuessScoresExplained = false;
+
     // Single objects kept for the whole run
     FrameClock FrameTimer;
     MessageBar Message;
@@ -111,6 +123,13 @@ public:
     void RandomOpen();
     void ForEachInBonusArea(const Cell& centre, const std::function<void(Cell&)>& visit);
 
+    // A hint is offered in a Classic game being played (not before its first open, when
+    // nothing is known yet, and not while paused).
+    bool HintOffered() const;
+    // Marks a cell that is certainly safe from what the player sees, or else the safest
+    // one with its chance of a mine on the message bar.
+    void GiveHint();
+
     // Only a game being played pauses; a new game ends the pause with the game it replaces.
     void PauseGame();
     void ResumeGame();
@@ -130,6 +149,9 @@ public:
     {
         return ComputerHasTheTurn() && CurrentState == GameState::Playing;
     }
+    // The message bar runs across the player strip, or in Classic across the counters
+    // for a message posted for Classic.
+    bool MessageBarShown() const { return IsTwoPlayer() || Message.AlsoInClassic; }
     bool IsRunning() const
     {
         return CurrentState == GameState::Ready || CurrentState == GameState::Playing;
@@ -141,6 +163,9 @@ public:
 
 private:
     void RebuildBoard();
+    // Deals a board that needs no guess from the first open; false (and the player told)
+    // when none could be found in reasonable time, so the usual placement deals it.
+    bool PlaceMinesWithoutGuess(int16_t first);
     void OpenClassic(Cell& cell, CellAction action);
     void OpenTwoPlayer(Cell& cell, CellAction action);
     void StartClockIfReady(Cell& cell);

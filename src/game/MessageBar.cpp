@@ -14,6 +14,7 @@ void MessageBar::Reset()
 void MessageBar::Post(const std::string& text, float slideTime, float holdTime)
 {
     Reset();
+    AlsoInClassic = false;
     Continue(text, slideTime, holdTime);
 }
 

@@ -25,6 +25,9 @@ public:
     std::string Text;
     double Elapsed = 0.0;
     uint8_t Stage = Idle;
+    // The bar runs across the player strip; a message posted with this set shows in
+    // Classic too, across the counter strip. Every Post clears it.
+    bool AlsoInClassic = false;
 };
 
 } // namespace orvane

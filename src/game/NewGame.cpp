@@ -53,6 +53,9 @@ void Game::NewGame(Level level)
     LastSafeSlot = static_cast<int16_t>(Cells.size() - 1);
     CurrentState = GameState::Ready;
     ElapsedSeconds = 0;
+    HintCell = -1;
+    HintsUsed = 0;
+    DealtWithoutGuessing = false;
 
     platform.ApplyLayout();
 
@@ -97,6 +100,8 @@ void Game::ShowFlagsToWin()
 
 void Game::PlaceMines(int16_t first)
 {
+    if (NoGuessing && !IsTwoPlayer() && PlaceMinesWithoutGuess(first))
+        return;
     const auto lastSlot = static_cast<int16_t>(CellOrder.size() - 1);
     std::swap(CellOrder[static_cast<size_t>(LastSafeSlot)], CellOrder[static_cast<size_t>(first)]);
     --LastSafeSlot;

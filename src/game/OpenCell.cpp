@@ -135,6 +135,7 @@ void Game::FloodOpen()
 void Game::ClearMoveMarks(PlayMode mode, bool clear)
 {
     if (mode == PlayMode::Classic) {
+        HintCell = -1;
         if (RandomOpenRunning || !ShowMoveMarks)
             return;
         ShowMoveMarks = false;

@@ -68,6 +68,11 @@ double FrameClock::GameSeconds() const
     return CountsToSeconds(MarkCount, counter_.Now());
 }
 
+void FrameClock::AddToGameClock(int32_t seconds)
+{
+    MarkCount -= static_cast<int64_t>(seconds) * Frequency;
+}
+
 void FrameClock::RestartFrame()
 {
     CurrentCount = LastFrameCount = counter_.Now();

@@ -21,6 +21,8 @@ public:
     int64_t SecondsSinceMark() const;
     // The game clock to the fraction of a second, read now; not while paused.
     double GameSeconds() const;
+    // Puts the game clock forward, as if the game had started that much earlier.
+    void AddToGameClock(int32_t seconds);
 
     // While a menu or a dialog is open the animations hold, the game clock runs on.
     // ReleaseFrames starts the next frame afresh, so no frame time ever holds the stretch

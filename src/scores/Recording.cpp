@@ -18,6 +18,20 @@ int RowNamed(const ScoreFile& scores, int table, const std::string& name)
     return 0;
 }
 
+// The tables compare times on boards dealt at random; once a run the player hears why
+// a board dealt without guessing stays out of them.
+void ExplainNoGuessScores(Game& game)
+{
+    if (game.NoGuessScoresExplained)
+        return;
+    game.NoGuessScoresExplained = true;
+    game.platform.ShowMessage(
+        "Well done! This board was dealt so that it never needed a guess, so its time does "
+        "not go into the high-score tables: they compare games on boards dealt at random, "
+        "where a guess may be needed. Turn off Options > No Guessing to play for them.",
+        MessageIcon::Information);
+}
+
 } // namespace
 
 void RecordClassicWin(
@@ -26,6 +40,10 @@ void RecordClassicWin(
     const int table = game.ScoreTable;
     if (!IsScoreTable(table))
         return;
+    if (game.DealtWithoutGuessing) {
+        ExplainNoGuessScores(game);
+        return;
+    }
     scores.CountClassicWin(table);
     const int row = scores.LowestEntry[static_cast<size_t>(table)];
     ScoreEntry& entry = scores.Row(table, row);
@@ -86,7 +104,10 @@ void RecordTwoPlayerResult(Game& game, ScoreFile& scores)
 void ConnectScores(
     Game& game, ScoreFile& scores, ScoreMarks& marks, const HighScoreWindows& windows)
 {
-    game.OnClassicLoss = [&] { scores.CountClassicLoss(game.ScoreTable); };
+    game.OnClassicLoss = [&] {
+        if (!game.DealtWithoutGuessing)
+            scores.CountClassicLoss(game.ScoreTable);
+    };
     game.OnClassicWin = [&] { RecordClassicWin(game, scores, marks, windows); };
     game.OnTwoPlayerGameStarted = [&] { scores.CountTwoPlayerGame(game.ScoreTable); };
     game.OnTwoPlayerResult = [&] { RecordTwoPlayerResult(game, scores); };

@@ -25,9 +25,9 @@ struct HighScoreWindows {
 };
 
 // A won Classic game: counts the win in the game's score table (nothing on a custom
-// board). A time no slower than the table's slowest row replaces that row: the finished
-// board is drawn, the name is asked, the row is written, and the high-score window
-// shows it marked.
+// board, nor on a board dealt without guessing, whose results stay out of the file). A time no
+// slower than the table's slowest row replaces that row: the finished board is drawn, the name is
+// asked, the row is written, and the high-score window shows it marked.
 void RecordClassicWin(
     Game& game, ScoreFile& scores, ScoreMarks& marks, const HighScoreWindows& windows);
 

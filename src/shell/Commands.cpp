@@ -174,6 +174,30 @@ void MenuCommands::Pause()
     game_.TogglePause();
 }
 
+void MenuCommands::Hint()
+{
+    game_.GiveHint();
+}
+
+bool MenuCommands::HintOffered() const
+{
+    return game_.HintOffered();
+}
+
+void MenuCommands::LoadPreferences()
+{
+    preferences_.Load(game_.Folders.Settings);
+    game_.NoGuessing = preferences_.Values.NoGuessing;
+}
+
+// Takes effect at the next board's first open.
+void MenuCommands::NoGuessing(bool on)
+{
+    game_.NoGuessing = on;
+    preferences_.Values.NoGuessing = on;
+    preferences_.Save(game_.platform);
+}
+
 MenuChecks CurrentMenuChecks(const Game& game, const Settings& settings, int16_t cellSizeInUse)
 {
     MenuChecks checks;
@@ -183,6 +207,7 @@ MenuChecks CurrentMenuChecks(const Game& game, const Settings& settings, int16_t
     checks.SoundOn = game.SoundOn;
     checks.Theme = settings.ThemeIndex;
     checks.CellSize = cellSizeInUse;
+    checks.NoGuessing = game.NoGuessing;
     return checks;
 }
 

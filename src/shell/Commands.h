@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include "game/GameTypes.h"
+#include "shell/Preferences.h"
 
 #include <cstdint>
 #include <functional>
@@ -36,6 +37,14 @@ public:
 
     // Pauses a game being played, or resumes the paused one.
     void Pause();
+    // A hint in a Classic game being played; nothing otherwise.
+    void Hint();
+    bool HintOffered() const;
+
+    // At start-up: the options of the preferences file, handed to the game.
+    void LoadPreferences();
+    void NoGuessing(bool on);
+    const Preferences& StoredPreferences() const { return preferences_.Values; }
 
     void Sounds(bool on);
     void Theme(uint8_t theme);        // ignored for a theme that does not exist
@@ -50,6 +59,7 @@ private:
 
     Game& game_;
     Settings& settings_;
+    PreferenceStore preferences_;
 };
 
 // What the menu shows checked. The level is missing before the first board exists; the
@@ -61,6 +71,7 @@ struct MenuChecks {
     bool SoundOn = true;
     uint8_t Theme = 0;
     int16_t CellSize = 22;
+    bool NoGuessing = false;
 
     bool operator==(const MenuChecks&) const = default;
 };

@@ -49,6 +49,7 @@ void RecordBoard(
 {
     PictureRecord record(buffer);
     record.Add(game.BoardWidth).Add(game.BoardHeight).Add(screen.CellSize).Add(game.ShowMoveMarks);
+    record.Add(game.HintCell);
     // A paused board is drawn closed, whatever lies under it.
     record.Add(game.Paused);
     if (game.Paused)
@@ -81,6 +82,8 @@ void RecordStatus(
         record.Add(game.CurrentPlayer).Add(std::lround(view.PulseScale * 127.5f));
         for (const PlayerData& player : game.Players)
             record.Add(player.Name).Add(player.Score);
+    }
+    if (game.MessageBarShown()) {
         const MessageBar& message = game.Message;
         record.Add(message.Stage);
         if (message.Stage != MessageBar::Idle)
@@ -136,7 +139,7 @@ FrameStep::Pace FrameStep::NextPace(const Game& game) const
         return Pace::Still;
     const bool stripShown = game.IsTwoPlayer();
     if (OpponentMoveUnderWay(game) || FlagOnBoard(game) || game.CurrentState == GameState::Lost
-        || (stripShown && game.Message.Stage != MessageBar::Idle))
+        || (game.MessageBarShown() && game.Message.Stage != MessageBar::Idle))
         return Pace::EveryFrame;
     return stripShown ? Pace::Pulse : Pace::Still;
 }
@@ -166,12 +169,15 @@ void FrameStep::AdvanceStatus(Game& game)
     // An unavailable bonus button is shown pressed.
     if (!game.BonusButtonEnabled)
         game.BonusButtonDown = true;
+    // The message bar runs only while it shows: a message of the two-player game posted
+    // in Classic waits, unadvanced, for a two-player mode.
+    const double frameTime = game.FrameTimer.FrameTime;
+    if (game.MessageBarShown() && game.Message.Stage != MessageBar::Idle)
+        game.Message.Step(frameTime, ComputeLayout(game, screen_.CellSize).StatWidth);
     if (!game.IsTwoPlayer())
         return;
 
-    // The pulse and the message bar run only while the player strip shows: a message
-    // posted in Classic waits, unadvanced, for a two-player mode.
-    const double frameTime = game.FrameTimer.FrameTime;
+    // The pulse runs only while the player strip shows.
     view_.PulseScale += static_cast<float>(view_.PulseStep / (0.9 / frameTime));
     if (view_.PulseScale < 0.9f) {
         view_.PulseScale = 0.9f;
@@ -180,8 +186,6 @@ void FrameStep::AdvanceStatus(Game& game)
         view_.PulseScale = 1.0f;
         view_.PulseStep = -0.1f;
     }
-    if (game.Message.Stage != MessageBar::Idle)
-        game.Message.Step(frameTime, ComputeLayout(game, screen_.CellSize).StatWidth);
 }
 
 } // namespace orvane

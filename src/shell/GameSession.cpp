@@ -34,6 +34,7 @@ bool GameSession::Start()
 {
     settings = LoadSettings(game.Folders.Settings);
     ApplySettings(game, settings);
+    commands.LoadPreferences();
     scores.LoadScores();
     scores.FindLowestByTime(0);
     ConnectScores(game, scores, marks, highScoreWindows);

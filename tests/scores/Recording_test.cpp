@@ -221,3 +221,23 @@ TEST_F(RecordingTest, TwoPlayerGamesAreCountedWhenTheyStart)
 }
 
 } // namespace
+
+// Boards dealt without guessing stay out of the file; the first win of a run says why.
+TEST_F(RecordingTest, BoardsDealtWithoutGuessingCountNothing)
+{
+    const auto before = ReadFileBytes(dir.File("Orvane.cfg"));
+    LayMines({"*....", "....."});
+    game.DealtWithoutGuessing = true;
+    Click(0, 0);
+    for (int win = 0; win < 2; ++win) {
+        LayMines({"*....", "....."});
+        game.DealtWithoutGuessing = true;
+        Click(4, 0);
+        Click(0, 1);
+        ASSERT_EQ(game.CurrentState, GameState::Won);
+    }
+    EXPECT_EQ(ReadFileBytes(dir.File("Orvane.cfg")), before);
+    EXPECT_TRUE(shown.empty());
+    ASSERT_EQ(platform.messages.size(), 1U);
+    EXPECT_NE(platform.messages[0].find("high-score tables"), std::string::npos);
+}

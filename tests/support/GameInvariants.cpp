@@ -42,6 +42,11 @@ std::string CheckBoard(const Game& game)
         return "the cell order does not cover the board";
     if (game.LastSafeSlot < -1 || game.LastSafeSlot >= cells)
         return "the last safe slot lies outside the board";
+    // The hint's mark goes with the next move, so it never stands on an open cell.
+    if (game.HintCell < -1 || game.HintCell >= cells)
+        return "the hint's cell lies outside the board";
+    if (game.HintCell >= 0 && game.Cells[static_cast<size_t>(game.HintCell)].State > Pressed)
+        return "the hint marks an open cell";
     if (game.OpenQueueLength < 0
         || static_cast<size_t>(game.OpenQueueLength) > game.OpenQueue.size())
         return "the open queue's length exceeds the queue";

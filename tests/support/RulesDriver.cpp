@@ -219,7 +219,7 @@ void RulesDriver::StatusInput(ByteReader& in, uint8_t kind)
 
 void RulesDriver::Command(ByteReader& in)
 {
-    const uint8_t command = in.Byte() % 12;
+    const uint8_t command = in.Byte() % 13;
     const PlayMode chosen = command == 4
         ? PlayMode::Classic
         : (command == 5 ? PlayMode::VsHuman : PlayMode::VsComputer);
@@ -258,6 +258,9 @@ void RulesDriver::Command(ByteReader& in)
         break;
     case 10:
         commands_.BlockSize(static_cast<int16_t>(in.Byte() % 40));
+        break;
+    case 11:
+        commands_.Hint();
         break;
     default:
         commands_.Help();

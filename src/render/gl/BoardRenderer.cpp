@@ -212,6 +212,40 @@ void DrawLossOverlays(const BoardFrame& board)
 
 // A paused board shows every cell closed under a pause sign, so nothing can be studied
 // and the player sees why.
+// The hint's cell: a bright frame inside a dark one, to be seen on every theme's cells.
+void DrawHint(const BoardFrame& board)
+{
+    const int32_t hint = board.game.HintCell;
+    if (hint < 0 || hint >= board.Width() * board.Height())
+        return;
+    const auto left = static_cast<float>(hint % board.Width());
+    const float bottom = board.Bottom(hint / board.Width());
+    const auto frame = [&](float inset, float width) {
+        const float x0 = left + inset;
+        const float y0 = bottom + inset;
+        const float x1 = left + 1.0f - inset;
+        const float y1 = bottom + 1.0f - inset;
+        const float sides[4][4] = {{x0, y0, x1, y0 + width}, {x0, y1 - width, x1, y1},
+            {x0, y0, x0 + width, y1}, {x1 - width, y0, x1, y1}};
+        for (const auto& side : sides) {
+            glVertex2f(side[0], side[1]);
+            glVertex2f(side[2], side[1]);
+            glVertex2f(side[2], side[3]);
+            glVertex2f(side[0], side[3]);
+        }
+    };
+    glDisable(GL_TEXTURE_2D);
+    glDisable(GL_DEPTH_TEST);
+    glBegin(GL_QUADS);
+    glColor3f(0.05f, 0.05f, 0.1f);
+    frame(0.0f, 0.22f);
+    glColor3f(0.2f, 1.0f, 0.35f);
+    frame(0.06f, 0.11f);
+    glEnd();
+    glEnable(GL_DEPTH_TEST);
+    glEnable(GL_TEXTURE_2D);
+}
+
 void DrawPausedBoard(const BoardFrame& board)
 {
     glColor3fv(board.render.Current().CellColour.data());
@@ -273,6 +307,7 @@ void DrawBoard(const Game& game, const RenderState& render)
     DrawCells(board);
     DrawFlags(board);
     DrawMoveMarks(board);
+    DrawHint(board);
     if (game.ComputerHasTheTurn())
         DrawPointer(board);
     if (game.CurrentState == GameState::Lost)

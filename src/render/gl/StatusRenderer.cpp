@@ -238,6 +238,9 @@ void DrawStatus(const Game& game, const ScreenState& screen, const RenderState& 
     DrawButtons(s);
     if (game.IsTwoPlayer())
         DrawPlayerStrip(s);
+    else if (game.MessageBarShown() && game.Message.Stage != MessageBar::Idle)
+        // Across the middle of the counter strip, over the counters while it shows.
+        DrawMessage(game.Message, render, statusWidth, (s.h - 25.0f) / 2.0f);
 
     glDisable(GL_TEXTURE_2D);
     glTranslatef(0.0f, -hg - 9, 0.0f);

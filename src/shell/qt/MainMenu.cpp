@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QMainWindow>
+#include <QMenu>
 #include <QMenuBar>
 
 namespace orvane {
@@ -61,6 +62,13 @@ void MainMenu::BuildGameMenu()
         QKeySequence(Qt::CTRL | Qt::Key_T), actions_.Statistics);
     Add(menu, QStringLiteral("&Pause"), QStringLiteral("Pause"), Qt::Key_P,
         [this] { commands_.Pause(); });
+    QAction* hint = Add(menu, QStringLiteral("&Hint"), QStringLiteral("Hint"), Qt::Key_H,
+        [this] { commands_.Hint(); });
+    // Greyed while the menu shows it unavailable; the key itself is ignored when no hint is
+    // offered, so the item is enabled again once the menu closes.
+    connect(menu, &QMenu::aboutToShow, hint,
+        [this, hint] { hint->setEnabled(commands_.HintOffered()); });
+    connect(menu, &QMenu::aboutToHide, hint, [hint] { hint->setEnabled(true); });
     menu->addSeparator();
     exit_
         = Add(menu, QStringLiteral("E&xit"), QStringLiteral("Exit"), QKeySequence(), actions_.Exit);
@@ -85,6 +93,9 @@ void MainMenu::BuildOptionsMenu()
     sounds_ = Add(options, QStringLiteral("S&ounds"), QStringLiteral("Sounds"),
         QKeySequence(Qt::CTRL | Qt::Key_S), [this] { commands_.Sounds(sounds_->isChecked()); });
     sounds_->setCheckable(true);
+    noGuessing_ = Add(options, QStringLiteral("&No Guessing"), QStringLiteral("NoGuessing"),
+        QKeySequence(), [this] { commands_.NoGuessing(noGuessing_->isChecked()); });
+    noGuessing_->setCheckable(true);
 
     QMenu* themeMenu = options->addMenu(QStringLiteral("&Themes"));
     auto* themes = new QActionGroup(this);
@@ -141,6 +152,7 @@ void MainMenu::ShowChecks(const MenuChecks& checks)
     vsHuman_->setChecked(checks.Mode == PlayMode::VsHuman);
     vsComputer_->setChecked(checks.Mode == PlayMode::VsComputer);
     sounds_->setChecked(checks.SoundOn);
+    noGuessing_->setChecked(checks.NoGuessing);
     themes_[checks.Theme < themes_.size() ? checks.Theme : 0]->setChecked(true);
     for (size_t i = 0; i < sizes_.size(); ++i)
         if (BlockSizeItems[i].CellSize == checks.CellSize)

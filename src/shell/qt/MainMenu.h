@@ -54,6 +54,7 @@ private:
     QAction* vsHuman_ = nullptr;
     QAction* vsComputer_ = nullptr;
     QAction* sounds_ = nullptr;
+    QAction* noGuessing_ = nullptr;
     QAction* exit_ = nullptr;
     std::array<QAction*, 7> themes_ {};
     std::array<QAction*, BlockSizeItems.size()> sizes_ {};

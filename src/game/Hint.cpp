@@ -1,0 +1,77 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "game/Game.h"
+
+#include "game/PlayerView.h"
+#include "solver/MineSolver.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+namespace orvane {
+
+namespace {
+
+// A chance shown in whole percent; a cell that is not certain never reads 0 % or 100 %.
+std::string ChanceText(double chance)
+{
+    const long percent = std::clamp(std::lround(chance * 100.0), 1L, 99L);
+    return std::to_string(percent) + "% mine";
+}
+
+} // namespace
+
+bool Game::HintOffered() const
+{
+    return CurrentMode == PlayMode::Classic && CurrentState == GameState::Playing && !Paused
+        && BoardMatchesSize();
+}
+
+void Game::GiveHint()
+{
+    if (!HintOffered())
+        return;
+    solver::BoardView view;
+    FillPlayerView(*this, view);
+    solver::MineSolver solver;
+    const solver::Analysis& analysis = solver.Analyse(view);
+    if (!analysis.consistent)
+        return;
+
+    // A flagged cell is pointed at only when no other closed cell is left to point at.
+    const auto unflagged
+        = [this](int cell) { return Cells[static_cast<size_t>(cell)].Mark == NoMark; };
+    const auto& safe = analysis.certainSafe;
+    const auto certain = std::find_if(safe.begin(), safe.end(), unflagged);
+    int chosen = -1;
+    if (certain != safe.end()) {
+        chosen = *certain;
+    } else if (!safe.empty()) {
+        chosen = safe.front();
+    } else {
+        double lowest = 2.0;
+        for (size_t i = 0; i < Cells.size(); ++i) {
+            const Cell& cell = Cells[i];
+            if (cell.State > Pressed)
+                continue;
+            // Unflagged cells come first: a flag adds one to the chance compared.
+            const double chance
+                = analysis.mineChance[i] + (unflagged(static_cast<int>(i)) ? 0.0 : 1.0);
+            if (chance < lowest) {
+                lowest = chance;
+                chosen = static_cast<int>(i);
+            }
+        }
+        if (chosen < 0)
+            return;
+        Message.Post(ChanceText(analysis.mineChance[static_cast<size_t>(chosen)]), 0.5f, 2.5f);
+        Message.AlsoInClassic = true;
+    }
+
+    HintCell = chosen;
+    ++HintsUsed;
+    FrameTimer.AddToGameClock(HintPenaltySeconds);
+    ElapsedSeconds += HintPenaltySeconds;
+}
+
+} // namespace orvane

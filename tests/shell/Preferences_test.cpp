@@ -1,0 +1,67 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ShellFixture.h"
+
+#include <string>
+
+using namespace orvane;
+using namespace orvane::testing;
+
+namespace {
+
+class PreferencesTest : public ShellFixture {
+protected:
+    std::string path = dir.File("Orvane.prefs");
+
+    Preferences Reloaded() const
+    {
+        PreferenceStore store;
+        store.Load(dir.Path().string());
+        return store.Values;
+    }
+    void WriteText(const std::string& text) const
+    {
+        WriteFileBytes(path, Bytes(text.begin(), text.end()));
+    }
+};
+
+TEST_F(PreferencesTest, NoGuessingIsKeptWithTheOtherLinesAndTheStrength)
+{
+    WriteText("ComputerStrength=Strong\nLater=kept as it was\n");
+    commands.LoadPreferences();
+    EXPECT_FALSE(game.NoGuessing);
+    EXPECT_EQ(commands.StoredPreferences().Strength, ComputerStrength::Strong);
+
+    commands.NoGuessing(true);
+    EXPECT_TRUE(game.NoGuessing);
+    EXPECT_TRUE(Checks().NoGuessing);
+    EXPECT_EQ(Reloaded(), (Preferences {true, ComputerStrength::Strong, {"Later=kept as it was"}}));
+    EXPECT_FALSE(std::filesystem::exists(path + ".new"));
+    EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST_F(PreferencesTest, DamagedOrHostileFilesGiveTheDefaults)
+{
+    WriteText("NoGuessing=yes\nComputerStrength=Godlike\n\x01\xff=1\n=1\nno equals sign\n");
+    EXPECT_EQ(Reloaded(), Preferences {});
+
+    WriteText("NoGuessing=1\n" + std::string(70'000, 'x'));
+    EXPECT_EQ(Reloaded(), Preferences {});
+
+    std::filesystem::remove(path);
+    std::filesystem::create_directory(path);
+    EXPECT_EQ(Reloaded(), Preferences {});
+}
+
+TEST_F(PreferencesTest, AFailedSaveIsToldOnceAndTheOptionHolds)
+{
+    game.Folders.Settings = dir.File("no such folder");
+    commands.LoadPreferences();
+    commands.NoGuessing(true);
+    commands.NoGuessing(false);
+    commands.NoGuessing(true);
+    EXPECT_TRUE(game.NoGuessing);
+    ASSERT_EQ(platform.messages.size(), 1U);
+    EXPECT_NE(platform.messages[0].find("could not be saved"), std::string::npos);
+}
+
+} // namespace
