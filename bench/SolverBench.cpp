@@ -6,6 +6,7 @@
 //   the solver's player from its own first cell: win rate and time per game.
 // - Boards that need no guess: time per board and the share that fell back.
 // - The mine chances against every layout counted one by one on small views.
+#include "Measures.h"
 #include "solver/ClassicPlayer.h"
 #include "solver/MineSolver.h"
 #include "solver/NoGuessBoard.h"
@@ -16,7 +17,6 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <ctime>
 #include <string>
 #include <vector>
 
@@ -24,31 +24,7 @@ namespace {
 
 using namespace orvane;
 using namespace orvane::testing;
-// The processor time of this thread: what the work costs on one core, however busy the
-// machine is with other programs.
-double CpuMilliseconds()
-{
-    timespec now {};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
-}
-
-double Percentile(std::vector<double> values, double share)
-{
-    if (values.empty())
-        return 0;
-    const auto at = static_cast<size_t>(share * static_cast<double>(values.size() - 1));
-    std::nth_element(values.begin(), values.begin() + static_cast<long>(at), values.end());
-    return values[at];
-}
-
-double Mean(const std::vector<double>& values)
-{
-    double sum = 0;
-    for (const double v : values)
-        sum += v;
-    return values.empty() ? 0 : sum / static_cast<double>(values.size());
-}
+using namespace orvane::bench;
 
 // Quiet Classic games, seen as a player sees them.
 struct ClassicTable : QuietGame {

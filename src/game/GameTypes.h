@@ -11,6 +11,8 @@ enum class PlayMode : uint8_t { Classic = 0, VsComputer = 1, VsHuman = 2 };
 enum class Level : uint8_t { Beginner = 0, Intermediate = 1, Expert = 2, Custom = 3 };
 enum PlayerIndex : uint8_t { Player1 = 0, Player2 = 1 };
 enum class CellAction : uint8_t { Press, Cancel, Release };
+// How the computer opponent chooses its cells; its moves on screen are the same for both.
+enum class ComputerStrength : uint8_t { Normal, Strong };
 // The status face: its picture, in the order of the face pictures.
 enum class FaceLook : uint8_t { Smiling = 0, Pressing = 1, Lost = 2, Won = 3 };
 
