@@ -6,7 +6,7 @@
 // Prints the wall-clock time to fill the history, to open it, to read everything the
 // statistics window shows for one mode and level (median of repeats, and the slowest
 // kind), and to store one more game (median, 95th percentile and slowest).
-#include "Percentile.h"
+#include "Measures.h"
 #include "scores/History.h"
 
 #include <algorithm>

@@ -1,106 +1,136 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The computer opponent's strength and cost: seeded "Vs Computer" games against a player
-// who clicks random closed cells, with the computer's win rate and finds per turn per
-// level, the mean time of one Update on Expert, and the allocations made inside Update.
+// The computer opponent's strength and cost, seeded, as one table:
+//   orvane_bench_opponent [games per level] [seed]   (defaults 10000 and 1)
+// Per level, "Vs Computer" games between two computers on the real rules, the frame clock
+// driven by hand at 30 frames a second: Strong against Normal, Strong against a greedy
+// player (the Strong choice without weighing what a miss reveals), Normal against Normal.
+// One seed a game; the sides take the first move in turn and change seats every other
+// game. Printed: the first side's wins, the processor time of its
+// choices, and the allocations of the frames that neither choose nor click.
 #include "CountedAllocations.h"
+#include "Measures.h"
 #include "ai/ComputerPlayer.h"
+#include "support/ComputerSeats.h"
 #include "support/Duel.h"
 #include "support/QuietGame.h"
 
-#include <benchmark/benchmark.h>
-
-#include <chrono>
+#include <array>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <utility>
+#include <vector>
 
 namespace {
 
 using namespace orvane;
 using namespace orvane::testing;
+using namespace orvane::bench;
 
-// Quiet "Vs Computer" games.
+struct Side {
+    const char* name;
+    ComputerStrength strength;
+    double revealWeight;
+};
+const Side NormalSide {"Normal", ComputerStrength::Normal, 0};
+const Side StrongSide {"Strong", ComputerStrength::Strong, StrongChoice::DefaultRevealWeight};
+const Side GreedySide {"Greedy", ComputerStrength::Strong, 0};
+
+constexpr double FrameTime = 1.0 / 30.0;
+constexpr int FrameLimit = 1'000'000;
+
+// Quiet "Vs Computer" games between two seated computers.
 struct Arena : QuietGame {
-    ComputerPlayer computer {game};
+    ComputerSeats seats {game};
 
-    Arena()
+    Arena() { commands.VsComputer(); }
+    void Seat(PlayerIndex seat, const Side& side)
     {
-        computer.Create();
-        commands.VsComputer();
+        seats.At(seat).SetStrength(side.strength);
+        seats.At(seat).SetRevealWeight(side.revealWeight);
     }
 };
 
-constexpr int GamesPerLevel = 10'000;
-constexpr int FrameLimit = 1'000'000;
+struct Tally {
+    long games = 0, wins = 0, undecided = 0, idleAllocations = 0;
+    std::vector<double> choiceMs;
+};
 
-void BM_StrengthAgainstRandomClicks(benchmark::State& state)
+Tally PlayMatch(Level level, const Side& first, const Side& second, long games, uint64_t seed)
 {
-    const auto level = static_cast<Level>(state.range(0));
     Arena arena;
-    long wins = 0, turns = 0, finds = 0, undecided = 0;
-    for (auto _ : state) {
-        for (int g = 0; g < GamesPerLevel; ++g) {
-            const auto seed = static_cast<uint64_t>(g) + 1;
-            arena.NewGame(level, seed);
-            Duel duel(arena.game, arena.computer, seed, Rival::RandomOpener);
-            const DuelResult result = duel.Play(0.5, FrameLimit, [](PlayerIndex, int, bool) {});
-            undecided += !result.decided;
-            wins += arena.game.Players[Player2].MinesFound >= arena.game.FlagsToWin;
-            turns += result.computerTurns;
-            finds += result.computerFinds;
-        }
-    }
-    const double games
-        = static_cast<double>(GamesPerLevel) * static_cast<double>(state.iterations());
-    state.counters["win_rate"] = static_cast<double>(wins) / games;
-    state.counters["finds_per_turn"] = static_cast<double>(finds) / static_cast<double>(turns);
-    state.counters["undecided"] = static_cast<double>(undecided);
-}
-BENCHMARK(BM_StrengthAgainstRandomClicks)
-    ->DenseRange(0, 2)
-    ->ArgName("level")
-    ->Iterations(1)
-    ->Unit(benchmark::kMillisecond);
-
-// Expert games of the computer against itself (so that either side falls behind and the
-// computer also arms its bonus) at 30 frames a second; only the Update calls are timed.
-// Frames that make no move (choosing, gliding, pressing) must not allocate; the click
-// hands the move to the rules, whose messages may.
-void BM_UpdateOnExpert(benchmark::State& state)
-{
-    using Clock = std::chrono::steady_clock;
-    Arena arena;
-    long updates = 0, choosingAllocations = 0, clickAllocations = 0;
-    uint64_t seed = 0;
-    for (auto _ : state) {
-        arena.NewGame(Level::Expert, ++seed);
-        Clock::duration spent {};
-        Duel duel(arena.game, arena.computer, seed, Rival::Computer);
-        duel.Play(
-            1.0 / 30.0, FrameLimit, [](PlayerIndex, int, bool) {},
+    Tally tally;
+    tally.choiceMs.reserve(static_cast<size_t>(games) * 200);
+    for (long g = 0; g < games; ++g) {
+        const PlayerIndex firstSeat = (g / 2) % 2 == 0 ? Player2 : Player1;
+        arena.Seat(firstSeat, first);
+        arena.Seat(OtherPlayer(firstSeat), second);
+        const uint64_t gameSeed = seed + static_cast<uint64_t>(g);
+        Game& game = arena.game;
+        // A new game gives the first move to the player who did not move last.
+        const PlayerIndex firstMover = g % 2 == 0 ? firstSeat : OtherPlayer(firstSeat);
+        game.CurrentPlayer = OtherPlayer(firstMover);
+        arena.NewGame(level, gameSeed);
+        Duel duel(game, arena.seats.At(Player2), gameSeed, Rival::Computer);
+        const DuelResult result = duel.Play(
+            FrameTime, FrameLimit, [](PlayerIndex, int, bool) {},
             [&] {
-                const uint8_t phase = arena.game.Opponent.Phase;
-                const long before = bench::CountedAllocations();
-                const auto start = Clock::now();
-                arena.computer.Update();
-                spent += Clock::now() - start;
+                const uint8_t phase = game.Opponent.Phase;
+                const bool timed
+                    = phase == OpponentState::Choose && game.CurrentPlayer == firstSeat;
+                const long allocations = CountedAllocations();
+                const double start = timed ? CpuMilliseconds() : 0;
+                arena.seats.Frame();
+                if (timed)
+                    tally.choiceMs.push_back(CpuMilliseconds() - start);
                 const bool clicked = phase == OpponentState::Travel
-                    && arena.game.Opponent.Phase != OpponentState::Travel;
-                (clicked ? clickAllocations : choosingAllocations)
-                    += bench::CountedAllocations() - before;
-                ++updates;
+                    && game.Opponent.Phase != OpponentState::Travel;
+                if (phase != OpponentState::Choose && !clicked)
+                    tally.idleAllocations += CountedAllocations() - allocations;
             });
-        state.SetIterationTime(std::chrono::duration<double>(spent).count());
+        ++tally.games;
+        tally.undecided += !result.decided;
+        tally.wins += game.Players[firstSeat].MinesFound >= game.FlagsToWin;
     }
-    if (choosingAllocations != 0)
-        state.SkipWithError("a frame without a move allocated");
-    state.counters["updates_per_game"]
-        = static_cast<double>(updates) / static_cast<double>(state.iterations());
-    state.counters["ns_per_update"] = benchmark::Counter(
-        static_cast<double>(updates), benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
-    state.counters["allocs_without_move"] = static_cast<double>(choosingAllocations);
-    state.counters["allocs_per_click_game"]
-        = static_cast<double>(clickAllocations) / static_cast<double>(state.iterations());
+    return tally;
 }
-BENCHMARK(BM_UpdateOnExpert)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+void PrintRow(const char* level, const Side& first, const Side& second, const Tally& tally)
+{
+    const double games = static_cast<double>(tally.games);
+    const double rate = static_cast<double>(tally.wins) / games;
+    const double margin = 1.96 * std::sqrt(rate * (1 - rate) / games);
+    char match[32];
+    std::snprintf(match, sizeof match, "%s vs %s", first.name, second.name);
+    std::printf("%-13s %-17s %7ld %8.2f%% %6.2f%% %9.3f %9.3f %9.3f %5ld %6ld\n", level, match,
+        tally.games, 100 * rate, 100 * margin, Mean(tally.choiceMs),
+        Percentile(tally.choiceMs, 0.95), Percentile(tally.choiceMs, 1.0), tally.undecided,
+        tally.idleAllocations);
+    std::fflush(stdout);
+}
 
 } // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv)
+{
+    const long games = argc > 1 ? std::atol(argv[1]) : 10'000;
+    const uint64_t seed = argc > 2 ? std::strtoull(argv[2], nullptr, 10) : 1;
+    if (games <= 0)
+        return 0;
+    std::printf("Computer against computer, %ld games per level and match, 30 frames a second\n"
+                "(wins and choice times, the processor time of the thread, are the first "
+                "side's)\n",
+        games);
+    std::printf("%-13s %-17s %7s %9s %7s %9s %9s %9s %5s %6s\n", "level", "match", "games", "wins",
+        "+-", "mean ms", "p95 ms", "max ms", "undec", "allocs");
+    const std::array<std::pair<Level, const char*>, 3> levels {
+        std::pair {Level::Beginner, "Beginner"}, std::pair {Level::Intermediate, "Intermediate"},
+        std::pair {Level::Expert, "Expert"}};
+    const std::array<std::pair<const Side*, const Side*>, 3> matches {
+        std::pair {&StrongSide, &NormalSide}, std::pair {&StrongSide, &GreedySide},
+        std::pair {&NormalSide, &NormalSide}};
+    for (const auto& [level, name] : levels)
+        for (const auto& [first, second] : matches)
+            PrintRow(name, *first, *second, PlayMatch(level, *first, *second, games, seed));
+    return 0;
+}

@@ -6,7 +6,7 @@
 //   the solver's player from its own first cell: win rate and time per game.
 // - Boards that need no guess: time per board and the share that fell back.
 // - The mine chances against every layout counted one by one on small views.
-#include "Percentile.h"
+#include "Measures.h"
 #include "game/PlayerView.h"
 #include "solver/ClassicPlayer.h"
 #include "solver/MineSolver.h"
@@ -18,7 +18,6 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <ctime>
 #include <string>
 #include <vector>
 
@@ -26,24 +25,7 @@ namespace {
 
 using namespace orvane;
 using namespace orvane::testing;
-// The processor time of this thread: what the work costs on one core, however busy the
-// machine is with other programs.
-double CpuMilliseconds()
-{
-    timespec now {};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
-}
-
-using orvane::bench::Percentile;
-
-double Mean(const std::vector<double>& values)
-{
-    double sum = 0;
-    for (const double v : values)
-        sum += v;
-    return values.empty() ? 0 : sum / static_cast<double>(values.size());
-}
+using namespace orvane::bench;
 
 // Quiet Classic games, seen as a player sees them.
 struct ClassicTable : QuietGame {

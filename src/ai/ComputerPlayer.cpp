@@ -75,8 +75,12 @@ void ComputerPlayer::ChooseTarget()
     // Only a target picked by this choice counts: one left from an earlier turn or game
     // may lie anywhere, even outside this board.
     me_.Target = -1;
-    UseBonusIfDue();
-    // The bonus picks its square; otherwise a certain mine, else a guess.
+    if (strength_ == ComputerStrength::Strong)
+        ChooseStrongly();
+    else
+        UseBonusIfDue();
+    // The bonus picks its square; otherwise a certain mine, else a guess. The Strong
+    // choice finds none only when what is seen fits no layout, which the rules never leave.
     if (!TargetOnBoard())
         me_.Target = static_cast<int16_t>(CertainMine());
     if (!TargetOnBoard())
@@ -97,14 +101,34 @@ void ComputerPlayer::UseBonusIfDue()
     if (me_.BonusCountdown <= 0 || --me_.BonusCountdown != 0)
         return;
     me_.BonusCountdown = -1;
-    game_.BonusArmed = true;
-    game_.Message.Post(BonusMessage, 0.5f, 2.0f);
-    game_.BonusRadius = BonusRadiusFor(static_cast<Level>(game_.CurrentLevel));
+    ArmBonus();
     // A square with more openable cells than the full square less its half width is good
     // enough to stop looking.
     const int radius = game_.BonusRadius;
     const int side = 2 * radius + 1;
     me_.Target = static_cast<int16_t>(BestBonusSquare(radius, side * side - radius));
+}
+
+// The Strong computer arms its bonus in any of its turns while it holds it, as the
+// bonus button allows a player, and leaves the countdown of the Normal one unused.
+void ComputerPlayer::ChooseStrongly()
+{
+    const bool mayArm
+        = game_.BonusButtonEnabled && game_.BonusOwner == game_.CurrentPlayer && !game_.BonusArmed;
+    const int radius = mayArm ? BonusRadiusFor(static_cast<Level>(game_.CurrentLevel)) : 0;
+    const StrongChoice::Pick pick = strong_.Choose(board_, radius);
+    if (pick.useBonus) {
+        me_.BonusCountdown = -1;
+        ArmBonus();
+    }
+    me_.Target = static_cast<int16_t>(pick.cell);
+}
+
+void ComputerPlayer::ArmBonus()
+{
+    game_.BonusArmed = true;
+    game_.Message.Post(BonusMessage, 0.5f, 2.0f);
+    game_.BonusRadius = BonusRadiusFor(static_cast<Level>(game_.CurrentLevel));
 }
 
 // The first openable cell, from the radius onward, whose square holds more than the stop

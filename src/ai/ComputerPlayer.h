@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include "ai/SeenBoard.h"
+#include "ai/StrongChoice.h"
+#include "game/GameTypes.h"
 
 namespace orvane {
 
@@ -11,6 +13,9 @@ struct OpponentState;
 // its bonus, a mine certain from the open numbers, else a guess), glides the pointer
 // there, shows the cell pressed for a moment and then clicks it through the same cell
 // operation as the mouse. Its state is the game's Opponent, which the rules also write.
+// Its strength decides only how it picks: Normal uses its bonus after a random count of
+// turns and guesses at random; Strong reasons with the mine chances (StrongChoice). The
+// glide, the press, the click and the bonus message are the same for both.
 class ComputerPlayer {
 public:
     explicit ComputerPlayer(Game& game);
@@ -21,12 +26,19 @@ public:
     // One frame of the computer's turn, by the frame timer's FrameTime.
     void Update();
 
+    void SetStrength(ComputerStrength strength) { strength_ = strength; }
+    ComputerStrength Strength() const { return strength_; }
+    // The Strong choice's weight of what a miss reveals (see StrongChoice).
+    void SetRevealWeight(double weight) { strong_.SetRevealWeight(weight); }
+
     static constexpr double MinimumTravel = 0.4; // seconds, also for a short or no distance
     static constexpr double PressTime = 0.2;     // seconds the target is shown pressed
 
 private:
     void ChooseTarget();
     void UseBonusIfDue();
+    void ChooseStrongly();
+    void ArmBonus();
     int BestBonusSquare(int radius, int stopCount) const;
     int CertainMine() const;
     int RandomCell() const;
@@ -38,6 +50,8 @@ private:
     Game& game_;
     OpponentState& me_;
     SeenBoard board_;
+    ComputerStrength strength_ = ComputerStrength::Normal;
+    StrongChoice strong_;
 };
 
 } // namespace orvane

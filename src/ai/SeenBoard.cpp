@@ -19,6 +19,11 @@ int SeenBoard::Height() const
     return game_.BoardHeight;
 }
 
+int SeenBoard::MineCount() const
+{
+    return game_.MineCount;
+}
+
 int SeenBoard::OpenableInSquare(int index, int radius) const
 {
     const int x = index % Width();

@@ -18,6 +18,8 @@ public:
 
     int Width() const;
     int Height() const;
+    // Every mine of the board, found or not: the players are told it.
+    int MineCount() const;
     int CellCount() const { return static_cast<int>(cells_.size()); }
 
     // Closed and not marked as a found mine: a cell a player may still open.
@@ -30,6 +32,11 @@ public:
     {
         const uint8_t mark = cells_[static_cast<size_t>(index)].Mark;
         return mark == FlagMark || mark == FoundByPlayer2;
+    }
+    bool IsOpen(int index) const
+    {
+        const uint8_t state = cells_[static_cast<size_t>(index)].State;
+        return state >= OpenEmpty && state <= OpenEight;
     }
     // 1..8 on an open cell showing a number, 0 on every other cell.
     int ShownNumber(int index) const

@@ -14,6 +14,9 @@ enum class CellAction : uint8_t { Press, Cancel, Release };
 // How a game ended, for the first player in the two-player modes; a game left for a new
 // one while it was being played is given up.
 enum class GameResult : uint8_t { Won = 0, Lost = 1, GivenUp = 2 };
+
+// How the computer opponent chooses its cells; its moves on screen are the same for both.
+enum class ComputerStrength : uint8_t { Normal, Strong };
 // The status face: its picture, in the order of the face pictures.
 enum class FaceLook : uint8_t { Smiling = 0, Pressing = 1, Lost = 2, Won = 3 };
 

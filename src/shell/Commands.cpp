@@ -188,6 +188,8 @@ void MenuCommands::LoadPreferences()
 {
     preferences_.Load(game_.Folders.Settings);
     game_.NoGuessing = preferences_.Values.NoGuessing;
+    if (ApplyStrength)
+        ApplyStrength(preferences_.Values.Strength);
 }
 
 // Takes effect at the next board's first open.
@@ -198,7 +200,18 @@ void MenuCommands::NoGuessing(bool on)
     preferences_.Save(game_.platform);
 }
 
-MenuChecks CurrentMenuChecks(const Game& game, const Settings& settings, int16_t cellSizeInUse)
+void MenuCommands::Strength(ComputerStrength strength)
+{
+    preferences_.Values.Strength = strength;
+    preferences_.Save(game_.platform);
+    if (ApplyStrength)
+        ApplyStrength(strength);
+    if (game_.CurrentMode == PlayMode::VsComputer)
+        VsComputer();
+}
+
+MenuChecks CurrentMenuChecks(const Game& game, const Settings& settings,
+    const Preferences& preferences, int16_t cellSizeInUse)
 {
     MenuChecks checks;
     if (game.CurrentLevel >= 0 && game.CurrentLevel <= static_cast<int32_t>(Level::Custom))
@@ -208,6 +221,7 @@ MenuChecks CurrentMenuChecks(const Game& game, const Settings& settings, int16_t
     checks.Theme = settings.ThemeIndex;
     checks.CellSize = cellSizeInUse;
     checks.NoGuessing = game.NoGuessing;
+    checks.Strength = preferences.Strength;
     return checks;
 }
 

@@ -24,6 +24,8 @@ public:
     std::function<void(int table)> FindLowestByWins;
     // Makes the theme visible; runs after the choice has been saved.
     std::function<void(uint8_t theme)> ApplyTheme;
+    // Hands the computer opponent's strength to it.
+    std::function<void(ComputerStrength strength)> ApplyStrength;
 
     void Beginner() { RunLevel(Level::Beginner); }
     void Intermediate() { RunLevel(Level::Intermediate); }
@@ -44,6 +46,9 @@ public:
     // At start-up: the options of the preferences file, handed to the game.
     void LoadPreferences();
     void NoGuessing(bool on);
+    // A new strength starts a new game when the computer is being played, as the mode
+    // command does.
+    void Strength(ComputerStrength strength);
     const Preferences& StoredPreferences() const { return preferences_.Values; }
 
     void Sounds(bool on);
@@ -72,10 +77,12 @@ struct MenuChecks {
     uint8_t Theme = 0;
     int16_t CellSize = 22;
     bool NoGuessing = false;
+    ComputerStrength Strength = ComputerStrength::Normal;
 
     bool operator==(const MenuChecks&) const = default;
 };
 
-MenuChecks CurrentMenuChecks(const Game& game, const Settings& settings, int16_t cellSizeInUse);
+MenuChecks CurrentMenuChecks(const Game& game, const Settings& settings,
+    const Preferences& preferences, int16_t cellSizeInUse);
 
 } // namespace orvane

@@ -28,6 +28,7 @@ GameSession::GameSession(Platform& platform, const FileFolders& folders, ViewSta
     history(AppFilePath(folders.Scores, "\\History.db"), ErrorBoxes(platform)), step(view, screen)
 {
     game.Folders = folders;
+    commands.ApplyStrength = [this](ComputerStrength strength) { computer.SetStrength(strength); };
 }
 
 bool GameSession::Start()

@@ -46,7 +46,10 @@ public:
     // Tells the player why the board is drawn with smaller cells than chosen.
     void TellOfSmallerCells();
     LayoutSizes Layout() const { return ComputeLayout(game, screen.CellSize); }
-    MenuChecks Checks() const { return CurrentMenuChecks(game, settings, screen.CellSize); }
+    MenuChecks Checks() const
+    {
+        return CurrentMenuChecks(game, settings, commands.StoredPreferences(), screen.CellSize);
+    }
 
     // The board area's mouse, in its pixels. The press that completes a double click is
     // a press like any other once the double click has had its say (which may swallow it).

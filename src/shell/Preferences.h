@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include "game/GameTypes.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -8,8 +10,6 @@
 namespace orvane {
 
 class Platform;
-
-enum class ComputerStrength : uint8_t { Normal, Strong };
 
 // The options kept beside "Setup.cfg", whose three bytes hold only the original choices.
 // The file is text, one "Key=Value" line each; lines of keys this program does not know

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/Settings.h"
+#include "support/ComputerSeats.h"
 #include "support/Duel.h"
 #include "support/GameFixture.h"
+#include "support/GameInvariants.h"
 #include "support/LevelCommand.h"
 
 using namespace orvane;
@@ -115,6 +117,42 @@ TEST_F(ComputerGamesTest, GamesAgainstItselfEndWithAWinner)
 {
     for (const Board& board : Boards)
         PlayGames(board, Rival::Computer, board.games / 2);
+}
+
+// Strong against Normal, each in either seat and moving first in turn: the rules'
+// invariants hold after every frame, and every game ends with exactly one winner.
+TEST_F(ComputerGamesTest, StrongAgainstNormalKeepsTheRulesAndEndsWithOneWinner)
+{
+    ComputerSeats seats(game);
+    GameInvariants invariants;
+    int results = 0;
+    game.OnTwoPlayerResult = [&] { ++results; };
+    for (const Board& board : Boards) {
+        for (int g = 0; g < board.games / 25; ++g) {
+            const PlayerIndex strongSeat = g % 2 == 0 ? Player2 : Player1;
+            seats.At(strongSeat).SetStrength(ComputerStrength::Strong);
+            seats.At(OtherPlayer(strongSeat)).SetStrength(ComputerStrength::Normal);
+            random.engine.seed(static_cast<uint64_t>(g) + 1);
+            game.CurrentPlayer = (g / 2) % 2 == 0 ? Player1 : Player2;
+            NewGameOn(board);
+            std::string broken;
+            Duel duel(game, computer, 1, Rival::Computer);
+            const DuelResult result = duel.Play(
+                0.5, 100000, [](PlayerIndex, int, bool) {},
+                [&] {
+                    invariants.Before(game);
+                    results = 0;
+                    seats.Frame();
+                    if (broken.empty())
+                        broken = invariants.After(game, results);
+                });
+            ASSERT_EQ(broken, "") << board.name << " game " << g;
+            ASSERT_TRUE(result.decided) << board.name << " game " << g << " did not end";
+            const bool firstWon = game.Players[Player1].MinesFound >= game.FlagsToWin;
+            const bool secondWon = game.Players[Player2].MinesFound >= game.FlagsToWin;
+            ASSERT_NE(firstWon, secondWon) << board.name << " game " << g;
+        }
+    }
 }
 
 // A level command given while the computer glides to a far cell of the Expert board: the

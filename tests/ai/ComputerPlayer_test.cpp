@@ -283,3 +283,63 @@ TEST_F(ComputerPlayerTest, BonusCountdownCountsTheComputersTurns)
 }
 
 } // namespace
+
+namespace {
+
+// The Strong computer, on boards whose mine chances are worked out by hand from the
+// numbers and the mine count.
+class StrongComputerTest : public ComputerPlayerTest {
+protected:
+    StrongComputerTest() { computer.SetStrength(ComputerStrength::Strong); }
+};
+
+TEST_F(StrongComputerTest, TakesAMineCertainOnlyWithTheNeighboursNumbers)
+{
+    // The 0 under (3, 0) makes (2, 0) and (3, 0) safe, so the 1 under (2, 0) has its mine
+    // at (1, 0); no single number shows it, and the Normal computer would guess.
+    LayOut({".*..", "oooo"});
+    EXPECT_EQ(Chosen(), Index(1, 0));
+}
+
+TEST_F(StrongComputerTest, GuessesTheCellMostLikelyToHoldAMine)
+{
+    // Found mines wall off (0, 0), (1, 0), (2, 0): the numbers under them say x + y = 1 and
+    // y + z = 1, so either y alone or x and z hold mines. Two mines are still hidden; the
+    // eight free cells on the right hold the rest: y weighs C(8, 1) = 8 layouts, x and z
+    // C(8, 0) = 1. So y holds a mine in 8 of 9 layouts, every other cell in 1 of 9.
+    LayOut({".*.1....", "o2o2..*."});
+    EXPECT_EQ(Chosen(), Index(1, 0));
+}
+
+TEST_F(StrongComputerTest, AmongEqualChancesTakesTheCellWhoseMissTellsTheOtherPlayerNothing)
+{
+    // Every closed cell holds a mine in half of the layouts. A miss at (4, 0) or (5, 0)
+    // makes the other one a certain mine for the human; a miss at a corner of the left
+    // block shows only the found mines around it and settles nothing. The greedy choice
+    // takes the most likely cell whatever its miss shows.
+    const std::vector<std::string> rows {"*1.1.*", "2o12oo", ".2*1oo"};
+    LayOut(rows);
+    EXPECT_EQ(Chosen(), Index(0, 0));
+    computer.SetRevealWeight(0);
+    LayOut(rows);
+    EXPECT_EQ(Chosen(), Index(4, 0));
+}
+
+TEST_F(StrongComputerTest, UsesItsBonusOnTheSquareHoldingTheMostMines)
+{
+    // The 5 at (5, 1) has three found mines and five closed cells around it: each of those
+    // holds a mine with chance 2/5, 2 mines in its square. The one mine left lies in the
+    // nine free cells on the left, 1/9 each: 1 mine in their square.
+    LayOut({"*..1*..", "...21o2", "...1.2*"}, Level::Beginner);
+    game.BonusAwarded = true;
+    game.BonusOwner = Player2;
+    game.BonusButtonEnabled = true;
+    EXPECT_EQ(Chosen(), Index(5, 1));
+    EXPECT_TRUE(game.BonusArmed);
+    EXPECT_EQ(game.Message.Text, "AI. Activated Bonus");
+    FinishMove();
+    EXPECT_EQ(game.Players[Player2].MinesFound, 5);
+    EXPECT_EQ(game.BonusOwner, BonusUsed);
+}
+
+} // namespace

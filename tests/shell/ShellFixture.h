@@ -28,7 +28,10 @@ protected:
         settings = LoadSettings(game.Folders.Settings);
         ApplySettings(game, settings);
     }
-    MenuChecks Checks() const { return CurrentMenuChecks(game, settings, settings.CellSize); }
+    MenuChecks Checks() const
+    {
+        return CurrentMenuChecks(game, settings, commands.StoredPreferences(), settings.CellSize);
+    }
 };
 
 } // namespace orvane::testing

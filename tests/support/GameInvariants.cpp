@@ -145,7 +145,9 @@ std::string CheckTwoPlayer(const Game& game)
         const int32_t found = game.Players[p].MinesFound;
         if (found != CountMarked(game, static_cast<uint8_t>(p + 1)))
             return "a player's mine counter does not match the board";
-        if (found > game.FlagsToWin)
+        // The walk of a bonus area goes on after the find that wins.
+        const bool wonByBonus = game.CurrentState == GameState::Won && game.BonusOwner == BonusUsed;
+        if (found > game.FlagsToWin && !wonByBonus)
             return "a player found more mines than the goal";
     }
     for (const Cell& cell : game.Cells) {
@@ -160,8 +162,8 @@ std::string CheckTwoPlayer(const Game& game)
         = std::max(game.Players[Player1].MinesFound, game.Players[Player2].MinesFound);
     if (game.CurrentState == GameState::Playing && ahead + hidden < game.FlagsToWin)
         return "too few mines are left for anyone to win";
-    const bool decided = game.Players[Player1].MinesFound == game.FlagsToWin
-        || game.Players[Player2].MinesFound == game.FlagsToWin;
+    const bool decided = game.Players[Player1].MinesFound >= game.FlagsToWin
+        || game.Players[Player2].MinesFound >= game.FlagsToWin;
     if (decided != (game.CurrentState == GameState::Won))
         return "the game is won exactly when a player reached the goal";
     if (game.CurrentState == GameState::Lost)

@@ -96,6 +96,14 @@ void MainMenu::BuildOptionsMenu()
     noGuessing_ = Add(options, QStringLiteral("&No Guessing"), QStringLiteral("NoGuessing"),
         QKeySequence(), [this] { commands_.NoGuessing(noGuessing_->isChecked()); });
     noGuessing_->setCheckable(true);
+    QMenu* strength = options->addMenu(QStringLiteral("Computer &Strength"));
+    auto* strengths = new QActionGroup(this);
+    normalStrength_ = Add(
+        strength, QStringLiteral("&Normal"), QStringLiteral("StrengthNormal"), QKeySequence(),
+        [this] { commands_.Strength(ComputerStrength::Normal); }, strengths);
+    strongStrength_ = Add(
+        strength, QStringLiteral("&Strong"), QStringLiteral("StrengthStrong"), QKeySequence(),
+        [this] { commands_.Strength(ComputerStrength::Strong); }, strengths);
 
     QMenu* themeMenu = options->addMenu(QStringLiteral("&Themes"));
     auto* themes = new QActionGroup(this);
@@ -153,6 +161,8 @@ void MainMenu::ShowChecks(const MenuChecks& checks)
     vsComputer_->setChecked(checks.Mode == PlayMode::VsComputer);
     sounds_->setChecked(checks.SoundOn);
     noGuessing_->setChecked(checks.NoGuessing);
+    normalStrength_->setChecked(checks.Strength == ComputerStrength::Normal);
+    strongStrength_->setChecked(checks.Strength == ComputerStrength::Strong);
     themes_[checks.Theme < themes_.size() ? checks.Theme : 0]->setChecked(true);
     for (size_t i = 0; i < sizes_.size(); ++i)
         if (BlockSizeItems[i].CellSize == checks.CellSize)

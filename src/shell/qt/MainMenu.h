@@ -55,6 +55,8 @@ private:
     QAction* vsComputer_ = nullptr;
     QAction* sounds_ = nullptr;
     QAction* noGuessing_ = nullptr;
+    QAction* normalStrength_ = nullptr;
+    QAction* strongStrength_ = nullptr;
     QAction* exit_ = nullptr;
     std::array<QAction*, 7> themes_ {};
     std::array<QAction*, BlockSizeItems.size()> sizes_ {};

@@ -1,16 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The No Guessing item and the hint key in the real main window.
+// The options kept in the preferences file (No Guessing, the computer's strength) and the
+// hint key in the real main window.
 #include "shell/qt/MainMenu.h"
 #include "support/MainWindowFixture.h"
 
 #include <QAction>
+
+#include <algorithm>
 
 using namespace orvane;
 using orvane::testing::MainWindowFixture;
 
 namespace {
 
-class NoGuessAndHintTest : public MainWindowFixture {
+class PreferencesAndHintTest : public MainWindowFixture {
 protected:
     void SetUp() override
     {
@@ -34,7 +37,7 @@ protected:
     }
 };
 
-TEST_F(NoGuessAndHintTest, NoGuessingIsRememberedAcrossARestart)
+TEST_F(PreferencesAndHintTest, NoGuessingIsRememberedAcrossARestart)
 {
     ASSERT_FALSE(NoGuessingItem()->isChecked());
     NoGuessingItem()->trigger();
@@ -47,8 +50,34 @@ TEST_F(NoGuessAndHintTest, NoGuessingIsRememberedAcrossARestart)
     EXPECT_TRUE(game().NoGuessing);
 }
 
+TEST_F(PreferencesAndHintTest, StrongComputerIsRememberedAndMovesOnItsOwn)
+{
+    ASSERT_TRUE(form->Menu->Find("StrengthNormal")->isChecked());
+    form->Menu->Find("StrengthStrong")->trigger();
+
+    form.reset();
+    form = std::make_unique<MainWindow>(FileFolders::AllIn(dir.Path().string()), nullptr);
+    ASSERT_TRUE(form->Started());
+    EXPECT_TRUE(form->Menu->Find("StrengthStrong")->isChecked());
+    EXPECT_EQ(form->session().computer.Strength(), ComputerStrength::Strong);
+
+    form->Menu->Find("VsComputer")->trigger();
+    ASSERT_TRUE(game().ComputerHasTheTurn());
+    const auto touched = [this] {
+        return std::ranges::count_if(
+            game().Cells, [](const Cell& cell) { return cell.State != Closed; });
+    };
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            form->RunLoopPass();
+            return touched() > 0;
+        },
+        10000))
+        << "the computer opens or finds a cell without any input";
+}
+
 // On a board dealt without guessing a certainly safe cell is there after the first open.
-TEST_F(NoGuessAndHintTest, FirstClickOpensAnAreaAndHMarksASafeCellForTenSeconds)
+TEST_F(PreferencesAndHintTest, FirstClickOpensAnAreaAndHMarksASafeCellForTenSeconds)
 {
     NoGuessingItem()->trigger();
     NewBoard(30, 16, 99, 22);
