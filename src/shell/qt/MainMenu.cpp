@@ -118,7 +118,7 @@ void MainMenu::BuildOptionsMenu()
             themeMenu->addSeparator();
     }
 
-    QMenu* sizeMenu = options->addMenu(QStringLiteral("Cell &Size"));
+    QMenu* sizeMenu = options->addMenu(QStringLiteral("Block &Size"));
     auto* sizes = new QActionGroup(this);
     for (size_t i = 0; i < BlockSizeItems.size(); ++i) {
         const int16_t cellSize = BlockSizeItems[i].CellSize;

@@ -29,12 +29,12 @@ int RunProgram(char** argv, RandomSource* random)
     QGuiApplication::setDesktopFileName(QStringLiteral(ORVANE_DESKTOP_ID));
     QApplication::setWindowIcon(MakeProgramIcon());
 
-    MainWindow mainForm(ChooseFileFolders(QCoreApplication::applicationDirPath().toStdString(),
-                            UserFoldersFromEnvironment()),
+    MainWindow window(ChooseFileFolders(QCoreApplication::applicationDirPath().toStdString(),
+                          UserFoldersFromEnvironment()),
         random);
-    if (!mainForm.Started())
+    if (!window.Started())
         return 1;
-    mainForm.CreateDialogs();
+    window.CreateDialogs();
     QSocketNotifier quitWatcher(QSocketNotifier::Read);
     if (quitSignals >= 0) {
         quitWatcher.setSocket(quitSignals);
@@ -42,10 +42,10 @@ int RunProgram(char** argv, RandomSource* random)
     }
     QObject::connect(&quitWatcher, &QSocketNotifier::activated, [&] {
         if (TakeQuitSignals(quitSignals))
-            mainForm.CloseOnSignal();
+            window.CloseOnSignal();
     });
-    mainForm.RunMainLoop();
-    return mainForm.ExitStatus;
+    window.RunMainLoop();
+    return window.ExitStatus;
 }
 
 } // namespace orvane
