@@ -15,7 +15,7 @@ namespace orvane {
 namespace {
 
 // Far beyond what this program writes; a larger file is not its own and is not read.
-constexpr std::size_t MaxFileBytes = 64 * 1024;
+constexpr std::size_t MaxFileBytes = std::size_t {64} * 1024;
 constexpr std::size_t MaxKeptLines = 100;
 constexpr std::size_t MaxLineLength = 200;
 
