@@ -155,10 +155,9 @@ int64_t FrameStep::MillisecondsToNextPulseStep() const
     // A level is shown from one rounding boundary (a half level) to the next.
     const double level = view_.PulseScale * PulseLevelsPerUnit;
     const bool rising = view_.PulseStep > 0.0f;
-    const double boundary = rising ? std::min(std::floor(level + 0.5) + 0.5,
-                                         double {PulseHighest * PulseLevelsPerUnit})
-                                   : std::max(std::floor(level - 0.5) + 0.5,
-                                         double {PulseLowest * PulseLevelsPerUnit});
+    const double boundary = rising
+        ? std::min(std::floor(level + 0.5) + 0.5, double {PulseHighest * PulseLevelsPerUnit})
+        : std::max(std::floor(level - 0.5) + 0.5, double {PulseLowest * PulseLevelsPerUnit});
     const double seconds = std::abs(boundary - level) / PulseLevelsPerUnit * PulseSwingSeconds
         / std::abs(view_.PulseStep);
     // A millisecond more, so that the pass lands past the boundary.

@@ -5,8 +5,8 @@
 
 #include <QGuiApplication>
 #include <QMouseEvent>
-#include <QPalette>
 #include <QOpenGLContext>
+#include <QPalette>
 #include <QStyleHints>
 #include <QWindow>
 
@@ -65,14 +65,17 @@ private:
 
 DrawingArea::DrawingArea(QWidget* parent) : QWidget(parent)
 {
-    // Black until the first frame, as an OpenGL window is before it draws.
-    QPalette black = palette();
-    black.setColor(QPalette::Window, Qt::black);
-    setPalette(black);
     setAutoFillBackground(true);
     setFocusPolicy(Qt::NoFocus);
     // Moves are reported with no button held too: the areas track what is under the mouse.
     setMouseTracking(true);
+}
+
+void DrawingArea::SetBackground(const QColor& colour)
+{
+    QPalette background = palette();
+    background.setColor(QPalette::Window, colour);
+    setPalette(background);
 }
 
 void DrawingArea::CreateSurface()

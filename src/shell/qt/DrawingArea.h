@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 
+class QColor;
 class QMouseEvent;
 class QOpenGLContext;
 
@@ -40,6 +41,9 @@ public:
     std::function<void(MouseButton, int x, int y)> OnMouseUp;
     // The second press of a double click arrives here instead of at OnMouseDown.
     std::function<void(MouseButton, int x, int y)> OnDoubleClick;
+
+    // The colour the area shows until its first frame.
+    void SetBackground(const QColor& colour);
 
     // Frames drawn so far: a picture that does not change is not drawn again.
     int FramesDrawn = 0;

@@ -9,6 +9,8 @@
 #include "shell/GameSession.h"
 #include "shell/qt/DrawingArea.h"
 
+#include <QColor>
+
 namespace orvane {
 
 DrawingSurfaces::DrawingSurfaces(QWidget& client, GameSession& session, RenderState& render) :
@@ -105,6 +107,10 @@ void DrawingSurfaces::ApplyTheme(uint8_t theme)
 {
     render_.CurrentTheme = theme;
     session_.step.Invalidate();
+    // Before their first frames the areas show the status area's background, not black.
+    const Rgb8 back = render_.Current().BackColourBytes;
+    for (DrawingArea* area : {Status, Board})
+        area->SetBackground(QColor(back.R, back.G, back.B));
     if (!Board->context())
         return;
     Board->makeCurrent();

@@ -29,7 +29,8 @@ public:
     void CreateSurfaces();
     void Place(const LayoutSizes& sizes);
     // The status area reads the theme every frame; the flags carry the cell tint in their
-    // fringe, so their pictures are made again in the board's context.
+    // fringe, so their pictures are made again in the board's context. The areas show the
+    // theme's background until their first frames.
     void ApplyTheme(uint8_t theme);
     // Draws the areas whose picture changed; false when one is not on screen yet.
     bool Draw(FrameChanges changes);
