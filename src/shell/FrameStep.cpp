@@ -15,6 +15,14 @@ namespace orvane {
 
 namespace {
 
+// The panel's brightness swings between 0.9 and 1.0 and back, a tenth every 0.9 s. It is
+// drawn in steps of two of the 256 levels a pixel can show: a finer step is not to be
+// seen, and each step redraws the whole area.
+constexpr float PulseLowest = 0.9f;
+constexpr float PulseHighest = 1.0f;
+constexpr double PulseSwingSeconds = 0.9;
+constexpr float PulseLevelsPerUnit = 127.5f;
+
 // The values a picture is drawn from, appended byte for byte to a buffer kept from pass
 // to pass: equal records, equal pictures.
 class PictureRecord {
@@ -77,9 +85,7 @@ void RecordStatus(
     record.Add(counters.Left).Add(counters.Right);
     record.Add(static_cast<uint8_t>(game.Face)).Add(screen.FaceDown).Add(game.BonusButtonDown);
     if (game.IsTwoPlayer()) {
-        // The panel's brightness in steps of two of the 256 levels a pixel can show: a
-        // finer step is not to be seen, and each step redraws the whole area.
-        record.Add(game.CurrentPlayer).Add(std::lround(view.PulseScale * 127.5f));
+        record.Add(game.CurrentPlayer).Add(std::lround(view.PulseScale * PulseLevelsPerUnit));
         for (const PlayerData& player : game.Players)
             record.Add(player.Name).Add(player.Score);
     }
@@ -144,6 +150,20 @@ FrameStep::Pace FrameStep::NextPace(const Game& game) const
     return stripShown ? Pace::Pulse : Pace::Still;
 }
 
+int64_t FrameStep::MillisecondsToNextPulseStep() const
+{
+    // A level is shown from one rounding boundary (a half level) to the next.
+    const double level = view_.PulseScale * PulseLevelsPerUnit;
+    const bool rising = view_.PulseStep > 0.0f;
+    const double boundary = rising
+        ? std::min(std::floor(level + 0.5) + 0.5, double {PulseHighest * PulseLevelsPerUnit})
+        : std::max(std::floor(level - 0.5) + 0.5, double {PulseLowest * PulseLevelsPerUnit});
+    const double seconds = std::abs(boundary - level) / PulseLevelsPerUnit * PulseSwingSeconds
+        / std::abs(view_.PulseStep);
+    // A millisecond more, so that the pass lands past the boundary.
+    return static_cast<int64_t>(std::ceil(seconds * 1000.0)) + 1;
+}
+
 void FrameStep::Invalidate()
 {
     drawnBoard_.clear();
@@ -178,12 +198,12 @@ void FrameStep::AdvanceStatus(Game& game)
         return;
 
     // The pulse runs only while the player strip shows.
-    view_.PulseScale += static_cast<float>(view_.PulseStep / (0.9 / frameTime));
-    if (view_.PulseScale < 0.9f) {
-        view_.PulseScale = 0.9f;
+    view_.PulseScale += static_cast<float>(view_.PulseStep / (PulseSwingSeconds / frameTime));
+    if (view_.PulseScale < PulseLowest) {
+        view_.PulseScale = PulseLowest;
         view_.PulseStep = 0.1f;
-    } else if (view_.PulseScale >= 1.0f) {
-        view_.PulseScale = 1.0f;
+    } else if (view_.PulseScale >= PulseHighest) {
+        view_.PulseScale = PulseHighest;
         view_.PulseStep = -0.1f;
     }
 }

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include <cstdint>
 #include <functional>
 #include <string>
 
@@ -35,6 +36,9 @@ public:
     // otherwise (the clock's second aside).
     enum class Pace { EveryFrame, Pulse, Still };
     Pace NextPace(const Game& game) const;
+    // How long the active panel keeps its brightness: until its next visible step, or
+    // until the swing turns.
+    int64_t MillisecondsToNextPulseStep() const;
 
 private:
     void AdvanceBoard(Game& game);

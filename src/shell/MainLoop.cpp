@@ -11,9 +11,8 @@ namespace {
 constexpr int32_t FramesPerSecond = 30;
 // A quiet program still looks up now and then, which costs nothing measurable.
 constexpr int64_t LongestWaitMilliseconds = 500;
-// The panel's brightness swings by a tenth in 0.9 s; about seven steps a second show it
-// as smoothly as the eye follows a swing that slow, at a quarter of the frames.
-constexpr int64_t PulseStepMilliseconds = 141;
+// No picture is shown for less than a frame.
+constexpr int64_t FrameMilliseconds = (1000 + FramesPerSecond - 1) / FramesPerSecond;
 } // namespace
 
 void RunLoopPass(Game& game, FrameStep& step, LoopHost& host, const bool& quitRequested)
@@ -39,8 +38,9 @@ void RunLoopPass(Game& game, FrameStep& step, LoopHost& host, const bool& quitRe
         game.FrameTimer.WaitFrame(FramesPerSecond);
         break;
     case FrameStep::Pace::Pulse:
-        // The waited time is the next frame's: the pulse goes on from where it stood.
-        host.WaitForMessages(PulseStepMilliseconds);
+        // The panel is drawn at each of its visible steps and at no other time. The waited
+        // time is the next frame's: the pulse goes on from where it stood.
+        host.WaitForMessages(std::max(step.MillisecondsToNextPulseStep(), FrameMilliseconds));
         game.FrameTimer.Tick();
         break;
     case FrameStep::Pace::Still: {

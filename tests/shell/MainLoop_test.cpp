@@ -142,8 +142,28 @@ TEST_F(MainLoopTest, EachPassWaitsAsLongAsThePictureStaysTheSame)
     EXPECT_EQ(counter.sleeps.size(), 1u);
 
     game.Message.Reset();
+    host.waits.clear();
     Pass();
-    EXPECT_EQ(host.waits, (std::vector<int64_t> {141})) << "only the panel pulses";
+    ASSERT_EQ(host.waits.size(), 1u) << "only the panel pulses";
+}
+
+TEST_F(MainLoopTest, PulseAloneIsDrawnAtEachOfItsVisibleSteps)
+{
+    StartBoard(9, 9, 19, PlayMode::VsHuman, Level::Beginner);
+    game.Message.Reset();
+    Pass();
+    const auto shownLevel = [&] { return std::lround(view.PulseScale * 127.5f); };
+    long shown = shownLevel();
+    int steps = 0;
+    // Two swings, down and up: 13 steps each way.
+    for (int64_t waited = 0; waited < 1'800'000; waited += host.waits.back() * 1000) {
+        counter.now += host.waits.back() * 1000;
+        Pass();
+        EXPECT_LE(std::abs(shownLevel() - shown), 1) << "no step is skipped";
+        steps += shownLevel() != shown;
+        shown = shownLevel();
+    }
+    EXPECT_GE(steps, 25);
 }
 
 TEST_F(MainLoopTest, OpponentMovesOnlyOnItsTurnInARunningGame)

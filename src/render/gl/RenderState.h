@@ -9,8 +9,8 @@
 
 namespace orvane {
 
-// Texture slots: 0..16 and 34..37 belong to the status area's context, 17..33 to the
-// board's. A cell's picture is slot CellSlotBase + its State.
+// Texture slots: 0..16 and 34..37 belong to the status area, 17..33 to the board. A
+// cell's picture is slot CellSlotBase + its State.
 namespace slot {
 inline constexpr int FirstDigit = 0;
 inline constexpr int ButtonRaised = 10;
@@ -31,7 +31,7 @@ inline constexpr int Count = 38;
 } // namespace slot
 
 // Everything the renderers draw with besides the game: themes, textures of both
-// contexts, the font's display lists and the view's animated state.
+// areas, the font's display lists and the view's animated state.
 struct RenderState {
     ThemeSet Themes = MakeThemes();
     uint8_t CurrentTheme = 0;

@@ -5,8 +5,8 @@
 
 #include <QGuiApplication>
 #include <QMouseEvent>
-#include <QPalette>
 #include <QOpenGLContext>
+#include <QPalette>
 #include <QStyleHints>
 #include <QWindow>
 
@@ -14,6 +14,12 @@
 #include <optional>
 
 namespace orvane {
+
+// The context the areas draw with, made on the first frame of any of them.
+struct AreaContext {
+    std::unique_ptr<QOpenGLContext> Context;
+    bool Failed = false;
+};
 
 // The native window inside the area: it draws when the window system exposes it and
 // hands its mouse input to the area.
@@ -63,16 +69,21 @@ private:
     QPointF lastPosition_;
 };
 
-DrawingArea::DrawingArea(QWidget* parent) : QWidget(parent)
+DrawingArea::DrawingArea(QWidget* parent, DrawingArea* sharesContextWith) :
+    QWidget(parent),
+    context_(sharesContextWith ? sharesContextWith->context_ : std::make_shared<AreaContext>())
 {
-    // Black until the first frame, as an OpenGL window is before it draws.
-    QPalette black = palette();
-    black.setColor(QPalette::Window, Qt::black);
-    setPalette(black);
     setAutoFillBackground(true);
     setFocusPolicy(Qt::NoFocus);
     // Moves are reported with no button held too: the areas track what is under the mouse.
     setMouseTracking(true);
+}
+
+void DrawingArea::SetBackground(const QColor& colour)
+{
+    QPalette background = palette();
+    background.setColor(QPalette::Window, colour);
+    setPalette(background);
 }
 
 void DrawingArea::CreateSurface()
@@ -87,11 +98,7 @@ void DrawingArea::CreateSurface()
     container_->show();
 }
 
-DrawingArea::~DrawingArea()
-{
-    if (context_)
-        context_->doneCurrent();
-}
+DrawingArea::~DrawingArea() = default;
 
 namespace {
 
@@ -169,47 +176,49 @@ void DrawingArea::resizeEvent(QResizeEvent*)
 {
     if (container_)
         container_->setGeometry(rect());
-    sizeChanged_ = true;
 }
 
 void DrawingArea::makeCurrent()
 {
-    if (context_)
-        context_->makeCurrent(window_);
+    if (context_->Context)
+        context_->Context->makeCurrent(window_);
 }
 
 void DrawingArea::doneCurrent()
 {
-    if (context_)
-        context_->doneCurrent();
+    if (context_->Context)
+        context_->Context->doneCurrent();
 }
 
-// Makes the context current on the window, creating it on the area's first frame, and
-// sets the projection after a change of size. False while there is nothing to draw on.
+bool DrawingArea::ContextFailed()
+{
+    context_->Failed = true;
+    if (OnContextFailed)
+        OnContextFailed();
+    return false;
+}
+
+// Makes the context current on the window, creating it on the first frame of any area,
+// and sets the area's drawing state. False while there is nothing to draw on.
 bool DrawingArea::BeginFrame()
 {
     if (!window_ || !window_->isExposed() || window_->width() != width()
         || window_->height() != height())
         return false;
-    if (contextFailed_)
+    if (context_->Failed)
         return false;
-    if (!context_) {
-        context_ = std::make_unique<QOpenGLContext>();
-        if (!context_->create() || !context_->makeCurrent(window_)) {
-            context_.reset();
-            contextFailed_ = true;
-            if (OnContextFailed)
-                OnContextFailed();
-            return false;
-        }
-        if (OnInitialize)
-            OnInitialize();
-    } else if (!context_->makeCurrent(window_)) {
-        return false;
+    if (!context_->Context) {
+        context_->Context = std::make_unique<QOpenGLContext>();
+        if (!context_->Context->create())
+            return ContextFailed();
     }
-    if (sizeChanged_ && OnResize)
-        OnResize(width(), height());
-    sizeChanged_ = false;
+    if (!context_->Context->makeCurrent(window_))
+        return started_ ? false : ContextFailed();
+    if (!started_ && OnInitialize)
+        OnInitialize();
+    started_ = true;
+    if (OnFrameStart)
+        OnFrameStart(width(), height());
     return true;
 }
 
@@ -220,7 +229,7 @@ bool DrawingArea::DrawNow()
     ++FramesDrawn;
     if (OnPaint)
         OnPaint();
-    context_->swapBuffers(window_);
+    context_->Context->swapBuffers(window_);
     return true;
 }
 
@@ -239,7 +248,7 @@ QImage DrawingArea::grabFramebuffer()
     glReadBuffer(GL_BACK);
     glPixelStorei(GL_PACK_ALIGNMENT, 4);
     glReadPixels(0, 0, pixelsWide, pixelsHigh, GL_RGBA, GL_UNSIGNED_BYTE, image.bits());
-    context_->swapBuffers(window_);
+    context_->Context->swapBuffers(window_);
     // GL rows run bottom up.
     return image.mirrored();
 }

@@ -8,21 +8,24 @@
 #include <functional>
 #include <memory>
 
+class QColor;
 class QMouseEvent;
-class QOpenGLContext;
 
 namespace orvane {
 
 class AreaWindow;
+struct AreaContext;
 
-// One of the two OpenGL areas of the main window: a native child window with a context
-// of its own that shows its frames itself, so that a frame costs only its own area and
-// is never composed into the main window again. The owner supplies what happens at
-// context creation, on a new size and on every frame.
+// One of the two OpenGL areas of the main window: a native child window that shows its
+// frames itself, so that a frame costs only its own area and is never composed into the
+// main window again. Areas may draw with one context, made current on each area's window
+// in turn. The owner supplies what happens on the area's first frame, at the start of
+// every frame and on every frame.
 class DrawingArea : public QWidget {
     Q_OBJECT
 public:
-    explicit DrawingArea(QWidget* parent);
+    // sharesContextWith: an area whose context this one draws with too.
+    explicit DrawingArea(QWidget* parent, DrawingArea* sharesContextWith = nullptr);
     ~DrawingArea() override;
     // Makes the native window the area draws on. Its first one starts the OpenGL driver,
     // which takes a while, so the main window is put on screen first.
@@ -32,7 +35,9 @@ public:
     // The area could make no OpenGL context; it then draws nothing, and asks no more.
     std::function<void()> OnContextFailed;
     std::function<void()> OnPaint;
-    std::function<void(int width, int height)> OnResize;
+    // Sets the projection and drawing state for the area's size: on every frame, as
+    // another area may have drawn with the context since.
+    std::function<void(int width, int height)> OnFrameStart;
 
     // Mouse input in the area's pixels; buttons other than left, right and middle are ignored.
     std::function<void(MouseButton, int x, int y)> OnMouseDown;
@@ -41,6 +46,9 @@ public:
     // The second press of a double click arrives here instead of at OnMouseDown.
     std::function<void(MouseButton, int x, int y)> OnDoubleClick;
 
+    // The colour the area shows until its first frame.
+    void SetBackground(const QColor& colour);
+
     // Frames drawn so far: a picture that does not change is not drawn again.
     int FramesDrawn = 0;
 
@@ -48,8 +56,8 @@ public:
     bool DrawNow();
     // Draws the picture and returns it as shown.
     QImage grabFramebuffer();
-    // The area's context, made when the area is first shown; null before.
-    QOpenGLContext* context() const { return context_.get(); }
+    // True once the area has drawn its first frame, and its pictures are loaded.
+    bool Started() const { return started_; }
     void makeCurrent();
     void doneCurrent();
 
@@ -63,13 +71,13 @@ protected:
 private:
     friend class AreaWindow;
     bool BeginFrame();
+    bool ContextFailed();
     void Mouse(QMouseEvent* event);
 
     AreaWindow* window_ = nullptr;
     QWidget* container_ = nullptr;
-    std::unique_ptr<QOpenGLContext> context_;
-    bool contextFailed_ = false;
-    bool sizeChanged_ = true;
+    std::shared_ptr<AreaContext> context_;
+    bool started_ = false;
 };
 
 } // namespace orvane

@@ -9,10 +9,12 @@
 #include "shell/GameSession.h"
 #include "shell/qt/DrawingArea.h"
 
+#include <QColor>
+
 namespace orvane {
 
 DrawingSurfaces::DrawingSurfaces(QWidget& client, GameSession& session, RenderState& render) :
-    Status(new DrawingArea(&client)), Board(new DrawingArea(&client)), session_(session),
+    Status(new DrawingArea(&client)), Board(new DrawingArea(&client, Status)), session_(session),
     render_(render)
 {
     Status->setObjectName(QStringLiteral("StatusArea"));
@@ -20,7 +22,7 @@ DrawingSurfaces::DrawingSurfaces(QWidget& client, GameSession& session, RenderSt
     Board->raise();
 }
 
-// Textures go with the two contexts, which the areas own and delete.
+// Textures go with the context, which the areas own and delete.
 DrawingSurfaces::~DrawingSurfaces()
 {
     if (render_.FontBase == 0)
@@ -35,12 +37,14 @@ void DrawingSurfaces::Connect(const std::function<void()>& noOpenGL)
 {
     Status->OnContextFailed = noOpenGL;
     Board->OnContextFailed = noOpenGL;
-    Status->OnInitialize = [this] { StartStatusContext(); };
-    Board->OnInitialize = [this] { StartBoardContext(); };
-    Status->OnResize = [this](int width, int height) {
+    Status->OnInitialize = [this] { LoadStatusPictures(); };
+    Board->OnInitialize = [this] { LoadBoardPictures(); };
+    Status->OnFrameStart = [this](int width, int height) {
+        ApplyCommonState();
         SetupProjection(width, height, false, Status->devicePixelRatioF());
     };
-    Board->OnResize = [this](int width, int height) {
+    Board->OnFrameStart = [this](int width, int height) {
+        ApplyCommonState();
         SetupProjection(width, height, true, Board->devicePixelRatioF());
     };
     // On a scaled screen the pictures are drawn for the device's pixels, again whenever
@@ -85,16 +89,14 @@ void DrawingSurfaces::Place(const LayoutSizes& sizes)
     Board->setGeometry(sizes.GameLeft, sizes.GameTop, sizes.GameWidth, sizes.GameHeight);
 }
 
-void DrawingSurfaces::StartStatusContext()
+void DrawingSurfaces::LoadStatusPictures()
 {
-    ApplyCommonState();
     LoadStatusTextures(render_);
     render_.FontBase = BuildFont(render_.Textures[slot::Font]);
 }
 
-void DrawingSurfaces::StartBoardContext()
+void DrawingSurfaces::LoadBoardPictures()
 {
-    ApplyCommonState();
     LoadBoardTextures(render_);
     render_.View.WavingFlags.Create(-1, 8, 4, 0.11, 3, picture_key::Flags, picture_id::RedFlags,
         picture_id::BlueFlags, render_.Current());
@@ -105,7 +107,11 @@ void DrawingSurfaces::ApplyTheme(uint8_t theme)
 {
     render_.CurrentTheme = theme;
     session_.step.Invalidate();
-    if (!Board->context())
+    // Before their first frames the areas show the status area's background, not black.
+    const Rgb8 back = render_.Current().BackColourBytes;
+    for (DrawingArea* area : {Status, Board})
+        area->SetBackground(QColor(back.R, back.G, back.B));
+    if (!Board->Started())
         return;
     Board->makeCurrent();
     render_.View.WavingFlags.Load(true, render_.Current());

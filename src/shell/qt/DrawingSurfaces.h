@@ -14,8 +14,10 @@ class DrawingArea;
 class GameSession;
 
 // The main window's two OpenGL areas, the status area above and the board area below, and
-// what they draw with. Each area gets its own context when it first draws, after the
-// window is up: starting the OpenGL driver is the slowest part of the program's start.
+// what they draw with. Both draw with one context, made when the first of them draws,
+// after the window is up: starting the OpenGL driver is the slowest part of the program's
+// start. One context takes less memory than two; in exchange each frame sets its area's
+// projection and drawing state.
 class DrawingSurfaces {
 public:
     DrawingSurfaces(QWidget& client, GameSession& session, RenderState& render);
@@ -29,7 +31,8 @@ public:
     void CreateSurfaces();
     void Place(const LayoutSizes& sizes);
     // The status area reads the theme every frame; the flags carry the cell tint in their
-    // fringe, so their pictures are made again in the board's context.
+    // fringe, so their pictures are made again. The areas show the
+    // theme's background until their first frames.
     void ApplyTheme(uint8_t theme);
     // Draws the areas whose picture changed; false when one is not on screen yet.
     bool Draw(FrameChanges changes);
@@ -39,8 +42,8 @@ public:
     DrawingArea* const Board;
 
 private:
-    void StartStatusContext();
-    void StartBoardContext();
+    void LoadStatusPictures();
+    void LoadBoardPictures();
 
     GameSession& session_;
     RenderState& render_;

@@ -82,7 +82,7 @@ bool MainWindow::StartUp()
     });
     if (!session_.Start())
         return false;
-    render_.CurrentTheme = session_.settings.ThemeIndex;
+    surfaces_->ApplyTheme(session_.settings.ThemeIndex);
     AfterCommand();
 
     // Centre on the desktop, then show: nothing else shows the main window.
