@@ -253,12 +253,12 @@ void MainWindow::keyPressEvent(QKeyEvent* event)
 }
 
 // A menu closed with Escape leaves the menu bar holding the keyboard, and the menu bar
-// takes every later Escape for itself. The window's Escape comes first: the menu bar
-// lets go of the keyboard and the question is asked.
+// takes every later Escape, arrow, Space and Enter for itself. The window's Escape and
+// board keys come first: the menu bar lets go of the keyboard and the window handles them.
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
     auto* key = event->type() == QEvent::KeyPress ? dynamic_cast<QKeyEvent*>(event) : nullptr;
-    if (watched == menuBar() && key && key->key() == Qt::Key_Escape) {
+    if (watched == menuBar() && key && (key->key() == Qt::Key_Escape || BoardKeyOf(*key))) {
         setFocus();
         keyPressEvent(key);
         return true;
