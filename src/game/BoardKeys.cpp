@@ -19,8 +19,8 @@ void ShowKeyCursor(const Game& game, ScreenState& screen)
         screen.KeyColumn = static_cast<int16_t>(game.BoardWidth / 2);
         screen.KeyRow = static_cast<int16_t>(game.BoardHeight / 2);
     }
-    screen.KeyColumn = std::min<int16_t>(screen.KeyColumn, game.BoardWidth - 1);
-    screen.KeyRow = std::min<int16_t>(screen.KeyRow, game.BoardHeight - 1);
+    screen.KeyColumn = static_cast<int16_t>(std::min<int>(screen.KeyColumn, game.BoardWidth - 1));
+    screen.KeyRow = static_cast<int16_t>(std::min<int>(screen.KeyRow, game.BoardHeight - 1));
     screen.KeyCursorShown = true;
 }
 
