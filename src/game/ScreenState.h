@@ -4,8 +4,9 @@
 
 namespace orvane {
 
-// What the screen and the mouse keep from one event to the next, apart from the rules:
-// the cell size the board is drawn with and what the mouse points at and holds down.
+// What the screen, the mouse and the keyboard keep from one event to the next, apart from
+// the rules: the cell size the board is drawn with, what the mouse points at and holds
+// down, and the keyboard's cell.
 struct ScreenState {
     // The player's chosen size, or a smaller one when the board would not fit the screen.
     int16_t CellSize = 22;
