@@ -61,8 +61,12 @@ protected:
             Press(Qt::Key_Right);
         for (int row = 0; row < index / game().BoardWidth; ++row)
             Press(Qt::Key_Down);
+        // A key on a board paused meanwhile (the window lost the keyboard) only resumes,
+        // and one after the pointer moved over the board only shows the cursor again.
+        openClicks += !game().Paused && form->session().screen.KeyCursorShown ? 1 : 0;
         Press(openKey);
     }
+    int openClicks = 0;
 };
 
 TEST_F(KeyboardPlayTest, ABeginnerGameWonWithKeysAloneIsKeptWithItsThreeBV)
@@ -102,20 +106,20 @@ TEST_F(KeyboardPlayTest, ABeginnerGameWonWithKeysAloneIsKeptWithItsThreeBV)
 
     Press(Qt::Key_Space); // the first open places the mines away from the middle cell
     ASSERT_EQ(game().CurrentState, GameState::Playing);
-    int openKeys = 1;
-    for (int cell = ClosedSafeCell(); cell >= 0; cell = ClosedSafeCell(), ++openKeys)
-        OpenWithKeys(cell, openKeys % 2 ? Qt::Key_Return : Qt::Key_Space);
+    openClicks = 1;
+    for (int cell = ClosedSafeCell(); cell >= 0; cell = ClosedSafeCell())
+        OpenWithKeys(cell, openClicks % 2 ? Qt::Key_Return : Qt::Key_Space);
     watch.stop();
 
     ASSERT_EQ(game().CurrentState, GameState::Won);
-    EXPECT_EQ(game().ClickCount, openKeys);
+    EXPECT_EQ(game().ClickCount, openClicks);
     EXPECT_EQ(messageAtNameDialog.rfind("3BV/s ", 0), 0u) << messageAtNameDialog;
     EXPECT_TRUE(game().MessageBarShown());
     const std::vector<GameRecord> kept
         = form->session().history.LatestGames(PlayMode::Classic, Level::Beginner, 5);
     ASSERT_EQ(kept.size(), 1u);
     EXPECT_EQ(kept[0].Result, GameResult::Won);
-    EXPECT_EQ(kept[0].Clicks, openKeys);
+    EXPECT_EQ(kept[0].Clicks, openClicks);
     EXPECT_EQ(kept[0].Measures.ThreeBV, ThreeBVOf(game()));
     EXPECT_GT(kept[0].Measures.ThreeBV, 0);
 }
