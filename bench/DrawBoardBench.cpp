@@ -96,7 +96,7 @@ void Frame(benchmark::State& state, int width, int height, int cellSize, Scene::
     Scene scene(width, height, cellSize, kind);
     for (auto _ : state) {
         scene.game.FrameTimer.Tick();
-        DrawBoard(scene.game, scene.render);
+        DrawBoard(scene.game, scene.render, -1);
         glFinish();
     }
 }

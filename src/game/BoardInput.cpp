@@ -115,6 +115,8 @@ void BoardMouseDown(Game& game, ScreenState& screen, MouseButton button, int x, 
 void BoardMouseMove(Game& game, ScreenState& screen, int x, int y)
 {
     const int32_t cell = CellAt(game, screen.CellSize, x, y);
+    if (cell >= 0)
+        screen.KeyCursorShown = false; // the mouse takes over from the keys
     if (cell < 0 || game.Paused)
         return;
     ForgetPressOnEarlierBoard(game, screen);

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/Game.h"
 
+#include "game/BoardMeasures.h"
 #include "platform/Platform.h"
+
+#include <cstdio>
 
 namespace orvane {
 
@@ -42,6 +45,17 @@ void Game::RevealAfterLoss(int16_t index)
     Cells[static_cast<size_t>(index)].Mark = ExplodedMine;
 }
 
+// How fast the board was cleared, on the message bar over the counters.
+void Game::ShowWinningPace()
+{
+    const BoardMeasures measures
+        = MeasureBoard(ThreeBVOf(*this), FrameTimer.GameSeconds(), ClickCount);
+    char text[32];
+    std::snprintf(text, sizeof text, "3BV/s %.2f", measures.ThreeBVPerSecond);
+    Message.Post(text, 0.5f, 4.0f);
+    Message.AlsoInClassic = true;
+}
+
 bool Game::AllSafeCellsOpen() const
 {
     for (int16_t slot = 0; slot <= LastSafeSlot; ++slot)
@@ -77,6 +91,7 @@ void Game::CheckClassicWin(uint8_t openedState)
             cell.State = static_cast<uint8_t>(cell.Value + 2);
     // Kept before the name dialog, so a game is not lost while the dialog is open.
     EndGame(GameResult::Won);
+    ShowWinningPace();
     if (OnClassicWin)
         OnClassicWin();
 }

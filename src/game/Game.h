@@ -172,6 +172,7 @@ private:
     void FloodFrom(Cell& cell);
     void LoseClassic(Cell& cell);
     bool AllSafeCellsOpen() const;
+    void ShowWinningPace();
     void UnpressNeighbours(const Cell& cell);
     void PlaceFlag(Cell& cell);
     void ChordOpenNumber(Cell& cell);

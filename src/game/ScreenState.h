@@ -4,8 +4,9 @@
 
 namespace orvane {
 
-// What the screen and the mouse keep from one event to the next, apart from the rules:
-// the cell size the board is drawn with and what the mouse points at and holds down.
+// What the screen, the mouse and the keyboard keep from one event to the next, apart from
+// the rules: the cell size the board is drawn with, what the mouse points at and holds
+// down, and the keyboard's cell.
 struct ScreenState {
     // The player's chosen size, or a smaller one when the board would not fit the screen.
     int16_t CellSize = 22;
@@ -17,6 +18,12 @@ struct ScreenState {
     uint32_t PressedOnBoard = 0;
     // The press that completes a double click on a finished board must not open a cell.
     bool IgnoreNextMouseDown = false;
+    // The keyboard's cell, by column and row so that it keeps its place on a board of
+    // another size; -1 until the first board key. A board key shows it, the mouse moving
+    // over the board hides it.
+    int16_t KeyColumn = -1;
+    int16_t KeyRow = -1;
+    bool KeyCursorShown = false;
 
     // The status area: the button under the pointer, the one held down, and the pointer.
     int32_t HoverTarget = 0;

@@ -21,6 +21,8 @@ GameRecord RecordOfGame(const Game& game, GameResult result, int64_t playedAt)
     const bool classic = record.Mode == PlayMode::Classic;
     record.Clicks = classic ? game.ClickCount : 0;
     record.Measures = MeasureBoard(ThreeBVOf(game), record.Seconds, record.Clicks);
+    record.NoGuessBoard = game.DealtWithoutGuessing;
+    record.HintsUsed = game.HintsUsed;
     return record;
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/FrameStep.h"
 
+#include "game/BoardKeys.h"
 #include "game/Game.h"
 #include "game/ScreenState.h"
 #include "render/model/Counters.h"
@@ -57,7 +58,7 @@ void RecordBoard(
 {
     PictureRecord record(buffer);
     record.Add(game.BoardWidth).Add(game.BoardHeight).Add(screen.CellSize).Add(game.ShowMoveMarks);
-    record.Add(game.HintCell);
+    record.Add(game.HintCell).Add(KeyCursorCell(game, screen));
     // A paused board is drawn closed, whatever lies under it.
     record.Add(game.Paused);
     if (game.Paused)

@@ -2,6 +2,7 @@
 #pragma once
 #include "ai/ComputerPlayer.h"
 #include "game/BoardInput.h"
+#include "game/BoardKeys.h"
 #include "game/Game.h"
 #include "game/ScreenState.h"
 #include "platform/CounterSource.h"
@@ -57,6 +58,8 @@ public:
     void BoardDoublePress(MouseButton button, int x, int y);
     void BoardMove(int x, int y);
     void BoardRelease(MouseButton button, int x, int y);
+    // A key that plays the board, as the window maps its keys.
+    void PlayBoardKey(BoardKey key) { BoardKeyPress(game, screen, key); }
     // The status area's mouse, for an area width pixels wide. A left press and release
     // inside the area is a click, handled before the release, unless the press completed
     // a double click.

@@ -152,6 +152,15 @@ TEST_F(EndOfGameTest, WinningByAnEmptyRegionSweepsAndThenPlaysTheWin)
     EXPECT_EQ(platform.sounds, (std::vector<std::string> {"\\Open.wav", "\\Win.wav"}));
 }
 
+TEST_F(EndOfGameTest, ClassicWinShowsTheBoardsPaceOverTheCounters)
+{
+    LayMines({"....", "....", "...*"}); // one opening: 3BV 1
+    counter.now = 4 * counter.frequency;
+    Click(0, 0);
+    EXPECT_TRUE(game.MessageBarShown());
+    EXPECT_EQ(game.Message.Text, "3BV/s 0.25");
+}
+
 TEST_F(EndOfGameTest, AbandonedGameCountsNeitherAndADecidedOneCountsOnce)
 {
     LayMines(NumberedBoard);

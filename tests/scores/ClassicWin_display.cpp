@@ -31,14 +31,6 @@ protected:
             (index / game().BoardWidth) * size + size / 2);
         QTest::mouseClick(form->BoardArea, Qt::LeftButton, {}, centre);
     }
-    // The next closed cell without a mine; -1 when none is left.
-    int ClosedSafeCell()
-    {
-        for (const Cell& cell : game().Cells)
-            if (cell.State == Closed && cell.Value != MineValue)
-                return cell.Index;
-        return -1;
-    }
 };
 
 TEST_F(ClassicWinTest, WinAsksForANameWritesTheRowAndShowsItMarked)

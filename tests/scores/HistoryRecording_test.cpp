@@ -21,6 +21,8 @@ TEST_F(HistoryRecordingTest, AGameLeftWhilePlayedIsGivenUpInTheModeItWasPlayed)
 {
     LayMines({"*..", "...", "..*"});
     Click(1, 0);
+    game.DealtWithoutGuessing = true;
+    game.HintsUsed = 2;
     game.MineCount = 5; // as a mode command sets them before its new game
     game.CurrentMode = PlayMode::VsHuman;
     game.NewGame(Level::Custom);
@@ -33,6 +35,8 @@ TEST_F(HistoryRecordingTest, AGameLeftWhilePlayedIsGivenUpInTheModeItWasPlayed)
     EXPECT_EQ(record.Mines, 2);
     EXPECT_EQ(record.Measures.ThreeBV, 2);
     EXPECT_EQ(record.PlayedAt, 1234);
+    EXPECT_TRUE(record.NoGuessBoard);
+    EXPECT_EQ(record.HintsUsed, 2);
 }
 
 TEST_F(HistoryRecordingTest, ATwoPlayerGameIsKeptForTheFirstPlayerWithoutClicks)

@@ -55,6 +55,13 @@ TEST_F(FrameStepTest, QuietPassChangesNothingAndEachKindOfChangeRedrawsItsArea)
         {"the cell size", [this] { screen.CellSize = 36; }, true, true},
         {"a theme or exposure", [this] { step.Invalidate(); }, true, true},
         {"the move marks", [this] { game.ShowMoveMarks = true; }, true, false},
+        {"the keyboard's cell",
+            [this] {
+                screen.KeyCursorShown = true;
+                screen.KeyColumn = 3;
+                screen.KeyRow = 1;
+            },
+            true, false},
         {"the flag animation's frame",
             [this] {
                 At(0, 0).Mark = FlagMark;

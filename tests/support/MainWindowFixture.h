@@ -60,6 +60,15 @@ protected:
         g.CurrentLevel = static_cast<int32_t>(Level::Custom);
     }
 
+    // The next closed cell without a mine; -1 when none is left.
+    int ClosedSafeCell()
+    {
+        for (const Cell& cell : game().Cells)
+            if (cell.State == Closed && cell.Value != MineValue)
+                return cell.Index;
+        return -1;
+    }
+
     QImage BoardFrame()
     {
         return form->BoardArea->grabFramebuffer().convertToFormat(QImage::Format_RGB32);

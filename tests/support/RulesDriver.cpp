@@ -2,6 +2,7 @@
 #include "support/RulesDriver.h"
 
 #include "game/BoardInput.h"
+#include "game/BoardKeys.h"
 #include "game/StatusInput.h"
 #include "platform/FileFolders.h"
 #include "platform/FileLookup.h"
@@ -147,11 +148,20 @@ void RulesDriver::Apply(ByteReader& in)
     else if (kind <= 10)
         StatusInput(in, kind);
     else if (kind == 11)
-        static_cast<void>(HandleKey(game_, Keys[in.Byte() % Keys.size()]));
+        Key(in.Byte());
     else if (kind == 12)
         Command(in);
     else
         Frames(in);
+}
+
+// A character key, or a key that plays the board.
+void RulesDriver::Key(uint8_t pick)
+{
+    if (pick < 128)
+        static_cast<void>(HandleKey(game_, Keys[pick % Keys.size()]));
+    else
+        session_.PlayBoardKey(static_cast<BoardKey>(pick % (static_cast<int>(BoardKey::Flag) + 1)));
 }
 
 // Mostly a point inside one of the cells, sometimes anywhere around the area.

@@ -72,6 +72,7 @@ private:
     void Apply(ByteReader& in);
     void BoardInput(ByteReader& in, uint8_t kind);
     void StatusInput(ByteReader& in, uint8_t kind);
+    void Key(uint8_t pick);
     void Command(ByteReader& in);
     void CustomSize(ByteReader& in);
     void Frames(ByteReader& in);

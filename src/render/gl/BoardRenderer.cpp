@@ -210,16 +210,14 @@ void DrawLossOverlays(const BoardFrame& board)
     glEnable(GL_DEPTH_TEST);
 }
 
-// A paused board shows every cell closed under a pause sign, so nothing can be studied
-// and the player sees why.
-// The hint's cell: a bright frame inside a dark one, to be seen on every theme's cells.
-void DrawHint(const BoardFrame& board)
+// A marked cell: a bright frame of the given colour inside a dark one, to be seen on every
+// theme's cells. A cell outside the board is not marked.
+void DrawCellFrame(const BoardFrame& board, int32_t cell, float red, float green, float blue)
 {
-    const int32_t hint = board.game.HintCell;
-    if (hint < 0 || hint >= board.Width() * board.Height())
+    if (cell < 0 || cell >= board.Width() * board.Height())
         return;
-    const auto left = static_cast<float>(hint % board.Width());
-    const float bottom = board.Bottom(hint / board.Width());
+    const auto left = static_cast<float>(cell % board.Width());
+    const float bottom = board.Bottom(cell / board.Width());
     const auto frame = [&](float inset, float width) {
         const float x0 = left + inset;
         const float y0 = bottom + inset;
@@ -239,13 +237,15 @@ void DrawHint(const BoardFrame& board)
     glBegin(GL_QUADS);
     glColor3f(0.05f, 0.05f, 0.1f);
     frame(0.0f, 0.22f);
-    glColor3f(0.2f, 1.0f, 0.35f);
+    glColor3f(red, green, blue);
     frame(0.06f, 0.11f);
     glEnd();
     glEnable(GL_DEPTH_TEST);
     glEnable(GL_TEXTURE_2D);
 }
 
+// A paused board shows every cell closed under a pause sign, so nothing can be studied
+// and the player sees why.
 void DrawPausedBoard(const BoardFrame& board)
 {
     glColor3fv(board.render.Current().CellColour.data());
@@ -285,7 +285,7 @@ void DrawPausedBoard(const BoardFrame& board)
 
 } // namespace
 
-void DrawBoard(const Game& game, const RenderState& render)
+void DrawBoard(const Game& game, const RenderState& render, int32_t keyCursorCell)
 {
     const float w = game.BoardWidth;
     const float h = game.BoardHeight;
@@ -307,7 +307,9 @@ void DrawBoard(const Game& game, const RenderState& render)
     DrawCells(board);
     DrawFlags(board);
     DrawMoveMarks(board);
-    DrawHint(board);
+    // The hint in green, the keyboard's cell in amber over it.
+    DrawCellFrame(board, game.HintCell, 0.2f, 1.0f, 0.35f);
+    DrawCellFrame(board, keyCursorCell, 1.0f, 0.72f, 0.1f);
     if (game.ComputerHasTheTurn())
         DrawPointer(board);
     if (game.CurrentState == GameState::Lost)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/qt/DrawingSurfaces.h"
 
+#include "game/BoardKeys.h"
 #include "render/gl/BoardRenderer.h"
 #include "render/gl/Font.h"
 #include "render/gl/Projection.h"
@@ -60,7 +61,7 @@ void DrawingSurfaces::Connect(const std::function<void()>& noOpenGL)
         UpdateCellTextures(
             render_, CellPicturePixels(session_.screen.CellSize, Board->devicePixelRatioF()));
         if (game.BoardMatchesSize())
-            DrawBoard(game, render_);
+            DrawBoard(game, render_, KeyCursorCell(game, session_.screen));
     };
 
     GameSession& s = session_;

@@ -14,7 +14,46 @@
 #include <QScreen>
 #include <QTimer>
 
+#include <optional>
+
 namespace orvane {
+
+namespace {
+
+// The board's keys, the keypad's among them; with Shift, Ctrl or Alt held they are none.
+std::optional<BoardKey> BoardKeyOf(const QKeyEvent& event)
+{
+    if ((event.modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+        return std::nullopt;
+    switch (event.key()) {
+    case Qt::Key_Left:
+        return BoardKey::Left;
+    case Qt::Key_Right:
+        return BoardKey::Right;
+    case Qt::Key_Up:
+        return BoardKey::Up;
+    case Qt::Key_Down:
+        return BoardKey::Down;
+    case Qt::Key_Home:
+        return BoardKey::RowStart;
+    case Qt::Key_End:
+        return BoardKey::RowEnd;
+    case Qt::Key_PageUp:
+        return BoardKey::ColumnTop;
+    case Qt::Key_PageDown:
+        return BoardKey::ColumnBottom;
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return BoardKey::Open;
+    case Qt::Key_F:
+        return BoardKey::Flag;
+    default:
+        return std::nullopt;
+    }
+}
+
+} // namespace
 
 MainWindow::MainWindow(const FileFolders& folders, RandomSource* random) :
     platform_(*this, sound_, folders.LookupDirs()),
@@ -200,6 +239,12 @@ void MainWindow::CloseOnSignal()
 
 void MainWindow::keyPressEvent(QKeyEvent* event)
 {
+    // A held key repeats its moves, but clicks once.
+    if (const std::optional<BoardKey> boardKey = BoardKeyOf(*event)) {
+        if (IsMoveKey(*boardKey) || !event->isAutoRepeat())
+            session_.PlayBoardKey(*boardKey);
+        return;
+    }
     const char key = event->key() == Qt::Key_Escape ? EscapeKey
         : event->text().size() == 1                 ? event->text().at(0).toLatin1()
                                                     : '\0';
@@ -208,12 +253,12 @@ void MainWindow::keyPressEvent(QKeyEvent* event)
 }
 
 // A menu closed with Escape leaves the menu bar holding the keyboard, and the menu bar
-// takes every later Escape for itself. The window's Escape comes first: the menu bar
-// lets go of the keyboard and the question is asked.
+// takes every later Escape, arrow, Space and Enter for itself. The window's Escape and
+// board keys come first: the menu bar lets go of the keyboard and the window handles them.
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
     auto* key = event->type() == QEvent::KeyPress ? dynamic_cast<QKeyEvent*>(event) : nullptr;
-    if (watched == menuBar() && key && key->key() == Qt::Key_Escape) {
+    if (watched == menuBar() && key && (key->key() == Qt::Key_Escape || BoardKeyOf(*key))) {
         setFocus();
         keyPressEvent(key);
         return true;
