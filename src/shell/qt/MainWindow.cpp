@@ -6,6 +6,7 @@
 #include "shell/Keyboard.h"
 #include "shell/qt/DrawingArea.h"
 #include "shell/qt/MainMenu.h"
+#include "shell/qt/QtKeys.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -14,46 +15,7 @@
 #include <QScreen>
 #include <QTimer>
 
-#include <optional>
-
 namespace orvane {
-
-namespace {
-
-// The board's keys, the keypad's among them; with Shift, Ctrl or Alt held they are none.
-std::optional<BoardKey> BoardKeyOf(const QKeyEvent& event)
-{
-    if ((event.modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
-        return std::nullopt;
-    switch (event.key()) {
-    case Qt::Key_Left:
-        return BoardKey::Left;
-    case Qt::Key_Right:
-        return BoardKey::Right;
-    case Qt::Key_Up:
-        return BoardKey::Up;
-    case Qt::Key_Down:
-        return BoardKey::Down;
-    case Qt::Key_Home:
-        return BoardKey::RowStart;
-    case Qt::Key_End:
-        return BoardKey::RowEnd;
-    case Qt::Key_PageUp:
-        return BoardKey::ColumnTop;
-    case Qt::Key_PageDown:
-        return BoardKey::ColumnBottom;
-    case Qt::Key_Space:
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        return BoardKey::Open;
-    case Qt::Key_F:
-        return BoardKey::Flag;
-    default:
-        return std::nullopt;
-    }
-}
-
-} // namespace
 
 MainWindow::MainWindow(const FileFolders& folders, RandomSource* random) :
     platform_(*this, sound_, folders.LookupDirs()),
@@ -245,10 +207,7 @@ void MainWindow::keyPressEvent(QKeyEvent* event)
             session_.PlayBoardKey(*boardKey);
         return;
     }
-    const char key = event->key() == Qt::Key_Escape ? EscapeKey
-        : event->text().size() == 1                 ? event->text().at(0).toLatin1()
-                                                    : '\0';
-    if (HandleKey(session_.game, key) == KeyOutcome::CloseWindow)
+    if (HandleKey(session_.game, GameKeyOf(*event)) == KeyOutcome::CloseWindow)
         close();
 }
 
