@@ -109,13 +109,15 @@ bool Differs(std::string& drawn, std::string& now)
     return true;
 }
 
-} // namespace
-
+// True when the computer holds the turn and its move is under way: it then glides and
+// presses frame by frame.
 bool OpponentMoveUnderWay(const Game& game)
 {
     return game.ComputerHasTheTurn() && game.Opponent.Phase != OpponentState::Idle
         && game.CurrentState != GameState::Won;
 }
+
+} // namespace
 
 FrameChanges FrameStep::Advance(Game& game, const std::function<void()>& updateOpponent)
 {

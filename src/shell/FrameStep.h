@@ -51,8 +51,4 @@ private:
     std::string current_;
 };
 
-// True when the computer holds the turn and its move is under way: it then glides and
-// presses frame by frame.
-bool OpponentMoveUnderWay(const Game& game);
-
 } // namespace orvane
