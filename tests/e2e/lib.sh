@@ -43,8 +43,9 @@ start_app() {
   # Without a window manager nothing gives the window the focus by itself.
   xdotool windowfocus --sync "$APP_WINDOW"
   sleep 0.3
-  # A window shown is not yet a window drawn: wait for the status area's and the board's
-  # first frame (a window that draws nothing there, such as a message box, passes at once).
+  # A window shown is not yet a window drawn: wait for the board's first frame, whose
+  # bottom-left cell then differs from the margin beside it (both show the background
+  # before it).
   poll_until 5 window_drawn || fail "the window showed no picture"
 }
 
@@ -53,7 +54,9 @@ window_drawn() {
   size=$(window_size)
   height=${size#*x}
   window_shot "$WORK/drawn.png"
-  ! pixels "$WORK/drawn.png" "1,$((height - 2))" "12,$((height - 12))" | grep -qx '0,0,0'
+  local margin cell
+  { read -r margin; read -r cell; } < <(pixels "$WORK/drawn.png" "1,$((height - 2))" "12,$((height - 12))")
+  [ "$cell" != "$margin" ] && [ "$cell" != "0,0,0" ]
 }
 
 window_count() {
