@@ -69,17 +69,17 @@ struct Scene {
         render.View.WavingFlags.Start(game.FrameTimer);
         SetupProjection(width * cellSize, height * cellSize, true);
 
-        game.BoardWidth = static_cast<int16_t>(width);
-        game.BoardHeight = static_cast<int16_t>(height);
-        game.MineCount = static_cast<int16_t>(width * height / 5);
+        game.BoardWidth() = static_cast<int16_t>(width);
+        game.BoardHeight() = static_cast<int16_t>(height);
+        game.MineCount() = static_cast<int16_t>(width * height / 5);
         game.NewGame(Level::Custom);
         if (kind == Kind::AllFlagged)
-            for (Cell& cell : game.Cells)
+            for (Cell& cell : game.Cells())
                 cell.Mark = FlagMark;
         if (kind == Kind::Lost) {
-            game.OpenCell(game.Cells[0], CellAction::Press);
-            game.OpenCell(game.Cells[0], CellAction::Release);
-            for (Cell& cell : game.Cells)
+            game.OpenCell(game.Cells()[0], CellAction::Press);
+            game.OpenCell(game.Cells()[0], CellAction::Release);
+            for (Cell& cell : game.Cells())
                 if (cell.Value == MineValue && cell.Mark == NoMark) {
                     game.OpenCell(cell, CellAction::Press);
                     game.OpenCell(cell, CellAction::Release);

@@ -69,7 +69,7 @@ Tally PlayMatch(Level level, const Side& first, const Side& second, long games, 
         Game& game = arena.game;
         // A new game gives the first move to the player who did not move last.
         const PlayerIndex firstMover = g % 2 == 0 ? firstSeat : OtherPlayer(firstSeat);
-        game.CurrentPlayer = OtherPlayer(firstMover);
+        game.CurrentPlayer() = OtherPlayer(firstMover);
         arena.NewGame(level, gameSeed);
         Duel duel(game, arena.seats.At(Player2), gameSeed, Rival::Computer);
         const DuelResult result = duel.Play(
@@ -77,7 +77,7 @@ Tally PlayMatch(Level level, const Side& first, const Side& second, long games, 
             [&] {
                 const uint8_t phase = game.Opponent.Phase;
                 const bool timed
-                    = phase == OpponentState::Choose && game.CurrentPlayer == firstSeat;
+                    = phase == OpponentState::Choose && game.CurrentPlayer() == firstSeat;
                 const long allocations = CountedAllocations();
                 const double start = timed ? CpuMilliseconds() : 0;
                 arena.seats.Frame();
@@ -90,7 +90,7 @@ Tally PlayMatch(Level level, const Side& first, const Side& second, long games, 
             });
         ++tally.games;
         tally.undecided += !result.decided;
-        tally.wins += game.Players[firstSeat].MinesFound >= game.FlagsToWin;
+        tally.wins += game.Players()[firstSeat].MinesFound >= game.FlagsToWin();
     }
     return tally;
 }

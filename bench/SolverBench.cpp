@@ -33,7 +33,7 @@ struct ClassicTable : QuietGame {
 
     void Open(int cell)
     {
-        Cell& block = game.Cells[static_cast<size_t>(cell)];
+        Cell& block = game.Cells()[static_cast<size_t>(cell)];
         if (block.State != Closed)
             return;
         game.OpenCell(block, CellAction::Press);
@@ -48,16 +48,16 @@ struct ClassicTable : QuietGame {
     bool Play(Level level, uint64_t seed, solver::ClassicPlayer& player)
     {
         NewGame(level, seed);
-        Open(solver::ClassicPlayer::FirstCell(game.BoardWidth, game.BoardHeight));
-        while (game.CurrentState == GameState::Playing) {
+        Open(solver::ClassicPlayer::FirstCell(game.BoardWidth(), game.BoardHeight()));
+        while (game.CurrentState() == GameState::Playing) {
             const std::vector<int>& next = player.NextCells(Seen());
             if (next.empty())
                 break;
             for (const int cell : next)
-                if (game.CurrentState == GameState::Playing)
+                if (game.CurrentState() == GameState::Playing)
                     Open(cell);
         }
-        return game.CurrentState == GameState::Won;
+        return game.CurrentState() == GameState::Won;
     }
 };
 

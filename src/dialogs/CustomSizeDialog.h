@@ -2,23 +2,30 @@
 #pragma once
 #include <QDialog>
 
+#include <cstdint>
+
 class QLineEdit;
 
 namespace orvane {
 
 class Game;
+class Platform;
 
 // The custom field size dialog: height (rows), width (columns) and mines, each checked
-// and brought within its limits on Ok and stored straight into the game. An empty or
-// non-numeric box is skipped. Created once and hidden between uses. Its parts carry the
+// and brought within its limits on Ok; the board's size as it stands fills a box that
+// is empty or not a number. Created once and hidden between uses. Its parts carry the
 // names HeightEdit, WidthEdit, MinesEdit, OkButton and CancelButton.
 class CustomSizeDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit CustomSizeDialog(Game& game, QWidget* parent = nullptr);
+    CustomSizeDialog(const Game& game, Platform& platform, QWidget* parent = nullptr);
 
     // True when the last showing ended with Ok and at least one box held a number.
     bool CustomSizeConfirmed = false;
+    // The board confirmed: rows, columns and mines.
+    int16_t Rows = 0;
+    int16_t Columns = 0;
+    int16_t Mines = 0;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -29,7 +36,8 @@ private:
     void CancelClicked();
     void FitKeptMineCount();
 
-    Game& game_;
+    const Game& game_;
+    Platform& platform_;
     QLineEdit* HeightEdit = nullptr;
     QLineEdit* WidthEdit = nullptr;
     QLineEdit* MinesEdit = nullptr;

@@ -16,16 +16,16 @@ struct LevelValues {
     int16_t Columns, Rows;
     int16_t ClassicMines;
     uint8_t ClassicTable;
-    int16_t DuelMines, DuelFlagsToWin;
+    int16_t DuelMines;
     uint8_t DuelTable;
     uint8_t OpponentSpeed; // cells per second
 };
 
-// Indexed by Level; two-player boards have an odd number of mines and a goal of half plus one.
+// Indexed by Level; two-player boards have an odd number of mines.
 constexpr std::array<LevelValues, 3> LevelTable {{
-    {9, 9, 10, 0, 19, 10, 3, 7},
-    {16, 16, 40, 1, 51, 26, 4, 7},
-    {30, 16, 99, 2, 111, 56, 5, 8},
+    {9, 9, 10, 0, 19, 3, 7},
+    {16, 16, 40, 1, 51, 4, 7},
+    {30, 16, 99, 2, 111, 5, 8},
 }};
 
 constexpr uint8_t NoScoreTable = 6;
@@ -33,9 +33,9 @@ constexpr const char* ComputerName = "A.I";
 constexpr const char* SecondPlayerName = "P2";
 constexpr uint8_t CustomOpponentSpeed = 8;
 
-bool IsFixedLevel(int32_t level)
+bool IsFixedLevel(Level level)
 {
-    return level >= 0 && level < static_cast<int32_t>(LevelTable.size());
+    return static_cast<size_t>(level) < LevelTable.size();
 }
 
 void CallWithTable(const std::function<void(int)>& hook, uint8_t table)
@@ -46,101 +46,102 @@ void CallWithTable(const std::function<void(int)>& hook, uint8_t table)
 
 } // namespace
 
-MenuCommands::MenuCommands(Game& game, Settings& settings) : game_(game), settings_(settings) { }
+MenuCommands::MenuCommands(
+    Game& game, Settings& settings, Platform& platform, const FileFolders& folders) :
+    game_(game), settings_(settings), platform_(platform), folders_(folders)
+{
+}
 
-void MenuCommands::RunLevel(Level level)
+void MenuCommands::RunLevel(Level level, PlayMode mode, SeriesChange series)
 {
     const LevelValues& values = LevelTable[static_cast<size_t>(level)];
-    const bool changed = game_.CurrentLevel != static_cast<int32_t>(level);
+    const BoardSetup& now = game_.Setup();
+    const bool changed = now.BoardLevel != level;
+    BoardSetup setup = now;
+    setup.Mode = mode;
+    setup.BoardLevel = level;
     if (changed)
-        game_.BoardWidth = values.Columns;
+        setup.Width = values.Columns;
     // Expert sets its rows even when the level stays.
     if (changed || level == Level::Expert)
-        game_.BoardHeight = values.Rows;
-    game_.Opponent.Speed = values.OpponentSpeed;
+        setup.Height = values.Rows;
+    setup.ComputerSpeed = values.OpponentSpeed;
 
-    if (game_.IsTwoPlayer()) {
-        game_.MineCount = values.DuelMines;
-        game_.FlagsToWin = values.DuelFlagsToWin;
-        game_.ScoreTable = values.DuelTable;
-        game_.Players[Player1].Score = 0;
-        game_.Players[Player2].Score = 0;
-        CallWithTable(FindLowestByWins, game_.ScoreTable);
+    if (mode != PlayMode::Classic) {
+        setup.Mines = values.DuelMines;
+        setup.ScoreTable = values.DuelTable;
+        series.ResetScores = true;
+        CallWithTable(FindLowestByWins, setup.ScoreTable);
     } else {
-        game_.MineCount = values.ClassicMines;
-        game_.ScoreTable = values.ClassicTable;
-        CallWithTable(FindLowestByTime, game_.ScoreTable);
+        setup.Mines = values.ClassicMines;
+        setup.ScoreTable = values.ClassicTable;
+        CallWithTable(FindLowestByTime, setup.ScoreTable);
     }
-
-    // NewGame compares with the level of the old board to decide whether to rebuild.
-    game_.NewGame(level);
-    game_.FrameTimer.Tick();
-    game_.CurrentLevel = static_cast<int32_t>(level);
+    game_.NewGame(setup, series);
 }
 
-void MenuCommands::StartCustomGame()
+void MenuCommands::StartCustomGame(int16_t width, int16_t height, int16_t mines)
 {
-    game_.ScoreTable = NoScoreTable;
-    game_.Opponent.Speed = CustomOpponentSpeed;
-    game_.NewGame(Level::Custom);
-    game_.FrameTimer.Tick();
-    game_.CurrentLevel = static_cast<int32_t>(Level::Custom);
+    BoardSetup setup = game_.Setup();
+    setup.BoardLevel = Level::Custom;
+    setup.Width = width;
+    setup.Height = height;
+    setup.Mines = mines;
+    setup.ScoreTable = NoScoreTable;
+    setup.ComputerSpeed = CustomOpponentSpeed;
+    game_.NewGame(setup);
 }
 
-void MenuCommands::RestartForMode()
+void MenuCommands::RestartForMode(PlayMode mode, const SeriesChange& series)
 {
-    if (IsFixedLevel(game_.CurrentLevel)) {
-        RunLevel(static_cast<Level>(game_.CurrentLevel));
+    if (IsFixedLevel(game_.CurrentLevel())) {
+        RunLevel(game_.CurrentLevel(), mode, series);
         return;
     }
-    if (!game_.IsTwoPlayer()) {
+    BoardSetup setup = game_.Setup();
+    setup.Mode = mode;
+    if (mode == PlayMode::Classic) {
         // A Classic board needs at least one safe cell for the first open.
-        if (game_.MineCount == game_.BoardWidth * game_.BoardHeight)
-            --game_.MineCount;
-        game_.NewGame(Level::Custom);
-        return;
+        if (setup.Mines == setup.Width * setup.Height)
+            --setup.Mines;
+    } else if (setup.Mines % 2 == 0) {
+        // Two players share an odd number of mines, so one of them always wins.
+        --setup.Mines;
     }
-    // Two players share an odd number of mines, so one of them always wins.
-    if (game_.MineCount % 2 == 0)
-        --game_.MineCount;
-    game_.FlagsToWin = static_cast<int16_t>(game_.MineCount / 2 + 1);
-    game_.NewGame(Level::Custom);
-    game_.FrameTimer.Tick();
+    game_.NewGame(setup, series);
 }
 
 void MenuCommands::Classic()
 {
-    game_.CurrentMode = PlayMode::Classic;
-    RestartForMode();
+    RestartForMode(PlayMode::Classic, {});
 }
 
-// The mode commands give the first turn to Player1 here; NewGame passes it on, so the
-// first game after a mode change begins with Player2. The second human never plays under
-// the computer's name, which may have stayed through Classic games since Vs Computer:
-// their results would go into the computer's rows.
+// The mode commands give the first turn to Player1; the deal passes it on, so the first
+// game after a mode change begins with Player2. The second human never plays under the
+// computer's name, which may have stayed through Classic games since Vs Computer: their
+// results would go into the computer's rows.
 void MenuCommands::VsHuman()
 {
-    game_.CurrentPlayer = Player1;
-    if (game_.CurrentMode == PlayMode::VsComputer || game_.Players[Player2].Name == ComputerName)
-        game_.Players[Player2].Name = SecondPlayerName;
-    game_.CurrentMode = PlayMode::VsHuman;
-    RestartForMode();
-    game_.FlagsToWin = static_cast<int16_t>(game_.MineCount / 2 + 1);
+    SeriesChange series;
+    series.Player2First = true;
+    if (game_.CurrentMode() == PlayMode::VsComputer || game_.Players()[Player2].Name == ComputerName)
+        series.SecondPlayerName = SecondPlayerName;
+    RestartForMode(PlayMode::VsHuman, series);
 }
 
 void MenuCommands::VsComputer()
 {
-    game_.CurrentPlayer = Player1;
-    game_.CurrentMode = PlayMode::VsComputer;
-    game_.Players[Player2].Name = ComputerName;
-    RestartForMode();
+    SeriesChange series;
+    series.Player2First = true;
+    series.SecondPlayerName = ComputerName;
+    RestartForMode(PlayMode::VsComputer, series);
 }
 
 void MenuCommands::Sounds(bool on)
 {
-    game_.SoundOn = on;
+    game_.SetSoundOn(on);
     settings_.SoundOn = on;
-    SaveSettings(settings_, game_.Folders.Settings, game_.platform);
+    SaveSettings(settings_, folders_.Settings, platform_);
 }
 
 // The theme is shown even when it could not be saved: the choice holds for this run.
@@ -149,7 +150,7 @@ void MenuCommands::Theme(uint8_t theme)
     if (!IsThemeIndex(theme))
         return;
     settings_.ThemeIndex = theme;
-    SaveSettings(settings_, game_.Folders.Settings, game_.platform);
+    SaveSettings(settings_, folders_.Settings, platform_);
     if (ApplyTheme)
         ApplyTheme(theme);
 }
@@ -160,13 +161,13 @@ void MenuCommands::BlockSize(int16_t cellSize)
         return;
     // The layout fits the board to the screen from the chosen size.
     settings_.CellSize = static_cast<uint8_t>(cellSize);
-    game_.platform.ApplyLayout();
-    SaveSettings(settings_, game_.Folders.Settings, game_.platform);
+    platform_.ApplyLayout();
+    SaveSettings(settings_, folders_.Settings, platform_);
 }
 
 void MenuCommands::Help()
 {
-    game_.platform.OpenDocument(HelpFilePath(game_.Folders));
+    platform_.OpenDocument(HelpFilePath(folders_));
 }
 
 void MenuCommands::Pause()
@@ -186,8 +187,8 @@ bool MenuCommands::HintOffered() const
 
 void MenuCommands::LoadPreferences()
 {
-    preferences_.Load(game_.Folders.Settings);
-    game_.NoGuessing = preferences_.Values.NoGuessing;
+    preferences_.Load(folders_.Settings);
+    game_.SetNoGuessing(preferences_.Values.NoGuessing);
     if (ApplyStrength)
         ApplyStrength(preferences_.Values.Strength);
 }
@@ -195,18 +196,18 @@ void MenuCommands::LoadPreferences()
 // Takes effect at the next board's first open.
 void MenuCommands::NoGuessing(bool on)
 {
-    game_.NoGuessing = on;
+    game_.SetNoGuessing(on);
     preferences_.Values.NoGuessing = on;
-    preferences_.Save(game_.platform);
+    preferences_.Save(platform_);
 }
 
 void MenuCommands::Strength(ComputerStrength strength)
 {
     preferences_.Values.Strength = strength;
-    preferences_.Save(game_.platform);
+    preferences_.Save(platform_);
     if (ApplyStrength)
         ApplyStrength(strength);
-    if (game_.CurrentMode == PlayMode::VsComputer)
+    if (game_.CurrentMode() == PlayMode::VsComputer)
         VsComputer();
 }
 
@@ -214,13 +215,12 @@ MenuChecks CurrentMenuChecks(const Game& game, const Settings& settings,
     const Preferences& preferences, int16_t cellSizeInUse)
 {
     MenuChecks checks;
-    if (game.CurrentLevel >= 0 && game.CurrentLevel <= static_cast<int32_t>(Level::Custom))
-        checks.CheckedLevel = static_cast<Level>(game.CurrentLevel);
-    checks.Mode = game.CurrentMode;
-    checks.SoundOn = game.SoundOn;
+    checks.CheckedLevel = game.CurrentLevel();
+    checks.Mode = game.CurrentMode();
+    checks.SoundOn = game.SoundOn();
     checks.Theme = settings.ThemeIndex;
     checks.CellSize = cellSizeInUse;
-    checks.NoGuessing = game.NoGuessing;
+    checks.NoGuessing = game.NoGuessing();
     checks.Strength = preferences.Strength;
     return checks;
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include "game/Game.h"
 #include "game/GameTypes.h"
+#include "platform/FileFolders.h"
 #include "shell/Preferences.h"
 
 #include <cstdint>
@@ -9,14 +11,14 @@
 
 namespace orvane {
 
-class Game;
+class Platform;
 struct Settings;
 
 // The game side of the menu commands. The Qt menu calls one of these per item and
 // then sets its check marks from MenuChecks, so the menu holds no state of its own.
 class MenuCommands {
 public:
-    MenuCommands(Game& game, Settings& settings);
+    MenuCommands(Game& game, Settings& settings, Platform& platform, const FileFolders& folders);
 
     // Hooks to the score tables and the renderer, set by the main window. Each
     // FindLowest hook is given the score table the level command has just chosen.
@@ -27,11 +29,11 @@ public:
     // Hands the computer opponent's strength to it.
     std::function<void(ComputerStrength strength)> ApplyStrength;
 
-    void Beginner() { RunLevel(Level::Beginner); }
-    void Intermediate() { RunLevel(Level::Intermediate); }
-    void Expert() { RunLevel(Level::Expert); }
-    // After the custom size dialog stored a confirmed size: a game on that board.
-    void StartCustomGame();
+    void Beginner() { RunLevel(Level::Beginner, game_.CurrentMode()); }
+    void Intermediate() { RunLevel(Level::Intermediate, game_.CurrentMode()); }
+    void Expert() { RunLevel(Level::Expert, game_.CurrentMode()); }
+    // After the custom size dialog confirmed a size: a game on that board.
+    void StartCustomGame(int16_t width, int16_t height, int16_t mines);
 
     void Classic();
     void VsHuman();
@@ -57,13 +59,15 @@ public:
     void Help();
 
 private:
-    void RunLevel(Level level);
+    void RunLevel(Level level, PlayMode mode, SeriesChange series = {});
     // The mode commands' new game: the level command at a fixed level, or a restart
     // of the custom board with its mines made to suit the mode.
-    void RestartForMode();
+    void RestartForMode(PlayMode mode, const SeriesChange& series);
 
     Game& game_;
     Settings& settings_;
+    Platform& platform_;
+    const FileFolders& folders_;
     PreferenceStore preferences_;
 };
 

@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/FrameStep.h"
 
-#include "game/BoardKeys.h"
+#include "ai/ComputerPlayer.h"
+#include "input/BoardKeys.h"
 #include "game/Game.h"
-#include "game/ScreenState.h"
+#include "input/ScreenState.h"
 #include "render/model/Counters.h"
 #include "render/model/Layout.h"
+#include "platform/FrameClock.h"
 #include "render/model/ViewState.h"
 
 #include <algorithm>
@@ -49,53 +51,53 @@ private:
 
 bool FlagOnBoard(const Game& game)
 {
-    return std::ranges::any_of(game.Cells,
-        [](const Cell& cell) { return cell.Mark == FlagMark || cell.Mark == FoundByPlayer2; });
+    return std::ranges::any_of(game.Cells(), [](const Cell& cell) { return cell.ShowsMine(); });
 }
 
 void RecordBoard(
     const Game& game, const ScreenState& screen, const ViewState& view, std::string& buffer)
 {
     PictureRecord record(buffer);
-    record.Add(game.BoardWidth).Add(game.BoardHeight).Add(screen.CellSize).Add(game.ShowMoveMarks);
-    record.Add(game.HintCell).Add(KeyCursorCell(game, screen));
+    record.Add(game.BoardWidth()).Add(game.BoardHeight()).Add(screen.CellSize).Add(game.ShowMoveMarks());
+    record.Add(game.HintCell()).Add(KeyCursorCell(game, screen));
     // A paused board is drawn closed, whatever lies under it.
-    record.Add(game.Paused);
-    if (game.Paused)
+    record.Add(game.Paused());
+    if (game.Paused())
         return;
-    for (const Cell& cell : game.Cells)
-        record.Add(cell.State).Add(cell.Mark).Add(cell.MoveMark);
+    for (const Cell& cell : game.Cells())
+        record.Add(cell.State).Add(cell.Mark).Add(cell.MoveMark).Add(cell.Value);
     if (FlagOnBoard(game))
         record.Add(view.WavingFlags.Frame);
-    const bool lost = game.CurrentState == GameState::Lost;
+    const bool lost = game.CurrentState() == GameState::Lost;
     record.Add(lost);
     // A turn of less than half a degree moves no pixel worth a frame.
     if (lost)
         record.Add(std::lround(view.SpinAngle));
     record.Add(game.ComputerHasTheTurn());
     if (game.ComputerHasTheTurn())
-        record.Add(game.Opponent.PointerX).Add(game.Opponent.PointerY);
+        record.Add(view.ComputerPointerX).Add(view.ComputerPointerY);
 }
 
 void RecordStatus(
     const Game& game, const ScreenState& screen, const ViewState& view, std::string& buffer)
 {
     PictureRecord record(buffer);
-    record.Add(game.BoardWidth).Add(game.BoardHeight).Add(screen.CellSize).Add(game.CurrentMode);
+    record.Add(game.BoardWidth()).Add(game.BoardHeight()).Add(screen.CellSize).Add(game.CurrentMode());
     const CounterValues counters = ShownCounters(game);
     record.Add(counters.Left).Add(counters.Right);
-    record.Add(static_cast<uint8_t>(game.Face)).Add(screen.FaceDown).Add(game.BonusButtonDown);
+    record.Add(game.Face()).Add(screen.FaceDown).Add(game.BonusButtonDown());
+    record.Add(game.BonusButtonEnabled());
     if (game.IsTwoPlayer()) {
-        record.Add(game.CurrentPlayer).Add(std::lround(view.PulseScale * PulseLevelsPerUnit));
-        for (const PlayerData& player : game.Players)
+        record.Add(game.CurrentPlayer()).Add(std::lround(view.PulseScale * PulseLevelsPerUnit));
+        for (const PlayerData& player : game.Players())
             record.Add(player.Name).Add(player.Score);
     }
-    if (game.MessageBarShown()) {
-        const MessageBar& message = game.Message;
+    const MessageBar& message = view.Message;
+    if (message.ShownFor(game.IsTwoPlayer())) {
         record.Add(message.Stage);
-        if (message.Stage != MessageBar::Idle)
+        if (message.Stage != BarStage::Idle)
             record.Add(message.OffsetX);
-        if (message.Stage == MessageBar::Shown)
+        if (message.Stage == BarStage::Shown)
             record.Add(message.Text);
     }
 }
@@ -109,28 +111,22 @@ bool Differs(std::string& drawn, std::string& now)
     return true;
 }
 
-// True when the computer holds the turn and its move is under way: it then glides and
-// presses frame by frame.
-bool OpponentMoveUnderWay(const Game& game)
-{
-    return game.ComputerHasTheTurn() && game.Opponent.Phase != OpponentState::Idle
-        && game.CurrentState != GameState::Won;
-}
-
 } // namespace
 
-FrameChanges FrameStep::Advance(Game& game, const std::function<void()>& updateOpponent)
+FrameChanges FrameStep::Advance(const Game& game, const std::function<void()>& updateOpponent)
 {
     // The computer opponent's frame; where its pointer glides to is part of the board's
     // picture. A paused game holds everything timed.
-    if (OpponentMoveUnderWay(game) && !game.Paused)
+    if (computer_.MoveUnderWay() && !game.Paused())
         updateOpponent();
+    view_.ComputerPointerX = computer_.PointerX();
+    view_.ComputerPointerY = computer_.PointerY();
 
     // Between a change of the board's dimensions and the new game that rebuilds the
     // cells there is nothing consistent to draw, and nothing drawn advances.
     if (!game.BoardMatchesSize())
         return {};
-    if (!game.Paused) {
+    if (!game.Paused()) {
         AdvanceBoard(game);
         AdvanceStatus(game);
     }
@@ -144,11 +140,11 @@ FrameChanges FrameStep::Advance(Game& game, const std::function<void()>& updateO
 
 FrameStep::Pace FrameStep::NextPace(const Game& game) const
 {
-    if (game.Paused || !game.BoardMatchesSize())
+    if (game.Paused() || !game.BoardMatchesSize())
         return Pace::Still;
     const bool stripShown = game.IsTwoPlayer();
-    if (OpponentMoveUnderWay(game) || FlagOnBoard(game) || game.CurrentState == GameState::Lost
-        || (game.MessageBarShown() && game.Message.Stage != MessageBar::Idle))
+    if (computer_.MoveUnderWay() || FlagOnBoard(game) || game.CurrentState() == GameState::Lost
+        || (view_.Message.ShownFor(stripShown) && view_.Message.Running()))
         return Pace::EveryFrame;
     return stripShown ? Pace::Pulse : Pace::Still;
 }
@@ -173,30 +169,28 @@ void FrameStep::Invalidate()
     drawnStatus_.clear();
 }
 
-void FrameStep::AdvanceBoard(Game& game)
+void FrameStep::AdvanceBoard(const Game& game)
 {
-    const FrameClock& timer = game.FrameTimer;
+    const FrameClock& timer = clock_;
     // The flags wave only while there is a flag to wave.
     if (FlagOnBoard(game))
         view_.WavingFlags.Advance(timer);
     // A full turn of the glow for every 3 seconds of frames after a loss.
-    if (game.CurrentState == GameState::Lost) {
+    if (game.CurrentState() == GameState::Lost) {
         view_.SpinAngle += static_cast<float>(360.0 / (3.0 / timer.FrameTime));
         if (view_.SpinAngle >= 360.0f)
             view_.SpinAngle = 0.0f;
     }
 }
 
-void FrameStep::AdvanceStatus(Game& game)
+void FrameStep::AdvanceStatus(const Game& game)
 {
-    // An unavailable bonus button is shown pressed.
-    if (!game.BonusButtonEnabled)
-        game.BonusButtonDown = true;
     // The message bar runs only while it shows: a message of the two-player game posted
     // in Classic waits, unadvanced, for a two-player mode.
-    const double frameTime = game.FrameTimer.FrameTime;
-    if (game.MessageBarShown() && game.Message.Stage != MessageBar::Idle)
-        game.Message.Step(frameTime, ComputeLayout(game, screen_.CellSize).StatWidth);
+    const double frameTime = clock_.FrameTime;
+    MessageBar& message = view_.Message;
+    if (message.ShownFor(game.IsTwoPlayer()) && message.Running())
+        message.Step(frameTime, ComputeLayout(game, screen_.CellSize).StatWidth);
     if (!game.IsTwoPlayer())
         return;
 

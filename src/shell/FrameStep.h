@@ -6,6 +6,8 @@
 
 namespace orvane {
 
+class ComputerPlayer;
+class FrameClock;
 class Game;
 struct ScreenState;
 struct ViewState;
@@ -24,10 +26,14 @@ struct FrameChanges {
 // last drawn.
 class FrameStep {
 public:
-    FrameStep(ViewState& view, const ScreenState& screen) : view_(view), screen_(screen) { }
+    FrameStep(ViewState& view, const ScreenState& screen, const ComputerPlayer& computer,
+        const FrameClock& clock) :
+        view_(view), screen_(screen), computer_(computer), clock_(clock)
+    {
+    }
 
-    // updateOpponent is the computer opponent's frame, run while it is to move.
-    FrameChanges Advance(Game& game, const std::function<void()>& updateOpponent);
+    // updateOpponent is the computer opponent's frame, run while its move is under way.
+    FrameChanges Advance(const Game& game, const std::function<void()>& updateOpponent);
     // A new theme, size or exposure: both areas are drawn again whatever the game shows.
     void Invalidate();
     // How soon the picture changes by itself after this pass: every frame while the
@@ -41,11 +47,13 @@ public:
     int64_t MillisecondsToNextPulseStep() const;
 
 private:
-    void AdvanceBoard(Game& game);
-    void AdvanceStatus(Game& game);
+    void AdvanceBoard(const Game& game);
+    void AdvanceStatus(const Game& game);
 
     ViewState& view_;
     const ScreenState& screen_;
+    const ComputerPlayer& computer_;
+    const FrameClock& clock_;
     std::string drawnBoard_;
     std::string drawnStatus_;
     std::string current_;

@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include "ai/ComputerPlayer.h"
-#include "game/BoardInput.h"
-#include "game/BoardKeys.h"
 #include "game/Game.h"
-#include "game/ScreenState.h"
+#include "input/BoardInput.h"
+#include "input/BoardKeys.h"
+#include "input/ScreenState.h"
 #include "platform/CounterSource.h"
 #include "platform/FileFolders.h"
+#include "platform/FrameClock.h"
 #include "platform/Random.h"
 #include "render/model/Layout.h"
 #include "scores/History.h"
@@ -14,6 +15,7 @@
 #include "scores/ScoreFile.h"
 #include "shell/Commands.h"
 #include "shell/FrameStep.h"
+#include "shell/Keyboard.h"
 #include "shell/Settings.h"
 
 #include <string>
@@ -25,9 +27,10 @@ struct ViewState;
 
 // One run of the game without its window: the rules and their clocks, the computer
 // opponent, the settings, the score file and the history of games, the menu commands and
-// the frame step, with the
-// mouse events of both areas as the window system delivers them. The window adapts its
-// events and drawing surfaces to this and holds no game logic of its own.
+// the frame step, with the mouse events of both areas as the window system delivers them.
+// After every input and every frame it takes what the rules told (TakeGameEvents) and lets
+// the window, the sound, the message bar, the score file and the history react. The window
+// adapts its events and drawing surfaces to this and holds no game logic of its own.
 class GameSession {
 public:
     // The game draws from a clock-seeded source and times with the steady clock unless
@@ -59,7 +62,9 @@ public:
     void BoardMove(int x, int y);
     void BoardRelease(MouseButton button, int x, int y);
     // A key that plays the board, as the window maps its keys.
-    void PlayBoardKey(BoardKey key) { BoardKeyPress(game, screen, key); }
+    void PlayBoardKey(BoardKey key);
+    // The Escape and digit keys.
+    KeyOutcome PressKey(char key);
     // The status area's mouse, for an area width pixels wide. A left press and release
     // inside the area is a click, handled before the release, unless the press completed
     // a double click.
@@ -67,24 +72,42 @@ public:
     void StatusDoublePress(MouseButton button, int width);
     void StatusMove(int x, int y, int width);
     void StatusRelease(MouseButton button, bool inside);
+    // The menu's New: what a click on the face does.
+    void NewGameFromMenu();
+    // The computer's frame, while its move is under way.
+    void UpdateComputer();
 
+    // What the rules told since the last call: sounds played, messages posted on the bar,
+    // the window laid out for a new board, results counted and kept; then, with the rules'
+    // calls all returned, the dialogs of a high score.
+    void TakeGameEvents();
+
+    Platform& platform;
+    FileFolders folders;
+    ViewState& view;
     SteadyCounter SteadyTime;
     ClockSeededRandom ClockRandom;
+    RandomSource& random;
+    FrameClock clock;
     Game game;
     ScreenState screen;
-    ComputerPlayer computer {game};
+    ComputerPlayer computer;
     ScoreFile scores;
     History history;
     ScoreMarks marks;
     HighScoreWindows highScoreWindows;
+    ResultRecorder results;
     Settings settings;
-    MenuCommands commands {game, settings};
+    MenuCommands commands;
     FrameStep step;
 
 private:
+    void TakeEvent(const GameEvent& event);
+
     bool statusDoubleClicked_ = false; // the release after a double click is no click
     bool smallerCellsNoticeDue_ = false;
     bool toldOfSmallerCells_ = false;
+    bool boardDealt_ = false;
 };
 
 } // namespace orvane

@@ -3,6 +3,8 @@
 
 #include "game/Game.h"
 #include "platform/Platform.h"
+#include "render/model/MessageBar.h"
+#include "platform/Platform.h"
 
 #include <string>
 
@@ -10,22 +12,22 @@ namespace orvane {
 
 namespace {
 
-void PostCount(Game& game, const std::string& text)
+void PostCount(MessageBar& message, const std::string& text)
 {
-    game.Message.Post(text, 0.5f, 3.0f);
+    message.Post(text, 0.5f, 3.0f);
 }
 
 int32_t FlagsNeeded(const Game& game, PlayerIndex player)
 {
-    return game.FlagsToWin - game.Players[player].MinesFound;
+    return game.FlagsToWin() - game.Players()[player].MinesFound;
 }
 
 } // namespace
 
-KeyOutcome HandleKey(Game& game, char key)
+KeyOutcome HandleKey(const Game& game, MessageBar& message, Platform& platform, char key)
 {
     if (key == EscapeKey)
-        return game.platform.AskYesNo("Do you want to quit?") ? KeyOutcome::CloseWindow
+        return platform.AskYesNo("Do you want to quit?") ? KeyOutcome::CloseWindow
                                                               : KeyOutcome::Continue;
     // A finished board keeps its last word.
     if (!game.IsRunning())
@@ -33,15 +35,15 @@ KeyOutcome HandleKey(Game& game, char key)
 
     switch (key) {
     case '1':
-        PostCount(game, "P1 Need " + std::to_string(FlagsNeeded(game, Player1)) + " Flags");
+        PostCount(message, "P1 Need " + std::to_string(FlagsNeeded(game, Player1)) + " Flags");
         break;
     case '2':
-        PostCount(game, "P2 Need " + std::to_string(FlagsNeeded(game, Player2)) + " Flags");
+        PostCount(message, "P2 Need " + std::to_string(FlagsNeeded(game, Player2)) + " Flags");
         break;
     case '3': {
         const int32_t hidden
-            = game.MineCount - game.Players[Player1].MinesFound - game.Players[Player2].MinesFound;
-        PostCount(game, std::to_string(hidden) + " Mines Remain.");
+            = game.MineCount() - game.Players()[Player1].MinesFound - game.Players()[Player2].MinesFound;
+        PostCount(message, std::to_string(hidden) + " Mines Remain.");
         break;
     }
     default:

@@ -4,6 +4,8 @@
 namespace orvane {
 
 class Game;
+class MessageBar;
+class Platform;
 
 // What the main window must do after a key press: only a confirmed Escape closes it.
 enum class KeyOutcome { Continue, CloseWindow };
@@ -14,6 +16,7 @@ inline constexpr char EscapeKey = 27;
 // still needs, "3" how many are still hidden, as an on-screen message while the game
 // runs; Escape asks whether to quit. Digits from the keypad arrive as the same
 // characters.
-[[nodiscard]] KeyOutcome HandleKey(Game& game, char key);
+[[nodiscard]] KeyOutcome HandleKey(
+    const Game& game, MessageBar& message, Platform& platform, char key);
 
 } // namespace orvane

@@ -2,6 +2,7 @@
 #include "shell/MainLoop.h"
 
 #include "game/Game.h"
+#include "platform/FrameClock.h"
 
 #include <algorithm>
 
@@ -15,17 +16,18 @@ constexpr int64_t LongestWaitMilliseconds = 500;
 constexpr int64_t FrameMilliseconds = (1000 + FramesPerSecond - 1) / FramesPerSecond;
 } // namespace
 
-void RunLoopPass(Game& game, FrameStep& step, LoopHost& host, const bool& quitRequested)
+void RunLoopPass(
+    Game& game, FrameClock& clock, FrameStep& step, LoopHost& host, const bool& quitRequested)
 {
     host.HandlePendingMessages();
     // A menu or a dialog holds the opponent and the animations; the game clock runs on and
     // is shown again once the window is back. Qt keeps showing the last frame meanwhile.
     if (host.MenuOrDialogOpen()) {
-        game.FrameTimer.HoldFrames();
-        game.FrameTimer.IdleFrame(FramesPerSecond);
+        clock.HoldFrames();
+        clock.IdleFrame(FramesPerSecond);
         return;
     }
-    game.FrameTimer.ReleaseFrames();
+    clock.ReleaseFrames();
     const FrameChanges changes = step.Advance(game, [&] {
         // Once a handler of this pass has asked to quit, the computer makes no more moves.
         if (!quitRequested)
@@ -35,32 +37,32 @@ void RunLoopPass(Game& game, FrameStep& step, LoopHost& host, const bool& quitRe
         host.DrawFrame(changes);
     switch (step.NextPace(game)) {
     case FrameStep::Pace::EveryFrame:
-        game.FrameTimer.WaitFrame(FramesPerSecond);
+        clock.WaitFrame(FramesPerSecond);
         break;
     case FrameStep::Pace::Pulse:
         // The panel is drawn at each of its visible steps and at no other time. The waited
         // time is the next frame's: the pulse goes on from where it stood.
         host.WaitForMessages(std::max(step.MillisecondsToNextPulseStep(), FrameMilliseconds));
-        game.FrameTimer.Tick();
+        clock.Tick();
         break;
     case FrameStep::Pace::Still: {
         // The next picture comes with a message or the clock's next second.
-        const bool clockRuns = game.CurrentState == GameState::Playing && !game.Paused;
+        const bool clockRuns = game.CurrentState() == GameState::Playing && !game.Paused();
         host.WaitForMessages(clockRuns
-                ? std::min(game.FrameTimer.MillisecondsToNextSecond(), LongestWaitMilliseconds)
+                ? std::min(clock.MillisecondsToNextSecond(), LongestWaitMilliseconds)
                 : LongestWaitMilliseconds);
-        game.FrameTimer.RestartFrame();
+        clock.RestartFrame();
         break;
     }
     }
-    if (game.CurrentState == GameState::Playing && !game.Paused)
-        game.ElapsedSeconds = static_cast<int32_t>(game.FrameTimer.SecondsSinceMark());
+    game.ShowGameClock();
 }
 
-void RunMainLoop(Game& game, FrameStep& step, LoopHost& host, const bool& quitRequested)
+void RunMainLoop(
+    Game& game, FrameClock& clock, FrameStep& step, LoopHost& host, const bool& quitRequested)
 {
     while (!quitRequested)
-        RunLoopPass(game, step, host, quitRequested);
+        RunLoopPass(game, clock, step, host, quitRequested);
 }
 
 } // namespace orvane

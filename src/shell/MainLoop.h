@@ -6,6 +6,7 @@
 
 namespace orvane {
 
+class FrameClock;
 class Game;
 
 // What one pass of the main loop asks of the window system; the Qt main window is
@@ -17,7 +18,7 @@ public:
     virtual void HandlePendingMessages() = 0;
     // True while a menu, a modal dialog or a message box is open.
     virtual bool MenuOrDialogOpen() const = 0;
-    // Advance the computer opponent by one frame.
+    // Advance the computer opponent by one frame, and let the program react to its move.
     virtual void UpdateOpponent() = 0;
     // Draw the areas whose picture changed, and show them.
     virtual void DrawFrame(FrameChanges changes) = 0;
@@ -31,9 +32,11 @@ public:
 // frame; otherwise it waits for the next message or the clock's next second. While a menu or a
 // dialog is open nothing advances; once a handler of this pass has asked to quit, the opponent
 // makes no more moves.
-void RunLoopPass(Game& game, FrameStep& step, LoopHost& host, const bool& quitRequested);
+void RunLoopPass(
+    Game& game, FrameClock& clock, FrameStep& step, LoopHost& host, const bool& quitRequested);
 
 // Runs passes until quitRequested is set by a handler inside a pass.
-void RunMainLoop(Game& game, FrameStep& step, LoopHost& host, const bool& quitRequested);
+void RunMainLoop(
+    Game& game, FrameClock& clock, FrameStep& step, LoopHost& host, const bool& quitRequested);
 
 } // namespace orvane

@@ -88,7 +88,7 @@ bool SaveSettings(const Settings& settings, const std::string& folder, Platform&
 
 void ApplySettings(Game& game, const Settings& settings)
 {
-    game.SoundOn = settings.SoundOn;
+    game.SetSoundOn(settings.SoundOn);
 }
 
 } // namespace orvane

@@ -29,16 +29,16 @@ protected:
 
     void NewGameOn(const Board& board)
     {
-        if (game.CurrentMode != PlayMode::VsComputer)
+        if (game.CurrentMode() != PlayMode::VsComputer)
             commands.VsComputer();
         if (board.level != Level::Custom) {
             RunLevelCommand(commands, board.level);
             return;
         }
-        game.BoardWidth = static_cast<int16_t>(board.width);
-        game.BoardHeight = static_cast<int16_t>(board.height);
-        game.MineCount = static_cast<int16_t>(board.mines);
-        game.FlagsToWin = static_cast<int16_t>(board.mines / 2 + 1);
+        game.BoardWidth() = static_cast<int16_t>(board.width);
+        game.BoardHeight() = static_cast<int16_t>(board.height);
+        game.MineCount() = static_cast<int16_t>(board.mines);
+        game.FlagsToWin() = static_cast<int16_t>(board.mines / 2 + 1);
         commands.StartCustomGame();
     }
 
@@ -48,31 +48,31 @@ protected:
         const OpponentState& ai = game.Opponent;
         if (ai.Phase == OpponentState::Travel || ai.Phase == OpponentState::Click) {
             ASSERT_GE(ai.Target, 0);
-            ASSERT_LT(ai.Target, static_cast<int>(game.Cells.size()));
+            ASSERT_LT(ai.Target, static_cast<int>(game.Cells().size()));
         }
         ASSERT_GE(ai.PointerX, 0.0f);
-        ASSERT_LE(ai.PointerX, game.BoardWidth - 1.0f);
+        ASSERT_LE(ai.PointerX, game.BoardWidth() - 1.0f);
         ASSERT_GE(ai.PointerY, 0.0f);
-        ASSERT_LE(ai.PointerY, game.BoardHeight - 1.0f);
+        ASSERT_LE(ai.PointerY, game.BoardHeight() - 1.0f);
         if (!moved)
             return;
         std::array<int, 2> marks {};
-        for (const Cell& cell : game.Cells) {
+        for (const Cell& cell : game.Cells()) {
             ASSERT_LE(cell.Mark, FoundByPlayer2);
             if (cell.Mark != NoMark)
                 ++marks[cell.Mark - 1];
         }
         // The walk of a bonus area goes on after the find that wins.
         for (PlayerIndex p : {Player1, Player2}) {
-            ASSERT_EQ(marks[p], game.Players[p].MinesFound);
+            ASSERT_EQ(marks[p], game.Players()[p].MinesFound);
             if (game.IsRunning()) {
-                ASSERT_LT(game.Players[p].MinesFound, game.FlagsToWin);
+                ASSERT_LT(game.Players()[p].MinesFound, game.FlagsToWin());
             }
         }
-        const bool found = game.Players[mover].MinesFound > foundBefore;
-        const bool passed = game.CurrentPlayer != mover;
+        const bool found = game.Players()[mover].MinesFound > foundBefore;
+        const bool passed = game.CurrentPlayer() != mover;
         if (found && passed) {
-            ASSERT_EQ(game.BonusOwner, BonusUsed) << "only the bonus open finds and passes";
+            ASSERT_EQ(game.BonusOwner(), BonusUsed) << "only the bonus open finds and passes";
         }
     }
 
@@ -82,7 +82,7 @@ protected:
             const uint64_t seed = static_cast<uint64_t>(g) + 1;
             random.engine.seed(seed);
             NewGameOn(board);
-            const int32_t scores = game.Players[Player1].Score + game.Players[Player2].Score;
+            const int32_t scores = game.Players()[Player1].Score + game.Players()[Player2].Score;
             Duel duel(game, computer, seed, rival);
             const DuelResult result
                 = duel.Play(0.5, 100000, [&](PlayerIndex mover, int found, bool moved) {
@@ -90,10 +90,10 @@ protected:
                   });
             ASSERT_FALSE(HasFatalFailure()) << board.name << " game " << g;
             ASSERT_TRUE(result.decided) << board.name << " game " << g << " did not end";
-            const bool firstWon = game.Players[Player1].MinesFound >= game.FlagsToWin;
-            const bool secondWon = game.Players[Player2].MinesFound >= game.FlagsToWin;
+            const bool firstWon = game.Players()[Player1].MinesFound >= game.FlagsToWin();
+            const bool secondWon = game.Players()[Player2].MinesFound >= game.FlagsToWin();
             ASSERT_NE(firstWon, secondWon) << "exactly one winner";
-            ASSERT_EQ(game.Players[Player1].Score + game.Players[Player2].Score, scores + 1);
+            ASSERT_EQ(game.Players()[Player1].Score + game.Players()[Player2].Score, scores + 1);
         }
     }
 };
@@ -133,7 +133,7 @@ TEST_F(ComputerGamesTest, StrongAgainstNormalKeepsTheRulesAndEndsWithOneWinner)
             seats.At(strongSeat).SetStrength(ComputerStrength::Strong);
             seats.At(OtherPlayer(strongSeat)).SetStrength(ComputerStrength::Normal);
             random.engine.seed(static_cast<uint64_t>(g) + 1);
-            game.CurrentPlayer = (g / 2) % 2 == 0 ? Player1 : Player2;
+            game.CurrentPlayer() = (g / 2) % 2 == 0 ? Player1 : Player2;
             NewGameOn(board);
             std::string broken;
             Duel duel(game, computer, 1, Rival::Computer);
@@ -148,8 +148,8 @@ TEST_F(ComputerGamesTest, StrongAgainstNormalKeepsTheRulesAndEndsWithOneWinner)
                 });
             ASSERT_EQ(broken, "") << board.name << " game " << g;
             ASSERT_TRUE(result.decided) << board.name << " game " << g << " did not end";
-            const bool firstWon = game.Players[Player1].MinesFound >= game.FlagsToWin;
-            const bool secondWon = game.Players[Player2].MinesFound >= game.FlagsToWin;
+            const bool firstWon = game.Players()[Player1].MinesFound >= game.FlagsToWin();
+            const bool secondWon = game.Players()[Player2].MinesFound >= game.FlagsToWin();
             ASSERT_NE(firstWon, secondWon) << board.name << " game " << g;
         }
     }
@@ -161,9 +161,9 @@ TEST_F(ComputerGamesTest, NothingOfATurnCarriesIntoTheNextGame)
 {
     for (int extra = 0; extra < 2; ++extra) {
         NewGameOn(Boards[2]);
-        if (game.CurrentPlayer != Player2)
+        if (game.CurrentPlayer() != Player2)
             NewGameOn(Boards[2]);
-        ASSERT_EQ(game.CurrentPlayer, Player2);
+        ASSERT_EQ(game.CurrentPlayer(), Player2);
         game.Opponent.ToColumn = 29;
         game.Opponent.ToRow = 15;
         random.scripted = {0.0}; // the top left cell: a long travel back

@@ -23,15 +23,15 @@ protected:
             for (char& c : row)
                 c = (c == '*' || c == '1' || c == '2') ? '*' : '.';
         LayMines(mines, PlayMode::VsComputer);
-        game.CurrentLevel = static_cast<int32_t>(level);
-        for (int y = 0; y < game.BoardHeight; ++y)
-            for (int x = 0; x < game.BoardWidth; ++x) {
+        game.CurrentLevel() = static_cast<int32_t>(level);
+        for (int y = 0; y < game.BoardHeight(); ++y)
+            for (int x = 0; x < game.BoardWidth(); ++x) {
                 const char c = rows[static_cast<size_t>(y)][static_cast<size_t>(x)];
                 if (c == 'o')
                     ShowOpen(x, y);
                 if (c == '1' || c == '2') {
                     At(x, y).Mark = static_cast<uint8_t>(c - '0');
-                    ++game.Players[c - '1'].MinesFound;
+                    ++game.Players()[c - '1'].MinesFound;
                 }
             }
         ComputersTurn();
@@ -40,7 +40,7 @@ protected:
     {
         computer.Create();
         game.Opponent.Speed = 8;
-        game.CurrentPlayer = Player2;
+        game.CurrentPlayer() = Player2;
         game.Opponent.Phase = OpponentState::Choose;
     }
     void Frame(double seconds)
@@ -60,7 +60,7 @@ protected:
         for (int i = 0; i < 1000 && game.Opponent.Phase >= OpponentState::Travel; ++i)
             Frame(frame);
     }
-    int Index(int x, int y) const { return x + y * game.BoardWidth; }
+    int Index(int x, int y) const { return x + y * game.BoardWidth(); }
 };
 
 struct Travel {
@@ -159,11 +159,11 @@ TEST_F(ComputerPlayerTest, TakesTheLastCellWhenItIsTheOnlyOneLeft)
 {
     // Only (2, 2) is closed and no open number touches it; the mine there decides the game.
     LayOut({"1oo", "o12", "o2*"});
-    ASSERT_EQ(game.FlagsToWin, 3);
+    ASSERT_EQ(game.FlagsToWin(), 3);
     EXPECT_EQ(Chosen(), Index(2, 2));
     FinishMove();
-    EXPECT_EQ(game.CurrentState, GameState::Won);
-    EXPECT_EQ(game.Players[Player2].MinesFound, 3);
+    EXPECT_EQ(game.CurrentState(), GameState::Won);
+    EXPECT_EQ(game.Players()[Player2].MinesFound, 3);
 }
 
 TEST_F(ComputerPlayerTest, ChoosesAgainAfterAFindAndGoesIdleAfterASafeCell)
@@ -171,14 +171,14 @@ TEST_F(ComputerPlayerTest, ChoosesAgainAfterAFindAndGoesIdleAfterASafeCell)
     LayOut({"*oo..", "ooo..", "....*"});
     EXPECT_EQ(Chosen(), Index(0, 0));
     FinishMove();
-    EXPECT_EQ(game.Players[Player2].MinesFound, 1);
-    EXPECT_EQ(game.CurrentPlayer, Player2);
+    EXPECT_EQ(game.Players()[Player2].MinesFound, 1);
+    EXPECT_EQ(game.CurrentPlayer(), Player2);
     EXPECT_EQ(game.Opponent.Phase, OpponentState::Choose) << "a find lets it move again";
 
     random.scripted = {0.0}; // the first closed cell, (3, 0): safe
     EXPECT_EQ(Chosen(), Index(3, 0));
     FinishMove();
-    EXPECT_EQ(game.CurrentPlayer, Player1);
+    EXPECT_EQ(game.CurrentPlayer(), Player1);
     EXPECT_EQ(game.Opponent.Phase, OpponentState::Idle);
     EXPECT_EQ(game.Opponent.Target, -1);
 }
@@ -187,22 +187,22 @@ TEST_F(ComputerPlayerTest, FirstMoveOfAGameNeverFindsAMine)
 {
     for (uint64_t seed = 1; seed <= 100; ++seed) {
         random.engine.seed(seed);
-        game.CurrentPlayer = Player1; // the new game gives the first move to the computer
+        game.CurrentPlayer() = Player1; // the new game gives the first move to the computer
         StartBoard(9, 9, 19, PlayMode::VsComputer, Level::Beginner);
         ASSERT_EQ(game.Opponent.Phase, OpponentState::Choose);
         game.Opponent.Speed = 7;
         FinishMove();
         Frame(0.05);
         FinishMove();
-        ASSERT_EQ(game.CurrentState, GameState::Playing);
-        EXPECT_EQ(game.Players[Player2].MinesFound, 0);
-        EXPECT_EQ(game.CurrentPlayer, Player1);
+        ASSERT_EQ(game.CurrentState(), GameState::Playing);
+        EXPECT_EQ(game.Players()[Player2].MinesFound, 0);
+        EXPECT_EQ(game.CurrentPlayer(), Player1);
     }
 }
 
 TEST_F(ComputerPlayerTest, APressLeftWhenAClickTookTheFirstMoveIsTakenBack)
 {
-    game.CurrentPlayer = Player1;
+    game.CurrentPlayer() = Player1;
     StartBoard(9, 9, 19, PlayMode::VsComputer, Level::Beginner);
     game.Opponent.Speed = 7;
     random.scripted = {0.0}; // the top left cell
@@ -213,8 +213,8 @@ TEST_F(ComputerPlayerTest, APressLeftWhenAClickTookTheFirstMoveIsTakenBack)
     // Clicks on the board count before the first open: one opens a cell for the computer,
     // the next is the human's own move.
     Click(8, 8);
-    ASSERT_EQ(game.CurrentPlayer, Player1);
-    for (int i = 1; game.CurrentPlayer == Player1 && i < 81; ++i)
+    ASSERT_EQ(game.CurrentPlayer(), Player1);
+    for (int i = 1; game.CurrentPlayer() == Player1 && i < 81; ++i)
         if (At(i % 9, i / 9).State == Closed)
             Click(i % 9, i / 9);
     ASSERT_EQ(game.Opponent.Phase, OpponentState::Choose);
@@ -224,9 +224,9 @@ TEST_F(ComputerPlayerTest, APressLeftWhenAClickTookTheFirstMoveIsTakenBack)
 
 TEST_F(ComputerPlayerTest, ExpertBonusTakesTheFirstSquareOfMoreThanFortySixClosedCells)
 {
-    game.CurrentPlayer = Player1;
+    game.CurrentPlayer() = Player1;
     StartBoard(30, 16, 111, PlayMode::VsComputer, Level::Expert);
-    ASSERT_EQ(game.CurrentPlayer, Player2);
+    ASSERT_EQ(game.CurrentPlayer(), Player2);
     game.Opponent.BonusCountdown = 1;
     // Row 3, column 3 is the first cell whose 7 x 7 square lies wholly on the board; with
     // two of its cells open it holds 47, enough, though the square beside it holds 49.
@@ -234,19 +234,19 @@ TEST_F(ComputerPlayerTest, ExpertBonusTakesTheFirstSquareOfMoreThanFortySixClose
     ShowOpen(0, 1);
     EXPECT_EQ(Chosen(), Index(3, 3));
     EXPECT_EQ(game.Opponent.BonusCountdown, -1);
-    EXPECT_TRUE(game.BonusArmed);
-    EXPECT_EQ(game.BonusRadius, 3);
+    EXPECT_TRUE(game.BonusArmed());
+    EXPECT_EQ(game.BonusRadius(), 3);
     EXPECT_EQ(game.Message.Text, "AI. Activated Bonus");
-    EXPECT_EQ(game.Message.Stage, MessageBar::SlideIn);
+    EXPECT_EQ(game.Message.Stage, BarStage::SlideIn);
 
     const double pressing = game.Opponent.MoveStart + game.Opponent.MoveDuration + 0.1;
     for (int i = 0; i < 1000 && game.Opponent.Clock < pressing; ++i)
         Frame(0.05);
     EXPECT_EQ(CountState(Pressed), 47) << "the whole square is shown pressed";
     FinishMove();
-    EXPECT_FALSE(game.BonusArmed);
-    EXPECT_EQ(game.BonusOwner, BonusUsed);
-    EXPECT_EQ(game.CurrentPlayer, Player1);
+    EXPECT_FALSE(game.BonusArmed());
+    EXPECT_EQ(game.BonusOwner(), BonusUsed);
+    EXPECT_EQ(game.CurrentPlayer(), Player1);
 }
 
 TEST_F(ComputerPlayerTest, BonusTakesTheLowestBestSquareWhenNoneIsFull)
@@ -258,7 +258,7 @@ TEST_F(ComputerPlayerTest, BonusTakesTheLowestBestSquareWhenNoneIsFull)
     LayOut(rows, Level::Beginner);
     game.Opponent.BonusCountdown = 1;
     EXPECT_EQ(Chosen(), Index(1, 2));
-    EXPECT_EQ(game.BonusRadius, 1);
+    EXPECT_EQ(game.BonusRadius(), 1);
 }
 
 TEST_F(ComputerPlayerTest, BonusSearchStartsAtTheRadiusNotAtTheFirstCell)
@@ -278,7 +278,7 @@ TEST_F(ComputerPlayerTest, BonusCountdownCountsTheComputersTurns)
     game.Opponent.BonusCountdown = 2;
     Chosen();
     EXPECT_EQ(game.Opponent.BonusCountdown, 1);
-    EXPECT_FALSE(game.BonusArmed);
+    EXPECT_FALSE(game.BonusArmed());
     EXPECT_NE(game.Message.Text, "AI. Activated Bonus");
 }
 
@@ -331,15 +331,15 @@ TEST_F(StrongComputerTest, UsesItsBonusOnTheSquareHoldingTheMostMines)
     // holds a mine with chance 2/5, 2 mines in its square. The one mine left lies in the
     // nine free cells on the left, 1/9 each: 1 mine in their square.
     LayOut({"*..1*..", "...21o2", "...1.2*"}, Level::Beginner);
-    game.BonusAwarded = true;
-    game.BonusOwner = Player2;
-    game.BonusButtonEnabled = true;
+    game.BonusAwarded() = true;
+    game.BonusOwner() = Player2;
+    game.BonusButtonEnabled() = true;
     EXPECT_EQ(Chosen(), Index(5, 1));
-    EXPECT_TRUE(game.BonusArmed);
+    EXPECT_TRUE(game.BonusArmed());
     EXPECT_EQ(game.Message.Text, "AI. Activated Bonus");
     FinishMove();
-    EXPECT_EQ(game.Players[Player2].MinesFound, 5);
-    EXPECT_EQ(game.BonusOwner, BonusUsed);
+    EXPECT_EQ(game.Players()[Player2].MinesFound, 5);
+    EXPECT_EQ(game.BonusOwner(), BonusUsed);
 }
 
 } // namespace

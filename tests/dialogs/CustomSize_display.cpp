@@ -55,11 +55,11 @@ protected:
     }
     void Open(PlayMode mode, int rows, int columns, int mines)
     {
-        game.CurrentMode = mode;
-        game.BoardHeight = static_cast<int16_t>(rows);
-        game.BoardWidth = static_cast<int16_t>(columns);
-        game.MineCount = static_cast<int16_t>(mines);
-        game.FlagsToWin = 0;
+        game.CurrentMode() = mode;
+        game.BoardHeight() = static_cast<int16_t>(rows);
+        game.BoardWidth() = static_cast<int16_t>(columns);
+        game.MineCount() = static_cast<int16_t>(mines);
+        game.FlagsToWin() = 0;
         form.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
     }
@@ -80,12 +80,12 @@ TEST_P(CustomSizeDialogTest, OkChecksEachBoxAndStoresTheSize)
 
     EXPECT_FALSE(form.isVisible());
     EXPECT_EQ(Shown(), e.shown);
-    EXPECT_EQ(game.BoardHeight, e.newRows);
-    EXPECT_EQ(game.BoardWidth, e.newColumns);
-    EXPECT_EQ(game.MineCount, e.newMines);
+    EXPECT_EQ(game.BoardHeight(), e.newRows);
+    EXPECT_EQ(game.BoardWidth(), e.newColumns);
+    EXPECT_EQ(game.MineCount(), e.newMines);
     EXPECT_EQ(form.CustomSizeConfirmed, e.confirmed);
     if (e.mode != PlayMode::Classic && e.confirmed) {
-        EXPECT_EQ(game.FlagsToWin, e.newMines / 2 + 1);
+        EXPECT_EQ(game.FlagsToWin(), e.newMines / 2 + 1);
     }
     EXPECT_EQ(platform.messages.size(), e.oddMessage ? 1u : 0u);
     if (e.oddMessage) {
@@ -133,7 +133,7 @@ TEST_F(CustomSizeDialogTest, ShowsTheBoardAndCancelEscAndCloseChangeNothing)
             form.close();
         EXPECT_FALSE(form.isVisible());
         EXPECT_FALSE(form.CustomSizeConfirmed);
-        EXPECT_EQ(game.BoardHeight, 16);
+        EXPECT_EQ(game.BoardHeight(), 16);
     }
     EXPECT_EQ(Button("CancelButton")->text(), "Cancel");
     EXPECT_EQ(Box(1)->maxLength(), 2);

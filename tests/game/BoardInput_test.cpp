@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "game/BoardInput.h"
-#include "game/StatusInput.h"
+#include "input/BoardInput.h"
+#include "input/StatusInput.h"
 
 #include "support/GameFixture.h"
 
@@ -27,12 +27,12 @@ protected:
         Up(button, x, y);
     }
 
-    int32_t IndexOf(int x, int y) const { return x + y * game.BoardWidth; }
+    int32_t IndexOf(int x, int y) const { return x + y * game.BoardWidth(); }
     bool IsOpen(int x, int y) { return At(x, y).State == At(x, y).Value + 2; }
     std::vector<uint8_t> States() const
     {
         std::vector<uint8_t> states;
-        for (const Cell& cell : game.Cells)
+        for (const Cell& cell : game.Cells())
             states.push_back(cell.State);
         return states;
     }
@@ -67,7 +67,7 @@ TEST_F(BoardInputTest, PressFollowsThePointerAndOnlyTheLastCellOpens)
     LayMines(NumberedBoard);
     Down(MouseButton::Left, 1, 1);
     EXPECT_EQ(At(1, 1).State, Pressed);
-    EXPECT_EQ(game.Face, FaceLook::Pressing);
+    EXPECT_EQ(game.Face(), FaceLook::Pressing);
     EXPECT_EQ(screen.Gesture, 1);
 
     Move(3, 1);
@@ -79,8 +79,8 @@ TEST_F(BoardInputTest, PressFollowsThePointerAndOnlyTheLastCellOpens)
     EXPECT_TRUE(IsOpen(3, 1));
     EXPECT_EQ(At(1, 1).State, Closed);
     EXPECT_EQ(CountState(Closed), 14);
-    EXPECT_EQ(game.ClickCount, 1);
-    EXPECT_EQ(game.Face, FaceLook::Smiling);
+    EXPECT_EQ(game.ClickCount(), 1);
+    EXPECT_EQ(game.Face(), FaceLook::Smiling);
     ExpectNoGesture();
 }
 
@@ -103,9 +103,9 @@ TEST_F(BoardInputTest, ReleaseOutsideTheBoardOpensNothingAndLeavesNothingPressed
 
     Up(MouseButton::Left, 5, 1);
     EXPECT_EQ(CountState(Closed), 15);
-    EXPECT_EQ(game.ClickCount, 0);
-    EXPECT_EQ(game.Face, FaceLook::Smiling);
-    EXPECT_EQ(game.CurrentState, GameState::Playing);
+    EXPECT_EQ(game.ClickCount(), 0);
+    EXPECT_EQ(game.Face(), FaceLook::Smiling);
+    EXPECT_EQ(game.CurrentState(), GameState::Playing);
     ExpectNoGesture();
 }
 
@@ -113,7 +113,7 @@ TEST_F(BoardInputTest, PressOutsideTheBoardIsIgnoredAndKeepsASwallowPending)
 {
     LayMines(NumberedBoard);
     screen.IgnoreNextMouseDown = true;
-    BoardMouseDown(game, screen, MouseButton::Left, Px(1), game.BoardHeight * screen.CellSize);
+    BoardMouseDown(game, screen, MouseButton::Left, Px(1), game.BoardHeight() * screen.CellSize);
     BoardMouseDown(game, screen, MouseButton::Left, -1, Px(1));
     EXPECT_TRUE(screen.IgnoreNextMouseDown);
     ExpectNoGesture();
@@ -158,11 +158,11 @@ TEST_F(BoardInputTest, LeftUpFirstCarriesOutTheChordAndTheRightUpCountsTheClick)
     ExpectChordAreaOpen(true);
     EXPECT_EQ(screen.Gesture, 2);
     EXPECT_EQ(screen.PressedCell, IndexOf(1, 1));
-    EXPECT_EQ(game.ClickCount, 0);
+    EXPECT_EQ(game.ClickCount(), 0);
 
     Up(MouseButton::Right, 1, 1);
-    EXPECT_EQ(game.ClickCount, 1);
-    EXPECT_EQ(game.CurrentState, GameState::Playing);
+    EXPECT_EQ(game.ClickCount(), 1);
+    EXPECT_EQ(game.CurrentState(), GameState::Playing);
     ExpectNoGesture();
 }
 
@@ -188,12 +188,12 @@ TEST_F(BoardInputTest, RightUpFirstCarriesOutTheChordAndTheLeftUpOpensNothing)
     Up(MouseButton::Right, 1, 1);
     ExpectChordAreaOpen(true);
     EXPECT_EQ(screen.Gesture, 1);
-    EXPECT_EQ(game.ClickCount, 0);
+    EXPECT_EQ(game.ClickCount(), 0);
 
     const auto before = States();
     Up(MouseButton::Left, 1, 1);
     EXPECT_EQ(States(), before);
-    EXPECT_EQ(game.ClickCount, 1);
+    EXPECT_EQ(game.ClickCount(), 1);
     ExpectNoGesture();
 }
 
@@ -206,7 +206,7 @@ TEST_F(BoardInputTest, AChordReleasedOutsideIsCancelledAndTheOtherButtonDoesNoth
     ExpectChordAreaOpen(false);
     ExpectNoGesture();
     Up(MouseButton::Right, 1, 1);
-    EXPECT_EQ(game.ClickCount, 0);
+    EXPECT_EQ(game.ClickCount(), 0);
     ExpectChordAreaOpen(false);
 }
 
@@ -219,7 +219,7 @@ TEST_F(BoardInputTest, MiddleButtonChordsAndCountsOneClick)
     EXPECT_EQ(CountState(Pressed), 3);
     Up(MouseButton::Middle, 1, 1);
     ExpectChordAreaOpen(true);
-    EXPECT_EQ(game.ClickCount, 1);
+    EXPECT_EQ(game.ClickCount(), 1);
     ExpectNoGesture();
 }
 
@@ -231,12 +231,12 @@ TEST_F(BoardInputTest, EveryCompletedSingleButtonGestureInsideCountsOneClick)
     ClickOn(MouseButton::Right, 3, 0);
     EXPECT_EQ(At(3, 0).Mark, NoMark);
     ClickOn(MouseButton::Left, 1, 1); // on an open cell
-    EXPECT_EQ(game.ClickCount, 3);
+    EXPECT_EQ(game.ClickCount(), 3);
 
     Down(MouseButton::Left, 3, 0);
     Up(MouseButton::Left, 4, 0);
     Up(MouseButton::Right, 3, 0); // no gesture of that button
-    EXPECT_EQ(game.ClickCount, 3);
+    EXPECT_EQ(game.ClickCount(), 3);
     EXPECT_EQ(At(3, 0).State, Closed);
 }
 
@@ -244,22 +244,22 @@ TEST_F(BoardInputTest, DoubleClickOnAFinishedBoardStartsANewOneWithoutOpening)
 {
     LayMines(NumberedBoard);
     ClickOn(MouseButton::Left, 0, 0);
-    ASSERT_EQ(game.CurrentState, GameState::Lost);
+    ASSERT_EQ(game.CurrentState(), GameState::Lost);
 
     // The window system's order for the second click: double click, press, release.
     BoardDoubleClick(game, screen);
-    EXPECT_EQ(game.CurrentState, GameState::Ready);
-    EXPECT_EQ(game.Face, FaceLook::Smiling);
+    EXPECT_EQ(game.CurrentState(), GameState::Ready);
+    EXPECT_EQ(game.Face(), FaceLook::Smiling);
     EXPECT_TRUE(screen.IgnoreNextMouseDown);
     ClickOn(MouseButton::Left, 1, 1);
     EXPECT_EQ(CountState(Closed), 15);
-    EXPECT_EQ(game.CurrentState, GameState::Ready);
-    EXPECT_EQ(game.ClickCount, 0);
+    EXPECT_EQ(game.CurrentState(), GameState::Ready);
+    EXPECT_EQ(game.ClickCount(), 0);
     ExpectNoGesture();
 
     ClickOn(MouseButton::Left, 1, 1);
-    EXPECT_EQ(game.CurrentState, GameState::Playing);
-    EXPECT_EQ(game.ClickCount, 1);
+    EXPECT_EQ(game.CurrentState(), GameState::Playing);
+    EXPECT_EQ(game.ClickCount(), 1);
 }
 
 TEST_F(BoardInputTest, DoubleClickOnAWonBoardStartsANewOneAndOnARunningOneNothing)
@@ -267,43 +267,43 @@ TEST_F(BoardInputTest, DoubleClickOnAWonBoardStartsANewOneAndOnARunningOneNothin
     LayMines(NumberedBoard);
     ClickOn(MouseButton::Left, 1, 1);
     BoardDoubleClick(game, screen);
-    EXPECT_EQ(game.CurrentState, GameState::Playing);
+    EXPECT_EQ(game.CurrentState(), GameState::Playing);
     EXPECT_FALSE(screen.IgnoreNextMouseDown);
     EXPECT_TRUE(IsOpen(1, 1));
 
-    game.CurrentState = GameState::Won;
-    game.Face = FaceLook::Won;
+    game.CurrentState() = GameState::Won;
+    game.Face() = FaceLook::Won;
     BoardDoubleClick(game, screen);
-    EXPECT_EQ(game.CurrentState, GameState::Ready);
-    EXPECT_EQ(game.Face, FaceLook::Smiling);
+    EXPECT_EQ(game.CurrentState(), GameState::Ready);
+    EXPECT_EQ(game.Face(), FaceLook::Smiling);
     EXPECT_EQ(At(1, 1).State, Closed);
 }
 
 TEST_F(BoardInputTest, ComputersTurnIgnoresPressAndReleaseButNotMoves)
 {
     LayMines(NumberedBoard, PlayMode::VsComputer);
-    game.CurrentPlayer = Player2;
+    game.CurrentPlayer() = Player2;
     Down(MouseButton::Left, 1, 1);
     ExpectNoGesture();
     Move(3, 1);
 
     // A gesture begun on the player's own turn is not ended by the board while the computer moves.
-    game.CurrentPlayer = Player1;
+    game.CurrentPlayer() = Player1;
     Down(MouseButton::Left, 1, 1);
-    game.CurrentPlayer = Player2;
+    game.CurrentPlayer() = Player2;
     Up(MouseButton::Left, 1, 1);
     EXPECT_EQ(At(1, 1).State, Pressed);
-    EXPECT_EQ(game.ClickCount, 0);
+    EXPECT_EQ(game.ClickCount(), 0);
 }
 
 TEST_F(BoardInputTest, ComputerToMoveBeforeTheFirstOpenDoesNotBlockTheBoard)
 {
     StartBoard(5, 3, 4, PlayMode::VsComputer);
-    game.CurrentPlayer = Player2;
-    ASSERT_EQ(game.CurrentState, GameState::Ready);
+    game.CurrentPlayer() = Player2;
+    ASSERT_EQ(game.CurrentState(), GameState::Ready);
     ClickOn(MouseButton::Left, 2, 1);
-    EXPECT_EQ(game.CurrentState, GameState::Playing);
-    EXPECT_EQ(game.ClickCount, 1);
+    EXPECT_EQ(game.CurrentState(), GameState::Playing);
+    EXPECT_EQ(game.ClickCount(), 1);
     EXPECT_NE(At(2, 1).State, Closed);
 }
 
@@ -316,23 +316,23 @@ using PauseTest = BoardInputTest;
 TEST_F(PauseTest, OnlyAGameBeingPlayedPausesAndABoardClickOnlyResumesIt)
 {
     LayMines(NumberedBoard);
-    game.CurrentState = GameState::Ready;
+    game.CurrentState() = GameState::Ready;
     game.PauseGame();
-    EXPECT_FALSE(game.Paused) << "nothing to hide before the first open";
+    EXPECT_FALSE(game.Paused()) << "nothing to hide before the first open";
 
-    game.CurrentState = GameState::Playing;
+    game.CurrentState() = GameState::Playing;
     Down(MouseButton::Left, 0, 0);
     game.PauseGame();
-    ASSERT_TRUE(game.Paused);
+    ASSERT_TRUE(game.Paused());
     Up(MouseButton::Left, 0, 0);
-    EXPECT_EQ(game.ClickCount, 0) << "a gesture begun before the pause acts on nothing";
+    EXPECT_EQ(game.ClickCount(), 0) << "a gesture begun before the pause acts on nothing";
     EXPECT_EQ(At(0, 0).State, Closed);
     const std::vector<uint8_t> before = States();
 
     ClickOn(MouseButton::Left, 2, 2);
-    EXPECT_FALSE(game.Paused);
+    EXPECT_FALSE(game.Paused());
     EXPECT_EQ(States(), before) << "the resuming click opens nothing";
-    EXPECT_EQ(game.ClickCount, 0);
+    EXPECT_EQ(game.ClickCount(), 0);
 }
 
 TEST_F(PauseTest, ANewGameEndsThePauseAndTheBonusButtonCannotBePressed)
@@ -341,9 +341,9 @@ TEST_F(PauseTest, ANewGameEndsThePauseAndTheBonusButtonCannotBePressed)
     game.PauseGame();
     screen.HoverTarget = BonusTarget;
     StatusMouseDown(game, screen, MouseButton::Left);
-    EXPECT_FALSE(game.BonusButtonDown) << "a random open would move on a hidden board";
+    EXPECT_FALSE(game.BonusButtonDown()) << "a random open would move on a hidden board";
     game.NewGame(Level::Custom);
-    EXPECT_FALSE(game.Paused);
+    EXPECT_FALSE(game.Paused());
 }
 
 } // namespace

@@ -28,15 +28,15 @@ protected:
         hook = [this] {
             ++handed.calls;
             handed.sounds = platform.sounds;
-            handed.state = game.CurrentState;
-            handed.flagsLeft = game.FlagsLeft;
+            handed.state = game.CurrentState();
+            handed.flagsLeft = game.FlagsLeft();
         };
     }
     void ClickEverySafeCell()
     {
-        for (const Cell& cell : game.Cells)
+        for (const Cell& cell : game.Cells())
             if (cell.Value != MineValue)
-                Click(cell.Index % game.BoardWidth, cell.Index / game.BoardWidth);
+                Click(cell.Index % game.BoardWidth(), cell.Index / game.BoardWidth());
     }
 
     Handed handed;
@@ -62,9 +62,9 @@ TEST_F(EndOfGameTest, LossRevealsMissedMinesAndFalseFlagsAndKeepsTheRightFlag)
     EXPECT_EQ(At(1, 1).State, Closed) << "unflagged safe cells stay as they were";
     EXPECT_EQ(At(1, 1).Mark, NoMark);
 
-    EXPECT_EQ(game.CurrentState, GameState::Lost);
-    EXPECT_EQ(game.Face, FaceLook::Lost);
-    EXPECT_FALSE(game.BonusButtonEnabled);
+    EXPECT_EQ(game.CurrentState(), GameState::Lost);
+    EXPECT_EQ(game.Face(), FaceLook::Lost);
+    EXPECT_FALSE(game.BonusButtonEnabled());
     EXPECT_EQ(platform.sounds, std::vector<std::string> {"\\Loose.wav"});
     EXPECT_EQ(handed.calls, 1);
     EXPECT_EQ(handed.sounds, std::vector<std::string> {"\\Loose.wav"}) << "the sound comes first";
@@ -82,10 +82,10 @@ TEST_F(EndOfGameTest, WinFlagsEveryMineSoThatNoFlagIsLeft)
         platform.sounds.clear();
         ClickEverySafeCell();
 
-        EXPECT_EQ(game.CurrentState, GameState::Won);
-        EXPECT_EQ(game.Face, FaceLook::Won);
-        EXPECT_FALSE(game.BonusButtonEnabled);
-        EXPECT_EQ(game.FlagsLeft, 0);
+        EXPECT_EQ(game.CurrentState(), GameState::Won);
+        EXPECT_EQ(game.Face(), FaceLook::Won);
+        EXPECT_FALSE(game.BonusButtonEnabled());
+        EXPECT_EQ(game.FlagsLeft(), 0);
         for (auto [x, y] : {std::pair {0, 0}, {2, 0}, {0, 2}, {2, 2}}) {
             EXPECT_EQ(At(x, y).State, Closed);
             EXPECT_EQ(At(x, y).Mark, FlagMark);
@@ -112,7 +112,7 @@ TEST_F(EndOfGameTest, ChordWinsAtItsFirstOpenAndTheWinOpensTheWaitingNeighbours)
     ShowOpen(0, 1);
     platform.sounds.clear();
     Chord(1, 1);
-    EXPECT_EQ(game.CurrentState, GameState::Won);
+    EXPECT_EQ(game.CurrentState(), GameState::Won);
     EXPECT_TRUE(IsOpen(1, 0));
     EXPECT_TRUE(IsOpen(2, 1));
     EXPECT_TRUE(IsOpen(1, 2));
@@ -139,16 +139,16 @@ TEST_F(EndOfGameTest, ReleaseOnAnOpenCellClicksUnlessTheCellIsEmpty)
     Click(4, 0);
     EXPECT_EQ(platform.sounds, std::vector<std::string> {"CLICK"}) << "a flagged cell";
     EXPECT_EQ(Board(), before);
-    EXPECT_EQ(game.CurrentState, GameState::Playing);
+    EXPECT_EQ(game.CurrentState(), GameState::Playing);
 }
 
 TEST_F(EndOfGameTest, WinningByAnEmptyRegionSweepsAndThenPlaysTheWin)
 {
     LayMines({"....", "....", "...*"});
     Click(0, 0);
-    EXPECT_EQ(game.CurrentState, GameState::Won);
+    EXPECT_EQ(game.CurrentState(), GameState::Won);
     EXPECT_EQ(At(3, 2).Mark, FlagMark);
-    EXPECT_EQ(game.FlagsLeft, 0);
+    EXPECT_EQ(game.FlagsLeft(), 0);
     EXPECT_EQ(platform.sounds, (std::vector<std::string> {"\\Open.wav", "\\Win.wav"}));
 }
 
@@ -166,15 +166,15 @@ TEST_F(EndOfGameTest, AbandonedGameCountsNeitherAndADecidedOneCountsOnce)
     LayMines(NumberedBoard);
     Click(1, 0);
     RightClick(0, 0);
-    game.NewGame(static_cast<Level>(game.CurrentLevel));
-    EXPECT_EQ(game.CurrentState, GameState::Ready);
+    game.NewGame(static_cast<Level>(game.CurrentLevel()));
+    EXPECT_EQ(game.CurrentState(), GameState::Ready);
     EXPECT_EQ(classicLosses, 0);
     EXPECT_EQ(classicWins, 0);
 
     LayMines(NumberedBoard);
     Click(0, 0);
     Click(1, 0); // the board is frozen
-    game.NewGame(static_cast<Level>(game.CurrentLevel));
+    game.NewGame(static_cast<Level>(game.CurrentLevel()));
     EXPECT_EQ(classicLosses, 1);
     EXPECT_EQ(classicWins, 0);
 }
@@ -182,7 +182,7 @@ TEST_F(EndOfGameTest, AbandonedGameCountsNeitherAndADecidedOneCountsOnce)
 TEST_F(EndOfGameTest, SoundOffKeepsAWholeGameSilent)
 {
     LayMines(WallBoard);
-    game.SoundOn = false;
+    game.SoundOn() = false;
     RightClick(3, 0);
     Click(0, 0); // sweeps columns 0 to 2
     Chord(2, 1); // one flag on a 3: refused
@@ -192,12 +192,12 @@ TEST_F(EndOfGameTest, SoundOffKeepsAWholeGameSilent)
     RightClick(4, 0); // chords from the open 2
     ASSERT_TRUE(IsOpen(4, 1));
     Click(4, 2);
-    EXPECT_EQ(game.CurrentState, GameState::Won);
+    EXPECT_EQ(game.CurrentState(), GameState::Won);
     EXPECT_TRUE(platform.sounds.empty());
 
     LayMines(WallBoard);
     Click(3, 1);
-    EXPECT_EQ(game.CurrentState, GameState::Lost);
+    EXPECT_EQ(game.CurrentState(), GameState::Lost);
     EXPECT_TRUE(platform.sounds.empty());
 }
 

@@ -30,19 +30,19 @@ TEST_F(FlagsTest, RightClickFlagsUntilNoFlagIsLeftAndAlwaysUnflags)
     LayMines(TwoMinesLeft);
     for (auto [x, y] : {std::pair {0, 0}, {3, 0}, {0, 2}, {3, 2}})
         RightClick(x, y);
-    EXPECT_EQ(game.FlagsLeft, 0);
+    EXPECT_EQ(game.FlagsLeft(), 0);
     EXPECT_EQ(platform.sounds, Repeated(4, "\\flag.wav"));
 
     platform.sounds.clear();
     RightClick(1, 0);
     EXPECT_EQ(At(1, 0).Mark, NoMark) << "no flag left to place";
-    EXPECT_EQ(game.FlagsLeft, 0);
+    EXPECT_EQ(game.FlagsLeft(), 0);
     RightClick(3, 2);
     EXPECT_EQ(At(3, 2).Mark, NoMark) << "a flag comes off also with none left";
     EXPECT_EQ(At(3, 2).State, Closed);
-    EXPECT_EQ(game.FlagsLeft, 1);
+    EXPECT_EQ(game.FlagsLeft(), 1);
     EXPECT_TRUE(platform.sounds.empty());
-    EXPECT_EQ(game.Face, FaceLook::Smiling);
+    EXPECT_EQ(game.Face(), FaceLook::Smiling);
 }
 
 TEST_F(FlagsTest, FlaggingPlacesNoMinesAndStartsNoClock)
@@ -52,13 +52,13 @@ TEST_F(FlagsTest, FlaggingPlacesNoMinesAndStartsNoClock)
     RightClick(4, 4);
     RightClick(0, 0);
     RightClick(4, 4);
-    EXPECT_EQ(game.CurrentState, GameState::Ready);
+    EXPECT_EQ(game.CurrentState(), GameState::Ready);
     EXPECT_EQ(game.FrameTimer.MarkCount, 0);
     EXPECT_EQ(game.LastSafeSlot, 80);
     EXPECT_EQ(random.clockSeeds, 0);
-    for (const Cell& cell : game.Cells)
+    for (const Cell& cell : game.Cells())
         EXPECT_NE(cell.Value, MineValue);
-    EXPECT_EQ(game.FlagsLeft, 9);
+    EXPECT_EQ(game.FlagsLeft(), 9);
 }
 
 TEST_F(FlagsTest, ChordWithMatchingFlagsOpensTheOtherClosedNeighbours)
@@ -73,10 +73,10 @@ TEST_F(FlagsTest, ChordWithMatchingFlagsOpensTheOtherClosedNeighbours)
     EXPECT_TRUE(IsOpen(2, 1));
     EXPECT_EQ(At(3, 1).State, Closed) << "not a neighbour";
     EXPECT_EQ(At(0, 0).Mark, FlagMark);
-    EXPECT_EQ(game.FlagsLeft, 2);
-    EXPECT_EQ(game.CurrentState, GameState::Playing);
+    EXPECT_EQ(game.FlagsLeft(), 2);
+    EXPECT_EQ(game.CurrentState(), GameState::Playing);
     EXPECT_EQ(platform.sounds, Repeated(3, "CLICK"));
-    EXPECT_EQ(game.Face, FaceLook::Smiling);
+    EXPECT_EQ(game.Face(), FaceLook::Smiling);
 }
 
 TEST_F(FlagsTest, ChordOnAWrongFlagLosesAtTheMineAndUnpressesTheRest)
@@ -90,7 +90,7 @@ TEST_F(FlagsTest, ChordOnAWrongFlagLosesAtTheMineAndUnpressesTheRest)
     RightClick(0, 2);
     platform.sounds.clear();
     Chord(1, 1);
-    EXPECT_EQ(game.CurrentState, GameState::Lost);
+    EXPECT_EQ(game.CurrentState(), GameState::Lost);
     EXPECT_EQ(At(1, 0).Mark, ExplodedMine);
     EXPECT_EQ(At(2, 0).State, Closed);
     EXPECT_EQ(At(2, 1).State, Closed);
@@ -115,10 +115,10 @@ TEST_F(FlagsTest, ChordWithoutFlagsFlagsExactlyAsManyClosedNeighboursAsTheNumber
         EXPECT_EQ(At(0, 0).Mark, FlagMark);
         EXPECT_EQ(At(1, 0).Mark, FlagMark);
         EXPECT_EQ(At(2, 0).Mark, flagsSpentElsewhere ? NoMark : FlagMark);
-        EXPECT_EQ(game.FlagsLeft, flagsSpentElsewhere ? 0 : 1);
+        EXPECT_EQ(game.FlagsLeft(), flagsSpentElsewhere ? 0 : 1);
         EXPECT_EQ(platform.sounds, Repeated(flagsSpentElsewhere ? 2 : 3, "\\flag.wav"));
         EXPECT_EQ(CountState(Closed), 6) << "nothing opened, nothing left pressed";
-        EXPECT_EQ(game.CurrentState, GameState::Playing);
+        EXPECT_EQ(game.CurrentState(), GameState::Playing);
     }
 }
 
@@ -135,12 +135,12 @@ TEST_F(FlagsTest, ChordThatNeitherMatchesNorCoversTheNumberIsRefused)
         }
         platform.sounds.clear();
         const auto before = Board();
-        const int32_t flagsLeft = game.FlagsLeft;
+        const int32_t flagsLeft = game.FlagsLeft();
         Chord(1, 1);
         EXPECT_EQ(platform.sounds, std::vector<std::string> {"\\FlagErr.wav"});
         EXPECT_EQ(Board(), before);
-        EXPECT_EQ(game.FlagsLeft, flagsLeft);
-        EXPECT_EQ(game.Face, FaceLook::Smiling);
+        EXPECT_EQ(game.FlagsLeft(), flagsLeft);
+        EXPECT_EQ(game.Face(), FaceLook::Smiling);
     }
 }
 
@@ -156,28 +156,28 @@ TEST_F(FlagsTest, RightClickOnAnOpenNumberWithItsMineFlaggedChords)
     EXPECT_TRUE(IsOpen(1, 1));
     EXPECT_TRUE(IsOpen(2, 1));
     EXPECT_EQ(At(3, 1).State, Closed);
-    EXPECT_EQ(game.FlagsLeft, 3);
+    EXPECT_EQ(game.FlagsLeft(), 3);
     EXPECT_EQ(platform.sounds, Repeated(4, "CLICK"));
-    EXPECT_EQ(game.Face, FaceLook::Smiling);
+    EXPECT_EQ(game.Face(), FaceLook::Smiling);
 }
 
 TEST_F(FlagsTest, TwoPlayerModesHaveNoFlagsAndTheChordOnlyPressesAndRestores)
 {
     for (PlayMode mode : {PlayMode::VsHuman, PlayMode::VsComputer}) {
         LayMines(TwoMinesLeft, mode);
-        game.CurrentPlayer = Player1;
+        game.CurrentPlayer() = Player1;
         ShowOpen(1, 1);
         At(0, 0).Mark = FlagMark; // found by Player1 earlier
-        game.Face = FaceLook::Smiling;
+        game.Face() = FaceLook::Smiling;
         RightClick(3, 0);
         RightClick(0, 0);
         EXPECT_EQ(At(3, 0).Mark, NoMark);
         EXPECT_EQ(At(0, 0).Mark, FlagMark);
-        EXPECT_EQ(game.Face, FaceLook::Smiling) << "the right button does nothing at all";
+        EXPECT_EQ(game.Face(), FaceLook::Smiling) << "the right button does nothing at all";
 
         const auto before = Board();
         game.ChordCell(At(1, 1), CellAction::Press);
-        EXPECT_EQ(game.Face, FaceLook::Pressing);
+        EXPECT_EQ(game.Face(), FaceLook::Pressing);
         EXPECT_EQ(CountState(Pressed), 7) << "every closed neighbour but the found mine";
         EXPECT_EQ(At(0, 0).State, Closed);
         game.ChordCell(At(1, 1), CellAction::Release);
@@ -188,9 +188,9 @@ TEST_F(FlagsTest, TwoPlayerModesHaveNoFlagsAndTheChordOnlyPressesAndRestores)
         game.ChordCell(At(3, 1), CellAction::Cancel);
         EXPECT_EQ(Board(), before);
 
-        EXPECT_EQ(game.Face, FaceLook::Smiling);
-        EXPECT_EQ(game.CurrentPlayer, Player1);
-        EXPECT_EQ(game.Players[Player1].MinesFound, 0);
+        EXPECT_EQ(game.Face(), FaceLook::Smiling);
+        EXPECT_EQ(game.CurrentPlayer(), Player1);
+        EXPECT_EQ(game.Players()[Player1].MinesFound, 0);
         EXPECT_TRUE(platform.sounds.empty());
     }
 }

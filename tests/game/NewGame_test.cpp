@@ -33,62 +33,62 @@ TEST_F(NewGameTest, NeighboursOfNineByNineInRowMajorOrder)
 TEST_F(NewGameTest, NeighboursOfExpertBoardUseItsThirtyColumns)
 {
     StartBoard(30, 16, 99, PlayMode::Classic, Level::Expert);
-    ASSERT_EQ(game.Cells.size(), 480u);
+    ASSERT_EQ(game.Cells().size(), 480u);
     EXPECT_EQ(NeighboursOf(At(29, 0)), (std::vector<int16_t> {28, 58, 59}));
     EXPECT_EQ(NeighboursOf(At(0, 15)), (std::vector<int16_t> {420, 421, 451}));
     EXPECT_EQ(
         NeighboursOf(At(10, 5)), (std::vector<int16_t> {129, 130, 131, 159, 161, 189, 190, 191}));
-    for (const Cell& cell : game.Cells)
-        EXPECT_EQ(cell.Index, &cell - game.Cells.data());
+    for (const Cell& cell : game.Cells())
+        EXPECT_EQ(cell.Index, &cell - game.Cells().data());
 }
 
 TEST_F(NewGameTest, ResetsCountersAndBoardForClassic)
 {
     StartBoard(9, 9, 10, PlayMode::Classic, Level::Beginner);
-    game.ClickCount = 7;
-    game.ElapsedSeconds = 12;
-    game.BonusButtonEnabled = false;
+    game.ClickCount() = 7;
+    game.ElapsedSeconds() = 12;
+    game.BonusButtonEnabled() = false;
     At(3, 3).State = 5;
     At(4, 4).Mark = FlagMark;
     game.NewGame(Level::Beginner);
-    EXPECT_EQ(game.CurrentState, GameState::Ready);
-    EXPECT_EQ(game.FlagsLeft, 10);
-    EXPECT_EQ(game.ClickCount, 0);
-    EXPECT_EQ(game.ElapsedSeconds, 0);
-    EXPECT_TRUE(game.BonusButtonEnabled);
+    EXPECT_EQ(game.CurrentState(), GameState::Ready);
+    EXPECT_EQ(game.FlagsLeft(), 10);
+    EXPECT_EQ(game.ClickCount(), 0);
+    EXPECT_EQ(game.ElapsedSeconds(), 0);
+    EXPECT_TRUE(game.BonusButtonEnabled());
     EXPECT_EQ(game.LastSafeSlot, 80);
-    for (size_t i = 0; i < game.Cells.size(); ++i) {
+    for (size_t i = 0; i < game.Cells().size(); ++i) {
         EXPECT_EQ(game.CellOrder[i], static_cast<int16_t>(i));
-        EXPECT_EQ(game.Cells[i].State, Closed);
-        EXPECT_EQ(game.Cells[i].Mark, NoMark);
+        EXPECT_EQ(game.Cells()[i].State, Closed);
+        EXPECT_EQ(game.Cells()[i].Mark, NoMark);
     }
 }
 
 TEST_F(NewGameTest, SameLevelKeepsTheCellsAndANewLevelRebuilds)
 {
     StartBoard(9, 9, 10, PlayMode::Classic, Level::Beginner);
-    const Cell* before = game.Cells.data();
+    const Cell* before = game.Cells().data();
     game.NewGame(Level::Beginner);
-    EXPECT_EQ(game.Cells.data(), before);
-    game.BoardWidth = 16;
-    game.BoardHeight = 16;
+    EXPECT_EQ(game.Cells().data(), before);
+    game.BoardWidth() = 16;
+    game.BoardHeight() = 16;
     game.NewGame(Level::Intermediate);
-    EXPECT_EQ(game.Cells.size(), 256u);
+    EXPECT_EQ(game.Cells().size(), 256u);
     EXPECT_EQ(game.OpenQueue.size(), 256u);
 }
 
 TEST_F(NewGameTest, TwoPlayerGameHandsTheFirstMoveOverAndPostsTheGoal)
 {
-    game.CurrentPlayer = Player1;
+    game.CurrentPlayer() = Player1;
     StartBoard(9, 9, 19, PlayMode::VsComputer, Level::Beginner);
-    EXPECT_EQ(game.CurrentPlayer, Player2);
+    EXPECT_EQ(game.CurrentPlayer(), Player2);
     EXPECT_EQ(game.Message.Text, "10 Flags To WIN");
-    EXPECT_EQ(game.Message.Stage, MessageBar::SlideIn);
+    EXPECT_EQ(game.Message.Stage, BarStage::SlideIn);
     EXPECT_FLOAT_EQ(game.Message.HoldTime, 5.0f);
     EXPECT_EQ(game.Opponent.Phase, OpponentState::Choose);
     EXPECT_EQ(game.Opponent.Target, -1);
     EXPECT_EQ(game.Opponent.BonusCountdown, -1);
-    EXPECT_FALSE(game.BonusButtonEnabled);
+    EXPECT_FALSE(game.BonusButtonEnabled());
     EXPECT_TRUE(game.RandomOpenRunning);
     EXPECT_TRUE(game.ClearMarksNextMove);
 }
@@ -118,7 +118,7 @@ TEST_P(PlacementTest, FirstCellIsSafeAndCellOrderSplitsSafeFromMines)
         EXPECT_EQ(seen.size(), static_cast<size_t>(cells)) << "a permutation of all cells";
         for (int slot = 0; slot < cells; ++slot) {
             const Cell& cell
-                = game.Cells[static_cast<size_t>(game.CellOrder[static_cast<size_t>(slot)])];
+                = game.Cells()[static_cast<size_t>(game.CellOrder[static_cast<size_t>(slot)])];
             if (slot <= game.LastSafeSlot) {
                 ASSERT_NE(cell.Value, MineValue);
                 EXPECT_EQ(cell.Value, game.CountAdjacentMines(cell.Index));
@@ -139,8 +139,8 @@ TEST_F(PlacementTest, FullBoardMinusOneWinsOnTheFirstOpen)
     StartBoard(9, 9, 80);
     Click(4, 4);
     EXPECT_EQ(At(4, 4).State, 10) << "an eight";
-    EXPECT_EQ(game.CurrentState, GameState::Won);
-    EXPECT_EQ(game.FlagsLeft, 0);
+    EXPECT_EQ(game.CurrentState(), GameState::Won);
+    EXPECT_EQ(game.FlagsLeft(), 0);
 }
 
 TEST_F(PlacementTest, TheTopOfThePoolIsNeverDrawn)
@@ -150,8 +150,8 @@ TEST_F(PlacementTest, TheTopOfThePoolIsNeverDrawn)
     random.scripted = {0.99999};
     game.PlaceMines(0);
     // Slot 80 holds cell 0 (the first cell) after step 1; pool top is slot 79 (cell 79).
-    EXPECT_NE(game.Cells[79].Value, MineValue);
-    EXPECT_EQ(game.Cells[78].Value, MineValue);
+    EXPECT_NE(game.Cells()[79].Value, MineValue);
+    EXPECT_EQ(game.Cells()[78].Value, MineValue);
 }
 
 } // namespace

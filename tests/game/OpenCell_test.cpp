@@ -16,11 +16,11 @@ TEST_F(OpenCellTest, FirstReleaseStartsTheClockAndNeverLoses)
         counter.now = 1'000'000 * static_cast<int64_t>(seed);
         game.OpenCell(At(4, 4), CellAction::Press);
         game.OpenCell(At(4, 4), CellAction::Cancel);
-        EXPECT_EQ(game.CurrentState, GameState::Ready) << "press and cancel place nothing";
+        EXPECT_EQ(game.CurrentState(), GameState::Ready) << "press and cancel place nothing";
         EXPECT_EQ(game.FrameTimer.MarkCount, 0);
         EXPECT_EQ(game.LastSafeSlot, 80);
         Click(4, 4);
-        EXPECT_EQ(game.CurrentState, GameState::Playing);
+        EXPECT_EQ(game.CurrentState(), GameState::Playing);
         EXPECT_EQ(game.FrameTimer.MarkCount, counter.now);
         EXPECT_EQ(At(4, 4).State, At(4, 4).Value + 2);
         game.FrameTimer.Start();
@@ -32,15 +32,15 @@ TEST_F(OpenCellTest, PressAndCancelDrawTheCellSunkenAndBack)
     StartBoard(9, 9, 10);
     game.OpenCell(At(2, 2), CellAction::Press);
     EXPECT_EQ(At(2, 2).State, Pressed);
-    EXPECT_EQ(game.Face, FaceLook::Pressing);
+    EXPECT_EQ(game.Face(), FaceLook::Pressing);
     game.OpenCell(At(2, 2), CellAction::Cancel);
     EXPECT_EQ(At(2, 2).State, Closed);
-    EXPECT_EQ(game.Face, FaceLook::Smiling);
+    EXPECT_EQ(game.Face(), FaceLook::Smiling);
 
     At(3, 3).Mark = FlagMark;
     game.OpenCell(At(3, 3), CellAction::Press);
     EXPECT_EQ(At(3, 3).State, Closed) << "a flagged cell is not pressed";
-    EXPECT_EQ(game.Face, FaceLook::Pressing);
+    EXPECT_EQ(game.Face(), FaceLook::Pressing);
 }
 
 TEST_F(OpenCellTest, FloodOpensTheConnectedRegionAndItsBorderOnly)
@@ -65,7 +65,7 @@ TEST_F(OpenCellTest, FloodOpensTheConnectedRegionAndItsBorderOnly)
     EXPECT_EQ(At(0, 3).State, Closed);
     EXPECT_EQ(At(0, 4).State, Closed);
     EXPECT_EQ(platform.sounds, (std::vector<std::string> {"\\Open.wav"}));
-    EXPECT_EQ(game.CurrentState, GameState::Playing);
+    EXPECT_EQ(game.CurrentState(), GameState::Playing);
 }
 
 TEST_F(OpenCellTest, PressedCellsStopTheFlood)
@@ -103,12 +103,12 @@ TEST_F(OpenCellTest, NumberedCellClicksAndSoundOffIsSilent)
     EXPECT_EQ(At(1, 1).State, 2 + 1);
     EXPECT_EQ(platform.sounds, (std::vector<std::string> {"CLICK"}));
 
-    game.SoundOn = false;
+    game.SoundOn() = false;
     platform.sounds.clear();
     Click(2, 2);
     RightClick(5, 0);
     Click(0, 0); // the mine: a loss, still silent
-    EXPECT_EQ(game.CurrentState, GameState::Lost);
+    EXPECT_EQ(game.CurrentState(), GameState::Lost);
     EXPECT_TRUE(platform.sounds.empty());
 }
 
@@ -116,8 +116,8 @@ TEST_F(OpenCellTest, NothingHappensAfterTheGameEnds)
 {
     for (GameState end : {GameState::Lost, GameState::Won}) {
         LayMines({"*....", "....."});
-        game.CurrentState = end;
-        game.Face = FaceLook::Lost;
+        game.CurrentState() = end;
+        game.Face() = FaceLook::Lost;
         game.OpenCell(At(3, 0), CellAction::Press);
         EXPECT_EQ(At(3, 0).State, Closed);
         game.OpenCell(At(3, 0), CellAction::Release);
@@ -125,7 +125,7 @@ TEST_F(OpenCellTest, NothingHappensAfterTheGameEnds)
         game.ChordCell(At(3, 0), CellAction::Press);
         EXPECT_EQ(CountState(Closed), 10);
         EXPECT_EQ(At(3, 0).Mark, NoMark);
-        EXPECT_EQ(game.Face, FaceLook::Lost) << "not even the face changes";
+        EXPECT_EQ(game.Face(), FaceLook::Lost) << "not even the face changes";
         EXPECT_TRUE(platform.sounds.empty());
     }
 }
@@ -134,9 +134,9 @@ TEST_F(OpenCellTest, ReleaseOnAFlaggedCellWhileReadyStartsTheGameWithoutOpening)
 {
     StartBoard(9, 9, 10);
     RightClick(4, 4);
-    EXPECT_EQ(game.CurrentState, GameState::Ready) << "a flag starts nothing";
+    EXPECT_EQ(game.CurrentState(), GameState::Ready) << "a flag starts nothing";
     Click(4, 4);
-    EXPECT_EQ(game.CurrentState, GameState::Playing);
+    EXPECT_EQ(game.CurrentState(), GameState::Playing);
     EXPECT_EQ(At(4, 4).State, Closed);
     EXPECT_NE(At(4, 4).Value, MineValue) << "the flagged first cell is spared";
 }
@@ -144,10 +144,10 @@ TEST_F(OpenCellTest, ReleaseOnAFlaggedCellWhileReadyStartsTheGameWithoutOpening)
 TEST_F(OpenCellTest, MoveMarksClearAtTheNextClassicMove)
 {
     LayMines({"*....", ".....", "....*"});
-    game.ShowMoveMarks = true;
+    game.ShowMoveMarks() = true;
     At(1, 1).MoveMark = 1;
     Click(3, 1);
-    EXPECT_FALSE(game.ShowMoveMarks);
+    EXPECT_FALSE(game.ShowMoveMarks());
     EXPECT_EQ(At(1, 1).MoveMark, 0);
 }
 

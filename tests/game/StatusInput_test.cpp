@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "game/StatusInput.h"
+#include "input/StatusInput.h"
 
 #include "support/GameFixture.h"
 
@@ -65,15 +65,15 @@ protected:
     void StartSeries(PlayMode mode, PlayerIndex toMove)
     {
         LayMines(NumberedBoard, mode);
-        game.CurrentPlayer = toMove;
-        game.Players[Player1] = {"Ann", 0, 3};
-        game.Players[Player2] = {"Bob", 0, 2};
+        game.CurrentPlayer() = toMove;
+        game.Players()[Player1] = {"Ann", 0, 3};
+        game.Players()[Player2] = {"Bob", 0, 2};
         game.Message.Reset();
     }
     void ExpectScores(int32_t first, int32_t second)
     {
-        EXPECT_EQ(game.Players[Player1].Score, first);
-        EXPECT_EQ(game.Players[Player2].Score, second);
+        EXPECT_EQ(game.Players()[Player1].Score, first);
+        EXPECT_EQ(game.Players()[Player2].Score, second);
     }
     void ExpectNothingAsked()
     {
@@ -97,7 +97,7 @@ TEST_F(StatusInputTest, ButtonsSplitIntoBonusAboveAndFaceBelowAtWidth174)
 
 TEST_F(StatusInputTest, PlayerPanelsAtWidth174)
 {
-    game.CurrentMode = PlayMode::VsHuman;
+    game.CurrentMode() = PlayMode::VsHuman;
     ExpectPlayerPanelSpan(Player1, 7, 82, Width);
     ExpectPlayerPanelSpan(Player2, 93, 168, Width);
     EXPECT_EQ(PlayerPanelAt(game, Player2, 20, 70, Width), PanelPart::None);
@@ -114,7 +114,7 @@ TEST_F(StatusInputTest, OddWidthTruncatesTheExactEdges)
 {
     // At 179: L = trunc(72.5), P1 = trunc(8.25), P2 = trunc(96.75).
     constexpr int odd = 179;
-    game.CurrentMode = PlayMode::VsHuman;
+    game.CurrentMode() = PlayMode::VsHuman;
     ExpectButtonSpan(73, 106, odd);
     ExpectPlayerPanelSpan(Player1, 8, 83, odd);
     ExpectPlayerPanelSpan(Player2, 96, 171, odd);
@@ -130,19 +130,19 @@ TEST_F(StatusInputTest, MovesTrackTheTargetTheHeldLookAndTheFace)
     StatusMouseDown(game, screen, MouseButton::Right);
     EXPECT_EQ(screen.PressedTarget, NoTarget) << "only the left button presses";
     StatusMouseDown(game, screen, MouseButton::Left);
-    EXPECT_TRUE(game.BonusButtonDown);
+    EXPECT_TRUE(game.BonusButtonDown());
     MoveTo(Face);
-    EXPECT_FALSE(game.BonusButtonDown);
+    EXPECT_FALSE(game.BonusButtonDown());
     EXPECT_FALSE(screen.FaceDown) << "the face was not the button pressed";
     MoveTo(Bonus);
-    EXPECT_TRUE(game.BonusButtonDown);
+    EXPECT_TRUE(game.BonusButtonDown());
 
-    game.CurrentState = GameState::Lost;
+    game.CurrentState() = GameState::Lost;
     MoveTo(Away);
-    EXPECT_EQ(game.Face, FaceLook::Lost);
-    game.CurrentState = GameState::Won;
+    EXPECT_EQ(game.Face(), FaceLook::Lost);
+    game.CurrentState() = GameState::Won;
     MoveTo(Away);
-    EXPECT_EQ(game.Face, FaceLook::Won);
+    EXPECT_EQ(game.Face(), FaceLook::Won);
 }
 
 TEST_F(StatusInputTest, FaceReleasedElsewhereStartsNoGameButBackOnItDoes)
@@ -151,13 +151,13 @@ TEST_F(StatusInputTest, FaceReleasedElsewhereStartsNoGameButBackOnItDoes)
     MoveTo(Face);
     StatusMouseDown(game, screen, MouseButton::Left);
     EXPECT_TRUE(screen.FaceDown);
-    EXPECT_EQ(game.Face, FaceLook::Pressing);
+    EXPECT_EQ(game.Face(), FaceLook::Pressing);
     MoveTo(Away);
     EXPECT_FALSE(screen.FaceDown);
-    EXPECT_EQ(game.Face, FaceLook::Smiling);
+    EXPECT_EQ(game.Face(), FaceLook::Smiling);
     StatusClick(game, screen);
     StatusMouseUp(game, screen, MouseButton::Left);
-    EXPECT_EQ(game.CurrentState, GameState::Playing);
+    EXPECT_EQ(game.CurrentState(), GameState::Playing);
     EXPECT_EQ(screen.PressedTarget, NoTarget);
 
     counter.now = 7'000'000;
@@ -167,9 +167,9 @@ TEST_F(StatusInputTest, FaceReleasedElsewhereStartsNoGameButBackOnItDoes)
     MoveTo(Face);
     EXPECT_TRUE(screen.FaceDown);
     StatusClick(game, screen);
-    EXPECT_EQ(game.CurrentState, GameState::Ready);
+    EXPECT_EQ(game.CurrentState(), GameState::Ready);
     EXPECT_FALSE(screen.FaceDown);
-    EXPECT_EQ(game.Face, FaceLook::Smiling);
+    EXPECT_EQ(game.Face(), FaceLook::Smiling);
     EXPECT_EQ(screen.PressedTarget, NoTarget);
     EXPECT_EQ(game.FrameTimer.LastFrameCount, counter.now)
         << "the frame timer ticks after a new game";
@@ -180,30 +180,30 @@ TEST_F(StatusInputTest, FaceAndBonusNeverTakeEachOthersRelease)
 {
     LayMines(NumberedBoard);
     LeftClick(Face, Bonus);
-    EXPECT_EQ(game.CurrentState, GameState::Playing);
+    EXPECT_EQ(game.CurrentState(), GameState::Playing);
     LeftClick(Bonus, Face);
-    EXPECT_EQ(game.ClickCount, 0);
+    EXPECT_EQ(game.ClickCount(), 0);
     EXPECT_EQ(CountState(Closed), 16);
-    EXPECT_EQ(game.CurrentState, GameState::Playing);
+    EXPECT_EQ(game.CurrentState(), GameState::Playing);
 }
 
 TEST_F(StatusInputTest, DisabledBonusIsNeitherPressedNorTriggered)
 {
     LayMines(NumberedBoard);
-    game.BonusButtonEnabled = false;
+    game.BonusButtonEnabled() = false;
     MoveTo(Bonus);
     StatusMouseDown(game, screen, MouseButton::Left);
-    EXPECT_FALSE(game.BonusButtonDown);
+    EXPECT_FALSE(game.BonusButtonDown());
     EXPECT_EQ(screen.PressedTarget, NoTarget);
     StatusClick(game, screen);
-    EXPECT_EQ(game.ClickCount, 0);
+    EXPECT_EQ(game.ClickCount(), 0);
     EXPECT_EQ(CountState(Closed), 16);
 }
 
 TEST_F(StatusInputTest, ClassicBonusOpensThreeRandomCells)
 {
     LayMines(NumberedBoard);
-    for (Cell& cell : game.Cells)
+    for (Cell& cell : game.Cells())
         if (cell.Value == MineValue)
             cell.Mark = FlagMark;
     MoveTo(Bonus);
@@ -211,24 +211,24 @@ TEST_F(StatusInputTest, ClassicBonusOpensThreeRandomCells)
     StatusClick(game, screen);
     EXPECT_EQ(screen.PressedTarget, NoTarget);
     int opened = 0, marked = 0;
-    for (const Cell& cell : game.Cells) {
+    for (const Cell& cell : game.Cells()) {
         opened += IsOpenNumber(cell.State);
         marked += cell.MoveMark;
     }
     EXPECT_EQ(opened, 3);
     EXPECT_EQ(marked, 3);
-    EXPECT_EQ(game.ClickCount, 1);
-    EXPECT_EQ(game.CurrentState, GameState::Playing);
+    EXPECT_EQ(game.ClickCount(), 1);
+    EXPECT_EQ(game.CurrentState(), GameState::Playing);
 }
 
 TEST_F(StatusInputTest, TwoPlayerBonusArmsAndStaysPressedUntilReleased)
 {
     StartSeries(PlayMode::VsHuman, Player1);
-    game.BonusButtonEnabled = true;
+    game.BonusButtonEnabled() = true;
     MoveTo(Bonus);
     StatusMouseDown(game, screen, MouseButton::Left);
     StatusClick(game, screen);
-    EXPECT_TRUE(game.BonusArmed);
+    EXPECT_TRUE(game.BonusArmed());
     EXPECT_EQ(game.Message.Text, "Bonus Activated");
     EXPECT_EQ(screen.PressedTarget, BonusTarget);
     StatusMouseUp(game, screen, MouseButton::Left);
@@ -244,12 +244,12 @@ TEST_F(StatusInputTest, GiveUpAnsweredNoLeavesTheGameAsItWas)
     platform.yesNoAnswers = {false};
     LeftClick(Face, Face);
     EXPECT_EQ(platform.questions, std::vector<std::string> {"Bob" + GiveUpQuestion});
-    EXPECT_EQ(game.CurrentState, GameState::Playing);
-    EXPECT_EQ(game.CurrentPlayer, Player2);
+    EXPECT_EQ(game.CurrentState(), GameState::Playing);
+    EXPECT_EQ(game.CurrentPlayer(), Player2);
     EXPECT_EQ(results, 0);
     ExpectScores(3, 2);
     EXPECT_FALSE(screen.FaceDown);
-    EXPECT_EQ(game.Face, FaceLook::Smiling);
+    EXPECT_EQ(game.Face(), FaceLook::Smiling);
 }
 
 TEST_F(StatusInputTest, GiveUpAnsweredYesScoresTheOpponentAndStartsANewGame)
@@ -257,16 +257,16 @@ TEST_F(StatusInputTest, GiveUpAnsweredYesScoresTheOpponentAndStartsANewGame)
     StartSeries(PlayMode::VsHuman, Player1);
     std::vector<std::pair<PlayerIndex, int32_t>> recorded;
     game.OnTwoPlayerResult
-        = [&] { recorded.emplace_back(game.CurrentPlayer, game.Players[Player2].Score); };
+        = [&] { recorded.emplace_back(game.CurrentPlayer(), game.Players()[Player2].Score); };
     platform.yesNoAnswers = {true};
     LeftClick(Face, Face);
     EXPECT_EQ(platform.questions, std::vector<std::string> {"Ann" + GiveUpQuestion});
     // Recorded for the winner, with the winner's score already counted.
     EXPECT_EQ(recorded, (std::vector<std::pair<PlayerIndex, int32_t>> {{Player2, 3}}));
     ExpectScores(3, 3);
-    EXPECT_EQ(game.CurrentState, GameState::Ready);
+    EXPECT_EQ(game.CurrentState(), GameState::Ready);
     EXPECT_EQ(CountState(Closed), 16);
-    EXPECT_EQ(game.CurrentPlayer, Player2)
+    EXPECT_EQ(game.CurrentPlayer(), Player2)
         << "the new game opens with the other one of the quitter";
 }
 
@@ -274,9 +274,9 @@ TEST_F(StatusInputTest, TwoPlayerFaceStartsAtOnceWhenTheGameIsNotRunning)
 {
     for (GameState state : {GameState::Ready, GameState::Won}) {
         StartSeries(PlayMode::VsHuman, Player1);
-        game.CurrentState = state;
+        game.CurrentState() = state;
         LeftClick(Face, Face);
-        EXPECT_EQ(game.CurrentState, GameState::Ready);
+        EXPECT_EQ(game.CurrentState(), GameState::Ready);
         ExpectScores(3, 2);
     }
     ExpectNothingAsked();
@@ -286,7 +286,7 @@ TEST_F(StatusInputTest, NewCommandIsAFaceClick)
 {
     LayMines(NumberedBoard);
     NewGameCommand(game, screen);
-    EXPECT_EQ(game.CurrentState, GameState::Ready);
+    EXPECT_EQ(game.CurrentState(), GameState::Ready);
     EXPECT_EQ(screen.PressedTarget, NoTarget);
 
     StartSeries(PlayMode::VsHuman, Player1);
@@ -304,7 +304,7 @@ TEST_F(StatusInputTest, ComputersTurnLeavesThePanelAlone)
     screen.HoverTarget = screen.PressedTarget = FaceTarget;
     StatusClick(game, screen);
     NewGameCommand(game, screen);
-    EXPECT_EQ(game.CurrentState, GameState::Playing);
+    EXPECT_EQ(game.CurrentState(), GameState::Playing);
     ExpectNothingAsked();
 
     screen.PressedTarget = NoTarget;
@@ -313,7 +313,7 @@ TEST_F(StatusInputTest, ComputersTurnLeavesThePanelAlone)
     EXPECT_EQ(screen.PressedTarget, NoTarget);
 
     // The release is ignored for the computer also before its first open.
-    game.CurrentState = GameState::Ready;
+    game.CurrentState() = GameState::Ready;
     screen.PressedTarget = FaceTarget;
     StatusMouseUp(game, screen, MouseButton::Left);
     EXPECT_EQ(screen.PressedTarget, FaceTarget);
@@ -326,7 +326,7 @@ TEST_F(StatusInputTest, ANameOfEightLettersIsCutToSixAndTheSeriesStartsAgain)
     DoubleClick(Player1Name);
     EXPECT_EQ(platform.prompts,
         std::vector<std::string> {"Orvane|Enter Player-1 Name (Max 6 Chars):|Ann"});
-    EXPECT_EQ(game.Players[Player1].Name, "Abcdef");
+    EXPECT_EQ(game.Players()[Player1].Name, "Abcdef");
     ExpectScores(0, 0);
 }
 
@@ -337,20 +337,20 @@ TEST_F(StatusInputTest, NamesAreCutByCharactersNotBytes)
     DoubleClick(Player2Name);
     EXPECT_EQ(platform.prompts,
         std::vector<std::string> {"Orvane|Enter Player-2 Name (Max 6 Chars):|Bob"});
-    EXPECT_EQ(game.Players[Player2].Name, "J\xC3\xBCrgen");
+    EXPECT_EQ(game.Players()[Player2].Name, "J\xC3\xBCrgen");
 }
 
 TEST_F(StatusInputTest, CancelKeepsTheNameButResetsTheScoresAndEmptyChangesNothing)
 {
     StartSeries(PlayMode::VsHuman, Player1);
     DoubleClick(Player1Name); // the scripted prompt answers Cancel with the name it was given
-    EXPECT_EQ(game.Players[Player1].Name, "Ann");
+    EXPECT_EQ(game.Players()[Player1].Name, "Ann");
     ExpectScores(0, 0);
 
-    game.Players[Player1].Score = 4;
+    game.Players()[Player1].Score = 4;
     platform.promptAnswers = {""};
     DoubleClick(Player1Name);
-    EXPECT_EQ(game.Players[Player1].Name, "Ann");
+    EXPECT_EQ(game.Players()[Player1].Name, "Ann");
     ExpectScores(4, 0);
 }
 
@@ -363,7 +363,7 @@ TEST_F(StatusInputTest, ScorePartAsksBeforeResettingBothScores)
     DoubleClick(Player1Score);
     ExpectScores(0, 0);
     EXPECT_EQ(platform.questions, std::vector<std::string>(2, "Are you sure to reset scores?"));
-    EXPECT_EQ(game.Players[Player1].Name, "Ann");
+    EXPECT_EQ(game.Players()[Player1].Name, "Ann");
 }
 
 TEST_F(StatusInputTest, OnlyThePanelOfTheHumanToMoveTakesADoubleClick)
@@ -374,8 +374,8 @@ TEST_F(StatusInputTest, OnlyThePanelOfTheHumanToMoveTakesADoubleClick)
 
     StartSeries(PlayMode::VsComputer, Player1);
     DoubleClick(Player2Name);
-    game.CurrentPlayer = Player2;
-    game.CurrentState = GameState::Ready;
+    game.CurrentPlayer() = Player2;
+    game.CurrentState() = GameState::Ready;
     DoubleClick(Player2Name);
     ExpectNothingAsked();
     ExpectScores(3, 2);
@@ -389,7 +389,7 @@ TEST_F(StatusInputTest, NoDoubleClickWhileAMessageShowsOrInClassic)
     ExpectNothingAsked();
 
     game.Message.Reset();
-    game.CurrentMode = PlayMode::Classic;
+    game.CurrentMode() = PlayMode::Classic;
     DoubleClick(Player1Name);
     DoubleClick(Player1Score);
     ExpectNothingAsked();

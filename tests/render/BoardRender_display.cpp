@@ -111,7 +111,7 @@ TEST_F(BoardRenderTest, LossOverlaysShowOnlyWhileLostAndOverTheirCells)
 {
     NewBoard(9, 9, 10, 22);
     Game& g = game();
-    g.CurrentState = GameState::Playing;
+    g.CurrentState() = GameState::Playing;
     At(1, 1).State = Revealed;
     At(1, 1).Mark = MissedMine;
     At(4, 4).State = Revealed;
@@ -119,7 +119,7 @@ TEST_F(BoardRenderTest, LossOverlaysShowOnlyWhileLostAndOverTheirCells)
     At(7, 7).State = Revealed;
     At(7, 7).Mark = ExplodedMine;
     const QImage playing = BoardFrame();
-    g.CurrentState = GameState::Lost;
+    g.CurrentState() = GameState::Lost;
     form->render().View.SpinAngle = 90.0f; // the glow a quarter turned
     const QImage lost = BoardFrame();
 
@@ -160,9 +160,9 @@ TEST_F(BoardRenderTest, CrossAndExplodedMineStayInFrontOnTheWidestBoard)
     At(34, 24).Mark = ExplodedMine;
     At(0, 0).State = Revealed;
     At(0, 0).Mark = FalseFlag;
-    g.CurrentState = GameState::Playing;
+    g.CurrentState() = GameState::Playing;
     const QImage playing = BoardFrame();
-    g.CurrentState = GameState::Lost;
+    g.CurrentState() = GameState::Lost;
     const QImage lost = BoardFrame();
     const QColor corner = lost.pixelColor(34 * 16 + 1, 24 * 16 + 1);
     EXPECT_GT(corner.red(), 200);

@@ -130,12 +130,12 @@ TEST_F(StatusRenderTest, TwoPlayerCountersShowTheFindsWhenDrawnUnderADialog)
     RunMenu("VsHuman");
     QTest::mouseClick(form->BoardArea, Qt::LeftButton, {}, QPoint(11, 11));
     Game& g = game();
-    ASSERT_EQ(g.CurrentState, GameState::Playing);
-    g.Players[Player1].MinesFound = 4;
-    g.Players[Player2].MinesFound = 2;
+    ASSERT_EQ(g.CurrentState(), GameState::Playing);
+    g.Players()[Player1].MinesFound = 4;
+    g.Players()[Player2].MinesFound = 2;
     g.FrameTimer.MarkCount -= 30 * g.FrameTimer.Frequency; // thirty seconds into the game
     form->RunLoopPass();
-    ASSERT_EQ(g.ElapsedSeconds, 30);
+    ASSERT_EQ(g.ElapsedSeconds(), 30);
 
     // New asks whether the player to move gives up; the answer is No.
     QImage underQuestion;
@@ -171,9 +171,9 @@ TEST_F(StatusRenderTest, EachFaceStateHasItsOwnFace)
 TEST_F(StatusRenderTest, BonusButtonIsDrawnRaisedOrPressed)
 {
     Game& g = game();
-    g.BonusButtonDown = false;
+    g.BonusButtonDown() = false;
     const QImage raised = StatusFrame().copy(Bonus());
-    g.BonusButtonDown = true;
+    g.BonusButtonDown() = true;
     EXPECT_NE(StatusFrame().copy(Bonus()), raised);
 }
 
@@ -209,7 +209,7 @@ TEST_F(StatusRenderTest, ActivePanelTakesThePulsesBrightness)
     RunMenu("VsHuman");
     Game& g = game();
     g.Message.Reset();
-    g.CurrentPlayer = Player1;
+    g.CurrentPlayer() = Player1;
     const QPoint active(FirstPanelLeft() + 6, 70), idle(SecondPanelLeft() + 6, 70);
     form->render().View.PulseScale = 0.9f;
     const QImage dim = StatusFrame();
@@ -224,9 +224,9 @@ TEST_F(StatusRenderTest, NamesPrintOnlyTheirPrintableCharactersInCapitals)
     RunMenu("VsHuman");
     Game& g = game();
     g.Message.Reset();
-    g.CurrentPlayer = Player1;
+    g.CurrentPlayer() = Player1;
     auto nameRows = [&](const std::string& name) {
-        g.Players[Player1].Name = name;
+        g.Players()[Player1].Name = name;
         return SteadyFrame().copy(NameRows());
     };
     const QImage plain = nameRows("ABCD ");
@@ -249,9 +249,9 @@ TEST_F(StatusRenderTest, LongNameRunsBeyondItsPanel)
     RunMenu("VsHuman");
     Game& g = game();
     g.Message.Reset();
-    g.Players[Player1].Name = "";
+    g.Players()[Player1].Name = "";
     const QImage blank = SteadyFrame();
-    g.Players[Player1].Name = "ABCDEFGHIJKL";
+    g.Players()[Player1].Name = "ABCDEFGHIJKL";
     const std::vector<int> ink
         = ChangedColumns(SteadyFrame(), blank, NameTop, NameTop + NameHeight);
     ASSERT_FALSE(ink.empty());
@@ -264,7 +264,7 @@ TEST_F(StatusRenderTest, MessageBarSlidesAcrossTheStripInTwoPlayerModes)
 {
     RunMenu("VsHuman"); // the start of a two-player game announces the flags to win
     Game& g = game();
-    ASSERT_EQ(g.Message.Stage, MessageBar::SlideIn);
+    ASSERT_EQ(g.Message.Stage, BarStage::SlideIn);
     g.Message.Step(0.5, Width()); // half of the second-long slide in
     const QImage halfIn = SteadyFrame();
     g.Message.Reset();
@@ -281,7 +281,7 @@ TEST_F(StatusRenderTest, MessageBarSlidesAcrossTheStripInTwoPlayerModes)
     g.Message.Post("Bonus Activated", 0.5f, 2.0f);
     g.Message.Step(1.0, Width());
     const QImage shown = SteadyFrame();
-    EXPECT_EQ(g.Message.Stage, MessageBar::Shown);
+    EXPECT_EQ(g.Message.Stage, BarStage::Shown);
     EXPECT_EQ(
         ChangedColumns(shown, none, MessageTop, PanelBottom).size(), static_cast<size_t>(Width()));
 }
@@ -295,7 +295,7 @@ TEST_F(StatusRenderTest, MessageWaitsUnseenInClassic)
     EXPECT_EQ(StatusFrame(), quiet);
 
     // Shown once the player strip is.
-    g.CurrentMode = PlayMode::VsHuman;
+    g.CurrentMode() = PlayMode::VsHuman;
     g.platform.ApplyLayout();
     const QImage duel = SteadyFrame();
     g.Message.Reset();

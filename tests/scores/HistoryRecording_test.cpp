@@ -21,10 +21,10 @@ TEST_F(HistoryRecordingTest, AGameLeftWhilePlayedIsGivenUpInTheModeItWasPlayed)
 {
     LayMines({"*..", "...", "..*"});
     Click(1, 0);
-    game.DealtWithoutGuessing = true;
-    game.HintsUsed = 2;
-    game.MineCount = 5; // as a mode command sets them before its new game
-    game.CurrentMode = PlayMode::VsHuman;
+    game.DealtWithoutGuessing() = true;
+    game.HintsUsed() = 2;
+    game.MineCount() = 5; // as a mode command sets them before its new game
+    game.CurrentMode() = PlayMode::VsHuman;
     game.NewGame(Level::Custom);
     game.NewGame(Level::Custom); // nothing was being played
 
@@ -42,9 +42,9 @@ TEST_F(HistoryRecordingTest, AGameLeftWhilePlayedIsGivenUpInTheModeItWasPlayed)
 TEST_F(HistoryRecordingTest, ATwoPlayerGameIsKeptForTheFirstPlayerWithoutClicks)
 {
     LayMines({"*..", "...", "..*"}, PlayMode::VsHuman);
-    game.CurrentPlayer = Player2;
-    game.ClickCount = 9;
-    game.FlagsToWin = 1;
+    game.CurrentPlayer() = Player2;
+    game.ClickCount() = 9;
+    game.FlagsToWin() = 1;
     Click(0, 0);
 
     ASSERT_EQ(ended.size(), 1u);

@@ -42,18 +42,18 @@ protected:
     void WinBeginner(int seconds)
     {
         LayMines({"*....", "....."});
-        game.ScoreTable = 0;
-        game.ElapsedSeconds = seconds;
-        game.ClickCount = 7;
+        game.ScoreTable() = 0;
+        game.ElapsedSeconds() = seconds;
+        game.ClickCount() = 7;
         Click(4, 0);
         Click(0, 1);
-        ASSERT_EQ(game.CurrentState, GameState::Won);
+        ASSERT_EQ(game.CurrentState(), GameState::Won);
     }
     void DecideTwoPlayerGame(PlayerIndex winner, int table)
     {
-        game.ScoreTable = static_cast<uint8_t>(table);
-        game.CurrentPlayer = winner;
-        ++game.Players[winner].Score;
+        game.ScoreTable() = static_cast<uint8_t>(table);
+        game.CurrentPlayer() = winner;
+        ++game.Players()[winner].Score;
         RecordTwoPlayerResult(game, scores);
     }
 };
@@ -61,16 +61,16 @@ protected:
 TEST_F(RecordingTest, ClassicLossAndWinAreCountedInTheFile)
 {
     LayMines({"*....", "....."});
-    game.ScoreTable = 1;
+    game.ScoreTable() = 1;
     Click(0, 0);
-    ASSERT_EQ(game.CurrentState, GameState::Lost);
+    ASSERT_EQ(game.CurrentState(), GameState::Lost);
     EXPECT_EQ(scores.TableStats[1].GamesLost, 1);
 
     LayMines({"*....", "....."});
-    game.ScoreTable = 1;
+    game.ScoreTable() = 1;
     Click(4, 0);
     Click(0, 1);
-    ASSERT_EQ(game.CurrentState, GameState::Won);
+    ASSERT_EQ(game.CurrentState(), GameState::Won);
     EXPECT_EQ(scores.TableStats[1].WonOrStarted, 1);
 
     ScoreFile reread(dir.File("Orvane.cfg"), [](const std::string&) {});
@@ -84,13 +84,13 @@ TEST_F(RecordingTest, CustomBoardsCountNothing)
 {
     const auto before = ReadFileBytes(dir.File("Orvane.cfg"));
     LayMines({"*....", "....."});
-    game.ScoreTable = 6;
+    game.ScoreTable() = 6;
     Click(0, 0);
     LayMines({"*....", "....."});
-    game.ScoreTable = 6;
+    game.ScoreTable() = 6;
     Click(4, 0);
     Click(0, 1);
-    ASSERT_EQ(game.CurrentState, GameState::Won);
+    ASSERT_EQ(game.CurrentState(), GameState::Won);
     DecideTwoPlayerGame(Player1, 6);
     EXPECT_EQ(ReadFileBytes(dir.File("Orvane.cfg")), before);
 }
@@ -179,7 +179,7 @@ TEST_F(RecordingTest, NamedRowsGainWinsAndLosses)
 
 TEST_F(RecordingTest, SameNamesGainOneWinAndOneLossOnTheFirstRow)
 {
-    game.Players[Player2].Name = "P1";
+    game.Players()[Player2].Name = "P1";
     DecideTwoPlayerGame(Player1, 5);
     DecideTwoPlayerGame(Player2, 5);
     EXPECT_EQ(scores.Row(5, 10).Name, "P1");
@@ -189,7 +189,7 @@ TEST_F(RecordingTest, SameNamesGainOneWinAndOneLossOnTheFirstRow)
 
 TEST_F(RecordingTest, TheComputerIsANameLikeAnyOther)
 {
-    game.Players[Player2].Name = "A.I";
+    game.Players()[Player2].Name = "A.I";
     DecideTwoPlayerGame(Player2, 5);
     DecideTwoPlayerGame(Player1, 5);
     EXPECT_EQ(scores.Row(5, 10), (ScoreEntry {"A.I", 1, 1}));
@@ -204,7 +204,7 @@ TEST_F(RecordingTest, WinnerWhoseScoreDoesNotBeatTheFewestWinsGetsNoRow)
         scores.WriteScoreEntry(3, row);
     }
     scores.FindLowestByWins(3);
-    game.Players[Player1].Score = 2; // becomes 3: equal, not more
+    game.Players()[Player1].Score = 2; // becomes 3: equal, not more
     DecideTwoPlayerGame(Player1, 3);
     for (int row = 1; row <= 10; ++row)
         EXPECT_NE(scores.Row(3, row).Name, "P1");
@@ -212,7 +212,7 @@ TEST_F(RecordingTest, WinnerWhoseScoreDoesNotBeatTheFewestWinsGetsNoRow)
 
 TEST_F(RecordingTest, TwoPlayerGamesAreCountedWhenTheyStart)
 {
-    game.ScoreTable = 4;
+    game.ScoreTable() = 4;
     StartBoard(9, 9, 19, PlayMode::VsHuman, Level::Custom);
     EXPECT_EQ(scores.TableStats[4].WonOrStarted, 1);
     game.NewGame(Level::Custom);
@@ -227,14 +227,14 @@ TEST_F(RecordingTest, BoardsDealtWithoutGuessingCountNothing)
 {
     const auto before = ReadFileBytes(dir.File("Orvane.cfg"));
     LayMines({"*....", "....."});
-    game.DealtWithoutGuessing = true;
+    game.DealtWithoutGuessing() = true;
     Click(0, 0);
     for (int win = 0; win < 2; ++win) {
         LayMines({"*....", "....."});
-        game.DealtWithoutGuessing = true;
+        game.DealtWithoutGuessing() = true;
         Click(4, 0);
         Click(0, 1);
-        ASSERT_EQ(game.CurrentState, GameState::Won);
+        ASSERT_EQ(game.CurrentState(), GameState::Won);
     }
     EXPECT_EQ(ReadFileBytes(dir.File("Orvane.cfg")), before);
     EXPECT_TRUE(shown.empty());

@@ -49,12 +49,12 @@ TEST_F(FrameStepTest, QuietPassChangesNothingAndEachKindOfChangeRedrawsItsArea)
     };
     const std::vector<Case> cases {
         {"a cell pressed", [this] { At(2, 2).State = Pressed; }, true, false},
-        {"the clock's second", [this] { game.ElapsedSeconds = 1; }, false, true},
-        {"the face", [this] { game.Face = FaceLook::Pressing; }, false, true},
+        {"the clock's second", [this] { game.ElapsedSeconds() = 1; }, false, true},
+        {"the face", [this] { game.Face() = FaceLook::Pressing; }, false, true},
         {"the button held", [this] { screen.FaceDown = true; }, false, true},
         {"the cell size", [this] { screen.CellSize = 36; }, true, true},
         {"a theme or exposure", [this] { step.Invalidate(); }, true, true},
-        {"the move marks", [this] { game.ShowMoveMarks = true; }, true, false},
+        {"the move marks", [this] { game.ShowMoveMarks() = true; }, true, false},
         {"the keyboard's cell",
             [this] {
                 screen.KeyCursorShown = true;
@@ -88,11 +88,11 @@ TEST_F(FrameStepTest, PlayerStripRedrawsForTheMessageTextAndThePlayersAlone)
     game.Message.Post("first", 0.05f, 10.0f);
     const std::vector<std::pair<const char*, std::function<void()>>> changes {
         {"the message's text", [this] { game.Message.Text = "second"; }},
-        {"a player's name", [this] { game.Players[Player1].Name = "Ann"; }},
-        {"a player's score", [this] { ++game.Players[Player2].Score; }},
+        {"a player's name", [this] { game.Players()[Player1].Name = "Ann"; }},
+        {"a player's score", [this] { ++game.Players()[Player2].Score; }},
     };
     Pass(0.1);
-    ASSERT_EQ(game.Message.Stage, MessageBar::Shown);
+    ASSERT_EQ(game.Message.Stage, BarStage::Shown);
     for (const auto& [what, change] : changes) {
         Pass(0.0);
         change();
@@ -120,7 +120,7 @@ TEST_F(FrameStepTest, GlowSpinsAThirdOfATurnASecondOnlyAfterALoss)
     Settle();
     Pass(0.5);
     EXPECT_EQ(view.SpinAngle, 0.0f);
-    game.CurrentState = GameState::Lost;
+    game.CurrentState() = GameState::Lost;
     EXPECT_TRUE(Pass(0.25).Board);
     EXPECT_FLOAT_EQ(view.SpinAngle, 30.0f);
     Pass(2.75);
@@ -159,9 +159,9 @@ TEST_F(FrameStepTest, MessageSlidesOnlyWhileThePlayerStripShows)
     game.Message.Post("3 Mines Remain.", 0.5f, 3.0f);
     Pass(0.5);
     EXPECT_EQ(game.Message.Elapsed, 0.0) << "in Classic the message waits";
-    EXPECT_EQ(game.Message.Stage, MessageBar::SlideIn);
+    EXPECT_EQ(game.Message.Stage, BarStage::SlideIn);
 
-    game.CurrentMode = PlayMode::VsHuman;
+    game.CurrentMode() = PlayMode::VsHuman;
     Pass(0.25);
     EXPECT_EQ(game.Message.Elapsed, 0.25);
     // Half way in across the status area's width: 9 cells of 22 and the margins.
@@ -171,24 +171,24 @@ TEST_F(FrameStepTest, MessageSlidesOnlyWhileThePlayerStripShows)
 
 TEST_F(FrameStepTest, UnavailableBonusButtonLooksPressed)
 {
-    game.BonusButtonEnabled = false;
-    game.BonusButtonDown = false;
+    game.BonusButtonEnabled() = false;
+    game.BonusButtonDown() = false;
     Pass();
-    EXPECT_TRUE(game.BonusButtonDown);
+    EXPECT_TRUE(game.BonusButtonDown());
 }
 
 TEST_F(FrameStepTest, OpponentsPointerRedrawsTheBoardAndNothingAdvancesWithoutABoard)
 {
     StartBoard(9, 9, 19, PlayMode::VsComputer, Level::Beginner);
-    ASSERT_EQ(game.CurrentPlayer, Player2);
+    ASSERT_EQ(game.CurrentPlayer(), Player2);
     Settle();
     EXPECT_EQ(opponentFrames, 2);
     game.Opponent.PointerX = 0.25f;
     EXPECT_TRUE(Pass(0.0).Board) << "the pointer glided";
 
     // The new dimensions are set, the cells not yet rebuilt.
-    game.BoardWidth = 20;
-    game.CurrentState = GameState::Lost;
+    game.BoardWidth() = 20;
+    game.CurrentState() = GameState::Lost;
     EXPECT_FALSE(Pass().Any());
     EXPECT_EQ(view.SpinAngle, 0.0f);
 }

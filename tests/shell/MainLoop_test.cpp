@@ -47,9 +47,9 @@ TEST_F(MainLoopTest, DrawsOnlyWhenTheCellsMatchTheBoardAndSomethingChanged)
 {
     StartBoard(9, 9, 10);
     // A custom size was confirmed but the new game has not rebuilt the cells yet.
-    game.BoardWidth = 20;
+    game.BoardWidth() = 20;
     EXPECT_EQ(Pass(), (Steps {"messages"}));
-    game.BoardWidth = 9;
+    game.BoardWidth() = 9;
     EXPECT_EQ(Pass(), (Steps {"messages", "draw"}));
     EXPECT_EQ(Pass(), (Steps {"messages"})) << "the same picture is not drawn again";
 }
@@ -59,44 +59,44 @@ TEST_F(MainLoopTest, GameClockIsCopiedOnlyWhilePlaying)
     StartBoard(9, 9, 10);
     counter.now = 10'000'000;
     Pass();
-    EXPECT_EQ(game.ElapsedSeconds, 0) << "Ready: the clock has not started";
+    EXPECT_EQ(game.ElapsedSeconds(), 0) << "Ready: the clock has not started";
 
     Click(4, 4);
     counter.now += 3'500'000;
     Pass();
-    EXPECT_EQ(game.ElapsedSeconds, 3);
+    EXPECT_EQ(game.ElapsedSeconds(), 3);
 
-    game.CurrentState = GameState::Lost;
+    game.CurrentState() = GameState::Lost;
     counter.now += 5'000'000;
     Pass();
-    EXPECT_EQ(game.ElapsedSeconds, 3) << "the time stands still once the game is over";
+    EXPECT_EQ(game.ElapsedSeconds(), 3) << "the time stands still once the game is over";
 
     game.NewGame(Level::Custom);
-    EXPECT_EQ(game.ElapsedSeconds, 0);
+    EXPECT_EQ(game.ElapsedSeconds(), 0);
 }
 
 TEST_F(MainLoopTest, OpenMenuHoldsTheOpponentWhileTheGameClockRunsOn)
 {
     StartBoard(9, 9, 19, PlayMode::VsComputer, Level::Beginner);
-    ASSERT_EQ(game.CurrentPlayer, Player2);
-    game.CurrentState = GameState::Playing;
+    ASSERT_EQ(game.CurrentPlayer(), Player2);
+    game.CurrentState() = GameState::Playing;
     game.FrameTimer.SetMark();
     counter.now += 1'500'000;
     Pass();
-    ASSERT_EQ(game.ElapsedSeconds, 1);
+    ASSERT_EQ(game.ElapsedSeconds(), 1);
 
     host.menuOpen = true;
     EXPECT_EQ(Pass(), (Steps {"messages"}));
     EXPECT_EQ(counter.sleeps.back(), 33) << "one frame's sleep";
     counter.now += 5'000'000;
     Pass();
-    EXPECT_EQ(game.ElapsedSeconds, 1) << "the clock shown stands still while the menu is open";
+    EXPECT_EQ(game.ElapsedSeconds(), 1) << "the clock shown stands still while the menu is open";
 
     // A command chosen in the menu starts its game afresh, then the menu closes.
     host.menuOpen = false;
     host.duringMessages = [&] { game.FrameTimer.Tick(); };
     EXPECT_EQ(Pass(), (Steps {"messages", "opponent"}));
-    EXPECT_EQ(game.ElapsedSeconds, 6) << "the true time shows once the menu is closed";
+    EXPECT_EQ(game.ElapsedSeconds(), 6) << "the true time shows once the menu is closed";
     EXPECT_LE(counter.sleeps.back(), 33);
     host.duringMessages = nullptr;
     counter.now += 40'000;
@@ -110,16 +110,16 @@ TEST_F(MainLoopTest, PausedGameHoldsEverythingButDrawsItsHiddenBoard)
     Click(4, 4);
     counter.now += 2'000'000;
     Pass();
-    ASSERT_EQ(game.ElapsedSeconds, 2);
+    ASSERT_EQ(game.ElapsedSeconds(), 2);
     game.PauseGame();
     EXPECT_EQ(Pass(), (Steps {"messages", "draw"})) << "the board is hidden";
     counter.now += 30'000'000;
     EXPECT_EQ(Pass(), (Steps {"messages"}));
-    EXPECT_EQ(game.ElapsedSeconds, 2);
+    EXPECT_EQ(game.ElapsedSeconds(), 2);
     game.ResumeGame();
     counter.now += 1'100'000;
     Pass();
-    EXPECT_EQ(game.ElapsedSeconds, 3) << "the paused stretch is not counted";
+    EXPECT_EQ(game.ElapsedSeconds(), 3) << "the paused stretch is not counted";
 }
 
 TEST_F(MainLoopTest, EachPassWaitsAsLongAsThePictureStaysTheSame)
@@ -169,13 +169,13 @@ TEST_F(MainLoopTest, PulseAloneIsDrawnAtEachOfItsVisibleSteps)
 TEST_F(MainLoopTest, OpponentMovesOnlyOnItsTurnInARunningGame)
 {
     StartBoard(9, 9, 19, PlayMode::VsComputer, Level::Beginner);
-    ASSERT_EQ(game.CurrentPlayer, Player2);
+    ASSERT_EQ(game.CurrentPlayer(), Player2);
     EXPECT_EQ(Pass(), (Steps {"messages", "opponent", "draw"}));
 
-    game.CurrentState = GameState::Won;
+    game.CurrentState() = GameState::Won;
     EXPECT_EQ(Pass(), (Steps {"messages"}));
 
-    game.CurrentState = GameState::Playing;
+    game.CurrentState() = GameState::Playing;
     game.Opponent.Phase = OpponentState::Idle;
     EXPECT_EQ(Pass(), (Steps {"messages"}));
 }

@@ -2,6 +2,7 @@
 // The menu bar, the settings file and the keyboard of the real main window, driven with
 // key presses as the window system delivers them.
 #include "render/gl/RenderState.h"
+#include "input/PanelLayout.h"
 #include "shell/qt/MainMenu.h"
 #include "support/FakeDesktop.h"
 #include "support/MainWindowFixture.h"

@@ -28,11 +28,11 @@ TEST_F(PreferencesTest, NoGuessingIsKeptWithTheOtherLinesAndTheStrength)
 {
     WriteText("ComputerStrength=Strong\nLater=kept as it was\n");
     commands.LoadPreferences();
-    EXPECT_FALSE(game.NoGuessing);
+    EXPECT_FALSE(game.NoGuessing());
     EXPECT_EQ(commands.StoredPreferences().Strength, ComputerStrength::Strong);
 
     commands.NoGuessing(true);
-    EXPECT_TRUE(game.NoGuessing);
+    EXPECT_TRUE(game.NoGuessing());
     EXPECT_TRUE(Checks().NoGuessing);
     EXPECT_EQ(Reloaded(), (Preferences {true, ComputerStrength::Strong, {"Later=kept as it was"}}));
     EXPECT_FALSE(std::filesystem::exists(path + ".new"));
@@ -59,7 +59,7 @@ TEST_F(PreferencesTest, AFailedSaveIsToldOnceAndTheOptionHolds)
     commands.NoGuessing(true);
     commands.NoGuessing(false);
     commands.NoGuessing(true);
-    EXPECT_TRUE(game.NoGuessing);
+    EXPECT_TRUE(game.NoGuessing());
     ASSERT_EQ(platform.messages.size(), 1U);
     EXPECT_NE(platform.messages[0].find("could not be saved"), std::string::npos);
 }

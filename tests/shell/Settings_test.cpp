@@ -28,7 +28,7 @@ TEST_F(SettingsTest, MissingFileIsCreatedWithTheDefaults)
     LoadAndApplySettings();
     EXPECT_EQ(ReadFileBytes(settingsPath), (Bytes {0x16, 0x00, 0x01}));
     EXPECT_EQ(settings.CellSize, 22);
-    EXPECT_TRUE(game.SoundOn);
+    EXPECT_TRUE(game.SoundOn());
     EXPECT_EQ(Checks(), (MenuChecks {Level::Beginner, PlayMode::Classic, true, 0, 22}));
     EXPECT_TRUE(platform.messages.empty());
 }
@@ -39,7 +39,7 @@ TEST_F(SettingsTest, StoredChoicesAreTakenOver)
     LoadAndApplySettings();
     EXPECT_EQ(settings, (Settings {36, 3, false}));
     EXPECT_EQ(settings.CellSize, 36);
-    EXPECT_FALSE(game.SoundOn);
+    EXPECT_FALSE(game.SoundOn());
     EXPECT_EQ(Checks(), (MenuChecks {Level::Beginner, PlayMode::Classic, false, 3, 36}));
     EXPECT_EQ(ReadFileBytes(settingsPath), (Bytes {0x24, 0x03, 0x00}));
 }
@@ -131,7 +131,7 @@ TEST_F(SettingsTest, MissingDirectoryGivesDefaultsAndEachFailedSaveSaysWhy)
     EXPECT_EQ(platform.messageIcons[0], MessageIcon::Warning);
     // The game goes on with the choices made.
     EXPECT_EQ(settings.CellSize, 36);
-    EXPECT_FALSE(game.SoundOn);
+    EXPECT_FALSE(game.SoundOn());
     EXPECT_EQ(settings, (Settings {36, 0, false}));
 }
 
@@ -160,7 +160,7 @@ TEST_F(SettingsTest, ReadOnlyFileStillGivesItsChoices)
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_NE(platform.messages[0].find(std::strerror(EACCES)), std::string::npos)
         << platform.messages[0];
-    EXPECT_TRUE(game.SoundOn);
+    EXPECT_TRUE(game.SoundOn());
     EXPECT_EQ(ReadFileBytes(settingsPath), (Bytes {0x1B, 0x04, 0x00}));
 }
 

@@ -22,15 +22,15 @@ public:
     // One frame of the computer to move; Duel's frame call.
     void Frame()
     {
-        const PlayerIndex mover = game_.CurrentPlayer;
-        if (!game_.BonusAwarded)
+        const PlayerIndex mover = game_.CurrentPlayer();
+        if (!game_.BonusAwarded())
             countdown_ = {-1, -1};
-        const bool awarded = game_.BonusAwarded;
+        const bool awarded = game_.BonusAwarded();
         game_.Opponent.BonusCountdown = countdown_[mover];
         seats_[mover].Update();
         countdown_[mover] = game_.Opponent.BonusCountdown;
-        if (!awarded && game_.BonusAwarded) {
-            const PlayerIndex owner = game_.BonusOwner == Player1 ? Player1 : Player2;
+        if (!awarded && game_.BonusAwarded()) {
+            const PlayerIndex owner = game_.BonusOwner() == Player1 ? Player1 : Player2;
             countdown_[mover] = -1;
             countdown_[owner] = owner == Player2 ? game_.Opponent.BonusCountdown
                                                  : 1 + RandomBelow(game_.random, 5);

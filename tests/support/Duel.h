@@ -27,7 +27,7 @@ public:
     Duel(Game& game, ComputerPlayer& computer, uint64_t seed, Rival rival) :
         game_(game), computer_(computer), engine_(seed), rival_(rival)
     {
-        openable_.reserve(game.Cells.size());
+        openable_.reserve(game.Cells().size());
     }
 
     template<typename Check> DuelResult Play(double frameTime, int frameLimit, Check check)
@@ -41,8 +41,8 @@ public:
     {
         DuelResult result;
         while (game_.IsRunning() && result.frames < frameLimit) {
-            const PlayerIndex mover = game_.CurrentPlayer;
-            const int foundBefore = game_.Players[mover].MinesFound;
+            const PlayerIndex mover = game_.CurrentPlayer();
+            const int foundBefore = game_.Players()[mover].MinesFound;
             bool moved = true;
             if (mover == Player1 && rival_ == Rival::RandomOpener) {
                 ClickRandomCell();
@@ -58,13 +58,13 @@ public:
                     && game_.Opponent.Phase != OpponentState::Travel;
             }
             // A turn ends when it passes, or with the game.
-            if (moved && mover == Player2 && (game_.CurrentPlayer != Player2 || !game_.IsRunning()))
+            if (moved && mover == Player2 && (game_.CurrentPlayer() != Player2 || !game_.IsRunning()))
                 ++result.computerTurns;
             if (mover == Player2)
-                result.computerFinds += game_.Players[Player2].MinesFound - foundBefore;
+                result.computerFinds += game_.Players()[Player2].MinesFound - foundBefore;
             check(mover, foundBefore, moved);
         }
-        result.decided = game_.CurrentState == GameState::Won;
+        result.decided = game_.CurrentState() == GameState::Won;
         return result;
     }
 
@@ -72,7 +72,7 @@ private:
     void ClickRandomCell()
     {
         openable_.clear();
-        for (Cell& cell : game_.Cells)
+        for (Cell& cell : game_.Cells())
             if (cell.State == Closed && cell.Mark == NoMark)
                 openable_.push_back(&cell);
         Cell& cell

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include "game/Game.h"
-#include "game/ScreenState.h"
+#include "input/ScreenState.h"
 #include "support/FakeCounter.h"
 #include "support/FixedRandom.h"
 #include "support/MineLayout.h"
@@ -33,13 +33,13 @@ protected:
     void StartBoard(int width, int height, int mines, PlayMode mode = PlayMode::Classic,
         Level level = Level::Custom)
     {
-        game.CurrentMode = mode;
-        game.BoardWidth = static_cast<int16_t>(width);
-        game.BoardHeight = static_cast<int16_t>(height);
-        game.MineCount = static_cast<int16_t>(mines);
-        game.FlagsToWin = static_cast<int16_t>(mines / 2 + 1);
+        game.CurrentMode() = mode;
+        game.BoardWidth() = static_cast<int16_t>(width);
+        game.BoardHeight() = static_cast<int16_t>(height);
+        game.MineCount() = static_cast<int16_t>(mines);
+        game.FlagsToWin() = static_cast<int16_t>(mines / 2 + 1);
         game.NewGame(level);
-        game.CurrentLevel = static_cast<int32_t>(level);
+        game.CurrentLevel() = static_cast<int32_t>(level);
     }
 
     // Lays out mines from rows of text and puts the game in Playing, as if placed.
@@ -51,7 +51,7 @@ protected:
         platform.sounds.clear();
     }
 
-    Cell& At(int x, int y) { return game.Cells[static_cast<size_t>(x + y * game.BoardWidth)]; }
+    Cell& At(int x, int y) { return game.Cells()[static_cast<size_t>(x + y * game.BoardWidth())]; }
 
     void Click(int x, int y)
     {
@@ -71,7 +71,7 @@ protected:
     int CountState(uint8_t state) const
     {
         int n = 0;
-        for (const Cell& c : game.Cells)
+        for (const Cell& c : game.Cells())
             n += c.State == state;
         return n;
     }

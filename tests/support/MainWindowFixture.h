@@ -50,14 +50,14 @@ protected:
     void NewBoard(int width, int height, int mines, int cellSize, PlayMode mode = PlayMode::Classic)
     {
         Game& g = game();
-        g.CurrentMode = mode;
+        g.CurrentMode() = mode;
         form->session().settings.CellSize = static_cast<uint8_t>(cellSize);
-        g.BoardWidth = static_cast<int16_t>(width);
-        g.BoardHeight = static_cast<int16_t>(height);
-        g.MineCount = static_cast<int16_t>(mines);
-        g.FlagsToWin = static_cast<int16_t>(mines / 2 + 1);
+        g.BoardWidth() = static_cast<int16_t>(width);
+        g.BoardHeight() = static_cast<int16_t>(height);
+        g.MineCount() = static_cast<int16_t>(mines);
+        g.FlagsToWin() = static_cast<int16_t>(mines / 2 + 1);
         g.NewGame(Level::Custom);
-        g.CurrentLevel = static_cast<int32_t>(Level::Custom);
+        g.CurrentLevel() = static_cast<int32_t>(Level::Custom);
     }
 
     // The next closed cell without a mine; -1 when none is left.

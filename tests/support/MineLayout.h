@@ -30,17 +30,17 @@ inline void LayMinesOnBoard(Game& game, const std::vector<std::string>& rows)
 {
     const size_t width = rows[0].size();
     std::vector<int16_t> safe, mined;
-    for (size_t i = 0; i < game.Cells.size(); ++i) {
+    for (size_t i = 0; i < game.Cells().size(); ++i) {
         const bool mine = rows[i / width][i % width] == '*';
-        game.Cells[i].Value = mine ? MineValue : 0;
+        game.Cells()[i].Value = mine ? MineValue : 0;
         (mine ? mined : safe).push_back(static_cast<int16_t>(i));
     }
     game.CellOrder = safe;
     game.CellOrder.insert(game.CellOrder.end(), mined.begin(), mined.end());
     game.LastSafeSlot = static_cast<int16_t>(safe.size() - 1);
     for (int16_t i : safe)
-        game.Cells[static_cast<size_t>(i)].Value = game.CountAdjacentMines(i);
-    game.CurrentState = GameState::Playing;
+        game.Cells()[static_cast<size_t>(i)].Value = game.CountAdjacentMines(i);
+    game.CurrentState() = GameState::Playing;
 }
 
 } // namespace orvane::testing

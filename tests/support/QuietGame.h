@@ -26,7 +26,7 @@ struct QuietGame {
     {
         game.FrameTimer.Create();
         game.FrameTimer.Start();
-        game.SoundOn = false;
+        game.SoundOn() = false;
     }
     void NewGame(Level level, uint64_t seed)
     {

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/RulesDriver.h"
+#include "input/PanelLayout.h"
 
-#include "game/BoardInput.h"
-#include "game/BoardKeys.h"
-#include "game/StatusInput.h"
+#include "input/BoardInput.h"
+#include "input/BoardKeys.h"
+#include "input/StatusInput.h"
 #include "platform/FileFolders.h"
 #include "platform/FileLookup.h"
 #include "render/model/Layout.h"
@@ -132,10 +133,10 @@ std::string RulesDriver::Step(ByteReader& in)
     platform_.answers = nullptr;
     // A press held from an earlier board ends at the next mouse event.
     const ScreenState& screen = session_.screen;
-    const bool pressedOnThisBoard = screen.PressedOnBoard == game_.BoardNumber;
+    const bool pressedOnThisBoard = screen.PressedOnBoard == game_.BoardNumber();
     if (pressedOnThisBoard
         && (screen.PressedCell < -1
-            || screen.PressedCell >= static_cast<int32_t>(game_.Cells.size())))
+            || screen.PressedCell >= static_cast<int32_t>(game_.Cells().size())))
         return "the pressed cell lies outside the board";
     return invariants_.After(game_, results_);
 }
@@ -178,8 +179,8 @@ int RulesDriver::BoardPoint(ByteReader& in, int cells) const
 void RulesDriver::BoardInput(ByteReader& in, uint8_t kind)
 {
     const MouseButton button = ButtonFrom(in.Byte());
-    const int x = BoardPoint(in, game_.BoardWidth);
-    const int y = BoardPoint(in, game_.BoardHeight);
+    const int x = BoardPoint(in, game_.BoardWidth());
+    const int y = BoardPoint(in, game_.BoardHeight());
     switch (kind) {
     case 0:
     case 1:
@@ -208,7 +209,7 @@ void RulesDriver::StatusInput(ByteReader& in, uint8_t kind)
 {
     const MouseButton button = ButtonFrom(in.Byte());
     const int width = session_.Layout().StatWidth;
-    const int height = panel::CounterStripHeight + panel::PlayerStripHeight(game_.CurrentMode);
+    const int height = panel::CounterStripHeight + panel::PlayerStripHeight(game_.CurrentMode());
     switch (kind) {
     case 7:
         session_.StatusMove(static_cast<int>(in.Word() % (width + 20)) - 10,
@@ -261,7 +262,7 @@ void RulesDriver::Command(ByteReader& in)
         NewGameCommand(game_, session_.screen);
         break;
     case 8:
-        commands_.Sounds(!game_.SoundOn);
+        commands_.Sounds(!game_.SoundOn());
         break;
     case 9:
         commands_.Theme(in.Byte() % 8);
@@ -281,16 +282,16 @@ void RulesDriver::Command(ByteReader& in)
 // The custom size dialog's Ok with three numbers, brought into its limits as it does.
 void RulesDriver::CustomSize(ByteReader& in)
 {
-    game_.BoardHeight = static_cast<int16_t>(9 + in.Byte() % 17);
-    game_.BoardWidth = static_cast<int16_t>(9 + in.Byte() % 27);
-    const int cells = game_.BoardHeight * game_.BoardWidth;
+    game_.BoardHeight() = static_cast<int16_t>(9 + in.Byte() % 17);
+    game_.BoardWidth() = static_cast<int16_t>(9 + in.Byte() % 27);
+    const int cells = game_.BoardHeight() * game_.BoardWidth();
     int mines = 1 + in.Word() % (cells - 1);
     if (game_.IsTwoPlayer()) {
         if (mines % 2 == 0)
             --mines;
-        game_.FlagsToWin = static_cast<int16_t>(mines / 2 + 1);
+        game_.FlagsToWin() = static_cast<int16_t>(mines / 2 + 1);
     }
-    game_.MineCount = static_cast<int16_t>(mines);
+    game_.MineCount() = static_cast<int16_t>(mines);
     commands_.StartCustomGame();
 }
 

@@ -55,8 +55,7 @@ private:
         void ApplyLayout() override { session->FitToRoom(1 << 16, 1 << 16); }
         GameSession* session = nullptr;
         void RedrawNow() override { }
-        void PlaySoundFile(const std::string&) override { }
-        void PlayClickSound() override { }
+        void PlaySound(Sound) override { }
         void OpenDocument(const std::string&) override { }
     };
     // Time passes only when the game sleeps or the input says so.

@@ -26,7 +26,7 @@ protected:
     std::vector<std::pair<uint8_t, uint8_t>> Board() const
     {
         std::vector<std::pair<uint8_t, uint8_t>> seen;
-        for (const Cell& cell : game.Cells)
+        for (const Cell& cell : game.Cells())
             seen.emplace_back(cell.State, cell.Mark);
         return seen;
     }

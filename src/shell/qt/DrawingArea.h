@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-#include "game/BoardInput.h"
+#include "input/BoardInput.h"
 
 #include <QImage>
 #include <QWidget>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/qt/DrawingSurfaces.h"
 
-#include "game/BoardKeys.h"
+#include "input/BoardKeys.h"
 #include "render/gl/BoardRenderer.h"
 #include "render/gl/Font.h"
 #include "render/gl/Projection.h"
@@ -101,7 +101,7 @@ void DrawingSurfaces::LoadBoardPictures()
     LoadBoardTextures(render_);
     render_.View.WavingFlags.Create(-1, 8, 4, 0.11, 3, picture_key::Flags, picture_id::RedFlags,
         picture_id::BlueFlags, render_.Current());
-    render_.View.WavingFlags.Start(session_.game.FrameTimer);
+    render_.View.WavingFlags.Start(session_.clock);
 }
 
 void DrawingSurfaces::ApplyTheme(uint8_t theme)

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/qt/MainWindow.h"
 
-#include "game/StatusInput.h"
+#include "input/StatusInput.h"
 #include "scores/qt/DialogPlacement.h"
 #include "shell/Keyboard.h"
 #include "shell/qt/DrawingArea.h"
@@ -45,7 +45,7 @@ void MainWindow::BuildWindow()
 void MainWindow::BuildMenu()
 {
     MainMenu::Actions actions;
-    actions.New = [this] { NewGameCommand(session_.game, session_.screen); };
+    actions.New = [this] { session_.NewGameFromMenu(); };
     actions.Exit = [this] { close(); };
     actions.Custom = [this] { windows_.RunCustomSize(); };
     actions.HiScores = [this] { windows_.RunHighScores(); };
@@ -58,6 +58,7 @@ void MainWindow::BuildMenu()
 
 void MainWindow::AfterCommand()
 {
+    session_.TakeGameEvents();
     Menu->ShowChecks(session_.Checks());
 }
 
@@ -71,8 +72,10 @@ bool MainWindow::StartUp()
     platform_.OnRedrawNow = [this] { surfaces_->DrawBoth(); };
     connect(
         qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
-            if (state != Qt::ApplicationActive)
+            if (state != Qt::ApplicationActive) {
                 session_.game.PauseGame();
+                session_.TakeGameEvents();
+            }
         });
     surfaces_->Connect([this] {
         if (ExitStatus != 0)
@@ -122,12 +125,12 @@ void MainWindow::ApplyLayout()
 
 void MainWindow::RunMainLoop()
 {
-    orvane::RunMainLoop(session_.game, session_.step, *this, QuitRequested);
+    orvane::RunMainLoop(session_.game, session_.clock, session_.step, *this, QuitRequested);
 }
 
 void MainWindow::RunLoopPass()
 {
-    orvane::RunLoopPass(session_.game, session_.step, *this, QuitRequested);
+    orvane::RunLoopPass(session_.game, session_.clock, session_.step, *this, QuitRequested);
 }
 
 void MainWindow::HandlePendingMessages()
@@ -143,7 +146,7 @@ bool MainWindow::MenuOrDialogOpen() const
 
 void MainWindow::UpdateOpponent()
 {
-    session_.computer.Update();
+    session_.UpdateComputer();
 }
 
 // An area not yet on screen is drawn by a later pass.
@@ -167,9 +170,9 @@ void MainWindow::WaitForMessages(int64_t milliseconds)
 bool MainWindow::event(QEvent* event)
 {
     if (event->type() == QEvent::WindowBlocked)
-        session_.game.FrameTimer.HoldFrames();
+        session_.clock.HoldFrames();
     else if (event->type() == QEvent::WindowUnblocked)
-        session_.game.FrameTimer.ReleaseFrames();
+        session_.clock.ReleaseFrames();
     return QMainWindow::event(event);
 }
 
@@ -177,8 +180,10 @@ bool MainWindow::event(QEvent* event)
 // program (the program's own menus and dialogs keep the application active).
 void MainWindow::changeEvent(QEvent* event)
 {
-    if (event->type() == QEvent::WindowStateChange && isMinimized())
+    if (event->type() == QEvent::WindowStateChange && isMinimized()) {
         session_.game.PauseGame();
+        session_.TakeGameEvents();
+    }
     QMainWindow::changeEvent(event);
 }
 
@@ -207,7 +212,7 @@ void MainWindow::keyPressEvent(QKeyEvent* event)
             session_.PlayBoardKey(*boardKey);
         return;
     }
-    if (HandleKey(session_.game, GameKeyOf(*event)) == KeyOutcome::CloseWindow)
+    if (session_.PressKey(GameKeyOf(*event)) == KeyOutcome::CloseWindow)
         close();
 }
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-#include "game/BoardKeys.h"
+#include "input/BoardKeys.h"
 
 #include <optional>
 

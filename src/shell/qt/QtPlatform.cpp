@@ -116,15 +116,12 @@ void QtPlatform::RedrawNow()
         OnRedrawNow();
 }
 
-void QtPlatform::PlaySoundFile(const std::string& name)
+void QtPlatform::PlaySound(Sound sound)
 {
-    sound_.PlayFile(soundDirs_, name);
-    AfterSound();
-}
-
-void QtPlatform::PlayClickSound()
-{
-    sound_.PlayClick();
+    if (const char* file = SoundFileName(sound))
+        sound_.PlayFile(soundDirs_, file);
+    else
+        sound_.PlayClick();
     AfterSound();
 }
 

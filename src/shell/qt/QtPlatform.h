@@ -27,8 +27,7 @@ public:
         const std::string& title, const std::string& prompt, const std::string& initial) override;
     void ApplyLayout() override;
     void RedrawNow() override;
-    void PlaySoundFile(const std::string& name) override;
-    void PlayClickSound() override;
+    void PlaySound(Sound sound) override;
     void OpenDocument(const std::string& target) override;
 
     std::function<void()> OnApplyLayout;

@@ -24,17 +24,17 @@ void SecondaryWindows::Create()
 {
     Game& game = session_.game;
     ScoreFile& scores = session_.scores;
-    CustomSize = new CustomSizeDialog(game, &owner_);
+    CustomSize = new CustomSizeDialog(game, platform_, &owner_);
     HighScores = new HighScoresWindow(scores, session_.marks, &owner_);
     HighScores->AskYesNo
         = [this](const std::string& question) { return platform_.AskYesNo(question); };
     // The box starts with the name of the row the next high score replaces.
-    const int table = IsScoreTable(game.ScoreTable) ? game.ScoreTable : 0;
+    const int table = IsScoreTable(game.ScoreTable()) ? game.ScoreTable() : 0;
     Name = new NameDialog(scores.Row(table, scores.LowestEntry[table]).Name, &owner_);
     session_.highScoreWindows.AskName = [this] { return Name->AskName(quitting_); };
     session_.highScoreWindows.ShowHighScores = [this] { Run(HighScores); };
     Statistics = new StatisticsWindow(session_.history, &owner_);
-    About = new AboutDialog(QApplication::windowIcon(), HelpFilePath(game.Folders), &owner_);
+    About = new AboutDialog(QApplication::windowIcon(), HelpFilePath(session_.folders), &owner_);
     About->OnOpenLink = [this](const std::string& target) { platform_.OpenDocument(target); };
 }
 
@@ -44,7 +44,11 @@ void SecondaryWindows::RunCustomSize()
         return;
     Run(CustomSize);
     if (CustomSize->CustomSizeConfirmed)
-        session_.commands.StartCustomGame();
+    {
+        session_.commands.StartCustomGame(
+            CustomSize->Columns, CustomSize->Rows, CustomSize->Mines);
+        session_.TakeGameEvents();
+    }
 }
 
 void SecondaryWindows::RunHighScores()
@@ -60,7 +64,7 @@ void SecondaryWindows::RunStatistics()
 {
     if (!Statistics)
         return;
-    Statistics->ShowKind(session_.game.CurrentMode, static_cast<Level>(session_.game.CurrentLevel));
+    Statistics->ShowKind(session_.game.CurrentMode(), static_cast<Level>(session_.game.CurrentLevel()));
     Run(Statistics);
 }
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "game/MessageBar.h"
+#include "render/model/MessageBar.h"
 
 #include <cmath>
 
@@ -7,7 +7,7 @@ namespace orvane {
 
 void MessageBar::Reset()
 {
-    Stage = Idle;
+    Stage = BarStage::Idle;
     Elapsed = 0.0;
 }
 
@@ -23,7 +23,7 @@ void MessageBar::Continue(const std::string& text, float slideTime, float holdTi
     Text = text;
     SlideTime = slideTime;
     HoldTime = holdTime;
-    Stage = SlideIn;
+    Stage = BarStage::SlideIn;
 }
 
 void MessageBar::Step(double frameTime, int32_t width)
@@ -32,25 +32,34 @@ void MessageBar::Step(double frameTime, int32_t width)
     const double slide = SlideTime;
     const double hold = HoldTime;
     if (Elapsed > slide && Elapsed < slide + hold)
-        Stage = Shown;
+        Stage = BarStage::Shown;
     if (Elapsed > slide + hold)
-        Stage = SlideOut;
+        Stage = BarStage::SlideOut;
     if (Elapsed > 2 * slide + hold)
         Reset();
 
     switch (Stage) {
-    case SlideIn:
+    case BarStage::SlideIn:
         OffsetX = static_cast<int32_t>(std::trunc(Elapsed / slide * width)) - width;
         break;
-    case Shown:
+    case BarStage::Shown:
         OffsetX = 0;
         break;
-    case SlideOut:
+    case BarStage::SlideOut:
         OffsetX = static_cast<int32_t>(std::trunc((Elapsed - (slide + hold)) / slide * width));
         break;
-    default:
+    case BarStage::Idle:
         break;
     }
+}
+
+void MessageBar::ShowWhole()
+{
+    if (Stage == BarStage::Idle)
+        return;
+    Stage = BarStage::Shown;
+    Elapsed = SlideTime;
+    OffsetX = 0;
 }
 
 } // namespace orvane

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "game/StatusInput.h"
+#include "input/StatusInput.h"
 
 #include "game/Game.h"
-#include "game/ScreenState.h"
+#include "input/PanelLayout.h"
 #include "platform/Platform.h"
 
 #include <string>
@@ -17,16 +17,26 @@ using panel::PlayerPanelWidth;
 constexpr int PlayerNameHeight = 23;
 constexpr size_t MaxNameLength = 6;
 
+// The face follows the held face button, else the game.
 void ShowFaceState(Game& game, const ScreenState& screen)
 {
-    if (screen.FaceDown)
-        game.Face = FaceLook::Pressing;
-    else if (game.CurrentState == GameState::Won)
-        game.Face = FaceLook::Won;
-    else if (game.CurrentState == GameState::Lost)
-        game.Face = FaceLook::Lost;
-    else
-        game.Face = FaceLook::Smiling;
+    if (screen.FaceDown) {
+        if (game.Face() != FaceLook::Pressing)
+            game.PressFace(true);
+        return;
+    }
+    const GameState state = game.CurrentState();
+    const FaceLook shown = state == GameState::Won ? FaceLook::Won
+        : state == GameState::Lost                 ? FaceLook::Lost
+                                                   : FaceLook::Smiling;
+    if (game.Face() != shown)
+        game.PressFace(false);
+}
+
+void ShowBonusButton(Game& game, bool down)
+{
+    if (game.BonusButtonDown() != down)
+        game.PressBonusButton(down);
 }
 
 // The first count characters of UTF-8 text, never cutting one apart.
@@ -41,50 +51,35 @@ std::string FirstCharacters(const std::string& text, size_t count)
     return text.substr(0, end);
 }
 
-void ResetSeriesScores(Game& game)
-{
-    game.Players[Player1].Score = 0;
-    game.Players[Player2].Score = 0;
-}
-
-void RenamePlayer(Game& game, PlayerIndex player)
+void RenamePlayer(Game& game, PlayerIndex player, Platform& platform)
 {
     const std::string prompt
         = "Enter Player-" + std::to_string(player + 1) + " Name (Max 6 Chars):";
-    const std::string name = game.platform.PromptText("Orvane", prompt, game.Players[player].Name);
+    const std::string name = platform.PromptText("Orvane", prompt, game.Players()[player].Name);
     if (name.empty())
         return;
-    game.Players[player].Name = FirstCharacters(name, MaxNameLength);
-    ResetSeriesScores(game);
+    game.RenamePlayer(player, FirstCharacters(name, MaxNameLength));
 }
 
 // False when the player to move thinks better of it and the game goes on.
-bool GiveUp(Game& game)
+bool ConfirmGiveUp(const Game& game, Platform& platform)
 {
-    const PlayerIndex quitter = game.CurrentPlayer;
-    const std::string question = game.Players[quitter].Name + "\n\r"
+    const std::string question = game.Players()[game.CurrentPlayer()].Name + "\n\r"
         + "Are you sure? you want to give-up the game? You will lose!";
-    if (!game.platform.AskYesNo(question))
-        return false;
-    // The result is recorded for the winner, so the winner is the player to move meanwhile.
-    const PlayerIndex winner = OtherPlayer(quitter);
-    ++game.Players[winner].Score;
-    game.CurrentPlayer = winner;
-    if (game.OnTwoPlayerResult)
-        game.OnTwoPlayerResult();
-    game.CurrentPlayer = quitter;
-    return true;
+    return platform.AskYesNo(question);
 }
 
-void ClickFace(Game& game, ScreenState& screen)
+void ClickFace(Game& game, ScreenState& screen, Platform& platform)
 {
-    screen.PressedTarget = NoTarget;
+    screen.PressedTarget = StatusTarget::None;
     screen.FaceDown = false;
-    game.Face = FaceLook::Smiling;
-    if (game.IsTwoPlayer() && game.CurrentState == GameState::Playing && !GiveUp(game))
-        return;
-    game.NewGame(static_cast<Level>(game.CurrentLevel));
-    game.FrameTimer.Tick();
+    ShowFaceState(game, screen);
+    if (game.IsTwoPlayer() && game.CurrentState() == GameState::Playing) {
+        if (!ConfirmGiveUp(game, platform))
+            return;
+        game.GiveUp();
+    }
+    game.Restart();
 }
 
 void ClickBonus(Game& game, ScreenState& screen)
@@ -94,20 +89,20 @@ void ClickBonus(Game& game, ScreenState& screen)
         game.ToggleBonus();
         return;
     }
-    screen.PressedTarget = NoTarget;
+    screen.PressedTarget = StatusTarget::None;
     game.RandomOpen();
 }
 
 } // namespace
 
-int32_t StatusTargetAt(int x, int y, int panelWidth)
+StatusTarget StatusTargetAt(int x, int y, int panelWidth)
 {
     const int strip = panel::ButtonStripWidth;
     const int left = static_cast<int>(panelWidth / 2.0 - strip / 2.0);
     const int margin = panel::CounterStripHeight / 12;
     if (x <= left || x > left + strip || y <= margin || y >= panel::CounterStripHeight - margin)
-        return NoTarget;
-    return y <= margin + BonusButtonHeight ? BonusTarget : FaceTarget;
+        return StatusTarget::None;
+    return y <= margin + BonusButtonHeight ? StatusTarget::Bonus : StatusTarget::Face;
 }
 
 // The Player1 panel's hit area starts one pixel right of where the Player2 panel's
@@ -121,7 +116,7 @@ PanelPart PlayerPanelAt(const Game& game, PlayerIndex player, int x, int y, int 
         : static_cast<int>(panelWidth / 2.0 + quarter - PlayerPanelHalfWidth);
     const int top = panel::CounterStripHeight;
     if (x < left || x > left + PlayerPanelWidth || y < top
-        || y > top + panel::PlayerStripHeight(game.CurrentMode))
+        || y > top + panel::PlayerStripHeight(game.CurrentMode()))
         return PanelPart::None;
     return y < top + PlayerNameHeight ? PanelPart::Name : PanelPart::Score;
 }
@@ -132,8 +127,10 @@ void StatusMouseMove(Game& game, ScreenState& screen, int x, int y, int panelWid
         return;
     screen.HoverTarget = StatusTargetAt(x, y, panelWidth);
     // A held button looks pressed only while the pointer is over it.
-    screen.FaceDown = screen.HoverTarget == FaceTarget && screen.PressedTarget == FaceTarget;
-    game.BonusButtonDown = screen.HoverTarget == BonusTarget && screen.PressedTarget == BonusTarget;
+    screen.FaceDown
+        = screen.HoverTarget == StatusTarget::Face && screen.PressedTarget == StatusTarget::Face;
+    ShowBonusButton(game,
+        screen.HoverTarget == StatusTarget::Bonus && screen.PressedTarget == StatusTarget::Bonus);
     ShowFaceState(game, screen);
     screen.MouseX = x;
     screen.MouseY = y;
@@ -143,15 +140,15 @@ void StatusMouseDown(Game& game, ScreenState& screen, MouseButton button)
 {
     if (game.ComputerIsToMove())
         return;
-    if (button == MouseButton::Left && screen.HoverTarget == FaceTarget) {
+    if (button == MouseButton::Left && screen.HoverTarget == StatusTarget::Face) {
         screen.FaceDown = true;
-        screen.PressedTarget = FaceTarget;
-        game.BonusButtonDown = false;
-    } else if (button == MouseButton::Left && screen.HoverTarget == BonusTarget
-        && game.BonusButtonEnabled && !game.Paused) {
+        screen.PressedTarget = StatusTarget::Face;
+        ShowBonusButton(game, false);
+    } else if (button == MouseButton::Left && screen.HoverTarget == StatusTarget::Bonus
+        && game.BonusButtonEnabled() && !game.Paused()) {
         screen.FaceDown = false;
-        game.BonusButtonDown = true;
-        screen.PressedTarget = BonusTarget;
+        ShowBonusButton(game, true);
+        screen.PressedTarget = StatusTarget::Bonus;
     }
     ShowFaceState(game, screen);
 }
@@ -162,45 +159,47 @@ void StatusMouseUp(Game& game, ScreenState& screen, MouseButton button)
     if (game.ComputerHasTheTurn())
         return;
     if (button == MouseButton::Left)
-        screen.PressedTarget = NoTarget;
+        screen.PressedTarget = StatusTarget::None;
 }
 
-void StatusClick(Game& game, ScreenState& screen)
+void StatusClick(Game& game, ScreenState& screen, Platform& platform)
 {
     if (game.ComputerIsToMove())
         return;
-    if (screen.PressedTarget == FaceTarget && screen.HoverTarget == FaceTarget)
-        ClickFace(game, screen);
-    else if (screen.PressedTarget == BonusTarget && screen.HoverTarget == BonusTarget)
+    if (screen.PressedTarget == StatusTarget::Face && screen.HoverTarget == StatusTarget::Face)
+        ClickFace(game, screen, platform);
+    else if (screen.PressedTarget == StatusTarget::Bonus && screen.HoverTarget == StatusTarget::Bonus)
         ClickBonus(game, screen);
 }
 
-void StatusDoubleClick(Game& game, const ScreenState& screen, int panelWidth)
+void StatusDoubleClick(
+    Game& game, const ScreenState& screen, int panelWidth, bool messageShown, Platform& platform)
 {
-    if (game.Message.Stage != MessageBar::Idle || game.CurrentMode == PlayMode::Classic)
+    if (messageShown || game.CurrentMode() == PlayMode::Classic)
         return;
     // Only the player to move may edit; the computer's name and panel are never edited.
-    const PlayerIndex player = game.CurrentPlayer;
+    const PlayerIndex player = game.CurrentPlayer();
     if (game.ComputerHasTheTurn())
         return;
     switch (PlayerPanelAt(game, player, screen.MouseX, screen.MouseY, panelWidth)) {
     case PanelPart::Name:
-        RenamePlayer(game, player);
+        RenamePlayer(game, player, platform);
         break;
     case PanelPart::Score:
-        if (game.platform.AskYesNo("Are you sure to reset scores?"))
-            ResetSeriesScores(game);
+        if (platform.AskYesNo("Are you sure to reset scores?"))
+            game.ResetSeriesScores();
         break;
     case PanelPart::None:
         break;
     }
 }
 
-void NewGameCommand(Game& game, ScreenState& screen)
+void NewGameCommand(Game& game, ScreenState& screen, Platform& platform)
 {
-    screen.PressedTarget = FaceTarget;
-    screen.HoverTarget = FaceTarget;
-    StatusClick(game, screen);
+    if (game.ComputerIsToMove())
+        return;
+    screen.HoverTarget = StatusTarget::Face;
+    ClickFace(game, screen, platform);
 }
 
 } // namespace orvane

@@ -4,6 +4,12 @@
 
 namespace orvane {
 
+// What a held mouse button does on the board: the middle button chords; left and right
+// held together chord as well, and the button that stays down carries on alone.
+enum class BoardGesture : uint8_t { None, Open, Flag, Chord, TwoButtonChord };
+// The status area's buttons.
+enum class StatusTarget : uint8_t { None, Face, Bonus };
+
 // What the screen, the mouse and the keyboard keep from one event to the next, apart from
 // the rules: the cell size the board is drawn with, what the mouse points at and holds
 // down, and the keyboard's cell.
@@ -14,7 +20,7 @@ struct ScreenState {
     // The board area: the cell a held button acts on, the gesture it makes, and the board
     // it began on (a new board ends it).
     int32_t PressedCell = -1;
-    int32_t Gesture = 0;
+    BoardGesture Gesture = BoardGesture::None;
     uint32_t PressedOnBoard = 0;
     // The press that completes a double click on a finished board must not open a cell.
     bool IgnoreNextMouseDown = false;
@@ -26,8 +32,8 @@ struct ScreenState {
     bool KeyCursorShown = false;
 
     // The status area: the button under the pointer, the one held down, and the pointer.
-    int32_t HoverTarget = 0;
-    int32_t PressedTarget = 0;
+    StatusTarget HoverTarget = StatusTarget::None;
+    StatusTarget PressedTarget = StatusTarget::None;
     bool FaceDown = false;
     int32_t MouseX = 0;
     int32_t MouseY = 0;

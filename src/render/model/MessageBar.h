@@ -7,9 +7,10 @@ namespace orvane {
 
 // The one on-screen message: a bar that slides in across the player strip, holds
 // its text and slides out. Stepping is kept apart from drawing so it runs without GL.
+enum class BarStage : uint8_t { Idle, SlideIn, Shown, SlideOut };
+
 class MessageBar {
 public:
-    enum Stage : uint8_t { Idle = 0, SlideIn = 1, Shown = 2, SlideOut = 3 };
 
     void Reset();
     // Replaces any running message and starts it from the left edge.
@@ -24,10 +25,17 @@ public:
     float SlideTime = 0.0f;
     std::string Text;
     double Elapsed = 0.0;
-    uint8_t Stage = Idle;
+    BarStage Stage = BarStage::Idle;
     // The bar runs across the player strip; a message posted with this set shows in
     // Classic too, across the counter strip. Every Post clears it.
     bool AlsoInClassic = false;
+
+    // The bar runs across the player strip of the two-player modes, or in Classic across
+    // the counters for a message posted for Classic.
+    bool ShownFor(bool twoPlayer) const { return twoPlayer || AlsoInClassic; }
+    bool Running() const { return Stage != BarStage::Idle; }
+    // Skips the slide in: the whole bar stands with its text, for its whole hold, from now.
+    void ShowWhole();
 };
 
 } // namespace orvane

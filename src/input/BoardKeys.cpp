@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "game/BoardKeys.h"
+#include "input/BoardKeys.h"
 
-#include "game/BoardInput.h"
 #include "game/Game.h"
-#include "game/ScreenState.h"
+#include "input/BoardInput.h"
+#include "input/ScreenState.h"
 
 #include <algorithm>
 
@@ -16,18 +16,18 @@ namespace {
 void ShowKeyCursor(const Game& game, ScreenState& screen)
 {
     if (screen.KeyColumn < 0 || screen.KeyRow < 0) {
-        screen.KeyColumn = static_cast<int16_t>(game.BoardWidth / 2);
-        screen.KeyRow = static_cast<int16_t>(game.BoardHeight / 2);
+        screen.KeyColumn = static_cast<int16_t>(game.BoardWidth() / 2);
+        screen.KeyRow = static_cast<int16_t>(game.BoardHeight() / 2);
     }
-    screen.KeyColumn = static_cast<int16_t>(std::min<int>(screen.KeyColumn, game.BoardWidth - 1));
-    screen.KeyRow = static_cast<int16_t>(std::min<int>(screen.KeyRow, game.BoardHeight - 1));
+    screen.KeyColumn = static_cast<int16_t>(std::min<int>(screen.KeyColumn, game.BoardWidth() - 1));
+    screen.KeyRow = static_cast<int16_t>(std::min<int>(screen.KeyRow, game.BoardHeight() - 1));
     screen.KeyCursorShown = true;
 }
 
 void MoveKeyCursor(const Game& game, ScreenState& screen, BoardKey key)
 {
-    const int lastColumn = game.BoardWidth - 1;
-    const int lastRow = game.BoardHeight - 1;
+    const int lastColumn = game.BoardWidth() - 1;
+    const int lastRow = game.BoardHeight() - 1;
     int column = screen.KeyColumn;
     int row = screen.KeyRow;
     switch (key) {
@@ -68,29 +68,26 @@ MouseButton ButtonFor(const Game& game, const ScreenState& screen, BoardKey key)
 {
     if (key == BoardKey::Flag)
         return MouseButton::Right;
-    const Cell& cell = game.Cells[static_cast<size_t>(KeyCursorCell(game, screen))];
-    return IsOpenNumber(cell.State) ? MouseButton::Middle : MouseButton::Left;
+    const Cell& cell = game.CellAt(KeyCursorCell(game, screen));
+    return cell.IsOpenNumber() ? MouseButton::Middle : MouseButton::Left;
 }
 
-// A click in the middle of the cursor's cell, through the board area's mouse handlers.
+// A click on the cursor's cell, as the mouse clicks.
 void ClickOnKeyCursor(Game& game, ScreenState& screen, MouseButton button)
 {
-    const int x = screen.KeyColumn * screen.CellSize + screen.CellSize / 2;
-    const int y = screen.KeyRow * screen.CellSize + screen.CellSize / 2;
-    BoardMouseDown(game, screen, button, x, y);
-    BoardMouseUp(game, screen, button, x, y);
+    ClickCell(game, screen, button, KeyCursorCell(game, screen));
 }
 
 } // namespace
 
 void BoardKeyPress(Game& game, ScreenState& screen, BoardKey key)
 {
-    if (game.ComputerIsToMove() || !game.BoardMatchesSize() || game.Cells.empty()
+    if (game.ComputerIsToMove() || !game.BoardMatchesSize() || game.Cells().empty()
         || screen.PressedCell >= 0)
         return;
     const bool wasShown = screen.KeyCursorShown;
     ShowKeyCursor(game, screen);
-    if (game.Paused) {
+    if (game.Paused()) {
         if (!IsMoveKey(key))
             ClickOnKeyCursor(game, screen, MouseButton::Left);
         return;
@@ -105,10 +102,10 @@ void BoardKeyPress(Game& game, ScreenState& screen, BoardKey key)
 
 int32_t KeyCursorCell(const Game& game, const ScreenState& screen)
 {
-    if (!screen.KeyCursorShown || screen.KeyColumn >= game.BoardWidth
-        || screen.KeyRow >= game.BoardHeight)
+    if (!screen.KeyCursorShown || screen.KeyColumn >= game.BoardWidth()
+        || screen.KeyRow >= game.BoardHeight())
         return -1;
-    return screen.KeyRow * game.BoardWidth + screen.KeyColumn;
+    return screen.KeyRow * game.BoardWidth() + screen.KeyColumn;
 }
 
 } // namespace orvane

@@ -4,17 +4,18 @@
 
 namespace orvane {
 
-// The computer opponent's state. The rules write its orders (Phase, BonusCountdown,
-// the travel's start) directly; how it chooses and moves lives in the ai layer.
-struct OpponentState {
-    enum Phase : uint8_t { Idle = 0, Choose = 1, Travel = 2, Click = 3 };
+// Where the computer is in its turn: waiting, choosing a cell, gliding the pointer to it
+// and pressing it, or clicking it.
+enum class OpponentPhase : uint8_t { Idle, Choose, Travel, Click };
 
+// The computer opponent's state from one frame to the next.
+struct OpponentState {
+    // After a click: the next turn, when the rules give it one, starts afresh.
     void Reset()
     {
         Target = -1;
         Clock = 0.0;
-        if (Phase != Choose)
-            Phase = Idle;
+        Phase = OpponentPhase::Idle;
     }
 
     // Nothing of a turn in an earlier game carries over: no target, no clock, and the
@@ -23,7 +24,9 @@ struct OpponentState {
     {
         Target = -1;
         Clock = MoveStart = MoveDuration = 0.0;
-        Phase = Idle;
+        Phase = OpponentPhase::Idle;
+        BonusCountdown = -1;
+        BonusSeen = false;
         FromColumn = FromRow = ToColumn = ToRow = 0;
         PointerX = PointerY = 0.0f;
     }
@@ -32,12 +35,15 @@ struct OpponentState {
     double Clock = 0.0;
     double MoveStart = 0.0;
     double MoveDuration = 0.0;
-    uint8_t Phase = Idle;
+    OpponentPhase Phase = OpponentPhase::Idle;
+    // Turns until the Normal computer uses a bonus it was given; -1 without one.
     int32_t BonusCountdown = -1;
+    bool BonusSeen = false;
+    // The board the turn belongs to: a new board clears the turn.
+    uint32_t BoardNumber = 0;
     int16_t FromColumn = 0, FromRow = 0;
     int16_t ToColumn = 0, ToRow = 0;
     float PointerX = 0.0f, PointerY = 0.0f;
-    uint8_t Speed = 0;
 };
 
 } // namespace orvane
