@@ -11,8 +11,9 @@
 
 namespace orvane {
 
-ComputerPlayer::ComputerPlayer(Game& game, RandomSource& random, const FrameClock& clock) :
-    game_(game), random_(random), clock_(clock), board_(game)
+ComputerPlayer::ComputerPlayer(
+    Game& game, RandomSource& random, const FrameClock& clock, PlayerIndex seat) :
+    game_(game), random_(random), clock_(clock), seat_(seat), board_(game)
 {
 }
 
@@ -30,17 +31,27 @@ void ComputerPlayer::FollowTheGame()
         me_.ClearForNewGame();
         me_.BoardNumber = game_.BoardNumber();
     }
+    // The rules draw the second seat's delay; a computer in the first seat draws its own.
     if (game_.BonusAwarded() && !me_.BonusSeen) {
         me_.BonusSeen = true;
-        me_.BonusCountdown = game_.ComputerBonusDelay();
+        if (game_.BonusOwner() == seat_)
+            me_.BonusCountdown = seat_ == Player2 ? game_.ComputerBonusDelay()
+                                                  : 1 + RandomBelow(random_, 5);
     }
-    if (me_.Phase == OpponentPhase::Idle && game_.ComputerHasTheTurn())
+    if (me_.Phase == OpponentPhase::Idle && HoldsTheTurn())
         me_.Phase = OpponentPhase::Choose;
+}
+
+bool ComputerPlayer::HoldsTheTurn() const
+{
+    if (seat_ == Player2)
+        return game_.ComputerHasTheTurn();
+    return game_.IsTwoPlayer() && game_.CurrentPlayer() == seat_;
 }
 
 bool ComputerPlayer::MoveUnderWay() const
 {
-    return game_.ComputerHasTheTurn() && game_.IsRunning();
+    return HoldsTheTurn() && game_.IsRunning();
 }
 
 void ComputerPlayer::Update()

@@ -20,8 +20,11 @@ class RandomSource;
 // glide, the press, the click and the bonus message are the same for both.
 class ComputerPlayer {
 public:
-    // Its guesses draw from the random source; its glide runs on the clock's frames.
-    ComputerPlayer(Game& game, RandomSource& random, const FrameClock& clock);
+    // Its guesses draw from the random source; its glide runs on the clock's frames. It
+    // plays the second seat of "Vs Computer", or either seat of a two-player game when
+    // computers are matched against each other.
+    ComputerPlayer(
+        Game& game, RandomSource& random, const FrameClock& clock, PlayerIndex seat = Player2);
 
     // The start values. The renderer draws the pointer from its own texture slot: the
     // textures are made when the board's GL context starts, after this.
@@ -57,10 +60,12 @@ private:
     bool TargetOnBoard() const;
 
     void FollowTheGame();
+    bool HoldsTheTurn() const;
 
     Game& game_;
     RandomSource& random_;
     const FrameClock& clock_;
+    PlayerIndex seat_;
     OpponentState me_;
     SeenBoard board_;
     ComputerStrength strength_ = ComputerStrength::Normal;

@@ -102,6 +102,8 @@ public:
     bool BonusAwarded() const { return bonusAwarded_; }
     // The player who holds the bonus and has not spent it yet.
     std::optional<PlayerIndex> BonusOwner() const { return bonusOwner_; }
+    // Awarded and used up: the bonus comes once a game.
+    bool BonusSpent() const { return bonusAwarded_ && !bonusOwner_; }
     bool BonusArmed() const { return bonusArmed_; }
     uint8_t BonusRadius() const { return bonusRadius_; }
     // Turns the computer waits before it uses a bonus it was given (Normal strength).
@@ -119,6 +121,9 @@ public:
     bool DealtWithoutGuessing() const { return dealtWithoutGuessing_; }
     // The mines on the board: after the first open, those the placement laid.
     int32_t MinesPlaced() const { return static_cast<int32_t>(cells_.size()) - (lastSafeSlot_ + 1); }
+    // The placement's cell order: the safe cells up to LastSafeSlot, the mines after it.
+    const std::vector<int16_t>& CellOrder() const { return cellOrder_; }
+    int16_t LastSafeSlot() const { return lastSafeSlot_; }
     const RecordedGame& Recorded() const { return record_; }
 
     bool IsTwoPlayer() const { return CurrentMode() != PlayMode::Classic; }

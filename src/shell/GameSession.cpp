@@ -69,8 +69,11 @@ bool GameSession::Start()
 
 void GameSession::TakeGameEvents()
 {
-    for (const GameEvent& event : game.TakeEvents())
+    for (const GameEvent& event : game.TakeEvents()) {
         TakeEvent(event);
+        if (OnGameEvent)
+            OnGameEvent(event);
+    }
     // A new board starts the next frame afresh: its making is no frame's time.
     if (std::exchange(boardDealt_, false))
         clock.Tick();

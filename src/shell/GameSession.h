@@ -18,6 +18,7 @@
 #include "shell/Keyboard.h"
 #include "shell/Settings.h"
 
+#include <functional>
 #include <string>
 
 namespace orvane {
@@ -81,6 +82,8 @@ public:
     // the window laid out for a new board, results counted and kept; then, with the rules'
     // calls all returned, the dialogs of a high score.
     void TakeGameEvents();
+    // Hears every event of the rules after the session has reacted to it.
+    std::function<void(const GameEvent&)> OnGameEvent;
 
     Platform& platform;
     FileFolders folders;

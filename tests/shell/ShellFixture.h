@@ -18,14 +18,13 @@ protected:
     TempDir dir;
     std::string settingsPath = dir.File("Setup.cfg");
     Settings settings;
-    MenuCommands commands {game, settings};
-
-    ShellFixture() { game.Folders = FileFolders::AllIn(dir.Path().string()); }
+    FileFolders folders = FileFolders::AllIn(dir.Path().string());
+    MenuCommands commands {game, settings, platform, folders};
 
     // The start-up's part: read the file and hand its values to the game.
     void LoadAndApplySettings()
     {
-        settings = LoadSettings(game.Folders.Settings);
+        settings = LoadSettings(folders.Settings);
         ApplySettings(game, settings);
     }
     MenuChecks Checks() const

@@ -13,7 +13,7 @@ namespace {
 
 bool IsOpen(const Cell& cell)
 {
-    return cell.State >= OpenEmpty && cell.State <= OpenEight;
+    return cell.State == CellState::Open;
 }
 
 int32_t CountCells(const Game& game, bool (*test)(const Cell&))
@@ -21,7 +21,7 @@ int32_t CountCells(const Game& game, bool (*test)(const Cell&))
     return static_cast<int32_t>(std::count_if(game.Cells().begin(), game.Cells().end(), test));
 }
 
-int32_t CountMarked(const Game& game, uint8_t mark)
+int32_t CountMarked(const Game& game, CellMark mark)
 {
     return static_cast<int32_t>(std::count_if(game.Cells().begin(), game.Cells().end(),
         [mark](const Cell& cell) { return cell.Mark == mark; }));
@@ -38,26 +38,24 @@ std::string CheckBoard(const Game& game)
     const auto cells = static_cast<int32_t>(game.Cells().size());
     if (!game.BoardMatchesSize())
         return "the cells do not match the board's size";
-    if (game.CellOrder.size() != game.Cells().size())
+    if (game.CellOrder().size() != game.Cells().size())
         return "the cell order does not cover the board";
-    if (game.LastSafeSlot < -1 || game.LastSafeSlot >= cells)
+    if (game.LastSafeSlot() < -1 || game.LastSafeSlot() >= cells)
         return "the last safe slot lies outside the board";
     // The hint's mark goes with the next move, so it never stands on an open cell.
     if (game.HintCell() < -1 || game.HintCell() >= cells)
         return "the hint's cell lies outside the board";
-    if (game.HintCell() >= 0 && game.Cells()[static_cast<size_t>(game.HintCell())].State > Pressed)
+    if (game.HintCell() >= 0 && IsOpen(game.CellAt(game.HintCell())))
         return "the hint marks an open cell";
-    if (game.OpenQueueLength < 0
-        || static_cast<size_t>(game.OpenQueueLength) > game.OpenQueue.size())
-        return "the open queue's length exceeds the queue";
     for (int32_t i = 0; i < cells; ++i) {
         const Cell& cell = game.Cells()[static_cast<size_t>(i)];
         if (cell.Index != i)
             return "a cell's index is not its place";
-        if (cell.Value > MineValue || cell.Mark > ExplodedMine || cell.State > Revealed)
+        if (cell.Value > MineValue || cell.Mark > CellMark::ExplodedMine
+            || cell.State > CellState::Revealed)
             return "a cell holds a value, mark or state that does not exist";
-        if (IsOpen(cell) && cell.State != cell.Value + OpenEmpty)
-            return "an open cell shows another number than its own";
+        if (IsOpen(cell) && IsMine(cell))
+            return "a mine is shown open";
     }
     return {};
 }
@@ -68,7 +66,7 @@ std::string CheckBoard(const Game& game)
 std::string CheckLayout(const Game& game)
 {
     const auto cells = static_cast<int32_t>(game.Cells().size());
-    std::vector<int16_t> order = game.CellOrder;
+    std::vector<int16_t> order = game.CellOrder();
     std::sort(order.begin(), order.end());
     std::vector<int16_t> all(order.size());
     std::iota(all.begin(), all.end(), int16_t {0});
@@ -119,7 +117,7 @@ std::string CheckMines(const Game& game)
 
 std::string CheckClassic(const Game& game)
 {
-    if (game.IsRunning() && game.FlagsLeft() != game.MineCount() - CountMarked(game, FlagMark))
+    if (game.IsRunning() && game.FlagsLeft() != game.MineCount() - CountMarked(game, CellMark::Flag))
         return "the flag counter does not match the flags on the board";
     if (game.CurrentState() == GameState::Won) {
         for (const Cell& cell : game.Cells())
@@ -128,11 +126,11 @@ std::string CheckClassic(const Game& game)
     }
     const bool safeCellLeft
         = std::any_of(game.Cells().begin(), game.Cells().end(), [](const Cell& cell) {
-              return !IsMine(cell) && (cell.State == Closed || cell.State == Pressed);
+              return !IsMine(cell) && (cell.State == CellState::Closed || cell.State == CellState::Pressed);
           });
     if (game.CurrentState() == GameState::Playing && !safeCellLeft)
         return "every safe cell is open but the game goes on";
-    if (game.CurrentState() == GameState::Lost && CountMarked(game, ExplodedMine) != 1)
+    if (game.CurrentState() == GameState::Lost && CountMarked(game, CellMark::ExplodedMine) != 1)
         return "a lost game does not show exactly one exploded mine";
     return {};
 }
@@ -143,21 +141,21 @@ std::string CheckTwoPlayer(const Game& game)
         return "a two-player board needs an odd mine count and a goal of half plus one";
     for (const PlayerIndex p : {Player1, Player2}) {
         const int32_t found = game.Players()[p].MinesFound;
-        if (found != CountMarked(game, static_cast<uint8_t>(p + 1)))
+        if (found != CountMarked(game, p == Player1 ? CellMark::Flag : CellMark::FoundByPlayer2))
             return "a player's mine counter does not match the board";
         // The walk of a bonus area goes on after the find that wins.
-        const bool wonByBonus = game.CurrentState() == GameState::Won && game.BonusOwner() == BonusUsed;
+        const bool wonByBonus = game.CurrentState() == GameState::Won && game.BonusSpent();
         if (found > game.FlagsToWin() && !wonByBonus)
             return "a player found more mines than the goal";
     }
     for (const Cell& cell : game.Cells()) {
-        if ((cell.Mark == FlagMark || cell.Mark == FoundByPlayer2) && !IsMine(cell))
+        if (cell.ShowsMine() && !IsMine(cell))
             return "a safe cell is marked as a found mine";
-        if (cell.Mark > FoundByPlayer2)
+        if (cell.Mark > CellMark::FoundByPlayer2)
             return "a two-player board shows a Classic loss mark";
     }
     const int32_t hidden = static_cast<int32_t>(std::count_if(game.Cells().begin(), game.Cells().end(),
-        [](const Cell& cell) { return IsMine(cell) && cell.Mark == NoMark; }));
+        [](const Cell& cell) { return IsMine(cell) && cell.Mark == CellMark::None; }));
     const int32_t ahead
         = std::max(game.Players()[Player1].MinesFound, game.Players()[Player2].MinesFound);
     if (game.CurrentState() == GameState::Playing && ahead + hidden < game.FlagsToWin())
@@ -181,7 +179,7 @@ GameInvariants::Snapshot GameInvariants::Take(const Game& game)
     s.Found = {game.Players()[Player1].MinesFound, game.Players()[Player2].MinesFound};
     s.Scores = {game.Players()[Player1].Score, game.Players()[Player2].Score};
     s.OpenCells = CountCells(game, IsOpen);
-    s.BonusOwner = game.BonusOwner();
+    s.BonusSpent = game.BonusSpent();
     s.CellCount = game.Cells().size();
     s.Width = game.BoardWidth();
     s.Mode = game.CurrentMode();
@@ -233,7 +231,7 @@ std::string GameInvariants::After(const Game& game, int results) const
     const int32_t opened = now.OpenCells - before_.OpenCells;
     if (found < 0 || opened < 0)
         return "cells closed again or found mines were lost during a game";
-    const bool bonusUsed = now.BonusOwner == BonusUsed && before_.BonusOwner != BonusUsed;
+    const bool bonusUsed = now.BonusSpent && !before_.BonusSpent;
     if (bonusUsed || (found == 0 && opened == 0) || ended)
         return {};
     if (found > 0 && opened == 0 && now.Player != before_.Player)

@@ -49,22 +49,22 @@ protected:
     // A fresh board of the given size, mode and cell size, laid out as the program does.
     void NewBoard(int width, int height, int mines, int cellSize, PlayMode mode = PlayMode::Classic)
     {
-        Game& g = game();
-        g.CurrentMode() = mode;
         form->session().settings.CellSize = static_cast<uint8_t>(cellSize);
-        g.BoardWidth() = static_cast<int16_t>(width);
-        g.BoardHeight() = static_cast<int16_t>(height);
-        g.MineCount() = static_cast<int16_t>(mines);
-        g.FlagsToWin() = static_cast<int16_t>(mines / 2 + 1);
-        g.NewGame(Level::Custom);
-        g.CurrentLevel() = static_cast<int32_t>(Level::Custom);
+        BoardSetup setup = game().Setup();
+        setup.Mode = mode;
+        setup.BoardLevel = Level::Custom;
+        setup.Width = static_cast<int16_t>(width);
+        setup.Height = static_cast<int16_t>(height);
+        setup.Mines = static_cast<int16_t>(mines);
+        game().NewGame(setup);
+        form->session().TakeGameEvents();
     }
 
     // The next closed cell without a mine; -1 when none is left.
     int ClosedSafeCell()
     {
-        for (const Cell& cell : game().Cells)
-            if (cell.State == Closed && cell.Value != MineValue)
+        for (const Cell& cell : game().Cells())
+            if (cell.State == CellState::Closed && cell.Value != MineValue)
                 return cell.Index;
         return -1;
     }

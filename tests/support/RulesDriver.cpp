@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/RulesDriver.h"
-#include "input/PanelLayout.h"
 
 #include "input/BoardInput.h"
+#include "input/PanelLayout.h"
 #include "input/BoardKeys.h"
 #include "input/StatusInput.h"
 #include "platform/FileFolders.h"
@@ -39,13 +39,12 @@ constexpr std::array<char, 5> Keys {'1', '2', '3', EscapeKey, 'a'};
 // opponent makes its frame of a move, and a wait for messages lasts its whole time.
 class HeadlessHost final : public LoopHost {
 public:
-    HeadlessHost(ComputerPlayer& computer, CounterSource& counter) :
-        computer_(computer), counter_(counter)
+    HeadlessHost(GameSession& session, CounterSource& counter) : session_(session), counter_(counter)
     {
     }
     void HandlePendingMessages() override { }
     bool MenuOrDialogOpen() const override { return false; }
-    void UpdateOpponent() override { computer_.Update(); }
+    void UpdateOpponent() override { session_.UpdateComputer(); }
     void DrawFrame(FrameChanges) override { }
     void WaitForMessages(int64_t milliseconds) override
     {
@@ -53,18 +52,9 @@ public:
     }
 
 private:
-    ComputerPlayer& computer_;
+    GameSession& session_;
     CounterSource& counter_;
 };
-
-// Counts a result on its way to the scores.
-void CountResults(std::function<void()>& hook, int& results)
-{
-    hook = [next = std::move(hook), &results] {
-        ++results;
-        next();
-    };
-}
 
 } // namespace
 
@@ -99,13 +89,18 @@ RulesDriver::RulesDriver(const std::string& folder, PlayMode mode, Level level, 
         return name.empty() ? std::nullopt : std::optional<std::string>(std::move(name));
     };
     session_.highScoreWindows.ShowHighScores = [] {};
-    CountResults(game_.OnClassicLoss, results_);
-    CountResults(game_.OnClassicWin, results_);
-    CountResults(game_.OnTwoPlayerResult, results_);
+    // A result: a Classic game won or lost, or a two-player series point.
+    session_.OnGameEvent = [this](const GameEvent& event) {
+        const auto* ended = std::get_if<GameEnded>(&event);
+        if (std::holds_alternative<SeriesPointWon>(event)
+            || (ended && ended->Mode == PlayMode::Classic && ended->Result != GameResult::GivenUp))
+            ++results_;
+    };
     if (mode == PlayMode::VsHuman)
         commands_.VsHuman();
     else if (mode == PlayMode::VsComputer)
         commands_.VsComputer();
+    session_.TakeGameEvents();
     switch (level) {
     case Level::Intermediate:
         commands_.Intermediate();
@@ -122,6 +117,7 @@ RulesDriver::RulesDriver(const std::string& folder, PlayMode mode, Level level, 
     default:
         break;
     }
+    session_.TakeGameEvents();
 }
 
 std::string RulesDriver::Step(ByteReader& in)
@@ -160,7 +156,7 @@ void RulesDriver::Apply(ByteReader& in)
 void RulesDriver::Key(uint8_t pick)
 {
     if (pick < 128)
-        static_cast<void>(HandleKey(game_, Keys[pick % Keys.size()]));
+        static_cast<void>(session_.PressKey(Keys[pick % Keys.size()]));
     else
         session_.PlayBoardKey(static_cast<BoardKey>(pick % (static_cast<int>(BoardKey::Flag) + 1)));
 }
@@ -259,7 +255,7 @@ void RulesDriver::Command(ByteReader& in)
             commands_.VsComputer();
         break;
     case 7:
-        NewGameCommand(game_, session_.screen);
+        session_.NewGameFromMenu();
         break;
     case 8:
         commands_.Sounds(!game_.SoundOn());
@@ -277,31 +273,28 @@ void RulesDriver::Command(ByteReader& in)
         commands_.Help();
         break;
     }
+    session_.TakeGameEvents();
 }
 
 // The custom size dialog's Ok with three numbers, brought into its limits as it does.
 void RulesDriver::CustomSize(ByteReader& in)
 {
-    game_.BoardHeight() = static_cast<int16_t>(9 + in.Byte() % 17);
-    game_.BoardWidth() = static_cast<int16_t>(9 + in.Byte() % 27);
-    const int cells = game_.BoardHeight() * game_.BoardWidth();
-    int mines = 1 + in.Word() % (cells - 1);
-    if (game_.IsTwoPlayer()) {
-        if (mines % 2 == 0)
-            --mines;
-        game_.FlagsToWin() = static_cast<int16_t>(mines / 2 + 1);
-    }
-    game_.MineCount() = static_cast<int16_t>(mines);
-    commands_.StartCustomGame();
+    const auto rows = static_cast<int16_t>(9 + in.Byte() % 17);
+    const auto columns = static_cast<int16_t>(9 + in.Byte() % 27);
+    int mines = 1 + in.Word() % (rows * columns - 1);
+    if (game_.IsTwoPlayer() && mines % 2 == 0)
+        --mines;
+    commands_.StartCustomGame(columns, rows, static_cast<int16_t>(mines));
+    session_.TakeGameEvents();
 }
 
 // Some time passes, then the main loop makes one pass.
 void RulesDriver::Frames(ByteReader& in)
 {
     counter_.now += in.Byte() * 8;
-    HeadlessHost host(session_.computer, counter_);
+    HeadlessHost host(session_, counter_);
     const bool quit = false;
-    RunLoopPass(game_, session_.step, host, quit);
+    RunLoopPass(game_, session_.clock, session_.step, host, quit);
 }
 
 } // namespace orvane::testing
