@@ -139,7 +139,7 @@ TEST_F(BoardRenderTest, LossOverlaysShowOnlyWhileLostAndOverTheirCells)
     std::vector<std::string> rows = EmptyRows(9, 9);
     rows[1][1] = rows[7][7] = '*';
     NewLayout(rows, 22);
-    RightClick(4, 4);
+    Click(4, 4, CellGesture::Flag);
     Click(4, 0);
     ASSERT_EQ(game().CurrentState(), GameState::Playing);
     const QImage playing = BoardFrame();
@@ -192,7 +192,7 @@ TEST_F(BoardRenderTest, CrossAndExplodedMineStayInFrontOnTheWidestBoard)
     std::vector<std::string> rows = EmptyRows(35, 25);
     rows[24][34] = '*';
     NewLayout(rows, 16);
-    RightClick(0, 0);
+    Click(0, 0, CellGesture::Flag);
     Click(17, 12);
     ASSERT_EQ(game().CurrentState(), GameState::Playing);
     Click(34, 24);

@@ -71,7 +71,7 @@ protected:
         for (int mine = 0; mine <= left; ++mine)
             rows[static_cast<size_t>(mine / Width)][static_cast<size_t>(mine % Width)] = '*';
         NewLayout(rows, 16);
-        RightClick(0, 0);
+        Click(0, 0, CellGesture::Flag);
         Click((left + 1) % Width, (left + 1) / Width);
         FrameClock& clock = form->session().clock;
         clock.MarkCount -= right * clock.Frequency;

@@ -86,15 +86,11 @@ protected:
         game().ActOnCell(gesture, action, x + y * game().BoardWidth());
         form->session().TakeGameEvents();
     }
-    void Click(int x, int y)
+    // A press and release: an open, or with the flag gesture a flag.
+    void Click(int x, int y, CellGesture gesture = CellGesture::Open)
     {
-        Act(CellGesture::Open, CellAction::Press, x, y);
-        Act(CellGesture::Open, CellAction::Release, x, y);
-    }
-    void RightClick(int x, int y)
-    {
-        Act(CellGesture::Flag, CellAction::Press, x, y);
-        Act(CellGesture::Flag, CellAction::Release, x, y);
+        for (const CellAction action : {CellAction::Press, CellAction::Release})
+            Act(gesture, action, x, y);
     }
 
     // The next closed cell without a mine; -1 when none is left.
