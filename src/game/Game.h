@@ -168,6 +168,7 @@ private:
     double DrawReal();
 
     void EndGame(GameResult result, std::optional<PlayerIndex> winner = std::nullopt);
+    void EndForNewGame();
     void DealBoard(const BoardSetup& setup);
     void RebuildBoard();
     void ShowFlagsToWin();
