@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "render/model/ViewState.h"
-#include "shell/FrameStep.h"
+#include "session/FrameStep.h"
 #include "support/GameFixture.h"
 
 #include <algorithm>

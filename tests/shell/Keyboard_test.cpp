@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "shell/Keyboard.h"
+#include "session/Keyboard.h"
 #include "support/GameFixture.h"
 
 using namespace orvane;

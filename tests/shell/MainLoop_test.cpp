@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "render/model/ViewState.h"
-#include "shell/MainLoop.h"
+#include "session/MainLoop.h"
 #include "support/GameFixture.h"
 
 using namespace orvane;

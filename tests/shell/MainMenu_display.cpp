@@ -3,7 +3,7 @@
 // key presses as the window system delivers them.
 #include "render/gl/RenderState.h"
 #include "input/PanelLayout.h"
-#include "shell/qt/MainMenu.h"
+#include "shell/MainMenu.h"
 #include "support/FakeDesktop.h"
 #include "support/MainWindowFixture.h"
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The options kept in the preferences file (No Guessing, the computer's strength) and the
 // hint key in the real main window.
-#include "shell/qt/MainMenu.h"
+#include "shell/MainMenu.h"
 #include "support/MainWindowFixture.h"
 
 #include <QAction>
