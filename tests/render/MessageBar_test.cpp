@@ -14,7 +14,7 @@ constexpr int32_t Width = 200;
 constexpr double Frame = 0.125;
 
 struct Seen {
-    uint8_t Stage;
+    BarStage Stage;
     int32_t OffsetX;
 };
 
@@ -64,7 +64,7 @@ TEST(MessageBar, UnevenFramesStillPassThroughEveryStageInOrder)
     MessageBar message;
     message.Post("P1 Need 3 Flags", 0.5f, 2.0f);
     double elapsed = 0.0;
-    uint8_t last = BarStage::SlideIn;
+    BarStage last = BarStage::SlideIn;
     int32_t lastOffset = -Width;
     for (const double frame : {0.07, 0.2, 0.13, 0.6, 0.9, 0.61, 0.11, 0.17, 0.19, 0.05}) {
         elapsed += frame;
@@ -75,9 +75,9 @@ TEST(MessageBar, UnevenFramesStillPassThroughEveryStageInOrder)
         EXPECT_GE(message.OffsetX, lastOffset) << "the bar only moves to the right";
         EXPECT_GE(message.OffsetX, -Width);
         EXPECT_LE(message.OffsetX, Width);
-        const uint8_t expected = elapsed < 0.5 ? BarStage::SlideIn
-            : elapsed < 2.5                    ? BarStage::Shown
-                                               : BarStage::SlideOut;
+        const BarStage expected = elapsed < 0.5 ? BarStage::SlideIn
+            : elapsed < 2.5                     ? BarStage::Shown
+                                                : BarStage::SlideOut;
         EXPECT_EQ(message.Stage, expected) << "at " << elapsed << " s";
         last = message.Stage;
         lastOffset = message.OffsetX;
