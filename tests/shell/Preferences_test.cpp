@@ -54,7 +54,7 @@ TEST_F(PreferencesTest, DamagedOrHostileFilesGiveTheDefaults)
 
 TEST_F(PreferencesTest, AFailedSaveIsToldOnceAndTheOptionHolds)
 {
-    game.Folders.Settings = dir.File("no such folder");
+    folders.Settings = dir.File("no such folder");
     commands.LoadPreferences();
     commands.NoGuessing(true);
     commands.NoGuessing(false);
