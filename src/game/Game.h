@@ -239,6 +239,7 @@ private:
     int32_t hintsUsed_ = 0;
     bool noGuessing_ = false;
     bool dealtWithoutGuessing_ = false;
+    bool seriesPointGivenUp_ = false;
 
     std::vector<GameEvent> events_;
     RecordedGame record_;

@@ -118,6 +118,7 @@ void Game::DealBoard(const BoardSetup& setup)
     hintCell_ = -1;
     hintsUsed_ = 0;
     dealtWithoutGuessing_ = false;
+    seriesPointGivenUp_ = false;
 
     Tell(BoardDealt {});
 
