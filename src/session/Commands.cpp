@@ -191,6 +191,8 @@ void MenuCommands::LoadPreferences()
     game_.SetNoGuessing(preferences_.Values.NoGuessing);
     if (ApplyStrength)
         ApplyStrength(preferences_.Values.Strength);
+    if (ApplyNumberColours)
+        ApplyNumberColours(preferences_.Values.ColourSafeNumbers);
 }
 
 // Takes effect at the next board's first open.
@@ -211,6 +213,14 @@ void MenuCommands::Strength(ComputerStrength strength)
         VsComputer();
 }
 
+void MenuCommands::ColourSafeNumbers(bool on)
+{
+    preferences_.Values.ColourSafeNumbers = on;
+    preferences_.Save(platform_);
+    if (ApplyNumberColours)
+        ApplyNumberColours(on);
+}
+
 MenuChecks CurrentMenuChecks(const Game& game, const Settings& settings,
     const Preferences& preferences, int16_t cellSizeInUse)
 {
@@ -222,6 +232,7 @@ MenuChecks CurrentMenuChecks(const Game& game, const Settings& settings,
     checks.CellSize = cellSizeInUse;
     checks.NoGuessing = game.NoGuessing();
     checks.Strength = preferences.Strength;
+    checks.ColourSafeNumbers = preferences.ColourSafeNumbers;
     return checks;
 }
 

@@ -28,6 +28,8 @@ public:
     std::function<void(uint8_t theme)> ApplyTheme;
     // Hands the computer opponent's strength to it.
     std::function<void(ComputerStrength strength)> ApplyStrength;
+    // Draws the numbers in the colour-safe colours, or in the classic ones.
+    std::function<void(bool colourSafe)> ApplyNumberColours;
 
     void Beginner() { RunLevel(Level::Beginner, game_.CurrentMode()); }
     void Intermediate() { RunLevel(Level::Intermediate, game_.CurrentMode()); }
@@ -51,6 +53,7 @@ public:
     // A new strength starts a new game when the computer is being played, as the mode
     // command does.
     void Strength(ComputerStrength strength);
+    void ColourSafeNumbers(bool on);
     const Preferences& StoredPreferences() const { return preferences_.Values; }
 
     void Sounds(bool on);
@@ -82,6 +85,7 @@ struct MenuChecks {
     int16_t CellSize = 22;
     bool NoGuessing = false;
     ComputerStrength Strength = ComputerStrength::Normal;
+    bool ColourSafeNumbers = false;
 
     bool operator==(const MenuChecks&) const = default;
 };

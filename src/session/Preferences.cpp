@@ -21,6 +21,7 @@ constexpr std::size_t MaxLineLength = 200;
 
 constexpr std::string_view NoGuessingKey = "NoGuessing";
 constexpr std::string_view StrengthKey = "ComputerStrength";
+constexpr std::string_view ColourSafeKey = "ColourSafeNumbers";
 
 std::string_view Trimmed(std::string_view text)
 {
@@ -52,6 +53,9 @@ void TakeLine(std::string_view line, Preferences& preferences)
         if (value == "Normal" || value == "Strong")
             preferences.Strength
                 = value == "Strong" ? ComputerStrength::Strong : ComputerStrength::Normal;
+    } else if (key == ColourSafeKey) {
+        if (value == "1" || value == "0")
+            preferences.ColourSafeNumbers = value == "1";
     } else if (preferences.OtherLines.size() < MaxKeptLines) {
         preferences.OtherLines.emplace_back(line);
     }
@@ -76,6 +80,7 @@ std::string FormatPreferences(const Preferences& preferences)
     text += std::string(NoGuessingKey) + "=" + (preferences.NoGuessing ? "1" : "0") + "\n";
     text += std::string(StrengthKey) + "="
         + (preferences.Strength == ComputerStrength::Strong ? "Strong" : "Normal") + "\n";
+    text += std::string(ColourSafeKey) + "=" + (preferences.ColourSafeNumbers ? "1" : "0") + "\n";
     for (const std::string& line : preferences.OtherLines)
         text += line + "\n";
     return text;

@@ -3,7 +3,7 @@
 #include "ai/ComputerPlayer.h"
 #include "input/PanelLayout.h"
 #include "render/model/ViewState.h"
-#include "shell/GameSession.h"
+#include "session/GameSession.h"
 #include "support/LevelCommand.h"
 
 #include <utility>
