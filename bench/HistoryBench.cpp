@@ -88,7 +88,7 @@ public:
                               : 0;
         game.Measures = MeasureBoard(threeBV, game.Seconds, game.Clicks);
         game.NoGuessBoard = share_(random_) < 0.2;
-        game.HintsUsed() = share_(random_) < 0.1 ? 1 + static_cast<int32_t>(share_(random_) * 3) : 0;
+        game.HintsUsed = share_(random_) < 0.1 ? 1 + static_cast<int32_t>(share_(random_) * 3) : 0;
         return game;
     }
 

@@ -33,11 +33,10 @@ struct ClassicTable : QuietGame {
 
     void Open(int cell)
     {
-        Cell& block = game.Cells()[static_cast<size_t>(cell)];
-        if (block.State != Closed)
+        if (game.CellAt(cell).State != CellState::Closed)
             return;
-        game.OpenCell(block, CellAction::Press);
-        game.OpenCell(block, CellAction::Release);
+        game.ActOnCell(CellGesture::Open, CellAction::Press, cell);
+        game.ActOnCell(CellGesture::Open, CellAction::Release, cell);
     }
     const solver::BoardView& Seen()
     {

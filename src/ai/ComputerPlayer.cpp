@@ -13,7 +13,8 @@ namespace orvane {
 
 ComputerPlayer::ComputerPlayer(
     Game& game, RandomSource& random, const FrameClock& clock, PlayerIndex seat) :
-    game_(game), random_(random), clock_(clock), seat_(seat), board_(game)
+    game_(game),
+    random_(random), clock_(clock), seat_(seat), board_(game)
 {
 }
 
@@ -24,19 +25,21 @@ void ComputerPlayer::Create()
 }
 
 // A new board clears the turn; a bonus given to the computer starts its countdown; the
-// turn handed to its seat is taken.
+// turn handed to its seat is taken, also when the move it had begun was made for it.
 void ComputerPlayer::FollowTheGame()
 {
     if (me_.BoardNumber != game_.BoardNumber()) {
         me_.ClearForNewGame();
         me_.BoardNumber = game_.BoardNumber();
     }
+    if (me_.ChoseBeforeFirstOpen && game_.CurrentState() != GameState::Ready)
+        me_.Phase = OpponentPhase::Choose;
     // The rules draw the second seat's delay; a computer in the first seat draws its own.
     if (game_.BonusAwarded() && !me_.BonusSeen) {
         me_.BonusSeen = true;
         if (game_.BonusOwner() == seat_)
-            me_.BonusCountdown = seat_ == Player2 ? game_.ComputerBonusDelay()
-                                                  : 1 + RandomBelow(random_, 5);
+            me_.BonusCountdown
+                = seat_ == Player2 ? game_.ComputerBonusDelay() : 1 + RandomBelow(random_, 5);
     }
     if (me_.Phase == OpponentPhase::Idle && HoldsTheTurn())
         me_.Phase = OpponentPhase::Choose;
@@ -99,6 +102,7 @@ void ComputerPlayer::ChooseTarget()
     // Only a target picked by this choice counts: one left from an earlier turn or game
     // may lie anywhere, even outside this board.
     me_.Target = -1;
+    me_.ChoseBeforeFirstOpen = game_.CurrentState() == GameState::Ready;
     if (strength_ == ComputerStrength::Strong)
         ChooseStrongly();
     else
@@ -137,8 +141,8 @@ void ComputerPlayer::UseBonusIfDue()
 // bonus button allows a player, and leaves the countdown of the Normal one unused.
 void ComputerPlayer::ChooseStrongly()
 {
-    const bool mayArm
-        = game_.BonusButtonEnabled() && game_.BonusOwner() == game_.CurrentPlayer() && !game_.BonusArmed();
+    const bool mayArm = game_.BonusButtonEnabled() && game_.BonusOwner() == game_.CurrentPlayer()
+        && !game_.BonusArmed();
     const int radius = mayArm ? BonusRadiusFor(game_.CurrentLevel()) : 0;
     const StrongChoice::Pick pick = strong_.Choose(board_, radius);
     if (pick.useBonus) {

@@ -16,6 +16,7 @@ struct OpponentState {
         Target = -1;
         Clock = 0.0;
         Phase = OpponentPhase::Idle;
+        ChoseBeforeFirstOpen = false;
     }
 
     // Nothing of a turn in an earlier game carries over: no target, no clock, and the
@@ -25,6 +26,7 @@ struct OpponentState {
         Target = -1;
         Clock = MoveStart = MoveDuration = 0.0;
         Phase = OpponentPhase::Idle;
+        ChoseBeforeFirstOpen = false;
         BonusCountdown = -1;
         BonusSeen = false;
         FromColumn = FromRow = ToColumn = ToRow = 0;
@@ -36,6 +38,9 @@ struct OpponentState {
     double MoveStart = 0.0;
     double MoveDuration = 0.0;
     OpponentPhase Phase = OpponentPhase::Idle;
+    // The target was chosen on a board not yet opened: a click of the other player may
+    // have made the first open, and so the move, meanwhile.
+    bool ChoseBeforeFirstOpen = false;
     // Turns until the Normal computer uses a bonus it was given; -1 without one.
     int32_t BonusCountdown = -1;
     bool BonusSeen = false;

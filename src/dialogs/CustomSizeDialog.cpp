@@ -3,7 +3,7 @@
 
 #include "game/Game.h"
 #include "platform/Platform.h"
-#include "scores/qt/DialogPlacement.h"
+#include "dialogs/DialogPlacement.h"
 
 #include <QLabel>
 #include <QLineEdit>

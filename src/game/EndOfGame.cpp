@@ -37,6 +37,7 @@ void Game::EndGame(GameResult result, std::optional<PlayerIndex> winner)
     ended.NoGuessBoard = dealtWithoutGuessing_;
     ended.HintsUsed = hintsUsed_;
     ended.ScoreTable = ScoreTable();
+    ended.Record = record_;
     Tell(std::move(ended));
 }
 

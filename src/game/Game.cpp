@@ -17,10 +17,6 @@ std::vector<GameEvent> Game::TakeEvents()
 
 void Game::Tell(GameEvent event)
 {
-    // One change of the cells is enough to tell for a command: the picture is redrawn once.
-    if (std::holds_alternative<CellsChanged>(event) && !events_.empty()
-        && std::holds_alternative<CellsChanged>(events_.back()))
-        return;
     events_.push_back(std::move(event));
 }
 
@@ -181,6 +177,10 @@ void Game::ReplayCommand(const Command& command)
         return;
     case CommandKind::GiveUp:
         GiveUp();
+        return;
+    case CommandKind::EndForNewGame:
+        if (state_ == GameState::Playing)
+            EndForNewGame();
         return;
     case CommandKind::RenamePlayer:
         RenamePlayer(command.Value == Player2 ? Player2 : Player1, command.Text);

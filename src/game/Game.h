@@ -168,6 +168,7 @@ private:
     double DrawReal();
 
     void EndGame(GameResult result, std::optional<PlayerIndex> winner = std::nullopt);
+    void EndForNewGame();
     void DealBoard(const BoardSetup& setup);
     void RebuildBoard();
     void ShowFlagsToWin();
@@ -238,6 +239,7 @@ private:
     int32_t hintsUsed_ = 0;
     bool noGuessing_ = false;
     bool dealtWithoutGuessing_ = false;
+    bool seriesPointGivenUp_ = false;
 
     std::vector<GameEvent> events_;
     RecordedGame record_;

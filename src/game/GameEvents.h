@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include "game/GameTypes.h"
+#include "game/RecordedGame.h"
 
 #include <cstdint>
 #include <optional>
@@ -91,6 +92,8 @@ struct GameEnded {
     bool NoGuessBoard = false;
     int32_t HintsUsed = 0;
     uint8_t ScoreTable = 0;
+    // The game's start and its commands up to its end: the whole game, to play again.
+    RecordedGame Record;
     bool operator==(const GameEnded&) const = default;
 };
 

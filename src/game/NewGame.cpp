@@ -34,10 +34,9 @@ void Game::RebuildBoard()
 void Game::NewGame(const BoardSetup& setup, const SeriesChange& series)
 {
     fixedOrder_.clear();
-    ResumeGame();
     // The game given up is kept with its own board, before the new setup replaces it.
     if (state_ == GameState::Playing)
-        EndGame(GameResult::GivenUp);
+        EndForNewGame();
     if (series.ResetScores)
         players_[Player1].Score = players_[Player2].Score = 0;
     if (series.Player2First)
@@ -68,12 +67,22 @@ void Game::BeginReplay(const GameStart& start)
     soundOn_ = start.SoundOn;
     noGuessing_ = start.NoGuessing;
     fixedOrder_.clear();
-    ResumeGame();
     DealBoard(start.Setup);
     if (start.LastSafeSlot >= 0) {
         fixedOrder_ = start.CellOrder;
         fixedLastSafeSlot_ = start.LastSafeSlot;
     }
+}
+
+// Only a game being played pauses, so a new game ends the pause with the game it replaces.
+void Game::EndForNewGame()
+{
+    Record(CommandKind::EndForNewGame);
+    if (paused_) {
+        paused_ = false;
+        clock_.ResumeGameClock();
+    }
+    EndGame(GameResult::GivenUp);
 }
 
 void Game::DealBoard(const BoardSetup& setup)
@@ -109,9 +118,9 @@ void Game::DealBoard(const BoardSetup& setup)
     hintCell_ = -1;
     hintsUsed_ = 0;
     dealtWithoutGuessing_ = false;
+    seriesPointGivenUp_ = false;
 
     Tell(BoardDealt {});
-    Tell(CellsChanged {});
 
     ++boardNumber_;
     face_ = FaceLook::Smiling;

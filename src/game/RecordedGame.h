@@ -40,6 +40,8 @@ enum class CommandKind : uint8_t {
     Resume,
     Hint,
     GiveUp,
+    // A new game replaced this one while it was being played: it is given up.
+    EndForNewGame,
     RenamePlayer,
     ResetSeriesScores,
     SetSoundOn,
@@ -61,6 +63,7 @@ struct Command {
 struct RecordedGame {
     GameStart Start;
     std::vector<Command> Commands;
+    bool operator==(const RecordedGame&) const = default;
 };
 
 } // namespace orvane

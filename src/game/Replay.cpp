@@ -19,17 +19,26 @@ void ReplayedGame::Pass()
             OnEvent(event);
 }
 
+void ReplayedGame::PlayNext()
+{
+    const Command& command = record_.Commands[next_++];
+    counter_.SetMilliseconds(command.AtMilliseconds);
+    game_.ReplayCommand(command);
+    Pass();
+}
+
 void ReplayedGame::PlayUntil(int64_t milliseconds)
 {
     Pass();
-    for (; next_ < record_.Commands.size(); ++next_) {
-        const Command& command = record_.Commands[next_];
-        if (command.AtMilliseconds > milliseconds)
-            break;
-        counter_.SetMilliseconds(command.AtMilliseconds);
-        game_.ReplayCommand(command);
-        Pass();
-    }
+    while (!Finished() && record_.Commands[next_].AtMilliseconds <= milliseconds)
+        PlayNext();
+}
+
+void ReplayedGame::PlayCommands(size_t count)
+{
+    Pass();
+    for (; count > 0 && !Finished(); --count)
+        PlayNext();
 }
 
 void ReplayedGame::PlayToEnd()

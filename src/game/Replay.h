@@ -14,12 +14,15 @@ namespace orvane {
 // given at its time on a counter the replay moves, and the random source is never asked.
 class ReplayedGame {
 public:
+    // Deals the recorded start; the listener hears the deal's events with the first play.
     explicit ReplayedGame(const RecordedGame& record);
 
     // Gives the commands up to the given milliseconds since the deal; each event of the
-    // game goes to the listener first, when one is set.
+    // game goes to the listener, when one is set.
     void PlayUntil(int64_t milliseconds);
     void PlayToEnd();
+    // Gives the next commands, as many as asked for or left.
+    void PlayCommands(size_t count);
     bool Finished() const { return next_ >= record_.Commands.size(); }
 
     Game& game() { return game_; }
@@ -39,6 +42,7 @@ private:
         int Draws = 0;
     };
 
+    void PlayNext();
     void Pass();
 
     const RecordedGame& record_;

@@ -108,9 +108,11 @@ void Game::WinTwoPlayer(bool restartMessage)
 
 void Game::GiveUp()
 {
-    if (!IsTwoPlayer() || state_ != GameState::Playing)
+    // A game gives its point away once; the new game that follows ends it.
+    if (!IsTwoPlayer() || state_ != GameState::Playing || seriesPointGivenUp_)
         return;
     Record(CommandKind::GiveUp);
+    seriesPointGivenUp_ = true;
     const PlayerIndex winner = OtherPlayer(currentPlayer_);
     ++players_[winner].Score;
     Tell(SeriesPointWon {ScoreTable(), players_[winner].Name, players_[currentPlayer_].Name,

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "shell/Settings.h"
+#include "session/Settings.h"
 #include "support/ComputerSeats.h"
 #include "support/Duel.h"
 #include "support/GameFixture.h"

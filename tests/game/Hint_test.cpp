@@ -6,10 +6,7 @@ using orvane::testing::GameFixture;
 
 namespace {
 
-class HintTest : public GameFixture {
-protected:
-    int HintAt(int x, int y) const { return x + y * game.BoardWidth(); }
-};
+class HintTest : public GameFixture { };
 
 // The first open shows two 1s beside (2, 0) and (2, 1): one of them is the board's only
 // mine, so the mine count makes (3, 0) and (3, 1) certainly safe.
@@ -17,12 +14,16 @@ TEST_F(HintTest, MarksACertainlySafeCellAndCostsTenSeconds)
 {
     LayMines({"..*.", "...."});
     Click(0, 0);
-    game.ElapsedSeconds() = 5;
+    counter.now += 5 * counter.frequency;
+    clock.Tick();
+    game.ShowGameClock();
+    ASSERT_EQ(game.ElapsedSeconds(), 5);
     game.GiveHint();
-    EXPECT_TRUE(game.HintCell() == HintAt(3, 0) || game.HintCell() == HintAt(3, 1));
-    EXPECT_EQ(game.Message.Stage, BarStage::Idle);
+    TakeEvents();
+    EXPECT_TRUE(game.HintCell() == Index(3, 0) || game.HintCell() == Index(3, 1));
+    EXPECT_TRUE(Messages().empty());
     EXPECT_EQ(game.ElapsedSeconds(), 15);
-    EXPECT_EQ(game.FrameTimer.SecondsSinceMark(), 10);
+    EXPECT_EQ(clock.SecondsSinceMark(), 15);
     EXPECT_EQ(game.HintsUsed(), 1);
 
     // The next move takes the mark away.
@@ -39,10 +40,13 @@ TEST_F(HintTest, WithoutASafeCellMarksTheSafestAndPostsItsChance)
     Click(0, 0);
     RightClick(1, 0);
     game.GiveHint();
+    TakeEvents();
     const int hint = game.HintCell();
-    EXPECT_TRUE(hint == HintAt(2, 0) || hint >= HintAt(2, 1)) << hint;
-    EXPECT_EQ(game.Message.Text, "20% mine");
-    EXPECT_TRUE(game.Message.AlsoInClassic);
+    EXPECT_TRUE(hint == Index(2, 0) || hint >= Index(2, 1)) << hint;
+    const auto posted = Told<MessagePosted>();
+    ASSERT_EQ(posted.size(), 1U);
+    EXPECT_EQ(posted[0].Text, "20% mine");
+    EXPECT_TRUE(posted[0].AlsoInClassic);
     EXPECT_EQ(game.HintsUsed(), 1);
 }
 
@@ -52,6 +56,8 @@ TEST_F(HintTest, NotOfferedBeforeTheFirstOpenNorInTwoPlayerGames)
     game.GiveHint();
     EXPECT_EQ(game.HintCell(), -1);
     LayMines({"*.", ".."}, PlayMode::VsHuman);
+    Click(1, 1);
+    ASSERT_EQ(game.CurrentState(), GameState::Playing);
     game.GiveHint();
     EXPECT_EQ(game.HintCell(), -1);
     EXPECT_EQ(game.HintsUsed(), 0);

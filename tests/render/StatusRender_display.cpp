@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "render/gl/RenderState.h"
-#include "shell/qt/MainMenu.h"
+#include "shell/MainMenu.h"
 #include "support/MainWindowFixture.h"
 
 #include <QAction>

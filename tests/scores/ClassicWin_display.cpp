@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/BoardMeasures.h"
-#include "scores/qt/HighScoresWindow.h"
-#include "scores/qt/NameDialog.h"
+#include "dialogs/HighScoresWindow.h"
+#include "dialogs/NameDialog.h"
 #include "support/FixedRandom.h"
 #include "support/MainWindowFixture.h"
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "shell/qt/MainMenu.h"
+#include "shell/MainMenu.h"
 #include "support/MainWindowFixture.h"
 
 #include <QApplication>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A Classic game played with the keyboard alone in the real main window.
 #include "game/BoardMeasures.h"
-#include "scores/qt/HighScoresWindow.h"
-#include "scores/qt/NameDialog.h"
-#include "shell/qt/MainMenu.h"
+#include "dialogs/HighScoresWindow.h"
+#include "dialogs/NameDialog.h"
+#include "shell/MainMenu.h"
 #include "support/FixedRandom.h"
 #include "support/MainWindowFixture.h"
 

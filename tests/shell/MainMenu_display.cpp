@@ -3,7 +3,7 @@
 // key presses as the window system delivers them.
 #include "render/gl/RenderState.h"
 #include "input/PanelLayout.h"
-#include "shell/qt/MainMenu.h"
+#include "shell/MainMenu.h"
 #include "support/FakeDesktop.h"
 #include "support/MainWindowFixture.h"
 
@@ -181,6 +181,7 @@ TEST_F(MainMenuTest, CaptionsShortcutsAndSeparatorsFollowTheDesign)
         "    The&me 4 | Alt+5",
         "    Theme &5 | Alt+6",
         "    Theme &6 | Alt+7",
+        "  Colour-Sa&fe Numbers",
         "  Block &Size",
         "    &1.0 x | Ctrl+1",
         "    -",

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "shell/qt/DrawingArea.h"
-#include "shell/qt/MainWindow.h"
+#include "shell/DrawingArea.h"
+#include "shell/MainWindow.h"
 
 #include <QMenuBar>
 #include <QTest>

@@ -24,24 +24,27 @@ protected:
     }
 };
 
-TEST_F(PreferencesTest, NoGuessingIsKeptWithTheOtherLinesAndTheStrength)
+TEST_F(PreferencesTest, NoGuessingIsKeptWithTheOtherLinesAndOptions)
 {
-    WriteText("ComputerStrength=Strong\nLater=kept as it was\n");
+    WriteText("ComputerStrength=Strong\nLater=kept as it was\nColourSafeNumbers=1\n");
     commands.LoadPreferences();
     EXPECT_FALSE(game.NoGuessing());
     EXPECT_EQ(commands.StoredPreferences().Strength, ComputerStrength::Strong);
+    EXPECT_TRUE(Checks().ColourSafeNumbers);
 
     commands.NoGuessing(true);
     EXPECT_TRUE(game.NoGuessing());
     EXPECT_TRUE(Checks().NoGuessing);
-    EXPECT_EQ(Reloaded(), (Preferences {true, ComputerStrength::Strong, {"Later=kept as it was"}}));
+    EXPECT_EQ(
+        Reloaded(), (Preferences {true, ComputerStrength::Strong, true, {"Later=kept as it was"}}));
     EXPECT_FALSE(std::filesystem::exists(path + ".new"));
     EXPECT_TRUE(platform.messages.empty());
 }
 
 TEST_F(PreferencesTest, DamagedOrHostileFilesGiveTheDefaults)
 {
-    WriteText("NoGuessing=yes\nComputerStrength=Godlike\n\x01\xff=1\n=1\nno equals sign\n");
+    WriteText("NoGuessing=yes\nComputerStrength=Godlike\nColourSafeNumbers=2\n\x01\xff=1\n=1\n"
+              "no equals sign\n");
     EXPECT_EQ(Reloaded(), Preferences {});
 
     WriteText("NoGuessing=1\n" + std::string(70'000, 'x'));
@@ -54,7 +57,7 @@ TEST_F(PreferencesTest, DamagedOrHostileFilesGiveTheDefaults)
 
 TEST_F(PreferencesTest, AFailedSaveIsToldOnceAndTheOptionHolds)
 {
-    game.Folders.Settings = dir.File("no such folder");
+    folders.Settings = dir.File("no such folder");
     commands.LoadPreferences();
     commands.NoGuessing(true);
     commands.NoGuessing(false);

@@ -78,7 +78,7 @@ TEST_F(SettingsTest, EachCommandWritesTheWholeRecord)
     EXPECT_EQ(ReadFileBytes(settingsPath), (Bytes {0x1B, 0x00, 0x00}));
 
     // What was saved is what the next run starts with.
-    Settings reread = LoadSettings(game.Folders.Settings);
+    Settings reread = LoadSettings(folders.Settings);
     EXPECT_EQ(reread, (Settings {27, 0, false}));
 }
 
@@ -101,7 +101,7 @@ TEST_F(SettingsTest, UnusableValuesFallBackEachOnItsOwnAndTheFileWaitsForASave)
     for (const Case& c : cases) {
         SCOPED_TRACE(::testing::PrintToString(c.file));
         WriteFileBytes(settingsPath, c.file);
-        EXPECT_EQ(LoadSettings(game.Folders.Settings), c.expected);
+        EXPECT_EQ(LoadSettings(folders.Settings), c.expected);
         EXPECT_EQ(ReadFileBytes(settingsPath), c.file);
     }
 
@@ -115,18 +115,18 @@ TEST_F(SettingsTest, UnusableValuesFallBackEachOnItsOwnAndTheFileWaitsForASave)
 
 TEST_F(SettingsTest, MissingDirectoryGivesDefaultsAndEachFailedSaveSaysWhy)
 {
-    game.Folders.Settings = dir.File("gone");
+    folders.Settings = dir.File("gone");
     LoadAndApplySettings();
     EXPECT_EQ(settings, Settings {});
     EXPECT_TRUE(platform.messages.empty()) << "start-up goes on quietly";
-    EXPECT_FALSE(std::filesystem::exists(game.Folders.Settings));
+    EXPECT_FALSE(std::filesystem::exists(folders.Settings));
 
     commands.BlockSize(36);
     commands.Sounds(false);
     ASSERT_EQ(platform.messages.size(), 2u);
     for (const std::string& message : platform.messages) {
         EXPECT_NE(message.find(std::strerror(ENOENT)), std::string::npos) << message;
-        EXPECT_NE(message.find(game.Folders.Settings + "/Setup.cfg"), std::string::npos) << message;
+        EXPECT_NE(message.find(folders.Settings + "/Setup.cfg"), std::string::npos) << message;
     }
     EXPECT_EQ(platform.messageIcons[0], MessageIcon::Warning);
     // The game goes on with the choices made.
@@ -140,7 +140,7 @@ TEST_F(SettingsTest, SaveReportsWhatIsInTheFilesPlace)
     std::filesystem::create_directory(settingsPath);
     LoadAndApplySettings();
     EXPECT_EQ(settings, Settings {});
-    EXPECT_FALSE(SaveSettings(settings, game.Folders.Settings, platform));
+    EXPECT_FALSE(SaveSettings(settings, folders.Settings, platform));
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_NE(platform.messages[0].find(std::strerror(EISDIR)), std::string::npos)
         << platform.messages[0];

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-#include "shell/Commands.h"
-#include "shell/Settings.h"
+#include "session/Commands.h"
+#include "session/Settings.h"
 #include "support/GameFixture.h"
 #include "support/TempDir.h"
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include "game/Game.h"
-#include "shell/qt/DrawingArea.h"
-#include "shell/qt/MainWindow.h"
+#include "shell/DrawingArea.h"
+#include "shell/MainWindow.h"
 #include "support/MineLayout.h"
 #include "support/TempDir.h"
 

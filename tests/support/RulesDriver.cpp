@@ -9,8 +9,8 @@
 #include "platform/FileLookup.h"
 #include "render/model/Layout.h"
 #include "scores/Recording.h"
-#include "shell/Keyboard.h"
-#include "shell/MainLoop.h"
+#include "session/Keyboard.h"
+#include "session/MainLoop.h"
 
 #include <array>
 #include <functional>

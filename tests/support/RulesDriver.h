@@ -4,7 +4,7 @@
 #include "platform/CounterSource.h"
 #include "platform/Platform.h"
 #include "render/model/ViewState.h"
-#include "shell/GameSession.h"
+#include "session/GameSession.h"
 #include "support/FixedRandom.h"
 #include "support/GameInvariants.h"
 
