@@ -9,9 +9,10 @@ namespace orvane {
 class Game;
 
 // The custom field size dialog: height (rows), width (columns) and mines, each checked
-// and brought within its limits on Ok and stored straight into the game. An empty or
-// non-numeric box is skipped. Created once and hidden between uses. Its parts carry the
-// names HeightEdit, WidthEdit, MinesEdit, OkButton and CancelButton.
+// and brought within its limits on Ok and stored straight into the game. Keys type only
+// digits; an empty or non-numeric box (pasted text) is skipped. Laid out from its
+// texts' sizes. Created once and hidden between uses. Its parts carry the names
+// HeightEdit, WidthEdit, MinesEdit, OkButton and CancelButton.
 class CustomSizeDialog : public QDialog {
     Q_OBJECT
 public:
