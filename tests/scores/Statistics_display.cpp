@@ -69,6 +69,12 @@ TEST(StatisticsWindow, ShowsTheFiguresTheChartAndTheLatestGamesOfTheChosenKind)
     GameRecord expert;
     expert.BoardLevel = Level::Expert;
     history.Store(expert);
+    GameRecord duel = expert;
+    duel.BoardLevel = Level::Beginner;
+    duel.Mode = PlayMode::VsHuman;
+    duel.Seconds = 30;
+    duel.Measures = MeasureBoard(15, 30, 0);
+    history.Store(duel);
 
     StatisticsWindow window(history);
     window.ShowKind(PlayMode::Classic, Level::Beginner);
@@ -101,7 +107,11 @@ TEST(StatisticsWindow, ShowsTheFiguresTheChartAndTheLatestGamesOfTheChosenKind)
     EXPECT_EQ(Row(*latest, 1), "10.00 20 15 1.50 0.75 \u2713");
     EXPECT_EQ(latest->item(3, 2)->text(), "20.00");
 
-    window.ShowKind(PlayMode::VsHuman, Level::Beginner);
+    window.ShowKind(PlayMode::VsHuman, Level::Beginner); // won, but not by clearing the board
+    EXPECT_EQ(Figure(window, "BestSpeedFigure"), "\u2013");
+    EXPECT_EQ(Row(*latest, 0), "30.00 \u2013 15 \u2013 \u2013 ");
+
+    window.ShowKind(PlayMode::VsComputer, Level::Beginner);
     EXPECT_TRUE(window.findChild<QLabel*>(QStringLiteral("NoWonGames"))->isVisible());
     EXPECT_FALSE(window.findChild<QChartView*>(QStringLiteral("TimesChart"))->isVisible());
 }

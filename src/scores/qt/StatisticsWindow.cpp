@@ -187,7 +187,8 @@ void StatisticsWindow::Refresh()
     share_->setText(QStringLiteral("%1 %").arg(figures.WonShare() * 100.0, 0, 'f', 1));
     bestTime_->setText(Seconds(figures.BestSeconds));
     averageTime_->setText(Seconds(figures.AverageSeconds));
-    bestSpeed_->setText(figures.BestThreeBVPerSecond
+    // Two players share a board that neither clears: no speed of clearing it.
+    bestSpeed_->setText(figures.BestThreeBVPerSecond && mode == PlayMode::Classic
             ? QString::number(*figures.BestThreeBVPerSecond, 'f', 2)
             : NoFigure);
     currentStreak_->setText(QString::number(figures.CurrentStreak));
