@@ -157,7 +157,7 @@ TEST_F(MainMenuTest, CaptionsShortcutsAndSeparatorsFollowTheDesign)
         "  &Hi Scores... | Ctrl+H",
         "  &Statistics... | Ctrl+T",
         "  &Pause | P",
-        "  &Hint | H",
+        "  Hin&t | H",
         "  -",
         "  E&xit | Alt+F4",
         "&Options",
@@ -169,7 +169,7 @@ TEST_F(MainMenuTest, CaptionsShortcutsAndSeparatorsFollowTheDesign)
         "  -",
         "  S&ounds | Ctrl+S",
         "  &No Guessing",
-        "  Computer &Strength",
+        "  &Computer Strength",
         "    &Normal",
         "    &Strong",
         "  &Themes",
@@ -195,6 +195,30 @@ TEST_F(MainMenuTest, CaptionsShortcutsAndSeparatorsFollowTheDesign)
         "  &About... | Ctrl+A",
     };
     EXPECT_EQ(lines.join('\n').toStdString(), expected.join('\n').toStdString());
+}
+
+// A letter typed in an open menu goes to the one item it underlines.
+void ExpectOwnAccessLetters(const QString& title, const QList<QAction*>& actions)
+{
+    QMap<QChar, QString> owners;
+    for (const QAction* action : actions) {
+        const QString text = action->text();
+        const qsizetype at = text.indexOf(u'&');
+        if (at >= 0 && at + 1 < text.size()) {
+            const QChar letter = text[at + 1].toLower();
+            EXPECT_FALSE(owners.contains(letter))
+                << title.toStdString() << ": " << owners[letter].toStdString() << " and "
+                << text.toStdString();
+            owners[letter] = text;
+        }
+        if (const QMenu* submenu = action->menu())
+            ExpectOwnAccessLetters(text, submenu->actions());
+    }
+}
+
+TEST_F(MainMenuTest, EveryMenuUnderlinesEachLetterOnce)
+{
+    ExpectOwnAccessLetters(QStringLiteral("menu bar"), form->menuBar()->actions());
 }
 
 TEST_F(MainMenuTest, FirstStartWritesTheDefaultsAndChecksThem)

@@ -1,24 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/DrawingArea.h"
 #include "shell/MainWindow.h"
+#include "support/TempDir.h"
 
 #include <QMenuBar>
 #include <QTest>
 #include <gtest/gtest.h>
 
 using namespace orvane;
+using orvane::testing::TempDir;
 
 namespace {
 
-std::string TestAppDir()
-{
-    const char* dir = std::getenv("ORVANE_APP_DIR");
-    return dir ? dir : ".";
-}
-
+// The files the window writes land in a folder of the test's own.
 TEST(MainWindow, StartsAsAFixedCentredWindowSizedForTheBeginnerBoard)
 {
-    MainWindow form(FileFolders::AllIn(TestAppDir()));
+    const TempDir dir;
+    MainWindow form(FileFolders::AllIn(dir.Path().string()));
     ASSERT_TRUE(form.Started());
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
     EXPECT_EQ(form.windowTitle(), "Orvane");
@@ -38,7 +36,8 @@ TEST(MainWindow, StartsAsAFixedCentredWindowSizedForTheBeginnerBoard)
 
 TEST(MainWindow, CloseSetsTheQuitFlagAndKeepsTheWindowForTheLastPass)
 {
-    MainWindow form(FileFolders::AllIn(TestAppDir()));
+    const TempDir dir;
+    MainWindow form(FileFolders::AllIn(dir.Path().string()));
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
     EXPECT_FALSE(form.QuitRequested);
     form.close();
