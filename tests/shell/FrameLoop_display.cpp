@@ -181,4 +181,18 @@ TEST_F(FrameLoopTest, MinimisingOrLeavingForAnotherProgramPauses)
     EXPECT_TRUE(game().Paused());
 }
 
+// The bonus button of a two-player game is unavailable until a bonus is earned, and is
+// drawn as a held one.
+TEST_F(FrameLoopTest, UnavailableBonusButtonIsDrawnPressed)
+{
+    const QRect bonus(form->StatusArea->width() / 2 - 17, 6, 34, 14);
+    game().PressBonusButton(true);
+    const QImage pressed = StatusFrame().copy(bonus);
+    game().PressBonusButton(false);
+    ASSERT_NE(StatusFrame().copy(bonus), pressed);
+    NewBoard(30, 16, 99, 22, PlayMode::VsHuman);
+    ASSERT_FALSE(game().BonusButtonEnabled());
+    EXPECT_EQ(StatusFrame().copy(bonus), pressed);
+}
+
 } // namespace
