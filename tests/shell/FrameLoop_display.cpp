@@ -48,7 +48,7 @@ protected:
     void StartClock()
     {
         QTest::mouseClick(form->BoardArea, Qt::LeftButton, {}, QPoint(11, 11));
-        ASSERT_EQ(game().CurrentState, GameState::Playing);
+        ASSERT_EQ(game().CurrentState(), GameState::Playing);
         RunPasses(100);
     }
 };
@@ -67,7 +67,7 @@ TEST_F(FrameLoopTest, ClockTickRedrawsTheStatusAreaOnly)
     EXPECT_EQ(frames.board, 0);
     EXPECT_GE(frames.status, 1);
     EXPECT_LE(frames.status, 2) << "once a second";
-    EXPECT_GE(game().ElapsedSeconds, 1);
+    EXPECT_GE(game().ElapsedSeconds(), 1);
 }
 
 TEST_F(FrameLoopTest, MouseRedrawsTheAreasWhosePictureItChanges)
@@ -102,9 +102,9 @@ TEST_F(FrameLoopTest, GameClockRunsThroughMenusAndMessageBoxes)
         if (QWidget* box = QApplication::activeModalWidget())
             box->close();
     });
-    game().platform.ShowMessage("Held", MessageIcon::Information);
+    form->session().platform.ShowMessage("Held", MessageIcon::Information);
     RunPasses(100);
-    EXPECT_GE(game().ElapsedSeconds, 2) << "a held clock would show 0";
+    EXPECT_GE(game().ElapsedSeconds(), 2) << "a held clock would show 0";
 }
 
 // A level chosen in a menu held open for seconds starts at once, and the next key acts in
@@ -122,9 +122,9 @@ TEST_F(FrameLoopTest, CommandFromAHeldMenuAndTheNextKeyActAtOnce)
     form->RunLoopPass();
     QTest::keyClick(form.get(), Qt::Key_F3);
     form->RunLoopPass();
-    EXPECT_EQ(game().BoardWidth, 9) << "F3 gave the beginner board";
+    EXPECT_EQ(game().BoardWidth(), 9) << "F3 gave the beginner board";
     EXPECT_LT(clock.elapsed(), 500) << "two passes after a held menu";
-    EXPECT_GE(game().FrameTimer.FrameTime, 0.0);
+    EXPECT_GE(form->session().clock.FrameTime, 0.0);
 }
 
 // A quiet pass waits for messages, and a key ends the wait at once.
@@ -135,7 +135,7 @@ TEST_F(FrameLoopTest, KeyEndsAQuietWaitAtOnce)
     clock.start();
     form->RunLoopPass();
     EXPECT_LT(clock.elapsed(), 400) << "the quiet pass waits up to half a second";
-    EXPECT_EQ(game().BoardWidth, 16);
+    EXPECT_EQ(game().BoardWidth(), 16);
 }
 
 // Paused, the board shows no cell's content and the clock stands; P resumes, and so does a
@@ -146,9 +146,9 @@ TEST_F(FrameLoopTest, PauseHidesTheBoardAndStopsTheClockUntilPOrAClick)
     StartClock();
     const QImage playing = BoardFrame();
     QTest::keyClick(form.get(), Qt::Key_P);
-    ASSERT_TRUE(game().Paused);
+    ASSERT_TRUE(game().Paused());
     RunPasses(1300);
-    EXPECT_EQ(game().ElapsedSeconds, 0);
+    EXPECT_EQ(game().ElapsedSeconds(), 0);
     const QImage paused = BoardFrame();
     EXPECT_NE(paused, playing);
     // Away from the pause sign in the middle, the board is the closed board of a new game,
@@ -158,15 +158,15 @@ TEST_F(FrameLoopTest, PauseHidesTheBoardAndStopsTheClockUntilPOrAClick)
     EXPECT_EQ(paused.copy(corner), closed.copy(corner));
 
     QTest::keyClick(form.get(), Qt::Key_P);
-    EXPECT_FALSE(game().Paused);
+    EXPECT_FALSE(game().Paused());
     EXPECT_EQ(BoardFrame(), playing);
 
     form->Menu->Find(QStringLiteral("Pause"))->trigger();
-    ASSERT_TRUE(game().Paused);
-    const int clicks = game().ClickCount;
+    ASSERT_TRUE(game().Paused());
+    const int clicks = game().ClickCount();
     QTest::mouseClick(form->BoardArea, Qt::LeftButton, {}, QPoint(300, 300));
-    EXPECT_FALSE(game().Paused);
-    EXPECT_EQ(game().ClickCount, clicks);
+    EXPECT_FALSE(game().Paused());
+    EXPECT_EQ(game().ClickCount(), clicks);
     EXPECT_EQ(BoardFrame(), playing);
 }
 
@@ -174,11 +174,25 @@ TEST_F(FrameLoopTest, MinimisingOrLeavingForAnotherProgramPauses)
 {
     StartClock();
     form->showMinimized();
-    EXPECT_TRUE(game().Paused);
+    EXPECT_TRUE(game().Paused());
     form->showNormal();
     game().ResumeGame();
     emit qApp->applicationStateChanged(Qt::ApplicationInactive);
-    EXPECT_TRUE(game().Paused);
+    EXPECT_TRUE(game().Paused());
+}
+
+// The bonus button of a two-player game is unavailable until a bonus is earned, and is
+// drawn as a held one.
+TEST_F(FrameLoopTest, UnavailableBonusButtonIsDrawnPressed)
+{
+    const QRect bonus(form->StatusArea->width() / 2 - 17, 6, 34, 14);
+    game().PressBonusButton(true);
+    const QImage pressed = StatusFrame().copy(bonus);
+    game().PressBonusButton(false);
+    ASSERT_NE(StatusFrame().copy(bonus), pressed);
+    NewBoard(30, 16, 99, 22, PlayMode::VsHuman);
+    ASSERT_FALSE(game().BonusButtonEnabled());
+    EXPECT_EQ(StatusFrame().copy(bonus), pressed);
 }
 
 } // namespace
