@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTimer>
@@ -122,6 +123,22 @@ TEST_F(KeyboardPlayTest, ABeginnerGameWonWithKeysAloneIsKeptWithItsThreeBV)
     EXPECT_EQ(kept[0].Clicks, openClicks);
     EXPECT_EQ(kept[0].Measures.ThreeBV, ThreeBVOf(game()));
     EXPECT_GT(kept[0].Measures.ThreeBV, 0);
+}
+
+// While a menu is open every key is the menu's: Right goes on to the next menu, and the
+// board's cell stays where it was.
+TEST_F(KeyboardPlayTest, KeysGoToAnOpenMenu)
+{
+    Press(Qt::Key_Down); // shows the cursor on the middle cell
+    const int cell = KeyCursorCell(game(), form->session().screen);
+    QTest::keyClick(form->windowHandle(), Qt::Key_G, Qt::AltModifier);
+    QMenu* gameMenu = form->menuBar()->actions().at(0)->menu();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activePopupWidget() == gameMenu; }));
+    QTest::keyClick(gameMenu, Qt::Key_Right);
+    QMenu* options = form->menuBar()->actions().at(1)->menu();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activePopupWidget() == options; }));
+    EXPECT_EQ(KeyCursorCell(game(), form->session().screen), cell);
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
 }
 
 } // namespace
