@@ -10,6 +10,9 @@ namespace orvane::cell_look {
 
 inline constexpr Rgb8 OpenFace {236, 233, 216};
 inline constexpr Rgb8 OpenBorder {142, 142, 142};
+// The numbers 1..8 on open cells leave this share of the cell's side clear of their ink
+// along each edge; a frame over a number cell that keeps to it leaves the number whole.
+inline constexpr double NumberClearance = 0.125;
 // The numbers 1..8 on open cells.
 inline constexpr std::array<Rgb8, 8> NumberColours {{
     {0, 0, 255},
