@@ -17,9 +17,9 @@
 
 namespace orvane {
 
-MainWindow::MainWindow(const FileFolders& folders, RandomSource* random) :
+MainWindow::MainWindow(const FileFolders& folders, RandomSource* random, CounterSource* counter) :
     platform_(*this, sound_, folders.LookupDirs()),
-    session_(platform_, folders, render_.View, random)
+    session_(platform_, folders, render_.View, random, counter)
 {
     // Start-up needs every member built first, so it runs here and not in the list above.
     started_ = StartUp(); // NOLINT(cppcoreguidelines-prefer-member-initializer)
