@@ -1,6 +1,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Files that are made at build time: the sound files beside the program and the
-# compiled-in click sound.
+# compiled-in click sound; and the licence beside the program, which the About box opens
+# from a copied folder (an installed copy opens the system's).
 set(ORVANE_GENERATED_DIR ${CMAKE_BINARY_DIR}/generated)
 
 # The sound generator runs on the build machine.
@@ -18,3 +19,5 @@ add_custom_command(
   VERBATIM)
 
 add_custom_target(orvane_assets DEPENDS ${ORVANE_SOUND_FILES} ${ORVANE_CLICK_SOURCE})
+
+configure_file(${PROJECT_SOURCE_DIR}/LICENSE ${ORVANE_APP_DIR}/LICENSE COPYONLY)

@@ -56,10 +56,20 @@ QString LinkCaption()
         : QString::fromUtf8(HomeAddress.data(), qsizetype(HomeAddress.size()));
 }
 
+// Blue and underlined, as a link on the web looks.
+QString Link(const char* name, const QString& caption)
+{
+    return QStringLiteral(
+        "<a href=\"%1\" style=\"color:#0000ff; text-decoration:underline\">%2</a>")
+        .arg(QString::fromLatin1(name), caption.toHtmlEscaped());
+}
+
 } // namespace
 
-AboutDialog::AboutDialog(const QIcon& programIcon, const std::string& helpFile, QWidget* parent) :
-    QDialog(parent), linkTarget_(LinkTarget(helpFile))
+AboutDialog::AboutDialog(const QIcon& programIcon, const std::string& helpFile,
+    const std::string& licenceFile, QWidget* parent) :
+    QDialog(parent),
+    homeTarget_(LinkTarget(helpFile)), licenceFile_(licenceFile)
 {
     setWindowTitle(QStringLiteral("About Orvane"));
     setWindowIcon(programIcon);
@@ -81,18 +91,19 @@ AboutDialog::AboutDialog(const QIcon& programIcon, const std::string& helpFile, 
     name->adjustSize();
     AddLabel(this, "VersionLabel", QStringLiteral("Version " ORVANE_VERSION), {55, 32}, 12);
     AddLabel(this, "MakersLabel", QStringLiteral("Made by the Orvane developers"), {55, 49}, 12);
-    AddLabel(this, "Licence", QStringLiteral("Free software: GNU GPL, version 3 or later"),
+    QLabel* licence = AddLabel(this, "Licence",
+        QStringLiteral("Free software: %1")
+            .arg(Link("licence", QStringLiteral("GNU GPL, version 3 or later"))),
         {55, 66}, 11);
     AddLabel(this, "ThanksLabel",
         QStringLiteral("Thanks to all who played, tested and lost to the A.I."), {80, 111}, 12);
 
-    QLabel* link = AddLabel(this, "HomeLink",
-        QStringLiteral("<a href=\"home\" style=\"color:#0000ff; text-decoration:underline\">%1</a>")
-            .arg(LinkCaption().toHtmlEscaped()),
-        {175, 138}, 13);
-    link->setTextInteractionFlags(Qt::LinksAccessibleByMouse);
-    link->setCursor(Qt::PointingHandCursor);
-    connect(link, &QLabel::linkActivated, this, [this] { OpenHomePage(); });
+    QLabel* home = AddLabel(this, "HomeLink", Link("home", LinkCaption()), {175, 138}, 13);
+    home->setCursor(Qt::PointingHandCursor);
+    for (QLabel* link : {licence, home}) {
+        link->setTextInteractionFlags(Qt::LinksAccessibleByMouse);
+        connect(link, &QLabel::linkActivated, this, &AboutDialog::OpenLink);
+    }
 
     auto* close = new QPushButton(QStringLiteral("Close"), this);
     close->setObjectName(QStringLiteral("CloseButton"));
@@ -103,10 +114,10 @@ AboutDialog::AboutDialog(const QIcon& programIcon, const std::string& helpFile, 
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-void AboutDialog::OpenHomePage()
+void AboutDialog::OpenLink(const QString& link)
 {
     if (OnOpenLink)
-        OnOpenLink(linkTarget_);
+        OnOpenLink(link == QStringLiteral("licence") ? licenceFile_ : homeTarget_);
 }
 
 void AboutDialog::showEvent(QShowEvent* event)

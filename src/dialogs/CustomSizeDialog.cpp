@@ -5,9 +5,13 @@
 #include "platform/Platform.h"
 #include "dialogs/DialogPlacement.h"
 
+#include <QApplication>
+#include <QGridLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 #include <algorithm>
 #include <optional>
@@ -27,18 +31,55 @@ QFont Arial()
     return font;
 }
 
-QLineEdit* AddLabeledEdit(
-    QWidget* parent, const char* name, const QString& caption, int top, int length)
+// Only digits are typed into the boxes: a key that would type anything else is dropped.
+// Pasted text is left alone; Ok skips a box that holds anything but digits.
+class DigitKeysOnly : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        const auto* key
+            = event->type() == QEvent::KeyPress ? dynamic_cast<QKeyEvent*>(event) : nullptr;
+        if (key) {
+            // Ctrl+V and the other editing keys with Ctrl or Alt type nothing themselves.
+            const QString text = key->text();
+            const bool types = !text.isEmpty() && text.front().isPrint()
+                && !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+            if (types && !std::all_of(text.begin(), text.end(), IsDigit))
+                return true;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    static bool IsDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+};
+
+// A box in the dialog's grid with its caption to the left, sized for a few digits.
+QLineEdit* AddLabeledEdit(QDialog* dialog, QGridLayout* grid, int row, const char* name,
+    const QString& caption, int length)
 {
-    auto* edit = new QLineEdit(parent);
+    auto* edit = new QLineEdit(dialog);
     edit->setObjectName(QString::fromLatin1(name));
-    edit->setGeometry(48, top, 49, 22);
     edit->setMaxLength(length);
-    auto* label = new QLabel(caption, parent);
-    label->adjustSize();
-    label->move(edit->x() - 7 - label->width(), top + (edit->height() - label->height()) / 2);
+    edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 16);
+    auto* label = new QLabel(caption, dialog);
     label->setBuddy(edit);
+    grid->addWidget(label, row, 0, Qt::AlignRight);
+    grid->addWidget(edit, row, 1);
     return edit;
+}
+
+// The window manager writes the title in its own font beside the window's buttons: the
+// dialog is made wide enough for both, whatever its own font.
+int TitleRoom(const QString& title)
+{
+    QFont font = QApplication::font();
+    font.setBold(true);
+    const QFontMetrics metrics(font);
+    return metrics.horizontalAdvance(title) + 8 * metrics.height();
 }
 
 // The box's number, or nothing when it holds anything but the digits 0 to 9.
@@ -73,23 +114,35 @@ CustomSizeDialog::CustomSizeDialog(const Game& game, Platform& platform, QWidget
     setWindowTitle(QStringLiteral("Custom Field Size"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
         | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    setFixedSize(196, 107);
     setFont(Arial());
 
-    HeightEdit = AddLabeledEdit(this, "HeightEdit", QStringLiteral("Height:"), 16, 2);
-    WidthEdit = AddLabeledEdit(this, "WidthEdit", QStringLiteral("Width:"), 42, 2);
-    MinesEdit = AddLabeledEdit(this, "MinesEdit", QStringLiteral("Mines:"), 70, 3);
+    auto* grid = new QGridLayout(this);
+    grid->setSizeConstraint(QLayout::SetFixedSize);
+    grid->setHorizontalSpacing(7);
+    HeightEdit = AddLabeledEdit(this, grid, 0, "HeightEdit", QStringLiteral("Height:"), 2);
+    WidthEdit = AddLabeledEdit(this, grid, 1, "WidthEdit", QStringLiteral("Width:"), 2);
+    MinesEdit = AddLabeledEdit(this, grid, 2, "MinesEdit", QStringLiteral("Mines:"), 3);
+    auto* digitsOnly = new DigitKeysOnly(this);
+    for (QLineEdit* box : {HeightEdit, WidthEdit, MinesEdit})
+        box->installEventFilter(digitsOnly);
 
     auto* ok = new QPushButton(QStringLiteral("Ok"), this);
     ok->setObjectName(QStringLiteral("OkButton"));
-    ok->setGeometry(120, 25, 65, 25);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &CustomSizeDialog::OkClicked);
     auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
     cancel->setObjectName(QStringLiteral("CancelButton"));
-    cancel->setGeometry(120, 56, 65, 25);
     cancel->setAutoDefault(false);
     connect(cancel, &QPushButton::clicked, this, &CustomSizeDialog::CancelClicked);
+    auto* buttons = new QVBoxLayout;
+    for (QPushButton* button : {ok, cancel}) {
+        button->setMinimumSize(65, 25);
+        buttons->addWidget(button);
+    }
+    grid->setColumnStretch(2, 1);
+    grid->setColumnMinimumWidth(2, 12);
+    grid->addLayout(buttons, 0, 3, 3, 1, Qt::AlignVCenter);
+    grid->addItem(new QSpacerItem(TitleRoom(windowTitle()), 0), 3, 0, 1, 4);
     // Esc and the close box reject the dialog, which counts as Cancel.
     connect(this, &QDialog::rejected, this, [this] { CustomSizeConfirmed = false; });
 }

@@ -13,8 +13,9 @@ class Platform;
 
 // The custom field size dialog: height (rows), width (columns) and mines, each checked
 // and brought within its limits on Ok; the board's size as it stands fills a box that
-// is empty or not a number. Created once and hidden between uses. Its parts carry the
-// names HeightEdit, WidthEdit, MinesEdit, OkButton and CancelButton.
+// is empty or not a number (pasted text). Keys type only digits. Laid out from its
+// texts' sizes. Created once and hidden between uses. Its parts carry the names
+// HeightEdit, WidthEdit, MinesEdit, OkButton and CancelButton.
 class CustomSizeDialog : public QDialog {
     Q_OBJECT
 public:

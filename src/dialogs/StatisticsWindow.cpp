@@ -16,6 +16,8 @@
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QScatterSeries>
+#include <QScrollBar>
+#include <QStackedWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <QValueAxis>
@@ -26,9 +28,12 @@ namespace orvane {
 
 namespace {
 
+// Shown for a figure that does not exist, or means nothing for the game.
+const QString NoFigure = QStringLiteral("\u2013");
+
 QString Seconds(const std::optional<double>& seconds)
 {
-    return seconds ? QStringLiteral("%1 s").arg(*seconds, 0, 'f', 2) : QStringLiteral("-");
+    return seconds ? QStringLiteral("%1 s").arg(*seconds, 0, 'f', 2) : NoFigure;
 }
 
 QString ResultName(GameResult result)
@@ -57,11 +62,28 @@ public:
     }
 };
 
+// A number with two decimals; a figure that means nothing shows as such and sorts first.
+QTableWidgetItem* Measure(double value, bool meaningful)
+{
+    return meaningful ? new SortedItem(value, QString::number(value, 'f', 2))
+                      : new SortedItem(-1.0, NoFigure);
+}
+
+// Whole game numbers, at most about ten of them, on the chart's axis of games.
+double GameNumberStep(size_t games)
+{
+    for (double scale = 1.0;; scale *= 10.0)
+        for (const double step : {1.0, 2.0, 5.0})
+            if (static_cast<double>(games) <= 10.0 * step * scale)
+                return step * scale;
+}
+
 } // namespace
 
 StatisticsWindow::StatisticsWindow(const History& history, QWidget* parent) :
     QDialog(parent), history_(history), mode_(new QComboBox(this)), level_(new QComboBox(this)),
-    chart_(new QChartView(new QChart, this)), latest_(new QTableWidget(0, 8, this))
+    chart_(new QChartView(new QChart, this)), noWonGames_(new QLabel(this)),
+    chartOrNone_(new QStackedWidget(this)), latest_(new QTableWidget(0, 9, this))
 {
     setWindowTitle(QStringLiteral("Statistics"));
     auto* layout = new QVBoxLayout(this);
@@ -76,10 +98,13 @@ StatisticsWindow::StatisticsWindow(const History& history, QWidget* parent) :
     level_->addItem(QStringLiteral("Intermediate"), static_cast<int>(Level::Intermediate));
     level_->addItem(QStringLiteral("Expert"), static_cast<int>(Level::Expert));
     level_->addItem(QStringLiteral("Custom"), static_cast<int>(Level::Custom));
-    chooser->addWidget(new QLabel(QStringLiteral("&Mode:"), this));
-    chooser->addWidget(mode_);
-    chooser->addWidget(new QLabel(QStringLiteral("&Level:"), this));
-    chooser->addWidget(level_);
+    for (const auto& [caption, chooserBox] : {std::pair {QStringLiteral("&Mode:"), mode_},
+             std::pair {QStringLiteral("&Level:"), level_}}) {
+        auto* label = new QLabel(caption, this);
+        label->setBuddy(chooserBox);
+        chooser->addWidget(label);
+        chooser->addWidget(chooserBox);
+    }
     chooser->addStretch();
     layout->addLayout(chooser);
 
@@ -100,13 +125,21 @@ StatisticsWindow::StatisticsWindow(const History& history, QWidget* parent) :
     chart_->setObjectName(QStringLiteral("TimesChart"));
     chart_->setMinimumSize(420, 260);
     chart_->setRenderHint(QPainter::Antialiasing);
-    middle->addWidget(chart_, 1);
+    noWonGames_->setObjectName(QStringLiteral("NoWonGames"));
+    noWonGames_->setText(QStringLiteral("No won games yet"));
+    noWonGames_->setAlignment(Qt::AlignCenter);
+    chartOrNone_->addWidget(chart_);
+    chartOrNone_->addWidget(noWonGames_);
+    middle->addWidget(chartOrNone_, 1);
     layout->addLayout(middle);
 
     latest_->setObjectName(QStringLiteral("LatestGames"));
-    latest_->setHorizontalHeaderLabels({QStringLiteral("Ended"), QStringLiteral("Result"),
-        QStringLiteral("Time"), QStringLiteral("Clicks"), QStringLiteral("3BV"),
-        QStringLiteral("3BV/s"), QStringLiteral("IOE"), QStringLiteral("Board")});
+    latest_->setHorizontalHeaderLabels(
+        {QStringLiteral("Ended"), QStringLiteral("Result"), QStringLiteral("Time"),
+            QStringLiteral("Clicks"), QStringLiteral("3BV"), QStringLiteral("3BV/s"),
+            QStringLiteral("IOE"), QStringLiteral("Board"), QStringLiteral("No guess")});
+    latest_->horizontalHeaderItem(8)->setToolTip(
+        QStringLiteral("Marked when the board was dealt so that it needed no guess"));
     latest_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     latest_->setSelectionBehavior(QAbstractItemView::SelectRows);
     latest_->verticalHeader()->hide();
@@ -154,9 +187,10 @@ void StatisticsWindow::Refresh()
     share_->setText(QStringLiteral("%1 %").arg(figures.WonShare() * 100.0, 0, 'f', 1));
     bestTime_->setText(Seconds(figures.BestSeconds));
     averageTime_->setText(Seconds(figures.AverageSeconds));
-    bestSpeed_->setText(figures.BestThreeBVPerSecond
+    // Two players share a board that neither clears: no speed of clearing it.
+    bestSpeed_->setText(figures.BestThreeBVPerSecond && mode == PlayMode::Classic
             ? QString::number(*figures.BestThreeBVPerSecond, 'f', 2)
-            : QStringLiteral("-"));
+            : NoFigure);
     currentStreak_->setText(QString::number(figures.CurrentStreak));
     longestStreak_->setText(QString::number(figures.LongestStreak));
     ShowChart(mode, level, figures.BestSeconds.value_or(0.0));
@@ -166,6 +200,9 @@ void StatisticsWindow::Refresh()
 void StatisticsWindow::ShowChart(PlayMode mode, Level level, double best)
 {
     const std::vector<double> times = history_.LastWonTimes(mode, level, ChartedGames);
+    chartOrNone_->setCurrentWidget(times.empty() ? static_cast<QWidget*>(noWonGames_) : chart_);
+    if (times.empty())
+        return;
     auto* chart = new QChart;
     chart->setTitle(QStringLiteral("Times of the last won games"));
     chart->legend()->setAlignment(Qt::AlignBottom);
@@ -177,13 +214,13 @@ void StatisticsWindow::ShowChart(PlayMode mode, Level level, double best)
         line->append(static_cast<double>(i + 1), times[i]);
         points->append(static_cast<double>(i + 1), times[i]);
     }
+    // Half a game's room on either side, so that no point sits on the chart's edge.
+    const double first = 0.5;
+    const double last = static_cast<double>(times.size()) + 0.5;
     auto* bestLine = new QLineSeries(chart);
     bestLine->setName(QStringLiteral("Best time"));
-    const double last = std::max<double>(static_cast<double>(times.size()), 1.0);
-    if (!times.empty()) {
-        bestLine->append(1.0, best);
-        bestLine->append(last, best);
-    }
+    bestLine->append(first, best);
+    bestLine->append(last, best);
     for (QAbstractSeries* series : {static_cast<QAbstractSeries*>(line),
              static_cast<QAbstractSeries*>(points), static_cast<QAbstractSeries*>(bestLine)})
         chart->addSeries(series);
@@ -192,11 +229,15 @@ void StatisticsWindow::ShowChart(PlayMode mode, Level level, double best)
     auto* games = new QValueAxis(chart);
     games->setTitleText(QStringLiteral("game"));
     games->setLabelFormat(QStringLiteral("%d"));
-    games->setRange(1.0, last);
+    games->setRange(first, last);
+    games->setTickType(QValueAxis::TicksDynamic);
+    games->setTickAnchor(0.0);
+    games->setTickInterval(GameNumberStep(times.size()));
     auto* seconds = new QValueAxis(chart);
     seconds->setTitleText(QStringLiteral("seconds"));
-    const double highest = times.empty() ? 1.0 : *std::max_element(times.begin(), times.end());
+    const double highest = *std::max_element(times.begin(), times.end());
     seconds->setRange(0.0, highest * 1.1);
+    seconds->applyNiceNumbers();
     chart->addAxis(games, Qt::AlignBottom);
     chart->addAxis(seconds, Qt::AlignLeft);
     for (QAbstractSeries* series : chart->series()) {
@@ -223,14 +264,17 @@ void StatisticsWindow::ShowLatest(PlayMode mode, Level level)
             row, 1, new SortedItem(static_cast<double>(game.Result), ResultName(game.Result)));
         latest_->setItem(
             row, 2, new SortedItem(game.Seconds, QString::number(game.Seconds, 'f', 2)));
-        latest_->setItem(row, 3, new SortedItem(game.Clicks, QString::number(game.Clicks)));
+        // The two players' clicks are not counted; speed and economy are those of a
+        // board cleared by one player.
+        const bool classic = game.Mode == PlayMode::Classic;
+        const bool cleared = classic && game.Result == GameResult::Won;
+        latest_->setItem(row, 3,
+            classic ? new SortedItem(game.Clicks, QString::number(game.Clicks))
+                    : new SortedItem(-1.0, NoFigure));
         latest_->setItem(
             row, 4, new SortedItem(game.Measures.ThreeBV, QString::number(game.Measures.ThreeBV)));
-        latest_->setItem(row, 5,
-            new SortedItem(game.Measures.ThreeBVPerSecond,
-                QString::number(game.Measures.ThreeBVPerSecond, 'f', 2)));
-        latest_->setItem(
-            row, 6, new SortedItem(game.Measures.Ioe, QString::number(game.Measures.Ioe, 'f', 2)));
+        latest_->setItem(row, 5, Measure(game.Measures.ThreeBVPerSecond, cleared));
+        latest_->setItem(row, 6, Measure(game.Measures.Ioe, cleared));
         const int cells = game.Width * game.Height;
         latest_->setItem(row, 7,
             new SortedItem(cells * 10000.0 + game.Mines,
@@ -238,8 +282,14 @@ void StatisticsWindow::ShowLatest(PlayMode mode, Level level)
                     .arg(game.Width)
                     .arg(game.Height)
                     .arg(game.Mines)));
+        latest_->setItem(row, 8,
+            new SortedItem(game.NoGuessBoard ? 1.0 : 0.0,
+                game.NoGuessBoard ? QStringLiteral("\u2713") : QString()));
     }
     latest_->setSortingEnabled(true);
+    // Wide enough for every column, so that the window grows rather than hides one.
+    latest_->setMinimumWidth(latest_->horizontalHeader()->length() + 2 * latest_->frameWidth()
+        + latest_->verticalScrollBar()->sizeHint().width());
 }
 
 } // namespace orvane

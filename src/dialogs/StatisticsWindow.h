@@ -8,6 +8,7 @@ class QChartView;
 class QComboBox;
 class QFormLayout;
 class QLabel;
+class QStackedWidget;
 class QTableWidget;
 
 namespace orvane {
@@ -17,9 +18,10 @@ class History;
 // The statistics of the kept games: a mode and a level are chosen, and the window shows
 // their figures (named PlayedFigure, WonFigure, ShareFigure, BestTimeFigure,
 // AverageTimeFigure, BestSpeedFigure, CurrentStreakFigure, LongestStreakFigure), a chart
-// of the last won games' times with the best time drawn across it (TimesChart) and the
-// latest games in a list that sorts by any column (LatestGames). Made once, hidden
-// between uses; every showing reads the history afresh.
+// of the last won games' times with the best time drawn across it (TimesChart, or
+// NoWonGames while there is none) and the latest games in a list that sorts by any
+// column (LatestGames). Made once, hidden between uses; every showing reads the history
+// afresh.
 class StatisticsWindow : public QDialog {
     Q_OBJECT
 public:
@@ -49,6 +51,8 @@ private:
     QLabel* currentStreak_ = nullptr;
     QLabel* longestStreak_ = nullptr;
     QChartView* chart_ = nullptr;
+    QLabel* noWonGames_ = nullptr;
+    QStackedWidget* chartOrNone_ = nullptr;
     QTableWidget* latest_ = nullptr;
 };
 

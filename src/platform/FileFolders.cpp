@@ -98,4 +98,9 @@ std::string HelpFilePath(const FileFolders& folders)
         .value_or(AppFilePath(folders.Program, HelpFileName));
 }
 
+std::string LicenceFilePath(const FileFolders& folders)
+{
+    return FindAppFile(folders.Program, "LICENSE").value_or(SystemLicenceFile);
+}
+
 } // namespace orvane

@@ -45,4 +45,9 @@ inline constexpr const char* HelpFileName = "\\Orvane.chm";
 // the name it would have beside the program.
 std::string HelpFilePath(const FileFolders& folders);
 
+// The licence's text: "LICENSE" beside a program in a folder of its own, else (an
+// installed copy, which carries none) the copy the system keeps for every package.
+inline constexpr const char* SystemLicenceFile = "/usr/share/common-licenses/GPL-3";
+std::string LicenceFilePath(const FileFolders& folders);
+
 } // namespace orvane

@@ -62,7 +62,7 @@ void MainMenu::BuildGameMenu()
         QKeySequence(Qt::CTRL | Qt::Key_T), actions_.Statistics);
     Add(menu, QStringLiteral("&Pause"), QStringLiteral("Pause"), Qt::Key_P,
         [this] { commands_.Pause(); });
-    QAction* hint = Add(menu, QStringLiteral("&Hint"), QStringLiteral("Hint"), Qt::Key_H,
+    QAction* hint = Add(menu, QStringLiteral("Hin&t"), QStringLiteral("Hint"), Qt::Key_H,
         [this] { commands_.Hint(); });
     // Greyed while the menu shows it unavailable; the key itself is ignored when no hint is
     // offered, so the item is enabled again once the menu closes.
@@ -96,7 +96,7 @@ void MainMenu::BuildOptionsMenu()
     noGuessing_ = Add(options, QStringLiteral("&No Guessing"), QStringLiteral("NoGuessing"),
         QKeySequence(), [this] { commands_.NoGuessing(noGuessing_->isChecked()); });
     noGuessing_->setCheckable(true);
-    QMenu* strength = options->addMenu(QStringLiteral("Computer &Strength"));
+    QMenu* strength = options->addMenu(QStringLiteral("&Computer Strength"));
     auto* strengths = new QActionGroup(this);
     normalStrength_ = Add(
         strength, QStringLiteral("&Normal"), QStringLiteral("StrengthNormal"), QKeySequence(),

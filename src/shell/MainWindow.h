@@ -21,8 +21,10 @@ class MainMenu;
 class MainWindow : public QMainWindow, private LoopHost {
     Q_OBJECT
 public:
-    // The game draws from random unless another source is given (tests fix the mines).
-    explicit MainWindow(const FileFolders& folders, RandomSource* random = nullptr);
+    // The game draws from random and times with the steady clock unless other sources are
+    // given (tests fix the mines and move time by hand).
+    explicit MainWindow(const FileFolders& folders, RandomSource* random = nullptr,
+        CounterSource* counter = nullptr);
     ~MainWindow() override;
 
     // False when start-up could not complete; the program then ends.

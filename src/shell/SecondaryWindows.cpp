@@ -34,7 +34,8 @@ void SecondaryWindows::Create()
     session_.highScoreWindows.AskName = [this] { return Name->AskName(quitting_); };
     session_.highScoreWindows.ShowHighScores = [this] { Run(HighScores); };
     Statistics = new StatisticsWindow(session_.history, &owner_);
-    About = new AboutDialog(QApplication::windowIcon(), HelpFilePath(session_.folders), &owner_);
+    About = new AboutDialog(QApplication::windowIcon(), HelpFilePath(session_.folders),
+        LicenceFilePath(session_.folders), &owner_);
     About->OnOpenLink = [this](const std::string& target) { platform_.OpenDocument(target); };
 }
 

@@ -6,7 +6,9 @@
 
 int main(int argc, char** argv)
 {
-    if (const std::optional<int> answered = orvane::AnswerCommandLine(argc, argv, std::cout))
+    // Read before the toolkit looks for a display, so that every answer works without one.
+    if (const std::optional<int> answered
+        = orvane::AnswerCommandLine(argc, argv, std::cout, std::cerr))
         return *answered;
     return orvane::RunProgram(argv);
 }

@@ -55,7 +55,7 @@ bool ShowsTheRedFlag(const QImage& image)
 
 class AboutBox : public ::testing::Test {
 protected:
-    AboutDialog form {MakeProgramIcon(), AppDir() + "/Orvane.chm"};
+    AboutDialog form {MakeProgramIcon(), AppDir() + "/Orvane.chm", AppDir() + "/LICENSE"};
     std::vector<std::string> opened;
 
     void SetUp() override
@@ -130,17 +130,21 @@ TEST(ProgramIcon, ShowsTheFlaggedCellAtEverySizeTheDesktopAsksFor)
     }
 }
 
-TEST_F(AboutBox, LinkOpensTheHelpFileBesideTheProgram)
+TEST_F(AboutBox, LinksOpenTheHelpFileAndTheLicenceBesideTheProgram)
 {
     ShowActive();
     QLabel* link = Label("HomeLink");
     ASSERT_NE(link, nullptr);
     EXPECT_EQ(link->cursor().shape(), Qt::PointingHandCursor);
     QTest::mouseClick(link, Qt::LeftButton, {}, QPoint(4, link->height() / 2));
+    QLabel* licence = Label("Licence"); // its link is the licence's name, at the line's end
+    QTest::mouseClick(
+        licence, Qt::LeftButton, {}, QPoint(licence->width() - 4, licence->height() / 2));
 
-    ASSERT_EQ(opened.size(), 1u);
+    ASSERT_EQ(opened.size(), 2u);
     EXPECT_EQ(std::filesystem::path(opened[0]), std::filesystem::path(AppDir()) / "Orvane.chm");
-    EXPECT_TRUE(form.isVisible()) << "the link leaves the box open";
+    EXPECT_EQ(std::filesystem::path(opened[1]), std::filesystem::path(AppDir()) / "LICENSE");
+    EXPECT_TRUE(form.isVisible()) << "the links leave the box open";
 }
 
 TEST_F(AboutBox, EnterAndEscCloseItAndItCanBeShownAgain)

@@ -4,6 +4,10 @@
 
 #include <array>
 
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -139,6 +143,41 @@ TEST_F(CustomSizeDialogTest, ShowsTheBoardAndCancelEscAndCloseChangeNothing)
     EXPECT_EQ(Button("CancelButton")->text(), "Cancel");
     EXPECT_EQ(Box(1)->maxLength(), 2);
     EXPECT_EQ(Box(3)->maxLength(), 3);
+}
+
+TEST_F(CustomSizeDialogTest, OnlyDigitsAreTypedButPastedTextIsCheckedOnOk)
+{
+    Open(PlayMode::Classic, 9, 9, 10);
+    Box(1)->clear();
+    QTest::keyClicks(Box(1), "1a- 2");
+    EXPECT_EQ(Box(1)->text(), "12");
+    QTest::keyClick(Box(1), Qt::Key_Backspace);
+    QApplication::clipboard()->setText(QStringLiteral("a"));
+    QTest::keyClick(Box(1), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(Box(1)->text(), "1a");
+}
+
+// Whatever font the desktop gives for the dialog's own, its texts show whole.
+TEST_F(CustomSizeDialogTest, EveryTextShowsWholeInsideTheDialog)
+{
+    for (const int pixels : {11, 20}) {
+        SCOPED_TRACE(pixels);
+        QFont font = form.font();
+        font.setPixelSize(pixels);
+        form.setFont(font);
+        Open(PlayMode::Classic, 9, 9, 10);
+        form.layout()->activate();
+        for (const QLabel* label : form.findChildren<QLabel*>()) {
+            SCOPED_TRACE(label->text().toStdString());
+            EXPECT_TRUE(form.rect().contains(label->geometry()));
+            EXPECT_GE(label->width(), label->sizeHint().width());
+            EXPECT_LT(label->geometry().right(), label->buddy()->x());
+        }
+        for (const QPushButton* button : form.findChildren<QPushButton*>()) {
+            EXPECT_TRUE(form.rect().contains(button->geometry()));
+            EXPECT_GE(button->width(), button->sizeHint().width());
+        }
+    }
 }
 
 } // namespace

@@ -9,8 +9,8 @@ APP_DIR=$WORK/orvane
 APP_PID=
 APP_WINDOW=
 cp -r "$APP_SOURCE" "$APP_DIR"
-# The settings and score files of an earlier run in the build folder are not part of the program.
-rm -f "$APP_DIR"/*.cfg
+# The files an earlier run in the build folder wrote there are not part of the program.
+rm -f "$APP_DIR"/*.cfg "$APP_DIR"/History.db* "$APP_DIR"/Orvane.prefs*
 
 fail() {
   echo "FAIL: $*" >&2

@@ -1,6 +1,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-# The command line: --help and --version answer and end with status 0 without needing a
-# display; a start without a display ends with status 1 and one plain line saying why.
+# The command line is read before the display: --help and --version answer and end with
+# status 0, a mistake ends with status 2, without needing a display; a start without a
+# display ends with status 1 and one plain line saying why.
 source "$(dirname "$0")/lib.sh"
 
 run() {
@@ -12,13 +13,18 @@ run() {
 
 run env -u DISPLAY "$APP_DIR/orvane" --help
 [ "$STATUS" -eq 0 ] || fail "--help ended with status $STATUS"
-head -n 1 "$WORK/out.log" | grep -qx 'Usage: orvane \[--help | --version\]' || fail "--help printed: $(cat "$WORK/out.log")"
+head -n 1 "$WORK/out.log" | grep -qx 'Usage: orvane \[--help | --version | --replay FILE | FILE | --serve \[--port N\]\]' || fail "--help printed: $(cat "$WORK/out.log")"
 [ ! -s "$WORK/err.log" ] || fail "--help wrote errors: $(cat "$WORK/err.log")"
 
 run env -u DISPLAY "$APP_DIR/orvane" --version
 [ "$STATUS" -eq 0 ] || fail "--version ended with status $STATUS"
 head -n 1 "$WORK/out.log" | grep -qE '^Orvane [0-9]+\.[0-9]+$' || fail "--version printed: $(cat "$WORK/out.log")"
 grep -q 'version 3 or later' "$WORK/out.log" || fail "--version names no licence"
+
+run env -u DISPLAY -u WAYLAND_DISPLAY "$APP_DIR/orvane" --foo
+[ "$STATUS" -eq 2 ] || fail "--foo ended with status $STATUS"
+grep -q "unknown option '--foo'" "$WORK/err.log" && grep -q -- "--help" "$WORK/err.log" ||
+  fail "--foo was answered: $(cat "$WORK/err.log")"
 
 # A display number no X server here listens on.
 absent=4000

@@ -4,8 +4,10 @@
 set -euo pipefail
 BUILD=${1:?usage: $0 <build folder>}
 SOURCE=$(cd "$(dirname "$0")/../.." && pwd)
+source "$SOURCE/tests/own_session.sh"
 WORK=$(mktemp -d)
-trap 'chmod -R u+w "$WORK"; rm -rf "$WORK"' EXIT
+RUNTIME=$WORK/runtime
+trap 'end_session "$RUNTIME"; chmod -R u+w "$WORK"; rm -rf "$WORK"' EXIT
 fail() {
   echo "FAIL: $*" >&2
   exit 1
@@ -59,24 +61,25 @@ for package in libqt6widgets6 libsdl2 libglu1-mesa qt6-qpa-plugins libgl1-mesa-d
   grep -q "$package" <<<"$depends" || fail "the package does not depend on $package: $depends"
 done
 
-# The installed program from a prefix it may not write, as a user without rights there:
-# it keeps its settings and scores in the user's XDG folders and shows no error box.
-# Under root, whose rights ignore permissions, it runs as "nobody".
+# The installed program from a prefix it may not write, as a user without rights there,
+# in a desktop session of its own with a temporary home: it keeps its settings and scores
+# in the user's XDG folders and shows no error box. Under root, whose rights ignore
+# permissions, it runs as "nobody".
 chmod 755 "$WORK"
 chmod -R a-w "$PREFIX"
 HOME_DIR=$WORK/home
 mkdir "$HOME_DIR"
-as_user=()
+mkdir -m 700 "$RUNTIME"
 if [ "$(id -u)" -eq 0 ]; then
-  chown 65534:65534 "$HOME_DIR"
-  as_user=(setpriv --reuid=65534 --regid=65534 --clear-groups)
+  chown 65534:65534 "$HOME_DIR" "$RUNTIME"
+  SESSION_AS=(setpriv --reuid=65534 --regid=65534 --clear-groups)
 fi
 cp "${XAUTHORITY:?the display needs its key}" "$WORK/Xauthority"
 chmod 644 "$WORK/Xauthority"
-(cd "$HOME_DIR" && exec "${as_user[@]}" env -u XDG_CONFIG_HOME -u XDG_DATA_HOME HOME="$HOME_DIR" \
-  XAUTHORITY="$WORK/Xauthority" "$PREFIX/bin/orvane" >"$WORK/run.log" 2>&1) &
-app=$!
-trap 'kill $app 2>/dev/null || true; chmod -R u+w "$WORK"; rm -rf "$WORK"' EXIT
+cd "$HOME_DIR"
+start_session "$RUNTIME" -u XDG_CONFIG_HOME -u XDG_DATA_HOME HOME="$HOME_DIR" \
+  XAUTHORITY="$WORK/Xauthority" "$PREFIX/bin/orvane" >"$WORK/run.log" 2>&1
+app=$SESSION_PID
 windows() { xdotool search --onlyvisible --name '^Orvane$' 2>/dev/null || true; }
 for _ in $(seq 1 100); do
   window=$(windows | head -n 1)

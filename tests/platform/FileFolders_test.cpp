@@ -107,4 +107,12 @@ TEST_F(FileFoldersTest, HelpFileIsFoundBesideTheProgramThenInTheDataFolder)
     EXPECT_EQ(HelpFilePath(folders), program + "/orvane.CHM");
 }
 
+TEST_F(FileFoldersTest, LicenceIsTheOneBesideTheProgramElseTheSystemsCopy)
+{
+    const FileFolders folders {program, dir.File("data"), "", ""};
+    EXPECT_EQ(LicenceFilePath(folders), SystemLicenceFile);
+    WriteFileBytes(program + "/LICENSE", {1});
+    EXPECT_EQ(LicenceFilePath(folders), program + "/LICENSE");
+}
+
 } // namespace

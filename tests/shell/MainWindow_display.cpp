@@ -1,24 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/DrawingArea.h"
 #include "shell/MainWindow.h"
+#include "support/TempDir.h"
 
 #include <QMenuBar>
 #include <QTest>
 #include <gtest/gtest.h>
 
 using namespace orvane;
+using orvane::testing::TempDir;
 
 namespace {
 
-std::string TestAppDir()
-{
-    const char* dir = std::getenv("ORVANE_APP_DIR");
-    return dir ? dir : ".";
-}
-
+// The files the window writes land in a folder of the test's own.
 TEST(MainWindow, StartsAsAFixedCentredWindowSizedForTheBeginnerBoard)
 {
-    MainWindow form(FileFolders::AllIn(TestAppDir()));
+    const TempDir dir;
+    MainWindow form(FileFolders::AllIn(dir.Path().string()));
     ASSERT_TRUE(form.Started());
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
     EXPECT_EQ(form.windowTitle(), "Orvane");
@@ -32,13 +30,14 @@ TEST(MainWindow, StartsAsAFixedCentredWindowSizedForTheBeginnerBoard)
     EXPECT_EQ(form.minimumSize(), form.maximumSize()) << "not resizable";
     EXPECT_EQ(form.StatusArea->geometry(), QRect(0, 0, 210, 267));
     EXPECT_EQ(form.BoardArea->geometry(), QRect(6, 63, 198, 198));
-    EXPECT_EQ(form.game().Cells.size(), 81u);
-    EXPECT_EQ(form.game().CurrentLevel, static_cast<int32_t>(Level::Beginner));
+    EXPECT_EQ(form.game().Cells().size(), 81u);
+    EXPECT_EQ(form.game().CurrentLevel(), Level::Beginner);
 }
 
 TEST(MainWindow, CloseSetsTheQuitFlagAndKeepsTheWindowForTheLastPass)
 {
-    MainWindow form(FileFolders::AllIn(TestAppDir()));
+    const TempDir dir;
+    MainWindow form(FileFolders::AllIn(dir.Path().string()));
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
     EXPECT_FALSE(form.QuitRequested);
     form.close();

@@ -27,7 +27,7 @@ protected:
     QRect CellRect(int cell) const
     {
         const int size = form->session().screen.CellSize;
-        const int width = form->game().BoardWidth;
+        const int width = form->game().BoardWidth();
         return {cell % width * size, cell / width * size, size, size};
     }
     // The numbers 1..8 on the first row's cells, left to right.
@@ -62,8 +62,8 @@ protected:
     int OpenCells() const
     {
         int open = 0;
-        for (const Cell& cell : form->game().Cells)
-            open += cell.State >= OpenEmpty && cell.State <= OpenEight;
+        for (const Cell& cell : form->game().Cells())
+            open += cell.State == CellState::Open;
         return open;
     }
 };
@@ -72,13 +72,13 @@ TEST_F(PreferencesAndHintTest, NoGuessingIsRememberedAcrossARestart)
 {
     ASSERT_FALSE(NoGuessingItem()->isChecked());
     NoGuessingItem()->trigger();
-    EXPECT_TRUE(game().NoGuessing);
+    EXPECT_TRUE(game().NoGuessing());
 
     form.reset();
     form = std::make_unique<MainWindow>(FileFolders::AllIn(dir.Path().string()), nullptr);
     ASSERT_TRUE(form->Started());
     EXPECT_TRUE(NoGuessingItem()->isChecked());
-    EXPECT_TRUE(game().NoGuessing);
+    EXPECT_TRUE(game().NoGuessing());
 }
 
 TEST_F(PreferencesAndHintTest, StrongComputerIsRememberedAndMovesOnItsOwn)
@@ -96,7 +96,7 @@ TEST_F(PreferencesAndHintTest, StrongComputerIsRememberedAndMovesOnItsOwn)
     ASSERT_TRUE(game().ComputerHasTheTurn());
     const auto touched = [this] {
         return std::ranges::count_if(
-            game().Cells, [](const Cell& cell) { return cell.State != Closed; });
+            game().Cells(), [](const Cell& cell) { return cell.State != CellState::Closed; });
     };
     EXPECT_TRUE(QTest::qWaitFor(
         [&] {
@@ -145,18 +145,18 @@ TEST_F(PreferencesAndHintTest, FirstClickOpensAnAreaAndHMarksASafeCellForTenSeco
     NewBoard(30, 16, 99, 22);
     const int first = 8 * 30 + 15;
     QTest::mouseClick(form->BoardArea, Qt::LeftButton, {}, CellRect(first).center());
-    ASSERT_EQ(game().CurrentState, GameState::Playing);
+    ASSERT_EQ(game().CurrentState(), GameState::Playing);
     EXPECT_GE(OpenCells(), 9);
 
     const QImage before = BoardFrame();
-    const int32_t seconds = game().ElapsedSeconds;
+    const int32_t seconds = game().ElapsedSeconds();
     QTest::keyClick(form->windowHandle(), Qt::Key_H);
-    const int hint = game().HintCell;
+    const int hint = game().HintCell();
     ASSERT_GE(hint, 0);
-    const Cell& marked = game().Cells[static_cast<size_t>(hint)];
-    EXPECT_EQ(marked.State, Closed);
+    const Cell& marked = game().Cells()[static_cast<size_t>(hint)];
+    EXPECT_EQ(marked.State, CellState::Closed);
     EXPECT_NE(marked.Value, MineValue);
-    EXPECT_EQ(game().ElapsedSeconds, seconds + HintPenaltySeconds);
+    EXPECT_EQ(game().ElapsedSeconds(), seconds + HintPenaltySeconds);
     const QImage after = BoardFrame();
     EXPECT_NE(before.copy(CellRect(hint)), after.copy(CellRect(hint)));
 }
