@@ -344,17 +344,15 @@ TEST_F(StatusRenderTest, MessageBarSlidesAcrossTheStripInTwoPlayerModes)
 // player strip in the two-player modes.
 TEST_F(StatusRenderTest, MessageTextLiesInsideItsBar)
 {
-    Game& g = game();
-    for (const PlayMode mode : {PlayMode::Classic, PlayMode::VsHuman}) {
-        g.CurrentMode = mode;
-        g.platform.ApplyLayout();
+    for (const char* mode : {"Classic", "VsHuman"}) {
+        RunMenu(mode);
         const auto standing = [&](const std::string& text) {
-            g.Message.Post(text, 0.5f, 2.0f);
-            g.Message.AlsoInClassic = true;
-            g.Message.Step(1.0, Width());
+            Message().Post(text, 0.5f, 2.0f);
+            Message().AlsoInClassic = true;
+            Message().Step(1.0, Width());
             return SteadyFrame();
         };
-        g.Message.Reset();
+        Message().Reset();
         const QImage none = SteadyFrame();
         const QImage bar = standing("");
         const QRect barRect = ChangedRect(none, bar);
