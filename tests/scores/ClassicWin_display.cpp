@@ -27,8 +27,8 @@ protected:
     void ClickCell(int index)
     {
         const int size = form->session().screen.CellSize;
-        const QPoint centre((index % game().BoardWidth) * size + size / 2,
-            (index / game().BoardWidth) * size + size / 2);
+        const QPoint centre((index % game().BoardWidth()) * size + size / 2,
+            (index / game().BoardWidth()) * size + size / 2);
         QTest::mouseClick(form->BoardArea, Qt::LeftButton, {}, centre);
     }
 };
@@ -60,17 +60,17 @@ TEST_F(ClassicWinTest, WinAsksForANameWritesTheRowAndShowsItMarked)
     watch.start();
 
     ClickCell(40); // the first open places the mines away from it
-    ASSERT_EQ(game().CurrentState, GameState::Playing);
+    ASSERT_EQ(game().CurrentState(), GameState::Playing);
     for (int cell = ClosedSafeCell(); cell >= 0; cell = ClosedSafeCell())
         ClickCell(cell);
     watch.stop();
 
-    ASSERT_EQ(game().CurrentState, GameState::Won);
+    ASSERT_EQ(game().CurrentState(), GameState::Won);
     EXPECT_EQ(seen, (std::vector<std::string> {"name: Unknown", "marked: Zo\u00eb"}));
     ScoreFile reread(dir.File("Orvane.cfg"), [](const std::string&) {});
     reread.LoadScores();
     EXPECT_EQ(
-        reread.Row(0, 10), (ScoreEntry {"Zo\u00eb", game().ElapsedSeconds, game().ClickCount}));
+        reread.Row(0, 10), (ScoreEntry {"Zo\u00eb", game().ElapsedSeconds(), game().ClickCount()}));
     EXPECT_EQ(reread.TableStats[0].WonOrStarted, 1);
     // The history has the game, kept before the name was asked.
     const std::vector<GameRecord> kept
