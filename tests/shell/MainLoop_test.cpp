@@ -221,7 +221,7 @@ TEST_F(MainLoopTest, MessageLivesItsTimesInTheCountersSeconds)
     ASSERT_EQ(view.Message.Text, "10 Flags To WIN"); // 1 s in, 5 s with its text, 1 s out
     const int64_t posted = counter.now;
     int64_t textFrom = -1, textUntil = -1;
-    while (view.Message.Running() && counter.now - posted < 20'000'000) {
+    while (view.Message.Stage != BarStage::Idle && counter.now - posted < 20'000'000) {
         Pass();
         if (view.Message.Stage == BarStage::Shown) {
             textFrom = textFrom < 0 ? counter.now : textFrom;
