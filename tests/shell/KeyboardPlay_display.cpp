@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A Classic game played with the keyboard alone in the real main window.
-#include "game/BoardMeasures.h"
 #include "dialogs/HighScoresWindow.h"
 #include "dialogs/NameDialog.h"
+#include "game/BoardMeasures.h"
 #include "shell/MainMenu.h"
 #include "support/FixedRandom.h"
 #include "support/MainWindowFixture.h"
@@ -154,15 +154,15 @@ TEST_F(KeyboardPlayTest, CursorFrameLeavesTheNumberUnderItWhole)
     int emptyCell = -1;
     // Safe cells are opened until three numbers show, well before the game is won.
     for (int next = ClosedSafeCell(); numberCells.size() < 3; next = ClosedSafeCell()) {
-        for (const Cell& cell : game().Cells) {
-            if (IsOpenNumber(cell.State))
-                numberCells[cell.State - OpenEmpty] = cell.Index;
-            else if (cell.State == OpenEmpty)
+        for (const Cell& cell : game().Cells()) {
+            if (cell.IsOpenNumber())
+                numberCells[cell.Value] = cell.Index;
+            else if (cell.IsOpenEmpty())
                 emptyCell = cell.Index;
         }
         QTest::mouseClick(
             form->BoardArea, Qt::LeftButton, {}, QPoint(next % 9 * 22 + 11, next / 9 * 22 + 11));
-        ASSERT_EQ(game().CurrentState, GameState::Playing);
+        ASSERT_EQ(game().CurrentState(), GameState::Playing);
     }
     ASSERT_GE(emptyCell, 0);
     ScreenState& screen = form->session().screen;

@@ -217,12 +217,13 @@ TEST_F(MainLoopTest, MessageLivesItsTimesInTheCountersSeconds)
 {
     LetTimeRun();
     StartBoard(9, 9, 19, PlayMode::VsHuman, Level::Beginner);
-    ASSERT_EQ(game.Message.Text, "10 Flags To WIN"); // 1 s in, 5 s with its text, 1 s out
+    ShowGoalMessage();
+    ASSERT_EQ(view.Message.Text, "10 Flags To WIN"); // 1 s in, 5 s with its text, 1 s out
     const int64_t posted = counter.now;
     int64_t textFrom = -1, textUntil = -1;
-    while (game.Message.Stage != MessageBar::Idle && counter.now - posted < 20'000'000) {
+    while (view.Message.Stage != BarStage::Idle && counter.now - posted < 20'000'000) {
         Pass();
-        if (game.Message.Stage == MessageBar::Shown) {
+        if (view.Message.Stage == BarStage::Shown) {
             textFrom = textFrom < 0 ? counter.now : textFrom;
             textUntil = counter.now;
         }

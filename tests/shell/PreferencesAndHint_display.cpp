@@ -4,6 +4,7 @@
 #include "render/model/CellLook.h"
 #include "shell/MainMenu.h"
 #include "support/MainWindowFixture.h"
+#include "support/MineLayout.h"
 
 #include <QAction>
 
@@ -30,12 +31,27 @@ protected:
         const int width = form->game().BoardWidth();
         return {cell % width * size, cell / width * size, size, size};
     }
-    // The numbers 1..8 on the first row's cells, left to right.
+    // The cell showing n: the middle cell of a 3 x 3 block, the blocks left to right and
+    // top to bottom.
+    static int NumberCell(int n) { return (1 + (n - 1) / 3 * 3) * 9 + 1 + (n - 1) % 3 * 3; }
+    // The numbers 1..8 open on a Classic board whose last block holds no mine.
     void ShowAllNumbers()
     {
-        NewBoard(9, 9, 10, 22);
+        std::vector<std::string> rows(9, std::string(9, '.'));
         for (int n = 1; n <= 8; ++n)
-            game().Cells[static_cast<size_t>(n - 1)].State = static_cast<uint8_t>(OpenEmpty + n);
+            for (int around = 0, mines = 0; mines < n; ++around)
+                if (around != 4) {
+                    const int cell = NumberCell(n) + (around / 3 - 1) * 9 + around % 3 - 1;
+                    rows[static_cast<size_t>(cell / 9)][static_cast<size_t>(cell % 9)] = '*';
+                    ++mines;
+                }
+        form->session().settings.CellSize = 22;
+        orvane::testing::DealLayout(game(), rows, PlayMode::Classic);
+        for (int n = 1; n <= 8; ++n)
+            for (const CellAction action : {CellAction::Press, CellAction::Release})
+                game().ActOnCell(CellGesture::Open, action, NumberCell(n));
+        form->session().TakeGameEvents();
+        ASSERT_EQ(game().CurrentState(), GameState::Playing);
     }
     // How many numbers show in their colours of the palette, as the board tints them.
     int NumbersInColour(NumberPalette palette)
@@ -48,9 +64,10 @@ protected:
             const auto near = [](int pixel, uint8_t channel) {
                 return std::abs(pixel - std::lround(channel * cell_look::OpenCellTint)) <= 1;
             };
+            const int left = NumberCell(n) % 9 * size, top = NumberCell(n) / 9 * size;
             int pixels = 0;
-            for (int y = 0; y < size; ++y)
-                for (int x = (n - 1) * size; x < n * size; ++x) {
+            for (int y = top; y < top + size; ++y)
+                for (int x = left; x < left + size; ++x) {
                     const QColor c = frame.pixelColor(x, y);
                     pixels += near(c.red(), colour.R) && near(c.green(), colour.G)
                         && near(c.blue(), colour.B);
