@@ -5,7 +5,8 @@
 #include "platform/FileLookup.h"
 #include "platform/Platform.h"
 #include "render/model/Themes.h"
-#include "scores/RecordFile.h"
+#include "platform/RecordFile.h"
+#include "platform/ShortPath.h"
 
 #include <algorithm>
 
@@ -59,6 +60,8 @@ bool IsThemeIndex(int value)
 Settings LoadSettings(const std::string& folder)
 {
     const std::string path = SettingsPath(folder);
+    if (path.empty())
+        return {};
     {
         // Only read here: a file that may not be written still gives its choices.
         RecordFile file(path, RecordFile::Access::Read);
@@ -77,10 +80,12 @@ Settings LoadSettings(const std::string& folder)
 bool SaveSettings(const Settings& settings, const std::string& folder, Platform& platform)
 {
     const std::string path = SettingsPath(folder);
+    if (path.empty())
+        return true; // no folder to keep them in, which start-up has told
     const std::string reason = WriteRecord(settings, path);
     if (reason.empty())
         return true;
-    platform.ShowMessage("Your settings could not be saved to \"" + path + "\" (" + reason
+    platform.ShowMessage("Your settings could not be saved to \"" + ShortPath(path) + "\" (" + reason
             + "). They stay in effect until the game is closed.",
         MessageIcon::Warning);
     return false;

@@ -119,9 +119,10 @@ TEST_F(HistoryTest, FiguresCountStreaksAndTimesOfWonGames)
         (std::vector<double> {30, 70, 50}));
 }
 
-TEST_F(HistoryTest, ANewFileCarriesTheSchemaVersionInAWriteAheadLog)
+TEST_F(HistoryTest, ANewFileCarriesTheMarkAndTheSchemaVersionInAWriteAheadLog)
 {
     Opened();
+    EXPECT_EQ(FirstValue(path, "PRAGMA application_id"), std::to_string(History::ApplicationId));
     EXPECT_EQ(FirstValue(path, "PRAGMA user_version"), std::to_string(History::SchemaVersion));
     EXPECT_EQ(FirstValue(path, "PRAGMA journal_mode"), "wal");
 }
