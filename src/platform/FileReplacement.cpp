@@ -59,12 +59,18 @@ std::string RefusalOf(const std::string& target, std::optional<mode_t>& mode)
 
 std::string SaveTarget(const std::string& path)
 {
+    // Followed link by link: a link that leads nowhere yet still names where the file
+    // belongs. A loop of links ends after as many steps as the system allows.
+    constexpr int MostLinks = 40;
+    fs::path target = path;
     std::error_code error;
-    if (!fs::is_symlink(path, error))
-        return path;
-    // A dangling link still names where the file belongs.
-    const fs::path target = fs::weakly_canonical(path, error);
-    return error ? path : target.string();
+    for (int step = 0; step < MostLinks && fs::is_symlink(target, error); ++step) {
+        const fs::path next = fs::read_symlink(target, error);
+        if (error)
+            break;
+        target = next.is_absolute() ? next : target.parent_path() / next;
+    }
+    return target == fs::path(path) ? path : target.lexically_normal().string();
 }
 
 std::string ReplaceFile(const std::string& path, std::span<const uint8_t> bytes)

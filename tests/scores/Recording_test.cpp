@@ -221,6 +221,16 @@ TEST_F(RecordingTest, SameNamesGainOneWinAndOneLossOnTheFirstRow)
     EXPECT_EQ(scores.Row(5, 10).ClicksOrLost, 2);
 }
 
+// A tab, an escape or a line feed typed or pasted would move what the windows show.
+TEST_F(RecordingTest, ControlCharactersOfANameBecomeSpaces)
+{
+    typedName = "A\tB\x1b\nC\xc2\x85";
+    WinBeginner(42);
+    EXPECT_EQ(scores.Row(0, 10).Name, "A B  C ");
+    const auto file = ReadFileBytes(dir.File("Orvane.cfg"));
+    EXPECT_EQ(std::string(file.begin() + 9 * 32, file.begin() + 9 * 32 + 8), "\x07" "A B  C ");
+}
+
 TEST_F(RecordingTest, TheComputerIsANameLikeAnyOther)
 {
     game.Players[Player2].Name = "A.I";

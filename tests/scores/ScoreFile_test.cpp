@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using orvane::ScoreEntry;
@@ -565,6 +566,26 @@ TEST_F(ScoreFileTest, SomethingOtherThanAFileIsReportedAtLoadAndLeftAlone)
     EXPECT_EQ(scores.Row(2, 4), (ScoreEntry {"Unknown", 999, 9999}));
     EXPECT_EQ(scores.TableStats[2], (TableCounters {1, 0}));
     EXPECT_TRUE(std::filesystem::is_directory(path));
+}
+
+// Only what a symlink leads to is replaced, and a pipe is neither waited on nor written.
+TEST_F(ScoreFileTest, ALinkedFileIsReplacedAndAPipeLeftAlone)
+{
+    const std::string target = dir.File("kept/Orvane.cfg");
+    std::filesystem::create_directory(dir.File("kept"));
+    std::filesystem::create_symlink(target, path);
+    Load().CountClassicWin(0);
+    EXPECT_TRUE(std::filesystem::is_symlink(path));
+    EXPECT_EQ(Load(target).TableStats[0], (TableCounters {1, 0}));
+
+    std::filesystem::remove(target);
+    ASSERT_EQ(::mkfifo(target.c_str(), 0644), 0);
+    ::alarm(30); // a guard against a hang, not a measure
+    Load().CountClassicWin(0);
+    ::alarm(0);
+    ASSERT_EQ(reports.size(), 1u);
+    EXPECT_NE(reports[0].find("not a regular file"), std::string::npos) << reports[0];
+    EXPECT_FALSE(std::filesystem::is_regular_file(target));
 }
 
 TEST_F(ScoreFileTest, ReadOnlyFileIsReadAndItsFirstFailedWriteReportedOnce)
