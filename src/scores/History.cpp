@@ -283,8 +283,8 @@ bool History::OpenReadOnly()
         return true;
     sqlite3_close(db_);
     db_ = nullptr;
-    if (sqlite3_open_v2(ImmutableUri(path_).c_str(), &db_, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI,
-            nullptr)
+    if (sqlite3_open_v2(
+            ImmutableUri(path_).c_str(), &db_, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr)
         == SQLITE_OK)
         return true;
     Report(Problem::Saving, db_ ? sqlite3_errmsg(db_) : "out of memory");
@@ -471,16 +471,20 @@ void History::Report(Problem problem, const std::string& detail)
     const std::string aside = "\"" + ShortPath(detail) + "\"";
     switch (problem) {
     case Problem::SetAside:
-        reportError_("The game history " + path + " could not be read. It has been kept as "
-            + aside + ", and a new history has been started.");
+        reportError_("The game history " + path + " could not be read. It has been kept as " + aside
+            + ", and a new history has been started.");
         break;
     case Problem::Foreign:
-        reportError_("The file " + path + " is not a game history of Orvane. It has been kept,"
-                     " unchanged, as " + aside + ", and a new history has been started.");
+        reportError_("The file " + path
+            + " is not a game history of Orvane. It has been kept,"
+              " unchanged, as "
+            + aside + ", and a new history has been started.");
         break;
     case Problem::SettingAside:
-        reportError_("The game history " + path + " could not be read, and it could not be set"
-                     " aside (" + detail + "). The game goes on, but the games played are not kept.");
+        reportError_("The game history " + path
+            + " could not be read, and it could not be set"
+              " aside ("
+            + detail + "). The game goes on, but the games played are not kept.");
         break;
     case Problem::NotAFile:
         reportError_("The game history " + path + " cannot be used (" + detail

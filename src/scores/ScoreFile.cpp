@@ -104,16 +104,15 @@ int ScoreFile::Save(bool loading)
                 if (Row(table, row) == read.Rows.at(table).at(row - 1))
                     continue;
                 const RowRecord record = EncodeRow(Row(table, row));
-                std::ranges::copy(record,
-                    bytes.begin() + static_cast<std::ptrdiff_t>(RowOffset(table, row)));
+                std::ranges::copy(
+                    record, bytes.begin() + static_cast<std::ptrdiff_t>(RowOffset(table, row)));
             }
             if (TableStats.at(table) == read.Counters.at(table))
                 continue;
             const StatsRecord record = EncodeStats(TableStats.at(table));
             // A whole file has the statistics block at its end.
             std::ranges::copy(record,
-                bytes.begin()
-                    + static_cast<std::ptrdiff_t>(StatsOffset(file.Size, table).value()));
+                bytes.begin() + static_cast<std::ptrdiff_t>(StatsOffset(file.Size, table).value()));
         }
     }
     if (!whole || bytes != file.Bytes) {

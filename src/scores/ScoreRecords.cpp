@@ -115,8 +115,7 @@ std::optional<TableCounters> DecodeStats(const StatsRecord& record)
 ScoreFileContents DecodeScoreFile(const std::vector<uint8_t>& start, std::size_t fileSize)
 {
     ScoreFileContents contents;
-    contents.Damaged
-        = (fileSize > 0 && fileSize < ScoreFileSize) || fileSize > MostScoreFileBytes;
+    contents.Damaged = (fileSize > 0 && fileSize < ScoreFileSize) || fileSize > MostScoreFileBytes;
     for (int table = 0; table < ScoreTableCount; ++table) {
         for (int row = 1; row <= RowsPerTable; ++row) {
             ScoreEntry& entry = contents.Rows.at(table).at(row - 1);
@@ -125,8 +124,8 @@ ScoreFileContents DecodeScoreFile(const std::vector<uint8_t>& start, std::size_t
             RowRecord record {};
             if (offset + record.size() > start.size())
                 continue;
-            std::copy_n(start.begin() + static_cast<std::ptrdiff_t>(offset), record.size(),
-                record.begin());
+            std::copy_n(
+                start.begin() + static_cast<std::ptrdiff_t>(offset), record.size(), record.begin());
             const std::optional<ScoreEntry> read = DecodeRow(record, table);
             contents.Damaged = contents.Damaged || !read;
             entry = read.value_or(entry);

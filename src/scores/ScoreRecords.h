@@ -80,7 +80,8 @@ struct ScoreFileContents {
 // of them when it has that many.
 ScoreFileContents DecodeScoreFile(const std::vector<uint8_t>& start, std::size_t fileSize);
 // The full layout.
-std::vector<uint8_t> EncodeScoreFile(const ScoreTableRows& rows, const ScoreTableCounters& counters);
+std::vector<uint8_t> EncodeScoreFile(
+    const ScoreTableRows& rows, const ScoreTableCounters& counters);
 
 bool IsScoreTable(int table);
 bool IsRowNumber(int row);

@@ -115,12 +115,13 @@ bool PreferenceStore::ReadFile(Platform& platform, Preferences& read)
     if (!file.Failure.empty()) {
         Tell(platform,
             "Your options could not be read from " + shown + " (" + file.Failure
-                + "). It is left as it is; the options in effect are kept until the game is closed.");
+                + "). It is left as it is; the options in effect are kept until the game is "
+                  "closed.");
         return false;
     }
-    const ReadPreferences parsed = ParsePreferences(
-        {reinterpret_cast<const char*>(file.Bytes.data()), file.Bytes.size()},
-        file.Size > file.Bytes.size());
+    const ReadPreferences parsed
+        = ParsePreferences({reinterpret_cast<const char*>(file.Bytes.data()), file.Bytes.size()},
+            file.Size > file.Bytes.size());
     read = parsed.Values;
     if (parsed.Damage.empty())
         return true;
@@ -138,8 +139,9 @@ bool PreferenceStore::ReadFile(Platform& platform, Preferences& read)
     const std::string text = FormatPreferences(read);
     ReplaceFile(path_, std::vector<uint8_t>(text.begin(), text.end()));
     Tell(platform,
-        "Your options file " + shown + " was damaged (" + parsed.Damage + "). It has been kept as \""
-            + ShortPath(copy.Name) + "\", and the options that could be read are used.");
+        "Your options file " + shown + " was damaged (" + parsed.Damage
+            + "). It has been kept as \"" + ShortPath(copy.Name)
+            + "\", and the options that could be read are used.");
     return true;
 }
 

@@ -4,9 +4,9 @@
 #include "game/Game.h"
 #include "platform/FileLookup.h"
 #include "platform/Platform.h"
-#include "render/model/Themes.h"
 #include "platform/RecordFile.h"
 #include "platform/ShortPath.h"
+#include "render/model/Themes.h"
 
 #include <algorithm>
 
@@ -85,8 +85,8 @@ bool SaveSettings(const Settings& settings, const std::string& folder, Platform&
     const std::string reason = WriteRecord(settings, path);
     if (reason.empty())
         return true;
-    platform.ShowMessage("Your settings could not be saved to \"" + ShortPath(path) + "\" (" + reason
-            + "). They stay in effect until the game is closed.",
+    platform.ShowMessage("Your settings could not be saved to \"" + ShortPath(path) + "\" ("
+            + reason + "). They stay in effect until the game is closed.",
         MessageIcon::Warning);
     return false;
 }

@@ -24,7 +24,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             "a readable file was reported: " + message);
     });
     scores.LoadScores();
-    FuzzCheck(!damaged || ReadFileBytes(path + ".damaged") == bytes, "the damaged file was not kept");
+    FuzzCheck(
+        !damaged || ReadFileBytes(path + ".damaged") == bytes, "the damaged file was not kept");
     for (int table = 0; table < ScoreTableCount; ++table) {
         table < FirstTwoPlayerTable ? scores.FindLowestByTime(table)
                                     : scores.FindLowestByWins(table);

@@ -223,7 +223,8 @@ TEST_F(HistoryTest, AnotherProgramsDatabaseIsSetAsideUnchanged)
 TEST_F(HistoryTest, ANewerHistoryIsShownReadOnlyAndToldOnce)
 {
     WriteFirstVersionHistory(path);
-    Sql(path, "PRAGMA application_id = " + std::to_string(History::ApplicationId)
+    Sql(path,
+        "PRAGMA application_id = " + std::to_string(History::ApplicationId)
             + "; PRAGMA user_version = 7;");
     const auto history = Opened();
     EXPECT_EQ(history->Figures(PlayMode::Classic, Level::Intermediate).Played, 2);

@@ -228,7 +228,9 @@ TEST_F(RecordingTest, ControlCharactersOfANameBecomeSpaces)
     WinBeginner(42);
     EXPECT_EQ(scores.Row(0, 10).Name, "A B  C ");
     const auto file = ReadFileBytes(dir.File("Orvane.cfg"));
-    EXPECT_EQ(std::string(file.begin() + 9 * 32, file.begin() + 9 * 32 + 8), "\x07" "A B  C ");
+    EXPECT_EQ(std::string(file.begin() + 9 * 32, file.begin() + 9 * 32 + 8),
+        "\x07"
+        "A B  C ");
 }
 
 TEST_F(RecordingTest, TheComputerIsANameLikeAnyOther)

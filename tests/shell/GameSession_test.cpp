@@ -26,8 +26,8 @@ TEST(GameSessionWithoutFolders, KeepsNoFilesAndSaysSoOnce)
     ViewState view;
     FixedRandom random;
     FakeCounter counter;
-    GameSession session(platform, {dir.Path().string(), dir.Path().string(), "", ""}, view,
-        &random, &counter);
+    GameSession session(
+        platform, {dir.Path().string(), dir.Path().string(), "", ""}, view, &random, &counter);
     ASSERT_TRUE(session.Start());
     session.commands.Sounds(false);
     session.commands.NoGuessing(true);

@@ -107,7 +107,8 @@ TEST_F(PreferencesTest, ASaveReplacesTheLinkedFileWholeThroughANewFile)
     std::filesystem::rename(path, target);
     std::filesystem::create_symlink(target, path);
     WriteFileBytes(victim, {'v'});
-    for (const std::string& name : {target + ".new", target + ".new-" + std::to_string(::getpid()) + "-0"})
+    for (const std::string& name :
+        {target + ".new", target + ".new-" + std::to_string(::getpid()) + "-0"})
         std::filesystem::create_symlink(victim, name);
     std::ifstream reader(path, std::ios::binary);
 

@@ -17,7 +17,8 @@
 
 namespace orvane {
 
-MainWindow::MainWindow(const FileFolders& folders, RandomSource* random, const bool* quitSignalled) :
+MainWindow::MainWindow(
+    const FileFolders& folders, RandomSource* random, const bool* quitSignalled) :
     platform_(*this, sound_, folders.LookupDirs()),
     session_(platform_, folders, render_.View, random)
 {
