@@ -99,7 +99,7 @@ std::string ReplaceFile(const std::string& path, std::span<const uint8_t> bytes)
     if (mode)
         ::chmod(temporary.c_str(), *mode);
     if (std::rename(temporary.c_str(), target.c_str()) != 0) {
-        const std::string reason = std::strerror(errno);
+        std::string reason = std::strerror(errno);
         ::unlink(temporary.c_str());
         return reason;
     }

@@ -48,12 +48,6 @@ CREATE INDEX IF NOT EXISTS games_by_kind
 // the mark, which every bringing up to date sets.
 constexpr std::array<const char*, History::SchemaVersion> Upgrades {CreateSchema, ""};
 
-// A history holds these and nothing else.
-bool IsOwnObject(const std::string& name)
-{
-    return name == "games" || name == "games_by_kind";
-}
-
 // Opens a file that cannot be written, not even the log's index beside it, as it is.
 std::string ImmutableUri(const std::string& path)
 {
@@ -121,11 +115,6 @@ public:
     }
     int64_t Integer(int column) const { return sqlite3_column_int64(statement_, column); }
     double Real(int column) const { return sqlite3_column_double(statement_, column); }
-    std::string Text(int column) const
-    {
-        const unsigned char* text = sqlite3_column_text(statement_, column);
-        return text ? reinterpret_cast<const char*>(text) : "";
-    }
     bool Null(int column) const { return sqlite3_column_type(statement_, column) == SQLITE_NULL; }
     bool Done() const { return code_ == SQLITE_DONE; }
     int Code() const { return code_; }
@@ -261,12 +250,14 @@ History::Examination History::Examine()
             return mark.Code() != SQLITE_ROW ? mark.Code() : version.Code();
         found.Mark = mark.Integer(0);
         found.Version = version.Integer(0);
-        Statement objects(db_, "SELECT name FROM sqlite_master");
-        while (objects.Step()) {
-            found.Empty = false;
-            found.OnlyOwnObjects = found.OnlyOwnObjects && IsOwnObject(objects.Text(0));
-        }
-        return objects.Done() ? SQLITE_OK : objects.Code();
+        Statement objects(db_,
+            "SELECT count(*), count(*) FILTER (WHERE name NOT IN ('games', 'games_by_kind')) "
+            "FROM sqlite_master");
+        if (!objects.Step())
+            return objects.Code();
+        found.Empty = objects.Integer(0) == 0;
+        found.OnlyOwnObjects = objects.Integer(1) == 0;
+        return SQLITE_OK;
     };
     found.Code = OpenReadOnly() ? read() : SQLITE_CANTOPEN;
     return found;

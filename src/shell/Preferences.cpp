@@ -119,9 +119,8 @@ bool PreferenceStore::ReadFile(Platform& platform, Preferences& read)
                   "closed.");
         return false;
     }
-    const ReadPreferences parsed
-        = ParsePreferences({reinterpret_cast<const char*>(file.Bytes.data()), file.Bytes.size()},
-            file.Size > file.Bytes.size());
+    const std::string text(file.Bytes.begin(), file.Bytes.end());
+    const ReadPreferences parsed = ParsePreferences(text, file.Size > file.Bytes.size());
     read = parsed.Values;
     if (parsed.Damage.empty())
         return true;
@@ -136,8 +135,8 @@ bool PreferenceStore::ReadFile(Platform& platform, Preferences& read)
         return true;
     }
     // A repair that fails now is tried again by the next save.
-    const std::string text = FormatPreferences(read);
-    ReplaceFile(path_, std::vector<uint8_t>(text.begin(), text.end()));
+    const std::string repaired = FormatPreferences(read);
+    ReplaceFile(path_, std::vector<uint8_t>(repaired.begin(), repaired.end()));
     Tell(platform,
         "Your options file " + shown + " was damaged (" + parsed.Damage
             + "). It has been kept as \"" + ShortPath(copy.Name)
