@@ -189,8 +189,8 @@ void History::Open()
     if (::stat(path_.c_str(), &status) != 0) {
         if (errno != ENOENT)
             Report(Problem::Saving, std::strerror(errno));
-        else if (!OpenToWrite(true) || !Migrate(0))
-            Close();
+        else
+            CreateNew();
         return;
     }
     if (!S_ISREG(status.st_mode)) {
@@ -231,11 +231,8 @@ void History::OpenExisting()
     }
     if (found.Mark == ApplicationId && found.Version == SchemaVersion)
         return;
-    if (!Migrate(found.Version)) {
-        const std::string reason = sqlite3_errmsg(db_);
-        if (OpenReadOnly())
-            Report(Problem::Migrating, reason);
-    }
+    if (const std::string reason = Migrate(found.Version); !reason.empty() && OpenReadOnly())
+        Report(Problem::Migrating, reason);
 }
 
 // Reads the mark, the version and the tables through a connection that only reads,
@@ -283,16 +280,28 @@ bool History::OpenReadOnly()
     return false;
 }
 
+// A new history at the path, told when it cannot be made.
+void History::CreateNew()
+{
+    std::string reason = "it may not be written";
+    if (OpenToWrite(true)) {
+        reason = Migrate(0);
+        if (reason.empty())
+            return;
+    } else if (db_) {
+        reason = sqlite3_errmsg(db_);
+    }
+    Report(Problem::Saving, reason);
+    Close();
+}
+
 // False when the file cannot be opened to be written; db_ then stays open only when
 // SQLite said why.
 bool History::OpenToWrite(bool create)
 {
     const int flags = SQLITE_OPEN_READWRITE | (create ? SQLITE_OPEN_CREATE : 0);
-    if (sqlite3_open_v2(path_.c_str(), &db_, flags, nullptr) != SQLITE_OK) {
-        if (create)
-            Report(Problem::Saving, db_ ? sqlite3_errmsg(db_) : "out of memory");
+    if (sqlite3_open_v2(path_.c_str(), &db_, flags, nullptr) != SQLITE_OK)
         return false;
-    }
     if (sqlite3_db_readonly(db_, "main") == 1) {
         Close();
         return false;
@@ -314,13 +323,13 @@ void History::StartAfresh(Problem problem)
         return;
     }
     Report(problem, aside.Name);
-    if (!OpenToWrite(true) || !Migrate(0))
-        Close();
+    CreateNew();
 }
 
 // Brings the open history from its version up to this program's, in one transaction,
 // and marks it; a history that holds games is first copied as "<path>.version-N".
-bool History::Migrate(int64_t fromVersion)
+// Returns SQLite's reason when it could not, else nothing.
+std::string History::Migrate(int64_t fromVersion)
 {
     if (fromVersion > 0) {
         std::string copy = path_ + ".version-" + std::to_string(fromVersion);
@@ -329,7 +338,7 @@ bool History::Migrate(int64_t fromVersion)
         Statement vacuum(db_, "VACUUM INTO ?");
         vacuum.Bind(copy).Step();
         if (!vacuum.Done())
-            return false;
+            return vacuum.Reason();
     }
     std::string sql = "BEGIN;";
     for (auto version = static_cast<std::size_t>(fromVersion); version < Upgrades.size(); ++version)
@@ -337,10 +346,10 @@ bool History::Migrate(int64_t fromVersion)
     sql += "PRAGMA application_id = " + std::to_string(ApplicationId)
         + "; PRAGMA user_version = " + std::to_string(SchemaVersion) + "; COMMIT;";
     if (Execute(db_, sql.c_str()) == SQLITE_OK)
-        return true;
-    Report(Problem::Saving, sqlite3_errmsg(db_));
+        return {};
+    std::string reason = sqlite3_errmsg(db_);
     Execute(db_, "ROLLBACK");
-    return false;
+    return reason;
 }
 
 bool History::Store(const GameRecord& game)

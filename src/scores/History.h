@@ -97,8 +97,9 @@ private:
     Examination Examine();
     bool OpenReadOnly();
     bool OpenToWrite(bool create);
+    void CreateNew();
     void StartAfresh(Problem problem);
-    bool Migrate(int64_t fromVersion);
+    std::string Migrate(int64_t fromVersion);
     int Insert(const GameRecord& game);
     void Close();
     void Report(Problem problem, const std::string& detail);
