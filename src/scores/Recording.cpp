@@ -45,20 +45,28 @@ void RecordClassicWin(
         return;
     }
     scores.CountClassicWin(table);
-    const int row = scores.LowestEntry[static_cast<size_t>(table)];
-    ScoreEntry& entry = scores.Row(table, row);
-    if (entry.TimeOrWon < game.ElapsedSeconds)
+    const int seconds = game.ElapsedSeconds;
+    if (scores.Row(table, scores.LowestEntry[static_cast<size_t>(table)]).TimeOrWon < seconds)
         return; // an equal time still enters the table
 
     // The finished board stands behind the dialog.
     game.FrameTimer.WaitFrame(30);
     game.platform.RedrawNow();
+    std::optional<std::string> name;
     if (windows.AskName)
-        if (const auto name = windows.AskName())
-            entry.Name = *name;
-    entry.TimeOrWon = game.ElapsedSeconds;
-    entry.ClicksOrLost = game.ClickCount;
-    scores.WriteScoreEntry(table, row);
+        name = windows.AskName();
+    // Made to the file's latest table: another copy may have filled the row meanwhile.
+    const int clicks = game.ClickCount;
+    const int row = scores.Apply([table, seconds, clicks, name](ScoreFile& tables) {
+        const int lowest = tables.LowestEntry.at(static_cast<size_t>(table));
+        ScoreEntry& entry = tables.Row(table, lowest);
+        if (entry.TimeOrWon < seconds)
+            return 0;
+        entry.Name = name.value_or(entry.Name); // the close box keeps the row's name
+        entry.TimeOrWon = seconds;
+        entry.ClicksOrLost = clicks;
+        return lowest;
+    });
 
     marks.ShownTable = marks.MarkTable = static_cast<uint8_t>(table);
     marks.MarkRow = static_cast<uint8_t>(row);
@@ -77,28 +85,25 @@ void RecordTwoPlayerResult(Game& game, ScoreFile& scores)
     // Rows hold names as the file keeps them, so the players' names are compared so too.
     const std::string winnerName = StoredName(winner.Name);
     const std::string loserName = StoredName(loser.Name);
+    const int32_t winnerScore = winner.Score;
+    const int32_t loserScore = loser.Score;
 
-    if (const int row = RowNamed(scores, table, winnerName)) {
-        ScoreEntry& entry = scores.Row(table, row);
-        entry.TimeOrWon = CountedUp(entry.TimeOrWon);
-        scores.WriteScoreEntry(table, row);
-    } else {
-        const int lowest = scores.LowestEntry[static_cast<size_t>(table)];
-        ScoreEntry& entry = scores.Row(table, lowest);
-        if (entry.TimeOrWon < winner.Score) {
-            entry.Name = winnerName;
-            entry.TimeOrWon = winner.Score;
-            entry.ClicksOrLost = loser.Score;
-            scores.WriteScoreEntry(table, lowest);
+    scores.Apply([=](ScoreFile& tables) {
+        if (const int row = RowNamed(tables, table, winnerName)) {
+            ScoreEntry& entry = tables.Row(table, row);
+            entry.TimeOrWon = CountedUp(entry.TimeOrWon);
+        } else {
+            ScoreEntry& entry = tables.Row(table, tables.LowestEntry.at(table));
+            if (entry.TimeOrWon < winnerScore)
+                entry = {winnerName, winnerScore, loserScore};
         }
-    }
-
-    if (const int row = RowNamed(scores, table, loserName)) {
-        ScoreEntry& entry = scores.Row(table, row);
-        entry.ClicksOrLost = CountedUp(entry.ClicksOrLost);
-        scores.WriteScoreEntry(table, row);
-    }
-    scores.FindLowestByWins(table);
+        if (const int row = RowNamed(tables, table, loserName)) {
+            ScoreEntry& entry = tables.Row(table, row);
+            entry.ClicksOrLost = CountedUp(entry.ClicksOrLost);
+        }
+        tables.FindLowestByWins(table);
+        return 0;
+    });
 }
 
 void ConnectScores(

@@ -186,7 +186,7 @@ bool MenuCommands::HintOffered() const
 
 void MenuCommands::LoadPreferences()
 {
-    preferences_.Load(game_.Folders.Settings);
+    preferences_.Load(game_.Folders.Settings, game_.platform);
     game_.NoGuessing = preferences_.Values.NoGuessing;
     if (ApplyStrength)
         ApplyStrength(preferences_.Values.Strength);

@@ -33,6 +33,12 @@ GameSession::GameSession(Platform& platform, const FileFolders& folders, ViewSta
 
 bool GameSession::Start()
 {
+    if (game.Folders.Settings.empty() || game.Folders.Scores.empty())
+        game.platform.ShowMessage(
+            "There is no home folder to keep your files in: HOME is not set, and the user "
+            "database names none. You can play, but no settings, options, scores or games "
+            "played are kept this time.",
+            MessageIcon::Warning);
     settings = LoadSettings(game.Folders.Settings);
     ApplySettings(game, settings);
     commands.LoadPreferences();

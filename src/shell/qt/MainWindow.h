@@ -22,7 +22,9 @@ class MainWindow : public QMainWindow, private LoopHost {
     Q_OBJECT
 public:
     // The game draws from random unless another source is given (tests fix the mines).
-    explicit MainWindow(const FileFolders& folders, RandomSource* random = nullptr);
+    // Once quitSignalled (when given) turns true, start-up opens no more boxes.
+    explicit MainWindow(const FileFolders& folders, RandomSource* random = nullptr,
+        const bool* quitSignalled = nullptr);
     ~MainWindow() override;
 
     // False when start-up could not complete; the program then ends.
@@ -55,7 +57,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    bool StartUp();
+    bool StartUp(const bool* quitSignalled);
     void BuildWindow();
     void BuildMenu();
     void ApplyLayout();
