@@ -40,7 +40,8 @@ QRectF Part(const QRectF& cell, qreal left, qreal top, qreal right, qreal bottom
 
 QColor NumberColour(int number)
 {
-    return ToQColor(cell_look::NumberColours.at(static_cast<size_t>(std::clamp(number, 1, 8) - 1)));
+    return ToQColor(
+        cell_look::ClassicNumberColours.at(static_cast<size_t>(std::clamp(number, 1, 8) - 1)));
 }
 
 void PaintClosedCell(QPainter& painter, const QRectF& cell, qreal corner)

@@ -190,6 +190,8 @@ void MenuCommands::LoadPreferences()
     game_.NoGuessing = preferences_.Values.NoGuessing;
     if (ApplyStrength)
         ApplyStrength(preferences_.Values.Strength);
+    if (ApplyNumberColours)
+        ApplyNumberColours(preferences_.Values.ColourSafeNumbers);
 }
 
 // Takes effect at the next board's first open.
@@ -210,6 +212,14 @@ void MenuCommands::Strength(ComputerStrength strength)
         VsComputer();
 }
 
+void MenuCommands::ColourSafeNumbers(bool on)
+{
+    preferences_.Values.ColourSafeNumbers = on;
+    preferences_.Save(game_.platform);
+    if (ApplyNumberColours)
+        ApplyNumberColours(on);
+}
+
 MenuChecks CurrentMenuChecks(const Game& game, const Settings& settings,
     const Preferences& preferences, int16_t cellSizeInUse)
 {
@@ -222,6 +232,7 @@ MenuChecks CurrentMenuChecks(const Game& game, const Settings& settings,
     checks.CellSize = cellSizeInUse;
     checks.NoGuessing = game.NoGuessing;
     checks.Strength = preferences.Strength;
+    checks.ColourSafeNumbers = preferences.ColourSafeNumbers;
     return checks;
 }
 

@@ -26,6 +26,8 @@ public:
     std::function<void(uint8_t theme)> ApplyTheme;
     // Hands the computer opponent's strength to it.
     std::function<void(ComputerStrength strength)> ApplyStrength;
+    // Draws the numbers in the colour-safe colours, or in the classic ones.
+    std::function<void(bool colourSafe)> ApplyNumberColours;
 
     void Beginner() { RunLevel(Level::Beginner); }
     void Intermediate() { RunLevel(Level::Intermediate); }
@@ -49,6 +51,7 @@ public:
     // A new strength starts a new game when the computer is being played, as the mode
     // command does.
     void Strength(ComputerStrength strength);
+    void ColourSafeNumbers(bool on);
     const Preferences& StoredPreferences() const { return preferences_.Values; }
 
     void Sounds(bool on);
@@ -78,6 +81,7 @@ struct MenuChecks {
     int16_t CellSize = 22;
     bool NoGuessing = false;
     ComputerStrength Strength = ComputerStrength::Normal;
+    bool ColourSafeNumbers = false;
 
     bool operator==(const MenuChecks&) const = default;
 };

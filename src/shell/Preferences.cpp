@@ -21,6 +21,7 @@ constexpr std::size_t MostKeptLines = 100;
 
 constexpr std::string_view NoGuessingKey = "NoGuessing";
 constexpr std::string_view StrengthKey = "ComputerStrength";
+constexpr std::string_view ColourSafeKey = "ColourSafeNumbers";
 
 std::string_view Trimmed(std::string_view text)
 {
@@ -53,6 +54,9 @@ void TakeLine(std::string_view line, Preferences& preferences)
         if (value == "Normal" || value == "Strong")
             preferences.Strength
                 = value == "Strong" ? ComputerStrength::Strong : ComputerStrength::Normal;
+    } else if (key == ColourSafeKey) {
+        if (value == "1" || value == "0")
+            preferences.ColourSafeNumbers = value == "1";
     } else if (preferences.OtherLines.size() < MostKeptLines) {
         preferences.OtherLines.emplace_back(line);
     }
@@ -88,6 +92,7 @@ std::string FormatPreferences(const Preferences& preferences)
     text += std::string(NoGuessingKey) + "=" + (preferences.NoGuessing ? "1" : "0") + "\n";
     text += std::string(StrengthKey) + "="
         + (preferences.Strength == ComputerStrength::Strong ? "Strong" : "Normal") + "\n";
+    text += std::string(ColourSafeKey) + "=" + (preferences.ColourSafeNumbers ? "1" : "0") + "\n";
     for (const std::string& line : preferences.OtherLines)
         text += line + "\n";
     return text;
@@ -161,6 +166,8 @@ bool PreferenceStore::Save(Platform& platform)
         saved.NoGuessing = Values.NoGuessing;
     if (Values.Strength != lastRead_.Strength)
         saved.Strength = Values.Strength;
+    if (Values.ColourSafeNumbers != lastRead_.ColourSafeNumbers)
+        saved.ColourSafeNumbers = Values.ColourSafeNumbers;
     const std::string text = FormatPreferences(saved);
     if (const std::string failure
         = ReplaceFile(path_, std::vector<uint8_t>(text.begin(), text.end()));

@@ -18,6 +18,7 @@ class Platform;
 struct Preferences {
     bool NoGuessing = false;
     ComputerStrength Strength = ComputerStrength::Normal;
+    bool ColourSafeNumbers = false;
     std::vector<std::string> OtherLines;
 
     bool operator==(const Preferences&) const = default;

@@ -6,6 +6,7 @@
 #include <map>
 #include <utility>
 
+#include "render/model/CellLook.h"
 #include "render/model/Pictures.h"
 
 namespace orvane {
@@ -234,16 +235,23 @@ TEST(Pictures, CellsShowTheirFaceColours)
     EXPECT_EQ(PixelAt(pressed, 16, 16), (Rgb8 {215, 215, 215}));
 }
 
-TEST(Pictures, NumberCellsDrawTheirFigureInItsOwnColour)
+// The built-in pictures hold the classic colours; the colour-safe ones are drawn on demand.
+TEST(Pictures, NumberCellsDrawTheirFigureInItsOwnColourOfEachPalette)
 {
     const Rgb8 colours[8] = {{0, 0, 255}, {0, 128, 0}, {255, 0, 0}, {0, 0, 128}, {128, 0, 0},
         {0, 128, 128}, {0, 0, 0}, {128, 128, 128}};
     const Bitmap open = LoadPictureResource(picture_id::OpenCell);
     for (int n = 1; n <= 8; ++n) {
-        const Bitmap cell = LoadPictureResource(picture_id::FirstNumberCell + n - 1);
+        const int32_t id = picture_id::FirstNumberCell + n - 1;
+        const Bitmap cell = LoadPictureResource(id);
         const int inColour = Count(cell, 0, 0, 32, 32, [&](Rgb8 c) { return c == colours[n - 1]; });
         EXPECT_GT(inColour, 60) << n;
         EXPECT_EQ(PixelAt(cell, 2, 2), PixelAt(open, 2, 2)) << n;
+
+        const Rgb8 safe = cell_look::ColourSafeNumberColours[size_t(n - 1)];
+        const Bitmap safeCell = DrawCellPicture(id, CellPictureSize, NumberPalette::ColourSafe);
+        EXPECT_EQ(Count(safeCell, 0, 0, 32, 32, [&](Rgb8 c) { return c == safe; }), inColour) << n;
+        EXPECT_EQ(PixelAt(safeCell, 2, 2), PixelAt(open, 2, 2)) << n;
     }
 }
 

@@ -180,6 +180,7 @@ TEST_F(MainMenuTest, CaptionsShortcutsAndSeparatorsFollowTheDesign)
         "    The&me 4 | Alt+5",
         "    Theme &5 | Alt+6",
         "    Theme &6 | Alt+7",
+        "  Colour-Sa&fe Numbers",
         "  Block &Size",
         "    &1.0 x | Ctrl+1",
         "    -",

@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The options kept in the preferences file (No Guessing, the computer's strength) and the
-// hint key in the real main window.
+// The options kept in the preferences file (No Guessing, the computer's strength, the
+// colour-safe numbers) and the hint key in the real main window.
+#include "render/model/CellLook.h"
 #include "shell/qt/MainMenu.h"
 #include "support/MainWindowFixture.h"
 
 #include <QAction>
 
 #include <algorithm>
+#include <cmath>
 
 using namespace orvane;
 using orvane::testing::MainWindowFixture;
@@ -27,6 +29,35 @@ protected:
         const int size = form->session().screen.CellSize;
         const int width = form->game().BoardWidth;
         return {cell % width * size, cell / width * size, size, size};
+    }
+    // The numbers 1..8 on the first row's cells, left to right.
+    void ShowAllNumbers()
+    {
+        NewBoard(9, 9, 10, 22);
+        for (int n = 1; n <= 8; ++n)
+            game().Cells[static_cast<size_t>(n - 1)].State = static_cast<uint8_t>(OpenEmpty + n);
+    }
+    // How many numbers show in their colours of the palette, as the board tints them.
+    int NumbersInColour(NumberPalette palette)
+    {
+        const QImage frame = BoardFrame();
+        const int size = form->session().screen.CellSize;
+        int shown = 0;
+        for (int n = 1; n <= 8; ++n) {
+            const Rgb8 colour = cell_look::NumberColours(palette)[static_cast<size_t>(n - 1)];
+            const auto near = [](int pixel, uint8_t channel) {
+                return std::abs(pixel - std::lround(channel * cell_look::OpenCellTint)) <= 1;
+            };
+            int pixels = 0;
+            for (int y = 0; y < size; ++y)
+                for (int x = (n - 1) * size; x < n * size; ++x) {
+                    const QColor c = frame.pixelColor(x, y);
+                    pixels += near(c.red(), colour.R) && near(c.green(), colour.G)
+                        && near(c.blue(), colour.B);
+                }
+            shown += pixels >= size;
+        }
+        return shown;
     }
     int OpenCells() const
     {
@@ -74,6 +105,37 @@ TEST_F(PreferencesAndHintTest, StrongComputerIsRememberedAndMovesOnItsOwn)
         },
         10000))
         << "the computer opens or finds a cell without any input";
+}
+
+TEST_F(PreferencesAndHintTest, ColourSafeNumbersShowInEveryThemeAndSizeAndAreRemembered)
+{
+    QAction* item = form->Menu->Find("ColourSafeNumbers");
+    ASSERT_FALSE(item->isChecked());
+    ShowAllNumbers();
+    EXPECT_EQ(NumbersInColour(NumberPalette::Classic), 8);
+    item->trigger();
+    EXPECT_EQ(NumbersInColour(NumberPalette::ColourSafe), 8);
+    EXPECT_LT(NumbersInColour(NumberPalette::Classic), 8);
+    for (int theme = 0; theme < ThemeCount; ++theme) {
+        form->Menu->Find(QStringLiteral("Theme%1").arg(theme))->trigger();
+        EXPECT_EQ(NumbersInColour(NumberPalette::ColourSafe), 8) << "theme " << theme;
+    }
+    for (const int16_t size : OfferedCellSizes) {
+        form->Menu->Find(QStringLiteral("Size%1").arg(size))->trigger();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return form->BoardArea->width() == 9 * size; }));
+        EXPECT_EQ(NumbersInColour(NumberPalette::ColourSafe), 8) << "size " << size;
+    }
+
+    form.reset();
+    form = std::make_unique<MainWindow>(FileFolders::AllIn(dir.Path().string()), nullptr);
+    ASSERT_TRUE(form->Started());
+    ASSERT_TRUE(QTest::qWaitFor([this] { return form->BoardArea->DrawNow(); }));
+    item = form->Menu->Find("ColourSafeNumbers");
+    EXPECT_TRUE(item->isChecked());
+    ShowAllNumbers();
+    EXPECT_EQ(NumbersInColour(NumberPalette::ColourSafe), 8);
+    item->trigger();
+    EXPECT_EQ(NumbersInColour(NumberPalette::Classic), 8);
 }
 
 // On a board dealt without guessing a certainly safe cell is there after the first open.

@@ -28,23 +28,26 @@ protected:
     }
 };
 
-TEST_F(PreferencesTest, NoGuessingIsKeptWithTheOtherLinesAndTheStrength)
+TEST_F(PreferencesTest, NoGuessingIsKeptWithTheOtherLinesAndOptions)
 {
-    WriteText("ComputerStrength=Strong\nLater=kept as it was\n");
+    WriteText("ComputerStrength=Strong\nLater=kept as it was\nColourSafeNumbers=1\n");
     commands.LoadPreferences();
     EXPECT_FALSE(game.NoGuessing);
     EXPECT_EQ(commands.StoredPreferences().Strength, ComputerStrength::Strong);
+    EXPECT_TRUE(Checks().ColourSafeNumbers);
 
     commands.NoGuessing(true);
     EXPECT_TRUE(game.NoGuessing);
     EXPECT_TRUE(Checks().NoGuessing);
-    EXPECT_EQ(Reloaded(), (Preferences {true, ComputerStrength::Strong, {"Later=kept as it was"}}));
+    EXPECT_EQ(
+        Reloaded(), (Preferences {true, ComputerStrength::Strong, true, {"Later=kept as it was"}}));
     EXPECT_TRUE(platform.messages.empty());
 }
 
 TEST_F(PreferencesTest, UnknownValuesAndHostileLinesKeepTheDefaults)
 {
-    WriteText("NoGuessing=yes\nComputerStrength=Godlike\n\x01\x1b=1\n=1\nno equals sign\n");
+    WriteText("NoGuessing=yes\nComputerStrength=Godlike\nColourSafeNumbers=2\n\x01\x1b=1\n=1\n"
+              "no equals sign\n");
     EXPECT_EQ(Reloaded(), Preferences {});
     EXPECT_TRUE(platform.messages.empty());
 }

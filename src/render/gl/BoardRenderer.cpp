@@ -3,6 +3,7 @@
 
 #include "game/Game.h"
 #include "render/gl/Gl.h"
+#include "render/model/CellLook.h"
 
 #include <algorithm>
 #include <cmath>
@@ -75,7 +76,7 @@ void DrawCells(const BoardFrame& board)
         if (state <= Pressed)
             glColor3fv(theme.CellColour.data());
         else
-            glColor3f(0.95f, 0.95f, 0.95f);
+            glColor3f(cell_look::OpenCellTint, cell_look::OpenCellTint, cell_look::OpenCellTint);
         bool begun = false;
         board.ForEachCell([&](const Cell& cell, int column, int row) {
             if (cell.State != state)

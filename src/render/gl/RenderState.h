@@ -37,8 +37,11 @@ struct RenderState {
     uint8_t CurrentTheme = 0;
     std::array<uint32_t, slot::Count> Textures {};
     uint32_t FontBase = 0;
-    // The sizes the cell and font pictures were last uploaded at.
+    // The numbers' colours to show, and the sizes and colours the cell and font pictures
+    // were last uploaded in.
+    NumberPalette Numbers = NumberPalette::Classic;
     int32_t CellPicturePixels = CellPictureSize;
+    NumberPalette CellPictureNumbers = NumberPalette::Classic;
     int32_t FontPictureScale = 1;
     ViewState View;
 

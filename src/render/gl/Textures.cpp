@@ -87,12 +87,14 @@ void LoadStatusTextures(RenderState& render)
 
 void UpdateCellTextures(RenderState& render, int32_t pixels)
 {
-    if (pixels == render.CellPicturePixels)
+    if (pixels == render.CellPicturePixels && render.Numbers == render.CellPictureNumbers)
         return;
     render.CellPicturePixels = pixels;
+    render.CellPictureNumbers = render.Numbers;
     for (int state = 0; state < 12; ++state) {
         const int32_t id = picture_id::ClosedCell + state;
-        Upload(render, {slot::CellBase + state, id, std::nullopt}, DrawCellPicture(id, pixels));
+        Upload(render, {slot::CellBase + state, id, std::nullopt},
+            DrawCellPicture(id, pixels, render.Numbers));
     }
     Upload(render, {slot::ExplodedMine, picture_id::ExplodedMine, std::nullopt},
         DrawCellPicture(picture_id::ExplodedMine, pixels));

@@ -9,8 +9,8 @@ void LoadStatusTextures(RenderState& render);
 // Uploads the pictures of the board's slots; its context must be current.
 void LoadBoardTextures(RenderState& render);
 
-// Draws the cell pictures again at `pixels` when they were uploaded at another size;
-// the board's context must be current.
+// Draws the cell pictures again at `pixels` when they were uploaded at another size or
+// with other number colours than the render state's; the board's context must be current.
 void UpdateCellTextures(RenderState& render, int32_t pixels);
 // Draws the font picture again at `scale` when it was uploaded at another; the status
 // area's context must be current.

@@ -10,8 +10,12 @@ namespace orvane::cell_look {
 
 inline constexpr Rgb8 OpenFace {236, 233, 216};
 inline constexpr Rgb8 OpenBorder {142, 142, 142};
-// The numbers 1..8 on open cells.
-inline constexpr std::array<Rgb8, 8> NumberColours {{
+// Open cells, bare or with a number or a mine, are drawn tinted this much darker.
+inline constexpr float OpenCellTint = 0.95f;
+// The numbers 1..8 on open cells, in the colours players know, and in colours that players
+// with any of the three kinds of colour blindness tell apart, kept as near the known ones
+// as that allows. tools/number_palette.py scores both and finds the second.
+inline constexpr std::array<Rgb8, 8> ClassicNumberColours {{
     {0, 0, 255},
     {0, 128, 0},
     {255, 0, 0},
@@ -21,6 +25,20 @@ inline constexpr std::array<Rgb8, 8> NumberColours {{
     {0, 0, 0},
     {128, 128, 128},
 }};
+inline constexpr std::array<Rgb8, 8> ColourSafeNumberColours {{
+    {0, 0, 255},
+    {10, 143, 83},
+    {234, 20, 7},
+    {0, 0, 128},
+    {128, 0, 0},
+    {3, 94, 89},
+    {0, 0, 0},
+    {129, 130, 133},
+}};
+constexpr const std::array<Rgb8, 8>& NumberColours(NumberPalette palette)
+{
+    return palette == NumberPalette::ColourSafe ? ColourSafeNumberColours : ClassicNumberColours;
+}
 inline constexpr Rgb8 RedCloth {224, 30, 30};
 inline constexpr Rgb8 BlueCloth {38, 84, 222};
 // The pole's metal, lit from the left, and its golden knob.

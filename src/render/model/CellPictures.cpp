@@ -90,7 +90,7 @@ Bitmap DrawOpenCell(int32_t pixels)
     return BorderedCell(CellCanvas(pixels), OpenColour, BorderGrey).ToBitmap();
 }
 
-Bitmap DrawNumberCell(int number, int32_t pixels)
+Bitmap DrawNumberCell(int number, int32_t pixels, NumberPalette numbers)
 {
     const CellCanvas cell(pixels);
     Canvas canvas = BorderedCell(cell, OpenColour, BorderGrey);
@@ -98,7 +98,7 @@ Bitmap DrawNumberCell(int number, int32_t pixels)
     const Point centre = cell.Centre();
     canvas.Fill(GlyphShape('0' + number, {centre.X - 4 * unit, centre.Y + 5 * unit}, unit,
                     cell.Scaled(4.6)),
-        ColourOf(cell_look::NumberColours[size_t(number - 1)]));
+        ColourOf(cell_look::NumberColours(numbers)[size_t(number - 1)]));
     return canvas.ToBitmap();
 }
 

@@ -18,7 +18,7 @@ Bitmap DrawFace(Mood mood);
 Bitmap DrawClosedCell(int32_t pixels);
 Bitmap DrawPressedCell(int32_t pixels);
 Bitmap DrawOpenCell(int32_t pixels);
-Bitmap DrawNumberCell(int number, int32_t pixels);
+Bitmap DrawNumberCell(int number, int32_t pixels, NumberPalette numbers);
 Bitmap DrawMineCell(int32_t pixels);
 Bitmap DrawExplodedMine(int32_t pixels);
 

@@ -56,12 +56,12 @@ Bitmap LoadPictureResource(int32_t id)
     }
 }
 
-Bitmap DrawCellPicture(int32_t id, int32_t pixels)
+Bitmap DrawCellPicture(int32_t id, int32_t pixels, NumberPalette numbers)
 {
     using namespace picture_id;
     using namespace art;
     if (id >= FirstNumberCell && id < FirstNumberCell + 8)
-        return DrawNumberCell(id - FirstNumberCell + 1, pixels);
+        return DrawNumberCell(id - FirstNumberCell + 1, pixels, numbers);
     switch (id) {
     case ClosedCell:
         return DrawClosedCell(pixels);

@@ -67,12 +67,16 @@ inline constexpr int32_t FlagFrameSize = 64;
 // an empty bitmap for an id that names no picture.
 Bitmap LoadPictureResource(int32_t id);
 
+// The colours the numbers on open cells are drawn in (CellLook.h).
+enum class NumberPalette : uint8_t { Classic, ColourSafe };
+
 // The size the board's cell pictures are designed at.
 inline constexpr int32_t CellPictureSize = 32;
 // A board cell's picture (ClosedCell .. MineCell, ExplodedMine) drawn for a screen on
-// which a cell spans `pixels` device pixels, so that it need not be magnified; the
-// resource itself at CellPictureSize. Empty for any other id.
-Bitmap DrawCellPicture(int32_t id, int32_t pixels);
+// which a cell spans `pixels` device pixels, so that it need not be magnified, with its
+// number in the palette's colour; the resource itself at CellPictureSize in the classic
+// colours. Empty for any other id.
+Bitmap DrawCellPicture(int32_t id, int32_t pixels, NumberPalette numbers = NumberPalette::Classic);
 // The font picture with every glyph drawn `scale` times as large, for screens with
 // that many device pixels to a pixel; the resource itself at scale 1.
 Bitmap DrawFontPicture(int32_t scale);

@@ -119,6 +119,12 @@ void DrawingSurfaces::ApplyTheme(uint8_t theme)
     Board->doneCurrent();
 }
 
+void DrawingSurfaces::ApplyNumberColours(bool colourSafe)
+{
+    render_.Numbers = colourSafe ? NumberPalette::ColourSafe : NumberPalette::Classic;
+    session_.step.Invalidate();
+}
+
 // Only an area whose picture changed is drawn again; the other keeps its last frame.
 bool DrawingSurfaces::Draw(FrameChanges changes)
 {

@@ -34,6 +34,8 @@ public:
     // fringe, so their pictures are made again. The areas show the
     // theme's background until their first frames.
     void ApplyTheme(uint8_t theme);
+    // The board's next frame draws its number pictures again in the chosen colours.
+    void ApplyNumberColours(bool colourSafe);
     // Draws the areas whose picture changed; false when one is not on screen yet.
     bool Draw(FrameChanges changes);
     void DrawBoth();

@@ -118,6 +118,11 @@ void MainMenu::BuildOptionsMenu()
             themeMenu->addSeparator();
     }
 
+    colourSafe_
+        = Add(options, QStringLiteral("Colour-Sa&fe Numbers"), QStringLiteral("ColourSafeNumbers"),
+            QKeySequence(), [this] { commands_.ColourSafeNumbers(colourSafe_->isChecked()); });
+    colourSafe_->setCheckable(true);
+
     QMenu* sizeMenu = options->addMenu(QStringLiteral("Block &Size"));
     auto* sizes = new QActionGroup(this);
     for (size_t i = 0; i < BlockSizeItems.size(); ++i) {
@@ -161,6 +166,7 @@ void MainMenu::ShowChecks(const MenuChecks& checks)
     vsComputer_->setChecked(checks.Mode == PlayMode::VsComputer);
     sounds_->setChecked(checks.SoundOn);
     noGuessing_->setChecked(checks.NoGuessing);
+    colourSafe_->setChecked(checks.ColourSafeNumbers);
     normalStrength_->setChecked(checks.Strength == ComputerStrength::Normal);
     strongStrength_->setChecked(checks.Strength == ComputerStrength::Strong);
     themes_[checks.Theme < themes_.size() ? checks.Theme : 0]->setChecked(true);

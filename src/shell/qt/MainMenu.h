@@ -55,6 +55,7 @@ private:
     QAction* vsComputer_ = nullptr;
     QAction* sounds_ = nullptr;
     QAction* noGuessing_ = nullptr;
+    QAction* colourSafe_ = nullptr;
     QAction* normalStrength_ = nullptr;
     QAction* strongStrength_ = nullptr;
     QAction* exit_ = nullptr;

@@ -55,6 +55,8 @@ void MainWindow::BuildMenu()
     actions.AfterCommand = [this] { AfterCommand(); };
     Menu = new MainMenu(*this, session_.commands, std::move(actions));
     session_.commands.ApplyTheme = [this](uint8_t theme) { surfaces_->ApplyTheme(theme); };
+    session_.commands.ApplyNumberColours
+        = [this](bool colourSafe) { surfaces_->ApplyNumberColours(colourSafe); };
 }
 
 void MainWindow::AfterCommand()
