@@ -36,9 +36,12 @@ void FrameClock::WaitFrame(int32_t framesPerSecond)
     FrameTime = CountsToSeconds(LastFrameCount, CurrentCount);
     const double frameLength = 1.0 / framesPerSecond;
     if (frameLength > FrameTime) {
-        // The mark stays: the next call measures from the same mark.
+        // The mark stays: the next call measures from the same mark. The sleep is rounded
+        // up, so that the next call finds the frame over and moves the mark. Were it
+        // rounded down, a short pass would follow just before the frame's end and the one
+        // after it would count nearly the whole frame a second time in its FrameTime.
         counter_.SleepMilliseconds(
-            static_cast<int64_t>(std::nearbyint((frameLength - FrameTime) * 1000.0)));
+            static_cast<int64_t>(std::ceil((frameLength - FrameTime) * 1000.0)));
         return;
     }
     LastFrameCount = CurrentCount;

@@ -15,6 +15,8 @@ public:
     // False when the machine offers no monotonic counter; the caller then ends the program.
     bool Create();
     void Start();
+    // FrameTime becomes the time since the frame's mark. While the frame is not over yet
+    // this sleeps out the rest of it, in whole milliseconds; once it is, the mark moves.
     void WaitFrame(int32_t framesPerSecond);
     void Tick();
     void SetMark();

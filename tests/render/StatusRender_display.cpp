@@ -87,6 +87,17 @@ protected:
     }
 };
 
+// The smallest rectangle around every pixel in which two frames differ.
+QRect ChangedRect(const QImage& a, const QImage& b)
+{
+    QRect changed;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            if (a.pixel(x, y) != b.pixel(x, y))
+                changed |= QRect(x, y, 1, 1);
+    return changed;
+}
+
 // Columns in which two frames differ anywhere within the given rows.
 std::vector<int> ChangedColumns(const QImage& a, const QImage& b, int top, int bottom)
 {
@@ -284,6 +295,32 @@ TEST_F(StatusRenderTest, MessageBarSlidesAcrossTheStripInTwoPlayerModes)
     EXPECT_EQ(g.Message.Stage, MessageBar::Shown);
     EXPECT_EQ(
         ChangedColumns(shown, none, MessageTop, PanelBottom).size(), static_cast<size_t>(Width()));
+}
+
+// A message's text stands inside its bar: across the counters in Classic as across the
+// player strip in the two-player modes.
+TEST_F(StatusRenderTest, MessageTextLiesInsideItsBar)
+{
+    Game& g = game();
+    for (const PlayMode mode : {PlayMode::Classic, PlayMode::VsHuman}) {
+        g.CurrentMode = mode;
+        g.platform.ApplyLayout();
+        const auto standing = [&](const std::string& text) {
+            g.Message.Post(text, 0.5f, 2.0f);
+            g.Message.AlsoInClassic = true;
+            g.Message.Step(1.0, Width());
+            return SteadyFrame();
+        };
+        g.Message.Reset();
+        const QImage none = SteadyFrame();
+        const QImage bar = standing("");
+        const QRect barRect = ChangedRect(none, bar);
+        const QRect textRect = ChangedRect(bar, standing("3BV/s 0.66"));
+        ASSERT_FALSE(textRect.isEmpty());
+        EXPECT_TRUE(barRect.contains(textRect))
+            << "the bar spans rows " << barRect.top() << " to " << barRect.bottom() << ", the text "
+            << textRect.top() << " to " << textRect.bottom();
+    }
 }
 
 TEST_F(StatusRenderTest, MessageWaitsUnseenInClassic)

@@ -9,9 +9,12 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTimer>
+
+#include <map>
 
 using namespace orvane;
 using namespace orvane::testing;
@@ -122,6 +125,77 @@ TEST_F(KeyboardPlayTest, ABeginnerGameWonWithKeysAloneIsKeptWithItsThreeBV)
     EXPECT_EQ(kept[0].Clicks, openClicks);
     EXPECT_EQ(kept[0].Measures.ThreeBV, ThreeBVOf(game()));
     EXPECT_GT(kept[0].Measures.ThreeBV, 0);
+}
+
+// While a menu is open every key is the menu's: Right goes on to the next menu, and the
+// board's cell stays where it was.
+TEST_F(KeyboardPlayTest, KeysGoToAnOpenMenu)
+{
+    Press(Qt::Key_Down); // shows the cursor on the middle cell
+    const int cell = KeyCursorCell(game(), form->session().screen);
+    QTest::keyClick(form->windowHandle(), Qt::Key_G, Qt::AltModifier);
+    QMenu* gameMenu = form->menuBar()->actions().at(0)->menu();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activePopupWidget() == gameMenu; }));
+    QTest::keyClick(gameMenu, Qt::Key_Right);
+    QMenu* options = form->menuBar()->actions().at(1)->menu();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activePopupWidget() == options; }));
+    EXPECT_EQ(KeyCursorCell(game(), form->session().screen), cell);
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+}
+
+// The cursor's frame leaves the number under it whole at every cell size and in every
+// theme: where a number cell's picture differs from an empty open cell's, the cursor
+// changes nothing.
+TEST_F(KeyboardPlayTest, CursorFrameLeavesTheNumberUnderItWhole)
+{
+    Press(Qt::Key_Down);
+    Press(Qt::Key_Space);           // opens the middle cell's area
+    std::map<int, int> numberCells; // by number, one cell showing it
+    int emptyCell = -1;
+    // Safe cells are opened until three numbers show, well before the game is won.
+    for (int next = ClosedSafeCell(); numberCells.size() < 3; next = ClosedSafeCell()) {
+        for (const Cell& cell : game().Cells) {
+            if (IsOpenNumber(cell.State))
+                numberCells[cell.State - OpenEmpty] = cell.Index;
+            else if (cell.State == OpenEmpty)
+                emptyCell = cell.Index;
+        }
+        QTest::mouseClick(
+            form->BoardArea, Qt::LeftButton, {}, QPoint(next % 9 * 22 + 11, next / 9 * 22 + 11));
+        ASSERT_EQ(game().CurrentState, GameState::Playing);
+    }
+    ASSERT_GE(emptyCell, 0);
+    ScreenState& screen = form->session().screen;
+    for (const int16_t size : OfferedCellSizes) {
+        form->Menu->Find(QStringLiteral("Size%1").arg(size))->trigger();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return form->BoardArea->width() == 9 * size; }));
+        const auto picture = [&](const QImage& board, int cell) {
+            return board.copy(cell % 9 * size, cell / 9 * size, size, size);
+        };
+        for (int theme = 0; theme < ThemeCount; ++theme) {
+            form->Menu->Find(QStringLiteral("Theme%1").arg(theme))->trigger();
+            screen.KeyCursorShown = false;
+            const QImage plain = BoardFrame();
+            const QImage empty = picture(plain, emptyCell);
+            for (const auto& [number, cell] : numberCells) {
+                screen.KeyColumn = static_cast<int16_t>(cell % 9);
+                screen.KeyRow = static_cast<int16_t>(cell / 9);
+                screen.KeyCursorShown = true;
+                const QImage framed = picture(BoardFrame(), cell);
+                const QImage bare = picture(plain, cell);
+                int ink = 0, covered = 0;
+                for (int y = 0; y < size; ++y)
+                    for (int x = 0; x < size; ++x)
+                        if (bare.pixel(x, y) != empty.pixel(x, y)) {
+                            ++ink;
+                            covered += framed.pixel(x, y) != bare.pixel(x, y);
+                        }
+                EXPECT_GT(ink, size) << "the number " << number;
+                EXPECT_EQ(covered, 0)
+                    << "the number " << number << " at size " << size << " in theme " << theme;
+            }
+        }
+    }
 }
 
 } // namespace

@@ -4,25 +4,37 @@
 #include "support/GameFixture.h"
 
 using namespace orvane;
+using orvane::testing::FakeCounter;
 using orvane::testing::GameFixture;
 
 namespace {
 
 // Records the order of the host's steps and can run a handler inside the message step.
+// With a clock given, time passes as in the real window: the messages take passCounts and
+// a wait lasts as long as it may, for no message comes.
 struct RecordingHost final : LoopHost {
     std::vector<std::string> steps;
     std::function<void()> duringMessages;
     bool menuOpen = false;
+    FakeCounter* clock = nullptr;
+    int64_t passCounts = 0;
     void HandlePendingMessages() override
     {
         steps.push_back("messages");
+        if (clock)
+            clock->now += passCounts;
         if (duringMessages)
             duringMessages();
     }
     bool MenuOrDialogOpen() const override { return menuOpen; }
     void UpdateOpponent() override { steps.push_back("opponent"); }
     void DrawFrame(FrameChanges) override { steps.push_back("draw"); }
-    void WaitForMessages(int64_t milliseconds) override { waits.push_back(milliseconds); }
+    void WaitForMessages(int64_t milliseconds) override
+    {
+        waits.push_back(milliseconds);
+        if (clock)
+            clock->now += milliseconds * clock->frequency / 1000;
+    }
     std::vector<int64_t> waits;
 };
 
@@ -38,6 +50,14 @@ protected:
         host.steps.clear();
         RunLoopPass(game, step, host, quit);
         return host.steps;
+    }
+    // Time runs by itself from here on: a quiet pass takes 50 microseconds, as on the real
+    // program, and every sleep and wait its whole length.
+    void LetTimeRun()
+    {
+        counter.sleepsPassTime = true;
+        host.clock = &counter;
+        host.passCounts = 50;
     }
 };
 
@@ -97,7 +117,7 @@ TEST_F(MainLoopTest, OpenMenuHoldsTheOpponentWhileTheGameClockRunsOn)
     host.duringMessages = [&] { game.FrameTimer.Tick(); };
     EXPECT_EQ(Pass(), (Steps {"messages", "opponent"}));
     EXPECT_EQ(game.ElapsedSeconds, 6) << "the true time shows once the menu is closed";
-    EXPECT_LE(counter.sleeps.back(), 33);
+    EXPECT_LE(counter.sleeps.back(), 34) << "no more than a frame";
     host.duringMessages = nullptr;
     counter.now += 40'000;
     Pass();
@@ -147,23 +167,45 @@ TEST_F(MainLoopTest, EachPassWaitsAsLongAsThePictureStaysTheSame)
     ASSERT_EQ(host.waits.size(), 1u) << "only the panel pulses";
 }
 
-TEST_F(MainLoopTest, PulseAloneIsDrawnAtEachOfItsVisibleSteps)
+TEST_F(MainLoopTest, PulseAloneIsDrawnAtEachOfItsVisibleStepsAndWakesTheLoopForNothingElse)
 {
     StartBoard(9, 9, 19, PlayMode::VsHuman, Level::Beginner);
     game.Message.Reset();
+    LetTimeRun();
     Pass();
     const auto shownLevel = [&] { return std::lround(view.PulseScale * 127.5f); };
     long shown = shownLevel();
-    int steps = 0;
+    int steps = 0, passes = 0;
     // Two swings, down and up: 13 steps each way.
-    for (int64_t waited = 0; waited < 1'800'000; waited += host.waits.back() * 1000) {
-        counter.now += host.waits.back() * 1000;
+    for (const int64_t start = counter.now; counter.now - start < 1'800'000; ++passes) {
         Pass();
         EXPECT_LE(std::abs(shownLevel() - shown), 1) << "no step is skipped";
         steps += shownLevel() != shown;
         shown = shownLevel();
     }
     EXPECT_GE(steps, 25);
+    EXPECT_LE(passes, steps + 2) << "a pass for every step and hardly any other";
+}
+
+// A message lives as long as its times say, in the counter's seconds: a quiet pass is
+// short, and a sleep rounded to whole milliseconds must not bring a pass just short of
+// the frame's end whose frame time counts that frame again.
+TEST_F(MainLoopTest, MessageLivesItsTimesInTheCountersSeconds)
+{
+    LetTimeRun();
+    StartBoard(9, 9, 19, PlayMode::VsHuman, Level::Beginner);
+    ASSERT_EQ(game.Message.Text, "10 Flags To WIN"); // 1 s in, 5 s with its text, 1 s out
+    const int64_t posted = counter.now;
+    int64_t textFrom = -1, textUntil = -1;
+    while (game.Message.Stage != MessageBar::Idle && counter.now - posted < 20'000'000) {
+        Pass();
+        if (game.Message.Stage == MessageBar::Shown) {
+            textFrom = textFrom < 0 ? counter.now : textFrom;
+            textUntil = counter.now;
+        }
+    }
+    EXPECT_NEAR(static_cast<double>(counter.now - posted) / 1e6, 7.0, 0.1);
+    EXPECT_NEAR(static_cast<double>(textUntil - textFrom) / 1e6, 5.0, 0.1);
 }
 
 TEST_F(MainLoopTest, OpponentMovesOnlyOnItsTurnInARunningGame)

@@ -96,14 +96,20 @@ TEST_F(MineSolverTest, ChancesMatchEveryLayoutCountedOnSmallViews)
 }
 
 // A wide open field of closed cells between scattered numbers, searched with a limit too
-// small to count it: chances are estimates strictly between 0 and 1, and only the cells
-// the counting rules settle are called certain.
+// small to count it: chances are estimates strictly between 0 and 1 and near the counted
+// ones, and only the cells the counting rules settle are called certain.
 TEST_F(MineSolverTest, PastTheSearchLimitChancesAreEstimatesAndNothingElseIsCertain)
 {
     const BoardView view = ViewOf(
         {"..........", ".3..2...1.", "..........", ".2..4...2.", "..........", "0........."}, 20);
+    MineSolver counting;
+    const std::vector<double> counted = counting.Analyse(view).mineChance;
     solver.SetSearchLimit(5);
     const Analysis& result = solver.Analyse(view);
+    for (int cell = 0; cell < view.CellCount(); ++cell)
+        EXPECT_NEAR(
+            result.mineChance[static_cast<size_t>(cell)], counted[static_cast<size_t>(cell)], 0.2)
+            << "cell " << cell;
     EXPECT_TRUE(result.consistent);
     EXPECT_FALSE(result.exact);
     const std::vector<int> besideTheZero {40, 41, 51};

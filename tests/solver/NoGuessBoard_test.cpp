@@ -84,6 +84,26 @@ protected:
             ASSERT_EQ(mines[static_cast<size_t>(n)], 0) << n;
         });
     }
+
+    // A board from a random first cell, cleared by opening the solver's certainly safe
+    // cells (by the counting rules when they find some, else by the whole analysis).
+    void MakeAndClear(int width, int height, int mineCount, int board)
+    {
+        const int first = static_cast<int>(random() % static_cast<uint64_t>(width * height));
+        Make(width, height, mineCount, first);
+        Clearing clearing(width, height, mines);
+        ASSERT_TRUE(clearing.Open(first));
+        while (!clearing.Cleared()) {
+            const Analysis* analysis = &solver.SettleByCounting(clearing.view);
+            if (analysis->certainSafe.empty())
+                analysis = &solver.Analyse(clearing.view);
+            ASSERT_FALSE(analysis->certainSafe.empty())
+                << "board " << board << " with " << mineCount << " mines needs a guess";
+            for (const int cell : analysis->certainSafe)
+                ASSERT_TRUE(clearing.Open(cell));
+        }
+    }
+    MineSolver solver;
 };
 
 // Every layout of the mines on all cells but the first is listed; after each step only
@@ -131,27 +151,20 @@ TEST_F(NoGuessBoardTest, SmallBoardsClearByTryingEveryLayout)
     }
 }
 
-// The solver's certainly safe cells (by the counting rules when they find some, else by
-// the whole analysis), opened again and again, clear the board.
 TEST_F(NoGuessBoardTest, ExpertBoardsClearWithTheSolversCertainCells)
 {
-    MineSolver solver;
-    for (int board = 0; board < 1000; ++board) {
-        const int mineCount = board % 4 == 3 ? 140 : 99;
-        const int first = static_cast<int>(random() % 480);
-        Make(30, 16, mineCount, first);
-        Clearing clearing(30, 16, mines);
-        ASSERT_TRUE(clearing.Open(first));
-        while (!clearing.Cleared()) {
-            const Analysis* analysis = &solver.SettleByCounting(clearing.view);
-            if (analysis->certainSafe.empty())
-                analysis = &solver.Analyse(clearing.view);
-            ASSERT_FALSE(analysis->certainSafe.empty())
-                << "board " << board << " with " << mineCount << " mines needs a guess";
-            for (const int cell : analysis->certainSafe)
-                ASSERT_TRUE(clearing.Open(cell));
-        }
-    }
+    for (int board = 0; board < 1000 && !HasFatalFailure(); ++board)
+        MakeAndClear(30, 16, board % 4 == 3 ? 140 : 99, board);
+}
+
+// Most of these boards are repaired. One of the first hundred of this seed needs a guess
+// when it is given out straight after its repair: a moved mine changed a number that the
+// play before the repair had already reasoned from.
+TEST_F(NoGuessBoardTest, RepairedBoardsClearFromTheFirstCell)
+{
+    random.seed(5);
+    for (int board = 0; board < 100 && !HasFatalFailure(); ++board)
+        MakeAndClear(9, 9, 15, board);
 }
 
 TEST_F(NoGuessBoardTest, MinesThatDoNotFitBesideTheFirstAreaAreRefused)

@@ -28,7 +28,8 @@ protected:
                 if (entry.path().extension() == ".wav")
                     std::filesystem::copy(entry.path(), dir.Path() / entry.path().filename());
         PlaceFilesBeforeStart();
-        form = std::make_unique<MainWindow>(FileFolders::AllIn(dir.Path().string()), Draws());
+        form = std::make_unique<MainWindow>(
+            FileFolders::AllIn(dir.Path().string()), Draws(), Time());
         ASSERT_TRUE(form->Started());
         form->CreateDialogs();
         form->activateWindow();
@@ -43,6 +44,8 @@ protected:
     virtual void PlaceFilesBeforeStart() { }
     // For a test that fixes the game's random draws (and so its mines).
     virtual RandomSource* Draws() { return nullptr; }
+    // For a test that moves the game's time by hand.
+    virtual CounterSource* Time() { return nullptr; }
 
     Game& game() { return form->game(); }
 

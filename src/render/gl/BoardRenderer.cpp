@@ -28,6 +28,13 @@ struct BoardFrame {
         return game.Cells[static_cast<size_t>(row * Width() + column)];
     }
     float Bottom(int row) const { return static_cast<float>(Height() - 1 - row); }
+    // Device pixels across one cell, as the viewport spans the board.
+    float CellPixels() const
+    {
+        GLint viewport[4] = {};
+        glGetIntegerv(GL_VIEWPORT, viewport);
+        return static_cast<float>(viewport[2]) / static_cast<float>(Width());
+    }
 
     void Bind(int textureSlot) const
     {
@@ -211,19 +218,30 @@ void DrawLossOverlays(const BoardFrame& board)
     glEnable(GL_DEPTH_TEST);
 }
 
-// A marked cell: a bright frame of the given colour inside a dark one, to be seen on every
-// theme's cells. A cell outside the board is not marked.
+// A marked cell: a bright frame of the given colour along the inside of the cell's edge,
+// and a dark line along the outside, to be seen on every theme's cells. The bright frame
+// keeps to the clear margin of a number's picture, so the number under it shows whole.
+// A cell outside the board is not marked.
 void DrawCellFrame(const BoardFrame& board, int32_t cell, float red, float green, float blue)
 {
     if (cell < 0 || cell >= board.Width() * board.Height())
         return;
     const auto left = static_cast<float>(cell % board.Width());
     const float bottom = board.Bottom(cell / board.Width());
-    const auto frame = [&](float inset, float width) {
-        const float x0 = left + inset;
-        const float y0 = bottom + inset;
-        const float x1 = left + 1.0f - inset;
-        const float y1 = bottom + 1.0f - inset;
+    // In whole pixels: the picture is scaled to the cell smoothly, so its ink reaches half a
+    // picture pixel further than the picture shows it.
+    const float pixels = board.CellPixels();
+    const float inside = std::max(1.0f,
+        std::floor(static_cast<float>(cell_look::NumberClearance * CellPictureSize - 0.5) * pixels
+            / CellPictureSize));
+    const float pixel = 1.0f / pixels;
+    // The ring between from and to units in from the cell's edge; outside it when negative.
+    const auto ring = [&](float from, float to) {
+        const float x0 = left + from;
+        const float y0 = bottom + from;
+        const float x1 = left + 1.0f - from;
+        const float y1 = bottom + 1.0f - from;
+        const float width = to - from;
         const float sides[4][4] = {{x0, y0, x1, y0 + width}, {x0, y1 - width, x1, y1},
             {x0, y0, x0 + width, y1}, {x1 - width, y0, x1, y1}};
         for (const auto& side : sides) {
@@ -237,9 +255,9 @@ void DrawCellFrame(const BoardFrame& board, int32_t cell, float red, float green
     glDisable(GL_DEPTH_TEST);
     glBegin(GL_QUADS);
     glColor3f(0.05f, 0.05f, 0.1f);
-    frame(0.0f, 0.22f);
+    ring(-pixel, 0.0f);
     glColor3f(red, green, blue);
-    frame(0.06f, 0.11f);
+    ring(0.0f, inside * pixel);
     glEnd();
     glEnable(GL_DEPTH_TEST);
     glEnable(GL_TEXTURE_2D);

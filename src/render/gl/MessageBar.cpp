@@ -33,9 +33,10 @@ void DrawMessage(const MessageBar& message, const RenderState& render, int32_t w
     glColor4f(1.0f, 1.0f, 1.0f, 0.7f);
     glBindTexture(GL_TEXTURE_2D, render.Textures[slot::Font]);
     glPushMatrix();
-    // At three quarters size each character advances 9 pixels: centred on width / 2 + 1.
-    glTranslatef(
-        static_cast<float>(width) / 2 - 4.5f * static_cast<float>(message.Text.size()) + 1, 8, 0);
+    // At three quarters size each character advances 9 pixels: centred on width / 2 + 1,
+    // and 13.5 pixels high from 6 above the bar's bottom edge, wherever the bar runs.
+    glTranslatef(static_cast<float>(width) / 2 - 4.5f * static_cast<float>(message.Text.size()) + 1,
+        y + 6, 0);
     glScalef(0.75f, 0.75f, 0.75f);
     PrintText(message.Text);
     glPopMatrix();

@@ -10,6 +10,9 @@ namespace orvane::cell_look {
 
 inline constexpr Rgb8 OpenFace {236, 233, 216};
 inline constexpr Rgb8 OpenBorder {142, 142, 142};
+// The numbers 1..8 on open cells leave this share of the cell's side clear of their ink
+// along each edge; a frame over a number cell that keeps to it leaves the number whole.
+inline constexpr double NumberClearance = 0.125;
 // Open cells, bare or with a number or a mine, are drawn tinted this much darker.
 inline constexpr float OpenCellTint = 0.95f;
 // The numbers 1..8 on open cells, in the colours players know, and in colours that players

@@ -17,10 +17,10 @@
 
 namespace orvane {
 
-MainWindow::MainWindow(
-    const FileFolders& folders, RandomSource* random, const bool* quitSignalled) :
+MainWindow::MainWindow(const FileFolders& folders, RandomSource* random, CounterSource* counter,
+    const bool* quitSignalled) :
     platform_(*this, sound_, folders.LookupDirs()),
-    session_(platform_, folders, render_.View, random)
+    session_(platform_, folders, render_.View, random, counter)
 {
     // Start-up needs every member built first, so it runs here and not in the list above.
     started_ = StartUp(quitSignalled); // NOLINT(cppcoreguidelines-prefer-member-initializer)
@@ -218,10 +218,13 @@ void MainWindow::keyPressEvent(QKeyEvent* event)
 // A menu closed with Escape leaves the menu bar holding the keyboard, and the menu bar
 // takes every later Escape, arrow, Space and Enter for itself. The window's Escape and
 // board keys come first: the menu bar lets go of the keyboard and the window handles them.
+// While a menu is open every key is the menu's; it hands Left and Right on to the menu bar,
+// which opens the next menu with them.
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
     auto* key = event->type() == QEvent::KeyPress ? dynamic_cast<QKeyEvent*>(event) : nullptr;
-    if (watched == menuBar() && key && (key->key() == Qt::Key_Escape || BoardKeyOf(*key))) {
+    if (watched == menuBar() && key && !QApplication::activePopupWidget()
+        && (key->key() == Qt::Key_Escape || BoardKeyOf(*key))) {
         setFocus();
         keyPressEvent(key);
         return true;

@@ -21,10 +21,11 @@ class MainMenu;
 class MainWindow : public QMainWindow, private LoopHost {
     Q_OBJECT
 public:
-    // The game draws from random unless another source is given (tests fix the mines).
-    // Once quitSignalled (when given) turns true, start-up opens no more boxes.
+    // The game draws from random and times with the steady clock unless other sources are
+    // given (tests fix the mines and move time by hand). Once quitSignalled (when given)
+    // turns true, start-up opens no more boxes.
     explicit MainWindow(const FileFolders& folders, RandomSource* random = nullptr,
-        const bool* quitSignalled = nullptr);
+        CounterSource* counter = nullptr, const bool* quitSignalled = nullptr);
     ~MainWindow() override;
 
     // False when start-up could not complete; the program then ends.

@@ -50,7 +50,7 @@ int RunProgram(char** argv, RandomSource* random)
 
     MainWindow window(ChooseFileFolders(QCoreApplication::applicationDirPath().toStdString(),
                           UserFoldersFromEnvironment()),
-        random, &quitSignalled);
+        random, nullptr, &quitSignalled);
     // Everything saved so far was written at once: nothing is left to save.
     if (quitSignalled)
         return 0;
