@@ -67,7 +67,7 @@ TEST_F(PreferencesTest, DamagedFilesAreKeptAsideWholeAndWhatCouldBeReadApplies)
         EXPECT_EQ(ReadFileBytes(path + ".damaged"), Bytes(text.begin(), text.end()));
         ASSERT_EQ(platform.messages.size(), 1U);
         EXPECT_NE(platform.messages[0].find("Orvane.prefs.damaged"), std::string::npos);
-        EXPECT_EQ(Reloaded(), (Preferences {true, ComputerStrength::Normal, {}}));
+        EXPECT_EQ(Reloaded(), (Preferences {true, ComputerStrength::Normal, false, {}}));
         EXPECT_EQ(platform.messages.size(), 1U) << "the file put back is whole";
     }
 }
@@ -97,7 +97,7 @@ TEST_F(PreferencesTest, TwoCopiesChangingDifferentOptionsKeepBoth)
     ASSERT_TRUE(first.Save(platform));
     second.Values.Strength = ComputerStrength::Strong;
     ASSERT_TRUE(second.Save(platform));
-    EXPECT_EQ(Reloaded(), (Preferences {true, ComputerStrength::Strong, {}}));
+    EXPECT_EQ(Reloaded(), (Preferences {true, ComputerStrength::Strong, false, {}}));
 }
 
 // A save never shows a half-written file: a reader that opened the old one reads it
