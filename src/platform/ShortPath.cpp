@@ -28,4 +28,13 @@ std::string ShortPath(const std::string& path)
     return path.substr(0, starts[head]) + "\u2026" + path.substr(starts[starts.size() - tail]);
 }
 
+std::string QuotedShortPath(const std::string& path)
+{
+    // Appended rather than "\"" + ShortPath(...): GCC 12 at -O2 warns falsely on that form.
+    std::string quoted(1, '"');
+    quoted += ShortPath(path);
+    quoted += '"';
+    return quoted;
+}
+
 } // namespace orvane

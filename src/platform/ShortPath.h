@@ -12,4 +12,7 @@ inline constexpr std::size_t MostPathCharacters = 60;
 // Characters are UTF-8 sequences, never cut in two.
 std::string ShortPath(const std::string& path);
 
+// ShortPath between double quotes, as every message names a file.
+std::string QuotedShortPath(const std::string& path);
+
 } // namespace orvane

@@ -467,8 +467,8 @@ void History::Report(Problem problem, const std::string& detail)
     if (reported_ || !reportError_)
         return;
     reported_ = true;
-    const std::string path = "\"" + ShortPath(path_) + "\"";
-    const std::string aside = "\"" + ShortPath(detail) + "\"";
+    const std::string path = QuotedShortPath(path_);
+    const std::string aside = QuotedShortPath(detail);
     switch (problem) {
     case Problem::SetAside:
         reportError_("The game history " + path + " could not be read. It has been kept as " + aside

@@ -199,7 +199,7 @@ void ScoreFile::Report(Problem problem, const std::string& detail)
     if (reported_ || !reportError_)
         return;
     reported_ = true;
-    const std::string path = "\"" + ShortPath(path_) + "\"";
+    const std::string path = QuotedShortPath(path_);
     if (problem == Problem::Reading)
         reportError_("The scores could not be read from " + path + " (" + detail
             + "). The game goes on, and the scores that could not be read start afresh.");

@@ -111,7 +111,7 @@ void PreferenceStore::Load(const std::string& folder, Platform& platform)
 
 bool PreferenceStore::ReadFile(Platform& platform, Preferences& read)
 {
-    const std::string shown = "\"" + ShortPath(path_) + "\"";
+    const std::string shown = QuotedShortPath(path_);
     const FileContents file = ReadFileStart(path_, MostPreferencesBytes);
     if (file.Missing) {
         read = {};
