@@ -5,6 +5,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <pwd.h>
 #include <unistd.h>
 
 #ifndef ORVANE_DATA_FROM_PROGRAM
@@ -24,11 +25,13 @@ std::string UsablePath(const char* value)
     return value != nullptr && fs::path(value).is_absolute() ? std::string(value) : std::string();
 }
 
-std::string OrUnderHome(const std::string& value, const char* home, const char* underHome)
+// Without a home there is no folder: never one relative to wherever the program was
+// started from.
+std::string OrUnderHome(const std::string& value, const std::string& home, const char* underHome)
 {
-    if (!value.empty())
+    if (!value.empty() || home.empty())
         return value;
-    return (fs::path(home != nullptr ? home : "") / underHome).string();
+    return (fs::path(home) / underHome).string();
 }
 
 bool IsDir(const fs::path& path)
@@ -46,6 +49,8 @@ bool MayWrite(const std::string& dir)
 // user's folder already has its own.
 void CarryOver(const std::string& fromDir, const std::string& toDir, const char* name)
 {
+    if (toDir.empty())
+        return;
     const fs::path from = fs::path(fromDir) / name;
     const fs::path to = fs::path(toDir) / name;
     std::error_code error;
@@ -55,16 +60,26 @@ void CarryOver(const std::string& fromDir, const std::string& toDir, const char*
 
 } // namespace
 
+std::string HomeFolder(const char* homeVariable, const char* userDatabaseHome)
+{
+    const std::string home = UsablePath(homeVariable);
+    return home.empty() ? UsablePath(userDatabaseHome) : home;
+}
+
 UserFolders ResolveUserFolders(const char* configHome, const char* dataHome, const char* home)
 {
-    return {OrUnderHome(UsablePath(configHome), home, ".config"),
-        OrUnderHome(UsablePath(dataHome), home, ".local/share")};
+    const std::string usableHome = UsablePath(home);
+    return {OrUnderHome(UsablePath(configHome), usableHome, ".config"),
+        OrUnderHome(UsablePath(dataHome), usableHome, ".local/share")};
 }
 
 UserFolders UserFoldersFromEnvironment()
 {
+    const passwd* user = ::getpwuid(::getuid());
+    const std::string home
+        = HomeFolder(std::getenv("HOME"), user != nullptr ? user->pw_dir : nullptr);
     return ResolveUserFolders(
-        std::getenv("XDG_CONFIG_HOME"), std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
+        std::getenv("XDG_CONFIG_HOME"), std::getenv("XDG_DATA_HOME"), home.c_str());
 }
 
 FileFolders FileFolders::AllIn(const std::string& dir)
@@ -80,12 +95,15 @@ FileFolders ChooseFileFolders(const std::string& programDir, const UserFolders& 
     if (!installed && MayWrite(programDir))
         return FileFolders::AllIn(programDir);
 
-    FileFolders folders {programDir, installed ? data : programDir,
-        (fs::path(user.ConfigHome) / SubFolder).string(),
-        (fs::path(user.DataHome) / SubFolder).string()};
+    const auto subFolder = [](const std::string& home) {
+        return home.empty() ? home : (fs::path(home) / SubFolder).string();
+    };
+    FileFolders folders {programDir, installed ? data : programDir, subFolder(user.ConfigHome),
+        subFolder(user.DataHome)};
     for (const std::string* dir : {&folders.Settings, &folders.Scores}) {
         std::error_code error;
-        fs::create_directories(*dir, error);
+        if (!dir->empty())
+            fs::create_directories(*dir, error);
     }
     CarryOver(programDir, folders.Settings, "Setup.cfg");
     CarryOver(programDir, folders.Scores, "Orvane.cfg");

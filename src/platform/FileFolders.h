@@ -7,11 +7,14 @@ namespace orvane {
 
 // The user's own folders by the XDG base directory rules, where an installed program
 // keeps what it writes.
+// Empty when there is no home to put it under.
 struct UserFolders {
     std::string ConfigHome; // $XDG_CONFIG_HOME, else ~/.config
     std::string DataHome;   // $XDG_DATA_HOME, else ~/.local/share
 };
 
+// The user's home: $HOME, else the one the user database names, else none (empty).
+std::string HomeFolder(const char* homeVariable, const char* userDatabaseHome);
 // Resolves the folders from the variables' values (null when unset). A value that is
 // empty or not an absolute path is ignored, as the rules ask.
 UserFolders ResolveUserFolders(const char* configHome, const char* dataHome, const char* home);
@@ -23,8 +26,8 @@ UserFolders UserFoldersFromEnvironment();
 struct FileFolders {
     std::string Program;  // the program's own folder
     std::string Data;     // the installed data folder, next in line for sounds and help
-    std::string Settings; // holds "Setup.cfg"
-    std::string Scores;   // holds "Orvane.cfg"
+    std::string Settings; // holds "Setup.cfg"; empty when there is none to keep it in
+    std::string Scores;   // holds "Orvane.cfg"; the same
 
     // Every file in one folder, as a copied or built program keeps them.
     static FileFolders AllIn(const std::string& dir);
@@ -37,7 +40,7 @@ struct FileFolders {
 // installed next to it). Otherwise the user's folders are made, and a settings or
 // score file beside the program that the user's folder lacks is copied over, so
 // nothing kept there is lost. A folder that cannot be made is left to the first
-// save, which reports it in plain words.
+// save, which reports it in plain words; with no user folder, no files are kept.
 FileFolders ChooseFileFolders(const std::string& programDir, const UserFolders& user);
 
 inline constexpr const char* HelpFileName = "\\Orvane.chm";

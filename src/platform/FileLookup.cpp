@@ -41,6 +41,8 @@ bool IsFile(const fs::path& path)
 
 std::string AppFilePath(const std::string& appDir, const std::string& name)
 {
+    if (appDir.empty())
+        return {};
     return InDir(appDir, WithoutLeadingBackslash(name));
 }
 

@@ -7,7 +7,8 @@
 namespace orvane {
 
 // The game names its files with a leading backslash ("\Setup.cfg"): the file of that
-// name in the program directory. This is the path of that file.
+// name in the program directory. This is the path of that file; there is none (an empty
+// path) without a folder, as when no folder could be found to keep files in.
 std::string AppFilePath(const std::string& appDir, const std::string& name);
 
 // The existing file that `name` (leading backslash or not) names in `dir`, matched

@@ -3,9 +3,17 @@
 
 #include <sqlite3.h>
 
+#include "platform/DamagedCopies.h"
+#include "platform/RecordFile.h"
+#include "platform/ShortPath.h"
+
 #include <algorithm>
-#include <filesystem>
-#include <system_error>
+#include <array>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <utility>
 
 namespace orvane {
@@ -36,6 +44,26 @@ CREATE INDEX IF NOT EXISTS games_by_kind
     ON games (mode, level, id, result, seconds, bbbv_per_second);
 )";
 
+// What brings a history of version v up to v + 1. Version 2 differs from 1 only by
+// the mark, which every bringing up to date sets.
+constexpr std::array<const char*, History::SchemaVersion> Upgrades {CreateSchema, ""};
+
+// Opens a file that cannot be written, not even the log's index beside it, as it is.
+std::string ImmutableUri(const std::string& path)
+{
+    std::string uri = "file:";
+    for (const char c : path) {
+        if (c == '%' || c == '?' || c == '#') {
+            std::array<char, 4> escaped {};
+            std::snprintf(escaped.data(), escaped.size(), "%%%02X", static_cast<unsigned char>(c));
+            uri += escaped.data();
+        } else {
+            uri += c;
+        }
+    }
+    return uri + "?immutable=1";
+}
+
 constexpr const char* GameColumns = "played_at, mode, level, width, height, mines, result, "
                                     "seconds, clicks, bbbv, bbbv_per_second, ioe, no_guess, "
                                     "hints_used";
@@ -62,6 +90,13 @@ public:
     {
         if (code_ == SQLITE_OK)
             code_ = sqlite3_bind_int64(statement_, ++bound_, value);
+        return *this;
+    }
+    Statement& Bind(const std::string& value)
+    {
+        if (code_ == SQLITE_OK)
+            code_ = sqlite3_bind_text(statement_, ++bound_, value.c_str(),
+                static_cast<int>(value.size()), SQLITE_TRANSIENT);
         return *this;
     }
     Statement& Bind(double value)
@@ -119,6 +154,15 @@ GameRecord ReadGame(const Statement& row)
 
 } // namespace
 
+// What a file at the history's place holds, as read without changing it.
+struct History::Examination {
+    int Code = SQLITE_OK; // SQLite's answer when the file could not be read
+    int64_t Mark = 0;
+    int64_t Version = 0;
+    bool Empty = true;          // no tables at all
+    bool OnlyOwnObjects = true; // nothing but a history's tables
+};
+
 History::History(std::string path, ErrorReporter reportError) :
     path_(std::move(path)), reportError_(std::move(reportError))
 {
@@ -133,100 +177,192 @@ void History::Close()
 {
     sqlite3_close(db_);
     db_ = nullptr;
+    readOnly_ = false;
 }
 
 void History::Open()
 {
     Close();
-    if (!OpenFile())
-        StartAfresh();
+    if (path_.empty())
+        return;
+    struct stat status { };
+    if (::stat(path_.c_str(), &status) != 0) {
+        if (errno != ENOENT)
+            Report(Problem::Saving, std::strerror(errno));
+        else
+            CreateNew();
+        return;
+    }
+    if (!S_ISREG(status.st_mode)) {
+        Report(Problem::NotAFile, NotARegularFile);
+        return;
+    }
+    OpenExisting();
 }
 
-// The file is there but is no history this program can read.
-void History::StartAfresh()
+void History::OpenExisting()
+{
+    const Examination found = Examine();
+    if (IsDamage(found.Code)) {
+        StartAfresh(Problem::SetAside);
+        return;
+    }
+    if (found.Code != SQLITE_OK) {
+        Report(Problem::Saving, db_ ? sqlite3_errmsg(db_) : sqlite3_errstr(found.Code));
+        Close();
+        return;
+    }
+    const bool ours = found.Mark == ApplicationId
+        || (found.Mark == 0 && found.OnlyOwnObjects && (found.Version > 0 || found.Empty));
+    if (!ours) {
+        StartAfresh(Problem::Foreign);
+        return;
+    }
+    if (found.Version > SchemaVersion) {
+        Report(Problem::Newer, {});
+        return; // shown through the reading connection
+    }
+    Close();
+    if (!OpenToWrite(false)) {
+        const std::string reason = db_ ? sqlite3_errmsg(db_) : "it may not be written";
+        if (OpenReadOnly())
+            Report(Problem::ReadOnly, reason);
+        return;
+    }
+    if (found.Mark == ApplicationId && found.Version == SchemaVersion)
+        return;
+    if (const std::string reason = Migrate(found.Version); !reason.empty() && OpenReadOnly())
+        Report(Problem::Migrating, reason);
+}
+
+// Reads the mark, the version and the tables through a connection that only reads,
+// which stays open for a history that is shown as it is.
+History::Examination History::Examine()
+{
+    Examination found;
+    const auto read = [&] {
+        Statement mark(db_, "PRAGMA application_id");
+        Statement version(db_, "PRAGMA user_version");
+        if (!mark.Step() || !version.Step())
+            return mark.Code() != SQLITE_ROW ? mark.Code() : version.Code();
+        found.Mark = mark.Integer(0);
+        found.Version = version.Integer(0);
+        Statement objects(db_,
+            "SELECT count(*), count(*) FILTER (WHERE name NOT IN ('games', 'games_by_kind')) "
+            "FROM sqlite_master");
+        if (!objects.Step())
+            return objects.Code();
+        found.Empty = objects.Integer(0) == 0;
+        found.OnlyOwnObjects = objects.Integer(1) == 0;
+        return SQLITE_OK;
+    };
+    found.Code = OpenReadOnly() ? read() : SQLITE_CANTOPEN;
+    return found;
+}
+
+// A history that may not be written, in a folder that may not be written either, has
+// no place for its log's index: SQLite then reads it as a file nothing changes.
+bool History::OpenReadOnly()
 {
     Close();
-    if (SetAsideDamaged() && !OpenFile())
-        Close();
+    readOnly_ = true;
+    if (sqlite3_open_v2(path_.c_str(), &db_, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK
+        && Execute(db_, "SELECT count(*) FROM sqlite_master") == SQLITE_OK)
+        return true;
+    sqlite3_close(db_);
+    db_ = nullptr;
+    if (sqlite3_open_v2(
+            ImmutableUri(path_).c_str(), &db_, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr)
+        == SQLITE_OK)
+        return true;
+    Report(Problem::Saving, db_ ? sqlite3_errmsg(db_) : "out of memory");
+    Close();
+    return false;
 }
 
-// False when the file opened but proved damaged; db_ is null when it could not be
-// opened at all (which has been told).
-bool History::OpenFile()
+// A new history at the path, told when it cannot be made.
+void History::CreateNew()
 {
-    if (sqlite3_open_v2(path_.c_str(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr)
-        != SQLITE_OK) {
-        Report(Problem::Saving, db_ ? sqlite3_errmsg(db_) : "out of memory");
+    std::string reason = "it may not be written";
+    if (OpenToWrite(true)) {
+        reason = Migrate(0);
+        if (reason.empty())
+            return;
+    } else if (db_) {
+        reason = sqlite3_errmsg(db_);
+    }
+    Report(Problem::Saving, reason);
+    Close();
+}
+
+// False when the file cannot be opened to be written; db_ then stays open only when
+// SQLite said why.
+bool History::OpenToWrite(bool create)
+{
+    const int flags = SQLITE_OPEN_READWRITE | (create ? SQLITE_OPEN_CREATE : 0);
+    if (sqlite3_open_v2(path_.c_str(), &db_, flags, nullptr) != SQLITE_OK)
+        return false;
+    if (sqlite3_db_readonly(db_, "main") == 1) {
         Close();
-        return true;
+        return false;
     }
     sqlite3_busy_timeout(db_, 2000);
     // A committed game lives in the write-ahead log until it is copied into the file:
     // a killed program loses none of it, and the next opening copies it over.
-    int code = Execute(db_, "PRAGMA journal_mode = WAL; PRAGMA synchronous = NORMAL;");
-    if (code == SQLITE_OK)
-        code = PrepareSchema() ? SQLITE_OK : SQLITE_CORRUPT;
-    if (code == SQLITE_OK)
-        return true;
-    if (IsDamage(code))
-        return false;
-    Report(Problem::Saving, sqlite3_errmsg(db_));
+    return Execute(db_, "PRAGMA journal_mode = WAL; PRAGMA synchronous = NORMAL;") == SQLITE_OK
+        && Execute(db_, "SELECT count(*) FROM sqlite_master") == SQLITE_OK;
+}
+
+// Sets the file aside and starts a new history in its place.
+void History::StartAfresh(Problem problem)
+{
     Close();
-    return true;
-}
-
-// False when the file holds something else than a history of a version this program knows.
-bool History::PrepareSchema()
-{
-    Statement version(db_, "PRAGMA user_version");
-    if (!version.Step())
-        return false;
-    const int64_t found = version.Integer(0);
-    if (found == SchemaVersion)
-        return true;
-    if (found != 0)
-        return false;
-    const std::string create = std::string("BEGIN;") + CreateSchema
-        + "PRAGMA user_version = " + std::to_string(SchemaVersion) + "; COMMIT;";
-    if (Execute(db_, create.c_str()) == SQLITE_OK)
-        return true;
-    Execute(db_, "ROLLBACK");
-    return false;
-}
-
-// Renames the file, with its log beside it, to the first free "<path>.damaged" name.
-bool History::SetAsideDamaged()
-{
-    constexpr int MostCopies = 1000;
-    std::error_code error;
-    for (int number = 1; number <= MostCopies; ++number) {
-        std::string aside = path_ + ".damaged";
-        if (number > 1)
-            aside.append(".").append(std::to_string(number));
-        if (std::filesystem::exists(aside, error))
-            continue;
-        for (const char* part : {"-wal", "-shm"})
-            if (std::filesystem::exists(path_ + part, error))
-                std::filesystem::rename(path_ + part, aside + part, error);
-        std::filesystem::rename(path_, aside, error);
-        if (error) {
-            Report(Problem::SettingAside, error.message());
-            return false;
-        }
-        Report(Problem::SetAside, aside);
-        return true;
+    const KeptCopy aside = SetAsideDamaged(path_, {"-wal", "-shm"});
+    if (aside.Name.empty()) {
+        Report(Problem::SettingAside, aside.Failure);
+        return;
     }
-    Report(Problem::SettingAside, "there are too many earlier copies");
-    return false;
+    Report(problem, aside.Name);
+    CreateNew();
+}
+
+// Brings the open history from its version up to this program's, in one transaction,
+// and marks it; a history that holds games is first copied as "<path>.version-N".
+// Returns SQLite's reason when it could not, else nothing.
+std::string History::Migrate(int64_t fromVersion)
+{
+    if (fromVersion > 0) {
+        std::string copy = path_ + ".version-" + std::to_string(fromVersion);
+        for (int number = 2; ::access(copy.c_str(), F_OK) == 0; ++number)
+            copy = path_ + ".version-" + std::to_string(fromVersion) + "." + std::to_string(number);
+        Statement vacuum(db_, "VACUUM INTO ?");
+        vacuum.Bind(copy).Step();
+        if (!vacuum.Done())
+            return vacuum.Reason();
+    }
+    std::string sql = "BEGIN;";
+    for (auto version = static_cast<std::size_t>(fromVersion); version < Upgrades.size(); ++version)
+        sql += Upgrades.at(version);
+    sql += "PRAGMA application_id = " + std::to_string(ApplicationId)
+        + "; PRAGMA user_version = " + std::to_string(SchemaVersion) + "; COMMIT;";
+    if (Execute(db_, sql.c_str()) == SQLITE_OK)
+        return {};
+    std::string reason = sqlite3_errmsg(db_);
+    Execute(db_, "ROLLBACK");
+    return reason;
 }
 
 bool History::Store(const GameRecord& game)
 {
     if (!db_)
         return false;
+    if (readOnly_) {
+        Report(Problem::Saving, "it is open only to be read");
+        return false;
+    }
     int code = Insert(game);
     if (IsDamage(code)) {
-        StartAfresh();
+        StartAfresh(Problem::SetAside);
         if (!db_)
             return false;
         code = Insert(game);
@@ -331,17 +467,47 @@ void History::Report(Problem problem, const std::string& detail)
     if (reported_ || !reportError_)
         return;
     reported_ = true;
-    if (problem == Problem::SetAside)
-        reportError_("The game history \"" + path_ + "\" could not be read. It has been kept as \""
-            + detail + "\", and a new history has been started.");
-    else if (problem == Problem::SettingAside)
-        reportError_("The game history \"" + path_
-            + "\" could not be read, and it could not be "
-              "set aside ("
+    const std::string path = QuotedShortPath(path_);
+    const std::string aside = QuotedShortPath(detail);
+    switch (problem) {
+    case Problem::SetAside:
+        reportError_("The game history " + path + " could not be read. It has been kept as " + aside
+            + ", and a new history has been started.");
+        break;
+    case Problem::Foreign:
+        reportError_("The file " + path
+            + " is not a game history of Orvane. It has been kept,"
+              " unchanged, as "
+            + aside + ", and a new history has been started.");
+        break;
+    case Problem::SettingAside:
+        reportError_("The game history " + path
+            + " could not be read, and it could not be set"
+              " aside ("
             + detail + "). The game goes on, but the games played are not kept.");
-    else
-        reportError_("The game history could not be saved in \"" + path_ + "\" (" + detail
+        break;
+    case Problem::NotAFile:
+        reportError_("The game history " + path + " cannot be used (" + detail
+            + "). It is left as it is; the game goes on, but the games played are not kept.");
+        break;
+    case Problem::Newer:
+        reportError_("The game history " + path
+            + " was written by a newer version of Orvane. It is shown as it is, but the games"
+              " played now are not kept in it.");
+        break;
+    case Problem::ReadOnly:
+        reportError_("The game history " + path + " can be read but not written (" + detail
+            + "). It is shown, but the games played from now on are not kept.");
+        break;
+    case Problem::Migrating:
+        reportError_("The game history " + path + " could not be brought up to date (" + detail
+            + "). It is shown as it is, but the games played now are not kept in it.");
+        break;
+    case Problem::Saving:
+        reportError_("The game history could not be saved in " + path + " (" + detail
             + "). The game goes on, but the games played are not kept.");
+        break;
+    }
 }
 
 } // namespace orvane

@@ -43,15 +43,26 @@ struct KindFigures {
 };
 
 // Every ended game, kept in an SQLite database: one transaction per game, so a game
-// whose Store returned is on disk whatever happens to the program next. A file that
-// cannot be read as the history is set aside as "<path>.damaged" (".damaged.2" and on)
-// and a new one started; a file that cannot be written leaves the game playable.
-// Either is told once a run, through the reporter.
+// whose Store returned is on disk whatever happens to the program next. The file is
+// marked as Orvane's (its application id) and carries its schema version:
+// - a history of an older version is brought up to date in one transaction, after a
+//   copy of it has been kept as "<path>.version-N";
+// - one of a newer version is shown as it is, read only, and keeps no new games;
+// - an unmarked file holding only this program's tables (as every history before the
+//   mark) is taken over and marked;
+// - a file that cannot be read as a database, or a database of something else, is set
+//   aside as "<path>.damaged" (".damaged.2" and on), never changed, and a new history is
+//   started; anything but a regular file at the name is left alone;
+// - a history that can be read but not written is shown, read only.
+// Each trouble is told once a run, through the reporter; the game goes on whatever.
 class History {
 public:
     using ErrorReporter = std::function<void(const std::string& message)>;
-    static constexpr int SchemaVersion = 1;
+    static constexpr int SchemaVersion = 2;
+    // "ORVN": the mark of a history of this program.
+    static constexpr int32_t ApplicationId = 0x4F52564E;
 
+    // With no path nothing is opened, and no game is kept.
     History(std::string path, ErrorReporter reportError);
     ~History();
     History(const History&) = delete;
@@ -70,19 +81,33 @@ public:
     std::vector<GameRecord> LatestGames(PlayMode mode, Level level, int count) const;
 
 private:
-    enum class Problem { Saving, SettingAside, SetAside };
+    enum class Problem {
+        Saving,
+        NotAFile,
+        SettingAside,
+        SetAside,
+        Foreign,
+        Newer,
+        ReadOnly,
+        Migrating
+    };
+    struct Examination;
 
-    bool OpenFile();
-    void StartAfresh();
+    void OpenExisting();
+    Examination Examine();
+    bool OpenReadOnly();
+    bool OpenToWrite(bool create);
+    void CreateNew();
+    void StartAfresh(Problem problem);
+    std::string Migrate(int64_t fromVersion);
     int Insert(const GameRecord& game);
-    bool PrepareSchema();
-    bool SetAsideDamaged();
     void Close();
     void Report(Problem problem, const std::string& detail);
 
     std::string path_;
     ErrorReporter reportError_;
     sqlite3* db_ = nullptr;
+    bool readOnly_ = false;
     bool reported_ = false;
 };
 

@@ -7,6 +7,7 @@
 #include "scores/ScoreFile.h"
 
 #include <ctime>
+#include <optional>
 #include <utility>
 #include <variant>
 
@@ -33,33 +34,31 @@ void RecordSeriesPoint(const SeriesPointWon& point, ScoreFile& scores)
     // Rows hold names as the file keeps them, so the players' names are compared so too.
     const std::string winnerName = StoredName(point.WinnerName);
     const std::string loserName = StoredName(point.LoserName);
+    const int32_t winnerScore = point.WinnerScore;
+    const int32_t loserScore = point.LoserScore;
 
-    if (const int row = RowNamed(scores, table, winnerName)) {
-        ScoreEntry& entry = scores.Row(table, row);
-        entry.TimeOrWon = CountedUp(entry.TimeOrWon);
-        scores.WriteScoreEntry(table, row);
-    } else {
-        const int lowest = scores.LowestEntry[static_cast<size_t>(table)];
-        ScoreEntry& entry = scores.Row(table, lowest);
-        if (entry.TimeOrWon < point.WinnerScore) {
-            entry.Name = winnerName;
-            entry.TimeOrWon = point.WinnerScore;
-            entry.ClicksOrLost = point.LoserScore;
-            scores.WriteScoreEntry(table, lowest);
+    scores.Apply([=](ScoreFile& tables) {
+        if (const int row = RowNamed(tables, table, winnerName)) {
+            ScoreEntry& entry = tables.Row(table, row);
+            entry.TimeOrWon = CountedUp(entry.TimeOrWon);
+        } else {
+            ScoreEntry& entry = tables.Row(table, tables.LowestEntry.at(table));
+            if (entry.TimeOrWon < winnerScore)
+                entry = {winnerName, winnerScore, loserScore};
         }
-    }
-
-    if (const int row = RowNamed(scores, table, loserName)) {
-        ScoreEntry& entry = scores.Row(table, row);
-        entry.ClicksOrLost = CountedUp(entry.ClicksOrLost);
-        scores.WriteScoreEntry(table, row);
-    }
-    scores.FindLowestByWins(table);
+        if (const int row = RowNamed(tables, table, loserName)) {
+            ScoreEntry& entry = tables.Row(table, row);
+            entry.ClicksOrLost = CountedUp(entry.ClicksOrLost);
+        }
+        tables.FindLowestByWins(table);
+        return 0;
+    });
 }
 
 ResultRecorder::ResultRecorder(ScoreFile& scores, History& history, ScoreMarks& marks,
     const HighScoreWindows& windows, Platform& platform) :
-    scores_(scores), history_(history), marks_(marks), windows_(windows), platform_(platform)
+    scores_(scores),
+    history_(history), marks_(marks), windows_(windows), platform_(platform)
 {
 }
 
@@ -116,17 +115,25 @@ void ResultRecorder::ShowDueHighScore()
         return;
     const GameEnded ended = *std::exchange(dueHighScore_, std::nullopt);
     const int table = ended.ScoreTable;
-    const int row = scores_.LowestEntry[static_cast<size_t>(table)];
-    ScoreEntry& entry = scores_.Row(table, row);
     // The finished board stands behind the dialog.
     if (windows_.ShowFinishedBoard)
         windows_.ShowFinishedBoard();
+    std::optional<std::string> name;
     if (windows_.AskName)
-        if (const auto name = windows_.AskName())
-            entry.Name = *name;
-    entry.TimeOrWon = ended.ShownSeconds;
-    entry.ClicksOrLost = ended.Clicks;
-    scores_.WriteScoreEntry(table, row);
+        name = windows_.AskName();
+    // Made to the file's latest table: another copy may have filled the row meanwhile.
+    const int seconds = ended.ShownSeconds;
+    const int clicks = ended.Clicks;
+    const int row = scores_.Apply([table, seconds, clicks, name](ScoreFile& tables) {
+        const int lowest = tables.LowestEntry.at(static_cast<size_t>(table));
+        ScoreEntry& entry = tables.Row(table, lowest);
+        if (entry.TimeOrWon < seconds)
+            return 0;
+        entry.Name = name.value_or(entry.Name); // the close box keeps the row's name
+        entry.TimeOrWon = seconds;
+        entry.ClicksOrLost = clicks;
+        return lowest;
+    });
 
     marks_.ShownTable = marks_.MarkTable = static_cast<uint8_t>(table);
     marks_.MarkRow = static_cast<uint8_t>(row);

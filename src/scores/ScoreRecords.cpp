@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scores/ScoreRecords.h"
 
+#include "platform/Utf8.h"
+
 #include <algorithm>
 #include <limits>
 #include <utility>
@@ -28,40 +30,19 @@ int32_t GetInt32(const uint8_t* in)
     return static_cast<int32_t>(bits);
 }
 
-// Appends the UTF-8 form of a character below 256.
+// Appends the UTF-8 form of a character below 256. A control character (a tab, an
+// escape, a line feed, or one of Latin-1's own) would move or hide what a window shows
+// around it, so it becomes a space.
 void AppendLatin1(std::string& out, uint8_t c)
 {
-    if (c < 0x80) {
+    if (c < 0x20 || (c >= 0x7F && c < 0xA0)) {
+        out += ' ';
+    } else if (c < 0x80) {
         out += static_cast<char>(c);
     } else {
         out += static_cast<char>(0xC0 | (c >> 6));
         out += static_cast<char>(0x80 | (c & 0x3F));
     }
-}
-
-// The code point of the UTF-8 sequence at text[at], and its length in bytes; a byte
-// that starts no valid sequence counts as one character that cannot be kept.
-std::pair<uint32_t, std::size_t> NextCharacter(const std::string& text, std::size_t at)
-{
-    constexpr uint32_t Invalid = 0xFFFFFFFF;
-    const auto lead = static_cast<uint8_t>(text[at]);
-    if (lead < 0x80)
-        return {lead, 1};
-    const std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC2 ? 2 : 0;
-    if (length == 0 || lead > 0xF4 || at + length > text.size())
-        return {Invalid, 1};
-    uint32_t code = lead & (0x7F >> length);
-    for (std::size_t i = 1; i < length; ++i) {
-        const auto next = static_cast<uint8_t>(text[at + i]);
-        if ((next & 0xC0) != 0x80)
-            return {Invalid, 1};
-        code = (code << 6) | (next & 0x3F);
-    }
-    // An overlong form could smuggle in a control character.
-    constexpr std::array<uint32_t, 5> Smallest {0, 0, 0x80, 0x800, 0x10000};
-    if (code < Smallest[length])
-        return {Invalid, 1};
-    return {code, length};
 }
 
 } // namespace
@@ -71,7 +52,7 @@ std::string StoredName(const std::string& typed)
     std::string stored;
     std::size_t at = 0;
     for (std::size_t count = 0; count < NameCapacity && at < typed.size(); ++count) {
-        const auto [code, length] = NextCharacter(typed, at);
+        const auto [code, length] = NextUtf8Character(typed, at);
         AppendLatin1(stored, code < 0x100 ? static_cast<uint8_t>(code) : '?');
         at += length;
     }
@@ -81,7 +62,7 @@ std::string StoredName(const std::string& typed)
 ScoreEntry DefaultEntry(int table)
 {
     if (table < FirstTwoPlayerTable)
-        return {"Unknown", 999, 9999};
+        return {"Unknown", SlowestClassicTime, 9999};
     return {"Unknown", 0, 0};
 }
 
@@ -91,7 +72,7 @@ RowRecord EncodeRow(const ScoreEntry& entry)
     const std::string name = StoredName(entry.Name);
     std::size_t length = 0;
     for (std::size_t at = 0; at < name.size(); ++length) {
-        const auto [code, size] = NextCharacter(name, at);
+        const auto [code, size] = NextUtf8Character(name, at);
         record[NameOffset + length] = static_cast<uint8_t>(code);
         at += size;
     }
@@ -101,12 +82,14 @@ RowRecord EncodeRow(const ScoreEntry& entry)
     return record;
 }
 
-std::optional<ScoreEntry> DecodeRow(const RowRecord& record)
+std::optional<ScoreEntry> DecodeRow(const RowRecord& record, int table)
 {
     const std::size_t length = record[0];
     ScoreEntry entry {
         {}, GetInt32(&record[TimeOrWonOffset]), GetInt32(&record[ClicksOrLostOffset])};
-    if (length > NameCapacity || entry.TimeOrWon < 0 || entry.ClicksOrLost < 0)
+    const bool classic = table < FirstTwoPlayerTable;
+    if (length > NameCapacity || entry.TimeOrWon < 0 || entry.ClicksOrLost < 0
+        || (classic && entry.TimeOrWon > SlowestClassicTime))
         return std::nullopt;
     for (std::size_t i = 0; i < length; ++i)
         AppendLatin1(entry.Name, record[NameOffset + i]);
@@ -121,9 +104,60 @@ StatsRecord EncodeStats(const TableCounters& counters)
     return record;
 }
 
-TableCounters DecodeStats(const StatsRecord& record)
+std::optional<TableCounters> DecodeStats(const StatsRecord& record)
 {
-    return {std::max(GetInt32(&record[0]), 0), std::max(GetInt32(&record[4]), 0)};
+    const TableCounters counters {GetInt32(&record[0]), GetInt32(&record[4])};
+    if (counters.WonOrStarted < 0 || counters.GamesLost < 0)
+        return std::nullopt;
+    return counters;
+}
+
+ScoreFileContents DecodeScoreFile(const std::vector<uint8_t>& start, std::size_t fileSize)
+{
+    ScoreFileContents contents;
+    contents.Damaged = (fileSize > 0 && fileSize < ScoreFileSize) || fileSize > MostScoreFileBytes;
+    for (int table = 0; table < ScoreTableCount; ++table) {
+        for (int row = 1; row <= RowsPerTable; ++row) {
+            ScoreEntry& entry = contents.Rows.at(table).at(row - 1);
+            entry = DefaultEntry(table);
+            const std::size_t offset = RowOffset(table, row);
+            RowRecord record {};
+            if (offset + record.size() > start.size())
+                continue;
+            std::copy_n(
+                start.begin() + static_cast<std::ptrdiff_t>(offset), record.size(), record.begin());
+            const std::optional<ScoreEntry> read = DecodeRow(record, table);
+            contents.Damaged = contents.Damaged || !read;
+            entry = read.value_or(entry);
+        }
+        const std::optional<std::size_t> offset = StatsOffset(fileSize, table);
+        StatsRecord record {};
+        if (!offset || *offset + record.size() > start.size())
+            continue;
+        std::copy_n(
+            start.begin() + static_cast<std::ptrdiff_t>(*offset), record.size(), record.begin());
+        const std::optional<TableCounters> read = DecodeStats(record);
+        contents.Damaged = contents.Damaged || !read;
+        contents.Counters.at(table) = read.value_or(TableCounters {});
+    }
+    return contents;
+}
+
+std::vector<uint8_t> EncodeScoreFile(const ScoreTableRows& rows, const ScoreTableCounters& counters)
+{
+    std::vector<uint8_t> bytes;
+    bytes.reserve(ScoreFileSize);
+    for (const auto& table : rows) {
+        for (const ScoreEntry& entry : table) {
+            const RowRecord record = EncodeRow(entry);
+            bytes.insert(bytes.end(), record.begin(), record.end());
+        }
+    }
+    for (const TableCounters& table : counters) {
+        const StatsRecord record = EncodeStats(table);
+        bytes.insert(bytes.end(), record.begin(), record.end());
+    }
+    return bytes;
 }
 
 bool IsScoreTable(int table)

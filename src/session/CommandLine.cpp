@@ -73,7 +73,10 @@ std::string_view ChoosingName(Action action)
 
 std::string Quoted(std::string_view text)
 {
-    return "'" + std::string(text) + "'";
+    std::string quoted(1, '\'');
+    quoted += text;
+    quoted += '\'';
+    return quoted;
 }
 
 class Reader {

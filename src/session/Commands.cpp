@@ -187,7 +187,7 @@ bool MenuCommands::HintOffered() const
 
 void MenuCommands::LoadPreferences()
 {
-    preferences_.Load(folders_.Settings);
+    preferences_.Load(folders_.Settings, platform_);
     game_.SetNoGuessing(preferences_.Values.NoGuessing);
     if (ApplyStrength)
         ApplyStrength(preferences_.Values.Strength);

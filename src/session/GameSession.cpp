@@ -25,7 +25,8 @@ constexpr int32_t FramesPerSecond = 30;
 
 GameSession::GameSession(Platform& platform, const FileFolders& folders, ViewState& view,
     RandomSource* random, CounterSource* counter) :
-    platform(platform), folders(folders), view(view), random(random ? *random : ClockRandom),
+    platform(platform),
+    folders(folders), view(view), random(random ? *random : ClockRandom),
     clock(counter ? *counter : SteadyTime), game(this->random, clock),
     computer(game, this->random, clock),
     scores(AppFilePath(folders.Scores, "\\Orvane.cfg"), ErrorBoxes(platform)),
@@ -44,6 +45,12 @@ GameSession::GameSession(Platform& platform, const FileFolders& folders, ViewSta
 
 bool GameSession::Start()
 {
+    if (folders.Settings.empty() || folders.Scores.empty())
+        platform.ShowMessage(
+            "There is no home folder to keep your files in: HOME is not set, and the user "
+            "database names none. You can play, but no settings, options, scores or games "
+            "played are kept this time.",
+            MessageIcon::Warning);
     settings = LoadSettings(folders.Settings);
     ApplySettings(game, settings);
     commands.LoadPreferences();

@@ -2,6 +2,7 @@
 #pragma once
 #include "game/GameTypes.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -24,26 +25,48 @@ struct Preferences {
 };
 
 inline constexpr const char* PreferencesFileName = "\\Orvane.prefs";
+// Far beyond what this program writes: only this much of a file is read.
+inline constexpr std::size_t MostPreferencesBytes = std::size_t {64} * 1024;
+inline constexpr std::size_t MostPreferencesLineLength = 1000;
 
-// Reads the text of the file: a value that is not one of its key's values keeps the
-// default, and a line that is no "Key=Value" of printable characters is dropped.
-Preferences ParsePreferences(std::string_view text);
+// What a reading of the file's text found: the options it holds, and why it is not a
+// file this program wrote, when it is not (empty otherwise).
+struct ReadPreferences {
+    Preferences Values;
+    std::string Damage;
+};
+
+// Reads the text of the file. A value that is not one of its key's values keeps the
+// default, and a line that is no "Key=Value" of printable characters is dropped. Text cut
+// short of the file (cut), binary text (a NUL byte, broken UTF-8) and overlong lines
+// are damage: the lines that can still be read are taken all the same.
+ReadPreferences ParsePreferences(std::string_view text, bool cut);
 std::string FormatPreferences(const Preferences& preferences);
 
-// The file in the settings folder. Nothing read can fail: a missing, unreadable,
-// oversized or damaged file gives the defaults. A save writes a new file beside the old
-// one and puts it in its place, so the file is whole or old, never half written; the
-// first failure of a run is told through the platform, and the options hold for the run.
+// The file in the settings folder. A missing file gives the defaults. A damaged one is
+// kept aside whole as "Orvane.prefs.damaged" (numbered on, like the other files) and put
+// back with the options that could be read; one that cannot be read, or kept aside, is
+// left alone. A save reads the file again and changes only the options this copy
+// changed, so that another copy's changes stay, and puts the new file in the old one's
+// place whole. Each trouble is told once a run; the options hold for the run whatever
+// happens to the file. With no folder nothing is read or saved.
 class PreferenceStore {
 public:
-    void Load(const std::string& folder);
+    void Load(const std::string& folder, Platform& platform);
     bool Save(Platform& platform);
 
     Preferences Values;
 
 private:
+    // The file's options, read under the folder's lock; false after telling why not.
+    bool ReadFile(Platform& platform, Preferences& read);
+    bool SaveFailed(Platform& platform, const std::string& reason);
+    void Tell(Platform& platform, const std::string& message);
+
     std::string path_;
-    bool failureTold_ = false;
+    Preferences lastRead_; // the options as this copy last read or wrote them
+    bool leaveAlone_ = false;
+    bool told_ = false;
 };
 
 } // namespace orvane

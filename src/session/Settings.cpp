@@ -4,8 +4,9 @@
 #include "game/Game.h"
 #include "platform/FileLookup.h"
 #include "platform/Platform.h"
+#include "platform/RecordFile.h"
+#include "platform/ShortPath.h"
 #include "render/model/Themes.h"
-#include "scores/RecordFile.h"
 
 #include <algorithm>
 
@@ -59,6 +60,8 @@ bool IsThemeIndex(int value)
 Settings LoadSettings(const std::string& folder)
 {
     const std::string path = SettingsPath(folder);
+    if (path.empty())
+        return {};
     {
         // Only read here: a file that may not be written still gives its choices.
         RecordFile file(path, RecordFile::Access::Read);
@@ -77,11 +80,13 @@ Settings LoadSettings(const std::string& folder)
 bool SaveSettings(const Settings& settings, const std::string& folder, Platform& platform)
 {
     const std::string path = SettingsPath(folder);
+    if (path.empty())
+        return true; // no folder to keep them in, which start-up has told
     const std::string reason = WriteRecord(settings, path);
     if (reason.empty())
         return true;
-    platform.ShowMessage("Your settings could not be saved to \"" + path + "\" (" + reason
-            + "). They stay in effect until the game is closed.",
+    platform.ShowMessage("Your settings could not be saved to \"" + ShortPath(path) + "\" ("
+            + reason + "). They stay in effect until the game is closed.",
         MessageIcon::Warning);
     return false;
 }

@@ -47,7 +47,9 @@ bool IsThemeIndex(int value);
 // defaults; a file too short or unreadable gives the defaults and is left as it is. A
 // cell size no menu offers or a theme that does not exist is replaced by its default
 // here, while the file keeps its bytes until the next save. Never reports anything:
-// nothing is lost when the file cannot be used, and a save says why it failed.
+// nothing is lost when the file cannot be used, and a save says why it failed. A symlink
+// at the name is followed; whatever is at its end must be a regular file. Without a
+// folder (none could be found) the defaults hold and saves keep nothing.
 Settings LoadSettings(const std::string& folder);
 
 // Writes the record over the first three bytes of the file, creating it when it has

@@ -18,12 +18,13 @@
 
 namespace orvane {
 
-MainWindow::MainWindow(const FileFolders& folders, RandomSource* random, CounterSource* counter) :
+MainWindow::MainWindow(const FileFolders& folders, RandomSource* random, CounterSource* counter,
+    const bool* quitSignalled) :
     platform_(*this, sound_, folders.LookupDirs()),
     session_(platform_, folders, render_.View, random, counter)
 {
     // Start-up needs every member built first, so it runs here and not in the list above.
-    started_ = StartUp(); // NOLINT(cppcoreguidelines-prefer-member-initializer)
+    started_ = StartUp(quitSignalled); // NOLINT(cppcoreguidelines-prefer-member-initializer)
 }
 
 MainWindow::~MainWindow() = default;
@@ -66,12 +67,13 @@ void MainWindow::AfterCommand()
 }
 
 // Without OpenGL the player is told so, and the program ends.
-bool MainWindow::StartUp()
+bool MainWindow::StartUp(const bool* quitSignalled)
 {
     BuildWindow();
     Menu->AssignRunTimeShortcuts();
     platform_.OnApplyLayout = [this] { ApplyLayout(); };
-    platform_.Quitting = [this] { return QuitRequested; };
+    platform_.Quitting
+        = [this, quitSignalled] { return QuitRequested || (quitSignalled && *quitSignalled); };
     platform_.OnRedrawNow = [this] { surfaces_->DrawBoth(); };
     connect(
         qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {

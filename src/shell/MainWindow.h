@@ -22,9 +22,10 @@ class MainWindow : public QMainWindow, private LoopHost {
     Q_OBJECT
 public:
     // The game draws from random and times with the steady clock unless other sources are
-    // given (tests fix the mines and move time by hand).
+    // given (tests fix the mines and move time by hand). Once quitSignalled (when given)
+    // turns true, start-up opens no more boxes.
     explicit MainWindow(const FileFolders& folders, RandomSource* random = nullptr,
-        CounterSource* counter = nullptr);
+        CounterSource* counter = nullptr, const bool* quitSignalled = nullptr);
     ~MainWindow() override;
 
     // False when start-up could not complete; the program then ends.
@@ -57,7 +58,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    bool StartUp();
+    bool StartUp(const bool* quitSignalled);
     void BuildWindow();
     void BuildMenu();
     void ApplyLayout();

@@ -29,21 +29,35 @@ int RunProgram(char** argv, RandomSource* random)
     QGuiApplication::setDesktopFileName(QStringLiteral(ORVANE_DESKTOP_ID));
     QApplication::setWindowIcon(MakeProgramIcon());
 
-    MainWindow window(ChooseFileFolders(QCoreApplication::applicationDirPath().toStdString(),
-                          UserFoldersFromEnvironment()),
-        random);
-    if (!window.Started())
-        return 1;
-    window.CreateDialogs();
+    // Watched before the window is made: a start-up message box runs a loop of its own,
+    // and a quit then closes it as its OK would and lets no other box open.
+    bool quitSignalled = false;
+    MainWindow* started = nullptr;
     QSocketNotifier quitWatcher(QSocketNotifier::Read);
     if (quitSignals >= 0) {
         quitWatcher.setSocket(quitSignals);
         quitWatcher.setEnabled(true);
     }
     QObject::connect(&quitWatcher, &QSocketNotifier::activated, [&] {
-        if (TakeQuitSignals(quitSignals))
-            window.CloseOnSignal();
+        if (!TakeQuitSignals(quitSignals))
+            return;
+        quitSignalled = true;
+        if (started)
+            started->CloseOnSignal();
+        else if (QWidget* box = QApplication::activeModalWidget())
+            box->close();
     });
+
+    MainWindow window(ChooseFileFolders(QCoreApplication::applicationDirPath().toStdString(),
+                          UserFoldersFromEnvironment()),
+        random, nullptr, &quitSignalled);
+    // Everything saved so far was written at once: nothing is left to save.
+    if (quitSignalled)
+        return 0;
+    if (!window.Started())
+        return 1;
+    started = &window;
+    window.CreateDialogs();
     window.RunMainLoop();
     return window.ExitStatus;
 }

@@ -2,28 +2,26 @@
 #include "sound/SdlSound.h"
 
 #include "platform/FileLookup.h"
-#include "scores/RecordFile.h"
+#include "platform/RecordFile.h"
 #include "sound/ClickSound.h"
 #include "sound/WavDecode.h"
 
 #include <SDL.h>
 
 #include <chrono>
+#include <utility>
 
 namespace orvane {
 
 namespace {
 
 // The whole file, or nothing when it cannot be read or is too large to be a sound.
-// Opened as the data files are, so that a pipe in its place cannot stall the game.
 std::vector<uint8_t> ReadSoundFile(const std::string& path)
 {
-    RecordFile file(path, RecordFile::Access::Read);
-    if (file.Failed() || file.Size() > MaxWavFileBytes)
+    FileContents contents = ReadFileStart(path, MaxWavFileBytes);
+    if (!contents.Failure.empty() || contents.Size > MaxWavFileBytes)
         return {};
-    std::vector<uint8_t> bytes(file.Size());
-    bytes.resize(file.ReadAt(0, bytes.data(), bytes.size()));
-    return file.Failed() ? std::vector<uint8_t> {} : bytes;
+    return std::move(contents.Bytes);
 }
 
 } // namespace

@@ -31,8 +31,30 @@ trap cleanup EXIT
 
 # Starts the program and waits for its window to be mapped.
 start_app() {
+  launch_app
+  wait_for_main_window
+}
+
+launch_app() {
   (cd "$WORK" && exec "$APP_DIR/orvane" >"$WORK/stdout.log" 2>"$WORK/stderr.log") &
   APP_PID=$!
+}
+
+# A message box of the start-up: shown before the main window, for which it is marked
+# as transient.
+startup_box() {
+  local window
+  for window in $(xdotool search --onlyvisible --name '^Orvane$' 2>/dev/null); do
+    xprop -id "$window" WM_TRANSIENT_FOR 2>/dev/null | grep -q 'window id' && { echo "$window"; return 0; }
+  done
+  return 1
+}
+
+startup_box_shown() {
+  [ -n "$(startup_box)" ]
+}
+
+wait_for_main_window() {
   for _ in $(seq 1 100); do
     APP_WINDOW=$(xdotool search --onlyvisible --name '^Orvane$' 2>/dev/null | head -n 1 || true)
     [ -n "$APP_WINDOW" ] && break

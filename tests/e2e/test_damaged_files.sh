@@ -15,7 +15,14 @@ file_bytes_are() {
   [ "$(file_bytes)" = "$1" ]
 }
 
-start_app
+# The damaged score file is kept aside and repaired at once, and a start-up box says so.
+launch_app
+poll_until 20 startup_box_shown || fail "no start-up box told of the damaged score file"
+xdotool windowfocus --sync "$(startup_box)"
+xdotool key Return
+poll_until 5 eval '! startup_box_shown' || fail "the start-up box did not close on Return"
+wait_for_main_window
+[ -f "$APP_DIR/Orvane.cfg.damaged" ] || fail "the damaged score file was not kept"
 [ "$(window_size | cut -dx -f1)" -eq 210 ] || fail "a cell size of 0 was not replaced by 22"
 file_bytes_are "00 ff 07 aa bb" ||
   fail "the settings file changed before any command saved it"

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/FileFolders.h"
+#include "platform/FileLookup.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -33,6 +34,18 @@ TEST(UserFolders, FollowTheVariablesOrFallBackUnderHome)
         EXPECT_EQ(folders.ConfigHome, c.expected.ConfigHome);
         EXPECT_EQ(folders.DataHome, c.expected.DataHome);
     }
+}
+
+// Without a home no folder is named, never one relative to where the program started.
+TEST(UserFolders, WithoutAHomeComeFromTheUserDatabaseOrAreNone)
+{
+    EXPECT_EQ(HomeFolder(nullptr, "/home/u"), "/home/u");
+    EXPECT_EQ(HomeFolder("", "/home/u"), "/home/u");
+    EXPECT_EQ(HomeFolder("/home/h", "/home/u"), "/home/h");
+    EXPECT_EQ(HomeFolder(nullptr, nullptr), "");
+    const UserFolders none = ResolveUserFolders(nullptr, nullptr, "");
+    EXPECT_EQ(none.ConfigHome, "");
+    EXPECT_EQ(none.DataHome, "");
 }
 
 class FileFoldersTest : public ::testing::Test {
@@ -94,6 +107,15 @@ TEST_F(FileFoldersTest, UserFoldersThatCannotBeMadeAreStillNamedForTheSaveToRepo
     const FileFolders folders = ChooseFileFolders(program, user);
     EXPECT_EQ(folders.Settings, UserSettings());
     EXPECT_FALSE(fs::exists(UserSettings()));
+}
+
+TEST_F(FileFoldersTest, AnInstalledProgramWithoutUserFoldersKeepsNoFiles)
+{
+    fs::create_directories(dir.File("share/orvane"));
+    const FileFolders folders = ChooseFileFolders(program, UserFolders {});
+    EXPECT_EQ(folders.Settings, "");
+    EXPECT_EQ(folders.Scores, "");
+    EXPECT_EQ(AppFilePath(folders.Settings, "\\Setup.cfg"), "");
 }
 
 TEST_F(FileFoldersTest, HelpFileIsFoundBesideTheProgramThenInTheDataFolder)

@@ -197,9 +197,12 @@ TEST_F(HighScoreWindowTest, NewHighScoreIsMarked)
 
 TEST_F(HighScoreWindowTest, ResetAsksAndResetsOnlyTheShownTableOnYes)
 {
-    scores.Row(2, 4) = {"Kim", 55, 66};
-    scores.Row(1, 4) = {"Lee", 77, 88};
-    scores.TableStats[2] = {4, 2};
+    scores.Apply([](ScoreFile& tables) {
+        tables.Row(2, 4) = {"Kim", 55, 66};
+        tables.Row(1, 4) = {"Lee", 77, 88};
+        tables.TableStats[2] = {4, 2};
+        return 0;
+    });
     marks = {2, 2, 4};
     Open();
     auto* reset = form->findChild<QPushButton*>(QStringLiteral("ResetScore"));

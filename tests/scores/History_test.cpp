@@ -8,6 +8,7 @@
 #include <csignal>
 #include <filesystem>
 #include <memory>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -46,6 +47,30 @@ std::string FirstValue(const std::string& path, const char* sql)
     sqlite3_finalize(statement);
     sqlite3_close(db);
     return value;
+}
+
+// Runs statements on a database file as another program would.
+void Sql(const std::string& path, const std::string& sql)
+{
+    sqlite3* db = nullptr;
+    sqlite3_open(path.c_str(), &db);
+    EXPECT_EQ(sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr), SQLITE_OK) << sql;
+    sqlite3_close(db);
+}
+
+// A history as the first release wrote it: no mark, version 1, with two games.
+void WriteFirstVersionHistory(const std::string& path)
+{
+    Sql(path,
+        "PRAGMA journal_mode = WAL; CREATE TABLE games (id INTEGER PRIMARY KEY, played_at "
+        "INTEGER NOT NULL, mode INTEGER NOT NULL, level INTEGER NOT NULL, width INTEGER NOT NULL,"
+        " height INTEGER NOT NULL, mines INTEGER NOT NULL, result INTEGER NOT NULL, seconds REAL "
+        "NOT NULL, clicks INTEGER NOT NULL, bbbv INTEGER NOT NULL, bbbv_per_second REAL NOT NULL,"
+        " ioe REAL NOT NULL, no_guess INTEGER NOT NULL, hints_used INTEGER NOT NULL);"
+        "CREATE INDEX games_by_kind ON games (mode, level, id, result, seconds, bbbv_per_second);"
+        "INSERT INTO games VALUES (1, 1, 0, 1, 16, 16, 40, 0, 9.5, 20, 30, 3.1, 1.5, 0, 0);"
+        "INSERT INTO games VALUES (2, 2, 0, 1, 16, 16, 40, 1, 3.0, 5, 30, 1.0, 1.0, 0, 0);"
+        "PRAGMA user_version = 1;");
 }
 
 struct HistoryTest : ::testing::Test {
@@ -119,9 +144,10 @@ TEST_F(HistoryTest, FiguresCountStreaksAndTimesOfWonGames)
         (std::vector<double> {30, 70, 50}));
 }
 
-TEST_F(HistoryTest, ANewFileCarriesTheSchemaVersionInAWriteAheadLog)
+TEST_F(HistoryTest, ANewFileCarriesTheMarkAndTheSchemaVersionInAWriteAheadLog)
 {
     Opened();
+    EXPECT_EQ(FirstValue(path, "PRAGMA application_id"), std::to_string(History::ApplicationId));
     EXPECT_EQ(FirstValue(path, "PRAGMA user_version"), std::to_string(History::SchemaVersion));
     EXPECT_EQ(FirstValue(path, "PRAGMA journal_mode"), "wal");
 }
@@ -151,6 +177,89 @@ TEST_F(HistoryTest, AReadOnlyFolderLeavesTheGamePlayableAndIsToldOnce)
     EXPECT_FALSE(history->Store(ClassicGame(GameResult::Won, 20)));
     EXPECT_EQ(history->Figures(PlayMode::Classic, Level::Intermediate).Played, 0);
     EXPECT_EQ(reports.size(), 1u);
+}
+
+TEST_F(HistoryTest, EachDamagedHistoryIsKeptAsideUnderANameOfItsOwn)
+{
+    for (const uint8_t fill : {0x11, 0x22}) {
+        WriteFileBytes(path, std::vector<uint8_t>(3000, fill));
+        Opened();
+    }
+    EXPECT_EQ(ReadFileBytes(path + ".damaged"), std::vector<uint8_t>(3000, 0x11));
+    EXPECT_EQ(ReadFileBytes(path + ".damaged.2"), std::vector<uint8_t>(3000, 0x22));
+}
+
+TEST_F(HistoryTest, AHistoryOfThePreviousVersionIsBroughtUpToDateWithItsGames)
+{
+    WriteFirstVersionHistory(path);
+    const auto history = Opened();
+    EXPECT_EQ(history->Figures(PlayMode::Classic, Level::Intermediate).Played, 2);
+    EXPECT_TRUE(history->Store(ClassicGame(GameResult::Won, 20)));
+    EXPECT_EQ(FirstValue(path, "PRAGMA application_id"), std::to_string(History::ApplicationId));
+    EXPECT_EQ(FirstValue(path, "PRAGMA user_version"), std::to_string(History::SchemaVersion));
+    EXPECT_EQ(FirstValue(path + ".version-1", "SELECT count(*) FROM games"), "2");
+    EXPECT_TRUE(reports.empty());
+}
+
+// Another program's database, here reached through a symlink, is never changed: the
+// link is set aside and a history of its own started.
+TEST_F(HistoryTest, AnotherProgramsDatabaseIsSetAsideUnchanged)
+{
+    const std::string other = dir.File("other.db");
+    Sql(other, "CREATE TABLE notes (text TEXT); INSERT INTO notes VALUES ('mine');");
+    const std::vector<uint8_t> before = ReadFileBytes(other);
+    std::filesystem::create_symlink(other, path);
+
+    const auto history = Opened();
+    EXPECT_TRUE(history->Store(ClassicGame(GameResult::Won, 20)));
+    EXPECT_EQ(ReadFileBytes(other), before);
+    EXPECT_TRUE(std::filesystem::is_symlink(path + ".damaged"));
+    EXPECT_FALSE(std::filesystem::is_symlink(path));
+    ASSERT_EQ(reports.size(), 1u);
+    EXPECT_NE(reports[0].find("not a game history"), std::string::npos) << reports[0];
+}
+
+// Shown as it is; every game that cannot be kept in it is a failure told only once.
+TEST_F(HistoryTest, ANewerHistoryIsShownReadOnlyAndToldOnce)
+{
+    WriteFirstVersionHistory(path);
+    Sql(path,
+        "PRAGMA application_id = " + std::to_string(History::ApplicationId)
+            + "; PRAGMA user_version = 7;");
+    const auto history = Opened();
+    EXPECT_EQ(history->Figures(PlayMode::Classic, Level::Intermediate).Played, 2);
+    EXPECT_FALSE(history->Store(ClassicGame(GameResult::Won, 20)));
+    EXPECT_FALSE(history->Store(ClassicGame(GameResult::Won, 20)));
+    EXPECT_EQ(FirstValue(path, "PRAGMA user_version"), "7");
+    EXPECT_EQ(FirstValue(path, "SELECT count(*) FROM games"), "2");
+    ASSERT_EQ(reports.size(), 1u);
+    EXPECT_NE(reports[0].find("newer version"), std::string::npos) << reports[0];
+}
+
+TEST_F(HistoryTest, APipeAtItsPlaceIsToldAndLeftAlone)
+{
+    ASSERT_EQ(::mkfifo(path.c_str(), 0644), 0);
+    ::alarm(30); // a guard against a hang, not a measure
+    const auto history = Opened();
+    EXPECT_FALSE(history->Store(ClassicGame(GameResult::Won, 20)));
+    ::alarm(0);
+    EXPECT_EQ(reports.size(), 1u);
+    EXPECT_FALSE(std::filesystem::is_regular_file(path));
+}
+
+// SQLite cannot make the log's index in a folder that may not be written.
+TEST_F(HistoryTest, AHistoryInAReadOnlyFolderIsShown)
+{
+    Opened()->Store(ClassicGame(GameResult::Won, 20));
+    std::filesystem::permissions(
+        dir.Path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+    if (::access(dir.Path().c_str(), W_OK) == 0)
+        GTEST_SKIP() << "running with rights that ignore file permissions";
+    const auto history = Opened();
+    EXPECT_EQ(history->Figures(PlayMode::Classic, Level::Intermediate).Played, 1);
+    EXPECT_FALSE(history->Store(ClassicGame(GameResult::Won, 20)));
+    ASSERT_EQ(reports.size(), 1u);
+    EXPECT_NE(reports[0].find("can be read but not written"), std::string::npos) << reports[0];
 }
 
 // A child stores games in a loop and says after each which one is committed; killed

@@ -5,6 +5,7 @@
 #include "support/GameFixture.h"
 #include "support/TempDir.h"
 
+#include <algorithm>
 #include <array>
 #include <optional>
 
@@ -139,10 +140,11 @@ TEST_F(RecordingTest, TimeNoSlowerThanTheSlowestRowEntersTheTable)
 {
     for (const int seconds : {100, 101}) {
         SCOPED_TRACE(seconds);
-        for (int row = 1; row <= 10; ++row) {
-            scores.Row(0, row) = {"Old" + std::to_string(row), 90 + row, 50};
-            scores.WriteScoreEntry(0, row);
-        }
+        scores.Apply([](ScoreFile& tables) {
+            for (int row = 1; row <= 10; ++row)
+                tables.Row(0, row) = {"Old" + std::to_string(row), 90 + row, 50};
+            return 0;
+        });
         scores.FindLowestByTime(0);
         shown.clear();
         const int wins = scores.TableStats[0].WonOrStarted;
@@ -190,6 +192,42 @@ TEST_F(RecordingTest, NewRowIsWrittenBeforeTheWindowShowsIt)
     }
 }
 
+// Two copies of the program read the file, then each wins a high score and saves it:
+// both rows and both wins are in the file, as are both copies' two-player results.
+TEST_F(RecordingTest, TwoCopiesAtOnceLoseNothing)
+{
+    ScoreFile other(dir.File("Orvane.cfg"), [this](const std::string& e) { errors.push_back(e); });
+    other.LoadScores();
+    other.FindLowestByTime(0);
+    typedName = "Ann";
+    WinClassic(0, 40);
+    players[Player1].Name = "Cy";
+    DecideTwoPlayerGame(Player1, 3);
+    ASSERT_EQ(marks.MarkRow, 10);
+
+    // The other copy's player wins the same Beginner time and then a series point.
+    typedName = "Bo";
+    const HighScoreWindows otherWindows {{}, [this] { return typedName; }, [] {}};
+    ScoreMarks otherMarks;
+    ResultRecorder otherRecorder {other, history, otherMarks, otherWindows, platform};
+    const auto won = std::find_if(events.rbegin(), events.rend(),
+        [](const GameEvent& event) { return std::holds_alternative<GameEnded>(event); });
+    ASSERT_NE(won, events.rend());
+    otherRecorder.Take(*won);
+    otherRecorder.ShowDueHighScore();
+    RecordSeriesPoint({3, "Di", "P2", 1, 0}, other);
+    EXPECT_EQ(otherMarks.MarkRow, 9) << "the next slowest row, the other copy's being taken";
+
+    ScoreFile reread(dir.File("Orvane.cfg"), [](const std::string&) {});
+    reread.LoadScores();
+    EXPECT_EQ(reread.TableStats[0].WonOrStarted, 2);
+    EXPECT_EQ(reread.Row(0, 10), (ScoreEntry {"Ann", 40, 7}));
+    EXPECT_EQ(reread.Row(0, 9), (ScoreEntry {"Bo", 40, 7}));
+    EXPECT_EQ(reread.Row(3, 10).Name, "Cy");
+    EXPECT_EQ(reread.Row(3, 9).Name, "Di");
+    EXPECT_TRUE(errors.empty());
+}
+
 TEST_F(RecordingTest, FirstTwoPlayerWinTakesTheLastRowAndTheRowlessLoserGetsNone)
 {
     DecideTwoPlayerGame(Player1, 3);
@@ -230,6 +268,18 @@ TEST_F(RecordingTest, SameNamesGainOneWinAndOneLossOnTheFirstRow)
     EXPECT_EQ(scores.Row(5, 10).ClicksOrLost, 2);
 }
 
+// A tab, an escape or a line feed typed or pasted would move what the windows show.
+TEST_F(RecordingTest, ControlCharactersOfANameBecomeSpaces)
+{
+    typedName = "A\tB\x1b\nC\xc2\x85";
+    WinClassic(0, 42);
+    EXPECT_EQ(scores.Row(0, 10).Name, "A B  C ");
+    const auto file = ReadFileBytes(dir.File("Orvane.cfg"));
+    EXPECT_EQ(std::string(file.begin() + 9 * 32, file.begin() + 9 * 32 + 8),
+        "\x07"
+        "A B  C ");
+}
+
 TEST_F(RecordingTest, TheComputerIsANameLikeAnyOther)
 {
     players[Player2].Name = "A.I";
@@ -242,10 +292,11 @@ TEST_F(RecordingTest, WinnerWhoseScoreDoesNotBeatTheFewestWinsGetsNoRow)
 {
     // append rather than "X" + ...: GCC 12 at -O3 reports a false -Wrestrict inside
     // operator+(const char*, std::string&&).
-    for (int row = 1; row <= 10; ++row) {
-        scores.Row(3, row) = {std::string("X").append(std::to_string(row)), 3, 0};
-        scores.WriteScoreEntry(3, row);
-    }
+    scores.Apply([](ScoreFile& tables) {
+        for (int row = 1; row <= 10; ++row)
+            tables.Row(3, row) = {std::string("X").append(std::to_string(row)), 3, 0};
+        return 0;
+    });
     scores.FindLowestByWins(3);
     players[Player1].Score = 2; // becomes 3: equal, not more
     DecideTwoPlayerGame(Player1, 3);

@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ShellFixture.h"
 
+#include <csignal>
+#include <fstream>
 #include <string>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace orvane;
 using namespace orvane::testing;
@@ -12,10 +16,10 @@ class PreferencesTest : public ShellFixture {
 protected:
     std::string path = dir.File("Orvane.prefs");
 
-    Preferences Reloaded() const
+    Preferences Reloaded()
     {
         PreferenceStore store;
-        store.Load(dir.Path().string());
+        store.Load(dir.Path().string(), platform);
         return store.Values;
     }
     void WriteText(const std::string& text) const
@@ -37,22 +41,87 @@ TEST_F(PreferencesTest, NoGuessingIsKeptWithTheOtherLinesAndOptions)
     EXPECT_TRUE(Checks().NoGuessing);
     EXPECT_EQ(
         Reloaded(), (Preferences {true, ComputerStrength::Strong, true, {"Later=kept as it was"}}));
-    EXPECT_FALSE(std::filesystem::exists(path + ".new"));
     EXPECT_TRUE(platform.messages.empty());
 }
 
-TEST_F(PreferencesTest, DamagedOrHostileFilesGiveTheDefaults)
+TEST_F(PreferencesTest, UnknownValuesAndHostileLinesKeepTheDefaults)
 {
-    WriteText("NoGuessing=yes\nComputerStrength=Godlike\nColourSafeNumbers=2\n\x01\xff=1\n=1\n"
+    WriteText("NoGuessing=yes\nComputerStrength=Godlike\nColourSafeNumbers=2\n\x01\x1b=1\n=1\n"
               "no equals sign\n");
     EXPECT_EQ(Reloaded(), Preferences {});
+    EXPECT_TRUE(platform.messages.empty());
+}
 
-    WriteText("NoGuessing=1\n" + std::string(70'000, 'x'));
-    EXPECT_EQ(Reloaded(), Preferences {});
+// What could be read applies; the whole file is kept aside and told of once.
+TEST_F(PreferencesTest, DamagedFilesAreKeptAsideWholeAndWhatCouldBeReadApplies)
+{
+    const std::string tooLarge = "NoGuessing=1\n" + std::string(70'000, 'x');
+    const std::string longLine = std::string(60'000, 'y') + "\nNoGuessing=1\n";
+    const std::string binary = std::string("NoGuessing=1\nA=\0\n", 17) + "B=\xff\xfe\n";
+    for (const std::string& text : {tooLarge, longLine, binary}) {
+        SCOPED_TRACE(text.substr(0, 20));
+        platform.messages.clear();
+        std::filesystem::remove(path + ".damaged");
+        WriteText(text);
+        EXPECT_TRUE(Reloaded().NoGuessing);
+        EXPECT_EQ(ReadFileBytes(path + ".damaged"), Bytes(text.begin(), text.end()));
+        ASSERT_EQ(platform.messages.size(), 1U);
+        EXPECT_NE(platform.messages[0].find("Orvane.prefs.damaged"), std::string::npos);
+        EXPECT_EQ(Reloaded(), (Preferences {true, ComputerStrength::Normal, false, {}}));
+        EXPECT_EQ(platform.messages.size(), 1U) << "the file put back is whole";
+    }
+}
 
-    std::filesystem::remove(path);
-    std::filesystem::create_directory(path);
-    EXPECT_EQ(Reloaded(), Preferences {});
+TEST_F(PreferencesTest, APipeInTheFilesPlaceIsToldAndLeftAlone)
+{
+    ASSERT_EQ(::mkfifo(path.c_str(), 0644), 0);
+    ::alarm(30); // a guard against a hang, not a measure
+    commands.LoadPreferences();
+    commands.NoGuessing(true);
+    ::alarm(0);
+    EXPECT_TRUE(game.NoGuessing());
+    ASSERT_EQ(platform.messages.size(), 1U);
+    EXPECT_NE(platform.messages[0].find("not a regular file"), std::string::npos);
+    struct stat status { };
+    EXPECT_TRUE(::stat(path.c_str(), &status) == 0 && S_ISFIFO(status.st_mode));
+}
+
+// Each copy saves only what it changed, so neither undoes the other.
+TEST_F(PreferencesTest, TwoCopiesChangingDifferentOptionsKeepBoth)
+{
+    PreferenceStore first;
+    PreferenceStore second;
+    first.Load(dir.Path().string(), platform);
+    second.Load(dir.Path().string(), platform);
+    first.Values.NoGuessing = true;
+    ASSERT_TRUE(first.Save(platform));
+    second.Values.Strength = ComputerStrength::Strong;
+    ASSERT_TRUE(second.Save(platform));
+    EXPECT_EQ(Reloaded(), (Preferences {true, ComputerStrength::Strong, false, {}}));
+}
+
+// A save never shows a half-written file: a reader that opened the old one reads it
+// whole, and nothing already at a temporary name is written through.
+TEST_F(PreferencesTest, ASaveReplacesTheLinkedFileWholeThroughANewFile)
+{
+    const std::string target = dir.File("elsewhere.prefs");
+    const std::string victim = dir.File("victim");
+    WriteText("");
+    std::filesystem::rename(path, target);
+    std::filesystem::create_symlink(target, path);
+    WriteFileBytes(victim, {'v'});
+    for (const std::string& name :
+        {target + ".new", target + ".new-" + std::to_string(::getpid()) + "-0"})
+        std::filesystem::create_symlink(victim, name);
+    std::ifstream reader(path, std::ios::binary);
+
+    commands.LoadPreferences();
+    commands.NoGuessing(true);
+    EXPECT_EQ(reader.peek(), std::ifstream::traits_type::eof()) << "the old file, whole";
+    EXPECT_TRUE(std::filesystem::is_symlink(path));
+    EXPECT_TRUE(Reloaded().NoGuessing);
+    EXPECT_EQ(ReadFileBytes(victim), Bytes {'v'});
+    EXPECT_TRUE(platform.messages.empty());
 }
 
 TEST_F(PreferencesTest, AFailedSaveIsToldOnceAndTheOptionHolds)

@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace orvane;
@@ -142,9 +143,23 @@ TEST_F(SettingsTest, SaveReportsWhatIsInTheFilesPlace)
     EXPECT_EQ(settings, Settings {});
     EXPECT_FALSE(SaveSettings(settings, folders.Settings, platform));
     ASSERT_EQ(platform.messages.size(), 1u);
-    EXPECT_NE(platform.messages[0].find(std::strerror(EISDIR)), std::string::npos)
+    EXPECT_NE(platform.messages[0].find("not a regular file"), std::string::npos)
         << platform.messages[0];
     EXPECT_TRUE(std::filesystem::is_directory(settingsPath));
+}
+
+TEST_F(SettingsTest, APipeBehindASymlinkIsNeitherWaitedOnNorWritten)
+{
+    const std::string pipe = dir.File("pipe");
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0644), 0);
+    std::filesystem::create_symlink(pipe, settingsPath);
+    ::alarm(30); // a guard against a hang, not a measure
+    LoadAndApplySettings();
+    commands.Sounds(false);
+    ::alarm(0);
+    EXPECT_EQ(settings, (Settings {22, 0, false}));
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_NE(platform.messages[0].find("not a regular file"), std::string::npos);
 }
 
 TEST_F(SettingsTest, ReadOnlyFileStillGivesItsChoices)
