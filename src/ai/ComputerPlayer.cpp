@@ -11,10 +11,16 @@
 
 namespace orvane {
 
+ComputerPlayer::ComputerPlayer(Game& game, RandomSource& random, const FrameClock& clock) :
+    game_(game), random_(random), clock_(clock), seat_(Player2), inEveryTwoPlayerMode_(false),
+    board_(game)
+{
+}
+
 ComputerPlayer::ComputerPlayer(
     Game& game, RandomSource& random, const FrameClock& clock, PlayerIndex seat) :
     game_(game),
-    random_(random), clock_(clock), seat_(seat), board_(game)
+    random_(random), clock_(clock), seat_(seat), inEveryTwoPlayerMode_(true), board_(game)
 {
 }
 
@@ -47,7 +53,7 @@ void ComputerPlayer::FollowTheGame()
 
 bool ComputerPlayer::HoldsTheTurn() const
 {
-    if (seat_ == Player2)
+    if (!inEveryTwoPlayerMode_)
         return game_.ComputerHasTheTurn();
     return game_.IsTwoPlayer() && game_.CurrentPlayer() == seat_;
 }

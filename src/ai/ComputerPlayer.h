@@ -21,10 +21,10 @@ class RandomSource;
 class ComputerPlayer {
 public:
     // Its guesses draw from the random source; its glide runs on the clock's frames. It
-    // plays the second seat of "Vs Computer", or either seat of a two-player game when
-    // computers are matched against each other.
-    ComputerPlayer(
-        Game& game, RandomSource& random, const FrameClock& clock, PlayerIndex seat = Player2);
+    // plays the second seat of "Vs Computer" games only.
+    ComputerPlayer(Game& game, RandomSource& random, const FrameClock& clock);
+    // A computer matched against another: it plays the given seat of any two-player game.
+    ComputerPlayer(Game& game, RandomSource& random, const FrameClock& clock, PlayerIndex seat);
 
     // The start values. The renderer draws the pointer from its own texture slot: the
     // textures are made when the board's GL context starts, after this.
@@ -66,6 +66,7 @@ private:
     RandomSource& random_;
     const FrameClock& clock_;
     PlayerIndex seat_;
+    bool inEveryTwoPlayerMode_;
     OpponentState me_;
     SeenBoard board_;
     ComputerStrength strength_ = ComputerStrength::Normal;

@@ -59,8 +59,8 @@ public:
 
 MouseButton ButtonOf(uint64_t draw)
 {
-    const MouseButton buttons[] = {MouseButton::Left, MouseButton::Left, MouseButton::Right,
-        MouseButton::Middle};
+    const MouseButton buttons[]
+        = {MouseButton::Left, MouseButton::Left, MouseButton::Right, MouseButton::Middle};
     return buttons[draw % 4];
 }
 
@@ -105,10 +105,14 @@ void PlayRandomly(Table& t, std::mt19937_64& engine)
                 StatusClick(t.game_, t.screen_, t.platform_);
             break;
         default:
-            // A whole click, with time and the computer's frames before it.
+            // A whole click, with time and the computer's turn, frame by frame, before it.
             t.Pass(static_cast<int64_t>((draw >> 8) % 400), 1.0 / 30);
-            if (computer.MoveUnderWay() && !t.game_.Paused())
+            for (int frame = 0; frame < 600 && computer.MoveUnderWay() && !t.game_.Paused();
+                 ++frame) {
                 computer.Update();
+                t.Take();
+                t.Pass(33, 1.0 / 30);
+            }
             BoardMouseDown(t.game_, t.screen_, ButtonOf(draw >> 8), x, y);
             BoardMouseUp(t.game_, t.screen_, ButtonOf(draw >> 8), x, y);
             break;
@@ -156,8 +160,9 @@ BoardSetup BoardOfSeed(PlayMode mode, uint64_t seed)
         Level BoardLevel;
         int16_t Width, Height, ClassicMines, TwoPlayerMines;
     };
-    constexpr Size Sizes[] = {{Level::Beginner, 9, 9, 10, 19}, {Level::Intermediate, 16, 16, 40, 51},
-        {Level::Expert, 30, 16, 99, 111}, {Level::Custom, 12, 7, 20, 21}};
+    constexpr Size Sizes[]
+        = {{Level::Beginner, 9, 9, 10, 19}, {Level::Intermediate, 16, 16, 40, 51},
+            {Level::Expert, 30, 16, 99, 111}, {Level::Custom, 12, 7, 20, 21}};
     const Size& size = Sizes[seed % 4];
     BoardSetup setup;
     setup.Mode = mode;
@@ -249,8 +254,9 @@ std::string ReplayDiffers(const PlayedGame& played)
         note(end.ClickCount != e.ClickCount, "clicks");
         note(end.HintCell != e.HintCell || end.HintsUsed != e.HintsUsed, "hint");
         note(end.Face != e.Face, "face");
-        note(end.BonusButtonEnabled != e.BonusButtonEnabled || end.BonusButtonDown != e.BonusButtonDown
-                || end.BonusArmed != e.BonusArmed || end.BonusSpent != e.BonusSpent,
+        note(end.BonusButtonEnabled != e.BonusButtonEnabled
+                || end.BonusButtonDown != e.BonusButtonDown || end.BonusArmed != e.BonusArmed
+                || end.BonusSpent != e.BonusSpent,
             "bonus");
         note(end.ShowMoveMarks != e.ShowMoveMarks, "move marks");
         note(end.Paused != e.Paused || end.NoGuessBoard != e.NoGuessBoard, "pause or no-guess");
