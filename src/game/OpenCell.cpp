@@ -3,7 +3,6 @@
 
 #include "platform/FrameClock.h"
 
-
 #include <algorithm>
 
 namespace orvane {

@@ -26,9 +26,22 @@ TEST_F(HintTest, MarksACertainlySafeCellAndCostsTenSeconds)
     EXPECT_EQ(clock.SecondsSinceMark(), 15);
     EXPECT_EQ(game.HintsUsed(), 1);
 
-    // The next move takes the mark away.
+    // The next move takes the mark away; the next game counts its hints afresh.
     RightClick(3, 1);
     EXPECT_EQ(game.HintCell(), -1);
+    StartBoard(9, 9, 10);
+    EXPECT_EQ(game.HintsUsed(), 0);
+}
+
+// A flag on the certainly safe (3, 0) is a mistake the hint does not repeat: it points at
+// the safe cell left unflagged.
+TEST_F(HintTest, PrefersASafeCellWithoutAFlag)
+{
+    LayMines({"..*.", "...."});
+    Click(0, 0);
+    RightClick(3, 0);
+    game.GiveHint();
+    EXPECT_EQ(game.HintCell(), Index(3, 1));
 }
 
 // A flag is no proof: the flagged (1, 0) stays one of the three closed cells beside the
@@ -50,11 +63,17 @@ TEST_F(HintTest, WithoutASafeCellMarksTheSafestAndPostsItsChance)
     EXPECT_EQ(game.HintsUsed(), 1);
 }
 
-TEST_F(HintTest, NotOfferedBeforeTheFirstOpenNorInTwoPlayerGames)
+TEST_F(HintTest, NotOfferedBeforeTheFirstOpenNorWhilePausedNorInTwoPlayerGames)
 {
     StartBoard(9, 9, 10);
     game.GiveHint();
     EXPECT_EQ(game.HintCell(), -1);
+    LayMines({"..*.", "...."});
+    Click(0, 0);
+    game.PauseGame();
+    game.GiveHint();
+    EXPECT_EQ(game.HintCell(), -1);
+    game.ResumeGame();
     LayMines({"*.", ".."}, PlayMode::VsHuman);
     Click(1, 1);
     ASSERT_EQ(game.CurrentState(), GameState::Playing);

@@ -41,6 +41,13 @@ TEST_F(BoardKeysTest, TheFirstKeyShowsTheCursorInTheMiddleAndMovesStopAtTheEdges
     EXPECT_EQ(Cursor(), Index(0, 2));
     Keys({BoardKey::Left, BoardKey::Down, BoardKey::RowEnd, BoardKey::ColumnTop});
     EXPECT_EQ(Cursor(), Index(4, 0));
+
+    // On a smaller board the cursor comes back on its last column and row.
+    Keys({BoardKey::ColumnBottom});
+    LayMines({"*..", "..."});
+    Keys({BoardKey::Open});
+    EXPECT_EQ(Cursor(), Index(2, 1));
+    EXPECT_EQ(At(2, 1).State, CellState::Open);
 }
 
 TEST_F(BoardKeysTest, OpenKeyOpensAClosedCellOrChordsAnOpenNumberOneClickEach)

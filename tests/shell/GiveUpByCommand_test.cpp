@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A game being played that a command replaces is kept as given up with its own board: the
-// level, mode and face commands all end it before they deal the next one.
+// level, mode and face commands all end it before they deal the next one; a game nobody
+// moved in is not kept.
 #include "game/BoardMeasures.h"
 #include "support/QuietGame.h"
 
@@ -61,4 +62,16 @@ TEST(GiveUpByCommand, AModeCommandKeepsTheModeAndBoardGivenUp)
 TEST(GiveUpByCommand, ACustomBoardKeepsTheBoardGivenUp)
 {
     ExpectBeginnerGivenUp(GiveUpBy([](QuietGame& q) { q.commands.StartCustomGame(20, 12, 30); }));
+}
+
+// Nobody has opened a cell, though the computer shows its first target pressed: the game
+// replaced is not kept.
+TEST(GiveUpByCommand, AVsComputerGameNobodyMovedInIsNotKept)
+{
+    QuietGame quiet;
+    quiet.commands.VsComputer();
+    quiet.game.ActOnCell(CellGesture::Open, CellAction::Press, 3);
+    quiet.commands.Expert();
+    for (const GameEvent& event : quiet.game.TakeEvents())
+        EXPECT_FALSE(std::holds_alternative<GameEnded>(event));
 }
