@@ -48,7 +48,8 @@ void CallWithTable(const std::function<void(int)>& hook, uint8_t table)
 
 MenuCommands::MenuCommands(
     Game& game, Settings& settings, Platform& platform, const FileFolders& folders) :
-    game_(game), settings_(settings), platform_(platform), folders_(folders)
+    game_(game),
+    settings_(settings), platform_(platform), folders_(folders)
 {
 }
 
@@ -104,6 +105,8 @@ void MenuCommands::RestartForMode(PlayMode mode, const SeriesChange& series)
         // A Classic board needs at least one safe cell for the first open.
         if (setup.Mines == setup.Width * setup.Height)
             --setup.Mines;
+        if (KeepFrameTimeAtDeal)
+            KeepFrameTimeAtDeal();
     } else if (setup.Mines % 2 == 0) {
         // Two players share an odd number of mines, so one of them always wins.
         --setup.Mines;
@@ -124,7 +127,8 @@ void MenuCommands::VsHuman()
 {
     SeriesChange series;
     series.Player2First = true;
-    if (game_.CurrentMode() == PlayMode::VsComputer || game_.Players()[Player2].Name == ComputerName)
+    if (game_.CurrentMode() == PlayMode::VsComputer
+        || game_.Players()[Player2].Name == ComputerName)
         series.SecondPlayerName = SecondPlayerName;
     RestartForMode(PlayMode::VsHuman, series);
 }

@@ -26,6 +26,9 @@ public:
     std::function<void(int table)> FindLowestByWins;
     // Makes the theme visible; runs after the choice has been saved.
     std::function<void(uint8_t theme)> ApplyTheme;
+    // Called before a deal that keeps the frame's time: the session then does not start
+    // the next frame afresh.
+    std::function<void()> KeepFrameTimeAtDeal;
     // Hands the computer opponent's strength to it.
     std::function<void(ComputerStrength strength)> ApplyStrength;
     // Draws the numbers in the colour-safe colours, or in the classic ones.

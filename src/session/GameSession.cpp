@@ -35,6 +35,7 @@ GameSession::GameSession(Platform& platform, const FileFolders& folders, ViewSta
     commands(game, settings, platform, this->folders), step(view, screen, computer, clock)
 {
     commands.ApplyStrength = [this](ComputerStrength strength) { computer.SetStrength(strength); };
+    commands.KeepFrameTimeAtDeal = [this] { keepFrameTimeAtDeal_ = true; };
     // A won game's board, counters and result stand whole behind the name dialog.
     highScoreWindows.ShowFinishedBoard = [this] {
         this->clock.WaitFrame(FramesPerSecond);
@@ -81,8 +82,10 @@ void GameSession::TakeGameEvents()
         if (OnGameEvent)
             OnGameEvent(event);
     }
-    // A new board starts the next frame afresh: its making is no frame's time.
-    if (std::exchange(boardDealt_, false))
+    // A new board starts the next frame afresh: its making is no frame's time. The Classic
+    // restart of a custom board and a finished board's double click keep the frame's time.
+    const bool keepFrameTime = std::exchange(keepFrameTimeAtDeal_, false);
+    if (std::exchange(boardDealt_, false) && !keepFrameTime)
         clock.Tick();
     results.ShowDueHighScore();
 }
@@ -157,8 +160,10 @@ void GameSession::BoardPress(MouseButton button, int x, int y)
 
 void GameSession::BoardDoublePress(MouseButton button, int x, int y)
 {
-    if (button == MouseButton::Left)
+    if (button == MouseButton::Left) {
+        keepFrameTimeAtDeal_ = true;
         BoardDoubleClick(game, screen);
+    }
     BoardMouseDown(game, screen, button, x, y);
     TakeGameEvents();
 }

@@ -111,6 +111,7 @@ private:
     bool smallerCellsNoticeDue_ = false;
     bool toldOfSmallerCells_ = false;
     bool boardDealt_ = false;
+    bool keepFrameTimeAtDeal_ = false;
 };
 
 } // namespace orvane

@@ -366,6 +366,29 @@ TEST_F(CommandsInSessionTest, NewBoardsStartTheNextFrameAfresh)
     EXPECT_DOUBLE_EQ(session.clock.FrameTime, 10.0);
 }
 
+// These two restarts keep the frame's time: the next frame measures from the last one.
+TEST_F(CommandsInSessionTest, ClassicRestartOfACustomBoardAndADoubleClickKeepTheFrameTime)
+{
+    Run([](MenuCommands& c) { c.VsHuman(); });
+    Run([](MenuCommands& c) { c.StartCustomGame(9, 9, 81); });
+    Wait(1.0);
+    Run([](MenuCommands& c) { c.Classic(); });
+    EXPECT_EQ(session.game.MineCount(), 80);
+    EXPECT_FALSE(TickedNow());
+
+    // A first open on a board of one safe cell wins it; a double click deals again.
+    session.BoardPress(MouseButton::Left, 1, 1);
+    session.BoardRelease(MouseButton::Left, 1, 1);
+    ASSERT_EQ(session.game.CurrentState(), GameState::Won);
+    Wait(1.0);
+    session.BoardDoublePress(MouseButton::Left, 1, 1);
+    EXPECT_EQ(session.game.CurrentState(), GameState::Ready);
+    EXPECT_FALSE(TickedNow());
+
+    Run([](MenuCommands& c) { c.VsHuman(); });
+    EXPECT_TRUE(TickedNow()) << "the mode command on a custom board ticks";
+}
+
 TEST_F(CommandsInSessionTest, TwoPlayerGoalMessageWaitsForItsFrameAndTheTickFollows)
 {
     for (bool versusComputer : {false, true}) {
