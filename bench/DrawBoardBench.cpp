@@ -3,7 +3,7 @@
 // clearing it and finishing only.
 #include "game/Game.h"
 #include "platform/CounterSource.h"
-#include "platform/Platform.h"
+#include "platform/FrameClock.h"
 #include "platform/Random.h"
 #include "render/gl/BoardRenderer.h"
 #include "render/gl/Gl.h"
@@ -24,27 +24,11 @@ namespace {
 
 using namespace orvane;
 
-class SilentPlatform final : public Platform {
-public:
-    bool AskYesNo(const std::string&) override { return false; }
-    void ShowMessage(const std::string&, MessageIcon) override { }
-    std::string PromptText(
-        const std::string&, const std::string&, const std::string& initial) override
-    {
-        return initial;
-    }
-    void ApplyLayout() override { }
-    void RedrawNow() override { }
-    void PlaySoundFile(const std::string&) override { }
-    void PlayClickSound() override { }
-    void OpenDocument(const std::string&) override { }
-};
-
 struct Scene {
-    SilentPlatform platform;
     ClockSeededRandom random;
     SteadyCounter counter;
-    Game game {platform, random, counter};
+    FrameClock clock {counter};
+    Game game {random, clock};
     RenderState render;
     QOffscreenSurface surface;
     QOpenGLContext context;
@@ -62,31 +46,38 @@ struct Scene {
         target->bind();
         ApplyCommonState();
         LoadBoardTextures(render);
-        game.FrameTimer.Create();
-        game.FrameTimer.Start();
+        clock.Create();
+        clock.Start();
         render.View.WavingFlags.Create(-1, 8, 4, 0.11, 3, picture_key::Flags, picture_id::RedFlags,
             picture_id::BlueFlags, render.Current());
-        render.View.WavingFlags.Start(game.FrameTimer);
+        render.View.WavingFlags.Start(clock);
         SetupProjection(width * cellSize, height * cellSize, true);
 
-        game.BoardWidth = static_cast<int16_t>(width);
-        game.BoardHeight = static_cast<int16_t>(height);
-        game.MineCount = static_cast<int16_t>(width * height / 5);
-        game.NewGame(Level::Custom);
+        BoardSetup setup;
+        setup.BoardLevel = Level::Custom;
+        setup.Width = static_cast<int16_t>(width);
+        setup.Height = static_cast<int16_t>(height);
+        // Every cell but the one a Classic board keeps safe can then carry a flag.
+        setup.Mines = static_cast<int16_t>(
+            kind == Kind::AllFlagged ? width * height - 1 : width * height / 5);
+        game.NewGame(setup);
         if (kind == Kind::AllFlagged)
-            for (Cell& cell : game.Cells)
-                cell.Mark = FlagMark;
+            for (const Cell& cell : game.Cells())
+                Click(CellGesture::Flag, cell.Index);
         if (kind == Kind::Lost) {
-            game.OpenCell(game.Cells[0], CellAction::Press);
-            game.OpenCell(game.Cells[0], CellAction::Release);
-            for (Cell& cell : game.Cells)
-                if (cell.Value == MineValue && cell.Mark == NoMark) {
-                    game.OpenCell(cell, CellAction::Press);
-                    game.OpenCell(cell, CellAction::Release);
+            Click(CellGesture::Open, 0);
+            for (const Cell& cell : game.Cells())
+                if (cell.Value == MineValue && cell.Mark == CellMark::None) {
+                    Click(CellGesture::Open, cell.Index);
                     break;
                 }
-            game.FrameTimer.FrameTime = 1.0 / 30;
+            clock.FrameTime = 1.0 / 30;
         }
+    }
+    void Click(CellGesture gesture, int32_t cell)
+    {
+        game.ActOnCell(gesture, CellAction::Press, cell);
+        game.ActOnCell(gesture, CellAction::Release, cell);
     }
     ~Scene() { context.doneCurrent(); }
 };
@@ -95,7 +86,7 @@ void Frame(benchmark::State& state, int width, int height, int cellSize, Scene::
 {
     Scene scene(width, height, cellSize, kind);
     for (auto _ : state) {
-        scene.game.FrameTimer.Tick();
+        scene.clock.Tick();
         DrawBoard(scene.game, scene.render, -1);
         glFinish();
     }

@@ -41,9 +41,17 @@ constexpr int FrameLimit = 1'000'000;
 
 // Quiet "Vs Computer" games between two seated computers.
 struct Arena : QuietGame {
-    ComputerSeats seats {game};
+    ComputerSeats seats {game, random, clock};
 
     Arena() { commands.VsComputer(); }
+    // The deal passes the first move on: a second deal of the same board passes it back.
+    void NewGame(Level level, uint64_t seed, PlayerIndex firstMover)
+    {
+        QuietGame::NewGame(level, seed);
+        if (game.CurrentPlayer() != firstMover)
+            game.Restart();
+        static_cast<void>(game.TakeEvents());
+    }
     void Seat(PlayerIndex seat, const Side& side)
     {
         seats.At(seat).SetStrength(side.strength);
@@ -67,30 +75,32 @@ Tally PlayMatch(Level level, const Side& first, const Side& second, long games, 
         arena.Seat(OtherPlayer(firstSeat), second);
         const uint64_t gameSeed = seed + static_cast<uint64_t>(g);
         Game& game = arena.game;
-        // A new game gives the first move to the player who did not move last.
         const PlayerIndex firstMover = g % 2 == 0 ? firstSeat : OtherPlayer(firstSeat);
-        game.CurrentPlayer = OtherPlayer(firstMover);
-        arena.NewGame(level, gameSeed);
-        Duel duel(game, arena.seats.At(Player2), gameSeed, Rival::Computer);
+        arena.NewGame(level, gameSeed, firstMover);
+        Duel duel(game, arena.clock, arena.seats.At(Player2), gameSeed, Rival::Computer);
+        duel.SeatPhase = [&](PlayerIndex seat) { return arena.seats.At(seat).Phase(); };
         const DuelResult result = duel.Play(
             FrameTime, FrameLimit, [](PlayerIndex, int, bool) {},
             [&] {
-                const uint8_t phase = game.Opponent.Phase;
-                const bool timed
-                    = phase == OpponentState::Choose && game.CurrentPlayer == firstSeat;
+                const PlayerIndex mover = game.CurrentPlayer();
+                const OpponentPhase phase = arena.seats.At(mover).Phase();
+                // A computer takes up its turn and chooses in the same frame.
+                const bool chooses = phase == OpponentPhase::Idle || phase == OpponentPhase::Choose;
+                const bool timed = chooses && mover == firstSeat;
                 const long allocations = CountedAllocations();
                 const double start = timed ? CpuMilliseconds() : 0;
                 arena.seats.Frame();
                 if (timed)
                     tally.choiceMs.push_back(CpuMilliseconds() - start);
-                const bool clicked = phase == OpponentState::Travel
-                    && game.Opponent.Phase != OpponentState::Travel;
-                if (phase != OpponentState::Choose && !clicked)
+                const bool clicked = phase == OpponentPhase::Travel
+                    && arena.seats.At(mover).Phase() != OpponentPhase::Travel;
+                if (!chooses && !clicked)
                     tally.idleAllocations += CountedAllocations() - allocations;
+                static_cast<void>(game.TakeEvents());
             });
         ++tally.games;
         tally.undecided += !result.decided;
-        tally.wins += game.Players[firstSeat].MinesFound >= game.FlagsToWin;
+        tally.wins += game.Players()[firstSeat].MinesFound >= game.FlagsToWin();
     }
     return tally;
 }

@@ -33,11 +33,10 @@ struct ClassicTable : QuietGame {
 
     void Open(int cell)
     {
-        Cell& block = game.Cells[static_cast<size_t>(cell)];
-        if (block.State != Closed)
+        if (game.CellAt(cell).State != CellState::Closed)
             return;
-        game.OpenCell(block, CellAction::Press);
-        game.OpenCell(block, CellAction::Release);
+        game.ActOnCell(CellGesture::Open, CellAction::Press, cell);
+        game.ActOnCell(CellGesture::Open, CellAction::Release, cell);
     }
     const solver::BoardView& Seen()
     {
@@ -48,16 +47,16 @@ struct ClassicTable : QuietGame {
     bool Play(Level level, uint64_t seed, solver::ClassicPlayer& player)
     {
         NewGame(level, seed);
-        Open(solver::ClassicPlayer::FirstCell(game.BoardWidth, game.BoardHeight));
-        while (game.CurrentState == GameState::Playing) {
+        Open(solver::ClassicPlayer::FirstCell(game.BoardWidth(), game.BoardHeight()));
+        while (game.CurrentState() == GameState::Playing) {
             const std::vector<int>& next = player.NextCells(Seen());
             if (next.empty())
                 break;
             for (const int cell : next)
-                if (game.CurrentState == GameState::Playing)
+                if (game.CurrentState() == GameState::Playing)
                     Open(cell);
         }
-        return game.CurrentState == GameState::Won;
+        return game.CurrentState() == GameState::Won;
     }
 };
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the display tests inside one Qt application on the real (Xvfb) display.
-#include "shell/qt/SurfaceFormat.h"
+#include "shell/SurfaceFormat.h"
 
 #include <QApplication>
 #include <gtest/gtest.h>

@@ -345,7 +345,7 @@ std::string ClickSource(const std::vector<unsigned char>& image)
 {
     std::string text
         = "// Made by tools/make_sounds.cpp at build time: the built-in click as a WAV image.\n"
-          "#include \"shell/sound/ClickSound.h\"\n\n"
+          "#include \"sound/ClickSound.h\"\n\n"
           "namespace orvane {\n\n"
           "const unsigned char ClickWav[] = {";
     for (size_t i = 0; i < image.size(); ++i) {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the program's icon into a hicolor icon theme folder, one PNG per size:
 // write_icons <folder> writes <folder>/<n>x<n>/apps/orvane.png.
-#include "shell/qt/ProgramIcon.h"
+#include "shell/ProgramIcon.h"
 
 #include <QDir>
 #include <cstdio>

@@ -2,6 +2,7 @@
 #include "ai/ComputerPlayer.h"
 
 #include "game/Game.h"
+#include "platform/FrameClock.h"
 #include "platform/Random.h"
 
 #include <algorithm>
@@ -10,55 +11,87 @@
 
 namespace orvane {
 
-namespace {
+ComputerPlayer::ComputerPlayer(Game& game, RandomSource& random, const FrameClock& clock) :
+    game_(game), random_(random), clock_(clock), seat_(Player2), inEveryTwoPlayerMode_(false),
+    board_(game)
+{
+}
 
-const std::string BonusMessage = "AI. Activated Bonus";
-
-} // namespace
-
-ComputerPlayer::ComputerPlayer(Game& game) : game_(game), me_(game.Opponent), board_(game) { }
+ComputerPlayer::ComputerPlayer(
+    Game& game, RandomSource& random, const FrameClock& clock, PlayerIndex seat) :
+    game_(game),
+    random_(random), clock_(clock), seat_(seat), inEveryTwoPlayerMode_(true), board_(game)
+{
+}
 
 void ComputerPlayer::Create()
 {
     me_ = OpponentState {};
-    // The message bar copies each text it shows; with room for the bonus message made now,
-    // the frame that arms the bonus allocates nothing.
-    game_.Message.Text.reserve(BonusMessage.size());
+    me_.BoardNumber = game_.BoardNumber();
+}
+
+// A new board clears the turn; a bonus given to the computer starts its countdown; the
+// turn handed to its seat is taken, also when the move it had begun was made for it.
+void ComputerPlayer::FollowTheGame()
+{
+    if (me_.BoardNumber != game_.BoardNumber()) {
+        me_.ClearForNewGame();
+        me_.BoardNumber = game_.BoardNumber();
+    }
+    if (me_.ChoseBeforeFirstOpen && game_.CurrentState() != GameState::Ready)
+        me_.Phase = OpponentPhase::Choose;
+    // The rules draw the second seat's delay; a computer in the first seat draws its own.
+    if (game_.BonusAwarded() && !me_.BonusSeen) {
+        me_.BonusSeen = true;
+        if (game_.BonusOwner() == seat_)
+            me_.BonusCountdown
+                = seat_ == Player2 ? game_.ComputerBonusDelay() : 1 + RandomBelow(random_, 5);
+    }
+    if (me_.Phase == OpponentPhase::Idle && HoldsTheTurn())
+        me_.Phase = OpponentPhase::Choose;
+}
+
+bool ComputerPlayer::HoldsTheTurn() const
+{
+    if (!inEveryTwoPlayerMode_)
+        return game_.ComputerHasTheTurn();
+    return game_.IsTwoPlayer() && game_.CurrentPlayer() == seat_;
+}
+
+bool ComputerPlayer::MoveUnderWay() const
+{
+    return HoldsTheTurn() && game_.IsRunning();
 }
 
 void ComputerPlayer::Update()
 {
+    FollowTheGame();
     // Between a change of the board's size and the new game that rebuilds it there is
     // no board to look at, and a finished game takes no more moves.
     if (!game_.BoardMatchesSize() || !game_.IsRunning())
         return;
-    me_.Clock += game_.FrameTimer.FrameTime;
+    me_.Clock += clock_.FrameTime;
     const double arrival = me_.MoveStart + me_.MoveDuration;
-    if (me_.Phase == OpponentState::Travel && me_.Clock > arrival + PressTime)
-        me_.Phase = OpponentState::Click;
+    if (me_.Phase == OpponentPhase::Travel && me_.Clock > arrival + PressTime)
+        me_.Phase = OpponentPhase::Click;
 
     switch (me_.Phase) {
-    case OpponentState::Choose:
+    case OpponentPhase::Choose:
         ChooseTarget();
         return;
-    case OpponentState::Travel:
+    case OpponentPhase::Travel:
         if (me_.Clock < arrival)
             Glide();
         else
-            game_.OpenCell(TargetCell(), CellAction::Press);
+            game_.ActOnCell(CellGesture::Open, CellAction::Press, me_.Target);
         return;
-    case OpponentState::Click:
-        game_.OpenCell(TargetCell(), CellAction::Release);
+    case OpponentPhase::Click:
+        game_.ActOnCell(CellGesture::Open, CellAction::Release, me_.Target);
         me_.Reset();
         return;
-    default:
+    case OpponentPhase::Idle:
         return;
     }
-}
-
-Cell& ComputerPlayer::TargetCell()
-{
-    return game_.Cells[static_cast<size_t>(me_.Target)];
 }
 
 bool ComputerPlayer::TargetOnBoard() const
@@ -71,10 +104,11 @@ void ComputerPlayer::ChooseTarget()
     // Before the first open a click on the board may take the computer's turn from it
     // while it presses its target: the press it left is taken back.
     if (TargetOnBoard())
-        game_.OpenCell(TargetCell(), CellAction::Cancel);
+        game_.ActOnCell(CellGesture::Open, CellAction::Cancel, me_.Target);
     // Only a target picked by this choice counts: one left from an earlier turn or game
     // may lie anywhere, even outside this board.
     me_.Target = -1;
+    me_.ChoseBeforeFirstOpen = game_.CurrentState() == GameState::Ready;
     if (strength_ == ComputerStrength::Strong)
         ChooseStrongly();
     else
@@ -88,12 +122,12 @@ void ComputerPlayer::ChooseTarget()
     if (!TargetOnBoard()) {
         // Nothing left to open: the game is decided, so there is no move to make.
         me_.Target = -1;
-        me_.Phase = OpponentState::Idle;
+        me_.Phase = OpponentPhase::Idle;
         return;
     }
     SetUpTravel();
     me_.MoveStart = me_.Clock;
-    me_.Phase = OpponentState::Travel;
+    me_.Phase = OpponentPhase::Travel;
 }
 
 void ComputerPlayer::UseBonusIfDue()
@@ -104,7 +138,7 @@ void ComputerPlayer::UseBonusIfDue()
     ArmBonus();
     // A square with more openable cells than the full square less its half width is good
     // enough to stop looking.
-    const int radius = game_.BonusRadius;
+    const int radius = game_.BonusRadius();
     const int side = 2 * radius + 1;
     me_.Target = static_cast<int16_t>(BestBonusSquare(radius, side * side - radius));
 }
@@ -113,9 +147,9 @@ void ComputerPlayer::UseBonusIfDue()
 // bonus button allows a player, and leaves the countdown of the Normal one unused.
 void ComputerPlayer::ChooseStrongly()
 {
-    const bool mayArm
-        = game_.BonusButtonEnabled && game_.BonusOwner == game_.CurrentPlayer && !game_.BonusArmed;
-    const int radius = mayArm ? BonusRadiusFor(static_cast<Level>(game_.CurrentLevel)) : 0;
+    const bool mayArm = game_.BonusButtonEnabled() && game_.BonusOwner() == game_.CurrentPlayer()
+        && !game_.BonusArmed();
+    const int radius = mayArm ? BonusRadiusFor(game_.CurrentLevel()) : 0;
     const StrongChoice::Pick pick = strong_.Choose(board_, radius);
     if (pick.useBonus) {
         me_.BonusCountdown = -1;
@@ -126,9 +160,7 @@ void ComputerPlayer::ChooseStrongly()
 
 void ComputerPlayer::ArmBonus()
 {
-    game_.BonusArmed = true;
-    game_.Message.Post(BonusMessage, 0.5f, 2.0f);
-    game_.BonusRadius = BonusRadiusFor(static_cast<Level>(game_.CurrentLevel));
+    game_.ArmComputerBonus();
 }
 
 // The first openable cell, from the radius onward, whose square holds more than the stop
@@ -186,7 +218,7 @@ int ComputerPlayer::RandomCell() const
         openable += board_.IsOpenable(i);
     if (openable == 0)
         return drawable >= 0 && board_.IsOpenable(drawable) ? drawable : -1;
-    int pick = RandomBelow(game_.random, openable);
+    int pick = RandomBelow(random_, openable);
     for (int i = 0; i < drawable; ++i)
         if (board_.IsOpenable(i) && pick-- == 0)
             return i;
@@ -201,7 +233,7 @@ void ComputerPlayer::SetUpTravel()
     me_.ToRow = static_cast<int16_t>(me_.Target / board_.Width());
     const int distance
         = std::max(std::abs(me_.ToColumn - me_.FromColumn), std::abs(me_.ToRow - me_.FromRow));
-    const int speed = std::max<int>(me_.Speed, 1);
+    const int speed = std::max<int>(game_.Setup().ComputerSpeed, 1);
     me_.MoveDuration = std::max(static_cast<double>(distance) / speed, MinimumTravel);
 }
 

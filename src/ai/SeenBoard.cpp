@@ -7,21 +7,21 @@
 
 namespace orvane {
 
-SeenBoard::SeenBoard(const Game& game) : game_(game), cells_(game.Cells) { }
+SeenBoard::SeenBoard(const Game& game) : game_(game), cells_(game.Cells()) { }
 
 int SeenBoard::Width() const
 {
-    return game_.BoardWidth;
+    return game_.BoardWidth();
 }
 
 int SeenBoard::Height() const
 {
-    return game_.BoardHeight;
+    return game_.BoardHeight();
 }
 
 int SeenBoard::MineCount() const
 {
-    return game_.MineCount;
+    return game_.MineCount();
 }
 
 int SeenBoard::OpenableInSquare(int index, int radius) const

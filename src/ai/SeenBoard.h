@@ -25,24 +25,21 @@ public:
     // Closed and not marked as a found mine: a cell a player may still open.
     bool IsOpenable(int index) const
     {
-        const Cell& cell = cells_[static_cast<size_t>(index)];
-        return cell.State == Closed && cell.Mark == NoMark;
+        return cells_[static_cast<size_t>(index)].IsClosedUnmarked();
     }
     bool IsFoundMine(int index) const
     {
-        const uint8_t mark = cells_[static_cast<size_t>(index)].Mark;
-        return mark == FlagMark || mark == FoundByPlayer2;
+        return cells_[static_cast<size_t>(index)].ShowsMine();
     }
     bool IsOpen(int index) const
     {
-        const uint8_t state = cells_[static_cast<size_t>(index)].State;
-        return state >= OpenEmpty && state <= OpenEight;
+        return cells_[static_cast<size_t>(index)].State == CellState::Open;
     }
     // 1..8 on an open cell showing a number, 0 on every other cell.
     int ShownNumber(int index) const
     {
-        const uint8_t state = cells_[static_cast<size_t>(index)].State;
-        return IsOpenNumber(state) ? state - OpenEmpty : 0;
+        const Cell& cell = cells_[static_cast<size_t>(index)];
+        return cell.IsOpenNumber() ? cell.Value : 0;
     }
     template<typename Visit> void ForEachNeighbour(int index, Visit visit) const
     {

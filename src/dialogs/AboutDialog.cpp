@@ -3,7 +3,7 @@
 
 #include "dialogs/AboutBanner.h"
 #include "dialogs/HomeAddress.h"
-#include "scores/qt/DialogPlacement.h"
+#include "dialogs/DialogPlacement.h"
 
 #include <QIcon>
 #include <QLabel>

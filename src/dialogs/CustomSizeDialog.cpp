@@ -3,7 +3,7 @@
 
 #include "game/Game.h"
 #include "platform/Platform.h"
-#include "scores/qt/DialogPlacement.h"
+#include "dialogs/DialogPlacement.h"
 
 #include <QApplication>
 #include <QGridLayout>
@@ -108,7 +108,8 @@ int Limited(QLineEdit& edit, int value, int lowest, int highest)
 
 } // namespace
 
-CustomSizeDialog::CustomSizeDialog(Game& game, QWidget* parent) : QDialog(parent), game_(game)
+CustomSizeDialog::CustomSizeDialog(const Game& game, Platform& platform, QWidget* parent) :
+    QDialog(parent), game_(game), platform_(platform)
 {
     setWindowTitle(QStringLiteral("Custom Field Size"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
@@ -155,9 +156,9 @@ void CustomSizeDialog::showEvent(QShowEvent* event)
 
 void CustomSizeDialog::ShowCurrentSize()
 {
-    HeightEdit->setText(QString::number(game_.BoardHeight));
-    WidthEdit->setText(QString::number(game_.BoardWidth));
-    MinesEdit->setText(QString::number(game_.MineCount));
+    HeightEdit->setText(QString::number(game_.BoardHeight()));
+    WidthEdit->setText(QString::number(game_.BoardWidth()));
+    MinesEdit->setText(QString::number(game_.MineCount()));
     HeightEdit->setFocus();
     HeightEdit->selectAll();
 }
@@ -165,25 +166,27 @@ void CustomSizeDialog::ShowCurrentSize()
 void CustomSizeDialog::OkClicked()
 {
     CustomSizeConfirmed = false;
+    Rows = game_.BoardHeight();
+    Columns = game_.BoardWidth();
+    Mines = game_.MineCount();
     if (const auto rows = FieldValue(*HeightEdit)) {
-        game_.BoardHeight = static_cast<int16_t>(Limited(*HeightEdit, *rows, MinRows, MaxRows));
+        Rows = static_cast<int16_t>(Limited(*HeightEdit, *rows, MinRows, MaxRows));
         CustomSizeConfirmed = true;
     }
     if (const auto columns = FieldValue(*WidthEdit)) {
-        game_.BoardWidth
-            = static_cast<int16_t>(Limited(*WidthEdit, *columns, MinColumns, MaxColumns));
+        Columns = static_cast<int16_t>(Limited(*WidthEdit, *columns, MinColumns, MaxColumns));
         CustomSizeConfirmed = true;
     }
     if (const auto mines = FieldValue(*MinesEdit)) {
-        int count = Limited(*MinesEdit, *mines, 1, game_.BoardHeight * game_.BoardWidth - 1);
+        int count = Limited(*MinesEdit, *mines, 1, Rows * Columns - 1);
         if (game_.IsTwoPlayer() && count % 2 == 0) {
-            game_.platform.ShowMessage("In 2Player Game The No. Of Mines Should Be Odd,\n\rThe No. "
+            platform_.ShowMessage("In 2Player Game The No. Of Mines Should Be Odd,\n\rThe No. "
                                        "Of Mines Will Be Decreased By 1.",
                 MessageIcon::Information);
             --count;
             MinesEdit->setText(QString::number(count));
         }
-        game_.MineCount = static_cast<int16_t>(count);
+        Mines = static_cast<int16_t>(count);
         CustomSizeConfirmed = true;
     }
     if (CustomSizeConfirmed)
@@ -195,13 +198,10 @@ void CustomSizeDialog::OkClicked()
 // within 1 .. cells - 1, and made odd for two players, before the board is built.
 void CustomSizeDialog::FitKeptMineCount()
 {
-    int count = std::clamp<int>(game_.MineCount, 1, game_.BoardHeight * game_.BoardWidth - 1);
-    if (game_.IsTwoPlayer()) {
-        if (count % 2 == 0)
-            --count;
-        game_.FlagsToWin = static_cast<int16_t>(count / 2 + 1);
-    }
-    game_.MineCount = static_cast<int16_t>(count);
+    int count = std::clamp<int>(Mines, 1, Rows * Columns - 1);
+    if (game_.IsTwoPlayer() && count % 2 == 0)
+        --count;
+    Mines = static_cast<int16_t>(count);
 }
 
 void CustomSizeDialog::CancelClicked()

@@ -76,12 +76,12 @@ BoardMeasures MeasureBoard(int32_t threeBV, double seconds, int32_t clicks)
 
 int32_t ThreeBVOf(const Game& game)
 {
-    if (game.CurrentState == GameState::Ready || !game.BoardMatchesSize())
+    if (game.CurrentState() == GameState::Ready || !game.BoardMatchesSize())
         return 0;
-    std::vector<bool> mines(game.Cells.size());
+    std::vector<bool> mines(game.Cells().size());
     for (size_t i = 0; i < mines.size(); ++i)
-        mines[i] = game.Cells[i].Value == MineValue;
-    return CountThreeBV(game.BoardWidth, game.BoardHeight, mines);
+        mines[i] = game.Cells()[i].Value == MineValue;
+    return CountThreeBV(game.BoardWidth(), game.BoardHeight(), mines);
 }
 
 } // namespace orvane

@@ -2,98 +2,109 @@
 #include "game/Game.h"
 
 #include "game/BoardMeasures.h"
-#include "platform/Platform.h"
+
+#include "platform/FrameClock.h"
 
 #include <cstdio>
+#include <utility>
 
 namespace orvane {
 
 void Game::LoseClassic(Cell& cell)
 {
-    PlaySoundIfOn("\\Loose.wav");
-    if (OnClassicLoss)
-        OnClassicLoss();
-    Face = FaceLook::Lost;
-    CurrentState = GameState::Lost;
-    BonusButtonEnabled = false;
+    PlaySoundIfOn(Sound::Loss);
+    face_ = FaceLook::Lost;
+    state_ = GameState::Lost;
+    bonusButtonEnabled_ = false;
     RevealAfterLoss(cell.Index);
     EndGame(GameResult::Lost);
 }
 
-void Game::EndGame(GameResult result)
+void Game::EndGame(GameResult result, std::optional<PlayerIndex> winner)
 {
-    if (OnGameEnded)
-        OnGameEnded(result);
+    GameEnded ended;
+    ended.Mode = CurrentMode();
+    ended.BoardLevel = CurrentLevel();
+    ended.Width = BoardWidth();
+    ended.Height = BoardHeight();
+    ended.Mines = static_cast<int16_t>(MinesPlaced());
+    ended.Result = result;
+    ended.Winner = winner;
+    ended.Seconds = clock_.GameSeconds();
+    ended.ShownSeconds = elapsedSeconds_;
+    ended.Clicks = IsTwoPlayer() ? 0 : clickCount_;
+    ended.ThreeBV = ThreeBVOf(*this);
+    ended.NoGuessBoard = dealtWithoutGuessing_;
+    ended.HintsUsed = hintsUsed_;
+    ended.ScoreTable = ScoreTable();
+    ended.Record = record_;
+    Tell(std::move(ended));
 }
 
 void Game::RevealAfterLoss(int16_t index)
 {
-    for (size_t slot = static_cast<size_t>(LastSafeSlot + 1); slot < CellOrder.size(); ++slot) {
-        Cell& mine = Cells[static_cast<size_t>(CellOrder[slot])];
-        if (mine.Mark != FlagMark) {
-            mine.State = Revealed;
-            mine.Mark = MissedMine;
+    for (size_t slot = static_cast<size_t>(lastSafeSlot_ + 1); slot < cellOrder_.size(); ++slot) {
+        Cell& mine = cells_[static_cast<size_t>(cellOrder_[slot])];
+        if (mine.Mark != CellMark::Flag) {
+            mine.State = CellState::Revealed;
+            mine.Mark = CellMark::MissedMine;
         }
     }
-    for (int16_t slot = 0; slot <= LastSafeSlot; ++slot) {
-        Cell& safe = Cells[static_cast<size_t>(CellOrder[static_cast<size_t>(slot)])];
-        if (safe.Mark == FlagMark) {
-            safe.State = Revealed;
-            safe.Mark = FalseFlag;
+    for (int16_t slot = 0; slot <= lastSafeSlot_; ++slot) {
+        Cell& safe = cells_[static_cast<size_t>(cellOrder_[static_cast<size_t>(slot)])];
+        if (safe.Mark == CellMark::Flag) {
+            safe.State = CellState::Revealed;
+            safe.Mark = CellMark::FalseFlag;
         }
     }
-    Cells[static_cast<size_t>(index)].Mark = ExplodedMine;
+    cells_[static_cast<size_t>(index)].Mark = CellMark::ExplodedMine;
 }
 
 // How fast the board was cleared, on the message bar over the counters.
 void Game::ShowWinningPace()
 {
     const BoardMeasures measures
-        = MeasureBoard(ThreeBVOf(*this), FrameTimer.GameSeconds(), ClickCount);
+        = MeasureBoard(ThreeBVOf(*this), clock_.GameSeconds(), clickCount_);
     char text[32];
     std::snprintf(text, sizeof text, "3BV/s %.2f", measures.ThreeBVPerSecond);
-    Message.Post(text, 0.5f, 4.0f);
-    Message.AlsoInClassic = true;
+    PostMessage(text, 0.5f, 4.0f, true);
 }
 
 bool Game::AllSafeCellsOpen() const
 {
-    for (int16_t slot = 0; slot <= LastSafeSlot; ++slot)
-        if (Cells[static_cast<size_t>(CellOrder[static_cast<size_t>(slot)])].State == Closed)
+    for (int16_t slot = 0; slot <= lastSafeSlot_; ++slot)
+        if (cells_[static_cast<size_t>(cellOrder_[static_cast<size_t>(slot)])].State == CellState::Closed)
             return false;
     return true;
 }
 
-void Game::CheckClassicWin(uint8_t openedState)
+void Game::CheckClassicWin(bool openedEmpty)
 {
-    if (CurrentState != GameState::Playing)
+    if (state_ != GameState::Playing)
         return;
     if (!AllSafeCellsOpen()) {
         // An empty cell already had its sound from the flood.
-        if (openedState != OpenEmpty)
-            PlayClickIfOn();
+        if (!openedEmpty)
+            PlaySoundIfOn(Sound::Click);
         return;
     }
 
-    PlaySoundIfOn("\\Win.wav");
-    CurrentState = GameState::Won;
-    BonusButtonEnabled = false;
-    Face = FaceLook::Won;
-    for (size_t slot = static_cast<size_t>(LastSafeSlot + 1); slot < CellOrder.size(); ++slot) {
-        Cell& mine = Cells[static_cast<size_t>(CellOrder[slot])];
-        if (mine.Mark != FlagMark) {
-            mine.Mark = FlagMark;
-            --FlagsLeft;
+    PlaySoundIfOn(Sound::Win);
+    state_ = GameState::Won;
+    bonusButtonEnabled_ = false;
+    face_ = FaceLook::Won;
+    for (size_t slot = static_cast<size_t>(lastSafeSlot_ + 1); slot < cellOrder_.size(); ++slot) {
+        Cell& mine = cells_[static_cast<size_t>(cellOrder_[slot])];
+        if (mine.Mark != CellMark::Flag) {
+            mine.Mark = CellMark::Flag;
+            --flagsLeft_;
         }
     }
-    for (Cell& cell : Cells)
-        if (cell.State == Pressed)
-            cell.State = static_cast<uint8_t>(cell.Value + 2);
-    // Kept before the name dialog, so a game is not lost while the dialog is open.
+    for (Cell& cell : cells_)
+        if (cell.State == CellState::Pressed)
+            cell.State = CellState::Open;
     EndGame(GameResult::Won);
     ShowWinningPace();
-    if (OnClassicWin)
-        OnClassicWin();
 }
 
 } // namespace orvane

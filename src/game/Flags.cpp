@@ -1,46 +1,45 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/Game.h"
 
-#include "platform/Platform.h"
 
 namespace orvane {
 
 void Game::UnpressNeighbours(const Cell& cell)
 {
     cell.ForEachNeighbour([this](int16_t index) {
-        Cell& n = Cells[static_cast<size_t>(index)];
-        if (n.State == Pressed)
-            n.State = Closed;
+        Cell& n = cells_[static_cast<size_t>(index)];
+        if (n.State == CellState::Pressed)
+            n.State = CellState::Closed;
     });
 }
 
 void Game::PlaceFlag(Cell& cell)
 {
-    cell.Mark = FlagMark;
-    --FlagsLeft;
-    PlaySoundIfOn("\\flag.wav");
+    cell.Mark = CellMark::Flag;
+    --flagsLeft_;
+    PlaySoundIfOn(Sound::Flag);
 }
 
 void Game::FlagCell(Cell& cell, CellAction action)
 {
-    if (CurrentMode != PlayMode::Classic || !IsRunning())
+    if (CurrentMode() != PlayMode::Classic || !IsRunning())
         return;
     if (action != CellAction::Release) {
-        Face = action == CellAction::Press
+        face_ = action == CellAction::Press
             ? FaceLook::Pressing
             : FaceLook::Smiling; // a flag target is never drawn pressed
         return;
     }
-    Face = FaceLook::Smiling;
+    face_ = FaceLook::Smiling;
     ClearMoveMarks(PlayMode::Classic, false);
-    if (cell.State == Closed) {
-        if (cell.Mark == NoMark && FlagsLeft > 0) {
+    if (cell.State == CellState::Closed) {
+        if (cell.Mark == CellMark::None && flagsLeft_ > 0) {
             PlaceFlag(cell);
-        } else if (cell.Mark == FlagMark) {
-            cell.Mark = NoMark;
-            ++FlagsLeft;
+        } else if (cell.Mark == CellMark::Flag) {
+            cell.Mark = CellMark::None;
+            ++flagsLeft_;
         }
-    } else if (IsOpenNumber(cell.State)) {
+    } else if (cell.IsOpenNumber()) {
         ChordCell(cell, CellAction::Press);
         ChordCell(cell, CellAction::Release);
     }
@@ -52,23 +51,23 @@ void Game::ChordCell(Cell& cell, CellAction action)
         return;
     switch (action) {
     case CellAction::Press:
-        Face = FaceLook::Pressing;
-        if (cell.State == Closed || IsOpenNumber(cell.State)) {
-            if (cell.State == Closed && cell.Mark == NoMark)
-                cell.State = Pressed;
+        face_ = FaceLook::Pressing;
+        if (cell.State == CellState::Closed || cell.IsOpenNumber()) {
+            if (cell.State == CellState::Closed && cell.Mark == CellMark::None)
+                cell.State = CellState::Pressed;
             cell.ForEachNeighbour([this](int16_t index) {
-                Cell& n = Cells[static_cast<size_t>(index)];
-                if (n.State == Closed && n.Mark == NoMark)
-                    n.State = Pressed;
+                Cell& n = cells_[static_cast<size_t>(index)];
+                if (n.State == CellState::Closed && n.Mark == CellMark::None)
+                    n.State = CellState::Pressed;
             });
         }
         return;
     case CellAction::Cancel:
-        Face = FaceLook::Smiling;
-        if (cell.State == Pressed || (cell.State == Closed && cell.Mark != NoMark)
-            || IsOpenNumber(cell.State)) {
-            if (cell.State == Pressed)
-                cell.State = Closed;
+        face_ = FaceLook::Smiling;
+        if (cell.State == CellState::Pressed || (cell.State == CellState::Closed && cell.Mark != CellMark::None)
+            || cell.IsOpenNumber()) {
+            if (cell.State == CellState::Pressed)
+                cell.State = CellState::Closed;
             UnpressNeighbours(cell);
         }
         return;
@@ -76,18 +75,18 @@ void Game::ChordCell(Cell& cell, CellAction action)
         break;
     }
 
-    Face = FaceLook::Smiling;
-    ClearMoveMarks(CurrentMode, false);
+    face_ = FaceLook::Smiling;
+    ClearMoveMarks(CurrentMode(), false);
     const bool pressedOrMarked
-        = cell.State == Pressed || (cell.State == Closed && cell.Mark != NoMark);
+        = cell.State == CellState::Pressed || (cell.State == CellState::Closed && cell.Mark != CellMark::None);
     if (IsTwoPlayer() || pressedOrMarked) {
         // The two-player modes have no chord: only the sunken look is undone.
-        if (cell.State == Pressed)
-            cell.State = Closed;
+        if (cell.State == CellState::Pressed)
+            cell.State = CellState::Closed;
         UnpressNeighbours(cell);
         return;
     }
-    if (IsOpenNumber(cell.State))
+    if (cell.IsOpenNumber())
         ChordOpenNumber(cell);
 }
 
@@ -96,30 +95,30 @@ void Game::ChordOpenNumber(Cell& cell)
     int flags = 0;
     int pressed = 0;
     cell.ForEachNeighbour([&](int16_t index) {
-        const Cell& n = Cells[static_cast<size_t>(index)];
-        flags += n.Mark == FlagMark;
-        pressed += n.State == Pressed;
+        const Cell& n = cells_[static_cast<size_t>(index)];
+        flags += n.Mark == CellMark::Flag;
+        pressed += n.State == CellState::Pressed;
     });
 
     if (flags > 0 && flags == cell.Value) {
         cell.ForEachNeighbour([this](int16_t index) {
-            Cell& n = Cells[static_cast<size_t>(index)];
-            if (n.State == Pressed)
+            Cell& n = cells_[static_cast<size_t>(index)];
+            if (n.State == CellState::Pressed)
                 OpenCell(n, CellAction::Release);
         });
-        if (CurrentState == GameState::Lost)
+        if (state_ == GameState::Lost)
             UnpressNeighbours(cell);
     } else if (flags == 0 && pressed == cell.Value) {
         cell.ForEachNeighbour([this](int16_t index) {
-            Cell& n = Cells[static_cast<size_t>(index)];
-            if (n.State != Pressed)
+            Cell& n = cells_[static_cast<size_t>(index)];
+            if (n.State != CellState::Pressed)
                 return;
-            n.State = Closed;
-            if (FlagsLeft > 0)
+            n.State = CellState::Closed;
+            if (flagsLeft_ > 0)
                 PlaceFlag(n);
         });
     } else {
-        PlaySoundIfOn("\\FlagErr.wav");
+        PlaySoundIfOn(Sound::FlagError);
         UnpressNeighbours(cell);
     }
 }

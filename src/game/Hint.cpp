@@ -2,6 +2,7 @@
 #include "game/Game.h"
 
 #include "game/PlayerView.h"
+#include "platform/FrameClock.h"
 #include "solver/MineSolver.h"
 
 #include <algorithm>
@@ -23,7 +24,7 @@ std::string ChanceText(double chance)
 
 bool Game::HintOffered() const
 {
-    return CurrentMode == PlayMode::Classic && CurrentState == GameState::Playing && !Paused
+    return CurrentMode() == PlayMode::Classic && state_ == GameState::Playing && !paused_
         && BoardMatchesSize();
 }
 
@@ -31,6 +32,7 @@ void Game::GiveHint()
 {
     if (!HintOffered())
         return;
+    Record(CommandKind::Hint);
     solver::BoardView view;
     FillPlayerView(*this, view);
     solver::MineSolver solver;
@@ -40,7 +42,7 @@ void Game::GiveHint()
 
     // A flagged cell is pointed at only when no other closed cell is left to point at.
     const auto unflagged
-        = [this](int cell) { return Cells[static_cast<size_t>(cell)].Mark == NoMark; };
+        = [this](int cell) { return cells_[static_cast<size_t>(cell)].Mark == CellMark::None; };
     const auto& safe = analysis.certainSafe;
     const auto certain = std::find_if(safe.begin(), safe.end(), unflagged);
     int chosen = -1;
@@ -50,9 +52,9 @@ void Game::GiveHint()
         chosen = safe.front();
     } else {
         double lowest = 2.0;
-        for (size_t i = 0; i < Cells.size(); ++i) {
-            const Cell& cell = Cells[i];
-            if (cell.State > Pressed)
+        for (size_t i = 0; i < cells_.size(); ++i) {
+            const Cell& cell = cells_[i];
+            if (cell.State != CellState::Closed && cell.State != CellState::Pressed)
                 continue;
             // Unflagged cells come first: a flag adds one to the chance compared.
             const double chance
@@ -64,14 +66,14 @@ void Game::GiveHint()
         }
         if (chosen < 0)
             return;
-        Message.Post(ChanceText(analysis.mineChance[static_cast<size_t>(chosen)]), 0.5f, 2.5f);
-        Message.AlsoInClassic = true;
+        PostMessage(
+            ChanceText(analysis.mineChance[static_cast<size_t>(chosen)]), 0.5f, 2.5f, true);
     }
 
-    HintCell = chosen;
-    ++HintsUsed;
-    FrameTimer.AddToGameClock(HintPenaltySeconds);
-    ElapsedSeconds += HintPenaltySeconds;
+    hintCell_ = chosen;
+    ++hintsUsed_;
+    clock_.AddToGameClock(HintPenaltySeconds);
+    elapsedSeconds_ += HintPenaltySeconds;
 }
 
 } // namespace orvane

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/Game.h"
 
-#include "platform/Platform.h"
 #include "platform/Random.h"
 #include "solver/NoGuessBoard.h"
 
@@ -27,34 +26,31 @@ std::mt19937_64 EngineFrom(RandomSource& random)
 
 bool Game::PlaceMinesWithoutGuess(int16_t first)
 {
-    random.SeedFromClock();
-    std::mt19937_64 engine = EngineFrom(random);
+    random_.SeedFromClock();
+    std::mt19937_64 engine = EngineFrom(random_);
     std::vector<uint8_t> mines;
     solver::NoGuessBoard generator;
-    if (!generator.Generate(BoardWidth, BoardHeight, MineCount, first, engine, mines)) {
-        platform.ShowMessage("No board that can be cleared without guessing was found for "
-                             "this many mines on this board. This game is dealt as usual, "
-                             "and a guess may be needed.",
-            MessageIcon::Information);
+    if (!generator.Generate(BoardWidth(), BoardHeight(), MineCount(), first, engine, mines)) {
+        Tell(NoGuessDealFailed {});
         return false;
     }
 
-    // The cell order the rules keep: safe cells first, the mines after LastSafeSlot.
+    // The cell order the rules keep: safe cells first, the mines after lastSafeSlot_.
     int16_t slot = 0;
-    for (size_t i = 0; i < Cells.size(); ++i)
+    for (size_t i = 0; i < cells_.size(); ++i)
         if (mines[i] == 0)
-            CellOrder[static_cast<size_t>(slot++)] = static_cast<int16_t>(i);
-    LastSafeSlot = static_cast<int16_t>(slot - 1);
-    for (size_t i = 0; i < Cells.size(); ++i)
+            cellOrder_[static_cast<size_t>(slot++)] = static_cast<int16_t>(i);
+    lastSafeSlot_ = static_cast<int16_t>(slot - 1);
+    for (size_t i = 0; i < cells_.size(); ++i)
         if (mines[i] != 0) {
-            CellOrder[static_cast<size_t>(slot++)] = static_cast<int16_t>(i);
-            Cells[i].Value = MineValue;
+            cellOrder_[static_cast<size_t>(slot++)] = static_cast<int16_t>(i);
+            cells_[i].Value = MineValue;
         }
-    for (int16_t safe = 0; safe <= LastSafeSlot; ++safe) {
-        const int16_t index = CellOrder[static_cast<size_t>(safe)];
-        Cells[static_cast<size_t>(index)].Value = CountAdjacentMines(index);
+    for (int16_t safe = 0; safe <= lastSafeSlot_; ++safe) {
+        const int16_t index = cellOrder_[static_cast<size_t>(safe)];
+        cells_[static_cast<size_t>(index)].Value = CountAdjacentMines(index);
     }
-    DealtWithoutGuessing = true;
+    dealtWithoutGuessing_ = true;
     return true;
 }
 

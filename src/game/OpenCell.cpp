@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/Game.h"
 
-#include "platform/Platform.h"
+#include "platform/FrameClock.h"
 
 #include <algorithm>
 
@@ -19,18 +19,18 @@ void Game::OpenCell(Cell& cell, CellAction action)
 
 void Game::StartClockIfReady(Cell& cell)
 {
-    if (CurrentState != GameState::Ready)
+    if (state_ != GameState::Ready)
         return;
     PlaceMines(cell.Index);
-    CurrentState = GameState::Playing;
-    FrameTimer.SetMark();
+    state_ = GameState::Playing;
+    clock_.SetMark();
 }
 
 void Game::FloodFrom(Cell& cell)
 {
-    cell.State = Closed;
-    OpenQueue[0] = cell.Index;
-    OpenQueueLength = 1;
+    cell.State = CellState::Closed;
+    openQueue_[0] = cell.Index;
+    openQueueLength_ = 1;
     FloodOpen();
 }
 
@@ -38,65 +38,65 @@ void Game::OpenClassic(Cell& cell, CellAction action)
 {
     switch (action) {
     case CellAction::Press:
-        Face = FaceLook::Pressing;
-        if (cell.State == Closed && cell.Mark == NoMark)
-            cell.State = Pressed;
+        face_ = FaceLook::Pressing;
+        if (cell.State == CellState::Closed && cell.Mark == CellMark::None)
+            cell.State = CellState::Pressed;
         return;
     case CellAction::Cancel:
-        Face = FaceLook::Smiling;
-        if (cell.State == Pressed)
-            cell.State = Closed;
+        face_ = FaceLook::Smiling;
+        if (cell.State == CellState::Pressed)
+            cell.State = CellState::Closed;
         return;
     case CellAction::Release:
         break;
     }
 
-    Face = FaceLook::Smiling;
+    face_ = FaceLook::Smiling;
     ClearMoveMarks(PlayMode::Classic, false);
     StartClockIfReady(cell);
     // Only a cell opened by this release floods; an empty cell already open stays silent.
-    if (cell.State == Pressed) {
-        cell.State = static_cast<uint8_t>(cell.Value + 2);
-        if (cell.State == OpenEmpty)
+    if (cell.State == CellState::Pressed) {
+        cell.State = CellState::Open;
+        if (cell.IsOpenEmpty())
             FloodFrom(cell);
     }
-    if (cell.Mark == NoMark && cell.Value == MineValue)
+    if (cell.Mark == CellMark::None && cell.Value == MineValue)
         LoseClassic(cell);
     else
-        CheckClassicWin(cell.State);
+        CheckClassicWin(cell.IsOpenEmpty());
 }
 
 void Game::OpenTwoPlayer(Cell& cell, CellAction action)
 {
     switch (action) {
     case CellAction::Press:
-        Face = FaceLook::Pressing;
-        if (BonusArmed)
+        face_ = FaceLook::Pressing;
+        if (bonusArmed_)
             ForEachInBonusArea(cell, [](Cell& c) {
-                if (c.State == Closed && c.Mark == NoMark)
-                    c.State = Pressed;
+                if (c.State == CellState::Closed && c.Mark == CellMark::None)
+                    c.State = CellState::Pressed;
             });
-        else if (cell.State == Closed && cell.Mark == NoMark)
-            cell.State = Pressed;
+        else if (cell.State == CellState::Closed && cell.Mark == CellMark::None)
+            cell.State = CellState::Pressed;
         return;
     case CellAction::Cancel:
-        Face = FaceLook::Smiling;
-        if (BonusArmed)
+        face_ = FaceLook::Smiling;
+        if (bonusArmed_)
             ForEachInBonusArea(cell, [](Cell& c) {
-                if (c.State == Pressed)
-                    c.State = Closed;
+                if (c.State == CellState::Pressed)
+                    c.State = CellState::Closed;
             });
-        else if (cell.State == Pressed)
-            cell.State = Closed;
+        else if (cell.State == CellState::Pressed)
+            cell.State = CellState::Closed;
         return;
     case CellAction::Release:
         break;
     }
 
-    Face = FaceLook::Smiling;
-    ClearMoveMarks(CurrentMode, ClearMarksNextMove);
+    face_ = FaceLook::Smiling;
+    ClearMoveMarks(CurrentMode(), clearMarksNextMove_);
     StartClockIfReady(cell);
-    if (BonusArmed)
+    if (bonusArmed_)
         BonusOpen(cell);
     else
         SingleOpen(cell);
@@ -105,45 +105,45 @@ void Game::OpenTwoPlayer(Cell& cell, CellAction action)
 void Game::FloodOpen()
 {
     const auto queued = [this](int16_t index) {
-        return std::find(OpenQueue.begin(), OpenQueue.begin() + OpenQueueLength, index)
-            != OpenQueue.begin() + OpenQueueLength;
+        return std::find(openQueue_.begin(), openQueue_.begin() + openQueueLength_, index)
+            != openQueue_.begin() + openQueueLength_;
     };
-    for (int16_t i = 0; i < OpenQueueLength; ++i) {
-        Cell& q = Cells[static_cast<size_t>(OpenQueue[static_cast<size_t>(i)])];
-        if (q.State != Closed || q.Mark != NoMark)
+    for (int16_t i = 0; i < openQueueLength_; ++i) {
+        Cell& q = cells_[static_cast<size_t>(openQueue_[static_cast<size_t>(i)])];
+        if (q.State != CellState::Closed || q.Mark != CellMark::None)
             continue;
-        q.State = OpenEmpty;
+        q.State = CellState::Open;
         q.ForEachNeighbour([&](int16_t index) {
-            Cell& n = Cells[static_cast<size_t>(index)];
-            if (n.State != Closed || n.Mark != NoMark || n.Value == MineValue)
+            Cell& n = cells_[static_cast<size_t>(index)];
+            if (n.State != CellState::Closed || n.Mark != CellMark::None || n.Value == MineValue)
                 return;
-            n.State = static_cast<uint8_t>(n.Value + 2);
-            if (n.State != OpenEmpty)
+            n.State = CellState::Open;
+            if (!n.IsOpenEmpty())
                 return;
             // Empty neighbours wait closed in the queue and open when their turn comes.
-            n.State = Closed;
-            if (!queued(index) && static_cast<size_t>(OpenQueueLength) < OpenQueue.size())
-                OpenQueue[static_cast<size_t>(OpenQueueLength++)] = index;
+            n.State = CellState::Closed;
+            if (!queued(index) && static_cast<size_t>(openQueueLength_) < openQueue_.size())
+                openQueue_[static_cast<size_t>(openQueueLength_++)] = index;
         });
     }
-    if (OpenQueueLength > 1)
-        PlaySoundIfOn("\\Open.wav");
+    if (openQueueLength_ > 1)
+        PlaySoundIfOn(Sound::Open);
     else
-        PlayClickIfOn();
+        PlaySoundIfOn(Sound::Click);
 }
 
 void Game::ClearMoveMarks(PlayMode mode, bool clear)
 {
     if (mode == PlayMode::Classic) {
-        HintCell = -1;
-        if (RandomOpenRunning || !ShowMoveMarks)
+        hintCell_ = -1;
+        if (randomOpenRunning_ || !showMoveMarks_)
             return;
-        ShowMoveMarks = false;
+        showMoveMarks_ = false;
     } else if (!clear) {
         return;
     }
-    for (Cell& cell : Cells)
-        cell.MoveMark = 0;
+    for (Cell& cell : cells_)
+        cell.MoveMark = false;
 }
 
 } // namespace orvane

@@ -1,27 +1,33 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/Game.h"
 
+#include "platform/FrameClock.h"
+
 namespace orvane {
 
 void Game::PauseGame()
 {
-    if (Paused || CurrentState != GameState::Playing)
+    if (paused_ || state_ != GameState::Playing)
         return;
-    Paused = true;
-    FrameTimer.PauseGameClock();
+    Record(CommandKind::Pause);
+    paused_ = true;
+    clock_.PauseGameClock();
+    Tell(CellsChanged {});
 }
 
 void Game::ResumeGame()
 {
-    if (!Paused)
+    if (!paused_)
         return;
-    Paused = false;
-    FrameTimer.ResumeGameClock();
+    Record(CommandKind::Resume);
+    paused_ = false;
+    clock_.ResumeGameClock();
+    Tell(CellsChanged {});
 }
 
 void Game::TogglePause()
 {
-    if (Paused)
+    if (paused_)
         ResumeGame();
     else
         PauseGame();

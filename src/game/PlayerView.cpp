@@ -7,11 +7,11 @@ namespace orvane {
 
 void FillPlayerView(const Game& game, solver::BoardView& view)
 {
-    view.Reset(game.BoardWidth, game.BoardHeight, game.MineCount);
-    for (size_t i = 0; i < game.Cells.size(); ++i) {
-        const uint8_t state = game.Cells[i].State;
-        if (state >= OpenEmpty && state <= OpenEight)
-            view.cells[i] = static_cast<uint8_t>(state - OpenEmpty);
+    view.Reset(game.BoardWidth(), game.BoardHeight(), game.MineCount());
+    for (size_t i = 0; i < game.Cells().size(); ++i) {
+        const Cell& cell = game.Cells()[i];
+        if (cell.State == CellState::Open)
+            view.cells[i] = cell.Value;
     }
 }
 

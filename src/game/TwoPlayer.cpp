@@ -1,131 +1,146 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/Game.h"
 
-#include "platform/Platform.h"
-#include "platform/Random.h"
-
 #include <algorithm>
 
 namespace orvane {
 
 void Game::ForEachInBonusArea(const Cell& centre, const std::function<void(Cell&)>& visit)
 {
-    const int x = centre.Index % BoardWidth;
-    const int y = centre.Index / BoardWidth;
-    const int r = BonusRadius;
-    for (int row = std::max(y - r, 0); row <= std::min(y + r, BoardHeight - 1); ++row)
-        for (int col = std::max(x - r, 0); col <= std::min(x + r, BoardWidth - 1); ++col)
-            visit(Cells[static_cast<size_t>(col + row * BoardWidth)]);
-}
-
-void Game::HandOverToOpponentIfDue()
-{
-    if (CurrentPlayer == Player2 && CurrentMode == PlayMode::VsComputer)
-        Opponent.Phase = OpponentState::Choose;
+    const int x = centre.Index % BoardWidth();
+    const int y = centre.Index / BoardWidth();
+    const int r = bonusRadius_;
+    for (int row = std::max(y - r, 0); row <= std::min(y + r, BoardHeight() - 1); ++row)
+        for (int col = std::max(x - r, 0); col <= std::min(x + r, BoardWidth() - 1); ++col)
+            visit(cells_[static_cast<size_t>(col + row * BoardWidth())]);
 }
 
 void Game::FindMine(Cell& cell)
 {
-    cell.State = Closed;
-    cell.Mark = static_cast<uint8_t>(CurrentPlayer + 1);
-    ++Players[CurrentPlayer].MinesFound;
+    cell.State = CellState::Closed;
+    cell.Mark = currentPlayer_ == Player1 ? CellMark::Flag : CellMark::FoundByPlayer2;
+    ++players_[currentPlayer_].MinesFound;
+    Tell(MineFound {cell.Index, currentPlayer_});
 }
 
 void Game::SingleOpen(Cell& cell)
 {
-    if (cell.State == Pressed) {
-        cell.MoveMark = 1;
+    if (cell.State == CellState::Pressed) {
+        cell.MoveMark = true;
         if (cell.Value == MineValue) {
             FindMine(cell);
-            PlayerData& player = Players[CurrentPlayer];
-            if (!BonusAwarded && player.MinesFound >= FlagsToWin / 2) {
-                BonusOwner = OtherPlayer(CurrentPlayer);
-                Message.Post(Players[BonusOwner].Name + " Earned Bonus", 0.5f, 2.5f);
-                BonusAwarded = true;
-                if (BonusOwner == Player2)
-                    Opponent.BonusCountdown = 1 + RandomBelow(random, 5);
+            PlayerData& player = players_[currentPlayer_];
+            if (!bonusAwarded_ && player.MinesFound >= flagsToWin_ / 2) {
+                bonusOwner_ = OtherPlayer(currentPlayer_);
+                PostMessage(players_[*bonusOwner_].Name + " Earned Bonus", 0.5f, 2.5f);
+                bonusAwarded_ = true;
+                if (bonusOwner_ == Player2)
+                    computerBonusDelay_ = 1 + static_cast<int32_t>(DrawReal() * 5);
             }
             // The player keeps the turn and the marks of this turn collect.
-            ClearMarksNextMove = false;
-            ShowMoveMarks = false;
-            if (player.MinesFound == FlagsToWin) {
+            clearMarksNextMove_ = false;
+            showMoveMarks_ = false;
+            if (player.MinesFound == flagsToWin_) {
                 WinTwoPlayer(false);
-                ClearMarksNextMove = true;
-                ShowMoveMarks = true;
-                PlaySoundIfOn("\\Win.wav");
+                clearMarksNextMove_ = true;
+                showMoveMarks_ = true;
+                PlaySoundIfOn(Sound::Win);
             } else {
-                PlaySoundIfOn("\\Flag.wav");
+                PlaySoundIfOn(Sound::Flag);
             }
         } else {
-            cell.State = static_cast<uint8_t>(cell.Value + 2);
-            if (cell.State == OpenEmpty)
+            cell.State = CellState::Open;
+            if (cell.IsOpenEmpty())
                 FloodFrom(cell);
             else
-                PlayClickIfOn();
-            CurrentPlayer = OtherPlayer(CurrentPlayer);
-            BonusButtonEnabled = BonusAwarded && CurrentPlayer == BonusOwner;
-            if (BonusButtonEnabled)
-                BonusButtonDown = false;
-            ClearMarksNextMove = true;
-            ShowMoveMarks = true;
+                PlaySoundIfOn(Sound::Click);
+            currentPlayer_ = OtherPlayer(currentPlayer_);
+            Tell(TurnPassed {currentPlayer_});
+            bonusButtonEnabled_ = bonusAwarded_ && currentPlayer_ == bonusOwner_;
+            if (bonusButtonEnabled_)
+                bonusButtonDown_ = false;
+            clearMarksNextMove_ = true;
+            showMoveMarks_ = true;
         }
     }
-    HandOverToOpponentIfDue();
 }
 
 void Game::BonusOpen(Cell& centre)
 {
-    BonusArmed = false;
-    BonusButtonEnabled = false;
-    BonusOwner = BonusUsed;
-    ClearMarksNextMove = true;
-    ShowMoveMarks = true;
+    bonusArmed_ = false;
+    bonusButtonEnabled_ = false;
+    bonusOwner_.reset();
+    clearMarksNextMove_ = true;
+    showMoveMarks_ = true;
     ForEachInBonusArea(centre, [this](Cell& cell) {
-        if (cell.State != Pressed)
+        if (cell.State != CellState::Pressed)
             return;
         if (cell.Value == MineValue) {
-            cell.MoveMark = 1;
+            cell.MoveMark = true;
             FindMine(cell);
         } else {
             // Empty cells opened by the bonus do not flood.
-            cell.State = static_cast<uint8_t>(cell.Value + 2);
+            cell.State = CellState::Open;
         }
-        const bool won = Players[CurrentPlayer].MinesFound == FlagsToWin;
+        const bool won = players_[currentPlayer_].MinesFound == flagsToWin_;
         // The walk goes on after the winning mine, but the game is decided only once.
-        if (won && CurrentState != GameState::Won)
+        if (won && state_ != GameState::Won)
             WinTwoPlayer(true);
-        PlaySoundIfOn(won ? "\\Win.wav" : "\\Open.wav");
+        PlaySoundIfOn(won ? Sound::Win : Sound::Open);
     });
-    CurrentPlayer = OtherPlayer(CurrentPlayer);
-    HandOverToOpponentIfDue();
+    currentPlayer_ = OtherPlayer(currentPlayer_);
+    Tell(TurnPassed {currentPlayer_});
 }
 
 void Game::WinTwoPlayer(bool restartMessage)
 {
-    CurrentState = GameState::Won;
-    BonusButtonEnabled = false;
-    Face = FaceLook::Won;
-    PlayerData& winner = Players[CurrentPlayer];
+    state_ = GameState::Won;
+    bonusButtonEnabled_ = false;
+    face_ = FaceLook::Won;
+    PlayerData& winner = players_[currentPlayer_];
     ++winner.Score;
     const std::string text = winner.Name + " Won.";
-    if (restartMessage)
-        Message.Post(text, 1.0f, 5.0f);
-    else
-        Message.Continue(text, 1.0f, 5.0f);
-    EndGame(CurrentPlayer == Player1 ? GameResult::Won : GameResult::Lost);
-    if (OnTwoPlayerResult)
-        OnTwoPlayerResult();
+    Tell(MessagePosted {text, 1.0f, 5.0f, !restartMessage, false});
+    EndGame(currentPlayer_ == Player1 ? GameResult::Won : GameResult::Lost, currentPlayer_);
+    const PlayerData& loser = players_[OtherPlayer(currentPlayer_)];
+    Tell(SeriesPointWon {ScoreTable(), winner.Name, loser.Name, winner.Score, loser.Score});
+}
+
+void Game::GiveUp()
+{
+    // A game gives its point away once; the new game that follows ends it.
+    if (!IsTwoPlayer() || state_ != GameState::Playing || seriesPointGivenUp_)
+        return;
+    Record(CommandKind::GiveUp);
+    seriesPointGivenUp_ = true;
+    const PlayerIndex winner = OtherPlayer(currentPlayer_);
+    ++players_[winner].Score;
+    Tell(SeriesPointWon {ScoreTable(), players_[winner].Name, players_[currentPlayer_].Name,
+        players_[winner].Score, players_[currentPlayer_].Score});
 }
 
 void Game::ToggleBonus()
 {
-    BonusArmed = !BonusArmed;
-    if (BonusArmed) {
-        BonusRadius = BonusRadiusFor(static_cast<Level>(CurrentLevel));
-        Message.Post("Bonus Activated", 0.5f, 2.0f);
+    Record(CommandKind::ToggleBonus);
+    if (bonusArmed_) {
+        bonusArmed_ = false;
+        PostMessage("Bonus Deactivated", 0.5f, 2.0f);
     } else {
-        Message.Post("Bonus Deactivated", 0.5f, 2.0f);
+        ArmBonus("Bonus Activated");
     }
+}
+
+void Game::ArmComputerBonus()
+{
+    Record(CommandKind::ArmComputerBonus);
+    ArmBonus("AI. Activated Bonus");
+}
+
+void Game::ArmBonus(const std::string& message)
+{
+    bonusArmed_ = true;
+    bonusRadius_ = BonusRadiusFor(CurrentLevel());
+    PostMessage(message, 0.5f, 2.0f);
 }
 
 uint8_t BonusRadiusFor(Level level)
@@ -142,31 +157,33 @@ uint8_t BonusRadiusFor(Level level)
 
 void Game::RandomOpen()
 {
+    Record(CommandKind::RandomOpen);
     ClearMoveMarks(PlayMode::Classic, false);
-    RandomOpenRunning = true;
-    ShowMoveMarks = true;
-    ++ClickCount;
-    const int32_t drawable = static_cast<int32_t>(CellOrder.size()) - 1;
+    randomOpenRunning_ = true;
+    showMoveMarks_ = true;
+    ++clickCount_;
+    const int32_t drawable = static_cast<int32_t>(cellOrder_.size()) - 1;
     const auto closedUnmarked = [this](int16_t index) {
-        const Cell& c = Cells[static_cast<size_t>(index)];
-        return c.State == Closed && c.Mark == NoMark;
+        const Cell& c = cells_[static_cast<size_t>(index)];
+        return c.State == CellState::Closed && c.Mark == CellMark::None;
     };
     for (int opened = 0; opened < 3;) {
-        const int32_t k = static_cast<int32_t>(random.NextReal() * drawable);
-        if (CurrentState == GameState::Lost || CurrentState == GameState::Won)
+        const int32_t k = static_cast<int32_t>(DrawReal() * drawable);
+        if (state_ == GameState::Lost || state_ == GameState::Won)
             break;
         // Every remaining closed cell may carry a flag: stop instead of drawing forever.
-        if (std::none_of(CellOrder.begin(), CellOrder.begin() + drawable, closedUnmarked))
+        if (std::none_of(cellOrder_.begin(), cellOrder_.begin() + drawable, closedUnmarked))
             break;
-        Cell& cell = Cells[static_cast<size_t>(CellOrder[static_cast<size_t>(k)])];
-        if (cell.State != Closed || cell.Mark != NoMark)
+        Cell& cell = cells_[static_cast<size_t>(cellOrder_[static_cast<size_t>(k)])];
+        if (cell.State != CellState::Closed || cell.Mark != CellMark::None)
             continue;
-        cell.MoveMark = 1;
-        cell.State = Pressed;
+        cell.MoveMark = true;
+        cell.State = CellState::Pressed;
         OpenCell(cell, CellAction::Release);
         ++opened;
     }
-    RandomOpenRunning = false;
+    randomOpenRunning_ = false;
+    Tell(CellsChanged {});
 }
 
 } // namespace orvane

@@ -24,4 +24,18 @@ public:
     void SleepMilliseconds(int64_t ms) override;
 };
 
+// A counter that moves only when told, in milliseconds: replays give each command at its
+// time on it.
+class ManualCounter final : public CounterSource {
+public:
+    bool Available() const override { return true; }
+    int64_t Frequency() const override { return 1000; }
+    int64_t Now() const override { return now_; }
+    void SleepMilliseconds(int64_t ms) override { now_ += ms > 0 ? ms : 0; }
+    void SetMilliseconds(int64_t ms) { now_ = ms; }
+
+private:
+    int64_t now_ = 0;
+};
+
 } // namespace orvane

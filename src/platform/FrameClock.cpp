@@ -66,6 +66,11 @@ int64_t FrameClock::SecondsSinceMark() const
     return static_cast<int64_t>(std::trunc(CountsToSeconds(MarkCount, CurrentCount)));
 }
 
+int64_t FrameClock::Now() const
+{
+    return counter_.Now();
+}
+
 double FrameClock::GameSeconds() const
 {
     return CountsToSeconds(MarkCount, counter_.Now());

@@ -45,6 +45,8 @@ public:
     // Milliseconds from now until the game clock reaches its next whole second.
     int64_t MillisecondsToNextSecond() const;
 
+    // The counter now, for stamping what happens with its time.
+    int64_t Now() const;
     double FrameTime = 0.0;
     int64_t Frequency = 1;
     int64_t LastFrameCount = 0;

@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include "platform/Sound.h"
+
 #include <string>
 
 namespace orvane {
@@ -27,9 +29,7 @@ public:
     virtual void RedrawNow() = 0;
 
     // Asynchronous, one sound at a time; a missing file is silently skipped.
-    // The name is as the game spells it, with a leading backslash ("\Open.wav").
-    virtual void PlaySoundFile(const std::string& name) = 0;
-    virtual void PlayClickSound() = 0;
+    virtual void PlaySound(Sound sound) = 0;
 
     // Hand a file or web address to the desktop's viewer; the result is not examined.
     virtual void OpenDocument(const std::string& target) = 0;

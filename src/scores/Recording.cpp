@@ -1,9 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scores/Recording.h"
 
-#include "game/Game.h"
 #include "platform/Platform.h"
+#include "scores/History.h"
+#include "scores/HistoryRecording.h"
 #include "scores/ScoreFile.h"
+
+#include <ctime>
+#include <optional>
+#include <utility>
+#include <variant>
 
 namespace orvane {
 
@@ -18,75 +24,18 @@ int RowNamed(const ScoreFile& scores, int table, const std::string& name)
     return 0;
 }
 
-// The tables compare times on boards dealt at random; once a run the player hears why
-// a board dealt without guessing stays out of them.
-void ExplainNoGuessScores(Game& game)
-{
-    if (game.NoGuessScoresExplained)
-        return;
-    game.NoGuessScoresExplained = true;
-    game.platform.ShowMessage(
-        "Well done! This board was dealt so that it never needed a guess, so its time does "
-        "not go into the high-score tables: they compare games on boards dealt at random, "
-        "where a guess may be needed. Turn off Options > No Guessing to play for them.",
-        MessageIcon::Information);
-}
-
 } // namespace
 
-void RecordClassicWin(
-    Game& game, ScoreFile& scores, ScoreMarks& marks, const HighScoreWindows& windows)
+void RecordSeriesPoint(const SeriesPointWon& point, ScoreFile& scores)
 {
-    const int table = game.ScoreTable;
+    const int table = point.ScoreTable;
     if (!IsScoreTable(table))
         return;
-    if (game.DealtWithoutGuessing) {
-        ExplainNoGuessScores(game);
-        return;
-    }
-    scores.CountClassicWin(table);
-    const int seconds = game.ElapsedSeconds;
-    if (scores.Row(table, scores.LowestEntry[static_cast<size_t>(table)]).TimeOrWon < seconds)
-        return; // an equal time still enters the table
-
-    // The finished board stands behind the dialog.
-    game.FrameTimer.WaitFrame(30);
-    game.platform.RedrawNow();
-    std::optional<std::string> name;
-    if (windows.AskName)
-        name = windows.AskName();
-    // Made to the file's latest table: another copy may have filled the row meanwhile.
-    const int clicks = game.ClickCount;
-    const int row = scores.Apply([table, seconds, clicks, name](ScoreFile& tables) {
-        const int lowest = tables.LowestEntry.at(static_cast<size_t>(table));
-        ScoreEntry& entry = tables.Row(table, lowest);
-        if (entry.TimeOrWon < seconds)
-            return 0;
-        entry.Name = name.value_or(entry.Name); // the close box keeps the row's name
-        entry.TimeOrWon = seconds;
-        entry.ClicksOrLost = clicks;
-        return lowest;
-    });
-
-    marks.ShownTable = marks.MarkTable = static_cast<uint8_t>(table);
-    marks.MarkRow = static_cast<uint8_t>(row);
-    if (windows.ShowHighScores)
-        windows.ShowHighScores();
-    scores.FindLowestByTime(table);
-}
-
-void RecordTwoPlayerResult(Game& game, ScoreFile& scores)
-{
-    const int table = game.ScoreTable;
-    if (!IsScoreTable(table))
-        return;
-    const PlayerData& winner = game.Players[game.CurrentPlayer];
-    const PlayerData& loser = game.Players[OtherPlayer(game.CurrentPlayer)];
     // Rows hold names as the file keeps them, so the players' names are compared so too.
-    const std::string winnerName = StoredName(winner.Name);
-    const std::string loserName = StoredName(loser.Name);
-    const int32_t winnerScore = winner.Score;
-    const int32_t loserScore = loser.Score;
+    const std::string winnerName = StoredName(point.WinnerName);
+    const std::string loserName = StoredName(point.LoserName);
+    const int32_t winnerScore = point.WinnerScore;
+    const int32_t loserScore = point.LoserScore;
 
     scores.Apply([=](ScoreFile& tables) {
         if (const int row = RowNamed(tables, table, winnerName)) {
@@ -106,16 +55,91 @@ void RecordTwoPlayerResult(Game& game, ScoreFile& scores)
     });
 }
 
-void ConnectScores(
-    Game& game, ScoreFile& scores, ScoreMarks& marks, const HighScoreWindows& windows)
+ResultRecorder::ResultRecorder(ScoreFile& scores, History& history, ScoreMarks& marks,
+    const HighScoreWindows& windows, Platform& platform) :
+    scores_(scores),
+    history_(history), marks_(marks), windows_(windows), platform_(platform)
 {
-    game.OnClassicLoss = [&] {
-        if (!game.DealtWithoutGuessing)
-            scores.CountClassicLoss(game.ScoreTable);
-    };
-    game.OnClassicWin = [&] { RecordClassicWin(game, scores, marks, windows); };
-    game.OnTwoPlayerGameStarted = [&] { scores.CountTwoPlayerGame(game.ScoreTable); };
-    game.OnTwoPlayerResult = [&] { RecordTwoPlayerResult(game, scores); };
+}
+
+void ResultRecorder::Take(const GameEvent& event)
+{
+    if (const auto* started = std::get_if<TwoPlayerGameStarted>(&event)) {
+        scores_.CountTwoPlayerGame(started->ScoreTable);
+    } else if (const auto* point = std::get_if<SeriesPointWon>(&event)) {
+        RecordSeriesPoint(*point, scores_);
+    } else if (const auto* ended = std::get_if<GameEnded>(&event)) {
+        // Kept first, so that a game is not lost while a dialog is open.
+        history_.Store(RecordOfGame(*ended, static_cast<int64_t>(std::time(nullptr))));
+        if (ended->Mode != PlayMode::Classic)
+            return;
+        if (ended->Result == GameResult::Lost && !ended->NoGuessBoard)
+            scores_.CountClassicLoss(ended->ScoreTable);
+        else if (ended->Result == GameResult::Won)
+            TakeClassicWin(*ended);
+    }
+}
+
+// The tables compare times on boards dealt at random; once a run the player hears why
+// a board dealt without guessing stays out of them.
+void ResultRecorder::ExplainNoGuessScores()
+{
+    if (noGuessScoresExplained_)
+        return;
+    noGuessScoresExplained_ = true;
+    platform_.ShowMessage(
+        "Well done! This board was dealt so that it never needed a guess, so its time does "
+        "not go into the high-score tables: they compare games on boards dealt at random, "
+        "where a guess may be needed. Turn off Options > No Guessing to play for them.",
+        MessageIcon::Information);
+}
+
+void ResultRecorder::TakeClassicWin(const GameEnded& ended)
+{
+    const int table = ended.ScoreTable;
+    if (!IsScoreTable(table))
+        return;
+    if (ended.NoGuessBoard) {
+        ExplainNoGuessScores();
+        return;
+    }
+    scores_.CountClassicWin(table);
+    const int row = scores_.LowestEntry[static_cast<size_t>(table)];
+    if (scores_.Row(table, row).TimeOrWon >= ended.ShownSeconds)
+        dueHighScore_ = ended; // an equal time still enters the table
+}
+
+void ResultRecorder::ShowDueHighScore()
+{
+    if (!dueHighScore_)
+        return;
+    const GameEnded ended = *std::exchange(dueHighScore_, std::nullopt);
+    const int table = ended.ScoreTable;
+    // The finished board stands behind the dialog.
+    if (windows_.ShowFinishedBoard)
+        windows_.ShowFinishedBoard();
+    std::optional<std::string> name;
+    if (windows_.AskName)
+        name = windows_.AskName();
+    // Made to the file's latest table: another copy may have filled the row meanwhile.
+    const int seconds = ended.ShownSeconds;
+    const int clicks = ended.Clicks;
+    const int row = scores_.Apply([table, seconds, clicks, name](ScoreFile& tables) {
+        const int lowest = tables.LowestEntry.at(static_cast<size_t>(table));
+        ScoreEntry& entry = tables.Row(table, lowest);
+        if (entry.TimeOrWon < seconds)
+            return 0;
+        entry.Name = name.value_or(entry.Name); // the close box keeps the row's name
+        entry.TimeOrWon = seconds;
+        entry.ClicksOrLost = clicks;
+        return lowest;
+    });
+
+    marks_.ShownTable = marks_.MarkTable = static_cast<uint8_t>(table);
+    marks_.MarkRow = static_cast<uint8_t>(row);
+    if (windows_.ShowHighScores)
+        windows_.ShowHighScores();
+    scores_.FindLowestByTime(table);
 }
 
 } // namespace orvane

@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include "game/GameEvents.h"
+
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -7,7 +9,8 @@
 
 namespace orvane {
 
-class Game;
+class History;
+class Platform;
 class ScoreFile;
 
 // What the high-score window shows when it opens, and the row it marks with the arrow.
@@ -17,29 +20,45 @@ struct ScoreMarks {
     uint8_t MarkRow = 0; // 1..10; 0 marks nothing
 };
 
-// The windows a Classic high score opens, both modal.
+// The windows a Classic high score opens, both modal, and the finished board drawn at once
+// behind them.
 struct HighScoreWindows {
+    std::function<void()> ShowFinishedBoard;
     // The name dialog: the name to store after OK, nothing when it was closed otherwise.
     std::function<std::optional<std::string>()> AskName;
     std::function<void()> ShowHighScores;
 };
 
-// A won Classic game: counts the win in the game's score table (nothing on a custom
-// board, nor on a board dealt without guessing, whose results stay out of the file). A time no
-// slower than the table's slowest row replaces that row: the finished board is drawn, the name is
-// asked, the row is written, and the high-score window shows it marked.
-void RecordClassicWin(
-    Game& game, ScoreFile& scores, ScoreMarks& marks, const HighScoreWindows& windows);
+// A decided two-player series point: the win and the loss go to the rows of the two names,
+// or the winner takes the row with the fewest wins when its series score beats it. The
+// computer is a name like any other.
+void RecordSeriesPoint(const SeriesPointWon& point, ScoreFile& scores);
 
-// A decided two-player game, with CurrentPlayer the winner and the winner's Score already
-// raised: the win and the loss go to the rows of the two names, or the winner takes the
-// row with the fewest wins when its series score beats it. The computer is a name like
-// any other.
-void RecordTwoPlayerResult(Game& game, ScoreFile& scores);
+// Keeps what the game tells of its results: every ended game in the history; Classic wins
+// and losses and two-player games and series points in the score file (nothing of a custom
+// board, nor of a board dealt without guessing, whose results stay out of the file). A
+// Classic time no slower than its table's slowest row replaces that row, but only once the
+// rules have returned: ShowDueHighScore draws the finished board, asks the name, writes
+// the row and shows it marked in the high-score window.
+class ResultRecorder {
+public:
+    ResultRecorder(ScoreFile& scores, History& history, ScoreMarks& marks,
+        const HighScoreWindows& windows, Platform& platform);
 
-// Hooks the game's results up to the score file for the rest of the run; marks and
-// windows must live as long.
-void ConnectScores(
-    Game& game, ScoreFile& scores, ScoreMarks& marks, const HighScoreWindows& windows);
+    void Take(const GameEvent& event);
+    void ShowDueHighScore();
+
+private:
+    void TakeClassicWin(const GameEnded& ended);
+    void ExplainNoGuessScores();
+
+    ScoreFile& scores_;
+    History& history_;
+    ScoreMarks& marks_;
+    const HighScoreWindows& windows_;
+    Platform& platform_;
+    std::optional<GameEnded> dueHighScore_;
+    bool noGuessScoresExplained_ = false;
+};
 
 } // namespace orvane

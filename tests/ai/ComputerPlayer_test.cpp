@@ -2,7 +2,10 @@
 #include "ai/ComputerPlayer.h"
 #include "support/RulesFixture.h"
 
+#include <array>
 #include <cmath>
+#include <functional>
+#include <utility>
 
 using namespace orvane;
 using orvane::testing::RulesFixture;
@@ -14,109 +17,181 @@ namespace {
 // '1' and '2' a mine found by Player1 or Player2.
 class ComputerPlayerTest : public RulesFixture {
 protected:
-    ComputerPlayer computer {game};
+    ComputerPlayer computer {game, random, clock};
 
-    void LayOut(const std::vector<std::string>& rows, Level level = Level::Custom)
+    ComputerPlayerTest() { computer.Create(); }
+
+    // The players reach the position by their clicks: in each turn the player to move finds
+    // their mines, then opens a cell, which passes the turn. The computer moves first, or
+    // the human when that leaves the computer to move at the end. A bonus the setup earns the
+    // computer is due after the given number of its turns.
+    void LayOut(const std::vector<std::string>& rows, Level level = Level::Custom,
+        int computerBonusTurns = 5)
     {
         std::vector<std::string> mines = rows;
         for (auto& row : mines)
             for (char& c : row)
                 c = (c == '*' || c == '1' || c == '2') ? '*' : '.';
-        LayMines(mines, PlayMode::VsComputer);
-        game.CurrentLevel = static_cast<int32_t>(level);
-        for (int y = 0; y < game.BoardHeight; ++y)
-            for (int x = 0; x < game.BoardWidth; ++x) {
-                const char c = rows[static_cast<size_t>(y)][static_cast<size_t>(x)];
-                if (c == 'o')
-                    ShowOpen(x, y);
-                if (c == '1' || c == '2') {
-                    At(x, y).Mark = static_cast<uint8_t>(c - '0');
-                    ++game.Players[c - '1'].MinesFound;
-                }
-            }
-        ComputersTurn();
+        for (PlayerIndex first : {Player2, Player1}) {
+            // Each deal passes the first move on.
+            do
+                orvane::testing::DealLayout(game, mines, PlayMode::VsComputer, level);
+            while (game.CurrentPlayer() != first);
+            random.scripted = {(computerBonusTurns - 1 + 0.5) / 5};
+            if (PlayTo(rows))
+                break;
+        }
+        random.scripted.clear();
+        TakeEvents();
+        events.clear();
+        ASSERT_EQ(game.CurrentPlayer(), Player2);
+        ASSERT_EQ(game.CurrentState(), GameState::Playing);
     }
-    void ComputersTurn()
+    // True when the clicks of the rows end with the computer to move.
+    bool PlayTo(const std::vector<std::string>& rows)
     {
-        computer.Create();
-        game.Opponent.Speed = 8;
-        game.CurrentPlayer = Player2;
-        game.Opponent.Phase = OpponentState::Choose;
+        std::array<std::vector<int>, 2> finds;
+        std::vector<int> opens;
+        // From the last cell back, so that an empty cell floods before its open neighbours.
+        for (int i = game.BoardWidth() * game.BoardHeight() - 1; i >= 0; --i) {
+            const char c = rows[static_cast<size_t>(i / game.BoardWidth())]
+                               [static_cast<size_t>(i % game.BoardWidth())];
+            if (c == '1' || c == '2')
+                finds[static_cast<size_t>(c - '1')].push_back(i);
+            if (c == 'o')
+                opens.push_back(i);
+        }
+        for (size_t next = 0;;) {
+            for (int cell : std::exchange(finds[game.CurrentPlayer()], {}))
+                ClickCell(cell);
+            while (next < opens.size() && game.CellAt(opens[next]).State == CellState::Open)
+                ++next;
+            if (next == opens.size())
+                break;
+            ClickCell(opens[next]);
+        }
+        return game.CurrentPlayer() == Player2 && finds[Player1].empty();
     }
+    void ClickCell(int cell) { Click(cell % game.BoardWidth(), cell / game.BoardWidth()); }
+
+    // A new board of the setup on which the computer makes the first move.
+    void ComputerMovesFirst(BoardSetup setup)
+    {
+        game.NewGame(setup);
+        if (game.CurrentPlayer() != Player2)
+            game.NewGame(setup);
+        TakeEvents();
+    }
+    static BoardSetup BeginnerAtSpeed7()
+    {
+        BoardSetup setup;
+        setup.Mode = PlayMode::VsComputer;
+        setup.Mines = 19;
+        setup.ComputerSpeed = 7;
+        return setup;
+    }
+
     void Frame(double seconds)
     {
-        game.FrameTimer.FrameTime = seconds;
+        clock.FrameTime = seconds;
         computer.Update();
+        TakeEvents();
     }
+    // The cell the computer goes for: its choice on the next frame, the one under its
+    // pointer when the cell, or the bonus square around it, is shown pressed.
     int Chosen()
     {
         Frame(0.01);
-        EXPECT_EQ(game.Opponent.Phase, OpponentState::Travel);
-        return game.Opponent.Target;
+        EXPECT_EQ(computer.Phase(), OpponentPhase::Travel);
+        for (int i = 0; i < 1000 && CountState(CellState::Pressed) == 0; ++i)
+            Frame(0.05);
+        return Index(static_cast<int>(std::lround(computer.PointerX())),
+            static_cast<int>(std::lround(computer.PointerY())));
     }
-    // Frames until the computer's move is made; the move ends in Idle or Choose.
+    // Frames until the computer's move is made.
     void FinishMove(double frame = 0.05)
     {
-        for (int i = 0; i < 1000 && game.Opponent.Phase >= OpponentState::Travel; ++i)
+        for (int i = 0; i < 1000 && computer.Phase() >= OpponentPhase::Travel; ++i)
             Frame(frame);
     }
-    int Index(int x, int y) const { return x + y * game.BoardWidth; }
-};
-
-struct Travel {
-    int fromX, fromY;
-    uint8_t speed;
-    double duration;
+    bool ComputerArmedItsBonus() const
+    {
+        const auto posted = Told<MessagePosted>();
+        return game.BonusArmed() && !posted.empty()
+            && posted.back() == MessagePosted {"AI. Activated Bonus", 0.5f, 2.0f};
+    }
 };
 
 TEST_F(ComputerPlayerTest, GlidesForDistanceOverSpeedAtLeastPointFourThenPressesThenClicks)
 {
-    // The one closed cell (8, 8) is a mine certified by its open neighbours.
-    const std::vector<std::string> board(8, "ooooooooo");
-    std::vector<std::string> rows = board;
-    rows.push_back("oooooooo*");
-    for (const Travel& t : {Travel {0, 0, 7, 8.0 / 7.0}, {7, 8, 8, 0.4}, {8, 8, 8, 0.4}}) {
-        SCOPED_TRACE(t.duration);
-        LayOut(rows);
-        game.Opponent.ToColumn = static_cast<int16_t>(t.fromX);
-        game.Opponent.ToRow = static_cast<int16_t>(t.fromY);
-        game.Opponent.Speed = t.speed;
+    struct Travel {
+        const char* name;
+        std::function<void()> setUp;
+        int x, y;
+        double duration;
+    };
+    const std::vector<std::string> cornerMine(9, "ooooooooo");
+    std::vector<std::string> closeMines = cornerMine, farMine = cornerMine;
+    closeMines[8] = "ooooooo**";
+    farMine[0] = "*oooooooo";
+    const std::vector<Travel> travels {
+        {"from the top left cell at speed 7",
+            [this] {
+                ComputerMovesFirst(BeginnerAtSpeed7());
+                random.scripted = {0.999}; // the last cell it may guess, (7, 8)
+            },
+            7, 8, 8.0 / 7.0},
+        {"one cell at speed 8",
+            [&] {
+                LayOut(closeMines);
+                ASSERT_EQ(Chosen(), Index(7, 8));
+                FinishMove();
+            },
+            8, 8, 0.4},
+        {"no cell at speed 8", [&] { LayOut(farMine); }, 0, 0, 0.4},
+    };
+    for (const Travel& t : travels) {
+        SCOPED_TRACE(t.name);
+        t.setUp();
         const double dt = 0.001;
-        ASSERT_EQ(Chosen(), Index(8, 8));
-        const double start = game.Opponent.MoveStart;
-        EXPECT_DOUBLE_EQ(game.Opponent.MoveDuration, t.duration);
-
-        double pressedAt = -1.0;
-        float lastX = static_cast<float>(t.fromX);
-        for (int i = 0; i < 5000 && At(8, 8).Mark == NoMark; ++i) {
+        double now = 0.0, chosenAt = -1.0, pressedAt = -1.0;
+        float lastX = 0.0f;
+        for (int i = 0; i < 5000 && At(t.x, t.y).State != CellState::Open
+             && At(t.x, t.y).Mark == CellMark::None;
+             ++i) {
             Frame(dt);
-            if (pressedAt < 0.0 && At(8, 8).State == Pressed)
-                pressedAt = game.Opponent.Clock;
-            EXPECT_GE(game.Opponent.PointerX, lastX) << "the pointer only goes forward";
-            EXPECT_LE(game.Opponent.PointerX, 8.0f);
-            lastX = game.Opponent.PointerX;
+            now += dt;
+            if (chosenAt < 0.0 && computer.Phase() == OpponentPhase::Travel)
+                chosenAt = now;
+            if (pressedAt < 0.0 && At(t.x, t.y).State == CellState::Pressed)
+                pressedAt = now;
+            EXPECT_GE(computer.PointerX(), lastX) << "the pointer only goes forward";
+            EXPECT_LE(computer.PointerX(), static_cast<float>(t.x));
+            lastX = computer.PointerX();
         }
-        EXPECT_NEAR(pressedAt - start, t.duration, dt * 1.5);
-        EXPECT_NEAR(game.Opponent.PointerX, 8.0f, 0.02f);
-        EXPECT_NEAR(game.Opponent.PointerY, 8.0f, 0.02f);
-        EXPECT_EQ(At(8, 8).Mark, FoundByPlayer2);
+        EXPECT_NEAR(pressedAt - chosenAt, t.duration, dt * 1.5);
+        EXPECT_NEAR(computer.PointerX(), static_cast<float>(t.x), 0.02f);
+        EXPECT_NEAR(computer.PointerY(), static_cast<float>(t.y), 0.02f);
+        EXPECT_NE(At(t.x, t.y).State, CellState::Pressed) << "the move was made";
     }
 }
 
 TEST_F(ComputerPlayerTest, ClicksOnTheFirstFrameMoreThanTwoTenthsAfterArriving)
 {
-    std::vector<std::string> rows(8, "ooooooooo");
-    rows.push_back("oooooooo*");
-    LayOut(rows);
-    game.Opponent.Speed = 7;
-    ASSERT_EQ(Chosen(), Index(8, 8));
-    const double click = game.Opponent.MoveStart + 8.0 / 7.0 + ComputerPlayer::PressTime;
-    for (int i = 0; i < 1000 && game.Opponent.Clock + 0.01 <= click; ++i)
+    ComputerMovesFirst(BeginnerAtSpeed7());
+    random.scripted = {0.999};
+    // The clock the computer keeps is the sum of the frames since the new game.
+    double now = 0.01;
+    Frame(0.01);
+    const double click = now + 8.0 / 7.0 + ComputerPlayer::PressTime;
+    for (int i = 0; i < 1000 && now + 0.01 <= click; ++i) {
         Frame(0.01);
-    EXPECT_EQ(At(8, 8).State, Pressed) << "shown pressed until the click";
+        now += 0.01;
+    }
+    EXPECT_EQ(At(7, 8).State, CellState::Pressed) << "shown pressed until the click";
     Frame(0.01);
     Frame(0.01);
-    EXPECT_EQ(At(8, 8).Mark, FoundByPlayer2);
+    EXPECT_EQ(At(7, 8).State, CellState::Open);
 }
 
 struct RuleCase {
@@ -144,142 +219,138 @@ TEST_F(ComputerPlayerTest, TakesTheFirstMineTheOpenNumbersMakeCertain)
 
 TEST_F(ComputerPlayerTest, GuessesAClosedCellButTheLastWhileAnotherIsLeft)
 {
+    // No number is certain; the closed cells are 0, 2, 4, the mines 6 and 8, and the
+    // last cell, 9.
+    const std::vector<std::string> rows {".o.o.", "o*o*."};
     for (double draw : {0.0, 0.5, 0.999}) {
-        LayOut({".o.o."});
+        LayOut(rows);
         random.scripted = {draw};
         const int chosen = Chosen();
-        EXPECT_TRUE(chosen == 0 || chosen == 2) << chosen;
+        EXPECT_TRUE(chosen % 2 == 0 && chosen < 9) << chosen;
     }
-    LayOut({".o.o."});
+    LayOut(rows);
     random.scripted = {0.999};
-    EXPECT_EQ(Chosen(), 2) << "the draw spreads over the cells it may take";
+    EXPECT_EQ(Chosen(), 8) << "the draw spreads over the cells it may take";
 }
 
 TEST_F(ComputerPlayerTest, TakesTheLastCellWhenItIsTheOnlyOneLeft)
 {
     // Only (2, 2) is closed and no open number touches it; the mine there decides the game.
     LayOut({"1oo", "o12", "o2*"});
-    ASSERT_EQ(game.FlagsToWin, 3);
+    ASSERT_EQ(game.FlagsToWin(), 3);
     EXPECT_EQ(Chosen(), Index(2, 2));
     FinishMove();
-    EXPECT_EQ(game.CurrentState, GameState::Won);
-    EXPECT_EQ(game.Players[Player2].MinesFound, 3);
+    EXPECT_EQ(game.CurrentState(), GameState::Won);
+    EXPECT_EQ(game.Players()[Player2].MinesFound, 3);
 }
 
 TEST_F(ComputerPlayerTest, ChoosesAgainAfterAFindAndGoesIdleAfterASafeCell)
 {
-    LayOut({"*oo..", "ooo..", "....*"});
+    LayOut({"*oo..", "ooo*.", "....."});
     EXPECT_EQ(Chosen(), Index(0, 0));
     FinishMove();
-    EXPECT_EQ(game.Players[Player2].MinesFound, 1);
-    EXPECT_EQ(game.CurrentPlayer, Player2);
-    EXPECT_EQ(game.Opponent.Phase, OpponentState::Choose) << "a find lets it move again";
+    EXPECT_EQ(game.Players()[Player2].MinesFound, 1);
+    EXPECT_EQ(game.CurrentPlayer(), Player2);
+    EXPECT_TRUE(computer.MoveUnderWay()) << "a find lets it move again";
 
     random.scripted = {0.0}; // the first closed cell, (3, 0): safe
     EXPECT_EQ(Chosen(), Index(3, 0));
     FinishMove();
-    EXPECT_EQ(game.CurrentPlayer, Player1);
-    EXPECT_EQ(game.Opponent.Phase, OpponentState::Idle);
-    EXPECT_EQ(game.Opponent.Target, -1);
+    EXPECT_EQ(game.CurrentPlayer(), Player1);
+    EXPECT_FALSE(computer.MoveUnderWay());
+    EXPECT_EQ(computer.Phase(), OpponentPhase::Idle);
 }
 
 TEST_F(ComputerPlayerTest, FirstMoveOfAGameNeverFindsAMine)
 {
     for (uint64_t seed = 1; seed <= 100; ++seed) {
         random.engine.seed(seed);
-        game.CurrentPlayer = Player1; // the new game gives the first move to the computer
-        StartBoard(9, 9, 19, PlayMode::VsComputer, Level::Beginner);
-        ASSERT_EQ(game.Opponent.Phase, OpponentState::Choose);
-        game.Opponent.Speed = 7;
-        FinishMove();
-        Frame(0.05);
-        FinishMove();
-        ASSERT_EQ(game.CurrentState, GameState::Playing);
-        EXPECT_EQ(game.Players[Player2].MinesFound, 0);
-        EXPECT_EQ(game.CurrentPlayer, Player1);
+        ComputerMovesFirst(BeginnerAtSpeed7());
+        ASSERT_TRUE(computer.MoveUnderWay());
+        for (int i = 0; i < 1000 && game.CurrentPlayer() == Player2; ++i)
+            Frame(0.05);
+        ASSERT_EQ(game.CurrentState(), GameState::Playing);
+        EXPECT_EQ(game.Players()[Player2].MinesFound, 0);
+        EXPECT_EQ(game.CurrentPlayer(), Player1);
     }
 }
 
 TEST_F(ComputerPlayerTest, APressLeftWhenAClickTookTheFirstMoveIsTakenBack)
 {
-    game.CurrentPlayer = Player1;
-    StartBoard(9, 9, 19, PlayMode::VsComputer, Level::Beginner);
-    game.Opponent.Speed = 7;
+    ComputerMovesFirst(BeginnerAtSpeed7());
     random.scripted = {0.0}; // the top left cell
-    for (int i = 0; i < 100 && CountState(Pressed) == 0; ++i)
+    for (int i = 0; i < 100 && CountState(CellState::Pressed) == 0; ++i)
         Frame(0.05);
-    ASSERT_EQ(At(0, 0).State, Pressed);
+    ASSERT_EQ(At(0, 0).State, CellState::Pressed);
 
     // Clicks on the board count before the first open: one opens a cell for the computer,
     // the next is the human's own move.
     Click(8, 8);
-    ASSERT_EQ(game.CurrentPlayer, Player1);
-    for (int i = 1; game.CurrentPlayer == Player1 && i < 81; ++i)
-        if (At(i % 9, i / 9).State == Closed)
+    ASSERT_EQ(game.CurrentPlayer(), Player1);
+    for (int i = 1; game.CurrentPlayer() == Player1 && i < 81; ++i)
+        if (At(i % 9, i / 9).State == CellState::Closed)
             Click(i % 9, i / 9);
-    ASSERT_EQ(game.Opponent.Phase, OpponentState::Choose);
+    ASSERT_TRUE(computer.MoveUnderWay());
     Frame(0.05);
-    EXPECT_NE(At(0, 0).State, Pressed);
+    EXPECT_NE(At(0, 0).State, CellState::Pressed);
 }
 
 TEST_F(ComputerPlayerTest, ExpertBonusTakesTheFirstSquareOfMoreThanFortySixClosedCells)
 {
-    game.CurrentPlayer = Player1;
-    StartBoard(30, 16, 111, PlayMode::VsComputer, Level::Expert);
-    ASSERT_EQ(game.CurrentPlayer, Player2);
-    game.Opponent.BonusCountdown = 1;
     // Row 3, column 3 is the first cell whose 7 x 7 square lies wholly on the board; with
     // two of its cells open it holds 47, enough, though the square beside it holds 49.
-    ShowOpen(0, 0);
-    ShowOpen(0, 1);
+    std::vector<std::string> rows(16, std::string(30, '.'));
+    rows[0] = "o*" + std::string(27, '.') + "*";
+    rows[1][0] = 'o';
+    rows[15][29] = '1'; // the find that earns the computer its bonus
+    LayOut(rows, Level::Expert, 1);
     EXPECT_EQ(Chosen(), Index(3, 3));
-    EXPECT_EQ(game.Opponent.BonusCountdown, -1);
-    EXPECT_TRUE(game.BonusArmed);
-    EXPECT_EQ(game.BonusRadius, 3);
-    EXPECT_EQ(game.Message.Text, "AI. Activated Bonus");
-    EXPECT_EQ(game.Message.Stage, MessageBar::SlideIn);
-
-    const double pressing = game.Opponent.MoveStart + game.Opponent.MoveDuration + 0.1;
-    for (int i = 0; i < 1000 && game.Opponent.Clock < pressing; ++i)
-        Frame(0.05);
-    EXPECT_EQ(CountState(Pressed), 47) << "the whole square is shown pressed";
+    EXPECT_TRUE(ComputerArmedItsBonus());
+    EXPECT_EQ(game.BonusRadius(), 3);
+    EXPECT_EQ(CountState(CellState::Pressed), 47) << "the whole square is shown pressed";
     FinishMove();
-    EXPECT_FALSE(game.BonusArmed);
-    EXPECT_EQ(game.BonusOwner, BonusUsed);
-    EXPECT_EQ(game.CurrentPlayer, Player1);
+    EXPECT_FALSE(game.BonusArmed());
+    EXPECT_TRUE(game.BonusSpent());
+    EXPECT_EQ(game.CurrentPlayer(), Player1);
 }
 
 TEST_F(ComputerPlayerTest, BonusTakesTheLowestBestSquareWhenNoneIsFull)
 {
-    // Every 3 x 3 square meets an open row, so none holds more than six closed cells.
+    // Every 3 x 3 square meets an open row, so none holds more than six closed cells. The
+    // mines under and over the open rows make them numbers; the three found at the bottom
+    // right earn the computer its bonus.
     std::vector<std::string> rows;
     for (int y = 0; y < 9; ++y)
-        rows.push_back(y % 3 == 1 ? "ooooooooo" : ".........");
-    LayOut(rows, Level::Beginner);
-    game.Opponent.BonusCountdown = 1;
+        rows.push_back(y % 3 == 1 ? "ooooooooo" : y % 3 == 0 ? ".*..*..*." : ".........");
+    rows[8] = "......111";
+    LayOut(rows, Level::Beginner, 1);
     EXPECT_EQ(Chosen(), Index(1, 2));
-    EXPECT_EQ(game.BonusRadius, 1);
+    EXPECT_EQ(game.BonusRadius(), 1);
 }
 
 TEST_F(ComputerPlayerTest, BonusSearchStartsAtTheRadiusNotAtTheFirstCell)
 {
-    // Cells 0 and 1 tie with the best square (the closed 2 x 2 corner); the search starts
-    // at the radius, so the corner cell itself is never the centre.
-    std::vector<std::string> rows {"..ooooooo", "..ooooooo"};
-    rows.resize(9, "ooooooooo");
-    LayOut(rows, Level::Beginner);
-    game.Opponent.BonusCountdown = 1;
+    // Cells 0 and 1 tie with the best square (the closed 2 x 2 corner of mines); the search
+    // starts at the radius, so the corner cell itself is never the centre. The found mines
+    // make every open cell a number.
+    std::vector<std::string> rows(9, "ooooooooo");
+    rows[0] = "**ooooooo";
+    rows[1] = "**oo1oo1o";
+    rows[4] = "o1oo2oo2o";
+    rows[7] = "o1oo2oo2o";
+    LayOut(rows, Level::Beginner, 1);
     EXPECT_EQ(Chosen(), Index(1, 0));
 }
 
-TEST_F(ComputerPlayerTest, BonusCountdownCountsTheComputersTurns)
+TEST_F(ComputerPlayerTest, BonusIsDueAfterTheComputersTurnsItWasGiven)
 {
-    LayOut({"*o.", "ooo"});
-    game.Opponent.BonusCountdown = 2;
+    // A certain mine keeps the turn after the first move; the second turn uses the bonus.
+    LayOut({"1o*..", "ooo.."}, Level::Custom, 2);
+    EXPECT_EQ(Chosen(), Index(2, 0));
+    EXPECT_FALSE(game.BonusArmed());
+    FinishMove();
     Chosen();
-    EXPECT_EQ(game.Opponent.BonusCountdown, 1);
-    EXPECT_FALSE(game.BonusArmed);
-    EXPECT_NE(game.Message.Text, "AI. Activated Bonus");
+    EXPECT_TRUE(ComputerArmedItsBonus());
 }
 
 } // namespace
@@ -295,9 +366,10 @@ protected:
 
 TEST_F(StrongComputerTest, TakesAMineCertainOnlyWithTheNeighboursNumbers)
 {
-    // The 0 under (3, 0) makes (2, 0) and (3, 0) safe, so the 1 under (2, 0) has its mine
-    // at (1, 0); no single number shows it, and the Normal computer would guess.
-    LayOut({".*..", "oooo"});
+    // Beside the found mines, the 2 under (3, 0) makes (2, 0) and (3, 0) safe, so the 4
+    // under (2, 0) has its mine at (1, 0); no single number shows it, and the Normal
+    // computer would guess.
+    LayOut({".*..", "oooo", "2211"});
     EXPECT_EQ(Chosen(), Index(1, 0));
 }
 
@@ -331,15 +403,12 @@ TEST_F(StrongComputerTest, UsesItsBonusOnTheSquareHoldingTheMostMines)
     // holds a mine with chance 2/5, 2 mines in its square. The one mine left lies in the
     // nine free cells on the left, 1/9 each: 1 mine in their square.
     LayOut({"*..1*..", "...21o2", "...1.2*"}, Level::Beginner);
-    game.BonusAwarded = true;
-    game.BonusOwner = Player2;
-    game.BonusButtonEnabled = true;
+    ASSERT_EQ(game.BonusOwner(), Player2);
     EXPECT_EQ(Chosen(), Index(5, 1));
-    EXPECT_TRUE(game.BonusArmed);
-    EXPECT_EQ(game.Message.Text, "AI. Activated Bonus");
+    EXPECT_TRUE(ComputerArmedItsBonus());
     FinishMove();
-    EXPECT_EQ(game.Players[Player2].MinesFound, 5);
-    EXPECT_EQ(game.BonusOwner, BonusUsed);
+    EXPECT_EQ(game.Players()[Player2].MinesFound, 5);
+    EXPECT_TRUE(game.BonusSpent());
 }
 
 } // namespace

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/AboutDialog.h"
 #include "dialogs/HelpWindow.h"
-#include "shell/qt/MainMenu.h"
-#include "shell/qt/ProgramIcon.h"
+#include "shell/MainMenu.h"
+#include "shell/ProgramIcon.h"
 #include "support/FakeDesktop.h"
 #include "support/WindowManagerFixture.h"
 

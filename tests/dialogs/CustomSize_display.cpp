@@ -1,9 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/CustomSizeDialog.h"
-#include "game/Game.h"
-#include "support/FakeCounter.h"
-#include "support/FixedRandom.h"
-#include "support/ScriptedPlatform.h"
+#include "support/QuietGame.h"
 
 #include <array>
 
@@ -41,11 +38,10 @@ void PrintTo(const Entry& entry, std::ostream* out)
 
 class CustomSizeDialogTest : public ::testing::TestWithParam<Entry> {
 protected:
-    ScriptedPlatform platform;
-    FixedRandom random;
-    FakeCounter counter;
-    Game game {platform, random, counter};
-    CustomSizeDialog form {game};
+    QuietGame quiet;
+    Game& game = quiet.game;
+    ScriptedPlatform& platform = quiet.platform;
+    CustomSizeDialog form {game, platform};
 
     QLineEdit* Box(int number)
     {
@@ -59,11 +55,13 @@ protected:
     }
     void Open(PlayMode mode, int rows, int columns, int mines)
     {
-        game.CurrentMode = mode;
-        game.BoardHeight = static_cast<int16_t>(rows);
-        game.BoardWidth = static_cast<int16_t>(columns);
-        game.MineCount = static_cast<int16_t>(mines);
-        game.FlagsToWin = 0;
+        BoardSetup setup;
+        setup.Mode = mode;
+        setup.BoardLevel = Level::Custom;
+        setup.Width = static_cast<int16_t>(columns);
+        setup.Height = static_cast<int16_t>(rows);
+        setup.Mines = static_cast<int16_t>(mines);
+        game.NewGame(setup);
         form.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
     }
@@ -81,15 +79,18 @@ TEST_P(CustomSizeDialogTest, OkChecksEachBoxAndStoresTheSize)
     Box(2)->setText(QString::fromLatin1(e.width));
     Box(3)->setText(QString::fromLatin1(e.minesText));
     Button("OkButton")->click();
+    // The board the window then deals.
+    if (form.CustomSizeConfirmed)
+        quiet.commands.StartCustomGame(form.Columns, form.Rows, form.Mines);
 
     EXPECT_FALSE(form.isVisible());
     EXPECT_EQ(Shown(), e.shown);
-    EXPECT_EQ(game.BoardHeight, e.newRows);
-    EXPECT_EQ(game.BoardWidth, e.newColumns);
-    EXPECT_EQ(game.MineCount, e.newMines);
+    EXPECT_EQ(game.BoardHeight(), e.newRows);
+    EXPECT_EQ(game.BoardWidth(), e.newColumns);
+    EXPECT_EQ(game.MineCount(), e.newMines);
     EXPECT_EQ(form.CustomSizeConfirmed, e.confirmed);
     if (e.mode != PlayMode::Classic && e.confirmed) {
-        EXPECT_EQ(game.FlagsToWin, e.newMines / 2 + 1);
+        EXPECT_EQ(game.FlagsToWin(), e.newMines / 2 + 1);
     }
     EXPECT_EQ(platform.messages.size(), e.oddMessage ? 1u : 0u);
     if (e.oddMessage) {
@@ -137,7 +138,7 @@ TEST_F(CustomSizeDialogTest, ShowsTheBoardAndCancelEscAndCloseChangeNothing)
             form.close();
         EXPECT_FALSE(form.isVisible());
         EXPECT_FALSE(form.CustomSizeConfirmed);
-        EXPECT_EQ(game.BoardHeight, 16);
+        EXPECT_EQ(game.BoardHeight(), 16);
     }
     EXPECT_EQ(Button("CancelButton")->text(), "Cancel");
     EXPECT_EQ(Box(1)->maxLength(), 2);

@@ -2,8 +2,8 @@
 // F1's help: the desktop's viewer where one is registered for the help file, else the
 // program's own window over the pages the file is made from.
 #include "dialogs/HelpWindow.h"
-#include "shell/qt/QtPlatform.h"
-#include "shell/sound/SdlSound.h"
+#include "shell/QtPlatform.h"
+#include "sound/SdlSound.h"
 #include "support/FakeDesktop.h"
 
 #include <QTest>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/Random.h"
-#include "shell/qt/Program.h"
+#include "shell/Program.h"
 
 namespace {
 

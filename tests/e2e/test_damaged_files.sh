@@ -36,6 +36,6 @@ send_keys ctrl+s
 poll_until 3 file_bytes_are "16 00 00 aa bb" || fail "the sounds command wrote $(file_bytes)"
 
 send_keys alt+F4
-wait_for_exit 10
+wait_for_exit 30
 [ "$EXIT_STATUS" = "0" ] || fail "the program did not end cleanly: $EXIT_STATUS"
 echo "PASS"

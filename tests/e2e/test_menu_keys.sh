@@ -67,6 +67,6 @@ kill -0 "$APP_PID" 2>/dev/null || fail "the program ended after Escape and No"
 send_keys Escape
 focus_dialog '^Orvane$'
 xdotool key alt+y
-wait_for_exit 10
+wait_for_exit 30
 [ "$EXIT_STATUS" = "0" ] || fail "Escape and Yes did not end the program cleanly: $EXIT_STATUS"
 echo "PASS"

@@ -14,7 +14,7 @@ APP_WINDOW=$(xdotool search --onlyvisible --name '^Orvane$' | while read -r w; d
 done | head -n 1)
 [ -n "$APP_WINDOW" ] || fail "none of the windows named Orvane is a message box"
 send_keys Return
-wait_for_exit 10
+wait_for_exit 30
 [ "$EXIT_STATUS" != "running" ] || fail "the program kept running after the message"
 [ "$EXIT_STATUS" -ne 0 ] || fail "the program ended with status 0 although it could not draw"
 echo "PASS"

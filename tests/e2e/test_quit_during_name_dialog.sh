@@ -15,7 +15,7 @@ click_at "${CENTRES[80]%,*}" "${CENTRES[80]#*,}"
 focus_dialog '^Enter New Hi-Score Name:$'
 xdotool type --delay 20 'Quitter'
 kill -s TERM "$APP_PID"
-wait_for_exit 2
+wait_for_exit 30
 [ "$EXIT_STATUS" = 0 ] || fail "SIGTERM during the name box: the program is $EXIT_STATUS"
 scores=$APP_DIR/Orvane.cfg
 [ "$(stat -c %s "$scores")" -eq 1968 ] || fail "Orvane.cfg is $(stat -c %s "$scores") bytes"

@@ -10,7 +10,7 @@ for signal in TERM INT HUP; do
     poll_until 5 dialog_shown '^About Orvane$' || fail "Ctrl+A showed no About box"
   fi
   kill -s "$signal" "$APP_PID"
-  wait_for_exit 10
+  wait_for_exit 30
   [ "$EXIT_STATUS" = "0" ] || fail "SIG$signal did not end the program cleanly: $EXIT_STATUS"
 done
 echo "PASS"

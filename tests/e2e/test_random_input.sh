@@ -48,6 +48,6 @@ done
 
 [ "$(window_count)" -eq 1 ] || fail "expected only the main window, found $(window_count) windows"
 send_keys alt+F4
-wait_for_exit 10
+wait_for_exit 30
 [ "$EXIT_STATUS" = "0" ] || fail "the program did not end cleanly: $EXIT_STATUS"
 echo "PASS ($answered questions and prompts answered)"

@@ -8,7 +8,7 @@ start_app
 kill -0 "$APP_PID" || fail "the program is not running"
 
 send_keys alt+F4
-wait_for_exit 10
+wait_for_exit 30
 [ "$EXIT_STATUS" = "0" ] || fail "the program did not end cleanly after its window was closed: $EXIT_STATUS"
 if grep -qiE 'AddressSanitizer|runtime error' "$WORK/stderr.log"; then
   cat "$WORK/stderr.log" >&2

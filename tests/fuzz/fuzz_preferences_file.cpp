@@ -2,7 +2,7 @@
 // Any bytes as the preferences file: loading never fails the game, a damaged file is kept
 // whole beside the one put back, and saved options load again as they were.
 #include "fuzz/FuzzCheck.h"
-#include "shell/Preferences.h"
+#include "session/Preferences.h"
 #include "support/ScriptedPlatform.h"
 #include "support/TempDir.h"
 

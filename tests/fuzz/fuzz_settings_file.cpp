@@ -2,7 +2,7 @@
 // Any bytes as the settings file: the loaded choices are ones the menus offer, and
 // saving them and loading again gives the same choices.
 #include "fuzz/FuzzCheck.h"
-#include "shell/Settings.h"
+#include "session/Settings.h"
 #include "support/ScriptedPlatform.h"
 #include "support/TempDir.h"
 

@@ -2,7 +2,7 @@
 // Any bytes as a sound file beside the program: decoding gives nothing or whole frames
 // of the device format, never more than a long sound would take.
 #include "fuzz/FuzzCheck.h"
-#include "shell/sound/WavDecode.h"
+#include "sound/WavDecode.h"
 
 using namespace orvane;
 using namespace orvane::testing;

@@ -20,14 +20,21 @@ protected:
     // The board laid out from text in 22-pixel cells; closedFrame shows it before any open.
     void Lay(const std::vector<std::string>& rows)
     {
-        NewBoard(static_cast<int>(rows[0].size()), static_cast<int>(rows.size()),
-            orvane::testing::CountMines(rows), 22);
+        form->session().settings.CellSize = 22;
+        orvane::testing::DealLayout(game(), rows, PlayMode::Classic);
+        form->session().TakeGameEvents();
         closedFrame = BoardFrame();
-        orvane::testing::LayMinesOnBoard(game(), rows);
+    }
+    // Opens or flags a cell by the rules' command, without the mouse: no click is counted.
+    void Act(CellGesture gesture, int x, int y)
+    {
+        for (const CellAction action : {CellAction::Press, CellAction::Release})
+            game().ActOnCell(gesture, action, x + y * game().BoardWidth());
+        form->session().TakeGameEvents();
     }
 
-    Cell& At(int x, int y) { return game().Cells[static_cast<size_t>(x + y * game().BoardWidth)]; }
-    bool IsOpen(int x, int y) { return At(x, y).State == At(x, y).Value + 2; }
+    const Cell& At(int x, int y) { return game().CellAt(x + y * game().BoardWidth()); }
+    bool IsOpen(int x, int y) { return At(x, y).State == CellState::Open; }
     QRect CellRect(int x, int y)
     {
         const int size = form->session().screen.CellSize;
@@ -41,18 +48,18 @@ protected:
         return a.copy(CellRect(x, y)) == b.copy(CellRect(x, y));
     }
 
-    std::vector<uint8_t> States() const
+    std::vector<CellState> States() const
     {
-        std::vector<uint8_t> states;
-        for (const Cell& cell : form->game().Cells)
+        std::vector<CellState> states;
+        for (const Cell& cell : form->game().Cells())
             states.push_back(cell.State);
         return states;
     }
     std::vector<bool> Flags() const
     {
         std::vector<bool> flags;
-        for (const Cell& cell : form->game().Cells)
-            flags.push_back(cell.Mark == FlagMark);
+        for (const Cell& cell : form->game().Cells())
+            flags.push_back(cell.Mark == CellMark::Flag);
         return flags;
     }
 
@@ -118,18 +125,18 @@ TEST_F(BoardGestureTest, DragCarriesThePressAlongAndOpensOnlyTheCellOfRelease)
 
     Release(Qt::LeftButton, Centre(3, 1));
     EXPECT_TRUE(IsOpen(3, 1));
-    std::vector<uint8_t> othersClosed(15, Closed);
+    std::vector<CellState> othersClosed(15, CellState::Closed);
     othersClosed[static_cast<size_t>(At(3, 1).Index)] = At(3, 1).State;
     EXPECT_EQ(States(), othersClosed);
-    EXPECT_EQ(game().ClickCount, 1);
-    EXPECT_EQ(game().CurrentState, GameState::Playing);
+    EXPECT_EQ(game().ClickCount(), 1);
+    EXPECT_EQ(game().CurrentState(), GameState::Playing);
 }
 
 TEST_F(BoardGestureTest, DragOutOfTheBoardOpensNothingAndLeavesNothingPressed)
 {
     Lay(NumberedBoard);
     const QImage before = BoardFrame();
-    const std::vector<uint8_t> states = States();
+    const std::vector<CellState> states = States();
     const int w = form->BoardArea->width();
     const int h = form->BoardArea->height();
     for (const Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton})
@@ -148,9 +155,9 @@ TEST_F(BoardGestureTest, DragOutOfTheBoardOpensNothingAndLeavesNothingPressed)
             EXPECT_EQ(States(), states);
             EXPECT_EQ(Flags(), std::vector<bool>(15, false));
             EXPECT_EQ(form->session().screen.PressedCell, -1);
-            EXPECT_EQ(form->session().screen.Gesture, 0);
-            EXPECT_EQ(game().Face, FaceLook::Smiling);
-            EXPECT_EQ(game().ClickCount, 0);
+            EXPECT_EQ(form->session().screen.Gesture, BoardGesture::None);
+            EXPECT_EQ(game().Face(), FaceLook::Smiling);
+            EXPECT_EQ(game().ClickCount(), 0);
             EXPECT_EQ(BoardFrame(), before);
         }
 }
@@ -165,11 +172,11 @@ TEST_F(BoardGestureTest, LeftAndRightTogetherChordAtTheFirstReleaseAndCountOneCl
                 return b == Qt::LeftButton ? Qt::RightButton : Qt::LeftButton;
             };
             Lay(ChordBoard);
-            for (Cell& cell : game().Cells)
-                if (cell.Value == MineValue)
-                    cell.Mark = FlagMark;
-            At(1, 1).State = static_cast<uint8_t>(At(1, 1).Value + 2);
+            Act(CellGesture::Open, 1, 1);
             ASSERT_EQ(At(1, 1).Value, 5);
+            for (const QPoint mine : {QPoint(0, 0), QPoint(2, 0), QPoint(0, 2), QPoint(1, 2),
+                     QPoint(2, 2), QPoint(3, 2)})
+                Act(CellGesture::Flag, mine.x(), mine.y());
             const QImage before = BoardFrame();
 
             Press(pressedFirst, Centre(1, 1));
@@ -184,17 +191,17 @@ TEST_F(BoardGestureTest, LeftAndRightTogetherChordAtTheFirstReleaseAndCountOneCl
             Release(releasedFirst, Centre(1, 1));
             EXPECT_TRUE(IsOpen(1, 0) && IsOpen(0, 1) && IsOpen(2, 1))
                 << "the chord is carried out at once";
-            EXPECT_EQ(At(3, 0).State, Closed);
-            EXPECT_EQ(At(3, 1).State, Closed);
-            EXPECT_EQ(game().ClickCount, 0);
-            const std::vector<uint8_t> chorded = States();
+            EXPECT_EQ(At(3, 0).State, CellState::Closed);
+            EXPECT_EQ(At(3, 1).State, CellState::Closed);
+            EXPECT_EQ(game().ClickCount(), 0);
+            const std::vector<CellState> chorded = States();
 
             Release(other(releasedFirst), Centre(1, 1));
             EXPECT_EQ(States(), chorded) << "the second release changes nothing";
-            EXPECT_EQ(game().ClickCount, 1);
+            EXPECT_EQ(game().ClickCount(), 1);
             EXPECT_EQ(form->session().screen.PressedCell, -1);
-            EXPECT_EQ(form->session().screen.Gesture, 0);
-            EXPECT_EQ(game().CurrentState, GameState::Playing);
+            EXPECT_EQ(form->session().screen.Gesture, BoardGesture::None);
+            EXPECT_EQ(game().CurrentState(), GameState::Playing);
         }
 }
 
@@ -202,30 +209,30 @@ TEST_F(BoardGestureTest, DoubleClickOnALostBoardStartsANewOneAndOpensNothingOfIt
 {
     Lay(NumberedBoard);
     Click(Qt::LeftButton, Centre(0, 0));
-    ASSERT_EQ(game().CurrentState, GameState::Lost);
+    ASSERT_EQ(game().CurrentState(), GameState::Lost);
     ASSERT_NE(BoardFrame(), closedFrame);
 
     DoubleClick(Centre(1, 1));
-    EXPECT_EQ(game().CurrentState, GameState::Ready);
-    EXPECT_EQ(States(), std::vector<uint8_t>(15, Closed));
-    EXPECT_EQ(game().ClickCount, 0);
-    EXPECT_EQ(game().Face, FaceLook::Smiling);
+    EXPECT_EQ(game().CurrentState(), GameState::Ready);
+    EXPECT_EQ(States(), std::vector<CellState>(15, CellState::Closed));
+    EXPECT_EQ(game().ClickCount(), 0);
+    EXPECT_EQ(game().Face(), FaceLook::Smiling);
     EXPECT_EQ(BoardFrame(), closedFrame);
 
     // Only the press that completed the double click was swallowed.
     Click(Qt::LeftButton, Centre(1, 1));
-    EXPECT_NE(game().CurrentState, GameState::Ready);
-    EXPECT_NE(At(1, 1).State, Closed);
-    EXPECT_EQ(game().ClickCount, 1);
+    EXPECT_NE(game().CurrentState(), GameState::Ready);
+    EXPECT_NE(At(1, 1).State, CellState::Closed);
+    EXPECT_EQ(game().ClickCount(), 1);
 }
 
 TEST_F(BoardGestureTest, DoubleClickOnARunningBoardIsTwoClicks)
 {
     Lay(NumberedBoard);
     DoubleClick(Centre(1, 0));
-    EXPECT_EQ(game().CurrentState, GameState::Playing);
+    EXPECT_EQ(game().CurrentState(), GameState::Playing);
     EXPECT_TRUE(IsOpen(1, 0));
-    EXPECT_EQ(game().ClickCount, 2);
+    EXPECT_EQ(game().ClickCount(), 2);
 }
 
 TEST_F(BoardGestureTest, ClickCountCountsEveryCompletedGestureInsideTheBoard)
@@ -266,9 +273,9 @@ TEST_F(BoardGestureTest, ClickCountCountsEveryCompletedGestureInsideTheBoard)
     for (const Step& step : steps) {
         step.gesture();
         expected += step.clicks;
-        EXPECT_EQ(game().ClickCount, expected) << step.what;
+        EXPECT_EQ(game().ClickCount(), expected) << step.what;
     }
-    EXPECT_EQ(game().CurrentState, GameState::Playing);
+    EXPECT_EQ(game().CurrentState(), GameState::Playing);
 }
 
 } // namespace

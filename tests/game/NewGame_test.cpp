@@ -33,64 +33,76 @@ TEST_F(NewGameTest, NeighboursOfNineByNineInRowMajorOrder)
 TEST_F(NewGameTest, NeighboursOfExpertBoardUseItsThirtyColumns)
 {
     StartBoard(30, 16, 99, PlayMode::Classic, Level::Expert);
-    ASSERT_EQ(game.Cells.size(), 480u);
+    ASSERT_EQ(game.Cells().size(), 480u);
     EXPECT_EQ(NeighboursOf(At(29, 0)), (std::vector<int16_t> {28, 58, 59}));
     EXPECT_EQ(NeighboursOf(At(0, 15)), (std::vector<int16_t> {420, 421, 451}));
     EXPECT_EQ(
         NeighboursOf(At(10, 5)), (std::vector<int16_t> {129, 130, 131, 159, 161, 189, 190, 191}));
-    for (const Cell& cell : game.Cells)
-        EXPECT_EQ(cell.Index, &cell - game.Cells.data());
+    for (const Cell& cell : game.Cells())
+        EXPECT_EQ(cell.Index, &cell - game.Cells().data());
 }
 
+// A lost game leaves clicks, seconds, a flag, open cells and the bonus button off behind it.
 TEST_F(NewGameTest, ResetsCountersAndBoardForClassic)
 {
     StartBoard(9, 9, 10, PlayMode::Classic, Level::Beginner);
-    game.ClickCount = 7;
-    game.ElapsedSeconds = 12;
-    game.BonusButtonEnabled = false;
-    At(3, 3).State = 5;
-    At(4, 4).Mark = FlagMark;
-    game.NewGame(Level::Beginner);
-    EXPECT_EQ(game.CurrentState, GameState::Ready);
-    EXPECT_EQ(game.FlagsLeft, 10);
-    EXPECT_EQ(game.ClickCount, 0);
-    EXPECT_EQ(game.ElapsedSeconds, 0);
-    EXPECT_TRUE(game.BonusButtonEnabled);
-    EXPECT_EQ(game.LastSafeSlot, 80);
-    for (size_t i = 0; i < game.Cells.size(); ++i) {
-        EXPECT_EQ(game.CellOrder[i], static_cast<int16_t>(i));
-        EXPECT_EQ(game.Cells[i].State, Closed);
-        EXPECT_EQ(game.Cells[i].Mark, NoMark);
+    RightClick(0, 0);
+    Click(4, 4);
+    for (int i = 0; i < 7; ++i)
+        game.CountClick();
+    counter.now += 12 * counter.frequency;
+    clock.Tick();
+    game.ShowGameClock();
+    const auto mine = std::find_if(game.Cells().begin(), game.Cells().end(),
+        [](const Cell& c) { return c.Value == MineValue && c.Mark == CellMark::None; });
+    Click(mine->Index % 9, mine->Index / 9);
+    ASSERT_EQ(game.CurrentState(), GameState::Lost);
+    ASSERT_EQ(game.ClickCount(), 7);
+    ASSERT_EQ(game.ElapsedSeconds(), 12);
+    ASSERT_FALSE(game.BonusButtonEnabled());
+
+    game.Restart();
+    EXPECT_EQ(game.CurrentState(), GameState::Ready);
+    EXPECT_EQ(game.FlagsLeft(), 10);
+    EXPECT_EQ(game.ClickCount(), 0);
+    EXPECT_EQ(game.ElapsedSeconds(), 0);
+    EXPECT_TRUE(game.BonusButtonEnabled());
+    EXPECT_EQ(game.LastSafeSlot(), 80);
+    for (size_t i = 0; i < game.Cells().size(); ++i) {
+        EXPECT_EQ(game.CellOrder()[i], static_cast<int16_t>(i));
+        EXPECT_EQ(game.Cells()[i].State, CellState::Closed);
+        EXPECT_EQ(game.Cells()[i].Mark, CellMark::None);
     }
 }
 
+// The rebuilt board's flood reaches every one of its safe cells.
 TEST_F(NewGameTest, SameLevelKeepsTheCellsAndANewLevelRebuilds)
 {
     StartBoard(9, 9, 10, PlayMode::Classic, Level::Beginner);
-    const Cell* before = game.Cells.data();
-    game.NewGame(Level::Beginner);
-    EXPECT_EQ(game.Cells.data(), before);
-    game.BoardWidth = 16;
-    game.BoardHeight = 16;
-    game.NewGame(Level::Intermediate);
-    EXPECT_EQ(game.Cells.size(), 256u);
-    EXPECT_EQ(game.OpenQueue.size(), 256u);
+    const Cell* before = game.Cells().data();
+    game.Restart();
+    EXPECT_EQ(game.Cells().data(), before);
+    StartBoard(16, 16, 1, PlayMode::Classic, Level::Intermediate);
+    EXPECT_EQ(game.Cells().size(), 256u);
+    Click(0, 0);
+    EXPECT_EQ(game.CurrentState(), GameState::Won);
+    EXPECT_EQ(CountState(CellState::Open), 255);
 }
 
 TEST_F(NewGameTest, TwoPlayerGameHandsTheFirstMoveOverAndPostsTheGoal)
 {
-    game.CurrentPlayer = Player1;
+    ASSERT_EQ(game.CurrentPlayer(), Player1);
     StartBoard(9, 9, 19, PlayMode::VsComputer, Level::Beginner);
-    EXPECT_EQ(game.CurrentPlayer, Player2);
-    EXPECT_EQ(game.Message.Text, "10 Flags To WIN");
-    EXPECT_EQ(game.Message.Stage, MessageBar::SlideIn);
-    EXPECT_FLOAT_EQ(game.Message.HoldTime, 5.0f);
-    EXPECT_EQ(game.Opponent.Phase, OpponentState::Choose);
-    EXPECT_EQ(game.Opponent.Target, -1);
-    EXPECT_EQ(game.Opponent.BonusCountdown, -1);
-    EXPECT_FALSE(game.BonusButtonEnabled);
-    EXPECT_TRUE(game.RandomOpenRunning);
-    EXPECT_TRUE(game.ClearMarksNextMove);
+    EXPECT_EQ(game.CurrentPlayer(), Player2);
+    const auto posted = Told<MessagePosted>();
+    ASSERT_EQ(posted.size(), 1U);
+    EXPECT_EQ(posted[0].Text, "10 Flags To WIN");
+    EXPECT_FLOAT_EQ(posted[0].SlideTime, 1.0f);
+    EXPECT_FLOAT_EQ(posted[0].HoldTime, 5.0f);
+    EXPECT_EQ(Told<TwoPlayerGameStarted>(), std::vector<TwoPlayerGameStarted> {{6}});
+    EXPECT_FALSE(game.BonusButtonEnabled());
+    EXPECT_FALSE(game.BonusOwner().has_value());
+    EXPECT_EQ(game.ComputerBonusDelay(), -1);
 }
 
 // Placement invariants over many seeded games on every level and on edge-case custom boards.
@@ -109,17 +121,17 @@ TEST_P(PlacementTest, FirstCellIsSafeAndCellOrderSplitsSafeFromMines)
         StartBoard(b.width, b.height, b.mines);
         const auto first = static_cast<int16_t>((seed * 7919) % static_cast<uint64_t>(cells));
         const int seedsBefore = random.clockSeeds;
-        game.PlaceMines(first);
+        Click(first % b.width, first / b.width);
         EXPECT_EQ(random.clockSeeds, seedsBefore + 1) << "every placement reseeds";
 
-        ASSERT_EQ(game.LastSafeSlot, cells - b.mines - 1);
-        EXPECT_EQ(game.CellOrder[static_cast<size_t>(game.LastSafeSlot)], first);
-        std::set<int16_t> seen(game.CellOrder.begin(), game.CellOrder.end());
+        const auto& order = game.CellOrder();
+        ASSERT_EQ(game.LastSafeSlot(), cells - b.mines - 1);
+        EXPECT_EQ(order[static_cast<size_t>(game.LastSafeSlot())], first);
+        std::set<int16_t> seen(order.begin(), order.end());
         EXPECT_EQ(seen.size(), static_cast<size_t>(cells)) << "a permutation of all cells";
         for (int slot = 0; slot < cells; ++slot) {
-            const Cell& cell
-                = game.Cells[static_cast<size_t>(game.CellOrder[static_cast<size_t>(slot)])];
-            if (slot <= game.LastSafeSlot) {
+            const Cell& cell = game.CellAt(order[static_cast<size_t>(slot)]);
+            if (slot <= game.LastSafeSlot()) {
                 ASSERT_NE(cell.Value, MineValue);
                 EXPECT_EQ(cell.Value, game.CountAdjacentMines(cell.Index));
             } else {
@@ -138,9 +150,10 @@ TEST_F(PlacementTest, FullBoardMinusOneWinsOnTheFirstOpen)
 {
     StartBoard(9, 9, 80);
     Click(4, 4);
-    EXPECT_EQ(At(4, 4).State, 10) << "an eight";
-    EXPECT_EQ(game.CurrentState, GameState::Won);
-    EXPECT_EQ(game.FlagsLeft, 0);
+    EXPECT_TRUE(IsOpen(4, 4));
+    EXPECT_EQ(At(4, 4).Value, 8);
+    EXPECT_EQ(game.CurrentState(), GameState::Won);
+    EXPECT_EQ(game.FlagsLeft(), 0);
 }
 
 TEST_F(PlacementTest, TheTopOfThePoolIsNeverDrawn)
@@ -148,10 +161,10 @@ TEST_F(PlacementTest, TheTopOfThePoolIsNeverDrawn)
     // With every draw at the top of [0, 1) the pick is LastSafeSlot - 1, never LastSafeSlot.
     StartBoard(9, 9, 1);
     random.scripted = {0.99999};
-    game.PlaceMines(0);
+    Click(0, 0);
     // Slot 80 holds cell 0 (the first cell) after step 1; pool top is slot 79 (cell 79).
-    EXPECT_NE(game.Cells[79].Value, MineValue);
-    EXPECT_EQ(game.Cells[78].Value, MineValue);
+    EXPECT_NE(At(7, 8).Value, MineValue);
+    EXPECT_EQ(At(6, 8).Value, MineValue);
 }
 
 } // namespace

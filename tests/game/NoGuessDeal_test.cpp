@@ -10,7 +10,7 @@ namespace {
 
 class NoGuessDealTest : public GameFixture {
 protected:
-    NoGuessDealTest() { game.NoGuessing = true; }
+    NoGuessDealTest() { game.SetNoGuessing(true); }
 
     solver::BoardView Seen() const
     {
@@ -25,19 +25,19 @@ TEST_F(NoGuessDealTest, FirstOpenClearsAnAreaAndReasoningWins)
 {
     StartBoard(30, 16, 99, PlayMode::Classic, Level::Expert);
     Click(0, 0);
-    ASSERT_TRUE(game.DealtWithoutGuessing);
-    EXPECT_EQ(At(0, 0).State, OpenEmpty);
-    EXPECT_GE(game.Cells.size() - static_cast<size_t>(CountState(Closed)), 4U);
+    ASSERT_TRUE(game.DealtWithoutGuessing());
+    EXPECT_TRUE(At(0, 0).IsOpenEmpty());
+    EXPECT_GE(game.Cells().size() - static_cast<size_t>(CountState(CellState::Closed)), 4U);
 
     solver::MineSolver solver;
-    while (game.CurrentState == GameState::Playing) {
+    while (game.CurrentState() == GameState::Playing) {
         const auto& safe = solver.Analyse(Seen()).certainSafe;
         ASSERT_FALSE(safe.empty()) << "a guess was needed";
         for (int cell : safe)
-            Click(cell % game.BoardWidth, cell / game.BoardWidth);
+            Click(cell % game.BoardWidth(), cell / game.BoardWidth());
     }
-    EXPECT_EQ(game.CurrentState, GameState::Won);
-    EXPECT_TRUE(platform.messages.empty());
+    EXPECT_EQ(game.CurrentState(), GameState::Won);
+    EXPECT_TRUE(Told<NoGuessDealFailed>().empty());
 }
 
 // Mines that cannot all lie outside the first cell's area: the player is told, and the
@@ -46,17 +46,18 @@ TEST_F(NoGuessDealTest, TooDenseABoardIsDealtAsUsualAndSaysSo)
 {
     StartBoard(5, 5, 20);
     Click(2, 2);
-    EXPECT_FALSE(game.DealtWithoutGuessing);
-    EXPECT_EQ(game.CurrentState, GameState::Playing);
-    ASSERT_EQ(platform.messages.size(), 1U);
-    EXPECT_NE(platform.messages[0].find("dealt as usual"), std::string::npos);
+    EXPECT_FALSE(game.DealtWithoutGuessing());
+    EXPECT_EQ(game.CurrentState(), GameState::Playing);
+    EXPECT_TRUE(IsOpen(2, 2));
+    EXPECT_EQ(Told<NoGuessDealFailed>().size(), 1U);
 }
 
 TEST_F(NoGuessDealTest, TwoPlayerBoardsAreDealtAsUsual)
 {
     StartBoard(16, 16, 51, PlayMode::VsHuman);
     Click(8, 8);
-    EXPECT_FALSE(game.DealtWithoutGuessing);
+    EXPECT_FALSE(game.DealtWithoutGuessing());
+    EXPECT_TRUE(Told<NoGuessDealFailed>().empty());
 }
 
 } // namespace

@@ -4,6 +4,8 @@
 #include "render/model/Themes.h"
 #include "support/MainWindowFixture.h"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 
 using namespace orvane;
@@ -13,8 +15,6 @@ namespace {
 
 class BoardRenderTest : public MainWindowFixture {
 protected:
-    Cell& At(int x, int y) { return game().Cells[static_cast<size_t>(x + y * game().BoardWidth)]; }
-
     // True when every pixel repeats one cell further right and one cell further down:
     // the cells are whole, equal and exactly cellSize pixels apart.
     static bool RepeatsEveryCell(const QImage& image, int cellSize)
@@ -42,6 +42,26 @@ protected:
             static_cast<int>(std::lround(picture.Bytes[i] * tint[2])));
     }
 
+    // The cross's dark red bars run along both diagonals of a false flag's cell: some pixel
+    // next to each point a fifth of a cell from the centre towards a corner is theirs.
+    static bool CrossedAt(const QImage& frame, int x, int y, int cellSize)
+    {
+        const QPoint centre(x * cellSize + cellSize / 2, y * cellSize + cellSize / 2);
+        const auto barAt = [&](QPoint p) {
+            for (int dy = -1; dy <= 1; ++dy)
+                for (int dx = -1; dx <= 1; ++dx) {
+                    const QColor c = frame.pixelColor(p + QPoint(dx, dy));
+                    if (c.red() >= 90 && c.green() <= 40 && c.blue() <= 40)
+                        return true;
+                }
+            return false;
+        };
+        const int along = cellSize / 5;
+        return std::ranges::all_of(
+            std::array {QPoint(1, 1), QPoint(-1, 1), QPoint(1, -1), QPoint(-1, -1)},
+            [&](QPoint corner) { return barAt(centre + corner * along); });
+    }
+
     static void ExpectNear(QColor actual, QColor expected, int tolerance, const std::string& what)
     {
         EXPECT_LE(std::abs(actual.red() - expected.red()), tolerance) << what;
@@ -63,14 +83,17 @@ TEST_F(BoardRenderTest, EveryCellIsExactlyCellSizePixels)
     };
     for (const Case c : {Case {9, 9, 22}, Case {30, 16, 36}, Case {35, 25, 16}, Case {16, 16, 27},
              Case {9, 9, 18}}) {
-        NewBoard(c.width, c.height, 10, c.cellSize);
+        // One mine beside the bottom right cell, which opens showing it and nothing else.
+        std::vector<std::string> rows = EmptyRows(c.width, c.height);
+        rows[static_cast<size_t>(c.height - 2)][static_cast<size_t>(c.width - 2)] = '*';
+        NewLayout(rows, c.cellSize);
         const QImage frame = BoardFrame();
         ASSERT_EQ(frame.width(), c.width * c.cellSize);
         ASSERT_EQ(frame.height(), c.height * c.cellSize);
         EXPECT_TRUE(RepeatsEveryCell(frame, c.cellSize))
             << c.width << "x" << c.height << " at " << c.cellSize;
         // Mixed states still line up: one open cell in a corner changes only its own square.
-        At(c.width - 1, c.height - 1).State = OpenEmpty;
+        Click(c.width - 1, c.height - 1);
         const QImage mixed = BoardFrame();
         const QRect cell(
             (c.width - 1) * c.cellSize, (c.height - 1) * c.cellSize, c.cellSize, c.cellSize);
@@ -85,10 +108,12 @@ TEST_F(BoardRenderTest, EveryCellIsExactlyCellSizePixels)
 
 TEST_F(BoardRenderTest, ClosedAndPressedCellsTakeTheThemeTintOpenCellsAGrey)
 {
-    NewBoard(9, 9, 10, 22);
-    At(1, 0).State = Pressed;
-    At(2, 0).State = OpenEmpty;
-    At(3, 0).State = 3 + 4; // an open 5
+    // (0, 0) opens empty, (3, 0) shows 5, (7, 0) is held pressed and (8, 0) stays closed.
+    NewLayout({"..*.*....", "..***....", "*********"}, 22);
+    Click(0, 0);
+    Click(3, 0);
+    Act(CellGesture::Open, CellAction::Press, 7, 0);
+    ASSERT_EQ(game().CellAt(3).Value, 5);
     const std::array<float, 3> grey {0.95f, 0.95f, 0.95f};
     for (uint8_t theme = 0; theme < ThemeCount; ++theme) {
         form->render().CurrentTheme = theme;
@@ -96,31 +121,33 @@ TEST_F(BoardRenderTest, ClosedAndPressedCellsTakeTheThemeTintOpenCellsAGrey)
         const auto& tint = form->render().Themes[theme].CellColour;
         const std::string name = "theme " + std::to_string(theme);
         ExpectNear(
-            CentreOf(frame, 0, 0), TintedCentre(picture_id::ClosedCell, tint), 3, name + " closed");
-        ExpectNear(CentreOf(frame, 1, 0), TintedCentre(picture_id::PressedCell, tint), 3,
+            CentreOf(frame, 8, 0), TintedCentre(picture_id::ClosedCell, tint), 3, name + " closed");
+        ExpectNear(CentreOf(frame, 7, 0), TintedCentre(picture_id::PressedCell, tint), 3,
             name + " pressed");
         ExpectNear(
-            CentreOf(frame, 2, 0), TintedCentre(picture_id::OpenCell, grey), 3, name + " open");
+            CentreOf(frame, 0, 0), TintedCentre(picture_id::OpenCell, grey), 3, name + " open");
         // The open five's centre is part of its digit; a corner of the cell is its background.
         const QColor openCorner = frame.pixelColor(3 * 22 + 4, 4);
-        ExpectNear(openCorner, frame.pixelColor(2 * 22 + 4, 4), 3, name + " open background");
+        ExpectNear(openCorner, frame.pixelColor(0 * 22 + 4, 4), 3, name + " open background");
     }
 }
 
 TEST_F(BoardRenderTest, LossOverlaysShowOnlyWhileLostAndOverTheirCells)
 {
-    NewBoard(9, 9, 10, 22);
-    Game& g = game();
-    g.CurrentState = GameState::Playing;
-    At(1, 1).State = Revealed;
-    At(1, 1).Mark = MissedMine;
-    At(4, 4).State = Revealed;
-    At(4, 4).Mark = FalseFlag;
-    At(7, 7).State = Revealed;
-    At(7, 7).Mark = ExplodedMine;
+    // Mines at (1, 1) and (7, 7), a flag on the safe (4, 4): the first open clears the rest
+    // of the board but the corners beside the mines; the open of (7, 7) loses.
+    std::vector<std::string> rows = EmptyRows(9, 9);
+    rows[1][1] = rows[7][7] = '*';
+    NewLayout(rows, 22);
+    Click(4, 4, CellGesture::Flag);
+    Click(4, 0);
+    ASSERT_EQ(game().CurrentState(), GameState::Playing);
     const QImage playing = BoardFrame();
-    g.CurrentState = GameState::Lost;
-    form->render().View.SpinAngle = 90.0f; // the glow a quarter turned
+    Click(7, 7);
+    ASSERT_EQ(game().CurrentState(), GameState::Lost);
+    form->render().View.SpinAngle = 0.0f;
+    const QImage unturned = BoardFrame();
+    form->render().View.SpinAngle = 45.0f; // the glow turned
     const QImage lost = BoardFrame();
 
     const int cs = 22;
@@ -131,19 +158,25 @@ TEST_F(BoardRenderTest, LossOverlaysShowOnlyWhileLostAndOverTheirCells)
                     return true;
         return false;
     };
-    EXPECT_TRUE(differsAround(1, 1)) << "glow over the missed mine";
-    EXPECT_TRUE(differsAround(4, 4)) << "cross over the false flag";
+    EXPECT_TRUE(differsAround(1, 1)) << "the missed mine";
+    EXPECT_TRUE(CrossedAt(lost, 4, 4, cs)) << "cross over the false flag";
     EXPECT_TRUE(differsAround(7, 7)) << "exploded mine";
-    // Nothing else changes: every pixel more than a cell away from the three stays put.
+    // Nothing else changes: every pixel more than a cell away from the three stays put,
+    // and the glow turns over the missed mine alone.
+    bool turned = false;
     for (int y = 0; y < lost.height(); ++y)
         for (int x = 0; x < lost.width(); ++x) {
             const int cx = x / cs, cy = y / cs;
-            const bool near = (std::abs(cx - 1) <= 1 && std::abs(cy - 1) <= 1)
-                || (cx == 4 && cy == 4) || (cx == 7 && cy == 7);
-            if (!near) {
+            const bool nearMissed = std::abs(cx - 1) <= 1 && std::abs(cy - 1) <= 1;
+            turned |= nearMissed && lost.pixel(x, y) != unturned.pixel(x, y);
+            if (!nearMissed) {
+                ASSERT_EQ(lost.pixel(x, y), unturned.pixel(x, y)) << x << "," << y;
+            }
+            if (!nearMissed && !(cx == 4 && cy == 4) && !(cx == 7 && cy == 7)) {
                 ASSERT_EQ(lost.pixel(x, y), playing.pixel(x, y)) << x << "," << y;
             }
         }
+    EXPECT_TRUE(turned) << "glow over the missed mine";
     // The exploded mine is the red picture, in front of its cell.
     const QColor exploded = CentreOf(lost, 7, 7);
     const QColor explodedCorner = lost.pixelColor(7 * cs + 2, 7 * cs + 2);
@@ -154,29 +187,37 @@ TEST_F(BoardRenderTest, LossOverlaysShowOnlyWhileLostAndOverTheirCells)
 
 TEST_F(BoardRenderTest, CrossAndExplodedMineStayInFrontOnTheWidestBoard)
 {
-    NewBoard(35, 25, 10, 16);
-    Game& g = game();
-    At(34, 24).State = Revealed;
-    At(34, 24).Mark = ExplodedMine;
-    At(0, 0).State = Revealed;
-    At(0, 0).Mark = FalseFlag;
-    g.CurrentState = GameState::Playing;
-    const QImage playing = BoardFrame();
-    g.CurrentState = GameState::Lost;
+    // The one mine in the far corner; a flag on the safe (0, 0), which the first open's
+    // flood leaves closed, is shown false by the loss.
+    std::vector<std::string> rows = EmptyRows(35, 25);
+    rows[24][34] = '*';
+    NewLayout(rows, 16);
+    Click(0, 0, CellGesture::Flag);
+    Click(17, 12);
+    ASSERT_EQ(game().CurrentState(), GameState::Playing);
+    Click(34, 24);
+    ASSERT_EQ(game().CurrentState(), GameState::Lost);
     const QImage lost = BoardFrame();
     const QColor corner = lost.pixelColor(34 * 16 + 1, 24 * 16 + 1);
     EXPECT_GT(corner.red(), 200);
     EXPECT_LT(corner.green(), 80);
-    // The cross's bars run through the cell centre.
-    EXPECT_NE(lost.pixel(8, 8), playing.pixel(8, 8));
+    EXPECT_TRUE(CrossedAt(lost, 0, 0, 16));
 }
 
 TEST_F(BoardRenderTest, FlaggedCellShowsTheFlagOverTheClosedCell)
 {
-    NewBoard(9, 9, 10, 36);
+    // Player1 finds the mine at (2, 2), Player2 the one at (5, 5); the player to move first
+    // finds one and passes the turn with the safe (4, 5), which shows 1.
+    std::vector<std::string> rows = EmptyRows(9, 9);
+    rows[2][2] = rows[5][5] = '*';
+    NewLayout(rows, 36, PlayMode::VsHuman);
     const QImage plain = BoardFrame();
-    At(2, 2).Mark = FlagMark;
-    At(5, 5).Mark = FoundByPlayer2;
+    const bool player1First = game().CurrentPlayer() == Player1;
+    Click(player1First ? 2 : 5, player1First ? 2 : 5);
+    Click(4, 5);
+    Click(player1First ? 5 : 2, player1First ? 5 : 2);
+    ASSERT_EQ(game().CellAt(2 + 2 * 9).Mark, CellMark::Flag);
+    ASSERT_EQ(game().CellAt(5 + 5 * 9).Mark, CellMark::FoundByPlayer2);
     const QImage flagged = BoardFrame();
     int changedRed = 0, changedBlue = 0;
     for (int y = 0; y < 36; ++y)

@@ -24,9 +24,7 @@ TEST_F(LayoutTest, BeginnerAtTwentyTwoInClassic)
 
 TEST_F(LayoutTest, ExpertAtThirtySixInATwoPlayerMode)
 {
-    game.BoardWidth = 30;
-    game.BoardHeight = 16;
-    game.CurrentMode = PlayMode::VsHuman;
+    StartBoard(30, 16, 99, PlayMode::VsHuman);
     const LayoutSizes s = ComputeLayout(game, 36);
     EXPECT_EQ(s.GameWidth, 1080);
     EXPECT_EQ(s.GameHeight, 576);
@@ -37,7 +35,7 @@ TEST_F(LayoutTest, ExpertAtThirtySixInATwoPlayerMode)
 TEST_F(LayoutTest, PlayerStripMovesTheBoardFiftyPixelsDown)
 {
     const LayoutSizes classic = ComputeLayout(game, 22);
-    game.CurrentMode = PlayMode::VsComputer;
+    StartBoard(9, 9, 10, PlayMode::VsComputer);
     const LayoutSizes twoPlayer = ComputeLayout(game, 22);
     EXPECT_EQ(twoPlayer.GameTop - classic.GameTop, 50);
     EXPECT_EQ(twoPlayer.StatHeight - classic.StatHeight, 50);
@@ -49,8 +47,7 @@ TEST_F(LayoutTest, PlayerStripMovesTheBoardFiftyPixelsDown)
 TEST_F(LayoutTest, BoardTooLargeForTheScreenGetsTheLargestCellSizeThatFits)
 {
     constexpr std::array<int16_t, 5> offered {16, 18, 22, 27, 36};
-    game.BoardWidth = 35;
-    game.BoardHeight = 25;
+    StartBoard(35, 25, 10);
     struct Case {
         int16_t chosen;
         int width, height;

@@ -22,8 +22,6 @@ protected:
         MainWindowFixture::SetUp();
         ASSERT_EQ(form->devicePixelRatioF(), Ratio) << "run with QT_SCALE_FACTOR=2";
     }
-    Cell& At(int x, int y) { return game().Cells[static_cast<size_t>(x + y * game().BoardWidth)]; }
-
     // Colours along a row of device pixels, none within tolerance of an earlier one.
     static std::vector<QColor> DistinctColours(const QImage& image, int y, int left, int right)
     {
@@ -45,17 +43,23 @@ TEST_F(AtScale2, TheWindowKeepsItsLayoutAndCellsAreWholeDevicePixels)
 {
     for (const int cellSize : {22, 27, 36}) {
         SCOPED_TRACE(cellSize);
-        NewBoard(9, 9, 10, cellSize);
+        // A wall of mines down the third column: the open of (0, 0) floods the two columns
+        // left of it and leaves the rest closed.
+        std::vector<std::string> rows = EmptyRows(9, 9);
+        for (std::string& row : rows)
+            row[2] = '*';
+        NewLayout(rows, cellSize);
         EXPECT_EQ(form->BoardArea->geometry(), QRect(6, 63, 9 * cellSize, 9 * cellSize));
         EXPECT_EQ(form->width(), 9 * cellSize + 12);
 
-        At(0, 0).State = OpenEmpty;
+        Click(0, 0);
+        ASSERT_TRUE(game().CellAt(0).IsOpenEmpty());
         const QImage frame = BoardFrame();
         const int device = cellSize * Ratio;
         ASSERT_EQ(frame.width(), 9 * device);
         // Every closed cell alike, exactly one device cell apart.
         for (int y = 0; y < device; ++y)
-            for (int x = device; x < 8 * device; ++x)
+            for (int x = 2 * device; x < 8 * device; ++x)
                 ASSERT_EQ(frame.pixel(x, y), frame.pixel(x + device, y)) << x << "," << y;
         // Across the open cell: its border and its face, nothing blended between them.
         EXPECT_EQ(DistinctColours(frame, device / 2, 0, device).size(), 2u);

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "render/gl/RenderState.h"
-#include "shell/qt/MainMenu.h"
+#include "shell/MainMenu.h"
 #include "support/MainWindowFixture.h"
 
 #include <QAction>
@@ -59,11 +59,34 @@ protected:
         return StatusFrame();
     }
 
-    QImage Counters(int32_t left, int32_t right)
+    MessageBar& Message() { return form->render().View.Message; }
+
+    // A Classic game with left flags to place, right seconds into it: the board's first
+    // left + 1 cells are mines, the first flagged; the first safe cell, beside the last
+    // mine, is open.
+    QImage Counters(int left, int right)
     {
-        game().FlagsLeft = left;
-        game().ElapsedSeconds = right;
+        constexpr int Width = 35;
+        std::vector<std::string> rows = EmptyRows(Width, (left + 3 + Width - 1) / Width);
+        for (int mine = 0; mine <= left; ++mine)
+            rows[static_cast<size_t>(mine / Width)][static_cast<size_t>(mine % Width)] = '*';
+        NewLayout(rows, 16);
+        Click(0, 0, CellGesture::Flag);
+        Click((left + 1) % Width, (left + 1) / Width);
+        FrameClock& clock = form->session().clock;
+        clock.MarkCount -= right * clock.Frequency;
+        form->RunLoopPass();
+        EXPECT_EQ(game().CurrentState(), GameState::Playing);
+        EXPECT_EQ(game().ElapsedSeconds(), right);
         return StatusFrame();
+    }
+
+    // The first open of a board is safe and passes the turn.
+    void PassFirstTurnTo(PlayerIndex player)
+    {
+        if (game().CurrentPlayer() != player)
+            Click(0, 0);
+        ASSERT_EQ(game().CurrentPlayer(), player);
     }
 
     // The digit pictures as the left counter's first cell shows them.
@@ -138,15 +161,25 @@ TEST_F(StatusRenderTest, CountersStopAt999)
 TEST_F(StatusRenderTest, TwoPlayerCountersShowTheFindsWhenDrawnUnderADialog)
 {
     const std::array<QImage, 10> digits = DigitPictures();
-    RunMenu("VsHuman");
-    QTest::mouseClick(form->BoardArea, Qt::LeftButton, {}, QPoint(11, 11));
-    Game& g = game();
-    ASSERT_EQ(g.CurrentState, GameState::Playing);
-    g.Players[Player1].MinesFound = 4;
-    g.Players[Player2].MinesFound = 2;
-    g.FrameTimer.MarkCount -= 30 * g.FrameTimer.Frequency; // thirty seconds into the game
+    // Every safe cell lies beside a mine: the players find mines and pass the turn with a
+    // safe cell, and nothing floods.
+    NewLayout({"*.*.*.*.*.*.*", ".............", "*.*.*.*.*.*.*"}, 22, PlayMode::VsHuman);
+    int nextMine = 0, nextSafe = 0;
+    const auto find = [&](PlayerIndex player, int mines) {
+        if (game().CurrentPlayer() != player)
+            Click(nextSafe++, 1);
+        for (int found = 0; found < mines; ++found, nextMine += 2)
+            Click(nextMine % 14, nextMine / 14 * 2);
+    };
+    find(Player1, 4);
+    find(Player2, 2);
+    ASSERT_EQ(game().CurrentState(), GameState::Playing);
+    ASSERT_EQ(game().Players()[Player1].MinesFound, 4);
+    ASSERT_EQ(game().Players()[Player2].MinesFound, 2);
+    FrameClock& clock = form->session().clock;
+    clock.MarkCount -= 30 * clock.Frequency; // thirty seconds into the game
     form->RunLoopPass();
-    ASSERT_EQ(g.ElapsedSeconds, 30);
+    ASSERT_EQ(game().ElapsedSeconds(), 30);
 
     // New asks whether the player to move gives up; the answer is No.
     QImage underQuestion;
@@ -167,13 +200,27 @@ TEST_F(StatusRenderTest, TwoPlayerCountersShowTheFindsWhenDrawnUnderADialog)
 
 TEST_F(StatusRenderTest, EachFaceStateHasItsOwnFace)
 {
+    // The open of the last cell wins the board; the open of the mine loses it.
+    const std::vector<std::string> rows {"*........"};
     std::array<QImage, 4> faces;
-    for (uint8_t state = 0; state < 4; ++state) {
-        game().Face = static_cast<FaceLook>(state);
+    const auto capture = [&](FaceLook look) {
+        ASSERT_EQ(game().Face(), look);
+        Message().Reset(); // the win's pace runs over the counter strip
+        const auto state = static_cast<size_t>(look);
         faces[state] = StatusFrame().copy(Face());
         EXPECT_EQ(StatusFrame().copy(Face()), faces[state])
-            << "face " << int {state} << " is drawn the same each frame";
-    }
+            << "face " << state << " is drawn the same each frame";
+    };
+    NewLayout(rows, 22);
+    capture(FaceLook::Smiling);
+    game().PressFace(true);
+    capture(FaceLook::Pressing);
+    game().PressFace(false);
+    Click(0, 0);
+    capture(FaceLook::Lost);
+    NewLayout(rows, 22);
+    Click(8, 0);
+    capture(FaceLook::Won);
     for (size_t a = 0; a < faces.size(); ++a)
         for (size_t b = a + 1; b < faces.size(); ++b)
             EXPECT_NE(faces[a], faces[b]) << "faces " << a << " and " << b << " look alike";
@@ -181,10 +228,9 @@ TEST_F(StatusRenderTest, EachFaceStateHasItsOwnFace)
 
 TEST_F(StatusRenderTest, BonusButtonIsDrawnRaisedOrPressed)
 {
-    Game& g = game();
-    g.BonusButtonDown = false;
+    game().PressBonusButton(false);
     const QImage raised = StatusFrame().copy(Bonus());
-    g.BonusButtonDown = true;
+    game().PressBonusButton(true);
     EXPECT_NE(StatusFrame().copy(Bonus()), raised);
 }
 
@@ -195,9 +241,8 @@ TEST_F(StatusRenderTest, PlayerStripShowsOnlyInTwoPlayerModes)
     const QImage classic = StatusFrame();
     EXPECT_EQ(classic.height(), 267);
     EXPECT_EQ(classic.pixel(first), classic.pixel(5, PanelBottom)) << "no panel in Classic";
-    game().Players[Player1].Name = "WWWWWW";
-    game().Players[Player2].Score = 888;
-    EXPECT_EQ(StatusFrame(), classic) << "no names or scores in Classic";
+    game().RenamePlayer(Player1, "WWWWWW");
+    EXPECT_EQ(StatusFrame(), classic) << "no names in Classic";
 
     RunMenu("VsHuman");
     const QImage duel = SteadyFrame();
@@ -209,18 +254,19 @@ TEST_F(StatusRenderTest, PlayerStripShowsOnlyInTwoPlayerModes)
     EXPECT_NE(duel.pixel(first.x(), PanelTop), duel.pixel(first.x(), PanelTop - 2));
     EXPECT_NE(duel.pixel(first.x(), PanelBottom - 1), duel.pixel(first.x(), PanelBottom + 1));
 
+    // The player to move gives the game up: the other wins a series point.
+    Click(0, 0);
+    game().GiveUp();
+    ASSERT_EQ(game().Players()[Player1].Score + game().Players()[Player2].Score, 1);
     RunMenu("Classic");
-    const QImage again = StatusFrame();
-    EXPECT_EQ(again.height(), 267);
-    EXPECT_EQ(again.pixel(first), again.pixel(5, PanelBottom));
+    EXPECT_EQ(StatusFrame(), classic) << "no names or scores in Classic";
 }
 
 TEST_F(StatusRenderTest, ActivePanelTakesThePulsesBrightness)
 {
     RunMenu("VsHuman");
-    Game& g = game();
-    g.Message.Reset();
-    g.CurrentPlayer = Player1;
+    PassFirstTurnTo(Player1);
+    Message().Reset();
     const QPoint active(FirstPanelLeft() + 6, 70), idle(SecondPanelLeft() + 6, 70);
     form->render().View.PulseScale = 0.9f;
     const QImage dim = StatusFrame();
@@ -233,11 +279,10 @@ TEST_F(StatusRenderTest, ActivePanelTakesThePulsesBrightness)
 TEST_F(StatusRenderTest, NamesPrintOnlyTheirPrintableCharactersInCapitals)
 {
     RunMenu("VsHuman");
-    Game& g = game();
-    g.Message.Reset();
-    g.CurrentPlayer = Player1;
+    PassFirstTurnTo(Player1);
+    Message().Reset();
     auto nameRows = [&](const std::string& name) {
-        g.Players[Player1].Name = name;
+        game().RenamePlayer(Player1, name);
         return SteadyFrame().copy(NameRows());
     };
     const QImage plain = nameRows("ABCD ");
@@ -258,11 +303,10 @@ TEST_F(StatusRenderTest, NamesPrintOnlyTheirPrintableCharactersInCapitals)
 TEST_F(StatusRenderTest, LongNameRunsBeyondItsPanel)
 {
     RunMenu("VsHuman");
-    Game& g = game();
-    g.Message.Reset();
-    g.Players[Player1].Name = "";
+    Message().Reset();
+    game().RenamePlayer(Player1, "");
     const QImage blank = SteadyFrame();
-    g.Players[Player1].Name = "ABCDEFGHIJKL";
+    game().RenamePlayer(Player1, "ABCDEFGHIJKL");
     const std::vector<int> ink
         = ChangedColumns(SteadyFrame(), blank, NameTop, NameTop + NameHeight);
     ASSERT_FALSE(ink.empty());
@@ -274,11 +318,10 @@ TEST_F(StatusRenderTest, LongNameRunsBeyondItsPanel)
 TEST_F(StatusRenderTest, MessageBarSlidesAcrossTheStripInTwoPlayerModes)
 {
     RunMenu("VsHuman"); // the start of a two-player game announces the flags to win
-    Game& g = game();
-    ASSERT_EQ(g.Message.Stage, MessageBar::SlideIn);
-    g.Message.Step(0.5, Width()); // half of the second-long slide in
+    ASSERT_EQ(Message().Stage, BarStage::SlideIn);
+    Message().Step(0.5, Width()); // half of the second-long slide in
     const QImage halfIn = SteadyFrame();
-    g.Message.Reset();
+    Message().Reset();
     const QImage none = SteadyFrame();
 
     // The bar covers the left half of rows 83..108 and nothing else.
@@ -289,10 +332,10 @@ TEST_F(StatusRenderTest, MessageBarSlidesAcrossTheStripInTwoPlayerModes)
     EXPECT_EQ(halfIn.copy(0, 0, Width(), MessageTop), none.copy(0, 0, Width(), MessageTop));
 
     // Standing with its text, the bar spans the whole width.
-    g.Message.Post("Bonus Activated", 0.5f, 2.0f);
-    g.Message.Step(1.0, Width());
+    Message().Post("Bonus Activated", 0.5f, 2.0f);
+    Message().Step(1.0, Width());
     const QImage shown = SteadyFrame();
-    EXPECT_EQ(g.Message.Stage, MessageBar::Shown);
+    EXPECT_EQ(Message().Stage, BarStage::Shown);
     EXPECT_EQ(
         ChangedColumns(shown, none, MessageTop, PanelBottom).size(), static_cast<size_t>(Width()));
 }
@@ -301,17 +344,15 @@ TEST_F(StatusRenderTest, MessageBarSlidesAcrossTheStripInTwoPlayerModes)
 // player strip in the two-player modes.
 TEST_F(StatusRenderTest, MessageTextLiesInsideItsBar)
 {
-    Game& g = game();
-    for (const PlayMode mode : {PlayMode::Classic, PlayMode::VsHuman}) {
-        g.CurrentMode = mode;
-        g.platform.ApplyLayout();
+    for (const char* mode : {"Classic", "VsHuman"}) {
+        RunMenu(mode);
         const auto standing = [&](const std::string& text) {
-            g.Message.Post(text, 0.5f, 2.0f);
-            g.Message.AlsoInClassic = true;
-            g.Message.Step(1.0, Width());
+            Message().Post(text, 0.5f, 2.0f);
+            Message().AlsoInClassic = true;
+            Message().Step(1.0, Width());
             return SteadyFrame();
         };
-        g.Message.Reset();
+        Message().Reset();
         const QImage none = SteadyFrame();
         const QImage bar = standing("");
         const QRect barRect = ChangedRect(none, bar);
@@ -325,18 +366,18 @@ TEST_F(StatusRenderTest, MessageTextLiesInsideItsBar)
 
 TEST_F(StatusRenderTest, MessageWaitsUnseenInClassic)
 {
-    Game& g = game();
     const QImage quiet = StatusFrame();
-    g.Message.Post("3 Mines Remain.", 0.5f, 3.0f);
-    g.Message.Step(0.5, Width());
+    Message().Post("3 Mines Remain.", 0.5f, 3.0f);
+    Message().Step(0.5, Width());
     EXPECT_EQ(StatusFrame(), quiet);
 
-    // Shown once the player strip is.
-    g.CurrentMode = PlayMode::VsHuman;
-    g.platform.ApplyLayout();
-    const QImage duel = SteadyFrame();
-    g.Message.Reset();
-    EXPECT_FALSE(ChangedColumns(duel, SteadyFrame(), MessageTop, PanelBottom).empty())
+    // Shown across the player strip.
+    RunMenu("VsHuman");
+    Message().Reset();
+    const QImage none = SteadyFrame();
+    Message().Post("3 Mines Remain.", 0.5f, 3.0f);
+    Message().Step(0.5, Width());
+    EXPECT_FALSE(ChangedColumns(SteadyFrame(), none, MessageTop, PanelBottom).empty())
         << "the bar shows";
 }
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scores/Recording.h"
 #include "scores/ScoreFile.h"
-#include "scores/qt/HighScoresWindow.h"
+#include "dialogs/HighScoresWindow.h"
 #include "support/TempDir.h"
 
 #include <QHeaderView>

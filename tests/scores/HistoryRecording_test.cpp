@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "game/BoardMeasures.h"
 #include "scores/HistoryRecording.h"
 #include "support/RulesFixture.h"
 
@@ -9,31 +10,39 @@ namespace {
 
 class HistoryRecordingTest : public RulesFixture {
 protected:
-    HistoryRecordingTest()
+    std::vector<GameRecord> Ended() const
     {
-        game.OnGameEnded
-            = [this](GameResult result) { ended.push_back(RecordOfGame(game, result, 1234)); };
+        std::vector<GameRecord> records;
+        for (const GameEnded& ended : Told<GameEnded>())
+            records.push_back(RecordOfGame(ended, 1234));
+        return records;
     }
-    std::vector<GameRecord> ended;
 };
 
 TEST_F(HistoryRecordingTest, AGameLeftWhilePlayedIsGivenUpInTheModeItWasPlayed)
 {
-    LayMines({"*..", "...", "..*"});
-    Click(1, 0);
-    game.DealtWithoutGuessing = true;
-    game.HintsUsed = 2;
-    game.MineCount = 5; // as a mode command sets them before its new game
-    game.CurrentMode = PlayMode::VsHuman;
-    game.NewGame(Level::Custom);
-    game.NewGame(Level::Custom); // nothing was being played
+    game.SetNoGuessing(true);
+    StartBoard(9, 9, 10);
+    Click(0, 0);
+    ASSERT_EQ(game.CurrentState(), GameState::Playing);
+    ASSERT_TRUE(game.DealtWithoutGuessing());
+    game.GiveHint();
+    game.GiveHint();
+    const int threeBV = ThreeBVOf(game);
+    BoardSetup next = game.Setup(); // as a mode command sets it for its new game
+    next.Mode = PlayMode::VsHuman;
+    next.Mines = 5;
+    game.NewGame(next);
+    game.NewGame(next); // nothing was being played
+    TakeEvents();
 
+    const std::vector<GameRecord> ended = Ended();
     ASSERT_EQ(ended.size(), 1u);
     const GameRecord& record = ended[0];
     EXPECT_EQ(record.Result, GameResult::GivenUp);
     EXPECT_EQ(record.Mode, PlayMode::Classic);
-    EXPECT_EQ(record.Mines, 2);
-    EXPECT_EQ(record.Measures.ThreeBV, 2);
+    EXPECT_EQ(record.Mines, 10);
+    EXPECT_EQ(record.Measures.ThreeBV, threeBV);
     EXPECT_EQ(record.PlayedAt, 1234);
     EXPECT_TRUE(record.NoGuessBoard);
     EXPECT_EQ(record.HintsUsed, 2);
@@ -42,11 +51,13 @@ TEST_F(HistoryRecordingTest, AGameLeftWhilePlayedIsGivenUpInTheModeItWasPlayed)
 TEST_F(HistoryRecordingTest, ATwoPlayerGameIsKeptForTheFirstPlayerWithoutClicks)
 {
     LayMines({"*..", "...", "..*"}, PlayMode::VsHuman);
-    game.CurrentPlayer = Player2;
-    game.ClickCount = 9;
-    game.FlagsToWin = 1;
+    ASSERT_EQ(game.CurrentPlayer(), Player2);
+    for (int click = 0; click < 9; ++click)
+        game.CountClick();
     Click(0, 0);
+    Click(2, 2);
 
+    const std::vector<GameRecord> ended = Ended();
     ASSERT_EQ(ended.size(), 1u);
     EXPECT_EQ(ended[0].Result, GameResult::Lost);
     EXPECT_EQ(ended[0].Mode, PlayMode::VsHuman);

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "scores/qt/NameDialog.h"
+#include "dialogs/NameDialog.h"
 
 #include <QApplication>
 #include <QLineEdit>

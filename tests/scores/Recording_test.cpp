@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "scores/History.h"
 #include "scores/Recording.h"
 #include "scores/ScoreFile.h"
 #include "support/GameFixture.h"
 #include "support/TempDir.h"
 
+#include <algorithm>
+#include <array>
 #include <optional>
 
 using namespace orvane;
@@ -19,58 +22,101 @@ protected:
     std::vector<std::string> errors;
     ScoreFile scores {
         dir.File("Orvane.cfg"), [this](const std::string& e) { errors.push_back(e); }};
+    History history {dir.File("History.db"), [this](const std::string& e) { errors.push_back(e); }};
     ScoreMarks marks;
     HighScoreWindows windows;
+    ResultRecorder recorder {scores, history, marks, windows, platform};
     std::optional<std::string> typedName; // nothing: the dialog's close box
-    std::vector<std::string> shown;       // what each window saw when it opened
+    std::vector<std::string> shown;       // the windows of a high score, as they opened
+    std::array<PlayerData, 2> players {PlayerData {"P1", 0, 0}, PlayerData {"P2", 0, 0}};
+    size_t recorded = 0;
 
     void SetUp() override
     {
         scores.LoadScores();
+        history.Open();
         // As the level commands do before a game on their table.
         scores.FindLowestByTime(0);
         for (int table = 3; table <= 5; ++table)
             scores.FindLowestByWins(table);
+        windows.ShowFinishedBoard = [this] { shown.push_back("board"); };
         windows.AskName = [this] {
             shown.push_back("name");
             return typedName;
         };
         windows.ShowHighScores = [this] { shown.push_back("scores"); };
-        ConnectScores(game, scores, marks, windows);
     }
-    // Wins a Classic Beginner game in the given seconds with 7 clicks.
-    void WinBeginner(int seconds)
+
+    // The recorder takes what the game told since the last call, as the session does.
+    void Record()
     {
-        LayMines({"*....", "....."});
-        game.ScoreTable = 0;
-        game.ElapsedSeconds = seconds;
-        game.ClickCount = 7;
-        Click(4, 0);
-        Click(0, 1);
-        ASSERT_EQ(game.CurrentState, GameState::Won);
+        for (; recorded < events.size(); ++recorded)
+            recorder.Take(events[recorded]);
+        recorder.ShowDueHighScore();
+    }
+
+    // Deals a Beginner board counted in the table and opens its first cell, which lays the
+    // mines; in a two-player mode that passes the turn.
+    void Deal(int table, PlayMode mode = PlayMode::Classic)
+    {
+        BoardSetup setup;
+        setup.Mode = mode;
+        setup.ScoreTable = static_cast<uint8_t>(table);
+        game.NewGame(setup);
+        TakeEvents();
+        Click(0, 0);
+        ASSERT_EQ(game.CurrentState(), GameState::Playing);
+    }
+    // Opens the closed cells with a mine, or without, until the game is decided.
+    void OpenCells(bool mined)
+    {
+        for (const Cell& cell : game.Cells())
+            if (game.CurrentState() == GameState::Playing && cell.State == CellState::Closed
+                && cell.Mark == CellMark::None && (cell.Value == MineValue) == mined)
+                Click(cell.Index % game.BoardWidth(), cell.Index / game.BoardWidth());
+        Record();
+    }
+    // Wins a Classic game counted in the table in the given seconds with 7 clicks.
+    void WinClassic(int table, int seconds)
+    {
+        Deal(table);
+        counter.now += seconds * counter.frequency;
+        clock.Tick(); // the frame that shows the time
+        game.ShowGameClock();
+        for (int click = 0; click < 7; ++click)
+            game.CountClick();
+        OpenCells(false);
+        ASSERT_EQ(game.CurrentState(), GameState::Won);
+    }
+    void LoseClassic(int table)
+    {
+        Deal(table);
+        OpenCells(true);
+        ASSERT_EQ(game.CurrentState(), GameState::Lost);
+    }
+    // The player to move finds mines until a series point is won.
+    void WinVsHuman(int table)
+    {
+        Deal(table, PlayMode::VsHuman);
+        OpenCells(true);
+        ASSERT_EQ(game.CurrentState(), GameState::Won);
     }
     void DecideTwoPlayerGame(PlayerIndex winner, int table)
     {
-        game.ScoreTable = static_cast<uint8_t>(table);
-        game.CurrentPlayer = winner;
-        ++game.Players[winner].Score;
-        RecordTwoPlayerResult(game, scores);
+        PlayerData& won = players[winner];
+        const PlayerData& lost = players[OtherPlayer(winner)];
+        ++won.Score;
+        RecordSeriesPoint(
+            {static_cast<uint8_t>(table), won.Name, lost.Name, won.Score, lost.Score}, scores);
     }
 };
 
 TEST_F(RecordingTest, ClassicLossAndWinAreCountedInTheFile)
 {
-    LayMines({"*....", "....."});
-    game.ScoreTable = 1;
-    Click(0, 0);
-    ASSERT_EQ(game.CurrentState, GameState::Lost);
+    LoseClassic(1);
     EXPECT_EQ(scores.TableStats[1].GamesLost, 1);
 
-    LayMines({"*....", "....."});
-    game.ScoreTable = 1;
-    Click(4, 0);
-    Click(0, 1);
-    ASSERT_EQ(game.CurrentState, GameState::Won);
+    WinClassic(1, 500);
     EXPECT_EQ(scores.TableStats[1].WonOrStarted, 1);
 
     ScoreFile reread(dir.File("Orvane.cfg"), [](const std::string&) {});
@@ -83,15 +129,9 @@ TEST_F(RecordingTest, ClassicLossAndWinAreCountedInTheFile)
 TEST_F(RecordingTest, CustomBoardsCountNothing)
 {
     const auto before = ReadFileBytes(dir.File("Orvane.cfg"));
-    LayMines({"*....", "....."});
-    game.ScoreTable = 6;
-    Click(0, 0);
-    LayMines({"*....", "....."});
-    game.ScoreTable = 6;
-    Click(4, 0);
-    Click(0, 1);
-    ASSERT_EQ(game.CurrentState, GameState::Won);
-    DecideTwoPlayerGame(Player1, 6);
+    LoseClassic(6);
+    WinClassic(6, 1);
+    WinVsHuman(6);
     EXPECT_EQ(ReadFileBytes(dir.File("Orvane.cfg")), before);
 }
 
@@ -109,19 +149,20 @@ TEST_F(RecordingTest, TimeNoSlowerThanTheSlowestRowEntersTheTable)
         shown.clear();
         const int wins = scores.TableStats[0].WonOrStarted;
         typedName = "Ann";
-        WinBeginner(seconds);
+        WinClassic(0, seconds);
 
         EXPECT_EQ(scores.TableStats[0].WonOrStarted, wins + 1);
         const bool enters = seconds == 100;
         const ScoreEntry expected
             = enters ? ScoreEntry {"Ann", 100, 7} : ScoreEntry {"Old10", 100, 50};
         EXPECT_EQ(scores.Row(0, 10), expected);
-        EXPECT_EQ(shown.size(), enters ? 2u : 0u) << "the name dialog and the high-score window";
+        const std::vector<std::string> windowsShown {"board", "name", "scores"};
+        EXPECT_EQ(shown, enters ? windowsShown : std::vector<std::string> {});
     }
 }
 
-// The row is stored and written before the window that marks it opens; the close box
-// of the name dialog keeps the row's former name.
+// The game is kept and the row stored and written before the window that marks it opens;
+// the close box of the name dialog keeps the row's former name.
 TEST_F(RecordingTest, NewRowIsWrittenBeforeTheWindowShowsIt)
 {
     for (const bool closeBox : {false, true}) {
@@ -129,6 +170,7 @@ TEST_F(RecordingTest, NewRowIsWrittenBeforeTheWindowShowsIt)
         scores.ResetTable(0);
         scores.FindLowestByTime(0);
         typedName = closeBox ? std::nullopt : std::optional<std::string>("Bea");
+        shown.clear();
         windows.ShowHighScores = [this, closeBox] {
             const ScoreEntry expected {closeBox ? "Unknown" : "Bea", 42, 7};
             EXPECT_EQ(scores.Row(0, 10), expected);
@@ -138,11 +180,13 @@ TEST_F(RecordingTest, NewRowIsWrittenBeforeTheWindowShowsIt)
             EXPECT_EQ(marks.ShownTable, 0);
             EXPECT_EQ(marks.MarkTable, 0);
             EXPECT_EQ(marks.MarkRow, 10);
-            EXPECT_EQ(platform.redraws, 1) << "the finished board is drawn behind the dialog";
+            EXPECT_EQ(shown, (std::vector<std::string> {"board", "name"}))
+                << "the finished board is drawn behind the dialog";
+            EXPECT_EQ(history.LatestGames(PlayMode::Classic, Level::Beginner, 2).size(),
+                closeBox ? 2u : 1u);
             shown.push_back("scores");
         };
-        platform.redraws = 0;
-        WinBeginner(42);
+        WinClassic(0, 42);
         ASSERT_EQ(shown.back(), "scores");
         EXPECT_EQ(scores.LowestEntry[0], 9) << "the next slowest row";
     }
@@ -156,19 +200,22 @@ TEST_F(RecordingTest, TwoCopiesAtOnceLoseNothing)
     other.LoadScores();
     other.FindLowestByTime(0);
     typedName = "Ann";
-    WinBeginner(40);
-    game.Players[Player1].Name = "Cy";
+    WinClassic(0, 40);
+    players[Player1].Name = "Cy";
     DecideTwoPlayerGame(Player1, 3);
     ASSERT_EQ(marks.MarkRow, 10);
 
+    // The other copy's player wins the same Beginner time and then a series point.
     typedName = "Bo";
-    const HighScoreWindows otherWindows {[this] { return typedName; }, [] {}};
+    const HighScoreWindows otherWindows {{}, [this] { return typedName; }, [] {}};
     ScoreMarks otherMarks;
-    game.ScoreTable = 0;
-    RecordClassicWin(game, other, otherMarks, otherWindows);
-    game.Players[Player1].Name = "Di";
-    game.ScoreTable = 3;
-    RecordTwoPlayerResult(game, other);
+    ResultRecorder otherRecorder {other, history, otherMarks, otherWindows, platform};
+    const auto won = std::find_if(events.rbegin(), events.rend(),
+        [](const GameEvent& event) { return std::holds_alternative<GameEnded>(event); });
+    ASSERT_NE(won, events.rend());
+    otherRecorder.Take(*won);
+    otherRecorder.ShowDueHighScore();
+    RecordSeriesPoint({3, "Di", "P2", 1, 0}, other);
     EXPECT_EQ(otherMarks.MarkRow, 9) << "the next slowest row, the other copy's being taken";
 
     ScoreFile reread(dir.File("Orvane.cfg"), [](const std::string&) {});
@@ -213,7 +260,7 @@ TEST_F(RecordingTest, NamedRowsGainWinsAndLosses)
 
 TEST_F(RecordingTest, SameNamesGainOneWinAndOneLossOnTheFirstRow)
 {
-    game.Players[Player2].Name = "P1";
+    players[Player2].Name = "P1";
     DecideTwoPlayerGame(Player1, 5);
     DecideTwoPlayerGame(Player2, 5);
     EXPECT_EQ(scores.Row(5, 10).Name, "P1");
@@ -225,7 +272,7 @@ TEST_F(RecordingTest, SameNamesGainOneWinAndOneLossOnTheFirstRow)
 TEST_F(RecordingTest, ControlCharactersOfANameBecomeSpaces)
 {
     typedName = "A\tB\x1b\nC\xc2\x85";
-    WinBeginner(42);
+    WinClassic(0, 42);
     EXPECT_EQ(scores.Row(0, 10).Name, "A B  C ");
     const auto file = ReadFileBytes(dir.File("Orvane.cfg"));
     EXPECT_EQ(std::string(file.begin() + 9 * 32, file.begin() + 9 * 32 + 8),
@@ -235,7 +282,7 @@ TEST_F(RecordingTest, ControlCharactersOfANameBecomeSpaces)
 
 TEST_F(RecordingTest, TheComputerIsANameLikeAnyOther)
 {
-    game.Players[Player2].Name = "A.I";
+    players[Player2].Name = "A.I";
     DecideTwoPlayerGame(Player2, 5);
     DecideTwoPlayerGame(Player1, 5);
     EXPECT_EQ(scores.Row(5, 10), (ScoreEntry {"A.I", 1, 1}));
@@ -251,7 +298,7 @@ TEST_F(RecordingTest, WinnerWhoseScoreDoesNotBeatTheFewestWinsGetsNoRow)
         return 0;
     });
     scores.FindLowestByWins(3);
-    game.Players[Player1].Score = 2; // becomes 3: equal, not more
+    players[Player1].Score = 2; // becomes 3: equal, not more
     DecideTwoPlayerGame(Player1, 3);
     for (int row = 1; row <= 10; ++row)
         EXPECT_NE(scores.Row(3, row).Name, "P1");
@@ -259,32 +306,32 @@ TEST_F(RecordingTest, WinnerWhoseScoreDoesNotBeatTheFewestWinsGetsNoRow)
 
 TEST_F(RecordingTest, TwoPlayerGamesAreCountedWhenTheyStart)
 {
-    game.ScoreTable = 4;
-    StartBoard(9, 9, 19, PlayMode::VsHuman, Level::Custom);
+    BoardSetup setup;
+    setup.Mode = PlayMode::VsHuman;
+    setup.ScoreTable = 4;
+    game.NewGame(setup);
+    TakeEvents();
+    Record();
     EXPECT_EQ(scores.TableStats[4].WonOrStarted, 1);
-    game.NewGame(Level::Custom);
+    game.Restart();
+    TakeEvents();
+    Record();
     EXPECT_EQ(scores.TableStats[4].WonOrStarted, 2);
     EXPECT_EQ(scores.TableStats[4].GamesLost, 0);
 }
-
-} // namespace
 
 // Boards dealt without guessing stay out of the file; the first win of a run says why.
 TEST_F(RecordingTest, BoardsDealtWithoutGuessingCountNothing)
 {
     const auto before = ReadFileBytes(dir.File("Orvane.cfg"));
-    LayMines({"*....", "....."});
-    game.DealtWithoutGuessing = true;
-    Click(0, 0);
-    for (int win = 0; win < 2; ++win) {
-        LayMines({"*....", "....."});
-        game.DealtWithoutGuessing = true;
-        Click(4, 0);
-        Click(0, 1);
-        ASSERT_EQ(game.CurrentState, GameState::Won);
-    }
+    game.SetNoGuessing(true);
+    LoseClassic(0);
+    WinClassic(0, 10);
+    WinClassic(0, 10);
     EXPECT_EQ(ReadFileBytes(dir.File("Orvane.cfg")), before);
     EXPECT_TRUE(shown.empty());
     ASSERT_EQ(platform.messages.size(), 1U);
     EXPECT_NE(platform.messages[0].find("high-score tables"), std::string::npos);
 }
+
+} // namespace

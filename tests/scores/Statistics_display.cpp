@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scores/History.h"
-#include "scores/qt/StatisticsWindow.h"
+#include "dialogs/StatisticsWindow.h"
 #include "support/TempDir.h"
 
 #include <QApplication>

@@ -1,6 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ShellFixture.h"
+#include "ai/ComputerPlayer.h"
+#include "input/PanelLayout.h"
+#include "render/model/ViewState.h"
+#include "session/GameSession.h"
 #include "support/LevelCommand.h"
+
+#include <utility>
 
 using namespace orvane;
 using namespace orvane::testing;
@@ -15,30 +21,43 @@ protected:
     // The main window's start-up: Classic Beginner with its first board.
     CommandsTest()
     {
-        settings = LoadSettings(game.Folders.Settings);
+        settings = LoadSettings(folders.Settings);
         commands.FindLowestByTime
             = [this](int table) { scoreCalls.push_back("time " + std::to_string(table)); };
         commands.FindLowestByWins
             = [this](int table) { scoreCalls.push_back("wins " + std::to_string(table)); };
         commands.ApplyTheme = [this](uint8_t theme) { appliedThemes.push_back(theme); };
-        game.NewGame(Level::Beginner);
-        game.CurrentLevel = static_cast<int32_t>(Level::Beginner);
-        game.Opponent.Speed = 8;
+        game.NewGame(BoardSetup {});
+        TakeEvents();
     }
 
-    // The frame timer moves on by this much while the command's dialog or menu is open.
-    void Wait(double seconds) { counter.now += static_cast<int64_t>(seconds * counter.frequency); }
-    bool TickedNow() const { return game.FrameTimer.LastFrameCount == counter.now; }
-
-    // As the custom size dialog stores a confirmed size.
+    void Mode(PlayMode mode)
+    {
+        if (mode == PlayMode::Classic)
+            commands.Classic();
+        else
+            mode == PlayMode::VsHuman ? commands.VsHuman() : commands.VsComputer();
+        TakeEvents();
+    }
+    // As the custom size dialog hands over a confirmed size.
     void ConfirmCustomSize(int width, int height, int mines)
     {
-        game.BoardWidth = static_cast<int16_t>(width);
-        game.BoardHeight = static_cast<int16_t>(height);
-        game.MineCount = static_cast<int16_t>(mines);
-        if (game.IsTwoPlayer())
-            game.FlagsToWin = static_cast<int16_t>(mines / 2 + 1);
-        commands.StartCustomGame();
+        commands.StartCustomGame(
+            static_cast<int16_t>(width), static_cast<int16_t>(height), static_cast<int16_t>(mines));
+        TakeEvents();
+    }
+    // The player to move gives up a game begun with a find, so the other one scores: the
+    // next deal passes the first move on, and with it the point.
+    void GiveUpAfterAFind()
+    {
+        LayMines({"**.", "*.."}, PlayMode::VsHuman);
+        Click(0, 0);
+        game.GiveUp();
+        TakeEvents();
+    }
+    std::pair<int, int> Scores() const
+    {
+        return {game.Players()[Player1].Score, game.Players()[Player2].Score};
     }
 };
 
@@ -61,84 +80,84 @@ TEST_F(CommandsTest, LevelCommandsSetTheLevelTableOfTheMode)
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(static_cast<int>(row.level) + 10 * static_cast<int>(row.mode));
-        game.CurrentMode = row.mode;
+        if (game.CurrentMode() != row.mode)
+            Mode(row.mode);
         scoreCalls.clear();
         RunLevelCommand(commands, row.level);
-        EXPECT_EQ(game.BoardWidth, row.width);
-        EXPECT_EQ(game.BoardHeight, row.height);
-        EXPECT_EQ(game.MineCount, row.mines);
-        EXPECT_EQ(game.FlagsLeft, row.mines);
-        EXPECT_EQ(game.FlagsToWin, row.flagsToWin);
-        EXPECT_EQ(game.ScoreTable, row.table);
-        EXPECT_EQ(game.Opponent.Speed, row.speed);
+        EXPECT_EQ(game.BoardWidth(), row.width);
+        EXPECT_EQ(game.BoardHeight(), row.height);
+        EXPECT_EQ(game.MineCount(), row.mines);
+        EXPECT_EQ(game.FlagsLeft(), row.mines);
+        EXPECT_EQ(game.FlagsToWin(), row.flagsToWin);
+        EXPECT_EQ(game.ScoreTable(), row.table);
+        EXPECT_EQ(game.Setup().ComputerSpeed, row.speed);
         EXPECT_EQ(scoreCalls, (std::vector<std::string> {row.scoreCall}));
-        EXPECT_EQ(game.CurrentLevel, static_cast<int32_t>(row.level));
-        EXPECT_EQ(game.Cells.size(), static_cast<size_t>(row.width * row.height));
-        EXPECT_EQ(game.CurrentState, GameState::Ready);
+        EXPECT_EQ(game.CurrentLevel(), row.level);
+        EXPECT_EQ(game.Cells().size(), static_cast<size_t>(row.width * row.height));
+        EXPECT_EQ(game.CurrentState(), GameState::Ready);
     }
 }
 
 TEST_F(CommandsTest, SameLevelAgainKeepsTheCellsAndStartsANewGame)
 {
     Click(4, 4);
-    ASSERT_EQ(game.CurrentState, GameState::Playing);
-    const Cell* cells = game.Cells.data();
-    Wait(2.0);
+    ASSERT_EQ(game.CurrentState(), GameState::Playing);
+    const Cell* cells = game.Cells().data();
 
     commands.Beginner();
-    EXPECT_EQ(game.Cells.data(), cells);
-    EXPECT_EQ(game.CurrentState, GameState::Ready);
-    EXPECT_EQ(CountState(Closed), 81);
-    EXPECT_TRUE(TickedNow());
-    EXPECT_DOUBLE_EQ(game.FrameTimer.FrameTime, 2.0);
+    EXPECT_EQ(game.Cells().data(), cells);
+    EXPECT_EQ(game.CurrentState(), GameState::Ready);
+    EXPECT_EQ(CountState(CellState::Closed), 81);
 
     commands.Intermediate();
-    EXPECT_NE(game.Cells.data(), cells) << "a new level builds new cells";
+    EXPECT_NE(game.Cells().data(), cells) << "a new level builds new cells";
 }
 
 TEST_F(CommandsTest, ExpertBetweenTwoHumansStartsAFreshMatch)
 {
-    commands.VsHuman();
-    game.Players[Player1].Score = 3;
-    game.Players[Player2].Score = 2;
+    GiveUpAfterAFind();
+    GiveUpAfterAFind();
+    ASSERT_EQ(Scores(), (std::pair {1, 1}));
     scoreCalls.clear();
 
     commands.Expert();
-    EXPECT_EQ(game.BoardWidth, 30);
-    EXPECT_EQ(game.BoardHeight, 16);
-    EXPECT_EQ(game.MineCount, 111);
-    EXPECT_EQ(game.FlagsToWin, 56);
-    EXPECT_EQ(game.ScoreTable, 5);
-    EXPECT_EQ(game.Players[Player1].Score, 0);
-    EXPECT_EQ(game.Players[Player2].Score, 0);
-    EXPECT_EQ(game.Message.Text, "56 Flags To WIN");
+    TakeEvents();
+    EXPECT_EQ(game.BoardWidth(), 30);
+    EXPECT_EQ(game.BoardHeight(), 16);
+    EXPECT_EQ(game.MineCount(), 111);
+    EXPECT_EQ(game.FlagsToWin(), 56);
+    EXPECT_EQ(game.ScoreTable(), 5);
+    EXPECT_EQ(Scores(), (std::pair {0, 0}));
+    EXPECT_EQ(Messages().back(), "56 Flags To WIN");
     EXPECT_EQ(scoreCalls, (std::vector<std::string> {"wins 5"}));
 }
 
 TEST_F(CommandsTest, ClassicLevelKeepsTheTwoPlayerScores)
 {
-    game.Players[Player1].Score = 4;
+    GiveUpAfterAFind();
+    Mode(PlayMode::Classic);
+    const auto scores = Scores();
+    ASSERT_NE(scores, (std::pair {0, 0}));
     commands.Expert();
-    EXPECT_EQ(game.Players[Player1].Score, 4);
+    EXPECT_EQ(Scores(), scores);
 }
 
 TEST_F(CommandsTest, CustomGameAfterTheDialog)
 {
-    commands.VsHuman();
-    game.Players[Player1].Score = 2;
-    game.Players[Player2].Score = 1;
+    Mode(PlayMode::VsHuman);
+    GiveUpAfterAFind();
+    const auto scores = Scores();
+    ASSERT_NE(scores, (std::pair {0, 0}));
     scoreCalls.clear();
-    Wait(10.0);
 
     ConfirmCustomSize(20, 12, 51);
-    EXPECT_EQ(game.ScoreTable, 6);
-    EXPECT_EQ(game.Opponent.Speed, 8);
-    EXPECT_EQ(game.CurrentLevel, static_cast<int32_t>(Level::Custom));
-    EXPECT_EQ(game.Cells.size(), 240u);
-    EXPECT_EQ(game.Players[Player1].Score, 2);
-    EXPECT_EQ(game.Players[Player2].Score, 1);
-    EXPECT_EQ(game.Message.Text, "26 Flags To WIN");
-    EXPECT_TRUE(TickedNow());
+    EXPECT_EQ(game.ScoreTable(), 6);
+    EXPECT_EQ(game.Setup().ComputerSpeed, 8);
+    EXPECT_EQ(game.CurrentLevel(), Level::Custom);
+    EXPECT_EQ(game.CurrentMode(), PlayMode::VsHuman);
+    EXPECT_EQ(game.Cells().size(), 240u);
+    EXPECT_EQ(Scores(), scores);
+    EXPECT_EQ(Messages().back(), "26 Flags To WIN");
     EXPECT_TRUE(scoreCalls.empty());
 }
 
@@ -146,97 +165,94 @@ TEST_F(CommandsTest, TwoPlayerModesOnACustomBoardNeedAnOddMineCount)
 {
     for (bool versusComputer : {false, true}) {
         SCOPED_TRACE(versusComputer);
-        commands.Classic();
+        Mode(PlayMode::Classic);
         ConfirmCustomSize(10, 10, 40);
-        Wait(5.0);
-        versusComputer ? commands.VsComputer() : commands.VsHuman();
-        EXPECT_EQ(game.MineCount, 39);
-        EXPECT_EQ(game.FlagsToWin, 20);
-        EXPECT_EQ(game.Message.Text, "20 Flags To WIN") << "set before the new game";
-        EXPECT_EQ(game.CurrentLevel, static_cast<int32_t>(Level::Custom));
-        EXPECT_EQ(panel::PlayerStripHeight(game.CurrentMode), 50);
-        // The goal message has waited for the frame and the tick follows it.
-        EXPECT_TRUE(TickedNow());
-        EXPECT_DOUBLE_EQ(game.FrameTimer.FrameTime, 0.0);
+        Mode(versusComputer ? PlayMode::VsComputer : PlayMode::VsHuman);
+        EXPECT_EQ(game.MineCount(), 39);
+        EXPECT_EQ(game.FlagsToWin(), 20);
+        EXPECT_EQ(Messages().back(), "20 Flags To WIN") << "set before the new game";
+        EXPECT_EQ(game.CurrentLevel(), Level::Custom);
+        EXPECT_EQ(panel::PlayerStripHeight(game.CurrentMode()), 50);
     }
 
-    commands.Classic();
+    Mode(PlayMode::Classic);
     ConfirmCustomSize(10, 10, 41);
-    commands.VsHuman();
-    EXPECT_EQ(game.MineCount, 41);
-    EXPECT_EQ(game.FlagsToWin, 21);
+    Mode(PlayMode::VsHuman);
+    EXPECT_EQ(game.MineCount(), 41);
+    EXPECT_EQ(game.FlagsToWin(), 21);
 }
 
 TEST_F(CommandsTest, ClassicOnAFullCustomBoardLeavesOneSafeCell)
 {
-    commands.VsHuman();
+    Mode(PlayMode::VsHuman);
     ConfirmCustomSize(9, 9, 81);
-    Wait(1.0);
-    commands.Classic();
-    EXPECT_EQ(game.MineCount, 80);
-    EXPECT_EQ(game.FlagsLeft, 80);
-    EXPECT_EQ(panel::PlayerStripHeight(game.CurrentMode), 0);
-    EXPECT_EQ(game.CurrentState, GameState::Ready);
-    EXPECT_FALSE(TickedNow()) << "this restart does not tick";
+    Mode(PlayMode::Classic);
+    EXPECT_EQ(game.MineCount(), 80);
+    EXPECT_EQ(game.FlagsLeft(), 80);
+    EXPECT_EQ(panel::PlayerStripHeight(game.CurrentMode()), 0);
+    EXPECT_EQ(game.CurrentState(), GameState::Ready);
 
     ConfirmCustomSize(9, 9, 40);
-    commands.Classic();
-    EXPECT_EQ(game.MineCount, 40);
+    Mode(PlayMode::Classic);
+    EXPECT_EQ(game.MineCount(), 40);
 }
 
 TEST_F(CommandsTest, ClassicFromVsComputerRunsTheLevelInClassic)
 {
     commands.Intermediate();
-    commands.VsComputer();
-    EXPECT_EQ(game.MineCount, 51);
+    Mode(PlayMode::VsComputer);
+    EXPECT_EQ(game.MineCount(), 51);
     scoreCalls.clear();
 
-    commands.Classic();
-    EXPECT_EQ(game.CurrentMode, PlayMode::Classic);
-    EXPECT_EQ(game.MineCount, 40);
-    EXPECT_EQ(game.ScoreTable, 1);
-    EXPECT_EQ(panel::PlayerStripHeight(game.CurrentMode), 0);
-    EXPECT_EQ(game.Players[Player2].Name, "A.I");
+    Mode(PlayMode::Classic);
+    EXPECT_EQ(game.CurrentMode(), PlayMode::Classic);
+    EXPECT_EQ(game.MineCount(), 40);
+    EXPECT_EQ(game.ScoreTable(), 1);
+    EXPECT_EQ(panel::PlayerStripHeight(game.CurrentMode()), 0);
+    EXPECT_EQ(game.Players()[Player2].Name, "A.I");
     EXPECT_EQ(scoreCalls, (std::vector<std::string> {"time 1"}));
 }
 
 TEST_F(CommandsTest, VsComputerNamesTheOpponentAndLetsItMoveFirst)
 {
-    game.CurrentPlayer = Player2;
-    commands.VsComputer();
-    EXPECT_EQ(game.CurrentMode, PlayMode::VsComputer);
-    EXPECT_EQ(game.Players[Player2].Name, "A.I");
-    EXPECT_EQ(panel::PlayerStripHeight(game.CurrentMode), 50);
-    EXPECT_EQ(game.CurrentPlayer, Player2);
-    EXPECT_EQ(game.Opponent.Phase, OpponentState::Choose);
-    EXPECT_EQ(game.Opponent.BonusCountdown, -1);
-    EXPECT_EQ(game.MineCount, 19);
-    EXPECT_EQ(game.Message.Text, "10 Flags To WIN");
+    ComputerPlayer computer {game, random, clock};
+    computer.Create();
+    Mode(PlayMode::VsHuman);
+    ASSERT_EQ(game.CurrentPlayer(), Player2) << "a plain deal would pass the first move on";
+    Mode(PlayMode::VsComputer);
+    EXPECT_EQ(game.CurrentMode(), PlayMode::VsComputer);
+    EXPECT_EQ(game.Players()[Player2].Name, "A.I");
+    EXPECT_EQ(panel::PlayerStripHeight(game.CurrentMode()), 50);
+    EXPECT_EQ(game.CurrentPlayer(), Player2);
+    EXPECT_EQ(game.MineCount(), 19);
+    EXPECT_EQ(Messages().back(), "10 Flags To WIN");
+    computer.Update();
+    EXPECT_EQ(computer.Phase(), OpponentPhase::Travel) << "it has chosen its first cell";
 }
 
 TEST_F(CommandsTest, VsHumanGivesTheSecondPlayerBackItsName)
 {
-    commands.VsComputer();
-    game.CurrentPlayer = Player1;
-    commands.VsHuman();
-    EXPECT_EQ(game.CurrentMode, PlayMode::VsHuman);
-    EXPECT_EQ(game.Players[Player2].Name, "P2");
-    EXPECT_EQ(game.CurrentPlayer, Player2) << "the first game after a mode change begins with P2";
-    EXPECT_EQ(game.FlagsToWin, 10);
+    Mode(PlayMode::VsComputer);
+    ASSERT_EQ(game.CurrentPlayer(), Player2);
+    Mode(PlayMode::VsHuman);
+    EXPECT_EQ(game.CurrentMode(), PlayMode::VsHuman);
+    EXPECT_EQ(game.Players()[Player2].Name, "P2");
+    EXPECT_EQ(game.CurrentPlayer(), Player2) << "the first game after a mode change begins with P2";
+    EXPECT_EQ(game.FlagsToWin(), 10);
 }
 
 TEST_F(CommandsTest, VsHumanAfterClassicNeverKeepsTheComputersName)
 {
-    commands.VsComputer();
-    commands.Classic();
-    commands.VsHuman();
-    EXPECT_EQ(game.Players[Player2].Name, "P2");
+    Mode(PlayMode::VsComputer);
+    Mode(PlayMode::Classic);
+    Mode(PlayMode::VsHuman);
+    EXPECT_EQ(game.Players()[Player2].Name, "P2");
 
     // A name the second human chose stays through Classic games.
-    game.Players[Player2].Name = "Zoe";
-    commands.Classic();
-    commands.VsHuman();
-    EXPECT_EQ(game.Players[Player2].Name, "Zoe");
+    game.RenamePlayer(Player2, "Zoe");
+    Mode(PlayMode::Classic);
+    Mode(PlayMode::VsHuman);
+    EXPECT_EQ(game.Players()[Player2].Name, "Zoe");
 }
 
 TEST_F(CommandsTest, MenuChecksFollowTheCommands)
@@ -244,7 +260,7 @@ TEST_F(CommandsTest, MenuChecksFollowTheCommands)
     EXPECT_EQ(Checks(), (MenuChecks {Level::Beginner, PlayMode::Classic, true, 0, 22}));
 
     commands.Expert();
-    commands.VsComputer();
+    Mode(PlayMode::VsComputer);
     commands.Theme(4);
     commands.BlockSize(16);
     commands.Sounds(false);
@@ -273,7 +289,7 @@ TEST_F(CommandsTest, ThemeIsSavedBeforeItIsShown)
 
 TEST_F(CommandsTest, ThemeIsShownEvenWhenItCannotBeSaved)
 {
-    game.Folders.Settings = dir.File("gone");
+    folders.Settings = dir.File("gone");
     commands.Theme(2);
     EXPECT_EQ(platform.messages.size(), 1u);
     EXPECT_EQ(appliedThemes, (std::vector<int> {2}));
@@ -298,21 +314,94 @@ TEST_F(CommandsTest, BlockSizeLaysOutAndSaves)
 TEST_F(CommandsTest, SoundsSwitchesTheGameSoundsAndSaves)
 {
     commands.Sounds(false);
-    EXPECT_FALSE(game.SoundOn);
+    EXPECT_FALSE(game.SoundOn());
     EXPECT_EQ(ReadFileBytes(settingsPath), (Bytes {0x16, 0x00, 0x00}));
     Click(4, 4);
-    EXPECT_TRUE(platform.sounds.empty());
+    EXPECT_TRUE(sounds.empty());
 
     commands.Sounds(true);
-    EXPECT_TRUE(game.SoundOn);
+    EXPECT_TRUE(game.SoundOn());
     EXPECT_EQ(ReadFileBytes(settingsPath), (Bytes {0x16, 0x00, 0x01}));
 }
 
 TEST_F(CommandsTest, HelpHandsTheHelpFileToTheDesktop)
 {
     commands.Help();
-    EXPECT_EQ(
-        platform.documents, (std::vector<std::string> {game.Folders.Program + "/Orvane.chm"}));
+    EXPECT_EQ(platform.documents, (std::vector<std::string> {folders.Program + "/Orvane.chm"}));
+}
+
+// The commands as the window runs them: the session takes what the rules told after each.
+class CommandsInSessionTest : public ::testing::Test {
+protected:
+    TempDir dir;
+    ScriptedPlatform platform;
+    ViewState view;
+    FixedRandom random;
+    FakeCounter counter;
+    GameSession session {
+        platform, FileFolders::AllIn(dir.Path().string()), view, &random, &counter};
+
+    void SetUp() override { ASSERT_TRUE(session.Start()); }
+
+    // The frame clock moves on by this much while the command's dialog or menu is open.
+    void Wait(double seconds) { counter.now += static_cast<int64_t>(seconds * counter.frequency); }
+    template<typename Command> void Run(Command command)
+    {
+        command(session.commands);
+        session.TakeGameEvents();
+    }
+    bool TickedNow() const { return session.clock.LastFrameCount == counter.now; }
+};
+
+TEST_F(CommandsInSessionTest, NewBoardsStartTheNextFrameAfresh)
+{
+    Wait(2.0);
+    Run([](MenuCommands& c) { c.Beginner(); });
+    EXPECT_TRUE(TickedNow());
+    EXPECT_DOUBLE_EQ(session.clock.FrameTime, 2.0);
+
+    Wait(10.0);
+    Run([](MenuCommands& c) { c.StartCustomGame(20, 12, 51); });
+    EXPECT_TRUE(TickedNow());
+    EXPECT_DOUBLE_EQ(session.clock.FrameTime, 10.0);
+}
+
+// These two restarts keep the frame's time: the next frame measures from the last one.
+TEST_F(CommandsInSessionTest, ClassicRestartOfACustomBoardAndADoubleClickKeepTheFrameTime)
+{
+    Run([](MenuCommands& c) { c.VsHuman(); });
+    Run([](MenuCommands& c) { c.StartCustomGame(9, 9, 81); });
+    Wait(1.0);
+    Run([](MenuCommands& c) { c.Classic(); });
+    EXPECT_EQ(session.game.MineCount(), 80);
+    EXPECT_FALSE(TickedNow());
+
+    // A first open on a board of one safe cell wins it; a double click deals again.
+    session.BoardPress(MouseButton::Left, 1, 1);
+    session.BoardRelease(MouseButton::Left, 1, 1);
+    ASSERT_EQ(session.game.CurrentState(), GameState::Won);
+    Wait(1.0);
+    session.BoardDoublePress(MouseButton::Left, 1, 1);
+    EXPECT_EQ(session.game.CurrentState(), GameState::Ready);
+    EXPECT_FALSE(TickedNow());
+
+    Run([](MenuCommands& c) { c.VsHuman(); });
+    EXPECT_TRUE(TickedNow()) << "the mode command on a custom board ticks";
+}
+
+TEST_F(CommandsInSessionTest, TwoPlayerGoalMessageWaitsForItsFrameAndTheTickFollows)
+{
+    for (bool versusComputer : {false, true}) {
+        SCOPED_TRACE(versusComputer);
+        Run([](MenuCommands& c) { c.Classic(); });
+        Run([](MenuCommands& c) { c.StartCustomGame(10, 10, 40); });
+        Wait(5.0);
+        Run([&](MenuCommands& c) { versusComputer ? c.VsComputer() : c.VsHuman(); });
+        EXPECT_EQ(view.Message.Text, "20 Flags To WIN");
+        EXPECT_EQ(view.Message.Stage, BarStage::SlideIn);
+        EXPECT_TRUE(TickedNow());
+        EXPECT_DOUBLE_EQ(session.clock.FrameTime, 0.0);
+    }
 }
 
 } // namespace

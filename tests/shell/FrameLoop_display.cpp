@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "shell/qt/MainMenu.h"
+#include "shell/MainMenu.h"
 #include "support/FakeCounter.h"
 #include "support/MainWindowFixture.h"
 
@@ -56,7 +56,7 @@ protected:
     void StartClock()
     {
         QTest::mouseClick(form->BoardArea, Qt::LeftButton, {}, QPoint(11, 11));
-        ASSERT_EQ(game().CurrentState, GameState::Playing);
+        ASSERT_EQ(game().CurrentState(), GameState::Playing);
         RunPasses(2);
     }
     void OpenGameMenu()
@@ -86,7 +86,7 @@ TEST_F(FrameLoopTest, ClockTickRedrawsTheStatusAreaOnly)
     Frames frames = FramesDuring(2);
     EXPECT_EQ(frames.board, 0);
     EXPECT_EQ(frames.status, 1);
-    EXPECT_EQ(game().ElapsedSeconds, 1);
+    EXPECT_EQ(game().ElapsedSeconds(), 1);
     frames = FramesDuring(2);
     EXPECT_EQ(frames.board + frames.status, 0) << "nothing until the next second";
 }
@@ -122,9 +122,9 @@ TEST_F(FrameLoopTest, GameClockRunsThroughMenusAndMessageBoxes)
         if (QWidget* box = QApplication::activeModalWidget())
             box->close();
     });
-    game().platform.ShowMessage("Held", MessageIcon::Information);
+    form->session().platform.ShowMessage("Held", MessageIcon::Information);
     RunPasses(1);
-    EXPECT_EQ(game().ElapsedSeconds, 2) << "a held clock would show 0";
+    EXPECT_EQ(game().ElapsedSeconds(), 2) << "a held clock would show 0";
 }
 
 // A level chosen in a menu held open for seconds starts at once, and the next key acts in
@@ -139,10 +139,10 @@ TEST_F(FrameLoopTest, CommandFromAHeldMenuAndTheNextKeyActAtOnce)
     form->RunLoopPass();
     QTest::keyClick(form.get(), Qt::Key_F3);
     form->RunLoopPass();
-    EXPECT_EQ(game().BoardWidth, 9) << "F3 gave the beginner board";
+    EXPECT_EQ(game().BoardWidth(), 9) << "F3 gave the beginner board";
     for (size_t sleep = heldSleeps; sleep < time.sleeps.size(); ++sleep)
         EXPECT_LE(time.sleeps[sleep], 34) << "no sleep is longer than a frame";
-    EXPECT_GE(game().FrameTimer.FrameTime, 0.0);
+    EXPECT_GE(form->session().clock.FrameTime, 0.0);
 }
 
 // A quiet pass waits for messages, and handles a key that arrives meanwhile.
@@ -150,7 +150,7 @@ TEST_F(FrameLoopTest, KeyArrivingDuringAQuietWaitIsHandledInIt)
 {
     QTimer::singleShot(50, [this] { QTest::keyClick(form.get(), Qt::Key_F4); });
     form->RunLoopPass();
-    EXPECT_EQ(game().BoardWidth, 16);
+    EXPECT_EQ(game().BoardWidth(), 16);
 }
 
 // Paused, the board shows no cell's content and the clock stands; P resumes, and so does a
@@ -161,10 +161,10 @@ TEST_F(FrameLoopTest, PauseHidesTheBoardAndStopsTheClockUntilPOrAClick)
     StartClock();
     const QImage playing = BoardFrame();
     QTest::keyClick(form.get(), Qt::Key_P);
-    ASSERT_TRUE(game().Paused);
+    ASSERT_TRUE(game().Paused());
     time.now += 2 * Second;
     RunPasses(2);
-    EXPECT_EQ(game().ElapsedSeconds, 0);
+    EXPECT_EQ(game().ElapsedSeconds(), 0);
     const QImage paused = BoardFrame();
     EXPECT_NE(paused, playing);
     // Away from the pause sign in the middle, the board is the closed board of a new game,
@@ -174,15 +174,15 @@ TEST_F(FrameLoopTest, PauseHidesTheBoardAndStopsTheClockUntilPOrAClick)
     EXPECT_EQ(paused.copy(corner), closed.copy(corner));
 
     QTest::keyClick(form.get(), Qt::Key_P);
-    EXPECT_FALSE(game().Paused);
+    EXPECT_FALSE(game().Paused());
     EXPECT_EQ(BoardFrame(), playing);
 
     form->Menu->Find(QStringLiteral("Pause"))->trigger();
-    ASSERT_TRUE(game().Paused);
-    const int clicks = game().ClickCount;
+    ASSERT_TRUE(game().Paused());
+    const int clicks = game().ClickCount();
     QTest::mouseClick(form->BoardArea, Qt::LeftButton, {}, QPoint(300, 300));
-    EXPECT_FALSE(game().Paused);
-    EXPECT_EQ(game().ClickCount, clicks);
+    EXPECT_FALSE(game().Paused());
+    EXPECT_EQ(game().ClickCount(), clicks);
     EXPECT_EQ(BoardFrame(), playing);
 }
 
@@ -190,11 +190,25 @@ TEST_F(FrameLoopTest, MinimisingOrLeavingForAnotherProgramPauses)
 {
     StartClock();
     form->showMinimized();
-    EXPECT_TRUE(game().Paused);
+    EXPECT_TRUE(game().Paused());
     form->showNormal();
     game().ResumeGame();
     emit qApp->applicationStateChanged(Qt::ApplicationInactive);
-    EXPECT_TRUE(game().Paused);
+    EXPECT_TRUE(game().Paused());
+}
+
+// The bonus button of a two-player game is unavailable until a bonus is earned, and is
+// drawn as a held one.
+TEST_F(FrameLoopTest, UnavailableBonusButtonIsDrawnPressed)
+{
+    const QRect bonus(form->StatusArea->width() / 2 - 17, 6, 34, 14);
+    game().PressBonusButton(true);
+    const QImage pressed = StatusFrame().copy(bonus);
+    game().PressBonusButton(false);
+    ASSERT_NE(StatusFrame().copy(bonus), pressed);
+    NewBoard(30, 16, 99, 22, PlayMode::VsHuman);
+    ASSERT_FALSE(game().BonusButtonEnabled());
+    EXPECT_EQ(StatusFrame().copy(bonus), pressed);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "ai/ComputerPlayer.h"
 #include "render/model/ViewState.h"
-#include "shell/FrameStep.h"
+#include "session/FrameStep.h"
 #include "support/GameFixture.h"
 
 #include <algorithm>
@@ -14,13 +15,15 @@ namespace {
 class FrameStepTest : public GameFixture {
 protected:
     ViewState view;
-    FrameStep step {view, screen};
+    ComputerPlayer computer {game, random, clock};
+    FrameStep step {view, screen, computer, clock};
     int opponentFrames = 0;
 
     FrameStepTest()
     {
         view.WavingFlags.Configure(-1, 8, 4, 0.11, 3, Rgb8 {230, 230, 230}, 139, 140);
-        view.WavingFlags.Start(game.FrameTimer);
+        view.WavingFlags.Start(clock);
+        computer.Create();
         StartBoard(9, 9, 10);
     }
 
@@ -28,8 +31,12 @@ protected:
     FrameChanges Pass(double seconds = 1.0 / 30)
     {
         counter.now += static_cast<int64_t>(seconds * counter.frequency);
-        game.FrameTimer.Tick();
-        return step.Advance(game, [this] { ++opponentFrames; });
+        clock.Tick();
+        return step.Advance(game, [this] {
+            ++opponentFrames;
+            computer.Update();
+            TakeEvents();
+        });
     }
     // A pass after which every picture is as drawn.
     void Settle()
@@ -47,14 +54,28 @@ TEST_F(FrameStepTest, QuietPassChangesNothingAndEachKindOfChangeRedrawsItsArea)
         std::function<void()> change;
         bool board, status;
     };
+    // Every safe cell shows a number, so each open opens one cell.
+    LayMines(orvane::testing::NumberedBoard);
     const std::vector<Case> cases {
-        {"a cell pressed", [this] { At(2, 2).State = Pressed; }, true, false},
-        {"the clock's second", [this] { game.ElapsedSeconds = 1; }, false, true},
-        {"the face", [this] { game.Face = FaceLook::Pressing; }, false, true},
+        {"a cell opened", [this] { Click(2, 1); }, true, false},
+        {"the clock's second",
+            [this] {
+                counter.now += counter.frequency;
+                clock.Tick();
+                game.ShowGameClock();
+            },
+            false, true},
+        {"the marks of the bonus's three opens",
+            [this] {
+                // The first three safe cells of the placement: (1, 0), (3, 0), (0, 1).
+                random.scripted = {0.0, 1.5 / 14, 2.5 / 14};
+                game.RandomOpen();
+            },
+            true, false},
+        {"the face", [this] { game.PressFace(true); }, false, true},
         {"the button held", [this] { screen.FaceDown = true; }, false, true},
         {"the cell size", [this] { screen.CellSize = 36; }, true, true},
         {"a theme or exposure", [this] { step.Invalidate(); }, true, true},
-        {"the move marks", [this] { game.ShowMoveMarks = true; }, true, false},
         {"the keyboard's cell",
             [this] {
                 screen.KeyCursorShown = true;
@@ -64,7 +85,7 @@ TEST_F(FrameStepTest, QuietPassChangesNothingAndEachKindOfChangeRedrawsItsArea)
             true, false},
         {"the flag animation's frame",
             [this] {
-                At(0, 0).Mark = FlagMark;
+                RightClick(0, 0);
                 Pass();
                 view.WavingFlags.Frame = 5;
             },
@@ -73,6 +94,7 @@ TEST_F(FrameStepTest, QuietPassChangesNothingAndEachKindOfChangeRedrawsItsArea)
     for (const Case& c : cases) {
         Settle();
         c.change();
+        TakeEvents();
         const FrameChanges changes = Pass(0.0);
         EXPECT_EQ(changes.Board, c.board) << c.what;
         EXPECT_EQ(changes.Status, c.status) << c.what;
@@ -85,14 +107,15 @@ TEST_F(FrameStepTest, QuietPassChangesNothingAndEachKindOfChangeRedrawsItsArea)
 TEST_F(FrameStepTest, PlayerStripRedrawsForTheMessageTextAndThePlayersAlone)
 {
     TwoPlayer();
-    game.Message.Post("first", 0.05f, 10.0f);
+    Click(4, 4); // a game being played, which may be given up
+    view.Message.Post("first", 0.05f, 10.0f);
     const std::vector<std::pair<const char*, std::function<void()>>> changes {
-        {"the message's text", [this] { game.Message.Text = "second"; }},
-        {"a player's name", [this] { game.Players[Player1].Name = "Ann"; }},
-        {"a player's score", [this] { ++game.Players[Player2].Score; }},
+        {"the message's text", [this] { view.Message.Text = "second"; }},
+        {"a player's name", [this] { game.RenamePlayer(Player1, "Ann"); }},
+        {"a player's score", [this] { game.GiveUp(); }},
     };
     Pass(0.1);
-    ASSERT_EQ(game.Message.Stage, MessageBar::Shown);
+    ASSERT_EQ(view.Message.Stage, BarStage::Shown);
     for (const auto& [what, change] : changes) {
         Pass(0.0);
         change();
@@ -105,7 +128,7 @@ TEST_F(FrameStepTest, FlagsWaveOnlyWhileAFlagIsOnTheBoard)
     Settle();
     EXPECT_FALSE(Pass(0.5).Any()) << "no flag: the playback stands";
     const uint8_t frame = view.WavingFlags.Frame;
-    At(3, 3).Mark = FoundByPlayer2;
+    RightClick(3, 3);
     Pass(0.12);
     std::vector<bool> redrawn;
     for (int i = 0; i < 6; ++i)
@@ -117,13 +140,18 @@ TEST_F(FrameStepTest, FlagsWaveOnlyWhileAFlagIsOnTheBoard)
 
 TEST_F(FrameStepTest, GlowSpinsAThirdOfATurnASecondOnlyAfterALoss)
 {
+    LayMines(orvane::testing::NumberedBoard);
+    Click(1, 1);
     Settle();
     Pass(0.5);
     EXPECT_EQ(view.SpinAngle, 0.0f);
-    game.CurrentState = GameState::Lost;
-    EXPECT_TRUE(Pass(0.25).Board);
+    Click(0, 0);
+    ASSERT_EQ(game.CurrentState(), GameState::Lost);
+    Pass(0.25);
     EXPECT_FLOAT_EQ(view.SpinAngle, 30.0f);
-    Pass(2.75);
+    EXPECT_TRUE(Pass(0.25).Board) << "the glow turned";
+    EXPECT_FLOAT_EQ(view.SpinAngle, 60.0f);
+    Pass(2.5);
     EXPECT_EQ(view.SpinAngle, 0.0f) << "a full turn starts again from 0";
 }
 
@@ -134,7 +162,6 @@ TEST_F(FrameStepTest, ActivePanelPulsesBetween90And100PercentInTwoPlayerModesOnl
     EXPECT_EQ(view.PulseScale, 0.95f) << "Classic leaves the pulse where it is";
 
     TwoPlayer();
-    game.Message.Reset();
     view.PulseScale = 1.0f;
     view.PulseStep = -0.1f;
     std::vector<float> scales;
@@ -156,41 +183,41 @@ TEST_F(FrameStepTest, ActivePanelPulsesBetween90And100PercentInTwoPlayerModesOnl
 
 TEST_F(FrameStepTest, MessageSlidesOnlyWhileThePlayerStripShows)
 {
-    game.Message.Post("3 Mines Remain.", 0.5f, 3.0f);
+    view.Message.Post("3 Mines Remain.", 0.5f, 3.0f);
     Pass(0.5);
-    EXPECT_EQ(game.Message.Elapsed, 0.0) << "in Classic the message waits";
-    EXPECT_EQ(game.Message.Stage, MessageBar::SlideIn);
+    EXPECT_EQ(view.Message.Elapsed, 0.0) << "in Classic the message waits";
+    EXPECT_EQ(view.Message.Stage, BarStage::SlideIn);
 
-    game.CurrentMode = PlayMode::VsHuman;
+    TwoPlayer();
     Pass(0.25);
-    EXPECT_EQ(game.Message.Elapsed, 0.25);
+    EXPECT_EQ(view.Message.Elapsed, 0.25);
     // Half way in across the status area's width: 9 cells of 22 and the margins.
-    EXPECT_EQ(game.Message.OffsetX, -105);
+    EXPECT_EQ(view.Message.OffsetX, -105);
     EXPECT_TRUE(Pass(0.1).Status) << "the sliding bar is drawn";
 }
 
-TEST_F(FrameStepTest, UnavailableBonusButtonLooksPressed)
-{
-    game.BonusButtonEnabled = false;
-    game.BonusButtonDown = false;
-    Pass();
-    EXPECT_TRUE(game.BonusButtonDown);
-}
-
-TEST_F(FrameStepTest, OpponentsPointerRedrawsTheBoardAndNothingAdvancesWithoutABoard)
+TEST_F(FrameStepTest, ComputersPointerRedrawsTheBoardWhileItsMoveIsUnderWay)
 {
     StartBoard(9, 9, 19, PlayMode::VsComputer, Level::Beginner);
-    ASSERT_EQ(game.CurrentPlayer, Player2);
+    ASSERT_EQ(game.CurrentPlayer(), Player2);
+    random.scripted = {0.5}; // a cell in the middle: the pointer has a way to go
     Settle();
     EXPECT_EQ(opponentFrames, 2);
-    game.Opponent.PointerX = 0.25f;
-    EXPECT_TRUE(Pass(0.0).Board) << "the pointer glided";
+    ASSERT_EQ(computer.Phase(), OpponentPhase::Travel);
+    EXPECT_TRUE(Pass(0.1).Board) << "the pointer glided";
+    EXPECT_EQ(view.ComputerPointerX, computer.PointerX());
+    EXPECT_GT(view.ComputerPointerX + view.ComputerPointerY, 0.0f);
+}
 
-    // The new dimensions are set, the cells not yet rebuilt.
-    game.BoardWidth = 20;
-    game.CurrentState = GameState::Lost;
-    EXPECT_FALSE(Pass().Any());
-    EXPECT_EQ(view.SpinAngle, 0.0f);
+TEST_F(FrameStepTest, NothingIsDrawnOrAdvancedBeforeTheFirstBoard)
+{
+    Game undealt {random, clock};
+    view.Message.Post("3 Mines Remain.", 0.5f, 3.0f);
+    view.Message.AlsoInClassic = true;
+    counter.now += counter.frequency;
+    clock.Tick();
+    EXPECT_FALSE(step.Advance(undealt, [] {}).Any());
+    EXPECT_EQ(view.Message.Elapsed, 0.0);
 }
 
 } // namespace

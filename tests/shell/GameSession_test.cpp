@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "render/model/ViewState.h"
-#include "shell/GameSession.h"
+#include "session/GameSession.h"
 #include "support/FakeCounter.h"
 #include "support/FixedRandom.h"
 #include "support/ScriptedPlatform.h"

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A Classic game played with the keyboard alone in the real main window.
+#include "dialogs/HighScoresWindow.h"
+#include "dialogs/NameDialog.h"
 #include "game/BoardMeasures.h"
-#include "scores/qt/HighScoresWindow.h"
-#include "scores/qt/NameDialog.h"
-#include "shell/qt/MainMenu.h"
+#include "shell/MainMenu.h"
 #include "support/FixedRandom.h"
 #include "support/MainWindowFixture.h"
 
@@ -60,13 +60,13 @@ protected:
     {
         Press(Qt::Key_Home);
         Press(Qt::Key_PageUp);
-        for (int column = 0; column < index % game().BoardWidth; ++column)
+        for (int column = 0; column < index % game().BoardWidth(); ++column)
             Press(Qt::Key_Right);
-        for (int row = 0; row < index / game().BoardWidth; ++row)
+        for (int row = 0; row < index / game().BoardWidth(); ++row)
             Press(Qt::Key_Down);
         // A key on a board paused meanwhile (the window lost the keyboard) only resumes,
         // and one after the pointer moved over the board only shows the cursor again.
-        openClicks += !game().Paused && form->session().screen.KeyCursorShown ? 1 : 0;
+        openClicks += !game().Paused() && form->session().screen.KeyCursorShown ? 1 : 0;
         Press(openKey);
     }
     int openClicks = 0;
@@ -99,7 +99,7 @@ TEST_F(KeyboardPlayTest, ABeginnerGameWonWithKeysAloneIsKeptWithItsThreeBV)
     QObject::connect(&watch, &QTimer::timeout, [&] {
         QWidget* modal = QApplication::activeModalWidget();
         if (qobject_cast<NameDialog*>(modal)) {
-            messageAtNameDialog = game().Message.Text;
+            messageAtNameDialog = form->session().view.Message.Text;
             modal->findChild<QPushButton*>(QStringLiteral("OkButton"))->click();
         } else if (qobject_cast<HighScoresWindow*>(modal)) {
             modal->findChild<QPushButton*>(QStringLiteral("OkButton"))->click();
@@ -108,16 +108,16 @@ TEST_F(KeyboardPlayTest, ABeginnerGameWonWithKeysAloneIsKeptWithItsThreeBV)
     watch.start();
 
     Press(Qt::Key_Space); // the first open places the mines away from the middle cell
-    ASSERT_EQ(game().CurrentState, GameState::Playing);
+    ASSERT_EQ(game().CurrentState(), GameState::Playing);
     openClicks = 1;
     for (int cell = ClosedSafeCell(); cell >= 0; cell = ClosedSafeCell())
         OpenWithKeys(cell, openClicks % 2 ? Qt::Key_Return : Qt::Key_Space);
     watch.stop();
 
-    ASSERT_EQ(game().CurrentState, GameState::Won);
-    EXPECT_EQ(game().ClickCount, openClicks);
+    ASSERT_EQ(game().CurrentState(), GameState::Won);
+    EXPECT_EQ(game().ClickCount(), openClicks);
     EXPECT_EQ(messageAtNameDialog.rfind("3BV/s ", 0), 0u) << messageAtNameDialog;
-    EXPECT_TRUE(game().MessageBarShown());
+    EXPECT_TRUE(form->session().view.Message.ShownFor(game().IsTwoPlayer()));
     const std::vector<GameRecord> kept
         = form->session().history.LatestGames(PlayMode::Classic, Level::Beginner, 5);
     ASSERT_EQ(kept.size(), 1u);
@@ -154,15 +154,15 @@ TEST_F(KeyboardPlayTest, CursorFrameLeavesTheNumberUnderItWhole)
     int emptyCell = -1;
     // Safe cells are opened until three numbers show, well before the game is won.
     for (int next = ClosedSafeCell(); numberCells.size() < 3; next = ClosedSafeCell()) {
-        for (const Cell& cell : game().Cells) {
-            if (IsOpenNumber(cell.State))
-                numberCells[cell.State - OpenEmpty] = cell.Index;
-            else if (cell.State == OpenEmpty)
+        for (const Cell& cell : game().Cells()) {
+            if (cell.IsOpenNumber())
+                numberCells[cell.Value] = cell.Index;
+            else if (cell.IsOpenEmpty())
                 emptyCell = cell.Index;
         }
         QTest::mouseClick(
             form->BoardArea, Qt::LeftButton, {}, QPoint(next % 9 * 22 + 11, next / 9 * 22 + 11));
-        ASSERT_EQ(game().CurrentState, GameState::Playing);
+        ASSERT_EQ(game().CurrentState(), GameState::Playing);
     }
     ASSERT_GE(emptyCell, 0);
     ScreenState& screen = form->session().screen;

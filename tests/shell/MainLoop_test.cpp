@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "ai/ComputerPlayer.h"
 #include "render/model/ViewState.h"
-#include "shell/MainLoop.h"
+#include "session/MainLoop.h"
 #include "support/GameFixture.h"
 
 using namespace orvane;
@@ -42,14 +43,30 @@ class MainLoopTest : public GameFixture {
 protected:
     RecordingHost host;
     ViewState view;
-    FrameStep step {view, screen};
+    ComputerPlayer computer {game, random, clock};
+    FrameStep step {view, screen, computer, clock};
     bool quit = false;
 
     std::vector<std::string> Pass()
     {
         host.steps.clear();
-        RunLoopPass(game, step, host, quit);
+        RunLoopPass(game, clock, step, host, quit);
         return host.steps;
+    }
+    // The goal's message runs on the bar, as the session shows it.
+    void ShowGoalMessage()
+    {
+        const MessagePosted goal = Told<MessagePosted>().back();
+        view.Message.Post(goal.Text, goal.SlideTime, goal.HoldTime);
+    }
+    // Opens a cell that holds no mine, after the first open laid the mines.
+    void ClickSafeCell()
+    {
+        for (const Cell& cell : game.Cells())
+            if (cell.IsClosedUnmarked() && cell.Value != MineValue) {
+                Click(cell.Index % game.BoardWidth(), cell.Index / game.BoardWidth());
+                return;
+            }
     }
     // Time runs by itself from here on: a quiet pass takes 50 microseconds, as on the real
     // program, and every sleep and wait its whole length.
@@ -65,11 +82,9 @@ using Steps = std::vector<std::string>;
 
 TEST_F(MainLoopTest, DrawsOnlyWhenTheCellsMatchTheBoardAndSomethingChanged)
 {
-    StartBoard(9, 9, 10);
-    // A custom size was confirmed but the new game has not rebuilt the cells yet.
-    game.BoardWidth = 20;
+    // Before the first board there are no cells to draw.
     EXPECT_EQ(Pass(), (Steps {"messages"}));
-    game.BoardWidth = 9;
+    StartBoard(9, 9, 10);
     EXPECT_EQ(Pass(), (Steps {"messages", "draw"}));
     EXPECT_EQ(Pass(), (Steps {"messages"})) << "the same picture is not drawn again";
 }
@@ -79,49 +94,56 @@ TEST_F(MainLoopTest, GameClockIsCopiedOnlyWhilePlaying)
     StartBoard(9, 9, 10);
     counter.now = 10'000'000;
     Pass();
-    EXPECT_EQ(game.ElapsedSeconds, 0) << "Ready: the clock has not started";
+    EXPECT_EQ(game.ElapsedSeconds(), 0) << "Ready: the clock has not started";
 
     Click(4, 4);
     counter.now += 3'500'000;
     Pass();
-    EXPECT_EQ(game.ElapsedSeconds, 3);
+    EXPECT_EQ(game.ElapsedSeconds(), 3);
 
-    game.CurrentState = GameState::Lost;
+    for (const Cell& cell : game.Cells())
+        if (cell.Value == MineValue) {
+            Click(cell.Index % 9, cell.Index / 9);
+            break;
+        }
+    ASSERT_EQ(game.CurrentState(), GameState::Lost);
     counter.now += 5'000'000;
     Pass();
-    EXPECT_EQ(game.ElapsedSeconds, 3) << "the time stands still once the game is over";
+    EXPECT_EQ(game.ElapsedSeconds(), 3) << "the time stands still once the game is over";
 
-    game.NewGame(Level::Custom);
-    EXPECT_EQ(game.ElapsedSeconds, 0);
+    game.Restart();
+    EXPECT_EQ(game.ElapsedSeconds(), 0);
 }
 
 TEST_F(MainLoopTest, OpenMenuHoldsTheOpponentWhileTheGameClockRunsOn)
 {
     StartBoard(9, 9, 19, PlayMode::VsComputer, Level::Beginner);
-    ASSERT_EQ(game.CurrentPlayer, Player2);
-    game.CurrentState = GameState::Playing;
-    game.FrameTimer.SetMark();
+    ASSERT_EQ(game.CurrentPlayer(), Player2);
+    // Two safe cells: the first open starts the clock, the second gives the computer the move.
+    Click(4, 4);
+    ClickSafeCell();
+    ASSERT_TRUE(game.ComputerIsToMove());
     counter.now += 1'500'000;
     Pass();
-    ASSERT_EQ(game.ElapsedSeconds, 1);
+    ASSERT_EQ(game.ElapsedSeconds(), 1);
 
     host.menuOpen = true;
     EXPECT_EQ(Pass(), (Steps {"messages"}));
     EXPECT_EQ(counter.sleeps.back(), 33) << "one frame's sleep";
     counter.now += 5'000'000;
     Pass();
-    EXPECT_EQ(game.ElapsedSeconds, 1) << "the clock shown stands still while the menu is open";
+    EXPECT_EQ(game.ElapsedSeconds(), 1) << "the clock shown stands still while the menu is open";
 
     // A command chosen in the menu starts its game afresh, then the menu closes.
     host.menuOpen = false;
-    host.duringMessages = [&] { game.FrameTimer.Tick(); };
+    host.duringMessages = [&] { clock.Tick(); };
     EXPECT_EQ(Pass(), (Steps {"messages", "opponent"}));
-    EXPECT_EQ(game.ElapsedSeconds, 6) << "the true time shows once the menu is closed";
+    EXPECT_EQ(game.ElapsedSeconds(), 6) << "the true time shows once the menu is closed";
     EXPECT_LE(counter.sleeps.back(), 34) << "no more than a frame";
     host.duringMessages = nullptr;
     counter.now += 40'000;
     Pass();
-    EXPECT_NEAR(game.FrameTimer.FrameTime, 0.04, 1e-9) << "the held time is no frame's";
+    EXPECT_NEAR(clock.FrameTime, 0.04, 1e-9) << "the held time is no frame's";
 }
 
 TEST_F(MainLoopTest, PausedGameHoldsEverythingButDrawsItsHiddenBoard)
@@ -130,16 +152,16 @@ TEST_F(MainLoopTest, PausedGameHoldsEverythingButDrawsItsHiddenBoard)
     Click(4, 4);
     counter.now += 2'000'000;
     Pass();
-    ASSERT_EQ(game.ElapsedSeconds, 2);
+    ASSERT_EQ(game.ElapsedSeconds(), 2);
     game.PauseGame();
     EXPECT_EQ(Pass(), (Steps {"messages", "draw"})) << "the board is hidden";
     counter.now += 30'000'000;
     EXPECT_EQ(Pass(), (Steps {"messages"}));
-    EXPECT_EQ(game.ElapsedSeconds, 2);
+    EXPECT_EQ(game.ElapsedSeconds(), 2);
     game.ResumeGame();
     counter.now += 1'100'000;
     Pass();
-    EXPECT_EQ(game.ElapsedSeconds, 3) << "the paused stretch is not counted";
+    EXPECT_EQ(game.ElapsedSeconds(), 3) << "the paused stretch is not counted";
 }
 
 TEST_F(MainLoopTest, EachPassWaitsAsLongAsThePictureStaysTheSame)
@@ -155,13 +177,14 @@ TEST_F(MainLoopTest, EachPassWaitsAsLongAsThePictureStaysTheSame)
     EXPECT_EQ(host.waits, (std::vector<int64_t> {250})) << "until the clock's next second";
 
     StartBoard(9, 9, 19, PlayMode::VsHuman, Level::Beginner);
+    ShowGoalMessage();
     host.waits.clear();
     counter.sleeps.clear();
     Pass();
     EXPECT_TRUE(host.waits.empty()) << "the goal message slides in";
     EXPECT_EQ(counter.sleeps.size(), 1u);
 
-    game.Message.Reset();
+    view.Message.Reset();
     host.waits.clear();
     Pass();
     ASSERT_EQ(host.waits.size(), 1u) << "only the panel pulses";
@@ -170,7 +193,7 @@ TEST_F(MainLoopTest, EachPassWaitsAsLongAsThePictureStaysTheSame)
 TEST_F(MainLoopTest, PulseAloneIsDrawnAtEachOfItsVisibleStepsAndWakesTheLoopForNothingElse)
 {
     StartBoard(9, 9, 19, PlayMode::VsHuman, Level::Beginner);
-    game.Message.Reset();
+    view.Message.Reset();
     LetTimeRun();
     Pass();
     const auto shownLevel = [&] { return std::lround(view.PulseScale * 127.5f); };
@@ -194,12 +217,13 @@ TEST_F(MainLoopTest, MessageLivesItsTimesInTheCountersSeconds)
 {
     LetTimeRun();
     StartBoard(9, 9, 19, PlayMode::VsHuman, Level::Beginner);
-    ASSERT_EQ(game.Message.Text, "10 Flags To WIN"); // 1 s in, 5 s with its text, 1 s out
+    ShowGoalMessage();
+    ASSERT_EQ(view.Message.Text, "10 Flags To WIN"); // 1 s in, 5 s with its text, 1 s out
     const int64_t posted = counter.now;
     int64_t textFrom = -1, textUntil = -1;
-    while (game.Message.Stage != MessageBar::Idle && counter.now - posted < 20'000'000) {
+    while (view.Message.Stage != BarStage::Idle && counter.now - posted < 20'000'000) {
         Pass();
-        if (game.Message.Stage == MessageBar::Shown) {
+        if (view.Message.Stage == BarStage::Shown) {
             textFrom = textFrom < 0 ? counter.now : textFrom;
             textUntil = counter.now;
         }
@@ -211,15 +235,24 @@ TEST_F(MainLoopTest, MessageLivesItsTimesInTheCountersSeconds)
 TEST_F(MainLoopTest, OpponentMovesOnlyOnItsTurnInARunningGame)
 {
     StartBoard(9, 9, 19, PlayMode::VsComputer, Level::Beginner);
-    ASSERT_EQ(game.CurrentPlayer, Player2);
+    ASSERT_EQ(game.CurrentPlayer(), Player2);
     EXPECT_EQ(Pass(), (Steps {"messages", "opponent", "draw"}));
 
-    game.CurrentState = GameState::Won;
-    EXPECT_EQ(Pass(), (Steps {"messages"}));
+    // The next deal gives the human the first move; a find keeps it.
+    const std::vector<std::string> threeMines {"**.", "*.."};
+    LayMines(threeMines, PlayMode::VsComputer);
+    Click(0, 0);
+    ASSERT_EQ(game.CurrentState(), GameState::Playing);
+    ASSERT_EQ(game.CurrentPlayer(), Player1);
+    EXPECT_EQ(Pass(), (Steps {"messages", "draw"}));
 
-    game.CurrentState = GameState::Playing;
-    game.Opponent.Phase = OpponentState::Idle;
-    EXPECT_EQ(Pass(), (Steps {"messages"}));
+    // The computer's two finds win the next game, and it holds the turn of its win.
+    LayMines(threeMines, PlayMode::VsComputer);
+    Click(0, 0);
+    Click(1, 0);
+    ASSERT_EQ(game.CurrentState(), GameState::Won);
+    ASSERT_EQ(game.CurrentPlayer(), Player2);
+    EXPECT_EQ(Pass(), (Steps {"messages", "draw"}));
 }
 
 TEST_F(MainLoopTest, CloseDuringAPassFinishesThatPassAndStops)
@@ -230,7 +263,7 @@ TEST_F(MainLoopTest, CloseDuringAPassFinishesThatPassAndStops)
         if (++passes == 3)
             quit = true;
     };
-    RunMainLoop(game, step, host, quit);
+    RunMainLoop(game, clock, step, host, quit);
     EXPECT_EQ(passes, 3);
     // The computer makes no move after the close: the closing pass only handles messages.
     EXPECT_EQ(host.steps.back(), "messages");

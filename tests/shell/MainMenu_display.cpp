@@ -2,7 +2,8 @@
 // The menu bar, the settings file and the keyboard of the real main window, driven with
 // key presses as the window system delivers them.
 #include "render/gl/RenderState.h"
-#include "shell/qt/MainMenu.h"
+#include "input/PanelLayout.h"
+#include "shell/MainMenu.h"
 #include "support/FakeDesktop.h"
 #include "support/MainWindowFixture.h"
 
@@ -129,13 +130,13 @@ protected:
     {
         QTest::mouseClick(form->BoardArea, Qt::LeftButton, {},
             QPoint(form->session().screen.CellSize / 2, form->session().screen.CellSize / 2));
-        ASSERT_NE(game().CurrentState, GameState::Ready);
+        ASSERT_NE(game().CurrentState(), GameState::Ready);
     }
 
-    std::vector<uint8_t> CellStates()
+    std::vector<CellState> CellStates()
     {
-        std::vector<uint8_t> states;
-        for (const Cell& cell : game().Cells)
+        std::vector<CellState> states;
+        for (const Cell& cell : game().Cells())
             states.push_back(cell.State);
         return states;
     }
@@ -240,9 +241,9 @@ TEST_F(MainMenuTest, LevelKeysResizeTheBoardAndTheWindow)
              Step {Qt::Key_F5, 30, 16, "Expert"}, Step {Qt::Key_F3, 9, 9, "Beginner"}}) {
         SCOPED_TRACE(step.level.toStdString());
         Press(step.key);
-        EXPECT_EQ(game().BoardWidth, step.columns);
-        EXPECT_EQ(game().BoardHeight, step.rows);
-        EXPECT_EQ(game().Cells.size(), static_cast<size_t>(step.columns * step.rows));
+        EXPECT_EQ(game().BoardWidth(), step.columns);
+        EXPECT_EQ(game().BoardHeight(), step.rows);
+        EXPECT_EQ(game().Cells().size(), static_cast<size_t>(step.columns * step.rows));
         ExpectWindowWidth(step.columns * 22 + 12);
         EXPECT_EQ(form->BoardArea->size(), QSize(step.columns * 22, step.rows * 22));
         ExpectChecks(step.level, "Classic", "Theme0", "Size22");
@@ -253,8 +254,8 @@ TEST_F(MainMenuTest, NewStartsTheBoardAgain)
 {
     ClickFirstCell();
     Press(Qt::Key_F2);
-    EXPECT_EQ(game().CurrentState, GameState::Ready);
-    EXPECT_EQ(CellStates(), std::vector<uint8_t>(81, Closed));
+    EXPECT_EQ(game().CurrentState(), GameState::Ready);
+    EXPECT_EQ(CellStates(), std::vector<CellState>(81, CellState::Closed));
     ExpectChecks("Beginner", "Classic", "Theme0", "Size22");
 }
 
@@ -265,7 +266,7 @@ TEST_F(MainMenuTest, CancelledCustomKeepsTheBoardAndItsLevelCheck)
     ClickFirstCell();
     const auto cells = CellStates();
     PressAndAnswer(Qt::Key_F6, Qt::NoModifier, Dismiss);
-    EXPECT_EQ(game().CurrentLevel, static_cast<int32_t>(Level::Expert));
+    EXPECT_EQ(game().CurrentLevel(), Level::Expert);
     EXPECT_EQ(CellStates(), cells);
     ExpectChecks("Expert", "Classic", "Theme0", "Size22");
 }
@@ -274,19 +275,19 @@ TEST_F(MainMenuTest, ModeKeysSetTheModeAndThePlayerStrip)
 {
     const int classicHeight = form->height();
     Press(Qt::Key_F10);
-    EXPECT_EQ(game().CurrentMode, PlayMode::VsHuman);
-    EXPECT_EQ(panel::PlayerStripHeight(game().CurrentMode), 50);
+    EXPECT_EQ(game().CurrentMode(), PlayMode::VsHuman);
+    EXPECT_EQ(panel::PlayerStripHeight(game().CurrentMode()), 50);
     EXPECT_TRUE(QTest::qWaitFor([&] { return form->height() == classicHeight + 50; }));
     ExpectChecks("Beginner", "VsHuman", "Theme0", "Size22");
 
     Press(Qt::Key_F11);
-    EXPECT_EQ(game().CurrentMode, PlayMode::VsComputer);
-    EXPECT_EQ(game().Players[Player2].Name, "A.I");
+    EXPECT_EQ(game().CurrentMode(), PlayMode::VsComputer);
+    EXPECT_EQ(game().Players()[Player2].Name, "A.I");
     ExpectChecks("Beginner", "VsComputer", "Theme0", "Size22");
 
     Press(Qt::Key_F9);
-    EXPECT_EQ(game().CurrentMode, PlayMode::Classic);
-    EXPECT_EQ(panel::PlayerStripHeight(game().CurrentMode), 0);
+    EXPECT_EQ(game().CurrentMode(), PlayMode::Classic);
+    EXPECT_EQ(panel::PlayerStripHeight(game().CurrentMode()), 0);
     EXPECT_TRUE(QTest::qWaitFor([&] { return form->height() == classicHeight; }));
     ExpectChecks("Beginner", "Classic", "Theme0", "Size22");
 }
@@ -295,7 +296,7 @@ TEST_F(MainMenuTest, SoundsKeyTogglesAndSaves)
 {
     for (const bool on : {false, true}) {
         Press(Qt::Key_S, Qt::ControlModifier);
-        EXPECT_EQ(game().SoundOn, on);
+        EXPECT_EQ(game().SoundOn(), on);
         EXPECT_EQ(Item("Sounds")->isChecked(), on);
         EXPECT_EQ(SettingsFile(), (Bytes {0x16, 0x00, static_cast<uint8_t>(on)}));
     }
@@ -360,28 +361,28 @@ TEST_F(MainMenuTest, DigitKeysPostWhatThePlayersNeed)
 {
     Press(Qt::Key_F10);
     Press(Qt::Key_1);
-    EXPECT_EQ(game().Message.Text, "P1 Need 10 Flags");
+    EXPECT_EQ(form->session().view.Message.Text, "P1 Need 10 Flags");
     Press(Qt::Key_2, Qt::KeypadModifier);
-    EXPECT_EQ(game().Message.Text, "P2 Need 10 Flags");
+    EXPECT_EQ(form->session().view.Message.Text, "P2 Need 10 Flags");
     Press(Qt::Key_3);
-    EXPECT_EQ(game().Message.Text, "19 Mines Remain.");
+    EXPECT_EQ(form->session().view.Message.Text, "19 Mines Remain.");
 
     // Digits with Alt or Ctrl are menu shortcuts and post nothing.
     Press(Qt::Key_1);
     Press(Qt::Key_3, Qt::AltModifier);
     Press(Qt::Key_2, Qt::ControlModifier);
-    EXPECT_EQ(game().Message.Text, "P1 Need 10 Flags");
+    EXPECT_EQ(form->session().view.Message.Text, "P1 Need 10 Flags");
 }
 
 TEST_F(MainMenuTest, EscapeThenNoLeavesTheGameAsItWas)
 {
     ClickFirstCell();
     const auto cells = CellStates();
-    const GameState state = game().CurrentState;
+    const GameState state = game().CurrentState();
     EXPECT_EQ(
         PressAndAnswer(Qt::Key_Escape, Qt::NoModifier, AnswerQuit(QMessageBox::No)), "Orvane");
     EXPECT_FALSE(form->QuitRequested);
-    EXPECT_EQ(game().CurrentState, state);
+    EXPECT_EQ(game().CurrentState(), state);
     EXPECT_EQ(CellStates(), cells);
 }
 
@@ -421,7 +422,7 @@ TEST_F(StoredSettingsTest, StartsWithTheStoredChoicesChecked)
     EXPECT_EQ(form->session().screen.CellSize, 36);
     EXPECT_EQ(form->width(), 9 * 36 + 12);
     EXPECT_EQ(form->render().CurrentTheme, 3);
-    EXPECT_FALSE(game().SoundOn);
+    EXPECT_FALSE(game().SoundOn());
     EXPECT_FALSE(Item("Sounds")->isChecked());
     ExpectChecks("Beginner", "Classic", "Theme3", "Size36");
     EXPECT_EQ(SettingsFile(), (Bytes {0x24, 0x03, 0x00}));

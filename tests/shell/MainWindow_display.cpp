@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "shell/qt/DrawingArea.h"
-#include "shell/qt/MainWindow.h"
+#include "shell/DrawingArea.h"
+#include "shell/MainWindow.h"
 #include "support/TempDir.h"
 
 #include <QMenuBar>
@@ -30,8 +30,8 @@ TEST(MainWindow, StartsAsAFixedCentredWindowSizedForTheBeginnerBoard)
     EXPECT_EQ(form.minimumSize(), form.maximumSize()) << "not resizable";
     EXPECT_EQ(form.StatusArea->geometry(), QRect(0, 0, 210, 267));
     EXPECT_EQ(form.BoardArea->geometry(), QRect(6, 63, 198, 198));
-    EXPECT_EQ(form.game().Cells.size(), 81u);
-    EXPECT_EQ(form.game().CurrentLevel, static_cast<int32_t>(Level::Beginner));
+    EXPECT_EQ(form.game().Cells().size(), 81u);
+    EXPECT_EQ(form.game().CurrentLevel(), Level::Beginner);
 }
 
 TEST(MainWindow, CloseSetsTheQuitFlagAndKeepsTheWindowForTheLastPass)

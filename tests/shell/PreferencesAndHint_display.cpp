@@ -2,8 +2,9 @@
 // The options kept in the preferences file (No Guessing, the computer's strength, the
 // colour-safe numbers) and the hint key in the real main window.
 #include "render/model/CellLook.h"
-#include "shell/qt/MainMenu.h"
+#include "shell/MainMenu.h"
 #include "support/MainWindowFixture.h"
+#include "support/MineLayout.h"
 
 #include <QAction>
 
@@ -27,15 +28,30 @@ protected:
     QRect CellRect(int cell) const
     {
         const int size = form->session().screen.CellSize;
-        const int width = form->game().BoardWidth;
+        const int width = form->game().BoardWidth();
         return {cell % width * size, cell / width * size, size, size};
     }
-    // The numbers 1..8 on the first row's cells, left to right.
+    // The cell showing n: the middle cell of a 3 x 3 block, the blocks left to right and
+    // top to bottom.
+    static int NumberCell(int n) { return (1 + (n - 1) / 3 * 3) * 9 + 1 + (n - 1) % 3 * 3; }
+    // The numbers 1..8 open on a Classic board whose last block holds no mine.
     void ShowAllNumbers()
     {
-        NewBoard(9, 9, 10, 22);
+        std::vector<std::string> rows(9, std::string(9, '.'));
         for (int n = 1; n <= 8; ++n)
-            game().Cells[static_cast<size_t>(n - 1)].State = static_cast<uint8_t>(OpenEmpty + n);
+            for (int around = 0, mines = 0; mines < n; ++around)
+                if (around != 4) {
+                    const int cell = NumberCell(n) + (around / 3 - 1) * 9 + around % 3 - 1;
+                    rows[static_cast<size_t>(cell / 9)][static_cast<size_t>(cell % 9)] = '*';
+                    ++mines;
+                }
+        form->session().settings.CellSize = 22;
+        orvane::testing::DealLayout(game(), rows, PlayMode::Classic);
+        for (int n = 1; n <= 8; ++n)
+            for (const CellAction action : {CellAction::Press, CellAction::Release})
+                game().ActOnCell(CellGesture::Open, action, NumberCell(n));
+        form->session().TakeGameEvents();
+        ASSERT_EQ(game().CurrentState(), GameState::Playing);
     }
     // How many numbers show in their colours of the palette, as the board tints them.
     int NumbersInColour(NumberPalette palette)
@@ -48,9 +64,10 @@ protected:
             const auto near = [](int pixel, uint8_t channel) {
                 return std::abs(pixel - std::lround(channel * cell_look::OpenCellTint)) <= 1;
             };
+            const int left = NumberCell(n) % 9 * size, top = NumberCell(n) / 9 * size;
             int pixels = 0;
-            for (int y = 0; y < size; ++y)
-                for (int x = (n - 1) * size; x < n * size; ++x) {
+            for (int y = top; y < top + size; ++y)
+                for (int x = left; x < left + size; ++x) {
                     const QColor c = frame.pixelColor(x, y);
                     pixels += near(c.red(), colour.R) && near(c.green(), colour.G)
                         && near(c.blue(), colour.B);
@@ -62,8 +79,8 @@ protected:
     int OpenCells() const
     {
         int open = 0;
-        for (const Cell& cell : form->game().Cells)
-            open += cell.State >= OpenEmpty && cell.State <= OpenEight;
+        for (const Cell& cell : form->game().Cells())
+            open += cell.State == CellState::Open;
         return open;
     }
 };
@@ -72,13 +89,13 @@ TEST_F(PreferencesAndHintTest, NoGuessingIsRememberedAcrossARestart)
 {
     ASSERT_FALSE(NoGuessingItem()->isChecked());
     NoGuessingItem()->trigger();
-    EXPECT_TRUE(game().NoGuessing);
+    EXPECT_TRUE(game().NoGuessing());
 
     form.reset();
     form = std::make_unique<MainWindow>(FileFolders::AllIn(dir.Path().string()), nullptr);
     ASSERT_TRUE(form->Started());
     EXPECT_TRUE(NoGuessingItem()->isChecked());
-    EXPECT_TRUE(game().NoGuessing);
+    EXPECT_TRUE(game().NoGuessing());
 }
 
 TEST_F(PreferencesAndHintTest, StrongComputerIsRememberedAndMovesOnItsOwn)
@@ -96,7 +113,7 @@ TEST_F(PreferencesAndHintTest, StrongComputerIsRememberedAndMovesOnItsOwn)
     ASSERT_TRUE(game().ComputerHasTheTurn());
     const auto touched = [this] {
         return std::ranges::count_if(
-            game().Cells, [](const Cell& cell) { return cell.State != Closed; });
+            game().Cells(), [](const Cell& cell) { return cell.State != CellState::Closed; });
     };
     EXPECT_TRUE(QTest::qWaitFor(
         [&] {
@@ -145,18 +162,18 @@ TEST_F(PreferencesAndHintTest, FirstClickOpensAnAreaAndHMarksASafeCellForTenSeco
     NewBoard(30, 16, 99, 22);
     const int first = 8 * 30 + 15;
     QTest::mouseClick(form->BoardArea, Qt::LeftButton, {}, CellRect(first).center());
-    ASSERT_EQ(game().CurrentState, GameState::Playing);
+    ASSERT_EQ(game().CurrentState(), GameState::Playing);
     EXPECT_GE(OpenCells(), 9);
 
     const QImage before = BoardFrame();
-    const int32_t seconds = game().ElapsedSeconds;
+    const int32_t seconds = game().ElapsedSeconds();
     QTest::keyClick(form->windowHandle(), Qt::Key_H);
-    const int hint = game().HintCell;
+    const int hint = game().HintCell();
     ASSERT_GE(hint, 0);
-    const Cell& marked = game().Cells[static_cast<size_t>(hint)];
-    EXPECT_EQ(marked.State, Closed);
+    const Cell& marked = game().Cells()[static_cast<size_t>(hint)];
+    EXPECT_EQ(marked.State, CellState::Closed);
     EXPECT_NE(marked.Value, MineValue);
-    EXPECT_EQ(game().ElapsedSeconds, seconds + HintPenaltySeconds);
+    EXPECT_EQ(game().ElapsedSeconds(), seconds + HintPenaltySeconds);
     const QImage after = BoardFrame();
     EXPECT_NE(before.copy(CellRect(hint)), after.copy(CellRect(hint)));
 }

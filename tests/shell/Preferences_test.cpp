@@ -32,12 +32,12 @@ TEST_F(PreferencesTest, NoGuessingIsKeptWithTheOtherLinesAndOptions)
 {
     WriteText("ComputerStrength=Strong\nLater=kept as it was\nColourSafeNumbers=1\n");
     commands.LoadPreferences();
-    EXPECT_FALSE(game.NoGuessing);
+    EXPECT_FALSE(game.NoGuessing());
     EXPECT_EQ(commands.StoredPreferences().Strength, ComputerStrength::Strong);
     EXPECT_TRUE(Checks().ColourSafeNumbers);
 
     commands.NoGuessing(true);
-    EXPECT_TRUE(game.NoGuessing);
+    EXPECT_TRUE(game.NoGuessing());
     EXPECT_TRUE(Checks().NoGuessing);
     EXPECT_EQ(
         Reloaded(), (Preferences {true, ComputerStrength::Strong, true, {"Later=kept as it was"}}));
@@ -79,7 +79,7 @@ TEST_F(PreferencesTest, APipeInTheFilesPlaceIsToldAndLeftAlone)
     commands.LoadPreferences();
     commands.NoGuessing(true);
     ::alarm(0);
-    EXPECT_TRUE(game.NoGuessing);
+    EXPECT_TRUE(game.NoGuessing());
     ASSERT_EQ(platform.messages.size(), 1U);
     EXPECT_NE(platform.messages[0].find("not a regular file"), std::string::npos);
     struct stat status { };
@@ -126,12 +126,12 @@ TEST_F(PreferencesTest, ASaveReplacesTheLinkedFileWholeThroughANewFile)
 
 TEST_F(PreferencesTest, AFailedSaveIsToldOnceAndTheOptionHolds)
 {
-    game.Folders.Settings = dir.File("no such folder");
+    folders.Settings = dir.File("no such folder");
     commands.LoadPreferences();
     commands.NoGuessing(true);
     commands.NoGuessing(false);
     commands.NoGuessing(true);
-    EXPECT_TRUE(game.NoGuessing);
+    EXPECT_TRUE(game.NoGuessing());
     ASSERT_EQ(platform.messages.size(), 1U);
     EXPECT_NE(platform.messages[0].find("could not be saved"), std::string::npos);
 }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "shell/sound/ClickSound.h"
-#include "shell/sound/SdlSound.h"
-#include "shell/sound/WavDecode.h"
+#include "sound/ClickSound.h"
+#include "sound/SdlSound.h"
+#include "sound/WavDecode.h"
 #include "support/TempDir.h"
 #include "support/WavImage.h"
 

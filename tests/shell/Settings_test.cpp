@@ -29,7 +29,7 @@ TEST_F(SettingsTest, MissingFileIsCreatedWithTheDefaults)
     LoadAndApplySettings();
     EXPECT_EQ(ReadFileBytes(settingsPath), (Bytes {0x16, 0x00, 0x01}));
     EXPECT_EQ(settings.CellSize, 22);
-    EXPECT_TRUE(game.SoundOn);
+    EXPECT_TRUE(game.SoundOn());
     EXPECT_EQ(Checks(), (MenuChecks {Level::Beginner, PlayMode::Classic, true, 0, 22}));
     EXPECT_TRUE(platform.messages.empty());
 }
@@ -40,7 +40,7 @@ TEST_F(SettingsTest, StoredChoicesAreTakenOver)
     LoadAndApplySettings();
     EXPECT_EQ(settings, (Settings {36, 3, false}));
     EXPECT_EQ(settings.CellSize, 36);
-    EXPECT_FALSE(game.SoundOn);
+    EXPECT_FALSE(game.SoundOn());
     EXPECT_EQ(Checks(), (MenuChecks {Level::Beginner, PlayMode::Classic, false, 3, 36}));
     EXPECT_EQ(ReadFileBytes(settingsPath), (Bytes {0x24, 0x03, 0x00}));
 }
@@ -79,7 +79,7 @@ TEST_F(SettingsTest, EachCommandWritesTheWholeRecord)
     EXPECT_EQ(ReadFileBytes(settingsPath), (Bytes {0x1B, 0x00, 0x00}));
 
     // What was saved is what the next run starts with.
-    Settings reread = LoadSettings(game.Folders.Settings);
+    Settings reread = LoadSettings(folders.Settings);
     EXPECT_EQ(reread, (Settings {27, 0, false}));
 }
 
@@ -102,7 +102,7 @@ TEST_F(SettingsTest, UnusableValuesFallBackEachOnItsOwnAndTheFileWaitsForASave)
     for (const Case& c : cases) {
         SCOPED_TRACE(::testing::PrintToString(c.file));
         WriteFileBytes(settingsPath, c.file);
-        EXPECT_EQ(LoadSettings(game.Folders.Settings), c.expected);
+        EXPECT_EQ(LoadSettings(folders.Settings), c.expected);
         EXPECT_EQ(ReadFileBytes(settingsPath), c.file);
     }
 
@@ -116,23 +116,23 @@ TEST_F(SettingsTest, UnusableValuesFallBackEachOnItsOwnAndTheFileWaitsForASave)
 
 TEST_F(SettingsTest, MissingDirectoryGivesDefaultsAndEachFailedSaveSaysWhy)
 {
-    game.Folders.Settings = dir.File("gone");
+    folders.Settings = dir.File("gone");
     LoadAndApplySettings();
     EXPECT_EQ(settings, Settings {});
     EXPECT_TRUE(platform.messages.empty()) << "start-up goes on quietly";
-    EXPECT_FALSE(std::filesystem::exists(game.Folders.Settings));
+    EXPECT_FALSE(std::filesystem::exists(folders.Settings));
 
     commands.BlockSize(36);
     commands.Sounds(false);
     ASSERT_EQ(platform.messages.size(), 2u);
     for (const std::string& message : platform.messages) {
         EXPECT_NE(message.find(std::strerror(ENOENT)), std::string::npos) << message;
-        EXPECT_NE(message.find(game.Folders.Settings + "/Setup.cfg"), std::string::npos) << message;
+        EXPECT_NE(message.find(folders.Settings + "/Setup.cfg"), std::string::npos) << message;
     }
     EXPECT_EQ(platform.messageIcons[0], MessageIcon::Warning);
     // The game goes on with the choices made.
     EXPECT_EQ(settings.CellSize, 36);
-    EXPECT_FALSE(game.SoundOn);
+    EXPECT_FALSE(game.SoundOn());
     EXPECT_EQ(settings, (Settings {36, 0, false}));
 }
 
@@ -141,7 +141,7 @@ TEST_F(SettingsTest, SaveReportsWhatIsInTheFilesPlace)
     std::filesystem::create_directory(settingsPath);
     LoadAndApplySettings();
     EXPECT_EQ(settings, Settings {});
-    EXPECT_FALSE(SaveSettings(settings, game.Folders.Settings, platform));
+    EXPECT_FALSE(SaveSettings(settings, folders.Settings, platform));
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_NE(platform.messages[0].find("not a regular file"), std::string::npos)
         << platform.messages[0];
@@ -175,7 +175,7 @@ TEST_F(SettingsTest, ReadOnlyFileStillGivesItsChoices)
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_NE(platform.messages[0].find(std::strerror(EACCES)), std::string::npos)
         << platform.messages[0];
-    EXPECT_TRUE(game.SoundOn);
+    EXPECT_TRUE(game.SoundOn());
     EXPECT_EQ(ReadFileBytes(settingsPath), (Bytes {0x1B, 0x04, 0x00}));
 }
 

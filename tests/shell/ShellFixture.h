@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-#include "shell/Commands.h"
-#include "shell/Settings.h"
+#include "session/Commands.h"
+#include "session/Settings.h"
 #include "support/GameFixture.h"
 #include "support/TempDir.h"
 
@@ -18,14 +18,13 @@ protected:
     TempDir dir;
     std::string settingsPath = dir.File("Setup.cfg");
     Settings settings;
-    MenuCommands commands {game, settings};
-
-    ShellFixture() { game.Folders = FileFolders::AllIn(dir.Path().string()); }
+    FileFolders folders = FileFolders::AllIn(dir.Path().string());
+    MenuCommands commands {game, settings, platform, folders};
 
     // The start-up's part: read the file and hand its values to the game.
     void LoadAndApplySettings()
     {
-        settings = LoadSettings(game.Folders.Settings);
+        settings = LoadSettings(folders.Settings);
         ApplySettings(game, settings);
     }
     MenuChecks Checks() const

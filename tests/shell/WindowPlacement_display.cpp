@@ -2,7 +2,7 @@
 // On a small screen under a window manager the main window, frame and all, stays on the
 // screen whatever board it grows to, moving only as far as it must; a board too large
 // at the chosen cell size is shown with smaller cells, and the player is told so once.
-#include "shell/qt/MainMenu.h"
+#include "shell/MainMenu.h"
 #include "support/WindowManagerFixture.h"
 
 #include <QAction>

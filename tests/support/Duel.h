@@ -2,7 +2,9 @@
 #pragma once
 #include "ai/ComputerPlayer.h"
 #include "game/Game.h"
+#include "platform/FrameClock.h"
 
+#include <functional>
 #include <random>
 #include <vector>
 
@@ -24,15 +26,18 @@ struct DuelResult {
 // to move before it, that player's finds before it, and whether a move was made.
 class Duel {
 public:
-    Duel(Game& game, ComputerPlayer& computer, uint64_t seed, Rival rival) :
-        game_(game), computer_(computer), engine_(seed), rival_(rival)
+    Duel(Game& game, FrameClock& clock, ComputerPlayer& computer, uint64_t seed, Rival rival) :
+        game_(game), clock_(clock), computer_(computer), engine_(seed), rival_(rival)
     {
-        openable_.reserve(game.Cells.size());
+        openable_.reserve(game.Cells().size());
     }
 
     template<typename Check> DuelResult Play(double frameTime, int frameLimit, Check check)
     {
-        return Play(frameTime, frameLimit, check, [this] { computer_.Update(); });
+        return Play(frameTime, frameLimit, check, [this] {
+            computer_.Update();
+            static_cast<void>(game_.TakeEvents());
+        });
     }
 
     // The same, with each of the computer's frames run by the given call (to time it).
@@ -41,51 +46,59 @@ public:
     {
         DuelResult result;
         while (game_.IsRunning() && result.frames < frameLimit) {
-            const PlayerIndex mover = game_.CurrentPlayer;
-            const int foundBefore = game_.Players[mover].MinesFound;
+            const PlayerIndex mover = game_.CurrentPlayer();
+            const int foundBefore = game_.Players()[mover].MinesFound;
             bool moved = true;
             if (mover == Player1 && rival_ == Rival::RandomOpener) {
                 ClickRandomCell();
             } else {
-                const uint8_t phase = game_.Opponent.Phase;
-                if (mover == Player1 && game_.Opponent.Phase == OpponentState::Idle)
-                    game_.Opponent.Phase = OpponentState::Choose;
-                game_.FrameTimer.FrameTime = frameTime;
+                const OpponentPhase phase = PhaseOf(mover);
+                clock_.FrameTime = frameTime;
                 frame();
                 ++result.frames;
                 // A click ends the travel, in the same frame.
-                moved = phase == OpponentState::Travel
-                    && game_.Opponent.Phase != OpponentState::Travel;
+                moved = phase == OpponentPhase::Travel && PhaseOf(mover) != OpponentPhase::Travel;
             }
             // A turn ends when it passes, or with the game.
-            if (moved && mover == Player2 && (game_.CurrentPlayer != Player2 || !game_.IsRunning()))
+            if (moved && mover == Player2 && (game_.CurrentPlayer() != Player2 || !game_.IsRunning()))
                 ++result.computerTurns;
             if (mover == Player2)
-                result.computerFinds += game_.Players[Player2].MinesFound - foundBefore;
+                result.computerFinds += game_.Players()[Player2].MinesFound - foundBefore;
             check(mover, foundBefore, moved);
         }
-        result.decided = game_.CurrentState == GameState::Won;
+        result.decided = game_.CurrentState() == GameState::Won;
         return result;
     }
 
+    // The phase of the computer in the seat: the Duel's own computer plays Player2, and
+    // the frame call of matched computers moves Player1's.
+    std::function<OpponentPhase(PlayerIndex)> SeatPhase;
+
 private:
+    OpponentPhase PhaseOf(PlayerIndex mover) const
+    {
+        return SeatPhase ? SeatPhase(mover) : computer_.Phase();
+    }
+
     void ClickRandomCell()
     {
         openable_.clear();
-        for (Cell& cell : game_.Cells)
-            if (cell.State == Closed && cell.Mark == NoMark)
-                openable_.push_back(&cell);
-        Cell& cell
-            = *openable_[std::uniform_int_distribution<size_t>(0, openable_.size() - 1)(engine_)];
-        game_.OpenCell(cell, CellAction::Press);
-        game_.OpenCell(cell, CellAction::Release);
+        for (const Cell& cell : game_.Cells())
+            if (cell.IsClosedUnmarked())
+                openable_.push_back(cell.Index);
+        const int16_t cell
+            = openable_[std::uniform_int_distribution<size_t>(0, openable_.size() - 1)(engine_)];
+        game_.ActOnCell(CellGesture::Open, CellAction::Press, cell);
+        game_.ActOnCell(CellGesture::Open, CellAction::Release, cell);
+        static_cast<void>(game_.TakeEvents());
     }
 
     Game& game_;
+    FrameClock& clock_;
     ComputerPlayer& computer_;
     std::mt19937_64 engine_;
     Rival rival_;
-    std::vector<Cell*> openable_;
+    std::vector<int16_t> openable_;
 };
 
 } // namespace orvane::testing

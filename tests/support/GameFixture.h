@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include "game/Game.h"
-#include "game/ScreenState.h"
+#include "input/ScreenState.h"
+#include "platform/FrameClock.h"
 #include "support/FakeCounter.h"
 #include "support/FixedRandom.h"
 #include "support/MineLayout.h"
@@ -14,66 +15,107 @@
 
 namespace orvane::testing {
 
-// A fresh game on a scripted platform. Boards can be laid out from text:
-// '*' a mine, '.' a safe cell; Values are computed as the placement would.
+// A fresh game with a hand-moved clock and fixed draws. Boards can be laid out from text:
+// '*' a mine, '.' a safe cell; the first open lays them. What the rules tell is collected
+// after every command of the fixture's (TakeEvents): every event, and the sounds by file.
 class GameFixture : public ::testing::Test {
 protected:
     ScriptedPlatform platform;
     FixedRandom random;
     FakeCounter counter;
-    Game game {platform, random, counter};
+    FrameClock clock {counter};
+    Game game {random, clock};
     ScreenState screen;
+    std::vector<GameEvent> events;
+    std::vector<std::string> sounds;
 
     GameFixture()
     {
-        game.FrameTimer.Create();
-        game.FrameTimer.Start();
+        clock.Create();
+        clock.Start();
+    }
+
+    void TakeEvents()
+    {
+        for (GameEvent& event : game.TakeEvents()) {
+            if (const auto* sound = std::get_if<SoundPlayed>(&event)) {
+                const char* file = SoundFileName(sound->Played);
+                sounds.emplace_back(file ? file : "CLICK");
+            }
+            events.push_back(std::move(event));
+        }
     }
 
     void StartBoard(int width, int height, int mines, PlayMode mode = PlayMode::Classic,
         Level level = Level::Custom)
     {
-        game.CurrentMode = mode;
-        game.BoardWidth = static_cast<int16_t>(width);
-        game.BoardHeight = static_cast<int16_t>(height);
-        game.MineCount = static_cast<int16_t>(mines);
-        game.FlagsToWin = static_cast<int16_t>(mines / 2 + 1);
-        game.NewGame(level);
-        game.CurrentLevel = static_cast<int32_t>(level);
+        BoardSetup setup;
+        setup.Mode = mode;
+        setup.BoardLevel = level;
+        setup.Width = static_cast<int16_t>(width);
+        setup.Height = static_cast<int16_t>(height);
+        setup.Mines = static_cast<int16_t>(mines);
+        setup.ScoreTable = 6;
+        game.NewGame(setup);
+        TakeEvents();
     }
 
-    // Lays out mines from rows of text and puts the game in Playing, as if placed.
+    // Deals the board of the rows; its first open lays them. Nothing told so far is kept.
     void LayMines(const std::vector<std::string>& rows, PlayMode mode = PlayMode::Classic)
     {
-        StartBoard(static_cast<int>(rows[0].size()), static_cast<int>(rows.size()),
-            CountMines(rows), mode);
-        LayMinesOnBoard(game, rows);
-        platform.sounds.clear();
+        DealLayout(game, rows, mode);
+        TakeEvents();
+        events.clear();
+        sounds.clear();
     }
 
-    Cell& At(int x, int y) { return game.Cells[static_cast<size_t>(x + y * game.BoardWidth)]; }
+    int Index(int x, int y) const { return x + y * game.BoardWidth(); }
+    const Cell& At(int x, int y) const { return game.CellAt(Index(x, y)); }
 
+    void Act(CellGesture gesture, CellAction action, int x, int y)
+    {
+        game.ActOnCell(gesture, action, Index(x, y));
+        TakeEvents();
+    }
     void Click(int x, int y)
     {
-        game.OpenCell(At(x, y), CellAction::Press);
-        game.OpenCell(At(x, y), CellAction::Release);
+        Act(CellGesture::Open, CellAction::Press, x, y);
+        Act(CellGesture::Open, CellAction::Release, x, y);
     }
     void RightClick(int x, int y)
     {
-        game.FlagCell(At(x, y), CellAction::Press);
-        game.FlagCell(At(x, y), CellAction::Release);
+        Act(CellGesture::Flag, CellAction::Press, x, y);
+        Act(CellGesture::Flag, CellAction::Release, x, y);
     }
     void Chord(int x, int y)
     {
-        game.ChordCell(At(x, y), CellAction::Press);
-        game.ChordCell(At(x, y), CellAction::Release);
+        Act(CellGesture::Chord, CellAction::Press, x, y);
+        Act(CellGesture::Chord, CellAction::Release, x, y);
     }
-    int CountState(uint8_t state) const
+    int CountState(CellState state) const
     {
         int n = 0;
-        for (const Cell& c : game.Cells)
+        for (const Cell& c : game.Cells())
             n += c.State == state;
         return n;
+    }
+    bool IsOpen(int x, int y) const { return At(x, y).State == CellState::Open; }
+
+    // The events of one kind told so far.
+    template<typename Event> std::vector<Event> Told() const
+    {
+        std::vector<Event> found;
+        for (const GameEvent& event : events)
+            if (const auto* e = std::get_if<Event>(&event))
+                found.push_back(*e);
+        return found;
+    }
+    std::vector<std::string> Messages() const
+    {
+        std::vector<std::string> texts;
+        for (const MessagePosted& message : Told<MessagePosted>())
+            texts.push_back(message.Text);
+        return texts;
     }
 };
 

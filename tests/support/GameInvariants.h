@@ -29,7 +29,7 @@ private:
         std::array<int32_t, 2> Found {};
         std::array<int32_t, 2> Scores {};
         int32_t OpenCells = 0;
-        uint8_t BonusOwner = 0;
+        bool BonusSpent = false;
         size_t CellCount = 0;
         int16_t Width = 0;
         PlayMode Mode = PlayMode::Classic;

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-#include "shell/Commands.h"
+#include "session/Commands.h"
 
 namespace orvane::testing {
 

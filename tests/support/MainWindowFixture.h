@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include "game/Game.h"
-#include "shell/qt/DrawingArea.h"
-#include "shell/qt/MainWindow.h"
+#include "shell/DrawingArea.h"
+#include "shell/MainWindow.h"
+#include "support/MineLayout.h"
 #include "support/TempDir.h"
 
 #include <QImage>
@@ -11,6 +12,8 @@
 
 #include <filesystem>
 #include <memory>
+#include <string>
+#include <vector>
 
 namespace orvane::testing {
 
@@ -52,22 +55,52 @@ protected:
     // A fresh board of the given size, mode and cell size, laid out as the program does.
     void NewBoard(int width, int height, int mines, int cellSize, PlayMode mode = PlayMode::Classic)
     {
-        Game& g = game();
-        g.CurrentMode = mode;
         form->session().settings.CellSize = static_cast<uint8_t>(cellSize);
-        g.BoardWidth = static_cast<int16_t>(width);
-        g.BoardHeight = static_cast<int16_t>(height);
-        g.MineCount = static_cast<int16_t>(mines);
-        g.FlagsToWin = static_cast<int16_t>(mines / 2 + 1);
-        g.NewGame(Level::Custom);
-        g.CurrentLevel = static_cast<int32_t>(Level::Custom);
+        BoardSetup setup = game().Setup();
+        setup.Mode = mode;
+        setup.BoardLevel = Level::Custom;
+        setup.Width = static_cast<int16_t>(width);
+        setup.Height = static_cast<int16_t>(height);
+        setup.Mines = static_cast<int16_t>(mines);
+        game().NewGame(setup);
+        form->session().TakeGameEvents();
+    }
+
+    // Rows of text for a board without mines, for a test to put its mines ('*') in.
+    static std::vector<std::string> EmptyRows(int width, int height)
+    {
+        return std::vector<std::string>(
+            static_cast<size_t>(height), std::string(static_cast<size_t>(width), '.'));
+    }
+
+    // A board laid out from rows of text ('*' a mine, '.' a safe cell), its mines laid
+    // by the first open.
+    void NewLayout(
+        const std::vector<std::string>& rows, int cellSize, PlayMode mode = PlayMode::Classic)
+    {
+        form->session().settings.CellSize = static_cast<uint8_t>(cellSize);
+        DealLayout(game(), rows, mode);
+        form->session().TakeGameEvents();
+    }
+
+    // A gesture on the cell at column x, row y, as the board's input hands it to the rules.
+    void Act(CellGesture gesture, CellAction action, int x, int y)
+    {
+        game().ActOnCell(gesture, action, x + y * game().BoardWidth());
+        form->session().TakeGameEvents();
+    }
+    // A press and release: an open, or with the flag gesture a flag.
+    void Click(int x, int y, CellGesture gesture = CellGesture::Open)
+    {
+        for (const CellAction action : {CellAction::Press, CellAction::Release})
+            Act(gesture, action, x, y);
     }
 
     // The next closed cell without a mine; -1 when none is left.
     int ClosedSafeCell()
     {
-        for (const Cell& cell : game().Cells)
-            if (cell.State == Closed && cell.Value != MineValue)
+        for (const Cell& cell : game().Cells())
+            if (cell.State == CellState::Closed && cell.Value != MineValue)
                 return cell.Index;
         return -1;
     }

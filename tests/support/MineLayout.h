@@ -23,24 +23,33 @@ inline int CountMines(const std::vector<std::string>& rows)
     return mines;
 }
 
-// Lays mines from rows of text ('*' a mine, '.' a safe cell) on a board already built at
-// their size, and puts the game in Playing as if the first open had placed them: the
-// numbers and the cell order come out as the placement makes them.
-inline void LayMinesOnBoard(Game& game, const std::vector<std::string>& rows)
+// The setup of a board drawn as rows of text ('*' a mine, '.' a safe cell).
+inline BoardSetup SetupOf(
+    const std::vector<std::string>& rows, PlayMode mode, Level level = Level::Custom)
+{
+    BoardSetup setup;
+    setup.Mode = mode;
+    setup.BoardLevel = level;
+    setup.Width = static_cast<int16_t>(rows[0].size());
+    setup.Height = static_cast<int16_t>(rows.size());
+    setup.Mines = static_cast<int16_t>(CountMines(rows));
+    setup.ScoreTable = 6;
+    return setup;
+}
+
+// Deals a board whose first open lays the mines of the rows, as the placement orders them:
+// the safe cells first, the mines after.
+inline void DealLayout(Game& game, const std::vector<std::string>& rows, PlayMode mode,
+    Level level = Level::Custom)
 {
     const size_t width = rows[0].size();
     std::vector<int16_t> safe, mined;
-    for (size_t i = 0; i < game.Cells.size(); ++i) {
-        const bool mine = rows[i / width][i % width] == '*';
-        game.Cells[i].Value = mine ? MineValue : 0;
-        (mine ? mined : safe).push_back(static_cast<int16_t>(i));
-    }
-    game.CellOrder = safe;
-    game.CellOrder.insert(game.CellOrder.end(), mined.begin(), mined.end());
-    game.LastSafeSlot = static_cast<int16_t>(safe.size() - 1);
-    for (int16_t i : safe)
-        game.Cells[static_cast<size_t>(i)].Value = game.CountAdjacentMines(i);
-    game.CurrentState = GameState::Playing;
+    for (size_t i = 0; i < width * rows.size(); ++i)
+        (rows[i / width][i % width] == '*' ? mined : safe).push_back(static_cast<int16_t>(i));
+    std::vector<int16_t> order = safe;
+    order.insert(order.end(), mined.begin(), mined.end());
+    game.NewGameWithLayout(
+        SetupOf(rows, mode, level), order, static_cast<int16_t>(safe.size() - 1));
 }
 
 } // namespace orvane::testing

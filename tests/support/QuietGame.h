@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include "game/Game.h"
-#include "shell/Commands.h"
-#include "shell/Settings.h"
+#include "platform/FileFolders.h"
+#include "platform/FrameClock.h"
+#include "session/Commands.h"
+#include "session/Settings.h"
 #include "support/FakeCounter.h"
 #include "support/FixedRandom.h"
 #include "support/LevelCommand.h"
@@ -18,20 +20,23 @@ struct QuietGame {
     ScriptedPlatform platform;
     FixedRandom random;
     FakeCounter counter;
-    Game game {platform, random, counter};
+    FrameClock clock {counter};
+    Game game {random, clock};
     Settings settings;
-    MenuCommands commands {game, settings};
+    FileFolders folders;
+    MenuCommands commands {game, settings, platform, folders};
 
     QuietGame()
     {
-        game.FrameTimer.Create();
-        game.FrameTimer.Start();
-        game.SoundOn = false;
+        clock.Create();
+        clock.Start();
+        game.SetSoundOn(false);
     }
     void NewGame(Level level, uint64_t seed)
     {
         random.engine.seed(seed);
         RunLevelCommand(commands, level);
+        static_cast<void>(game.TakeEvents());
     }
 };
 

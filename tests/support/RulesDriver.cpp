@@ -1,15 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/RulesDriver.h"
 
-#include "game/BoardInput.h"
-#include "game/BoardKeys.h"
-#include "game/StatusInput.h"
+#include "input/BoardInput.h"
+#include "input/PanelLayout.h"
+#include "input/BoardKeys.h"
+#include "input/StatusInput.h"
 #include "platform/FileFolders.h"
 #include "platform/FileLookup.h"
 #include "render/model/Layout.h"
 #include "scores/Recording.h"
-#include "shell/Keyboard.h"
-#include "shell/MainLoop.h"
+#include "session/Keyboard.h"
+#include "session/MainLoop.h"
 
 #include <array>
 #include <functional>
@@ -38,13 +39,12 @@ constexpr std::array<char, 5> Keys {'1', '2', '3', EscapeKey, 'a'};
 // opponent makes its frame of a move, and a wait for messages lasts its whole time.
 class HeadlessHost final : public LoopHost {
 public:
-    HeadlessHost(ComputerPlayer& computer, CounterSource& counter) :
-        computer_(computer), counter_(counter)
+    HeadlessHost(GameSession& session, CounterSource& counter) : session_(session), counter_(counter)
     {
     }
     void HandlePendingMessages() override { }
     bool MenuOrDialogOpen() const override { return false; }
-    void UpdateOpponent() override { computer_.Update(); }
+    void UpdateOpponent() override { session_.UpdateComputer(); }
     void DrawFrame(FrameChanges) override { }
     void WaitForMessages(int64_t milliseconds) override
     {
@@ -52,18 +52,9 @@ public:
     }
 
 private:
-    ComputerPlayer& computer_;
+    GameSession& session_;
     CounterSource& counter_;
 };
-
-// Counts a result on its way to the scores.
-void CountResults(std::function<void()>& hook, int& results)
-{
-    hook = [next = std::move(hook), &results] {
-        ++results;
-        next();
-    };
-}
 
 } // namespace
 
@@ -98,13 +89,18 @@ RulesDriver::RulesDriver(const std::string& folder, PlayMode mode, Level level, 
         return name.empty() ? std::nullopt : std::optional<std::string>(std::move(name));
     };
     session_.highScoreWindows.ShowHighScores = [] {};
-    CountResults(game_.OnClassicLoss, results_);
-    CountResults(game_.OnClassicWin, results_);
-    CountResults(game_.OnTwoPlayerResult, results_);
+    // A result: a Classic game won or lost, or a two-player series point.
+    session_.OnGameEvent = [this](const GameEvent& event) {
+        const auto* ended = std::get_if<GameEnded>(&event);
+        if (std::holds_alternative<SeriesPointWon>(event)
+            || (ended && ended->Mode == PlayMode::Classic && ended->Result != GameResult::GivenUp))
+            ++results_;
+    };
     if (mode == PlayMode::VsHuman)
         commands_.VsHuman();
     else if (mode == PlayMode::VsComputer)
         commands_.VsComputer();
+    session_.TakeGameEvents();
     switch (level) {
     case Level::Intermediate:
         commands_.Intermediate();
@@ -121,6 +117,7 @@ RulesDriver::RulesDriver(const std::string& folder, PlayMode mode, Level level, 
     default:
         break;
     }
+    session_.TakeGameEvents();
 }
 
 std::string RulesDriver::Step(ByteReader& in)
@@ -132,10 +129,10 @@ std::string RulesDriver::Step(ByteReader& in)
     platform_.answers = nullptr;
     // A press held from an earlier board ends at the next mouse event.
     const ScreenState& screen = session_.screen;
-    const bool pressedOnThisBoard = screen.PressedOnBoard == game_.BoardNumber;
+    const bool pressedOnThisBoard = screen.PressedOnBoard == game_.BoardNumber();
     if (pressedOnThisBoard
         && (screen.PressedCell < -1
-            || screen.PressedCell >= static_cast<int32_t>(game_.Cells.size())))
+            || screen.PressedCell >= static_cast<int32_t>(game_.Cells().size())))
         return "the pressed cell lies outside the board";
     return invariants_.After(game_, results_);
 }
@@ -159,7 +156,7 @@ void RulesDriver::Apply(ByteReader& in)
 void RulesDriver::Key(uint8_t pick)
 {
     if (pick < 128)
-        static_cast<void>(HandleKey(game_, Keys[pick % Keys.size()]));
+        static_cast<void>(session_.PressKey(Keys[pick % Keys.size()]));
     else
         session_.PlayBoardKey(static_cast<BoardKey>(pick % (static_cast<int>(BoardKey::Flag) + 1)));
 }
@@ -178,8 +175,8 @@ int RulesDriver::BoardPoint(ByteReader& in, int cells) const
 void RulesDriver::BoardInput(ByteReader& in, uint8_t kind)
 {
     const MouseButton button = ButtonFrom(in.Byte());
-    const int x = BoardPoint(in, game_.BoardWidth);
-    const int y = BoardPoint(in, game_.BoardHeight);
+    const int x = BoardPoint(in, game_.BoardWidth());
+    const int y = BoardPoint(in, game_.BoardHeight());
     switch (kind) {
     case 0:
     case 1:
@@ -208,7 +205,7 @@ void RulesDriver::StatusInput(ByteReader& in, uint8_t kind)
 {
     const MouseButton button = ButtonFrom(in.Byte());
     const int width = session_.Layout().StatWidth;
-    const int height = panel::CounterStripHeight + panel::PlayerStripHeight(game_.CurrentMode);
+    const int height = panel::CounterStripHeight + panel::PlayerStripHeight(game_.CurrentMode());
     switch (kind) {
     case 7:
         session_.StatusMove(static_cast<int>(in.Word() % (width + 20)) - 10,
@@ -258,10 +255,10 @@ void RulesDriver::Command(ByteReader& in)
             commands_.VsComputer();
         break;
     case 7:
-        NewGameCommand(game_, session_.screen);
+        session_.NewGameFromMenu();
         break;
     case 8:
-        commands_.Sounds(!game_.SoundOn);
+        commands_.Sounds(!game_.SoundOn());
         break;
     case 9:
         commands_.Theme(in.Byte() % 8);
@@ -276,31 +273,28 @@ void RulesDriver::Command(ByteReader& in)
         commands_.Help();
         break;
     }
+    session_.TakeGameEvents();
 }
 
 // The custom size dialog's Ok with three numbers, brought into its limits as it does.
 void RulesDriver::CustomSize(ByteReader& in)
 {
-    game_.BoardHeight = static_cast<int16_t>(9 + in.Byte() % 17);
-    game_.BoardWidth = static_cast<int16_t>(9 + in.Byte() % 27);
-    const int cells = game_.BoardHeight * game_.BoardWidth;
-    int mines = 1 + in.Word() % (cells - 1);
-    if (game_.IsTwoPlayer()) {
-        if (mines % 2 == 0)
-            --mines;
-        game_.FlagsToWin = static_cast<int16_t>(mines / 2 + 1);
-    }
-    game_.MineCount = static_cast<int16_t>(mines);
-    commands_.StartCustomGame();
+    const auto rows = static_cast<int16_t>(9 + in.Byte() % 17);
+    const auto columns = static_cast<int16_t>(9 + in.Byte() % 27);
+    int mines = 1 + in.Word() % (rows * columns - 1);
+    if (game_.IsTwoPlayer() && mines % 2 == 0)
+        --mines;
+    commands_.StartCustomGame(columns, rows, static_cast<int16_t>(mines));
+    session_.TakeGameEvents();
 }
 
 // Some time passes, then the main loop makes one pass.
 void RulesDriver::Frames(ByteReader& in)
 {
     counter_.now += in.Byte() * 8;
-    HeadlessHost host(session_.computer, counter_);
+    HeadlessHost host(session_, counter_);
     const bool quit = false;
-    RunLoopPass(game_, session_.step, host, quit);
+    RunLoopPass(game_, session_.clock, session_.step, host, quit);
 }
 
 } // namespace orvane::testing

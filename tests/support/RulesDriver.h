@@ -4,7 +4,7 @@
 #include "platform/CounterSource.h"
 #include "platform/Platform.h"
 #include "render/model/ViewState.h"
-#include "shell/GameSession.h"
+#include "session/GameSession.h"
 #include "support/FixedRandom.h"
 #include "support/GameInvariants.h"
 
@@ -55,8 +55,7 @@ private:
         void ApplyLayout() override { session->FitToRoom(1 << 16, 1 << 16); }
         GameSession* session = nullptr;
         void RedrawNow() override { }
-        void PlaySoundFile(const std::string&) override { }
-        void PlayClickSound() override { }
+        void PlaySound(Sound) override { }
         void OpenDocument(const std::string&) override { }
     };
     // Time passes only when the game sleeps or the input says so.

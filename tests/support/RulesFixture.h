@@ -8,25 +8,15 @@
 
 namespace orvane::testing {
 
-// A game fixture for the rule tests: cells shown open as a player left them, the board
-// as the player sees it, and how often each result was handed on to the scores.
+// A game fixture for the rule tests: the board as the player sees it, and how often each
+// result was told to the scores.
 class RulesFixture : public GameFixture {
 protected:
-    RulesFixture()
-    {
-        game.OnClassicLoss = [this] { ++classicLosses; };
-        game.OnClassicWin = [this] { ++classicWins; };
-        game.OnTwoPlayerResult = [this] { ++twoPlayerResults; };
-    }
-
-    void ShowOpen(int x, int y) { At(x, y).State = static_cast<uint8_t>(At(x, y).Value + 2); }
-    bool IsOpen(int x, int y) { return At(x, y).State == At(x, y).Value + 2; }
-
     // State and Mark of every cell: all a player can see of the board.
-    std::vector<std::pair<uint8_t, uint8_t>> Board() const
+    std::vector<std::pair<CellState, CellMark>> Board() const
     {
-        std::vector<std::pair<uint8_t, uint8_t>> seen;
-        for (const Cell& cell : game.Cells)
+        std::vector<std::pair<CellState, CellMark>> seen;
+        for (const Cell& cell : game.Cells())
             seen.emplace_back(cell.State, cell.Mark);
         return seen;
     }
@@ -36,9 +26,16 @@ protected:
         return std::vector<std::string>(times, sound);
     }
 
-    int classicLosses = 0;
-    int classicWins = 0;
-    int twoPlayerResults = 0;
+    int ClassicResults(GameResult result) const
+    {
+        int n = 0;
+        for (const GameEnded& ended : Told<GameEnded>())
+            n += ended.Mode == PlayMode::Classic && ended.Result == result;
+        return n;
+    }
+    int classicLosses() const { return ClassicResults(GameResult::Lost); }
+    int classicWins() const { return ClassicResults(GameResult::Won); }
+    int twoPlayerResults() const { return static_cast<int>(Told<SeriesPointWon>().size()); }
 };
 
 } // namespace orvane::testing

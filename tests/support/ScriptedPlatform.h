@@ -29,8 +29,11 @@ public:
     }
     void ApplyLayout() override { ++layouts; }
     void RedrawNow() override { ++redraws; }
-    void PlaySoundFile(const std::string& name) override { sounds.push_back(name); }
-    void PlayClickSound() override { sounds.push_back("CLICK"); }
+    void PlaySound(Sound sound) override
+    {
+        const char* file = SoundFileName(sound);
+        sounds.emplace_back(file ? file : "CLICK");
+    }
     void OpenDocument(const std::string& target) override { documents.push_back(target); }
 
     std::deque<bool> yesNoAnswers;

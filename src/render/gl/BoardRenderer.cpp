@@ -21,11 +21,11 @@ struct BoardFrame {
     const Game& game;
     const RenderState& render;
 
-    int Width() const { return game.BoardWidth; }
-    int Height() const { return game.BoardHeight; }
+    int Width() const { return game.BoardWidth(); }
+    int Height() const { return game.BoardHeight(); }
     const Cell& CellAt(int column, int row) const
     {
-        return game.Cells[static_cast<size_t>(row * Width() + column)];
+        return game.Cells()[static_cast<size_t>(row * Width() + column)];
     }
     float Bottom(int row) const { return static_cast<float>(Height() - 1 - row); }
     // Device pixels across one cell, as the viewport spans the board.
@@ -79,17 +79,17 @@ constexpr float UnitCorners[4][2] = {{-0.5f, -0.5f}, {0.5f, -0.5f}, {0.5f, 0.5f}
 void DrawCells(const BoardFrame& board)
 {
     const Theme& theme = board.render.Current();
-    for (uint8_t state = Closed; state <= Revealed; ++state) {
-        if (state <= Pressed)
+    for (int look = 0; look < slot::CellLooks; ++look) {
+        if (look <= slot::PressedLook)
             glColor3fv(theme.CellColour.data());
         else
             glColor3f(cell_look::OpenCellTint, cell_look::OpenCellTint, cell_look::OpenCellTint);
         bool begun = false;
         board.ForEachCell([&](const Cell& cell, int column, int row) {
-            if (cell.State != state)
+            if (slot::CellLook(cell) != look)
                 return;
             if (!begun) {
-                board.Bind(slot::CellBase + state);
+                board.Bind(slot::CellBase + look);
                 glBegin(GL_QUADS);
                 begun = true;
             }
@@ -103,13 +103,13 @@ void DrawCells(const BoardFrame& board)
 void DrawFlags(const BoardFrame& board)
 {
     const FlagAnimation& flags = board.render.View.WavingFlags;
-    for (uint8_t mark : {FlagMark, FoundByPlayer2}) {
+    for (CellMark mark : {CellMark::Flag, CellMark::FoundByPlayer2}) {
         bool begun = false;
         board.ForEachCell([&](const Cell& cell, int column, int row) {
             if (cell.Mark != mark)
                 return;
             if (!begun) {
-                flags.BeginFrames(mark - 1);
+                flags.BeginFrames(mark == CellMark::Flag ? 0 : 1);
                 begun = true;
             }
             flags.FrameQuad(column + 1.0f, board.Bottom(row));
@@ -122,14 +122,14 @@ void DrawFlags(const BoardFrame& board)
 // Four corner brackets over every cell revealed in the last move.
 void DrawMoveMarks(const BoardFrame& board)
 {
-    if (!board.game.ShowMoveMarks)
+    if (!board.game.ShowMoveMarks())
         return;
     glDisable(GL_DEPTH_TEST);
     glColor3f(1.0f, 1.0f, 1.0f);
     board.Bind(slot::MoveMark);
     glBegin(GL_QUADS);
     board.ForEachCell([&](const Cell& cell, int column, int row) {
-        if (cell.MoveMark != 0)
+        if (cell.MoveMark)
             CellQuad(static_cast<float>(column), board.Bottom(row));
     });
     glEnd();
@@ -138,12 +138,13 @@ void DrawMoveMarks(const BoardFrame& board)
 
 void DrawPointer(const BoardFrame& board)
 {
-    const OpponentState& opponent = board.game.Opponent;
+    const ViewState& view = board.render.View;
     glDisable(GL_DEPTH_TEST);
     glColor3f(1.0f, 1.0f, 1.0f);
     board.Bind(slot::Pointer);
     glBegin(GL_QUADS);
-    CellQuad(opponent.PointerX, static_cast<float>(board.Height() - 1) - opponent.PointerY);
+    CellQuad(view.ComputerPointerX,
+        static_cast<float>(board.Height() - 1) - view.ComputerPointerY);
     glEnd();
     glEnable(GL_DEPTH_TEST);
 }
@@ -157,7 +158,7 @@ void DrawGlows(const BoardFrame& board, float c, float s)
     glDisable(GL_DEPTH_TEST);
     glBegin(GL_QUADS);
     board.ForEachCell([&](const Cell& cell, int column, int row) {
-        if (cell.Mark != MissedMine)
+        if (cell.Mark != CellMark::MissedMine)
             return;
         const float cx = column + 0.5f;
         const float cy = board.Bottom(row) + 0.5f + 0.1f;
@@ -183,7 +184,7 @@ void DrawCrosses(const BoardFrame& board)
     board.Bind(slot::CrossBar);
     glBegin(GL_QUADS);
     board.ForEachCell([&](const Cell& cell, int column, int row) {
-        if (cell.Mark != FalseFlag)
+        if (cell.Mark != CellMark::FalseFlag)
             return;
         const float cx = column + 0.5f;
         const float cy = board.Bottom(row) + 0.5f;
@@ -199,7 +200,7 @@ void DrawExplodedMines(const BoardFrame& board)
     board.Bind(slot::ExplodedMine);
     glBegin(GL_QUADS);
     board.ForEachCell([&](const Cell& cell, int column, int row) {
-        if (cell.Mark == ExplodedMine)
+        if (cell.Mark == CellMark::ExplodedMine)
             CellQuad(static_cast<float>(column), board.Bottom(row));
     });
     glEnd();
@@ -268,7 +269,7 @@ void DrawCellFrame(const BoardFrame& board, int32_t cell, float red, float green
 void DrawPausedBoard(const BoardFrame& board)
 {
     glColor3fv(board.render.Current().CellColour.data());
-    board.Bind(slot::CellBase + Closed);
+    board.Bind(slot::CellBase + slot::ClosedLook);
     glBegin(GL_QUADS);
     board.ForEachCell([&](const Cell&, int column, int row) {
         CellQuad(static_cast<float>(column), board.Bottom(row));
@@ -306,8 +307,8 @@ void DrawPausedBoard(const BoardFrame& board)
 
 void DrawBoard(const Game& game, const RenderState& render, int32_t keyCursorCell)
 {
-    const float w = game.BoardWidth;
-    const float h = game.BoardHeight;
+    const float w = game.BoardWidth();
+    const float h = game.BoardHeight();
     glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glLoadIdentity();
@@ -318,7 +319,7 @@ void DrawBoard(const Game& game, const RenderState& render, int32_t keyCursorCel
     glTranslatef(-w / 2.0f, -h / 2.0f, 0.0f);
 
     const BoardFrame board {game, render};
-    if (game.Paused) {
+    if (game.Paused()) {
         DrawPausedBoard(board);
         glPopMatrix();
         return;
@@ -327,11 +328,11 @@ void DrawBoard(const Game& game, const RenderState& render, int32_t keyCursorCel
     DrawFlags(board);
     DrawMoveMarks(board);
     // The hint in green, the keyboard's cell in amber over it.
-    DrawCellFrame(board, game.HintCell, 0.2f, 1.0f, 0.35f);
+    DrawCellFrame(board, game.HintCell(), 0.2f, 1.0f, 0.35f);
     DrawCellFrame(board, keyCursorCell, 1.0f, 0.72f, 0.1f);
     if (game.ComputerHasTheTurn())
         DrawPointer(board);
-    if (game.CurrentState == GameState::Lost)
+    if (game.CurrentState() == GameState::Lost)
         DrawLossOverlays(board);
     glPopMatrix();
 }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "render/gl/MessageBar.h"
 
-#include "game/MessageBar.h"
+#include "render/model/MessageBar.h"
 #include "render/gl/Font.h"
 #include "render/gl/Gl.h"
 
@@ -26,7 +26,7 @@ void DrawMessage(const MessageBar& message, const RenderState& render, int32_t w
     glVertex2f(left, y + 25);
     glEnd();
 
-    if (message.Stage != MessageBar::Shown)
+    if (message.Stage != BarStage::Shown)
         return;
     glDisable(GL_DEPTH_TEST);
     glEnable(GL_BLEND);

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include "game/GameTypes.h"
 #include "render/model/Pictures.h"
 #include "render/model/Themes.h"
 #include "render/model/ViewState.h"
@@ -10,14 +11,14 @@
 namespace orvane {
 
 // Texture slots: 0..16 and 34..37 belong to the status area, 17..33 to the board. A
-// cell's picture is slot CellSlotBase + its State.
+// cell's picture is slot CellBase + its look.
 namespace slot {
 inline constexpr int FirstDigit = 0;
 inline constexpr int ButtonRaised = 10;
 inline constexpr int ButtonPressed = 11;
 inline constexpr int BonusMine = 12;
 inline constexpr int FirstFace = 13; // 13..16 by the face's look
-inline constexpr int CellBase = 17;  // 17..28 by cell State
+inline constexpr int CellBase = 17;  // 17..28 by the cell's look
 inline constexpr int MoveMark = 29;
 inline constexpr int Pointer = 30;
 inline constexpr int Glow = 31;
@@ -28,6 +29,27 @@ inline constexpr int PlayerTwoBar = 35;
 inline constexpr int Font = 36;
 inline constexpr int MessageBar = 37;
 inline constexpr int Count = 38;
+
+// A cell's look: closed, pressed, open showing 0..8, or revealed after a loss.
+inline constexpr int ClosedLook = 0;
+inline constexpr int PressedLook = 1;
+inline constexpr int FirstOpenLook = 2;
+inline constexpr int RevealedLook = 11;
+inline constexpr int CellLooks = 12;
+inline int CellLook(const Cell& cell)
+{
+    switch (cell.State) {
+    case CellState::Closed:
+        return ClosedLook;
+    case CellState::Pressed:
+        return PressedLook;
+    case CellState::Open:
+        return FirstOpenLook + cell.Value;
+    case CellState::Revealed:
+        break;
+    }
+    return RevealedLook;
+}
 } // namespace slot
 
 // Everything the renderers draw with besides the game: themes, textures of both

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "render/gl/StatusRenderer.h"
+#include "input/PanelLayout.h"
 
 #include "game/Game.h"
-#include "game/ScreenState.h"
+#include "input/ScreenState.h"
 #include "render/gl/Font.h"
 #include "render/gl/Gl.h"
 #include "render/gl/MessageBar.h"
@@ -121,9 +122,10 @@ void DrawButtons(const StatusFrame& s)
     const float d = s.d;
     s.Bind(slot::ButtonRaised + (s.faceDown ? 1 : 0));
     Picture(xb, d + 1, xb + w, d + 35);
-    s.Bind(slot::FirstFace + static_cast<int>(g.Face));
+    s.Bind(slot::FirstFace + static_cast<int>(g.Face()));
     Picture(xb + 2, d + 3, xb + 31, d + 33);
-    s.Bind(slot::ButtonRaised + (g.BonusButtonDown ? 1 : 0));
+    // An unavailable bonus button is shown pressed.
+    s.Bind(slot::ButtonRaised + (g.BonusButtonDown() || !g.BonusButtonEnabled() ? 1 : 0));
     Picture(xb, d + 35, xb + w, d + 35 + panel::BonusButtonHeight);
     s.Bind(slot::BonusMine);
     Picture(xb, d + 35, xb + w, d + 35 + panel::BonusButtonHeight - 1);
@@ -154,7 +156,7 @@ struct PanelLook {
 void DrawPanel(const StatusFrame& s, PlayerIndex player, const PanelLook& look)
 {
     const Game& g = s.game;
-    Grey(g.CurrentPlayer == player ? s.render.View.PulseScale : look.idleShade);
+    Grey(g.CurrentPlayer() == player ? s.render.View.PulseScale : look.idleShade);
     s.Bind(look.barSlot);
     // The bar picture repeats twice down the panel.
     Picture(look.left, 2, look.left + panel::PlayerPanelWidth, s.strip + 2.0f, 2.0f);
@@ -162,8 +164,8 @@ void DrawPanel(const StatusFrame& s, PlayerIndex player, const PanelLook& look)
     glDisable(GL_DEPTH_TEST);
     glEnable(GL_BLEND);
     s.Bind(slot::Font);
-    Text(std::to_string(g.Players[player].Score), look.scoreX, 6, look.score);
-    Text(g.Players[player].Name, look.nameX, 30, look.name);
+    Text(std::to_string(g.Players()[player].Score), look.scoreX, 6, look.score);
+    Text(g.Players()[player].Name, look.nameX, 30, look.name);
     glDisable(GL_BLEND);
     glEnable(GL_DEPTH_TEST);
 }
@@ -175,7 +177,7 @@ void DrawPlayerStrip(const StatusFrame& s)
     const Game& g = s.game;
     glTranslatef(0.0f, -s.strip, 0.0f);
 
-    const bool firstMoves = g.CurrentPlayer == Player1;
+    const bool firstMoves = g.CurrentPlayer() == Player1;
     const auto half = static_cast<float>(panel::PlayerPanelHalfWidth);
     const float firstLeft = s.ws / 4 - half;
     const Rgba bright {0.8f, 0.8f, 0.8f, 0.8f};
@@ -191,8 +193,8 @@ void DrawPlayerStrip(const StatusFrame& s)
         {slot::PlayerTwoBar, std::trunc(secondLeft), secondLeft - 2 + 1 + 36, secondLeft - 2 + 36,
             0.7f, second, second});
 
-    if (g.Message.Stage != MessageBar::Idle)
-        DrawMessage(g.Message, s.render, static_cast<int32_t>(s.ws), 2);
+    if (s.render.View.Message.Running())
+        DrawMessage(s.render.View.Message, s.render, static_cast<int32_t>(s.ws), 2);
 }
 
 void DrawBoardFrame(float wg, float hg)
@@ -211,7 +213,7 @@ void DrawStatus(const Game& game, const ScreenState& screen, const RenderState& 
     int statusWidth, int boardWidth, int boardHeight)
 {
     const StatusFrame s {game, screen.FaceDown, render,
-        static_cast<float>(panel::PlayerStripHeight(game.CurrentMode)),
+        static_cast<float>(panel::PlayerStripHeight(game.CurrentMode())),
         static_cast<float>(statusWidth), static_cast<float>(panel::CounterStripHeight),
         static_cast<float>(
             panel::CounterStripHeight / 12)}; // NOLINT(bugprone-integer-division): whole pixels
@@ -238,9 +240,9 @@ void DrawStatus(const Game& game, const ScreenState& screen, const RenderState& 
     DrawButtons(s);
     if (game.IsTwoPlayer())
         DrawPlayerStrip(s);
-    else if (game.MessageBarShown() && game.Message.Stage != MessageBar::Idle)
+    else if (render.View.Message.ShownFor(false) && render.View.Message.Running())
         // Across the middle of the counter strip, over the counters while it shows.
-        DrawMessage(game.Message, render, statusWidth, (s.h - 25.0f) / 2.0f);
+        DrawMessage(render.View.Message, render, statusWidth, (s.h - 25.0f) / 2.0f);
 
     glDisable(GL_TEXTURE_2D);
     glTranslatef(0.0f, -hg - 9, 0.0f);

@@ -14,8 +14,8 @@ constexpr int32_t MostShown = 999;
 CounterValues ShownCounters(const Game& game)
 {
     const bool twoPlayer = game.IsTwoPlayer();
-    const int32_t left = twoPlayer ? game.Players[Player1].MinesFound : game.FlagsLeft;
-    const int32_t right = twoPlayer ? game.Players[Player2].MinesFound : game.ElapsedSeconds;
+    const int32_t left = twoPlayer ? game.Players()[Player1].MinesFound : game.FlagsLeft();
+    const int32_t right = twoPlayer ? game.Players()[Player2].MinesFound : game.ElapsedSeconds();
     return {std::clamp(left, 0, MostShown), std::clamp(right, 0, MostShown)};
 }
 

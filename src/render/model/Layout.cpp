@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "render/model/Layout.h"
+#include "input/PanelLayout.h"
 
 #include "game/Game.h"
 
@@ -12,10 +13,10 @@ LayoutSizes ComputeLayout(const Game& game, int16_t cellSize)
     LayoutSizes sizes;
     // Below the counter strip, the player strip and a gap; a margin on the other sides.
     sizes.GameLeft = panel::BoardMargin;
-    const int32_t playerStrip = panel::PlayerStripHeight(game.CurrentMode);
+    const int32_t playerStrip = panel::PlayerStripHeight(game.CurrentMode());
     sizes.GameTop = panel::CounterStripHeight + panel::BoardGap + playerStrip;
-    sizes.GameWidth = game.BoardWidth * cellSize;
-    sizes.GameHeight = game.BoardHeight * cellSize;
+    sizes.GameWidth = game.BoardWidth() * cellSize;
+    sizes.GameHeight = game.BoardHeight() * cellSize;
     sizes.StatWidth = sizes.GameWidth + 2 * panel::BoardMargin;
     sizes.StatHeight = panel::CounterStripHeight + playerStrip + panel::BoardGap + sizes.GameHeight
         + panel::BoardMargin;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include "render/model/FlagAnimation.h"
+#include "render/model/MessageBar.h"
 
 namespace orvane {
 
@@ -14,6 +15,11 @@ struct ViewState {
     // Brightness of the active player's panel, swinging between 0.9 and 1.0.
     float PulseScale = 1.0f;
     float PulseStep = -0.1f;
+    // The one on-screen message.
+    MessageBar Message;
+    // Where the computer's pointer is, in cells from the top left cell.
+    float ComputerPointerX = 0.0f;
+    float ComputerPointerY = 0.0f;
 };
 
 } // namespace orvane

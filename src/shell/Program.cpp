@@ -1,0 +1,65 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "shell/Program.h"
+
+#include "platform/FileFolders.h"
+#include "session/QuitSignals.h"
+#include "shell/DisplayCheck.h"
+#include "shell/MainWindow.h"
+#include "shell/ProgramIcon.h"
+#include "shell/SurfaceFormat.h"
+
+#include <QApplication>
+#include <QSocketNotifier>
+
+namespace orvane {
+
+int RunProgram(char** argv, RandomSource* random)
+{
+    // First of all, so that a signal during start-up is kept until the window can close.
+    const int quitSignals = InstallQuitSignals();
+    SetDefaultSurfaceFormat();
+    // The toolkit would read options of its own from the command line; the program takes none.
+    int toolkitArgc = 1;
+    DisplayCheck displayCheck;
+    QApplication app(toolkitArgc, argv);
+    displayCheck.Done();
+    // The window's class is the application's name, which the desktop entry names as its
+    // StartupWMClass; the entry's own name is the desktop file name.
+    QApplication::setApplicationName(QStringLiteral("Orvane"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(ORVANE_DESKTOP_ID));
+    QApplication::setWindowIcon(MakeProgramIcon());
+
+    // Watched before the window is made: a start-up message box runs a loop of its own,
+    // and a quit then closes it as its OK would and lets no other box open.
+    bool quitSignalled = false;
+    MainWindow* started = nullptr;
+    QSocketNotifier quitWatcher(QSocketNotifier::Read);
+    if (quitSignals >= 0) {
+        quitWatcher.setSocket(quitSignals);
+        quitWatcher.setEnabled(true);
+    }
+    QObject::connect(&quitWatcher, &QSocketNotifier::activated, [&] {
+        if (!TakeQuitSignals(quitSignals))
+            return;
+        quitSignalled = true;
+        if (started)
+            started->CloseOnSignal();
+        else if (QWidget* box = QApplication::activeModalWidget())
+            box->close();
+    });
+
+    MainWindow window(ChooseFileFolders(QCoreApplication::applicationDirPath().toStdString(),
+                          UserFoldersFromEnvironment()),
+        random, nullptr, &quitSignalled);
+    // Everything saved so far was written at once: nothing is left to save.
+    if (quitSignalled)
+        return 0;
+    if (!window.Started())
+        return 1;
+    started = &window;
+    window.CreateDialogs();
+    window.RunMainLoop();
+    return window.ExitStatus;
+}
+
+} // namespace orvane

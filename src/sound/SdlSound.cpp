@@ -1,0 +1,184 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "sound/SdlSound.h"
+
+#include "platform/FileLookup.h"
+#include "platform/RecordFile.h"
+#include "sound/ClickSound.h"
+#include "sound/WavDecode.h"
+
+#include <SDL.h>
+
+#include <chrono>
+#include <utility>
+
+namespace orvane {
+
+namespace {
+
+// The whole file, or nothing when it cannot be read or is too large to be a sound.
+std::vector<uint8_t> ReadSoundFile(const std::string& path)
+{
+    FileContents contents = ReadFileStart(path, MaxWavFileBytes);
+    if (!contents.Failure.empty() || contents.Size > MaxWavFileBytes)
+        return {};
+    return std::move(contents.Bytes);
+}
+
+} // namespace
+
+SdlSoundPlayer::~SdlSoundPlayer()
+{
+    WaitUntilOpen();
+    if (device_ != 0)
+        SDL_CloseAudioDevice(device_);
+    if (driverReady_)
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+}
+
+bool SdlSoundPlayer::Open()
+{
+    if (!driverReady_ && !StartDriver()) {
+        // No sound card or sound server: play into SDL's silent driver instead.
+        SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, "dummy", SDL_HINT_OVERRIDE);
+        StartDriver();
+    }
+    if (driverReady_ && click_.empty())
+        click_ = DecodeWav({ClickWav, ClickWav + ClickWavSize});
+    return driverReady_;
+}
+
+void SdlSoundPlayer::OpenInBackground()
+{
+    opening_ = std::async(std::launch::async, [this] {
+        const bool opened = Open();
+        // SDL keeps an error text per thread; this thread's goes with it.
+        SDL_TLSCleanup();
+        return opened;
+    });
+}
+
+void SdlSoundPlayer::WaitUntilOpen()
+{
+    if (opening_.valid())
+        opening_.get();
+}
+
+// The driver is ready once a device of the wanted format opens on it; that device is
+// closed again until there is something to play.
+bool SdlSoundPlayer::StartDriver()
+{
+    // SDL would otherwise turn SIGINT and SIGTERM into events nobody reads; the program
+    // handles them itself.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
+        return false;
+    driverReady_ = true;
+    if (!OpenDevice()) {
+        driverReady_ = false;
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        return false;
+    }
+    CloseIfSilent();
+    return true;
+}
+
+bool SdlSoundPlayer::OpenDevice()
+{
+    if (device_ != 0)
+        return true;
+    SDL_AudioSpec wanted {};
+    wanted.freq = DeviceRate;
+    wanted.format = DeviceFormat;
+    wanted.channels = DeviceChannels;
+    wanted.samples = 512; // about 12 ms
+    // No changes allowed: SDL converts to whatever the hardware wants.
+    device_ = SDL_OpenAudioDevice(nullptr, 0, &wanted, nullptr, 0);
+    return device_ != 0;
+}
+
+bool SdlSoundPlayer::CloseWhenSilent()
+{
+    WaitUntilOpen();
+    return CloseIfSilent();
+}
+
+bool SdlSoundPlayer::CloseIfSilent()
+{
+    if (device_ == 0)
+        return true;
+    if (SDL_GetQueuedAudioSize(device_) != 0)
+        return false;
+    SDL_CloseAudioDevice(device_);
+    device_ = 0;
+    return true;
+}
+
+bool SdlSoundPlayer::StillOpening() const
+{
+    return opening_.valid()
+        && opening_.wait_for(std::chrono::seconds(0)) != std::future_status::ready;
+}
+
+void SdlSoundPlayer::PlayWaitingSound()
+{
+    if (!waiting_ || StillOpening())
+        return;
+    const auto [dirs, name] = std::move(*waiting_);
+    waiting_.reset();
+    if (name.empty())
+        PlayClick();
+    else
+        PlayFile(dirs, name);
+}
+
+void SdlSoundPlayer::PlayFile(const std::vector<std::string>& dirs, const std::string& name)
+{
+    if (StillOpening()) {
+        waiting_.emplace(dirs, name);
+        return;
+    }
+    WaitUntilOpen();
+    if (driverReady_)
+        Play(Load(dirs, name));
+}
+
+void SdlSoundPlayer::PlayClick()
+{
+    if (StillOpening()) {
+        waiting_.emplace(std::vector<std::string> {}, std::string {});
+        return;
+    }
+    WaitUntilOpen();
+    Play(click_);
+}
+
+uint32_t SdlSoundPlayer::QueuedBytes() const
+{
+    return device_ != 0 ? SDL_GetQueuedAudioSize(device_) : 0;
+}
+
+const SdlSoundPlayer::Samples& SdlSoundPlayer::Load(
+    const std::vector<std::string>& dirs, const std::string& name)
+{
+    std::string key = name;
+    for (const std::string& dir : dirs)
+        key += '\n' + dir;
+    if (auto cached = cache_.find(key); cached != cache_.end())
+        return cached->second;
+    Samples sound;
+    if (const auto path = FindAppFile(dirs, name))
+        sound = DecodeWav(ReadSoundFile(*path));
+    return cache_.emplace(key, std::move(sound)).first->second;
+}
+
+void SdlSoundPlayer::Play(const Samples& sound)
+{
+    if (!driverReady_ || sound.empty() || !OpenDevice())
+        return; // nothing to play: whatever is playing goes on
+    lastStarted_ = static_cast<Uint32>(sound.size());
+    SDL_ClearQueuedAudio(device_);
+    SDL_QueueAudio(device_, sound.data(), lastStarted_);
+    SDL_PauseAudioDevice(device_, 0);
+}
+
+} // namespace orvane
