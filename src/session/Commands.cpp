@@ -28,7 +28,6 @@ constexpr std::array<LevelValues, 3> LevelTable {{
     {30, 16, 99, 2, 111, 5, 8},
 }};
 
-constexpr uint8_t NoScoreTable = 6;
 constexpr const char* ComputerName = "A.I";
 constexpr const char* SecondPlayerName = "P2";
 constexpr uint8_t CustomOpponentSpeed = 8;
@@ -48,7 +47,8 @@ void CallWithTable(const std::function<void(int)>& hook, uint8_t table)
 
 MenuCommands::MenuCommands(
     Game& game, Settings& settings, Platform& platform, const FileFolders& folders) :
-    game_(game), settings_(settings), platform_(platform), folders_(folders)
+    game_(game),
+    settings_(settings), platform_(platform), folders_(folders)
 {
 }
 
@@ -124,7 +124,8 @@ void MenuCommands::VsHuman()
 {
     SeriesChange series;
     series.Player2First = true;
-    if (game_.CurrentMode() == PlayMode::VsComputer || game_.Players()[Player2].Name == ComputerName)
+    if (game_.CurrentMode() == PlayMode::VsComputer
+        || game_.Players()[Player2].Name == ComputerName)
         series.SecondPlayerName = SecondPlayerName;
     RestartForMode(PlayMode::VsHuman, series);
 }
