@@ -120,4 +120,62 @@ private:
     bool overlong_ = false;
 };
 
+// Numbers of a given width in bits, lowest bit first, packed into whole bytes.
+class BitWriter {
+public:
+    explicit BitWriter(ByteWriter& out) : out_(out) { }
+    ~BitWriter() { Flush(); }
+    BitWriter(const BitWriter&) = delete;
+    BitWriter& operator=(const BitWriter&) = delete;
+
+    void Bits(uint32_t value, int width)
+    {
+        for (int i = 0; i < width; ++i) {
+            pending_ |= ((value >> i) & 1U) << filled_;
+            if (++filled_ == 8)
+                Flush();
+        }
+    }
+    // The last byte, its unused high bits zero.
+    void Flush()
+    {
+        if (filled_ == 0)
+            return;
+        out_.Byte(static_cast<uint8_t>(pending_));
+        pending_ = 0;
+        filled_ = 0;
+    }
+
+private:
+    ByteWriter& out_;
+    uint32_t pending_ = 0;
+    int filled_ = 0;
+};
+
+// Reads what BitWriter wrote, a byte from the ByteReader at a time.
+class BitReader {
+public:
+    explicit BitReader(ByteReader& in) : in_(in) { }
+
+    uint32_t Bits(int width)
+    {
+        uint32_t value = 0;
+        for (int i = 0; i < width; ++i) {
+            if (left_ == 0) {
+                current_ = in_.Byte();
+                left_ = 8;
+            }
+            value |= (current_ & 1U) << i;
+            current_ >>= 1;
+            --left_;
+        }
+        return value;
+    }
+
+private:
+    ByteReader& in_;
+    uint32_t current_ = 0;
+    int left_ = 0;
+};
+
 } // namespace orvane

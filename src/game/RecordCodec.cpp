@@ -37,20 +37,27 @@ struct Form {
     CellAction Action = CellAction::Press;
     int32_t Value = 0;
     Operand What = Operand::None;
+    // A click counted at the same time comes first: the pair a button's release gives.
+    bool Counted = false;
 };
 
-// The low seven bits of a command's byte name its form; the top bit says a time step
-// follows. The cheaper form of a kind comes first, so the encoder takes it when it fits.
-constexpr std::array<Form, 40> MakeForms()
+inline constexpr size_t FormCount = 43;
+
+// The low six bits of a command's byte name its form. Of the forms that fit a command,
+// the encoder takes the first, so the cheaper form of a kind comes first.
+constexpr std::array<Form, FormCount> MakeForms()
 {
     using enum CommandKind;
-    std::array<Form, 40> forms {};
+    constexpr CellGesture Gestures[] = {CellGesture::Open, CellGesture::Flag, CellGesture::Chord};
+    constexpr CellAction Actions[] = {CellAction::Press, CellAction::Cancel, CellAction::Release};
+    std::array<Form, FormCount> forms {};
     size_t at = 0;
     for (Operand what : {Operand::SameCell, Operand::Cell})
-        for (int gesture = 0; gesture < 3; ++gesture)
-            for (int action = 0; action < 3; ++action)
-                forms[at++] = {ActOnCell, static_cast<CellGesture>(gesture),
-                    static_cast<CellAction>(action), 0, what};
+        for (CellGesture gesture : Gestures)
+            for (CellAction action : Actions)
+                forms[at++] = {ActOnCell, gesture, action, 0, what};
+    for (CellGesture gesture : Gestures)
+        forms[at++] = {ActOnCell, gesture, CellAction::Release, 0, Operand::SameCell, true};
     for (CommandKind kind : {CountClick, ToggleBonus, RandomOpen, ArmComputerBonus, Pause, Resume,
              Hint, GiveUp, EndForNewGame, ResetSeriesScores})
         forms[at++] = {kind};
@@ -63,18 +70,29 @@ constexpr std::array<Form, 40> MakeForms()
     forms[at++] = {ShowGameClock, CellGesture::Open, CellAction::Press, 0, Operand::Seconds};
     return forms;
 }
-constexpr std::array<Form, 40> Forms = MakeForms();
-constexpr uint8_t TimeFollows = 0x80;
+constexpr std::array<Form, FormCount> Forms = MakeForms();
 
-// The cell and clock that the operands step from, as both ends of the stream keep them.
+// The top two bits of a command's byte: how long after the command before it came.
+enum class TimeStep : uint8_t {
+    None = 0,     // at the same millisecond
+    Repeated = 1, // after the same step as the last one written
+    Written = 2,  // a varint step follows
+};
+constexpr int TimeShift = 6;
+constexpr uint8_t FormMask = (1U << TimeShift) - 1;
+
+// What the operands and time steps step from, as both ends of the stream keep it.
 struct StreamState {
     int64_t Milliseconds = 0;
+    int64_t Step = 0;
     int64_t Cell = 0;
     int64_t Seconds = 0;
 };
 
 bool Fits(const Form& form, const Command& command, const StreamState& state)
 {
+    if (form.Kind != command.Kind)
+        return false;
     switch (form.What) {
     case Operand::SameCell:
     case Operand::Cell:
@@ -91,18 +109,26 @@ bool Fits(const Form& form, const Command& command, const StreamState& state)
     return form.Value == (command.Value != 0 ? 1 : 0);
 }
 
-// The first form of the command's kind that fits it, else the kind's last.
-size_t CodeOf(const Command& command, const StreamState& state)
+// The code for the command at commands[at], and how many commands it stands for: the
+// first form that fits, else the last of its kind.
+std::pair<size_t, size_t> CodeAt(
+    const std::vector<Command>& commands, size_t at, const StreamState& state)
 {
+    const Command& command = commands[at];
+    const bool counted = command.Kind == CommandKind::CountClick && at + 1 < commands.size()
+        && commands[at + 1].AtMilliseconds == command.AtMilliseconds;
     size_t last = 0;
     for (size_t code = 0; code < Forms.size(); ++code) {
-        if (Forms[code].Kind != command.Kind)
+        const Form& form = Forms[code];
+        if (form.Counted && counted && Fits(form, commands[at + 1], state))
+            return {code, 2};
+        if (form.Counted || form.Kind != command.Kind)
             continue;
-        if (Fits(Forms[code], command, state))
-            return code;
+        if (Fits(form, command, state))
+            return {code, 1};
         last = code;
     }
-    return last;
+    return {last, 1};
 }
 
 void WriteName(ByteWriter& out, std::string_view name)
@@ -134,6 +160,30 @@ std::vector<std::pair<int, int>> LayoutSwaps(const std::vector<int16_t>& order)
     return swaps;
 }
 
+// The bits that hold any number from 0 to most.
+int WidthFor(int most)
+{
+    return std::bit_width(static_cast<unsigned>(std::max(most, 0)));
+}
+
+// Each swap in bits: a 0 when its slot is the one below the slot before, else a 1 and the
+// slots skipped; then the slot its cell comes from, below its own.
+void WriteLayout(ByteWriter& out, const std::vector<int16_t>& order)
+{
+    const auto swaps = LayoutSwaps(order);
+    out.Varint(swaps.size());
+    BitWriter bits(out);
+    int previous = static_cast<int>(order.size());
+    for (const auto& [slot, from] : swaps) {
+        const int skipped = previous - 1 - slot;
+        bits.Bits(skipped > 0, 1);
+        if (skipped > 0)
+            bits.Bits(static_cast<uint32_t>(skipped), WidthFor(previous - 2));
+        bits.Bits(static_cast<uint32_t>(from), WidthFor(slot - 1));
+        previous = slot;
+    }
+}
+
 void WriteStart(ByteWriter& out, const GameStart& start)
 {
     const BoardSetup& setup = start.Setup;
@@ -153,48 +203,57 @@ void WriteStart(ByteWriter& out, const GameStart& start)
     }
     out.Varint(static_cast<uint64_t>(start.ClicksBeforeDeal));
     out.Varint(static_cast<uint64_t>(start.LastSafeSlot + 1));
-    if (start.LastSafeSlot >= 0) {
-        const auto swaps = LayoutSwaps(start.CellOrder);
-        out.Varint(swaps.size());
-        int previous = static_cast<int>(start.CellOrder.size());
-        for (const auto& [slot, from] : swaps) {
-            out.Varint(static_cast<uint64_t>(previous - 1 - slot));
-            out.Varint(static_cast<uint64_t>(from));
-            previous = slot;
-        }
-    }
+    if (start.LastSafeSlot >= 0)
+        WriteLayout(out, start.CellOrder);
     out.Varint(start.Draws.size());
     for (double draw : start.Draws)
         out.Fixed(std::bit_cast<uint64_t>(draw), 8);
 }
 
-void WriteCommand(ByteWriter& out, const Command& command, StreamState& state)
+void WriteTime(ByteWriter& out, uint8_t code, int64_t milliseconds, StreamState& state)
 {
-    const size_t code = CodeOf(command, state);
-    const Form& form = Forms[code];
-    const auto step = static_cast<uint64_t>(command.AtMilliseconds - state.Milliseconds);
-    state.Milliseconds = command.AtMilliseconds;
-    out.Byte(static_cast<uint8_t>(code | (step > 0 ? TimeFollows : 0)));
-    if (step > 0)
-        out.Varint(step);
-    switch (form.What) {
-    case Operand::Cell:
-        out.SignedVarint(command.Value - state.Cell);
-        state.Cell = command.Value;
-        break;
-    case Operand::Text:
-        WriteName(out, command.Text);
-        break;
-    case Operand::Seconds:
-        out.SignedVarint(command.Value - state.Seconds);
-        [[fallthrough]];
-    case Operand::NextSecond:
-        state.Seconds = command.Value;
-        break;
-    case Operand::None:
-    case Operand::SameCell:
-        break;
+    const int64_t step = milliseconds - state.Milliseconds;
+    state.Milliseconds = milliseconds;
+    const TimeStep how = step == 0 ? TimeStep::None
+        : step == state.Step       ? TimeStep::Repeated
+                                   : TimeStep::Written;
+    out.Byte(static_cast<uint8_t>(code | static_cast<unsigned>(how) << TimeShift));
+    if (how == TimeStep::Written) {
+        out.Varint(static_cast<uint64_t>(step));
+        state.Step = step;
     }
+}
+
+// The commands, each by its form's code, time step and operand; returns how many codes.
+uint64_t WriteCommands(ByteWriter& out, const std::vector<Command>& commands)
+{
+    StreamState state;
+    uint64_t codes = 0;
+    for (size_t at = 0; at < commands.size(); ++codes) {
+        const auto [code, taken] = CodeAt(commands, at, state);
+        WriteTime(out, static_cast<uint8_t>(code), commands[at].AtMilliseconds, state);
+        const Command& command = commands[at + taken - 1];
+        at += taken;
+        switch (Forms[code].What) {
+        case Operand::Cell:
+            out.SignedVarint(command.Value - state.Cell);
+            state.Cell = command.Value;
+            break;
+        case Operand::Text:
+            WriteName(out, command.Text);
+            break;
+        case Operand::Seconds:
+            out.SignedVarint(command.Value - state.Seconds);
+            [[fallthrough]];
+        case Operand::NextSecond:
+            state.Seconds = command.Value;
+            break;
+        case Operand::None:
+        case Operand::SameCell:
+            break;
+        }
+    }
+    return codes;
 }
 
 // Reads a start and its commands; the first thing found wrong ends the reading.
@@ -300,45 +359,60 @@ private:
     {
         start.CellOrder.resize(static_cast<size_t>(cells_));
         std::iota(start.CellOrder.begin(), start.CellOrder.end(), int16_t {0});
-        const uint64_t swaps = Count(static_cast<uint64_t>(cells_ - 1), 2);
-        int64_t previous = cells_;
+        // Each swap takes at least a bit.
+        const uint64_t swaps = Count(static_cast<uint64_t>(cells_ - 1));
+        if (swaps > in_.Left() * 8)
+            Fail(CutShort);
+        BitReader bits(in_);
+        int previous = static_cast<int>(cells_);
         for (uint64_t i = 0; i < swaps && !Failed(); ++i) {
-            const uint64_t gap = in_.Varint();
-            const uint64_t from = in_.Varint();
+            const int skipped
+                = bits.Bits(1) != 0 ? static_cast<int>(bits.Bits(WidthFor(previous - 2))) : 0;
+            const int slot = previous - 1 - skipped;
             // Each swap's slot lies below the one before, and brings its cell from below.
-            if (gap >= static_cast<uint64_t>(previous)
-                || from >= static_cast<uint64_t>(previous - 1 - static_cast<int64_t>(gap))) {
+            const int from = slot < 1 ? slot : static_cast<int>(bits.Bits(WidthFor(slot - 1)));
+            if (from >= slot) {
                 Fail("its mine layout is not an order of the board's cells");
                 return;
             }
-            previous -= 1 + static_cast<int64_t>(gap);
-            std::swap(start.CellOrder[static_cast<size_t>(previous)], start.CellOrder[from]);
+            std::swap(start.CellOrder[static_cast<size_t>(slot)],
+                start.CellOrder[static_cast<size_t>(from)]);
+            previous = slot;
         }
     }
 
     void ReadCommands()
     {
-        const uint64_t count = Count(MostCommands, 1);
+        const uint64_t codes = Count(MostCommands, 1);
         StreamState state;
-        for (uint64_t i = 0; i < count && !Failed(); ++i)
-            game_.Commands.push_back(ReadCommand(state));
+        for (uint64_t i = 0; i < codes && !Failed(); ++i)
+            ReadCommand(state);
     }
 
-    Command ReadCommand(StreamState& state)
+    void ReadCommand(StreamState& state)
     {
         const uint8_t byte = in_.Byte();
-        const size_t code = byte & ~TimeFollows;
+        const size_t code = byte & FormMask;
+        const auto how = static_cast<TimeStep>(byte >> TimeShift);
         if (code >= Forms.size()) {
             Fail("a command is of a kind Orvane does not know");
-            return {};
+            return;
         }
-        const Form& form = Forms[code];
-        Command command {0, form.Kind, form.Gesture, form.Action, form.Value, {}};
-        const uint64_t step = (byte & TimeFollows) != 0 ? in_.Varint() : 0;
-        if (step > static_cast<uint64_t>(MostMilliseconds - state.Milliseconds))
+        if (how == TimeStep::Written)
+            state.Step = static_cast<int64_t>(std::min<uint64_t>(in_.Varint(), MostMilliseconds));
+        else if (how != TimeStep::None && how != TimeStep::Repeated)
+            Fail("a command's time is written in a way Orvane does not know");
+        const int64_t step = how == TimeStep::None ? 0 : state.Step;
+        if (step > MostMilliseconds - state.Milliseconds)
             Fail("a command's time lies beyond any game");
-        state.Milliseconds += static_cast<int64_t>(step);
-        command.AtMilliseconds = state.Milliseconds;
+        if (Failed())
+            return;
+        state.Milliseconds += step;
+        const Form& form = Forms[code];
+        Command command {state.Milliseconds, form.Kind, form.Gesture, form.Action, form.Value, {}};
+        if (form.Counted)
+            game_.Commands.push_back({state.Milliseconds, CommandKind::CountClick,
+                CellGesture::Open, CellAction::Press, 0, {}});
         switch (form.What) {
         case Operand::SameCell:
         case Operand::Cell:
@@ -361,7 +435,7 @@ private:
         case Operand::None:
             break;
         }
-        return command;
+        game_.Commands.push_back(std::move(command));
     }
 
     // The value a step (read, unless given) leads to from value, which must stay in 0..most.
@@ -401,10 +475,9 @@ std::vector<uint8_t> EncodeRecordedGame(const RecordedGame& game)
     ByteWriter out;
     out.Byte(RecordEncodingVersion);
     WriteStart(out, game.Start);
-    out.Varint(game.Commands.size());
-    StreamState state;
-    for (const Command& command : game.Commands)
-        WriteCommand(out, command, state);
+    ByteWriter commands;
+    out.Varint(WriteCommands(commands, game.Commands));
+    out.Append(commands.Bytes());
     return out.Take();
 }
 

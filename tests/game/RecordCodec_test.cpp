@@ -140,15 +140,16 @@ TEST(RecordCodec, BrokenBytesAreToldNotTrusted)
 TEST(RecordCodec, ALayoutSwapFromAtOrAboveItsSlotIsRefused)
 {
     RecordedGame game;
-    game.Start.Setup = {PlayMode::Classic, Level::Custom, 2, 1, 1, NoScoreTable, 8};
-    game.Start.CellOrder = {1, 0};
-    game.Start.LastSafeSlot = 0;
+    game.Start.Setup = {PlayMode::Classic, Level::Custom, 4, 1, 1, NoScoreTable, 8};
+    game.Start.CellOrder = {3, 1, 2, 0};
+    game.Start.LastSafeSlot = 2;
     std::vector<uint8_t> bytes = EncodeRecordedGame(game);
     ASSERT_EQ(DecodeRecordedGame(bytes).Game, game);
-    // The swap of slot 1 with slot 0 ends the layout, before the draws' count and the
-    // commands' count; from slot 1 instead it would swap a slot with itself.
-    ASSERT_EQ(bytes[bytes.size() - 3], 0);
-    bytes[bytes.size() - 3] = 1;
+    // The one swap's bits come before the draws' count and the commands' count: slot 3
+    // (no slot skipped, bit 0) takes its cell from slot 0 (the next two bits). From slot 3
+    // instead it would take its own.
+    ASSERT_EQ(bytes[bytes.size() - 3], 0b000);
+    bytes[bytes.size() - 3] = 0b110;
     EXPECT_EQ(
         DecodeRecordedGame(bytes).Error, "its mine layout is not an order of the board's cells");
 }
