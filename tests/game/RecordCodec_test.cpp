@@ -166,3 +166,15 @@ TEST(RecordCodec, RandomOpenStopsWhereTheRecordedDrawsEnd)
     EXPECT_EQ(replay.game().CurrentState(), GameState::Playing);
     EXPECT_EQ(replay.RandomDraws(), 0);
 }
+
+TEST(RecordCodec, AReplayWithoutALayoutNeverSearchesForABoardWithoutGuesses)
+{
+    RecordedGame game = BeginnerWithALayout();
+    game.Start.Setup = {PlayMode::Classic, Level::Expert, 30, 16, 99, 2, 8};
+    game.Start.NoGuessing = true;
+    game.Start.CellOrder.clear();
+    game.Start.LastSafeSlot = -1;
+    ReplayedGame replay(game);
+    replay.PlayToEnd();
+    EXPECT_FALSE(replay.game().DealtWithoutGuessing());
+}
