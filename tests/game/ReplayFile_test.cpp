@@ -91,3 +91,11 @@ TEST_F(ReplayFileTest, APipeIsNotAFile)
     EXPECT_EQ(ReadReplayFile(path_).Error, "it is not a regular file");
     EXPECT_NE(WriteReplayFile(path_, replay_), "");
 }
+
+// The CRC only says the bytes are as written: what they hold is checked all the same.
+TEST_F(ReplayFileTest, AnUnplayableGameInAnIntactFileIsTold)
+{
+    replay_.Game.Start.Draws.push_back(1.5);
+    EXPECT_EQ(ErrorOf(EncodeReplayFile(replay_)),
+        "its game cannot be played: a random draw lies outside 0 to 1");
+}
