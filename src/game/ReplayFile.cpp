@@ -76,10 +76,11 @@ std::vector<uint8_t> EncodeReplayFile(const ReplayFile& replay)
 
 ReplayFileReading DecodeReplayFile(std::span<const uint8_t> bytes)
 {
-    const size_t signed_ = std::min(bytes.size(), Signature.size());
-    if (bytes.empty() || !std::equal(bytes.begin(), bytes.begin() + signed_, Signature.begin()))
+    const size_t signatureBytes = std::min(bytes.size(), Signature.size());
+    if (bytes.empty()
+        || !std::equal(bytes.begin(), bytes.begin() + signatureBytes, Signature.begin()))
         return {{}, NotAReplay};
-    ByteReader in(bytes.subspan(signed_));
+    ByteReader in(bytes.subspan(signatureBytes));
     const auto version = static_cast<uint16_t>(in.Fixed(2));
     if (in.Cut())
         return {{}, CutShort};
@@ -97,8 +98,8 @@ ReplayFileReading DecodeReplayFile(std::span<const uint8_t> bytes)
         name = in.Text(in.Byte());
     fields.StartedAt = static_cast<int64_t>(in.Fixed(8));
     const uint64_t gameBytes = in.Fixed(4);
-    const size_t gameAt = signed_ + in.Skip(gameBytes);
-    const size_t crcAt = signed_ + in.Offset();
+    const size_t gameAt = signatureBytes + in.Skip(gameBytes);
+    const size_t crcAt = signatureBytes + in.Offset();
     const auto crc = static_cast<uint32_t>(in.Fixed(4));
     if (in.Cut())
         return {{}, CutShort};
