@@ -23,8 +23,9 @@ inline constexpr int64_t MostMilliseconds = int64_t {1} << 40;
 // The longest start of a name, in whole characters, that a record keeps.
 std::string_view KeptName(std::string_view name);
 
-// The game the rules recorded, encoded exactly. Names longer than MostNameBytes keep their
-// first whole characters within it.
+// The game the rules recorded, encoded exactly: its times never go back and its cells lie
+// on its board, as the game stamps them. Names longer than MostNameBytes keep their first
+// whole characters within it.
 std::vector<uint8_t> EncodeRecordedGame(const RecordedGame& game);
 
 struct RecordDecoding {
