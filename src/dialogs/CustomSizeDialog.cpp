@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/CustomSizeDialog.h"
 
+#include "dialogs/DialogPlacement.h"
 #include "game/Game.h"
 #include "platform/Platform.h"
-#include "dialogs/DialogPlacement.h"
 
 #include <QApplication>
 #include <QGridLayout>
@@ -20,8 +20,7 @@ namespace orvane {
 
 namespace {
 
-constexpr int MinRows = 9, MaxRows = 25;
-constexpr int MinColumns = 9, MaxColumns = 35;
+constexpr int MinRows = 9, MinColumns = 9;
 
 QFont Arial()
 {
@@ -170,18 +169,18 @@ void CustomSizeDialog::OkClicked()
     Columns = game_.BoardWidth();
     Mines = game_.MineCount();
     if (const auto rows = FieldValue(*HeightEdit)) {
-        Rows = static_cast<int16_t>(Limited(*HeightEdit, *rows, MinRows, MaxRows));
+        Rows = static_cast<int16_t>(Limited(*HeightEdit, *rows, MinRows, MostRows));
         CustomSizeConfirmed = true;
     }
     if (const auto columns = FieldValue(*WidthEdit)) {
-        Columns = static_cast<int16_t>(Limited(*WidthEdit, *columns, MinColumns, MaxColumns));
+        Columns = static_cast<int16_t>(Limited(*WidthEdit, *columns, MinColumns, MostColumns));
         CustomSizeConfirmed = true;
     }
     if (const auto mines = FieldValue(*MinesEdit)) {
         int count = Limited(*MinesEdit, *mines, 1, Rows * Columns - 1);
         if (game_.IsTwoPlayer() && count % 2 == 0) {
             platform_.ShowMessage("In 2Player Game The No. Of Mines Should Be Odd,\n\rThe No. "
-                                       "Of Mines Will Be Decreased By 1.",
+                                  "Of Mines Will Be Decreased By 1.",
                 MessageIcon::Information);
             --count;
             MinesEdit->setText(QString::number(count));

@@ -94,6 +94,11 @@ struct BoardSetup {
     bool operator==(const BoardSetup&) const = default;
 };
 
+// The largest board a player can choose.
+inline constexpr int16_t MostColumns = 35, MostRows = 25;
+// The score table of a board that has none (a custom board); tables 0..5 come before it.
+inline constexpr uint8_t NoScoreTable = 6;
+
 // The goal of a two-player game: more than half of the mines.
 inline int16_t FlagsToWinFor(int16_t mines)
 {

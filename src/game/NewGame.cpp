@@ -161,7 +161,10 @@ void Game::PlaceMines(int16_t first)
         LayCellOrder();
         return;
     }
-    if (!(noGuessing_ && !IsTwoPlayer() && PlaceMinesWithoutGuess(first))) {
+    // A replay without a recorded layout (never one the game recorded) takes the plain
+    // placement: the search for a board without guesses stops at a time limit, so its
+    // board would hang on the machine's speed.
+    if (!(noGuessing_ && !IsTwoPlayer() && !replaying_ && PlaceMinesWithoutGuess(first))) {
         const auto lastSlot = static_cast<int16_t>(cellOrder_.size() - 1);
         std::swap(cellOrder_[static_cast<size_t>(lastSafeSlot_)], cellOrder_[static_cast<size_t>(first)]);
         --lastSafeSlot_;

@@ -168,6 +168,9 @@ void Game::RandomOpen()
         return c.State == CellState::Closed && c.Mark == CellMark::None;
     };
     for (int opened = 0; opened < 3;) {
+        // A record cut short of its draws would keep drawing the same cell.
+        if (replaying_ && nextDraw_ >= replaying_->Draws.size())
+            break;
         const int32_t k = static_cast<int32_t>(DrawReal() * drawable);
         if (state_ == GameState::Lost || state_ == GameState::Won)
             break;

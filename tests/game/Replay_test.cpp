@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A game is its start and its commands: every game played here, by random input, by the
-// solver player or by two computers, is played again from its record alone and must end
-// the same, tell the same events (its history row among them) and never draw.
+// solver player or by two computers, is played again from its record alone, as a replay
+// file gives it back, and must end the same, tell the same events (its history row among
+// them) and never draw.
 #include "support/ReplayCheck.h"
 
 #include <gtest/gtest.h>

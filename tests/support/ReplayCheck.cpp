@@ -4,6 +4,7 @@
 #include "ai/ComputerPlayer.h"
 #include "game/PlayerView.h"
 #include "game/Replay.h"
+#include "game/ReplayFile.h"
 #include "input/BoardInput.h"
 #include "input/BoardKeys.h"
 #include "input/ScreenState.h"
@@ -230,11 +231,18 @@ PlayedGame PlayOneGame(const BoardSetup& setup, ReplayPlayer player, uint64_t se
 
 std::string ReplayDiffers(const PlayedGame& played)
 {
-    ReplayedGame replay(played.Record);
+    // The game is played again as a replay file gives it back.
+    const ReplayFileReading read
+        = DecodeReplayFile(EncodeReplayFile({played.Record, {"Player"}, 0}));
+    if (!read.Error.empty())
+        return "the replay file was refused: " + read.Error;
+    if (read.Replay.Game != played.Record)
+        return "the record read back from its file differs";
+    ReplayedGame replay(read.Replay.Game);
     std::vector<GameEvent> events;
     replay.OnEvent = [&events](const GameEvent& event) { events.push_back(event); };
     // What the game showed before a new game gave it up; then the give-up's own events.
-    const std::vector<Command>& commands = played.Record.Commands;
+    const std::vector<Command>& commands = read.Replay.Game.Commands;
     const bool givenUp = !commands.empty() && commands.back().Kind == CommandKind::EndForNewGame;
     replay.PlayCommands(commands.size() - (givenUp ? 1 : 0));
     const SeenGame end = SeeGame(replay.game());

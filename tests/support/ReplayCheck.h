@@ -42,7 +42,8 @@ BoardSetup BoardOfSeed(PlayMode mode, uint64_t seed);
 
 PlayedGame PlayOneGame(const BoardSetup& setup, ReplayPlayer player, uint64_t seed);
 
-// Plays the record into a fresh game and compares: the same end, the same events (the
+// Writes the record to a replay file's bytes, reads it back (exactly the record), plays it
+// into a fresh game and compares: the same end, the same events (the
 // history's row among them), and not one draw from the random source. Empty when they
 // agree, else what differs.
 std::string ReplayDiffers(const PlayedGame& played);
