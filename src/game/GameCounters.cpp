@@ -45,17 +45,16 @@ public:
 
     void Count() { counted_ = true; }
 
-    // A release opened cells or not, and changed the flags from before to after; the flags
-    // a finished game shows (all mines on a win, the mistakes on a loss) are no one's.
-    void Release(bool opened, const std::vector<bool>& before, const std::vector<bool>& after,
-        bool gameRunning)
+    // A release opened cells or not, and changed the flags from before to after. The flags
+    // a win adds go to the winning click, which opened cells anyway; a loss only turns
+    // wrong flags into crosses.
+    void Release(bool opened, const std::vector<bool>& before, const std::vector<bool>& after)
     {
         released_ = true;
         opened_ = opened_ || opened;
-        if (gameRunning)
-            for (size_t i = 0; i < after.size(); ++i)
-                if (before[i] != after[i])
-                    flagPutBy_[i] = after[i] ? ThisClick : NoClick;
+        for (size_t i = 0; i < after.size(); ++i)
+            if (before[i] != after[i])
+                flagPutBy_[i] = after[i] ? ThisClick : NoClick;
         if (counted_)
             EndClick();
     }
@@ -121,8 +120,7 @@ GameCounters CountGame(const RecordedGame& record)
         if (command.Kind == CommandKind::CountClick)
             tally.Count();
         else if (release)
-            tally.Release(
-                OpenSafeCells(game) > openBefore, flagsBefore, FlagsOf(game), game.IsRunning());
+            tally.Release(OpenSafeCells(game) > openBefore, flagsBefore, FlagsOf(game));
     }
 
     tally.Finish();

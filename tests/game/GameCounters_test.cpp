@@ -117,16 +117,18 @@ TEST_F(GameCountersTest, ALostGameHasNoPaceCounters)
     Left(4, 0);  // effective
     Right(2, 2); // a flag kept on a mine: effective
     Right(1, 0); // a flag kept on a safe cell: not effective
-    Left(0, 0);  // on a mine: lost, nothing opened
+    Right(2, 0); // a flag on a mine, taken off for good: not effective
+    Right(2, 0);
+    Left(0, 0); // on a mine: lost, nothing opened
     ASSERT_EQ(game.CurrentState(), GameState::Lost);
 
     const GameCounters counted = Counted();
     ExpectBoard(counted);
     EXPECT_EQ(counted.Result, GameResult::Lost);
-    EXPECT_EQ(counted.Seconds, 1.5);
-    EXPECT_EQ(counted.Clicks, 4);
+    EXPECT_EQ(counted.Seconds, 2.5);
+    EXPECT_EQ(counted.Clicks, 6);
     EXPECT_EQ(counted.EffectiveClicks, 2);
-    EXPECT_EQ(counted.Correctness, 0.5);
+    EXPECT_DOUBLE_EQ(counted.Correctness.value(), 1.0 / 3);
     EXPECT_FALSE(counted.ThreeBVPerSecond || counted.Ioe || counted.Throughput || counted.Rqp);
 }
 
