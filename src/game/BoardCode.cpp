@@ -131,7 +131,7 @@ std::string UnknownSymbol(char symbol)
 std::string BoardName(const Header& header)
 {
     return "a " + std::to_string(header.Width) + " x " + std::to_string(header.Height)
-        + " board with " + std::to_string(header.Mines) + " mines";
+        + " board with " + std::to_string(header.Mines) + (header.Mines == 1 ? " mine" : " mines");
 }
 
 BoardLayout LayoutWithFirst(const Header& header, const std::vector<bool>& mines)
