@@ -102,10 +102,11 @@ TEST(BoardCode, EverySingleChangeAndNeighbourSwapIsCaught)
     EXPECT_EQ(ReadBoardCode(typed).Problem, "");
 }
 
-// The code with `removed` symbols at `at` replaced, and the check symbol that passes.
-std::string Forged(std::string code, size_t at, const std::string& symbols, size_t removed = 0)
+// The code with `removed` symbols at `at` replaced by `symbols`, and the check symbol that
+// passes.
+std::string Forged(std::string code, size_t at, size_t removed, const std::string& symbols)
 {
-    code.replace(at, removed > 0 ? removed : symbols.size(), symbols);
+    code.replace(at, removed, symbols);
     for (const char check : std::string("23456789ABCDEFGHJKLMNPQRSTUVWXYZ")) {
         code.back() = check;
         if (ReadBoardCode(code).Problem != CheckProblem)
@@ -121,24 +122,26 @@ TEST(BoardCode, TellsWhatIsWrongInPlainWords)
     EXPECT_EQ(problem(" - "), "The board code is empty.");
     EXPECT_EQ(problem("23456"), "The board code is too short.");
     EXPECT_NE(problem("2345O789").find("\u201cO\u201d"), std::string::npos);
-    EXPECT_EQ(problem(Forged(expert, 0, "6")),
+    EXPECT_EQ(problem(Forged(expert, 0, 1, "6")),
         "The board code is of a form this version of Orvane does not know.");
-    EXPECT_EQ(problem(Forged(expert, 1, "2")),
+    EXPECT_EQ(problem(Forged(expert, 1, 1, "2")),
         "The board code gives a width of 0 cells; a board is 1 to 35 cells wide.");
-    EXPECT_EQ(problem(Forged(expert, 2, "U")),
+    EXPECT_EQ(problem(Forged(expert, 2, 1, "U")),
         "The board code gives a height of 26 cells; a board is 1 to 25 cells high.");
-    EXPECT_EQ(problem(Forged(expert, 3, "ZZ")),
+    EXPECT_EQ(problem(Forged(expert, 3, 2, "ZZ")),
         "The board code gives 1023 mines, which do not fit on a 30 x 16 board with a safe "
         "cell to begin on.");
     EXPECT_EQ(
-        problem(Forged(expert, 5, "ZZ")), "The board code's first cell lies outside the board.");
-    EXPECT_EQ(problem(Forged(expert, 8, "", 1)),
+        problem(Forged(expert, 5, 2, "ZZ")), "The board code's first cell lies outside the board.");
+    EXPECT_EQ(problem(Forged(expert, 8, 1, "")),
         "The board code is too short for a 30 x 16 board with 99 mines.");
+    EXPECT_EQ(problem(Forged(expert, 8, 0, "2")),
+        "The board code is too long for a 30 x 16 board with 99 mines.");
     // A 1 x 2 board whose one mine is at cell 1: the first cell moved onto it.
     const std::string pair = CheckRoundTrip(1, 2, 1, 0, 5);
-    EXPECT_EQ(problem(Forged(pair, 6, "3")), "The board code's first cell holds a mine.");
+    EXPECT_EQ(problem(Forged(pair, 6, 1, "3")), "The board code's first cell holds a mine.");
     // Its two layouts are ranked 0 and 1.
-    EXPECT_EQ(problem(Forged(pair, 7, "4")),
+    EXPECT_EQ(problem(Forged(pair, 7, 1, "4")),
         "The board code's mine layout does not fit a 1 x 2 board with 1 mine.");
 }
 
