@@ -29,13 +29,20 @@ protected:
     void Right(int x, int y) { Press(MouseButton::Right, x, y); }
     void Middle(int x, int y) { Press(MouseButton::Middle, x, y); }
 
-    GameCounters Counted() const { return CountGame(game.Recorded()); }
-
-    void ExpectBoard(const GameCounters& counted) const
+    // Counts the game played, checks what every game on the board shares and its result,
+    // time and clicks, and gives the counters for the rest.
+    GameCounters ExpectPlayed(std::optional<GameResult> result, std::optional<double> seconds,
+        int32_t clicks, int32_t effectiveClicks) const
     {
+        const GameCounters counted = CountGame(game.Recorded());
         EXPECT_EQ(counted.ThreeBV, 4);
         EXPECT_EQ(counted.Openings, 2);
         EXPECT_EQ(counted.Islands, 1);
+        EXPECT_EQ(counted.Result, result);
+        EXPECT_EQ(counted.Seconds, seconds);
+        EXPECT_EQ(counted.Clicks, clicks);
+        EXPECT_EQ(counted.EffectiveClicks, effectiveClicks);
+        return counted;
     }
 };
 
@@ -57,12 +64,7 @@ TEST_F(GameCountersTest, WonWithATwoButtonChord)
     ASSERT_EQ(game.CurrentState(), GameState::Won);
 
     // 6 clicks, all effective, the last 2.5 s after the first.
-    const GameCounters counted = Counted();
-    ExpectBoard(counted);
-    EXPECT_EQ(counted.Result, GameResult::Won);
-    EXPECT_EQ(counted.Seconds, 2.5);
-    EXPECT_EQ(counted.Clicks, 6);
-    EXPECT_EQ(counted.EffectiveClicks, 6);
+    const GameCounters counted = ExpectPlayed(GameResult::Won, 2.5, 6, 6);
     EXPECT_EQ(counted.Correctness, 1.0);
     EXPECT_EQ(counted.ThreeBVPerSecond, 1.6);       // 4 / 2.5
     EXPECT_DOUBLE_EQ(counted.Ioe.value(), 4.0 / 6); // 3BV / clicks
@@ -83,10 +85,7 @@ TEST_F(GameCountersTest, AFlagTakenOffMakesNoClickEffective)
     Left(2, 1);  // effective, and wins 4 s after the first click
     ASSERT_EQ(game.CurrentState(), GameState::Won);
 
-    const GameCounters counted = Counted();
-    ExpectBoard(counted);
-    EXPECT_EQ(counted.Clicks, 9);
-    EXPECT_EQ(counted.EffectiveClicks, 5);
+    const GameCounters counted = ExpectPlayed(GameResult::Won, 4.0, 9, 5);
     EXPECT_DOUBLE_EQ(counted.Correctness.value(), 5.0 / 9);
     EXPECT_DOUBLE_EQ(counted.Throughput.value(), 0.8); // 4 / 5
     EXPECT_EQ(counted.ThreeBVPerSecond, 1.0);
@@ -105,9 +104,7 @@ TEST_F(GameCountersTest, ClicksOnAnOpenNumberThatOpenNothingAreWasted)
     Middle(3, 1); // now with both flags: opens (2, 1) and wins
     ASSERT_EQ(game.CurrentState(), GameState::Won);
 
-    const GameCounters counted = Counted();
-    EXPECT_EQ(counted.Clicks, 8);
-    EXPECT_EQ(counted.EffectiveClicks, 6);
+    const GameCounters counted = ExpectPlayed(GameResult::Won, 3.5, 8, 6);
     EXPECT_EQ(counted.Correctness, 0.75);
     EXPECT_EQ(counted.Ioe, 0.5); // 4 / 8
 }
@@ -122,12 +119,7 @@ TEST_F(GameCountersTest, ALostGameHasNoPaceCounters)
     Left(0, 0); // on a mine: lost, nothing opened
     ASSERT_EQ(game.CurrentState(), GameState::Lost);
 
-    const GameCounters counted = Counted();
-    ExpectBoard(counted);
-    EXPECT_EQ(counted.Result, GameResult::Lost);
-    EXPECT_EQ(counted.Seconds, 2.5);
-    EXPECT_EQ(counted.Clicks, 6);
-    EXPECT_EQ(counted.EffectiveClicks, 2);
+    const GameCounters counted = ExpectPlayed(GameResult::Lost, 2.5, 6, 2);
     EXPECT_DOUBLE_EQ(counted.Correctness.value(), 1.0 / 3);
     EXPECT_FALSE(counted.ThreeBVPerSecond || counted.Ioe || counted.Throughput || counted.Rqp);
 }
@@ -135,7 +127,7 @@ TEST_F(GameCountersTest, ALostGameHasNoPaceCounters)
 TEST_F(GameCountersTest, AGameNotBegunHasOnlyItsClicks)
 {
     Right(0, 0);
-    const GameCounters counted = Counted();
+    const GameCounters counted = CountGame(game.Recorded());
     EXPECT_FALSE(counted.Result || counted.Seconds || counted.ThreeBV || counted.Islands);
     EXPECT_EQ(counted.Clicks, 1);
     EXPECT_EQ(counted.EffectiveClicks, 0);
