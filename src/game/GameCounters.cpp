@@ -112,15 +112,16 @@ GameCounters CountGame(const RecordedGame& record)
     // Clicks on a finished board change nothing and are not the game's.
     while (!replay.Finished() && !counters.Result) {
         const Command& command = replay.NextCommand();
-        const bool release
-            = command.Kind == CommandKind::ActOnCell && command.Action == CellAction::Release;
+        if (command.Kind != CommandKind::ActOnCell || command.Action != CellAction::Release) {
+            replay.PlayCommands(1);
+            if (command.Kind == CommandKind::CountClick)
+                tally.Count();
+            continue;
+        }
         const int32_t openBefore = OpenSafeCells(game);
         const std::vector<bool> flagsBefore = FlagsOf(game);
         replay.PlayCommands(1);
-        if (command.Kind == CommandKind::CountClick)
-            tally.Count();
-        else if (release)
-            tally.Release(OpenSafeCells(game) > openBefore, flagsBefore, FlagsOf(game));
+        tally.Release(OpenSafeCells(game) > openBefore, flagsBefore, FlagsOf(game));
     }
 
     tally.Finish();

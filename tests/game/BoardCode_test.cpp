@@ -78,6 +78,18 @@ TEST(BoardCode, PlaysTheSameMinesWhateverTheRandomSource)
     CheckRoundTrip(35, 25, 874, 400, 10);
 }
 
+// The bonus button's random open can begin a Classic game: its code begins on a cell it
+// opened.
+TEST(BoardCode, OfAGameBegunByARandomOpen)
+{
+    OpenedGame dealt(6);
+    dealt.game.NewGame(BoardSetup {});
+    dealt.game.RandomOpen();
+    const BoardCodeReading read = ReadBoardCode(BoardCodeOf(dealt.game.Recorded()).value_or(""));
+    ASSERT_TRUE(read.Layout);
+    EXPECT_EQ(dealt.game.CellAt(read.Layout->FirstCell).State, CellState::Open);
+}
+
 TEST(BoardCode, EverySingleChangeAndNeighbourSwapIsCaught)
 {
     const std::string code = CheckRoundTrip(30, 16, 99, 200, 3);
