@@ -142,6 +142,7 @@ BoardLayout LayoutWithFirst(const Header& header, const std::vector<bool>& mines
     layout.Setup.Width = static_cast<int16_t>(header.Width);
     layout.Setup.Height = static_cast<int16_t>(header.Height);
     layout.Setup.Mines = static_cast<int16_t>(header.Mines);
+    layout.Setup.ScoreTable = NoScoreTable;
     layout.FirstCell = static_cast<int16_t>(header.First);
     for (size_t cell = 0; cell < mines.size(); ++cell)
         if (!mines[cell] && cell != header.First)

@@ -19,8 +19,7 @@ inline constexpr int16_t BoardCodeMaxHeight = 25;
 
 // What Game::NewGameWithLayout needs to deal a coded board.
 struct BoardLayout {
-    // A Classic board of the code's size and mines; the mode and the score table a game
-    // of it counts in are the caller's to choose.
+    // A Classic board of the code's size and mines, counted in no score table.
     BoardSetup Setup;
     // The safe cells, the first cell last of them, then the mines: as the placement orders
     // a board around its first open.

@@ -81,6 +81,9 @@ struct PlayerData {
     bool operator==(const PlayerData&) const = default;
 };
 
+// The score table of boards whose results count in none: custom sizes and played codes.
+inline constexpr uint8_t NoScoreTable = 6;
+
 // What a new game is dealt from: the mode, the board, the score table its results count
 // in and how fast the computer moves. The two-player goal comes from the mines.
 struct BoardSetup {

@@ -28,7 +28,6 @@ constexpr std::array<LevelValues, 3> LevelTable {{
     {30, 16, 99, 2, 111, 5, 8},
 }};
 
-constexpr uint8_t NoScoreTable = 6;
 constexpr const char* ComputerName = "A.I";
 constexpr const char* SecondPlayerName = "P2";
 constexpr uint8_t CustomOpponentSpeed = 8;

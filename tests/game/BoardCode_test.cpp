@@ -49,6 +49,7 @@ std::string CheckRoundTrip(
     setup.Width = width;
     setup.Height = height;
     setup.Mines = mines;
+    setup.ScoreTable = NoScoreTable;
     dealt.game.NewGame(setup);
     dealt.game.ActOnCell(CellGesture::Open, CellAction::Release, first);
     const std::optional<std::string> code
@@ -60,6 +61,7 @@ std::string CheckRoundTrip(
     EXPECT_EQ(read.Problem, "");
     OpenedGame played(seed + 1000);
     const BoardLayout& layout = read.Layout.value();
+    EXPECT_EQ(layout.Setup, setup);
     EXPECT_EQ(layout.FirstCell, first);
     played.game.NewGameWithLayout(layout.Setup, layout.CellOrder, layout.LastSafeSlot);
     played.game.ActOnCell(CellGesture::Open, CellAction::Release, layout.FirstCell);
