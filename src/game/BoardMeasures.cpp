@@ -33,11 +33,11 @@ BoardRegions FindRegions(int32_t width, int32_t height, const std::vector<bool>&
             ForEachNeighbour(width, height, static_cast<int32_t>(i),
                 [&](int32_t n) { ++numbers[static_cast<size_t>(n)]; });
 
-    // Floods the region of a start cell: the cells `joins` admits, reached through
-    // those `spreads` admits, each marked reached once.
+    // Floods the safe cells around a start cell, on from those `spreads` admits, marking
+    // each reached once.
     std::vector<bool> reached(cells, false);
     std::vector<int32_t> pending;
-    const auto flood = [&](size_t start, auto joins, auto spreads) {
+    const auto flood = [&](size_t start, auto spreads) {
         reached[start] = true;
         pending.assign(1, static_cast<int32_t>(start));
         while (!pending.empty()) {
@@ -45,7 +45,7 @@ BoardRegions FindRegions(int32_t width, int32_t height, const std::vector<bool>&
             pending.pop_back();
             ForEachNeighbour(width, height, cell, [&](int32_t n) {
                 const auto at = static_cast<size_t>(n);
-                if (reached[at] || !joins(at))
+                if (reached[at] || mines[at])
                     return;
                 reached[at] = true;
                 if (spreads(at))
@@ -63,7 +63,7 @@ BoardRegions FindRegions(int32_t width, int32_t height, const std::vector<bool>&
         if (!empty(start) || reached[start])
             continue;
         ++regions.Openings;
-        flood(start, safe, empty);
+        flood(start, empty);
     }
     for (size_t i = 0; i < cells; ++i)
         regions.LoneNumbers += safe(i) && !reached[i];
@@ -71,14 +71,9 @@ BoardRegions FindRegions(int32_t width, int32_t height, const std::vector<bool>&
         if (!safe(start) || reached[start])
             continue;
         ++regions.Islands;
-        flood(start, safe, safe);
+        flood(start, safe);
     }
     return regions;
-}
-
-int32_t CountThreeBV(int32_t width, int32_t height, const std::vector<bool>& mines)
-{
-    return FindRegions(width, height, mines).ThreeBV();
 }
 
 BoardMeasures MeasureBoard(int32_t threeBV, double seconds, int32_t clicks)

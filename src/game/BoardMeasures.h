@@ -29,8 +29,6 @@ struct BoardRegions {
 // does not match the size.
 BoardRegions FindRegions(int32_t width, int32_t height, const std::vector<bool>& mines);
 
-int32_t CountThreeBV(int32_t width, int32_t height, const std::vector<bool>& mines);
-
 BoardMeasures MeasureBoard(int32_t threeBV, double seconds, int32_t clicks);
 
 // The regions of the game's board; none before its mines are placed.
