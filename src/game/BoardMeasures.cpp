@@ -22,45 +22,58 @@ void ForEachNeighbour(int32_t width, int32_t height, int32_t index, Visit visit)
 
 } // namespace
 
-int32_t CountThreeBV(int32_t width, int32_t height, const std::vector<bool>& mines)
+BoardRegions FindRegions(int32_t width, int32_t height, const std::vector<bool>& mines)
 {
     const auto cells = static_cast<size_t>(width) * static_cast<size_t>(height);
     if (width <= 0 || height <= 0 || mines.size() != cells)
-        return 0;
+        return {};
     std::vector<uint8_t> numbers(cells, 0);
     for (size_t i = 0; i < cells; ++i)
         if (mines[i])
             ForEachNeighbour(width, height, static_cast<int32_t>(i),
                 [&](int32_t n) { ++numbers[static_cast<size_t>(n)]; });
 
-    // Each opening is flooded once from its first empty cell, marking its border as
-    // cleared; whatever safe cell is left unmarked needs a click of its own.
-    std::vector<bool> cleared(cells, false);
+    // Floods the safe cells around a start cell, on from those `spreads` admits, marking
+    // each reached once.
+    std::vector<bool> reached(cells, false);
     std::vector<int32_t> pending;
-    int32_t clicks = 0;
-    for (size_t start = 0; start < cells; ++start) {
-        if (mines[start] || numbers[start] != 0 || cleared[start])
-            continue;
-        ++clicks;
-        cleared[start] = true;
+    const auto flood = [&](size_t start, auto spreads) {
+        reached[start] = true;
         pending.assign(1, static_cast<int32_t>(start));
         while (!pending.empty()) {
             const int32_t cell = pending.back();
             pending.pop_back();
             ForEachNeighbour(width, height, cell, [&](int32_t n) {
                 const auto at = static_cast<size_t>(n);
-                if (cleared[at] || mines[at])
+                if (reached[at] || mines[at])
                     return;
-                cleared[at] = true;
-                if (numbers[at] == 0)
+                reached[at] = true;
+                if (spreads(at))
                     pending.push_back(n);
             });
         }
+    };
+    const auto safe = [&](size_t at) { return !mines[at]; };
+    const auto empty = [&](size_t at) { return !mines[at] && numbers[at] == 0; };
+
+    // Each opening floods once from its first empty cell and takes its numbered border;
+    // the numbers left are lone, and touching ones make an island.
+    BoardRegions regions;
+    for (size_t start = 0; start < cells; ++start) {
+        if (!empty(start) || reached[start])
+            continue;
+        ++regions.Openings;
+        flood(start, empty);
     }
     for (size_t i = 0; i < cells; ++i)
-        if (!mines[i] && !cleared[i])
-            ++clicks;
-    return clicks;
+        regions.LoneNumbers += safe(i) && !reached[i];
+    for (size_t start = 0; start < cells; ++start) {
+        if (!safe(start) || reached[start])
+            continue;
+        ++regions.Islands;
+        flood(start, safe);
+    }
+    return regions;
 }
 
 BoardMeasures MeasureBoard(int32_t threeBV, double seconds, int32_t clicks)
@@ -74,14 +87,20 @@ BoardMeasures MeasureBoard(int32_t threeBV, double seconds, int32_t clicks)
     return measures;
 }
 
-int32_t ThreeBVOf(const Game& game)
+std::optional<BoardRegions> RegionsOf(const Game& game)
 {
     if (game.CurrentState() == GameState::Ready || !game.BoardMatchesSize())
-        return 0;
+        return std::nullopt;
     std::vector<bool> mines(game.Cells().size());
     for (size_t i = 0; i < mines.size(); ++i)
         mines[i] = game.Cells()[i].Value == MineValue;
-    return CountThreeBV(game.BoardWidth(), game.BoardHeight(), mines);
+    return FindRegions(game.BoardWidth(), game.BoardHeight(), mines);
+}
+
+int32_t ThreeBVOf(const Game& game)
+{
+    const std::optional<BoardRegions> regions = RegionsOf(game);
+    return regions ? regions->ThreeBV() : 0;
 }
 
 } // namespace orvane

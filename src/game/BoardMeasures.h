@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 namespace orvane {
@@ -14,12 +15,24 @@ struct BoardMeasures {
     double Ioe = 0.0;              // ThreeBV per click; 0 without clicks
 };
 
-// The least left clicks that clear a width x height board (row-major mine layout) without
-// flags: each opening (a connected region of empty cells with its numbered border) takes
-// one click, and each numbered cell on no opening's border one more.
-int32_t CountThreeBV(int32_t width, int32_t height, const std::vector<bool>& mines);
+// The regions of a board's safe cells, which decide how much work it asks.
+struct BoardRegions {
+    int32_t Openings = 0;    // connected regions of empty cells
+    int32_t Islands = 0;     // connected groups of numbered cells on no opening's border
+    int32_t LoneNumbers = 0; // numbered cells on no opening's border
+    // The least left clicks that clear the board without flags: each opening takes one
+    // click with its numbered border, and each lone number one more.
+    int32_t ThreeBV() const { return Openings + LoneNumbers; }
+};
+
+// The regions of a width x height board (row-major mine layout); all 0 when the layout
+// does not match the size.
+BoardRegions FindRegions(int32_t width, int32_t height, const std::vector<bool>& mines);
 
 BoardMeasures MeasureBoard(int32_t threeBV, double seconds, int32_t clicks);
+
+// The regions of the game's board; none before its mines are placed.
+std::optional<BoardRegions> RegionsOf(const Game& game);
 
 // The 3BV of the game's board; 0 before its mines are placed.
 int32_t ThreeBVOf(const Game& game);

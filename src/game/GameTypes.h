@@ -96,7 +96,8 @@ struct BoardSetup {
 
 // The largest board a player can choose.
 inline constexpr int16_t MostColumns = 35, MostRows = 25;
-// The score table of a board that has none (a custom board); tables 0..5 come before it.
+// The score table of boards whose results count in none (custom sizes and played codes);
+// tables 0..5 come before it.
 inline constexpr uint8_t NoScoreTable = 6;
 
 // The goal of a two-player game: more than half of the mines.

@@ -24,6 +24,8 @@ public:
     // Gives the next commands, as many as asked for or left.
     void PlayCommands(size_t count);
     bool Finished() const { return next_ >= record_.Commands.size(); }
+    // The command the next play gives; only while not finished.
+    const Command& NextCommand() const { return record_.Commands[next_]; }
 
     Game& game() { return game_; }
     // How often the replay asked the random source: never, when replays are exact.

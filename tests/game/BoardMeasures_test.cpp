@@ -11,14 +11,19 @@ using namespace orvane;
 namespace {
 
 // '*' a mine, '.' a safe cell.
-int32_t ThreeBVOfRows(const std::vector<std::string>& rows)
+BoardRegions RegionsOfRows(const std::vector<std::string>& rows)
 {
     std::vector<bool> mines;
     for (const std::string& row : rows)
         for (const char cell : row)
             mines.push_back(cell == '*');
-    return CountThreeBV(
+    return FindRegions(
         static_cast<int32_t>(rows[0].size()), static_cast<int32_t>(rows.size()), mines);
+}
+
+int32_t ThreeBVOfRows(const std::vector<std::string>& rows)
+{
+    return RegionsOfRows(rows).ThreeBV();
 }
 
 TEST(ThreeBV, EachOpeningTakesOneClickWithItsBorder)
@@ -37,6 +42,23 @@ TEST(ThreeBV, AnOpeningAndANumberOffItsBorder)
 {
     // The 2 between the two mines touches no empty cell.
     EXPECT_EQ(ThreeBVOfRows({"*.*..", ".....", "....."}), 2);
+}
+
+TEST(BoardRegions, IslandsAreTheNumbersOffEveryOpeningsBorder)
+{
+    // Every number borders the opening: no island.
+    const BoardRegions bordered = RegionsOfRows({"*..", "...", "..."});
+    EXPECT_EQ(bordered.Openings, 1);
+    EXPECT_EQ(bordered.Islands, 0);
+    // *2*101*2* over 121101121 over zeros: the two 2s of the top row touch no 0 and lie
+    // apart.
+    const BoardRegions apart = RegionsOfRows({"*.*...*.*", ".........", "........."});
+    EXPECT_EQ(apart.Openings, 1);
+    EXPECT_EQ(apart.Islands, 2);
+    // No empty cell: all seven numbers touch, one island.
+    const BoardRegions numbers = RegionsOfRows({"*.*.*", ".....", "*.*.*"});
+    EXPECT_EQ(numbers.Openings, 0);
+    EXPECT_EQ(numbers.Islands, 1);
 }
 
 TEST(BoardMeasures, SpeedAndEfficiencyFollowFromTheThreeBV)
