@@ -15,11 +15,6 @@ std::vector<GameEvent> Game::TakeEvents()
     return std::exchange(events_, {});
 }
 
-void Game::Tell(GameEvent event)
-{
-    events_.push_back(std::move(event));
-}
-
 void Game::Record(Command command)
 {
     const int64_t counts = clock_.Now() - dealtAtCount_;
@@ -108,7 +103,8 @@ void Game::PressBonusButton(bool down)
 
 void Game::RenamePlayer(PlayerIndex player, const std::string& name)
 {
-    Record(Command {0, CommandKind::RenamePlayer, CellGesture::Open, CellAction::Press, player, name});
+    Record(
+        Command {0, CommandKind::RenamePlayer, CellGesture::Open, CellAction::Press, player, name});
     players_[player].Name = name;
     players_[Player1].Score = players_[Player2].Score = 0;
 }
