@@ -4,6 +4,7 @@
 #include "platform/FrameClock.h"
 #include "platform/Random.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace orvane {
@@ -15,11 +16,33 @@ std::vector<GameEvent> Game::TakeEvents()
     return std::exchange(events_, {});
 }
 
+int64_t Game::MillisecondsSinceDeal() const
+{
+    return (clock_.Now() - dealtAtCount_) * 1000 / clock_.Frequency;
+}
+
 void Game::Record(Command command)
 {
-    const int64_t counts = clock_.Now() - dealtAtCount_;
-    command.AtMilliseconds = counts * 1000 / clock_.Frequency;
+    command.AtMilliseconds = MillisecondsSinceDeal();
     record_.Commands.push_back(std::move(command));
+}
+
+void Game::MovePointer(PointerPlace place)
+{
+    if (state_ != GameState::Playing || paused_)
+        return;
+    const int64_t now = MillisecondsSinceDeal();
+    const int64_t frame = FrameOf(now);
+    if (frame <= lastPointerFrame_)
+        return;
+    lastPointerFrame_ = frame;
+    place.X = std::clamp(place.X, 0, BoardWidth() * PointerStepsPerCell - 1);
+    place.Y = std::clamp(place.Y, 0, BoardHeight() * PointerStepsPerCell - 1);
+    // The frame's start codes in no bytes; a command taken earlier in the frame keeps the
+    // times from going back.
+    const int64_t lastTime = record_.Commands.empty() ? 0 : record_.Commands.back().AtMilliseconds;
+    record_.Commands.push_back({std::max(FrameStart(frame), lastTime), CommandKind::PointerMove,
+        CellGesture::Open, CellAction::Press, PackPointer(place), {}});
 }
 
 void Game::Record(CommandKind kind, int32_t value)
@@ -196,6 +219,10 @@ void Game::ReplayCommand(const Command& command)
             Record(command);
             elapsedSeconds_ = command.Value;
         }
+        return;
+    case CommandKind::PointerMove:
+        record_.Commands.push_back(command);
+        lastPointerFrame_ = FrameOf(command.AtMilliseconds);
         return;
     }
 }

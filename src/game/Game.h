@@ -47,9 +47,10 @@ public:
     // A new game on the same setup.
     void Restart() { NewGame(setup_); }
     // A deal whose first open lays the given layout instead of drawing one: the cell order
-    // with the safe cells up to lastSafeSlot and the mines after it.
-    void NewGameWithLayout(
-        const BoardSetup& setup, const std::vector<int16_t>& cellOrder, int16_t lastSafeSlot);
+    // with the safe cells up to lastSafeSlot and the mines after it. The cell the board
+    // was first opened at, when given, is framed as a hint is until the first move.
+    void NewGameWithLayout(const BoardSetup& setup, const std::vector<int16_t>& cellOrder,
+        int16_t lastSafeSlot, int16_t firstCell = -1);
     // Press, cancel or release of a cell by a gesture of the mouse, the keys or the computer.
     void ActOnCell(CellGesture gesture, CellAction action, int32_t cell);
     // A release that acts on the board counts as a click of the player.
@@ -153,6 +154,10 @@ public:
     bool HintOffered() const;
     uint8_t CountAdjacentMines(int16_t index) const;
 
+    // The pointer over the board, kept with the game while it is played (at most a sample
+    // a frame); places off the board are taken to its edge.
+    void MovePointer(PointerPlace place);
+
     // Replays only: deals the recorded start's board, whose first open lays the recorded
     // layout and whose draws come from the record (see Replay.h).
     void BeginReplay(const GameStart& start);
@@ -162,6 +167,7 @@ public:
 private:
     Cell& MutableCell(int32_t index) { return cells_[static_cast<size_t>(index)]; }
     void Record(Command command);
+    int64_t MillisecondsSinceDeal() const;
     void Record(CommandKind kind, int32_t value = 0);
     // Each event is built in the list: a GameEvent moved through a parameter makes GCC 12
     // at -O3 warn falsely that the variant's other members may be uninitialised.
@@ -250,6 +256,7 @@ private:
     std::vector<GameEvent> events_;
     RecordedGame record_;
     int64_t dealtAtCount_ = 0;
+    int64_t lastPointerFrame_ = -1;
     // While a record is replayed, the layout and draws come from it.
     const GameStart* replaying_ = nullptr;
     size_t nextDraw_ = 0;

@@ -46,8 +46,8 @@ void Game::NewGame(const BoardSetup& setup, const SeriesChange& series)
     DealBoard(setup);
 }
 
-void Game::NewGameWithLayout(
-    const BoardSetup& setup, const std::vector<int16_t>& cellOrder, int16_t lastSafeSlot)
+void Game::NewGameWithLayout(const BoardSetup& setup, const std::vector<int16_t>& cellOrder,
+    int16_t lastSafeSlot, int16_t firstCell)
 {
     NewGame(setup);
     if (cellOrder.size() != cells_.size() || lastSafeSlot < 0
@@ -55,6 +55,8 @@ void Game::NewGameWithLayout(
         return;
     fixedOrder_ = cellOrder;
     fixedLastSafeSlot_ = lastSafeSlot;
+    if (firstCell >= 0 && static_cast<size_t>(firstCell) < cells_.size())
+        hintCell_ = firstCell;
 }
 
 void Game::BeginReplay(const GameStart& start)
@@ -97,6 +99,7 @@ void Game::DealBoard(const BoardSetup& setup)
     record_.Start.SoundOn = soundOn_;
     record_.Start.NoGuessing = noGuessing_;
     dealtAtCount_ = clock_.Now();
+    lastPointerFrame_ = -1;
 
     setup_ = setup;
     flagsLeft_ = MineCount();
@@ -166,24 +169,25 @@ void Game::PlaceMines(int16_t first)
     // board would hang on the machine's speed.
     if (!(noGuessing_ && !IsTwoPlayer() && !replaying_ && PlaceMinesWithoutGuess(first))) {
         const auto lastSlot = static_cast<int16_t>(cellOrder_.size() - 1);
-        std::swap(cellOrder_[static_cast<size_t>(lastSafeSlot_)], cellOrder_[static_cast<size_t>(first)]);
+        std::swap(
+            cellOrder_[static_cast<size_t>(lastSafeSlot_)], cellOrder_[static_cast<size_t>(first)]);
         --lastSafeSlot_;
 
         random_.SeedFromClock();
         for (int16_t placed = 0; placed < MineCount() && lastSafeSlot_ >= 0; ++placed) {
             // The factor is lastSafeSlot_, not lastSafeSlot_ + 1: the top of the pool is
             // skipped in each draw, as the placement has always done.
-            const int32_t k = lastSafeSlot_ <= 0
-                ? 0
-                : static_cast<int32_t>(random_.NextReal() * lastSafeSlot_);
+            const int32_t k
+                = lastSafeSlot_ <= 0 ? 0 : static_cast<int32_t>(random_.NextReal() * lastSafeSlot_);
             cells_[static_cast<size_t>(cellOrder_[static_cast<size_t>(k)])].Value = MineValue;
-            std::swap(cellOrder_[static_cast<size_t>(lastSafeSlot_)], cellOrder_[static_cast<size_t>(k)]);
+            std::swap(
+                cellOrder_[static_cast<size_t>(lastSafeSlot_)], cellOrder_[static_cast<size_t>(k)]);
             --lastSafeSlot_;
         }
 
         ++lastSafeSlot_;
-        std::swap(
-            cellOrder_[static_cast<size_t>(lastSafeSlot_)], cellOrder_[static_cast<size_t>(lastSlot)]);
+        std::swap(cellOrder_[static_cast<size_t>(lastSafeSlot_)],
+            cellOrder_[static_cast<size_t>(lastSlot)]);
 
         for (int16_t slot = 0; slot <= lastSafeSlot_; ++slot) {
             const int16_t index = cellOrder_[static_cast<size_t>(slot)];

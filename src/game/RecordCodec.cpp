@@ -29,6 +29,8 @@ enum class Operand : uint8_t {
     Text,       // a name
     NextSecond, // one second past the clock shown before
     Seconds,    // a step from the clock shown before
+    NearPoint,  // a pointer step of -8..7 across and down, a half-byte each
+    Point,      // a pointer step across and down
 };
 
 struct Form {
@@ -41,7 +43,7 @@ struct Form {
     bool Counted = false;
 };
 
-inline constexpr size_t FormCount = 43;
+inline constexpr size_t FormCount = 45;
 
 // The low six bits of a command's byte name its form. Of the forms that fit a command,
 // the encoder takes the first, so the cheaper form of a kind comes first.
@@ -68,15 +70,18 @@ constexpr std::array<Form, FormCount> MakeForms()
         forms[at++] = {RenamePlayer, CellGesture::Open, CellAction::Press, player, Operand::Text};
     forms[at++] = {ShowGameClock, CellGesture::Open, CellAction::Press, 0, Operand::NextSecond};
     forms[at++] = {ShowGameClock, CellGesture::Open, CellAction::Press, 0, Operand::Seconds};
+    forms[at++] = {PointerMove, CellGesture::Open, CellAction::Press, 0, Operand::NearPoint};
+    forms[at++] = {PointerMove, CellGesture::Open, CellAction::Press, 0, Operand::Point};
     return forms;
 }
 constexpr std::array<Form, FormCount> Forms = MakeForms();
 
 // The top two bits of a command's byte: how long after the command before it came.
 enum class TimeStep : uint8_t {
-    None = 0,     // at the same millisecond
-    Repeated = 1, // after the same step as the last one written
-    Written = 2,  // a varint step follows
+    None = 0,      // at the same millisecond
+    Repeated = 1,  // after the same step as the last one written
+    Written = 2,   // a varint step follows
+    NextFrame = 3, // at the start of the 1/60-s frame after the one of the command before
 };
 constexpr int TimeShift = 6;
 constexpr uint8_t FormMask = (1U << TimeShift) - 1;
@@ -87,7 +92,15 @@ struct StreamState {
     int64_t Step = 0;
     int64_t Cell = 0;
     int64_t Seconds = 0;
+    PointerPlace Pointer;
 };
+
+// A near step fits a half-byte biased by 8.
+constexpr int32_t NearStepBias = 8;
+bool IsNearStep(int32_t step)
+{
+    return step >= -NearStepBias && step < NearStepBias;
+}
 
 bool Fits(const Form& form, const Command& command, const StreamState& state)
 {
@@ -101,7 +114,12 @@ bool Fits(const Form& form, const Command& command, const StreamState& state)
     case Operand::NextSecond:
         return command.Value == state.Seconds + 1;
     case Operand::Seconds:
+    case Operand::Point:
         return true;
+    case Operand::NearPoint: {
+        const PointerPlace place = UnpackPointer(command.Value);
+        return IsNearStep(place.X - state.Pointer.X) && IsNearStep(place.Y - state.Pointer.Y);
+    }
     case Operand::None:
     case Operand::Text:
         break;
@@ -213,10 +231,12 @@ void WriteStart(ByteWriter& out, const GameStart& start)
 void WriteTime(ByteWriter& out, uint8_t code, int64_t milliseconds, StreamState& state)
 {
     const int64_t step = milliseconds - state.Milliseconds;
+    const int64_t nextFrame = FrameStart(FrameOf(state.Milliseconds) + 1);
     state.Milliseconds = milliseconds;
-    const TimeStep how = step == 0 ? TimeStep::None
-        : step == state.Step       ? TimeStep::Repeated
-                                   : TimeStep::Written;
+    const TimeStep how = step == 0  ? TimeStep::None
+        : step == state.Step        ? TimeStep::Repeated
+        : milliseconds == nextFrame ? TimeStep::NextFrame
+                                    : TimeStep::Written;
     out.Byte(static_cast<uint8_t>(code | static_cast<unsigned>(how) << TimeShift));
     if (how == TimeStep::Written) {
         out.Varint(static_cast<uint64_t>(step));
@@ -248,6 +268,21 @@ uint64_t WriteCommands(ByteWriter& out, const std::vector<Command>& commands)
         case Operand::NextSecond:
             state.Seconds = command.Value;
             break;
+        case Operand::NearPoint:
+        case Operand::Point: {
+            const PointerPlace place = UnpackPointer(command.Value);
+            const int32_t across = place.X - state.Pointer.X;
+            const int32_t down = place.Y - state.Pointer.Y;
+            if (Forms[code].What == Operand::NearPoint) {
+                out.Byte(
+                    static_cast<uint8_t>((across + NearStepBias) | (down + NearStepBias) << 4));
+            } else {
+                out.SignedVarint(across);
+                out.SignedVarint(down);
+            }
+            state.Pointer = place;
+            break;
+        }
         case Operand::None:
         case Operand::SameCell:
             break;
@@ -326,6 +361,8 @@ private:
         start.DealtWithoutGuessing = (flags >> 7 & 1U) != 0;
         setup.Width = static_cast<int16_t>(Count(MostColumns));
         setup.Height = static_cast<int16_t>(Count(MostRows));
+        columns_ = setup.Width;
+        rows_ = setup.Height;
         cells_ = setup.Width * setup.Height;
         if (cells_ == 0)
             Fail("its board has no cells");
@@ -400,9 +437,10 @@ private:
         }
         if (how == TimeStep::Written)
             state.Step = static_cast<int64_t>(std::min<uint64_t>(in_.Varint(), MostMilliseconds));
-        else if (how != TimeStep::None && how != TimeStep::Repeated)
-            Fail("a command's time is written in a way Orvane does not know");
-        const int64_t step = how == TimeStep::None ? 0 : state.Step;
+        const int64_t step = how == TimeStep::None ? 0
+            : how == TimeStep::NextFrame
+            ? FrameStart(FrameOf(state.Milliseconds) + 1) - state.Milliseconds
+            : state.Step;
         if (step > MostMilliseconds - state.Milliseconds)
             Fail("a command's time lies beyond any game");
         if (Failed())
@@ -432,6 +470,29 @@ private:
             state.Seconds = Stepped(state.Seconds, MostSeconds, "a clock lies beyond any game");
             command.Value = static_cast<int32_t>(state.Seconds);
             break;
+        case Operand::NearPoint:
+        case Operand::Point: {
+            int32_t across = 0;
+            int32_t down = 0;
+            if (form.What == Operand::NearPoint) {
+                const uint8_t steps = in_.Byte();
+                across = (steps & 0xF) - NearStepBias;
+                down = (steps >> 4) - NearStepBias;
+            } else {
+                across
+                    = static_cast<int32_t>(std::clamp<int64_t>(in_.SignedVarint(), -65536, 65536));
+                down = static_cast<int32_t>(std::clamp<int64_t>(in_.SignedVarint(), -65536, 65536));
+            }
+            state.Pointer.X += across;
+            state.Pointer.Y += down;
+            if (state.Pointer.X < 0 || state.Pointer.X >= columns_ * PointerStepsPerCell
+                || state.Pointer.Y < 0 || state.Pointer.Y >= rows_ * PointerStepsPerCell) {
+                Fail("the pointer lies outside the board");
+                state.Pointer = {};
+            }
+            command.Value = PackPointer(state.Pointer);
+            break;
+        }
         case Operand::None:
             break;
         }
@@ -453,6 +514,8 @@ private:
     ByteReader in_;
     RecordedGame game_;
     int64_t cells_ = 0;
+    int32_t columns_ = 0;
+    int32_t rows_ = 0;
     std::string error_;
 };
 

@@ -47,7 +47,38 @@ enum class CommandKind : uint8_t {
     SetSoundOn,
     SetNoGuessing,
     ShowGameClock,
+    // Where the pointer was over the board: it changes nothing in the game.
+    PointerMove,
 };
+
+// A pointer sample's place over the board, in 1/32 of a cell from the board's top-left
+// corner, so that it shows at any cell size. A PointerMove command's value holds it as
+// X << 16 | Y.
+inline constexpr int32_t PointerStepsPerCell = 32;
+struct PointerPlace {
+    int32_t X = 0;
+    int32_t Y = 0;
+    bool operator==(const PointerPlace&) const = default;
+};
+inline constexpr int32_t PackPointer(PointerPlace place)
+{
+    return place.X << 16 | place.Y;
+}
+inline constexpr PointerPlace UnpackPointer(int32_t value)
+{
+    return {value >> 16, value & 0xFFFF};
+}
+
+// Pointer samples are kept at most once a 1/60-s frame of the game's milliseconds, stamped
+// with the frame's first millisecond.
+inline constexpr int64_t FrameOf(int64_t milliseconds)
+{
+    return milliseconds * 60 / 1000;
+}
+inline constexpr int64_t FrameStart(int64_t frame)
+{
+    return (frame * 1000 + 59) / 60;
+}
 
 // One command as the game took it, at the milliseconds since its deal.
 struct Command {

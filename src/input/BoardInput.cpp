@@ -143,6 +143,9 @@ void BoardMouseDown(Game& game, ScreenState& screen, MouseButton button, int x, 
 
 void BoardMouseMove(Game& game, ScreenState& screen, int x, int y)
 {
+    if (screen.CellSize > 0)
+        game.MovePointer(
+            {x * PointerStepsPerCell / screen.CellSize, y * PointerStepsPerCell / screen.CellSize});
     const int32_t cell = CellAt(game, screen.CellSize, x, y);
     if (cell >= 0)
         screen.KeyCursorShown = false; // the mouse takes over from the keys

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "session/GameSession.h"
 
+#include "game/BoardCode.h"
 #include "input/StatusInput.h"
 #include "platform/FileLookup.h"
 #include "platform/Platform.h"
@@ -227,6 +228,28 @@ void GameSession::NewGameFromMenu()
 {
     NewGameCommand(game, screen, platform);
     TakeGameEvents();
+}
+
+std::string GameSession::PlayBoardCode(std::string_view code)
+{
+    const BoardCodeReading read = ReadBoardCode(code);
+    if (!read.Layout)
+        return read.Problem;
+    const BoardLayout& board = *read.Layout;
+    game.NewGameWithLayout(board.Setup, board.CellOrder, board.LastSafeSlot, board.FirstCell);
+    TakeGameEvents();
+    return {};
+}
+
+bool GameSession::PlayBoardAgain(const RecordedGame& record)
+{
+    const std::optional<std::string> code = BoardCodeOf(record);
+    return code && PlayBoardCode(*code).empty();
+}
+
+std::optional<std::string> GameSession::CurrentBoardCode() const
+{
+    return BoardCodeOf(game.Recorded());
 }
 
 void GameSession::UpdateComputer()

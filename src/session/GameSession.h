@@ -19,7 +19,9 @@
 #include "session/Settings.h"
 
 #include <functional>
+#include <optional>
 #include <string>
+#include <string_view>
 
 namespace orvane {
 
@@ -75,6 +77,13 @@ public:
     void StatusRelease(MouseButton button, bool inside);
     // The menu's New: what a click on the face does.
     void NewGameFromMenu();
+    // A new Classic game on a given board, counted in no score table, its first cell
+    // framed: the board of a code (the code's problem in plain words when it has none), or
+    // a recorded game's board (false when its mines were never laid).
+    std::string PlayBoardCode(std::string_view code);
+    bool PlayBoardAgain(const RecordedGame& record);
+    // The code of the board being played; none before its first open.
+    std::optional<std::string> CurrentBoardCode() const;
     // The computer's frame, while its move is under way.
     void UpdateComputer();
 

@@ -60,6 +60,12 @@ void MainMenu::BuildGameMenu()
         QKeySequence(Qt::CTRL | Qt::Key_H), actions_.HiScores);
     Add(menu, QStringLiteral("&Statistics..."), QStringLiteral("Statistics"),
         QKeySequence(Qt::CTRL | Qt::Key_T), actions_.Statistics);
+    menu->addSeparator();
+    Add(menu, QStringLiteral("Play Boar&d Code…"), QStringLiteral("PlayBoardCode"), QKeySequence(),
+        actions_.PlayBoardCode);
+    Add(menu, QStringLiteral("Cop&y Board Code"), QStringLiteral("CopyBoardCode"), QKeySequence(),
+        actions_.CopyBoardCode);
+    menu->addSeparator();
     Add(menu, QStringLiteral("&Pause"), QStringLiteral("Pause"), Qt::Key_P,
         [this] { commands_.Pause(); });
     QAction* hint = Add(menu, QStringLiteral("Hin&t"), QStringLiteral("Hint"), Qt::Key_H,

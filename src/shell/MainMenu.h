@@ -26,6 +26,8 @@ public:
         std::function<void()> Custom;
         std::function<void()> HiScores;
         std::function<void()> Statistics;
+        std::function<void()> PlayBoardCode;
+        std::function<void()> CopyBoardCode;
         std::function<void()> Exit;
         std::function<void()> About;
         std::function<void()> AfterCommand; // re-sync the checks, redraw

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/MainWindow.h"
 
-#include "input/StatusInput.h"
 #include "dialogs/DialogPlacement.h"
-#include "shell/WindowPlacement.h"
+#include "input/StatusInput.h"
 #include "session/Keyboard.h"
 #include "shell/DrawingArea.h"
 #include "shell/MainMenu.h"
 #include "shell/QtKeys.h"
+#include "shell/WindowPlacement.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -52,6 +52,8 @@ void MainWindow::BuildMenu()
     actions.Custom = [this] { windows_.RunCustomSize(); };
     actions.HiScores = [this] { windows_.RunHighScores(); };
     actions.Statistics = [this] { windows_.RunStatistics(); };
+    actions.PlayBoardCode = [this] { windows_.RunPlayBoardCode(); };
+    actions.CopyBoardCode = [this] { windows_.CopyBoardCode(); };
     actions.About = [this] { windows_.RunAbout(); };
     actions.AfterCommand = [this] { AfterCommand(); };
     Menu = new MainMenu(*this, session_.commands, std::move(actions));

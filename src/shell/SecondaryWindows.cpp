@@ -10,6 +10,8 @@
 #include "shell/QtPlatform.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QInputDialog>
 
 namespace orvane {
 
@@ -44,10 +46,8 @@ void SecondaryWindows::RunCustomSize()
     if (!CustomSize)
         return;
     Run(CustomSize);
-    if (CustomSize->CustomSizeConfirmed)
-    {
-        session_.commands.StartCustomGame(
-            CustomSize->Columns, CustomSize->Rows, CustomSize->Mines);
+    if (CustomSize->CustomSizeConfirmed) {
+        session_.commands.StartCustomGame(CustomSize->Columns, CustomSize->Rows, CustomSize->Mines);
         session_.TakeGameEvents();
     }
 }
@@ -65,13 +65,37 @@ void SecondaryWindows::RunStatistics()
 {
     if (!Statistics)
         return;
-    Statistics->ShowKind(session_.game.CurrentMode(), static_cast<Level>(session_.game.CurrentLevel()));
+    Statistics->ShowKind(
+        session_.game.CurrentMode(), static_cast<Level>(session_.game.CurrentLevel()));
     Run(Statistics);
 }
 
 void SecondaryWindows::RunAbout()
 {
     Run(About);
+}
+
+void SecondaryWindows::RunPlayBoardCode()
+{
+    if (quitting_)
+        return;
+    bool given = false;
+    const QString code = QInputDialog::getText(&owner_, QStringLiteral("Play Board Code"),
+        QStringLiteral("Board code:"), QLineEdit::Normal, QString(), &given);
+    if (!given)
+        return;
+    if (const std::string problem = session_.PlayBoardCode(code.toStdString()); !problem.empty())
+        platform_.ShowMessage(problem, MessageIcon::Warning);
+}
+
+void SecondaryWindows::CopyBoardCode()
+{
+    if (const std::optional<std::string> code = session_.CurrentBoardCode())
+        QGuiApplication::clipboard()->setText(QString::fromStdString(*code));
+    else
+        platform_.ShowMessage("This board has no code yet: its mines are laid when its first "
+                              "cell is opened.",
+            MessageIcon::Information);
 }
 
 void SecondaryWindows::AcceptOpenNameDialog()

@@ -31,6 +31,10 @@ public:
     // Opens on the mode and level being played.
     void RunStatistics();
     void RunAbout();
+    // Asks for a board code and deals its board; a code that holds none is told.
+    void RunPlayBoardCode();
+    // Puts the code of the board being played on the clipboard.
+    void CopyBoardCode();
     // Ends the name dialog as its OK would, keeping the name it holds.
     void AcceptOpenNameDialog();
 

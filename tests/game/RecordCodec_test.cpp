@@ -178,3 +178,25 @@ TEST(RecordCodec, AReplayWithoutALayoutNeverSearchesForABoardWithoutGuesses)
     replay.PlayToEnd();
     EXPECT_FALSE(replay.game().DealtWithoutGuessing());
 }
+
+// A sample a frame after the command before costs its code and a byte of near steps
+// (-8..7 each way); a longer step across takes a varint each way, a later time its varint.
+TEST(RecordCodec, PointerSamplesComeBackInTheirFewBytes)
+{
+    RecordedGame game = BeginnerWithALayout();
+    const size_t without = EncodeRecordedGame(game).size();
+    const int64_t nextFrame = FrameStart(FrameOf(180) + 1);
+    game.Commands.push_back(At(nextFrame, CommandKind::PointerMove, PackPointer({7, 0})));
+    game.Commands.push_back(
+        At(FrameStart(FrameOf(nextFrame) + 1), CommandKind::PointerMove, PackPointer({15, 0})));
+    game.Commands.push_back(At(2000, CommandKind::PointerMove, PackPointer({7, 9 * 32 - 1})));
+    const std::vector<uint8_t> bytes = EncodeRecordedGame(game);
+    // The last: its code, 1800 ms in two bytes, -8 across in one, 287 down in two.
+    EXPECT_EQ(bytes.size(), without + 2 + 3 + 6);
+    const RecordDecoding decoded = DecodeRecordedGame(bytes);
+    EXPECT_EQ(decoded.Error, "");
+    EXPECT_EQ(decoded.Game, game);
+
+    game.Commands.back().Value = PackPointer({9 * 32, 0});
+    EXPECT_EQ(DecodingError(game), "the pointer lies outside the board");
+}

@@ -17,8 +17,9 @@ PREFIX=$WORK/prefix
 cmake --install "$BUILD" --prefix "$PREFIX" >/dev/null
 DESKTOP=share/applications/org.orvane.Orvane.desktop
 METAINFO=share/metainfo/org.orvane.Orvane.metainfo.xml
+MIME=share/mime/packages/org.orvane.Orvane.xml
 expected=(bin/orvane share/orvane/Orvane.chm share/orvane/help/index.html share/orvane/help/contents.hhc
-  "$DESKTOP" "$METAINFO" share/man/man6/orvane.6.gz share/doc/orvane/copyright)
+  "$DESKTOP" "$METAINFO" "$MIME" share/man/man6/orvane.6.gz share/doc/orvane/copyright)
 for sound in Open Win Loose Flag FlagErr; do expected+=("share/orvane/$sound.wav"); done
 for size in 16 22 24 32 48 64 128 256; do expected+=("share/icons/hicolor/${size}x${size}/apps/orvane.png"); done
 for file in "${expected[@]}"; do
@@ -31,6 +32,15 @@ for size in 16 48 256; do
 done
 
 desktop-file-validate "$PREFIX/$DESKTOP" || fail "desktop entry"
+# Replay files are a type of their own, by name and by their first bytes, and the desktop
+# entry opens them.
+grep -q '^MimeType=application/x-orvane-replay;$' "$PREFIX/$DESKTOP" || fail "the desktop entry opens no replays"
+grep -q '^Exec=orvane %f$' "$PREFIX/$DESKTOP" || fail "the desktop entry passes no file"
+mkdir -p "$WORK/mime/packages"
+cp "$PREFIX/$MIME" "$WORK/mime/packages/"
+update-mime-database "$WORK/mime" >/dev/null || fail "the replay type is not one the type database takes"
+grep -q '^50:application/x-orvane-replay:\*\.orvreplay$' "$WORK/mime/globs2" || fail "no glob for replay files"
+grep -aq 'application/x-orvane-replay' "$WORK/mime/magic" || fail "no magic for replay files"
 appstreamcli validate --no-net "$PREFIX/$METAINFO" >"$WORK/appstream.log" ||
   { cat "$WORK/appstream.log" >&2; fail "AppStream metainfo"; }
 grep -q '<project_license>GPL-3.0-or-later</project_license>' "$PREFIX/$METAINFO" ||
@@ -52,7 +62,7 @@ warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 -Z "$PRE
 (cd "$WORK" && cpack --config "$BUILD/CPackConfig.cmake" -B "$WORK/package" >/dev/null)
 deb=$(ls "$WORK"/package/orvane_*.deb) || fail "cpack made no package"
 contents=$(dpkg-deb --contents "$deb")
-for file in bin/orvane share/orvane/Orvane.chm "$DESKTOP" share/icons/hicolor/256x256/apps/orvane.png \
+for file in bin/orvane share/orvane/Orvane.chm "$DESKTOP" "$MIME" share/icons/hicolor/256x256/apps/orvane.png \
   share/man/man6/orvane.6.gz share/doc/orvane/copyright; do
   grep -q " \./usr/$file\$" <<<"$contents" || fail "the package lacks /usr/$file"
 done
