@@ -181,7 +181,7 @@ std::vector<std::pair<int, int>> LayoutSwaps(const std::vector<int16_t>& order)
 // The bits that hold any number from 0 to most.
 int WidthFor(int most)
 {
-    return std::bit_width(static_cast<unsigned>(std::max(most, 0)));
+    return static_cast<int>(std::bit_width(static_cast<unsigned>(std::max(most, 0))));
 }
 
 // Each swap in bits: a 0 when its slot is the one below the slot before, else a 1 and the
@@ -363,7 +363,7 @@ private:
         setup.Height = static_cast<int16_t>(Count(MostRows));
         columns_ = setup.Width;
         rows_ = setup.Height;
-        cells_ = setup.Width * setup.Height;
+        cells_ = int64_t {setup.Width} * setup.Height;
         if (cells_ == 0)
             Fail("its board has no cells");
         setup.Mines

@@ -78,7 +78,8 @@ ReplayFileReading DecodeReplayFile(std::span<const uint8_t> bytes)
 {
     const size_t signatureBytes = std::min(bytes.size(), Signature.size());
     if (bytes.empty()
-        || !std::equal(bytes.begin(), bytes.begin() + signatureBytes, Signature.begin()))
+        || !std::ranges::equal(
+            bytes.first(signatureBytes), std::span(Signature).first(signatureBytes)))
         return {{}, NotAReplay};
     ByteReader in(bytes.subspan(signatureBytes));
     const auto version = static_cast<uint16_t>(in.Fixed(2));
