@@ -19,13 +19,13 @@
 #include "render/gl/Textures.h"
 #include "render/model/Layout.h"
 #include "session/ReplayViewer.h"
+#include "shell/SurfaceFormat.h"
 #include "support/ReplayCheck.h"
 
 #include <QGuiApplication>
 #include <QOffscreenSurface>
 #include <QOpenGLContext>
 #include <QOpenGLFramebufferObject>
-#include <QSurfaceFormat>
 
 #include <algorithm>
 #include <chrono>
@@ -139,11 +139,7 @@ struct Area {
 
 int main(int argc, char** argv)
 {
-    QSurfaceFormat format;
-    format.setVersion(2, 1);
-    format.setProfile(QSurfaceFormat::CompatibilityProfile);
-    format.setDepthBufferSize(24);
-    QSurfaceFormat::setDefaultFormat(format);
+    SetDefaultSurfaceFormat();
     QGuiApplication app(argc, argv);
     const int seeks = argc > 1 ? std::max(1, std::atoi(argv[1])) : 500;
     const auto seed = static_cast<unsigned>(argc > 2 ? std::atoi(argv[2]) : 1);

@@ -4,13 +4,13 @@
 #include "input/ScreenState.h"
 #include "render/gl/BoardRenderer.h"
 #include "render/gl/PointerTrailRenderer.h"
-#include "render/gl/Projection.h"
 #include "render/gl/RenderState.h"
 #include "render/gl/StatusRenderer.h"
 #include "render/gl/Textures.h"
 #include "render/model/Layout.h"
 #include "render/model/Pictures.h"
 #include "shell/DrawingArea.h"
+#include "shell/DrawingSurfaces.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -135,15 +135,8 @@ ReplayWindow::~ReplayWindow() = default;
 
 void ReplayWindow::Connect()
 {
-    // Each area sets its own projection: the main window's areas draw with the context too.
-    StatusArea->OnFrameStart = [this](int width, int height) {
-        ApplyCommonState();
-        SetupProjection(width, height, false, StatusArea->devicePixelRatioF());
-    };
-    BoardArea->OnFrameStart = [this](int width, int height) {
-        ApplyCommonState();
-        SetupProjection(width, height, true, BoardArea->devicePixelRatioF());
-    };
+    SetFrameStart(*StatusArea, false);
+    SetFrameStart(*BoardArea, true);
     StatusArea->OnPaint = [this] {
         if (!viewer_ || !viewer_->game().BoardMatchesSize())
             return;

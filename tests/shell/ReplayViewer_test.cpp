@@ -16,14 +16,18 @@ using namespace orvane::testing;
 
 namespace {
 
+RecordedGame GameOfSeed(uint64_t seed, ReplayPlayer player)
+{
+    return PlayOneGame(BoardOfSeed(PlayMode::Classic, seed), player, seed).Record;
+}
+
 // The game shown at each moment equals the record's commands up to it played one by one
 // into a fresh game, whichever way the viewer came there.
 TEST(ReplayViewer, SeekingShowsTheCommandsUpToTheMomentPlayed)
 {
     FakeCounter counter;
     for (uint64_t seed = 1; seed <= 6; ++seed) {
-        const RecordedGame record
-            = PlayOneGame(BoardOfSeed(PlayMode::Classic, seed), ReplayPlayer::Random, seed).Record;
+        const RecordedGame record = GameOfSeed(seed, ReplayPlayer::Random);
         ReplayViewer viewer(record, counter);
         std::vector<int64_t> moments {0};
         for (const Command& command : record.Commands)
@@ -45,8 +49,7 @@ TEST(ReplayViewer, AtTheEndTheCountersAreThoseOfTheWholeGame)
 {
     FakeCounter counter;
     for (uint64_t seed = 1; seed <= 4; ++seed) {
-        const RecordedGame record
-            = PlayOneGame(BoardOfSeed(PlayMode::Classic, seed), ReplayPlayer::Solver, seed).Record;
+        const RecordedGame record = GameOfSeed(seed, ReplayPlayer::Solver);
         ReplayViewer viewer(record, counter);
         const ReplayCounters start = viewer.Counters();
         EXPECT_EQ(start.Seconds, 0.0);
