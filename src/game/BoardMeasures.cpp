@@ -22,11 +22,14 @@ void ForEachNeighbour(int32_t width, int32_t height, int32_t index, Visit visit)
 
 } // namespace
 
-BoardRegions FindRegions(int32_t width, int32_t height, const std::vector<bool>& mines)
+BoardRegions FindRegions(
+    int32_t width, int32_t height, const std::vector<bool>& mines, const std::vector<bool>& open)
 {
     const auto cells = static_cast<size_t>(width) * static_cast<size_t>(height);
     if (width <= 0 || height <= 0 || mines.size() != cells)
         return {};
+    const bool knowsOpen = open.size() == cells;
+    const auto isOpen = [&](size_t at) { return knowsOpen && open[at]; };
     std::vector<uint8_t> numbers(cells, 0);
     for (size_t i = 0; i < cells; ++i)
         if (mines[i])
@@ -34,10 +37,13 @@ BoardRegions FindRegions(int32_t width, int32_t height, const std::vector<bool>&
                 [&](int32_t n) { ++numbers[static_cast<size_t>(n)]; });
 
     // Floods the safe cells around a start cell, on from those `spreads` admits, marking
-    // each reached once.
+    // each reached once; true when the start and every safe cell next to a cell it spread
+    // from are open. (A number between two openings is reached from the first only, but
+    // belongs to the borders of both.)
     std::vector<bool> reached(cells, false);
     std::vector<int32_t> pending;
     const auto flood = [&](size_t start, auto spreads) {
+        bool allOpen = isOpen(start);
         reached[start] = true;
         pending.assign(1, static_cast<int32_t>(start));
         while (!pending.empty()) {
@@ -45,13 +51,17 @@ BoardRegions FindRegions(int32_t width, int32_t height, const std::vector<bool>&
             pending.pop_back();
             ForEachNeighbour(width, height, cell, [&](int32_t n) {
                 const auto at = static_cast<size_t>(n);
-                if (reached[at] || mines[at])
+                if (mines[at])
+                    return;
+                allOpen = allOpen && isOpen(at);
+                if (reached[at])
                     return;
                 reached[at] = true;
                 if (spreads(at))
                     pending.push_back(n);
             });
         }
+        return allOpen;
     };
     const auto safe = [&](size_t at) { return !mines[at]; };
     const auto empty = [&](size_t at) { return !mines[at] && numbers[at] == 0; };
@@ -63,10 +73,12 @@ BoardRegions FindRegions(int32_t width, int32_t height, const std::vector<bool>&
         if (!empty(start) || reached[start])
             continue;
         ++regions.Openings;
-        flood(start, empty);
+        regions.OpeningsCleared += flood(start, empty);
     }
-    for (size_t i = 0; i < cells; ++i)
+    for (size_t i = 0; i < cells; ++i) {
         regions.LoneNumbers += safe(i) && !reached[i];
+        regions.LoneNumbersCleared += safe(i) && !reached[i] && isOpen(i);
+    }
     for (size_t start = 0; start < cells; ++start) {
         if (!safe(start) || reached[start])
             continue;
@@ -92,9 +104,12 @@ std::optional<BoardRegions> RegionsOf(const Game& game)
     if (game.CurrentState() == GameState::Ready || !game.BoardMatchesSize())
         return std::nullopt;
     std::vector<bool> mines(game.Cells().size());
-    for (size_t i = 0; i < mines.size(); ++i)
+    std::vector<bool> open(game.Cells().size());
+    for (size_t i = 0; i < mines.size(); ++i) {
         mines[i] = game.Cells()[i].Value == MineValue;
-    return FindRegions(game.BoardWidth(), game.BoardHeight(), mines);
+        open[i] = game.Cells()[i].State == CellState::Open;
+    }
+    return FindRegions(game.BoardWidth(), game.BoardHeight(), mines, open);
 }
 
 int32_t ThreeBVOf(const Game& game)

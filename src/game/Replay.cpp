@@ -23,8 +23,28 @@ void ReplayedGame::PlayNext()
 {
     const Command& command = record_.Commands[next_++];
     counter_.SetMilliseconds(command.AtMilliseconds);
+    const bool wasRunning = game_.CurrentState() == GameState::Playing && !game_.Paused();
     game_.ReplayCommand(command);
+    if (wasRunning && (game_.Paused() || game_.CurrentState() != GameState::Playing))
+        heldSeconds_ = clock_.GameSeconds();
     Pass();
+}
+
+double ReplayedGame::GameSecondsAt(int64_t milliseconds)
+{
+    switch (game_.CurrentState()) {
+    case GameState::Ready:
+        return 0.0;
+    case GameState::Playing:
+        if (game_.Paused())
+            return heldSeconds_;
+        counter_.SetMilliseconds(milliseconds);
+        return clock_.GameSeconds();
+    case GameState::Lost:
+    case GameState::Won:
+        break;
+    }
+    return heldSeconds_;
 }
 
 void ReplayedGame::PlayUntil(int64_t milliseconds)

@@ -27,6 +27,10 @@ public:
     // The command the next play gives; only while not finished.
     const Command& NextCommand() const { return record_.Commands[next_]; }
 
+    // The game clock at the given moment, no earlier than the last command given: 0 before
+    // the first open, held through a pause, and as it stopped once the game ended.
+    double GameSecondsAt(int64_t milliseconds);
+
     Game& game() { return game_; }
     // How often the replay asked the random source: never, when replays are exact.
     int RandomDraws() const { return random_.Draws; }
@@ -53,6 +57,7 @@ private:
     RefusingRandom random_;
     Game game_ {random_, clock_};
     size_t next_ = 0;
+    double heldSeconds_ = 0.0; // the clock while paused or after the end
 };
 
 } // namespace orvane

@@ -14,6 +14,14 @@
 
 namespace orvane {
 
+void SetFrameStart(DrawingArea& area, bool board)
+{
+    area.OnFrameStart = [&area, board](int width, int height) {
+        ApplyCommonState();
+        SetupProjection(width, height, board, area.devicePixelRatioF());
+    };
+}
+
 DrawingSurfaces::DrawingSurfaces(QWidget& client, GameSession& session, RenderState& render) :
     Status(new DrawingArea(&client)), Board(new DrawingArea(&client, Status)), session_(session),
     render_(render)
@@ -40,14 +48,8 @@ void DrawingSurfaces::Connect(const std::function<void()>& noOpenGL)
     Board->OnContextFailed = noOpenGL;
     Status->OnInitialize = [this] { LoadStatusPictures(); };
     Board->OnInitialize = [this] { LoadBoardPictures(); };
-    Status->OnFrameStart = [this](int width, int height) {
-        ApplyCommonState();
-        SetupProjection(width, height, false, Status->devicePixelRatioF());
-    };
-    Board->OnFrameStart = [this](int width, int height) {
-        ApplyCommonState();
-        SetupProjection(width, height, true, Board->devicePixelRatioF());
-    };
+    SetFrameStart(*Status, false);
+    SetFrameStart(*Board, true);
     // On a scaled screen the pictures are drawn for the device's pixels, again whenever
     // the cell size or the screen's scale changes.
     const Game& game = session_.game;

@@ -13,6 +13,11 @@ namespace orvane {
 class DrawingArea;
 class GameSession;
 
+// Sets the drawing state and the projection for the area's size at the start of each of
+// its frames, as another area may have drawn with the context since: the board's
+// perspective, or the status area's pixels.
+void SetFrameStart(DrawingArea& area, bool board);
+
 // The main window's two OpenGL areas, the status area above and the board area below, and
 // what they draw with. Both draw with one context, made when the first of them draws,
 // after the window is up: starting the OpenGL driver is the slowest part of the program's

@@ -61,6 +61,28 @@ TEST(BoardRegions, IslandsAreTheNumbersOffEveryOpeningsBorder)
     EXPECT_EQ(numbers.Islands, 1);
 }
 
+TEST(ThreeBV, DoneCountsTheRegionsClearedWhole)
+{
+    // One opening with its numbered border, and the lone 2 between the mines.
+    const std::vector<std::string> mines {"*.*..", ".....", "....."};
+    // 'o' an open cell.
+    const auto done = [&](const std::vector<std::string>& open) {
+        std::vector<bool> mineCells, openCells;
+        for (size_t row = 0; row < mines.size(); ++row)
+            for (size_t column = 0; column < mines[row].size(); ++column) {
+                mineCells.push_back(mines[row][column] == '*');
+                openCells.push_back(open[row][column] == 'o');
+            }
+        return FindRegions(5, 3, mineCells, openCells).ThreeBVDone();
+    };
+    EXPECT_EQ(done({".....", ".....", "....."}), 0);
+    EXPECT_EQ(done({".o...", ".....", "....."}), 1);
+    EXPECT_EQ(done({"...oo", "ooooo", "ooooo"}), 1);
+    // A number of the opening's border still closed.
+    EXPECT_EQ(done({".o..o", "ooooo", "ooooo"}), 1);
+    EXPECT_EQ(done({".o.oo", "ooooo", "ooooo"}), 2);
+}
+
 TEST(BoardMeasures, SpeedAndEfficiencyFollowFromTheThreeBV)
 {
     const BoardMeasures played = MeasureBoard(20, 8.0, 25);
