@@ -24,7 +24,7 @@ constexpr std::string_view HelpText
       "\n"
       "  --help           print this text and end\n"
       "  --version        print the version and the licence, and end\n"
-      "  --replay FILE    watch the game kept in FILE (not available yet)\n"
+      "  --replay FILE    watch the game kept in FILE, a replay saved by Orvane\n"
       "  FILE             the same as --replay FILE\n"
       "  --serve          host network games, without a window (not available yet)\n"
       "  --port N         the port, 1 to 65535, that --serve listens on\n"
@@ -190,7 +190,7 @@ std::variant<ProgramRequest, std::string> ReadCommandLine(std::span<const char* 
     return reader.Request();
 }
 
-std::optional<int> AnswerCommandLine(
+std::variant<int, ProgramRequest> AnswerCommandLine(
     int argc, const char* const* argv, std::ostream& out, std::ostream& err)
 {
     const std::span all(argv, static_cast<size_t>(argc));
@@ -199,23 +199,22 @@ std::optional<int> AnswerCommandLine(
         err << "orvane: " << *mistake << "\nTry 'orvane --help' for the options.\n" << std::flush;
         return 2;
     }
-    switch (std::get<ProgramRequest>(read).What) {
+    const ProgramRequest& request = std::get<ProgramRequest>(read);
+    switch (request.What) {
     case Action::Play:
-        return std::nullopt;
+    case Action::Replay:
+        return request;
     case Action::Help:
         out << HelpText << std::flush;
         return 0;
     case Action::Version:
         out << VersionText << std::flush;
         return 0;
-    case Action::Replay:
-        err << "orvane: watching a kept game is not available yet.\n" << std::flush;
-        return 2;
     case Action::Serve:
         err << "orvane: hosting network games is not available yet.\n" << std::flush;
         return 2;
     }
-    return std::nullopt;
+    return request;
 }
 
 } // namespace orvane

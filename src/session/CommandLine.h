@@ -25,8 +25,8 @@ std::variant<ProgramRequest, std::string> ReadCommandLine(std::span<const char* 
 
 // Reads the command line before anything else and answers what ends there: help and
 // version on out (status 0), a mistake or what is not available yet on err (status 2).
-// Nothing when the program goes on to open its window.
-std::optional<int> AnswerCommandLine(
+// Otherwise the request the window opens for: to play, or to watch a replay file.
+std::variant<int, ProgramRequest> AnswerCommandLine(
     int argc, const char* const* argv, std::ostream& out, std::ostream& err);
 
 } // namespace orvane

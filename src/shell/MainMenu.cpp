@@ -61,6 +61,8 @@ void MainMenu::BuildGameMenu()
     Add(menu, QStringLiteral("&Statistics..."), QStringLiteral("Statistics"),
         QKeySequence(Qt::CTRL | Qt::Key_T), actions_.Statistics);
     menu->addSeparator();
+    Add(menu, QStringLiteral("&Open Replay…"), QStringLiteral("OpenReplay"),
+        QKeySequence(Qt::CTRL | Qt::Key_O), actions_.OpenReplay);
     Add(menu, QStringLiteral("Play Boar&d Code…"), QStringLiteral("PlayBoardCode"), QKeySequence(),
         actions_.PlayBoardCode);
     Add(menu, QStringLiteral("Cop&y Board Code"), QStringLiteral("CopyBoardCode"), QKeySequence(),

@@ -26,6 +26,7 @@ public:
         std::function<void()> Custom;
         std::function<void()> HiScores;
         std::function<void()> Statistics;
+        std::function<void()> OpenReplay;
         std::function<void()> PlayBoardCode;
         std::function<void()> CopyBoardCode;
         std::function<void()> Exit;

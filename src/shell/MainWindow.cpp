@@ -52,11 +52,13 @@ void MainWindow::BuildMenu()
     actions.Custom = [this] { windows_.RunCustomSize(); };
     actions.HiScores = [this] { windows_.RunHighScores(); };
     actions.Statistics = [this] { windows_.RunStatistics(); };
+    actions.OpenReplay = [this] { windows_.RunOpenReplay(); };
     actions.PlayBoardCode = [this] { windows_.RunPlayBoardCode(); };
     actions.CopyBoardCode = [this] { windows_.CopyBoardCode(); };
     actions.About = [this] { windows_.RunAbout(); };
     actions.AfterCommand = [this] { AfterCommand(); };
     Menu = new MainMenu(*this, session_.commands, std::move(actions));
+    windows_.AfterGameChange = [this] { AfterCommand(); };
     session_.commands.ApplyTheme = [this](uint8_t theme) { surfaces_->ApplyTheme(theme); };
     session_.commands.ApplyNumberColours
         = [this](bool colourSafe) { surfaces_->ApplyNumberColours(colourSafe); };

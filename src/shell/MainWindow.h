@@ -34,7 +34,7 @@ public:
     // One pass of the main loop.
     void RunLoopPass();
     // The secondary windows, made once after the main window and hidden between uses.
-    void CreateDialogs() { windows_.Create(); }
+    void CreateDialogs() { windows_.Create(*BoardArea, render_); }
     // Closes whatever menu or modal window is open, then the main window, as the
     // player would: the loop finishes its pass and the program ends normally.
     void CloseOnSignal();

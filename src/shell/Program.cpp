@@ -10,10 +10,11 @@
 
 #include <QApplication>
 #include <QSocketNotifier>
+#include <QTimer>
 
 namespace orvane {
 
-int RunProgram(char** argv, RandomSource* random)
+int RunProgram(char** argv, const std::string& replayFile, RandomSource* random)
 {
     // First of all, so that a signal during start-up is kept until the window can close.
     const int quitSignals = InstallQuitSignals();
@@ -58,6 +59,10 @@ int RunProgram(char** argv, RandomSource* random)
         return 1;
     started = &window;
     window.CreateDialogs();
+    // Shown once the loop runs, so that a box about the file has the window behind it.
+    if (!replayFile.empty())
+        QTimer::singleShot(
+            0, &window, [&window, &replayFile] { window.windows().OpenReplayFile(replayFile); });
     window.RunMainLoop();
     return window.ExitStatus;
 }

@@ -6,11 +6,15 @@
 #include "dialogs/HighScoresWindow.h"
 #include "dialogs/NameDialog.h"
 #include "dialogs/StatisticsWindow.h"
+#include "game/ReplayFile.h"
+#include "platform/ShortPath.h"
 #include "session/GameSession.h"
 #include "shell/QtPlatform.h"
+#include "shell/ReplayWindow.h"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QFileDialog>
 #include <QInputDialog>
 
 namespace orvane {
@@ -22,7 +26,7 @@ SecondaryWindows::SecondaryWindows(
 {
 }
 
-void SecondaryWindows::Create()
+void SecondaryWindows::Create(DrawingArea& shareWith, RenderState& render)
 {
     Game& game = session_.game;
     ScoreFile& scores = session_.scores;
@@ -39,6 +43,17 @@ void SecondaryWindows::Create()
     About = new AboutDialog(QApplication::windowIcon(), HelpFilePath(session_.folders),
         LicenceFilePath(session_.folders), &owner_);
     About->OnOpenLink = [this](const std::string& target) { platform_.OpenDocument(target); };
+    Replay = new ReplayWindow(shareWith, render, session_.screen, &owner_);
+    // The game being played waits while a replay is watched.
+    Replay->OnOpened = [this] {
+        session_.game.PauseGame();
+        session_.TakeGameEvents();
+    };
+    Replay->OnPlayAgain = [this](const RecordedGame& record) {
+        session_.PlayBoardAgain(record);
+        if (AfterGameChange)
+            AfterGameChange();
+    };
 }
 
 void SecondaryWindows::RunCustomSize()
@@ -75,6 +90,31 @@ void SecondaryWindows::RunAbout()
     Run(About);
 }
 
+void SecondaryWindows::RunOpenReplay()
+{
+    if (quitting_)
+        return;
+    const QString path = QFileDialog::getOpenFileName(&owner_, QStringLiteral("Open Replay"),
+        QString(), QStringLiteral("Orvane replays (*%1);;All files (*)").arg(ReplayFileExtension));
+    if (!path.isEmpty())
+        OpenReplayFile(path.toStdString());
+}
+
+void SecondaryWindows::OpenReplayFile(const std::string& path)
+{
+    ReplayFileReading read = ReadReplayFile(path);
+    if (!read.Error.empty()) {
+        std::string message = "The replay ";
+        message += QuotedShortPath(path);
+        message += " cannot be shown: ";
+        message += read.Error;
+        message += '.';
+        platform_.ShowMessage(message, MessageIcon::Error);
+        return;
+    }
+    ShowReplay(std::move(read.Replay));
+}
+
 void SecondaryWindows::RunPlayBoardCode()
 {
     if (quitting_)
@@ -102,6 +142,12 @@ void SecondaryWindows::AcceptOpenNameDialog()
 {
     if (Name && Name->isVisible())
         Name->accept();
+}
+
+void SecondaryWindows::ShowReplay(const ReplayFile& replay)
+{
+    if (Replay && !quitting_)
+        Replay->Show(replay);
 }
 
 bool SecondaryWindows::Run(QDialog* dialog)

@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include <functional>
+#include <string>
 
 class QDialog;
 class QWidget;
@@ -8,11 +10,15 @@ namespace orvane {
 
 class AboutDialog;
 class CustomSizeDialog;
+class DrawingArea;
 class GameSession;
 class HighScoresWindow;
 class NameDialog;
 class QtPlatform;
+struct ReplayFile;
+class ReplayWindow;
 class StatisticsWindow;
+struct RenderState;
 
 // The windows the main window opens: the custom size dialog, the high-score window, the
 // name dialog, the statistics window and the About box, made once after the main window and hidden
@@ -23,7 +29,8 @@ public:
     SecondaryWindows(
         QWidget& owner, GameSession& session, QtPlatform& platform, const bool& quitting);
 
-    void Create();
+    // The replay window draws with the context of shareWith and the main window's pictures.
+    void Create(DrawingArea& shareWith, RenderState& render);
     // The menu's checks follow the level afterwards, also after a cancelled dialog.
     void RunCustomSize();
     // Opened from the menu, the window marks the latest high score one last time.
@@ -31,6 +38,10 @@ public:
     // Opens on the mode and level being played.
     void RunStatistics();
     void RunAbout();
+    // A replay file chosen by the player, or named on the command line, opened in the
+    // replay window; what is wrong with the file is told.
+    void RunOpenReplay();
+    void OpenReplayFile(const std::string& path);
     // Asks for a board code and deals its board; a code that holds none is told.
     void RunPlayBoardCode();
     // Puts the code of the board being played on the clipboard.
@@ -43,9 +54,13 @@ public:
     NameDialog* Name = nullptr;
     StatisticsWindow* Statistics = nullptr;
     AboutDialog* About = nullptr;
+    ReplayWindow* Replay = nullptr;
+    // Runs after a window changed the game, as after a menu command.
+    std::function<void()> AfterGameChange;
 
 private:
     bool Run(QDialog* dialog);
+    void ShowReplay(const ReplayFile& replay);
 
     QWidget& owner_;
     GameSession& session_;

@@ -7,8 +7,8 @@
 int main(int argc, char** argv)
 {
     // Read before the toolkit looks for a display, so that every answer works without one.
-    if (const std::optional<int> answered
-        = orvane::AnswerCommandLine(argc, argv, std::cout, std::cerr))
-        return *answered;
-    return orvane::RunProgram(argv);
+    const auto answered = orvane::AnswerCommandLine(argc, argv, std::cout, std::cerr);
+    if (const int* status = std::get_if<int>(&answered))
+        return *status;
+    return orvane::RunProgram(argv, std::get<orvane::ProgramRequest>(answered).ReplayFile);
 }

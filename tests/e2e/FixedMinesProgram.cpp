@@ -20,5 +20,5 @@ public:
 int main(int, char** argv)
 {
     FirstSlotRandom random;
-    return orvane::RunProgram(argv, &random);
+    return orvane::RunProgram(argv, {}, &random);
 }

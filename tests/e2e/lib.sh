@@ -31,12 +31,13 @@ trap cleanup EXIT
 
 # Starts the program and waits for its window to be mapped.
 start_app() {
-  launch_app
+  launch_app "$@"
   wait_for_main_window
 }
 
+# The arguments go to the program.
 launch_app() {
-  (cd "$WORK" && exec "$APP_DIR/orvane" >"$WORK/stdout.log" 2>"$WORK/stderr.log") &
+  (cd "$WORK" && exec "$APP_DIR/orvane" "$@" >"$WORK/stdout.log" 2>"$WORK/stderr.log") &
   APP_PID=$!
 }
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The menu bar, the settings file and the keyboard of the real main window, driven with
 // key presses as the window system delivers them.
-#include "render/gl/RenderState.h"
 #include "input/PanelLayout.h"
+#include "render/gl/RenderState.h"
 #include "shell/MainMenu.h"
 #include "support/FakeDesktop.h"
 #include "support/MainWindowFixture.h"
@@ -157,6 +157,7 @@ TEST_F(MainMenuTest, CaptionsShortcutsAndSeparatorsFollowTheDesign)
         "  &Hi Scores... | Ctrl+H",
         "  &Statistics... | Ctrl+T",
         "  -",
+        "  &Open Replay… | Ctrl+O",
         "  Play Boar&d Code…",
         "  Cop&y Board Code",
         "  -",
