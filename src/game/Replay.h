@@ -26,6 +26,8 @@ public:
     bool Finished() const { return next_ >= record_.Commands.size(); }
     // The command the next play gives; only while not finished.
     const Command& NextCommand() const { return record_.Commands[next_]; }
+    // How many commands have been given.
+    size_t CommandsGiven() const { return next_; }
 
     // The game clock at the given moment, no earlier than the last command given: 0 before
     // the first open, held through a pause, and as it stopped once the game ended.

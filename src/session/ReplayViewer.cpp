@@ -163,6 +163,19 @@ ReplayCounters ReplayViewer::Counters() const
     return counters;
 }
 
+std::optional<int32_t> ReplayViewer::ComputerAim() const
+{
+    if (!game().ComputerHasTheTurn())
+        return std::nullopt;
+    const auto& commands = record_.Commands;
+    const auto next = std::find_if(
+        commands.begin() + static_cast<std::ptrdiff_t>(replay_->CommandsGiven()), commands.end(),
+        [](const Command& command) { return command.Kind == CommandKind::ActOnCell; });
+    if (next == commands.end())
+        return std::nullopt;
+    return next->Value;
+}
+
 std::vector<TrailPoint> ReplayViewer::Trail() const
 {
     const auto atOrBefore = [this](int64_t milliseconds) {

@@ -73,6 +73,9 @@ public:
     // The pointer's samples of the last TrailMilliseconds up to the moment shown, oldest first; the
     // last is where the pointer is (however old). Empty before its first sample.
     std::vector<TrailPoint> Trail() const;
+    // The cell the computer acts on next while it holds the turn, where its pointer is
+    // shown (its glide there is not recorded); none at other times.
+    std::optional<int32_t> ComputerAim() const;
 
 private:
     void Deal();

@@ -27,6 +27,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <tuple>
 #include <utility>
 
 namespace orvane {
@@ -152,7 +153,16 @@ void ReplayWindow::Connect()
             return;
         UpdateCellTextures(
             render_, CellPicturePixels(screen_.CellSize, BoardArea->devicePixelRatioF()));
+        // The computer's pointer is the replay's, not the running game's.
+        ViewState& view = render_.View;
+        const std::pair running {view.ComputerPointerX, view.ComputerPointerY};
+        if (const std::optional<int32_t> aim = viewer_->ComputerAim()) {
+            const int32_t width = viewer_->game().BoardWidth();
+            view.ComputerPointerX = static_cast<float>(*aim % width);
+            view.ComputerPointerY = static_cast<float>(*aim / width);
+        }
         DrawBoard(viewer_->game(), render_, -1);
+        std::tie(view.ComputerPointerX, view.ComputerPointerY) = running;
         DrawPointerTrail(viewer_->game(), viewer_->Trail());
     };
 }

@@ -153,3 +153,26 @@ TEST_F(ReplayViewerSteps, PlayingMovesByTheRealTimeTimesTheSpeed)
 }
 
 } // namespace
+
+// While the computer holds the turn its pointer shows on the cell it acts on next; on the
+// player's turn it shows nowhere.
+TEST(ReplayViewer, TheComputersPointerAimsAtItsNextCell)
+{
+    FakeCounter counter;
+    const RecordedGame record
+        = PlayOneGame(BoardOfSeed(PlayMode::VsComputer, 1), ReplayPlayer::Computers, 1).Record;
+    ReplayViewer viewer(record, counter);
+    int aimed = 0;
+    for (const Command& command : record.Commands) {
+        if (command.Kind != CommandKind::ActOnCell)
+            continue;
+        viewer.SeekTo(command.AtMilliseconds - 1);
+        const std::optional<int32_t> aim = viewer.ComputerAim();
+        EXPECT_EQ(aim.has_value(), viewer.game().ComputerHasTheTurn());
+        if (aim && viewer.game().ComputerHasTheTurn() && command.AtMilliseconds > 0) {
+            EXPECT_EQ(*aim, command.Value);
+            ++aimed;
+        }
+    }
+    EXPECT_GT(aimed, 0);
+}
