@@ -55,6 +55,7 @@ void Game::NewGameWithLayout(
         return;
     fixedOrder_ = cellOrder;
     fixedLastSafeSlot_ = lastSafeSlot;
+    givenBoard_ = true;
 }
 
 void Game::BeginReplay(const GameStart& start)
@@ -118,6 +119,7 @@ void Game::DealBoard(const BoardSetup& setup)
     hintCell_ = -1;
     hintsUsed_ = 0;
     dealtWithoutGuessing_ = false;
+    givenBoard_ = false;
     seriesPointGivenUp_ = false;
 
     Tell(BoardDealt {});
@@ -166,24 +168,25 @@ void Game::PlaceMines(int16_t first)
     // board would hang on the machine's speed.
     if (!(noGuessing_ && !IsTwoPlayer() && !replaying_ && PlaceMinesWithoutGuess(first))) {
         const auto lastSlot = static_cast<int16_t>(cellOrder_.size() - 1);
-        std::swap(cellOrder_[static_cast<size_t>(lastSafeSlot_)], cellOrder_[static_cast<size_t>(first)]);
+        std::swap(
+            cellOrder_[static_cast<size_t>(lastSafeSlot_)], cellOrder_[static_cast<size_t>(first)]);
         --lastSafeSlot_;
 
         random_.SeedFromClock();
         for (int16_t placed = 0; placed < MineCount() && lastSafeSlot_ >= 0; ++placed) {
             // The factor is lastSafeSlot_, not lastSafeSlot_ + 1: the top of the pool is
             // skipped in each draw, as the placement has always done.
-            const int32_t k = lastSafeSlot_ <= 0
-                ? 0
-                : static_cast<int32_t>(random_.NextReal() * lastSafeSlot_);
+            const int32_t k
+                = lastSafeSlot_ <= 0 ? 0 : static_cast<int32_t>(random_.NextReal() * lastSafeSlot_);
             cells_[static_cast<size_t>(cellOrder_[static_cast<size_t>(k)])].Value = MineValue;
-            std::swap(cellOrder_[static_cast<size_t>(lastSafeSlot_)], cellOrder_[static_cast<size_t>(k)]);
+            std::swap(
+                cellOrder_[static_cast<size_t>(lastSafeSlot_)], cellOrder_[static_cast<size_t>(k)]);
             --lastSafeSlot_;
         }
 
         ++lastSafeSlot_;
-        std::swap(
-            cellOrder_[static_cast<size_t>(lastSafeSlot_)], cellOrder_[static_cast<size_t>(lastSlot)]);
+        std::swap(cellOrder_[static_cast<size_t>(lastSafeSlot_)],
+            cellOrder_[static_cast<size_t>(lastSlot)]);
 
         for (int16_t slot = 0; slot <= lastSafeSlot_; ++slot) {
             const int16_t index = cellOrder_[static_cast<size_t>(slot)];

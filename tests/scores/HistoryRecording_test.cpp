@@ -45,7 +45,9 @@ TEST_F(HistoryRecordingTest, AGameLeftWhilePlayedIsGivenUpInTheModeItWasPlayed)
     EXPECT_EQ(record.Measures.ThreeBV, threeBV);
     EXPECT_EQ(record.PlayedAt, 1234);
     EXPECT_TRUE(record.NoGuessBoard);
+    EXPECT_FALSE(record.GivenBoard);
     EXPECT_EQ(record.HintsUsed, 2);
+    EXPECT_TRUE(record.Openings && record.EffectiveClicks) << "counted from its record";
 }
 
 TEST_F(HistoryRecordingTest, ATwoPlayerGameIsKeptForTheFirstPlayerWithoutClicks)
@@ -62,6 +64,7 @@ TEST_F(HistoryRecordingTest, ATwoPlayerGameIsKeptForTheFirstPlayerWithoutClicks)
     EXPECT_EQ(ended[0].Result, GameResult::Lost);
     EXPECT_EQ(ended[0].Mode, PlayMode::VsHuman);
     EXPECT_EQ(ended[0].Clicks, 0);
+    EXPECT_TRUE(ended[0].GivenBoard) << "its layout was given";
 }
 
 } // namespace
