@@ -50,6 +50,23 @@ TEST_F(HistoryRecordingTest, AGameLeftWhilePlayedIsGivenUpInTheModeItWasPlayed)
     EXPECT_TRUE(record.Openings && record.EffectiveClicks) << "counted from its record";
 }
 
+TEST_F(HistoryRecordingTest, AGivenBoardIsMarkedAndTheNextDealtAtRandomIsNot)
+{
+    LayMines({"*..", "...", "..."});
+    Click(2, 2);
+    ASSERT_EQ(game.CurrentState(), GameState::Won);
+    StartBoard(9, 9, 10);
+    Click(0, 0);
+    ASSERT_EQ(game.CurrentState(), GameState::Playing);
+    game.Restart();
+    TakeEvents();
+
+    const std::vector<GameRecord> ended = Ended();
+    ASSERT_EQ(ended.size(), 2u);
+    EXPECT_TRUE(ended[0].GivenBoard);
+    EXPECT_FALSE(ended[1].GivenBoard);
+}
+
 TEST_F(HistoryRecordingTest, ATwoPlayerGameIsKeptForTheFirstPlayerWithoutClicks)
 {
     LayMines({"*..", "...", "..*"}, PlayMode::VsHuman);
