@@ -125,8 +125,10 @@ bool HasReplay(ReplayKeeping replay)
 QTableWidgetItem* KeepItem(ReplayKeeping replay)
 {
     auto* item = new SortedItem(static_cast<double>(replay), QString());
-    if (!HasReplay(replay))
+    if (!HasReplay(replay)) {
+        item->setFlags(item->flags() & ~Qt::ItemIsUserCheckable);
         return item;
+    }
     item->setCheckState(replay == ReplayKeeping::Kept ? Qt::Unchecked : Qt::Checked);
     if (replay == ReplayKeeping::HighScore) {
         item->setFlags(item->flags() & ~Qt::ItemIsUserCheckable);

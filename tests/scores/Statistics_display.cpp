@@ -194,6 +194,7 @@ TEST(StatisticsWindow, TheChosenGamesReplayIsWatchedKeptOrToldMissing)
     watch->click();
     playAgain->click();
     const QRect cell = latest->visualItemRect(latest->item(1, 2));
+    QTest::mouseClick(latest->viewport(), Qt::LeftButton, {}, cell.center());
     QTest::mouseDClick(latest->viewport(), Qt::LeftButton, {}, cell.center());
     EXPECT_EQ(watched, (std::vector<int64_t> {kept, kept}));
     EXPECT_EQ(playedAgain, std::vector<int64_t> {kept});
