@@ -74,6 +74,15 @@ void WriteFirstVersionHistory(const std::string& path)
         "PRAGMA user_version = 1;");
 }
 
+// The same games in a history marked as this program's, of the given version.
+void WriteMarkedHistory(const std::string& path, int version)
+{
+    WriteFirstVersionHistory(path);
+    Sql(path,
+        "PRAGMA application_id = " + std::to_string(History::ApplicationId)
+            + "; PRAGMA user_version = " + std::to_string(version) + ";");
+}
+
 struct HistoryTest : ::testing::Test {
     TempDir dir;
     std::string path = dir.File("History.db");
@@ -254,10 +263,7 @@ TEST_F(HistoryTest, EachDamagedHistoryIsKeptAsideUnderANameOfItsOwn)
 // Its games were kept before games were kept whole: no counters, no replay.
 TEST_F(HistoryTest, AHistoryOfVersionTwoKeepsItsGamesWithoutReplays)
 {
-    WriteFirstVersionHistory(path);
-    Sql(path,
-        "PRAGMA application_id = " + std::to_string(History::ApplicationId)
-            + "; PRAGMA user_version = 2;");
+    WriteMarkedHistory(path, 2);
     const auto history = Opened();
     ASSERT_TRUE(history->Store(ClassicGame(GameResult::Won, 20)));
     const std::vector<GameRecord> games
@@ -308,10 +314,7 @@ TEST_F(HistoryTest, AnotherProgramsDatabaseIsSetAsideUnchanged)
 // Shown as it is; every game that cannot be kept in it is a failure told only once.
 TEST_F(HistoryTest, ANewerHistoryIsShownReadOnlyAndToldOnce)
 {
-    WriteFirstVersionHistory(path);
-    Sql(path,
-        "PRAGMA application_id = " + std::to_string(History::ApplicationId)
-            + "; PRAGMA user_version = 7;");
+    WriteMarkedHistory(path, 7);
     const auto history = Opened();
     EXPECT_EQ(history->Figures(PlayMode::Classic, Level::Intermediate).Played, 2);
     EXPECT_FALSE(history->Store(ClassicGame(GameResult::Won, 20)));
