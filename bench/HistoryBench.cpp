@@ -1,13 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The game history with many games in it, in a fresh database in a temporary folder:
-//   orvane_bench_history [games] [stores] [seed]
-// (defaults 100000, 1000 and 1). The games come from a generator of plausible play: most
-// are Classic, fewer at the harder levels, which are won less often and take longer.
-// Prints the wall-clock time to fill the history, to open it, to read everything the
-// statistics window shows for one mode and level (median of repeats, and the slowest
-// kind), and to store one more game (median, 95th percentile and slowest).
+//   orvane_bench_history [games] [stores] [seed] [replays]
+// (defaults 100000, 1000, 1 and 1). The games come from a generator of plausible play:
+// most are Classic, fewer at the harder levels, which are won less often and take longer.
+// With replays (1), every game is stored with the encoded record of a real game of its
+// kind, played by the solver (two computers in the two-player modes), and kept for ever,
+// so that all of them stay, but for the last 1,000 of the fill: each game stored after
+// it drops one. Prints the wall-clock time to fill the history, to open it, to read
+// everything the statistics window shows for one mode and level (median of repeats, and
+// the slowest kind), and to store one more game with its replay (median, 95th percentile
+// and slowest).
 #include "Measures.h"
+#include "game/RecordCodec.h"
 #include "scores/History.h"
+#include "support/ReplayCheck.h"
 
 #include <algorithm>
 #include <chrono>
@@ -16,6 +22,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <random>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -99,6 +106,48 @@ private:
     int64_t when_ = 1600000000;
 };
 
+constexpr int RecordsPerKind = 40;
+
+// Encoded records of real games of each kind, to be stored again and again.
+class RecordPool {
+public:
+    explicit RecordPool(unsigned seed)
+    {
+        uint64_t gameSeed = seed * 1000003ull;
+        for (const Kind& kind : Kinds) {
+            BoardSetup setup;
+            setup.Mode = kind.Mode;
+            setup.BoardLevel = kind.BoardLevel;
+            setup.Width = static_cast<int16_t>(kind.Width);
+            setup.Height = static_cast<int16_t>(kind.Height);
+            setup.Mines = static_cast<int16_t>(kind.Mines);
+            setup.ScoreTable = kind.BoardLevel == Level::Custom ? NoScoreTable : 0;
+            const auto player = kind.Mode == PlayMode::Classic ? testing::ReplayPlayer::Solver
+                                                               : testing::ReplayPlayer::Computers;
+            std::vector<std::vector<uint8_t>>& records = records_.emplace_back();
+            for (int game = 0; game < RecordsPerKind; ++game) {
+                records.push_back(
+                    EncodeRecordedGame(testing::PlayOneGame(setup, player, ++gameSeed).Record));
+                sizes_.push_back(static_cast<double>(records.back().size()));
+            }
+        }
+    }
+
+    const std::vector<uint8_t>& Of(const GameRecord& game)
+    {
+        for (size_t kind = 0; kind < Kinds.size(); ++kind)
+            if (Kinds[kind].Mode == game.Mode && Kinds[kind].BoardLevel == game.BoardLevel)
+                return records_[kind][next_++ % RecordsPerKind];
+        return records_.front().front();
+    }
+    const std::vector<double>& Sizes() const { return sizes_; }
+
+private:
+    std::vector<std::vector<std::vector<uint8_t>>> records_;
+    std::vector<double> sizes_;
+    size_t next_ = 0;
+};
+
 // Everything the statistics window reads when it shows one kind.
 double ReadWindowFigures(const History& history, const Kind& kind)
 {
@@ -119,6 +168,7 @@ int main(int argc, char** argv)
     const int games = argc > 1 ? std::atoi(argv[1]) : 100000;
     const int stores = argc > 2 ? std::atoi(argv[2]) : 1000;
     const auto seed = static_cast<unsigned>(argc > 3 ? std::atoi(argv[3]) : 1);
+    const bool replays = argc > 4 ? std::atoi(argv[4]) != 0 : true;
 
     std::string folder
         = (std::filesystem::temp_directory_path() / "orvane-history-XXXXXX").string();
@@ -129,15 +179,25 @@ int main(int argc, char** argv)
     const std::string path = folder + "/History.db";
     const auto report = [](const std::string& message) { std::printf("%s\n", message.c_str()); };
     GameGenerator generator(seed);
+    RecordPool pool(seed);
+    const auto replayOf = [&](const GameRecord& game) {
+        return replays ? std::span<const uint8_t>(pool.Of(game)) : std::span<const uint8_t>();
+    };
 
     Clock::time_point start = Clock::now();
     {
         History history(path, report);
         history.Open();
-        for (int i = 0; i < games; ++i)
-            history.Store(generator.Next());
+        for (int i = 0; i < games; ++i) {
+            const GameRecord game = generator.Next();
+            history.Store(game, replayOf(game), i < games - History::KeptReplays);
+        }
     }
     const double fillSeconds = MillisecondsSince(start) / 1000;
+    std::error_code noSize;
+    const double fileMegabytes = static_cast<double>(std::filesystem::file_size(path, noSize)
+                                     + std::filesystem::file_size(path + "-wal", noSize))
+        / 1e6;
 
     start = Clock::now();
     History history(path, report);
@@ -157,17 +217,21 @@ int main(int argc, char** argv)
     std::vector<double> storeMs;
     for (int i = 0; i < stores; ++i) {
         const GameRecord game = generator.Next();
+        const std::span<const uint8_t> replay = replayOf(game);
         start = Clock::now();
-        history.Store(game);
+        history.Store(game, replay);
         storeMs.push_back(MillisecondsSince(start));
     }
 
-    std::printf(
-        "| games | fill s | open ms | window figures, first ms | median ms | slowest kind ms "
-        "| store median ms | store 95th pct. ms | store max ms |\n");
-    std::printf("|---|---|---|---|---|---|---|---|---|\n");
-    std::printf("| %d | %.1f | %.2f | %.1f | %.1f | %.1f | %.3f | %.3f | %.3f |\n", games,
-        fillSeconds, openMs, firstMs, Percentile(repeats, 0.5), slowestKindMs,
+    std::printf("replays: %s; the encoded records of %zu games: median %.0f bytes, "
+                "smallest %.0f, largest %.0f\n",
+        replays ? "kept" : "none", pool.Sizes().size(), Percentile(pool.Sizes(), 0.5),
+        Percentile(pool.Sizes(), 0.0), Percentile(pool.Sizes(), 1.0));
+    std::printf("| games | file MB | fill s | open ms | window figures, first ms | median ms "
+                "| slowest kind ms | store median ms | store 95th pct. ms | store max ms |\n");
+    std::printf("|---|---|---|---|---|---|---|---|---|---|\n");
+    std::printf("| %d | %.1f | %.1f | %.2f | %.1f | %.1f | %.1f | %.3f | %.3f | %.3f |\n", games,
+        fileMegabytes, fillSeconds, openMs, firstMs, Percentile(repeats, 0.5), slowestKindMs,
         Percentile(storeMs, 0.5), Percentile(storeMs, 0.95),
         *std::max_element(storeMs.begin(), storeMs.end()));
 

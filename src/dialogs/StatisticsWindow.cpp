@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/StatisticsWindow.h"
 
-#include "scores/History.h"
 #include "dialogs/DialogPlacement.h"
+#include "scores/History.h"
 
 #include <QChart>
 #include <QChartView>
@@ -15,7 +15,9 @@
 #include <QLabel>
 #include <QLegendMarker>
 #include <QLineSeries>
+#include <QPushButton>
 #include <QScatterSeries>
+#include <QScreen>
 #include <QScrollBar>
 #include <QStackedWidget>
 #include <QTableWidget>
@@ -49,24 +51,90 @@ QString ResultName(GameResult result)
     return {};
 }
 
-// The list sorts numbers as numbers: each item compares the value it was given.
+enum Column {
+    EndedColumn,
+    ResultColumn,
+    TimeColumn,
+    ThreeBVColumn,
+    SpeedColumn,
+    ClicksColumn,
+    EffectiveClicksColumn,
+    IoeColumn,
+    CorrectnessColumn,
+    ThroughputColumn,
+    RqpColumn,
+    OpeningsColumn,
+    IslandsColumn,
+    BoardColumn,
+    NoGuessColumn,
+    GivenBoardColumn,
+    KeepColumn,
+    ColumnCount
+};
+
+constexpr int SortRole = Qt::UserRole;
+// Kept on each row's first item.
+constexpr int GameIdRole = Qt::UserRole + 1;
+constexpr int ReplayRole = Qt::UserRole + 2;
+
+// The list sorts numbers as numbers: each item compares the value it was given. A figure
+// that means nothing has none, and comes last whichever way the column sorts.
 class SortedItem : public QTableWidgetItem {
 public:
-    SortedItem(double value, const QString& shown) : QTableWidgetItem(shown)
+    SortedItem(std::optional<double> value, const QString& shown) : QTableWidgetItem(shown)
     {
-        setData(Qt::UserRole, value);
+        if (value)
+            setData(SortRole, *value);
     }
     bool operator<(const QTableWidgetItem& other) const override
     {
-        return data(Qt::UserRole).toDouble() < other.data(Qt::UserRole).toDouble();
+        const QVariant mine = data(SortRole);
+        const QVariant theirs = other.data(SortRole);
+        if (mine.isValid() != theirs.isValid()) {
+            const bool descending = tableWidget()
+                && tableWidget()->horizontalHeader()->sortIndicatorOrder() == Qt::DescendingOrder;
+            return descending ? !mine.isValid() : !theirs.isValid();
+        }
+        return mine.toDouble() < theirs.toDouble();
     }
 };
 
-// A number with two decimals; a figure that means nothing shows as such and sorts first.
-QTableWidgetItem* Measure(double value, bool meaningful)
+QTableWidgetItem* Count(std::optional<int32_t> count)
 {
-    return meaningful ? new SortedItem(value, QString::number(value, 'f', 2))
-                      : new SortedItem(-1.0, NoFigure);
+    return count ? new SortedItem(*count, QString::number(*count)) : new SortedItem({}, NoFigure);
+}
+
+// A number with two decimals.
+QTableWidgetItem* Measure(std::optional<double> value)
+{
+    return value ? new SortedItem(value, QString::number(*value, 'f', 2))
+                 : new SortedItem({}, NoFigure);
+}
+
+QTableWidgetItem* Mark(bool marked)
+{
+    return new SortedItem(marked ? 1.0 : 0.0, marked ? QStringLiteral("\u2713") : QString());
+}
+
+bool HasReplay(ReplayKeeping replay)
+{
+    return replay != ReplayKeeping::PlayedBefore && replay != ReplayKeeping::NotKept;
+}
+
+// The Keep check of a game with a replay; a high score's is always kept.
+QTableWidgetItem* KeepItem(ReplayKeeping replay)
+{
+    auto* item = new SortedItem(static_cast<double>(replay), QString());
+    if (!HasReplay(replay)) {
+        item->setFlags(item->flags() & ~Qt::ItemIsUserCheckable);
+        return item;
+    }
+    item->setCheckState(replay == ReplayKeeping::Kept ? Qt::Unchecked : Qt::Checked);
+    if (replay == ReplayKeeping::HighScore) {
+        item->setFlags(item->flags() & ~Qt::ItemIsUserCheckable);
+        item->setToolTip(QStringLiteral("A high score's replay is always kept"));
+    }
+    return item;
 }
 
 // Whole game numbers, at most about ten of them, on the chart's axis of games.
@@ -80,10 +148,12 @@ double GameNumberStep(size_t games)
 
 } // namespace
 
-StatisticsWindow::StatisticsWindow(const History& history, QWidget* parent) :
+StatisticsWindow::StatisticsWindow(History& history, QWidget* parent) :
     QDialog(parent), history_(history), mode_(new QComboBox(this)), level_(new QComboBox(this)),
     chart_(new QChartView(new QChart, this)), noWonGames_(new QLabel(this)),
-    chartOrNone_(new QStackedWidget(this)), latest_(new QTableWidget(0, 9, this))
+    chartOrNone_(new QStackedWidget(this)), latest_(new QTableWidget(0, ColumnCount, this)),
+    replayNote_(new QLabel(this)), watch_(new QPushButton(QStringLiteral("&Watch Replay"), this)),
+    playAgain_(new QPushButton(QStringLiteral("&Play Board Again"), this))
 {
     setWindowTitle(QStringLiteral("Statistics"));
     auto* layout = new QVBoxLayout(this);
@@ -134,12 +204,18 @@ StatisticsWindow::StatisticsWindow(const History& history, QWidget* parent) :
     layout->addLayout(middle);
 
     latest_->setObjectName(QStringLiteral("LatestGames"));
-    latest_->setHorizontalHeaderLabels(
-        {QStringLiteral("Ended"), QStringLiteral("Result"), QStringLiteral("Time"),
-            QStringLiteral("Clicks"), QStringLiteral("3BV"), QStringLiteral("3BV/s"),
-            QStringLiteral("IOE"), QStringLiteral("Board"), QStringLiteral("No guess")});
-    latest_->horizontalHeaderItem(8)->setToolTip(
-        QStringLiteral("Marked when the board was dealt so that it needed no guess"));
+    latest_->setHorizontalHeaderLabels({QStringLiteral("Ended"), QStringLiteral("Result"),
+        QStringLiteral("Time"), QStringLiteral("3BV"), QStringLiteral("3BV/s"),
+        QStringLiteral("Clicks"), QStringLiteral("Effective clicks"), QStringLiteral("IOE"),
+        QStringLiteral("Correctness"), QStringLiteral("Throughput"), QStringLiteral("RQP"),
+        QStringLiteral("Openings"), QStringLiteral("Islands"), QStringLiteral("Board"),
+        QStringLiteral("No guess"), QStringLiteral("Given"), QStringLiteral("Keep")});
+    latest_->horizontalHeaderItem(NoGuessColumn)
+        ->setToolTip(QStringLiteral("Marked when the board was dealt so that it needed no guess"));
+    latest_->horizontalHeaderItem(GivenBoardColumn)
+        ->setToolTip(QStringLiteral("Marked when the board was played again or read from a code"));
+    latest_->horizontalHeaderItem(KeepColumn)
+        ->setToolTip(QStringLiteral("Keeps the game's replay for ever"));
     latest_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     latest_->setSelectionBehavior(QAbstractItemView::SelectRows);
     latest_->verticalHeader()->hide();
@@ -147,10 +223,24 @@ StatisticsWindow::StatisticsWindow(const History& history, QWidget* parent) :
     latest_->setMinimumHeight(200);
     latest_->horizontalHeader()->setSortIndicator(0, Qt::DescendingOrder);
     layout->addWidget(latest_, 1);
+    replayNote_->setObjectName(QStringLiteral("ReplayNote"));
+    layout->addWidget(replayNote_);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    watch_->setObjectName(QStringLiteral("WatchReplay"));
+    playAgain_->setObjectName(QStringLiteral("PlayBoardAgain"));
+    buttons->addButton(watch_, QDialogButtonBox::ActionRole);
+    buttons->addButton(playAgain_, QDialogButtonBox::ActionRole);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
+    connect(watch_, &QPushButton::clicked, this, [this] { CallWithChosenGame(OnWatchReplay); });
+    connect(
+        playAgain_, &QPushButton::clicked, this, [this] { CallWithChosenGame(OnPlayBoardAgain); });
+    connect(latest_, &QTableWidget::itemDoubleClicked, this,
+        [this] { CallWithChosenGame(OnWatchReplay); });
+    connect(latest_, &QTableWidget::itemSelectionChanged, this, [this] { ShowChosenGame(); });
+    connect(latest_, &QTableWidget::itemChanged, this,
+        [this](QTableWidgetItem* item) { KeepChanged(item); });
 
     const auto refresh = [this] { Refresh(); };
     connect(mode_, &QComboBox::currentIndexChanged, this, refresh);
@@ -252,44 +342,99 @@ void StatisticsWindow::ShowChart(PlayMode mode, Level level, double best)
 void StatisticsWindow::ShowLatest(PlayMode mode, Level level)
 {
     const std::vector<GameRecord> games = history_.LatestGames(mode, level, ListedGames);
+    const QSignalBlocker holdChanges(latest_);
     latest_->setSortingEnabled(false);
+    latest_->clearContents();
     latest_->setRowCount(static_cast<int>(games.size()));
     for (int row = 0; row < latest_->rowCount(); ++row) {
         const GameRecord& game = games[static_cast<size_t>(row)];
         const QDateTime ended = QDateTime::fromSecsSinceEpoch(game.PlayedAt);
-        latest_->setItem(row, 0,
-            new SortedItem(static_cast<double>(game.PlayedAt),
-                ended.toString(QStringLiteral("yyyy-MM-dd hh:mm"))));
+        auto* first = new SortedItem(
+            static_cast<double>(game.PlayedAt), ended.toString(QStringLiteral("yyyy-MM-dd hh:mm")));
+        first->setData(GameIdRole, static_cast<qlonglong>(game.Id));
+        first->setData(ReplayRole, static_cast<int>(game.Replay));
+        latest_->setItem(row, EndedColumn, first);
+        latest_->setItem(row, ResultColumn,
+            new SortedItem(static_cast<double>(game.Result), ResultName(game.Result)));
         latest_->setItem(
-            row, 1, new SortedItem(static_cast<double>(game.Result), ResultName(game.Result)));
-        latest_->setItem(
-            row, 2, new SortedItem(game.Seconds, QString::number(game.Seconds, 'f', 2)));
+            row, TimeColumn, new SortedItem(game.Seconds, QString::number(game.Seconds, 'f', 2)));
         // The two players' clicks are not counted; speed and economy are those of a
         // board cleared by one player.
         const bool classic = game.Mode == PlayMode::Classic;
         const bool cleared = classic && game.Result == GameResult::Won;
-        latest_->setItem(row, 3,
-            classic ? new SortedItem(game.Clicks, QString::number(game.Clicks))
-                    : new SortedItem(-1.0, NoFigure));
+        latest_->setItem(row, ThreeBVColumn, Count(game.Measures.ThreeBV));
+        latest_->setItem(row, SpeedColumn,
+            Measure(cleared ? std::optional(game.Measures.ThreeBVPerSecond) : std::nullopt));
         latest_->setItem(
-            row, 4, new SortedItem(game.Measures.ThreeBV, QString::number(game.Measures.ThreeBV)));
-        latest_->setItem(row, 5, Measure(game.Measures.ThreeBVPerSecond, cleared));
-        latest_->setItem(row, 6, Measure(game.Measures.Ioe, cleared));
+            row, ClicksColumn, Count(classic ? std::optional(game.Clicks) : std::nullopt));
+        latest_->setItem(row, EffectiveClicksColumn, Count(game.EffectiveClicks));
+        latest_->setItem(
+            row, IoeColumn, Measure(cleared ? std::optional(game.Measures.Ioe) : std::nullopt));
+        latest_->setItem(row, CorrectnessColumn, Measure(game.Correctness));
+        latest_->setItem(row, ThroughputColumn, Measure(game.Throughput));
+        latest_->setItem(row, RqpColumn, Measure(game.Rqp));
+        latest_->setItem(row, OpeningsColumn, Count(game.Openings));
+        latest_->setItem(row, IslandsColumn, Count(game.Islands));
         const int cells = game.Width * game.Height;
-        latest_->setItem(row, 7,
+        latest_->setItem(row, BoardColumn,
             new SortedItem(cells * 10000.0 + game.Mines,
                 QStringLiteral("%1 x %2, %3 mines")
                     .arg(game.Width)
                     .arg(game.Height)
                     .arg(game.Mines)));
-        latest_->setItem(row, 8,
-            new SortedItem(game.NoGuessBoard ? 1.0 : 0.0,
-                game.NoGuessBoard ? QStringLiteral("\u2713") : QString()));
+        latest_->setItem(row, NoGuessColumn, Mark(game.NoGuessBoard));
+        latest_->setItem(row, GivenBoardColumn, Mark(game.GivenBoard));
+        latest_->setItem(row, KeepColumn, KeepItem(game.Replay));
     }
     latest_->setSortingEnabled(true);
-    // Wide enough for every column, so that the window grows rather than hides one.
-    latest_->setMinimumWidth(latest_->horizontalHeader()->length() + 2 * latest_->frameWidth()
-        + latest_->verticalScrollBar()->sizeHint().width());
+    // Wide enough for every column while the screen has room, so that the window grows
+    // rather than hides one.
+    const int wanted = latest_->horizontalHeader()->length() + 2 * latest_->frameWidth()
+        + latest_->verticalScrollBar()->sizeHint().width();
+    latest_->setMinimumWidth(std::min(wanted, screen()->availableGeometry().width() * 9 / 10));
+    ShowChosenGame();
+}
+
+void StatisticsWindow::ShowChosenGame()
+{
+    const QTableWidgetItem* first = latest_->item(latest_->currentRow(), EndedColumn);
+    const bool chosen = first && !latest_->selectedItems().isEmpty();
+    const auto replay = chosen ? static_cast<ReplayKeeping>(first->data(ReplayRole).toInt())
+                               : ReplayKeeping::Kept;
+    watch_->setEnabled(chosen && HasReplay(replay));
+    playAgain_->setEnabled(chosen && HasReplay(replay));
+    if (replay == ReplayKeeping::PlayedBefore)
+        replayNote_->setText(
+            QStringLiteral("This game has no replay: it was played before replays were kept."));
+    else if (replay == ReplayKeeping::NotKept)
+        replayNote_->setText(QStringLiteral("This game's replay was not kept."));
+    else
+        replayNote_->clear();
+}
+
+// The player's mark is stored at once; one that cannot be stored is taken back.
+void StatisticsWindow::KeepChanged(QTableWidgetItem* item)
+{
+    if (item->column() != KeepColumn || !(item->flags() & Qt::ItemIsUserCheckable))
+        return;
+    QTableWidgetItem* first = latest_->item(item->row(), EndedColumn);
+    const bool keep = item->checkState() == Qt::Checked;
+    const QSignalBlocker holdChanges(latest_);
+    if (!history_.MarkReplay(first->data(GameIdRole).toLongLong(), keep)) {
+        item->setCheckState(keep ? Qt::Unchecked : Qt::Checked);
+        return;
+    }
+    const ReplayKeeping now = keep ? ReplayKeeping::Marked : ReplayKeeping::Kept;
+    first->setData(ReplayRole, static_cast<int>(now));
+    item->setData(SortRole, static_cast<double>(now));
+}
+
+void StatisticsWindow::CallWithChosenGame(const std::function<void(int64_t gameId)>& call)
+{
+    const QTableWidgetItem* first = latest_->item(latest_->currentRow(), EndedColumn);
+    if (!call || !first || !HasReplay(static_cast<ReplayKeeping>(first->data(ReplayRole).toInt())))
+        return;
+    call(first->data(GameIdRole).toLongLong());
 }
 
 } // namespace orvane

@@ -35,6 +35,7 @@ void Game::EndGame(GameResult result, std::optional<PlayerIndex> winner)
     ended.Clicks = IsTwoPlayer() ? 0 : clickCount_;
     ended.ThreeBV = ThreeBVOf(*this);
     ended.NoGuessBoard = dealtWithoutGuessing_;
+    ended.GivenBoard = givenBoard_;
     ended.HintsUsed = hintsUsed_;
     ended.ScoreTable = ScoreTable();
     ended.Record = record_;
@@ -73,7 +74,8 @@ void Game::ShowWinningPace()
 bool Game::AllSafeCellsOpen() const
 {
     for (int16_t slot = 0; slot <= lastSafeSlot_; ++slot)
-        if (cells_[static_cast<size_t>(cellOrder_[static_cast<size_t>(slot)])].State == CellState::Closed)
+        if (cells_[static_cast<size_t>(cellOrder_[static_cast<size_t>(slot)])].State
+            == CellState::Closed)
             return false;
     return true;
 }

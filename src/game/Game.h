@@ -263,6 +263,8 @@ private:
     // The fixed layout of NewGameWithLayout, laid at the first open.
     std::vector<int16_t> fixedOrder_;
     int16_t fixedLastSafeSlot_ = -1;
+    // The board was given (played again, or read from a board code), not dealt at random.
+    bool givenBoard_ = false;
 };
 
 } // namespace orvane

@@ -85,11 +85,14 @@ struct GameEnded {
     GameResult Result = GameResult::Won;
     // The two-player winner; none in Classic and for a game given up.
     std::optional<PlayerIndex> Winner;
-    double Seconds = 0.0;         // the game clock to the fraction of a second
-    int32_t ShownSeconds = 0;     // the whole seconds on the time counter
+    double Seconds = 0.0;     // the game clock to the fraction of a second
+    int32_t ShownSeconds = 0; // the whole seconds on the time counter
     int32_t Clicks = 0;
     int32_t ThreeBV = 0;
     bool NoGuessBoard = false;
+    // Dealt from a given layout (a board played again, a board code), not at random. A
+    // replay does not tell it: its layout always comes from the record.
+    bool GivenBoard = false;
     int32_t HintsUsed = 0;
     uint8_t ScoreTable = 0;
     // The game's start and its commands up to its end: the whole game, to play again.

@@ -55,6 +55,7 @@ void Game::NewGameWithLayout(const BoardSetup& setup, const std::vector<int16_t>
         return;
     fixedOrder_ = cellOrder;
     fixedLastSafeSlot_ = lastSafeSlot;
+    givenBoard_ = true;
     if (firstCell >= 0 && static_cast<size_t>(firstCell) < cells_.size())
         hintCell_ = firstCell;
 }
@@ -121,6 +122,7 @@ void Game::DealBoard(const BoardSetup& setup)
     hintCell_ = -1;
     hintsUsed_ = 0;
     dealtWithoutGuessing_ = false;
+    givenBoard_ = false;
     seriesPointGivenUp_ = false;
 
     Tell(BoardDealt {});

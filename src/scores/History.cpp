@@ -1,13 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scores/History.h"
 
-#include <sqlite3.h>
-
 #include "platform/DamagedCopies.h"
 #include "platform/RecordFile.h"
 #include "platform/ShortPath.h"
+#include "scores/HistorySchema.h"
+#include "scores/SqlStatement.h"
 
-#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <cstdio>
@@ -20,33 +19,10 @@ namespace orvane {
 
 namespace {
 
-// The rows of one kind are read in the order they were played through the index, which
-// holds every column the figures need.
-constexpr const char* CreateSchema = R"(
-CREATE TABLE IF NOT EXISTS games (
-    id INTEGER PRIMARY KEY,
-    played_at INTEGER NOT NULL,
-    mode INTEGER NOT NULL,
-    level INTEGER NOT NULL,
-    width INTEGER NOT NULL,
-    height INTEGER NOT NULL,
-    mines INTEGER NOT NULL,
-    result INTEGER NOT NULL,
-    seconds REAL NOT NULL,
-    clicks INTEGER NOT NULL,
-    bbbv INTEGER NOT NULL,
-    bbbv_per_second REAL NOT NULL,
-    ioe REAL NOT NULL,
-    no_guess INTEGER NOT NULL,
-    hints_used INTEGER NOT NULL
-);
-CREATE INDEX IF NOT EXISTS games_by_kind
-    ON games (mode, level, id, result, seconds, bbbv_per_second);
-)";
-
 // What brings a history of version v up to v + 1. Version 2 differs from 1 only by
 // the mark, which every bringing up to date sets.
-constexpr std::array<const char*, History::SchemaVersion> Upgrades {CreateSchema, ""};
+constexpr std::array<const char*, History::SchemaVersion> Upgrades {
+    history_schema::FirstVersion, "", history_schema::GamesKeptWhole};
 
 // Opens a file that cannot be written, not even the log's index beside it, as it is.
 std::string ImmutableUri(const std::string& path)
@@ -64,92 +40,10 @@ std::string ImmutableUri(const std::string& path)
     return uri + "?immutable=1";
 }
 
-constexpr const char* GameColumns = "played_at, mode, level, width, height, mines, result, "
-                                    "seconds, clicks, bbbv, bbbv_per_second, ioe, no_guess, "
-                                    "hints_used";
-
 bool IsDamage(int code)
 {
     const int primary = code & 0xff;
     return primary == SQLITE_CORRUPT || primary == SQLITE_NOTADB;
-}
-
-// One prepared statement, finalised when it goes out of scope. A failure is kept and
-// turns the later steps into nothing.
-class Statement {
-public:
-    Statement(sqlite3* db, const char* sql) :
-        db_(db), code_(sqlite3_prepare_v2(db, sql, -1, &statement_, nullptr))
-    {
-    }
-    ~Statement() { sqlite3_finalize(statement_); }
-    Statement(const Statement&) = delete;
-    Statement& operator=(const Statement&) = delete;
-
-    Statement& Bind(int64_t value)
-    {
-        if (code_ == SQLITE_OK)
-            code_ = sqlite3_bind_int64(statement_, ++bound_, value);
-        return *this;
-    }
-    Statement& Bind(const std::string& value)
-    {
-        if (code_ == SQLITE_OK)
-            code_ = sqlite3_bind_text(statement_, ++bound_, value.c_str(),
-                static_cast<int>(value.size()), SQLITE_TRANSIENT);
-        return *this;
-    }
-    Statement& Bind(double value)
-    {
-        if (code_ == SQLITE_OK)
-            code_ = sqlite3_bind_double(statement_, ++bound_, value);
-        return *this;
-    }
-    // True while a row is there to read.
-    bool Step()
-    {
-        if (code_ != SQLITE_OK && code_ != SQLITE_ROW)
-            return false;
-        code_ = sqlite3_step(statement_);
-        return code_ == SQLITE_ROW;
-    }
-    int64_t Integer(int column) const { return sqlite3_column_int64(statement_, column); }
-    double Real(int column) const { return sqlite3_column_double(statement_, column); }
-    bool Null(int column) const { return sqlite3_column_type(statement_, column) == SQLITE_NULL; }
-    bool Done() const { return code_ == SQLITE_DONE; }
-    int Code() const { return code_; }
-    std::string Reason() const { return sqlite3_errmsg(db_); }
-
-private:
-    sqlite3* db_;
-    sqlite3_stmt* statement_ = nullptr;
-    int code_ = SQLITE_OK;
-    int bound_ = 0;
-};
-
-int Execute(sqlite3* db, const char* sql)
-{
-    return sqlite3_exec(db, sql, nullptr, nullptr, nullptr);
-}
-
-GameRecord ReadGame(const Statement& row)
-{
-    GameRecord game;
-    game.PlayedAt = row.Integer(0);
-    game.Mode = static_cast<PlayMode>(row.Integer(1));
-    game.BoardLevel = static_cast<Level>(row.Integer(2));
-    game.Width = static_cast<int32_t>(row.Integer(3));
-    game.Height = static_cast<int32_t>(row.Integer(4));
-    game.Mines = static_cast<int32_t>(row.Integer(5));
-    game.Result = static_cast<GameResult>(row.Integer(6));
-    game.Seconds = row.Real(7);
-    game.Clicks = static_cast<int32_t>(row.Integer(8));
-    game.Measures.ThreeBV = static_cast<int32_t>(row.Integer(9));
-    game.Measures.ThreeBVPerSecond = row.Real(10);
-    game.Measures.Ioe = row.Real(11);
-    game.NoGuessBoard = row.Integer(12) != 0;
-    game.HintsUsed = static_cast<int32_t>(row.Integer(13));
-    return game;
 }
 
 } // namespace
@@ -218,6 +112,7 @@ void History::OpenExisting()
         StartAfresh(Problem::Foreign);
         return;
     }
+    version_ = found.Version;
     if (found.Version > SchemaVersion) {
         Report(Problem::Newer, {});
         return; // shown through the reading connection
@@ -233,6 +128,8 @@ void History::OpenExisting()
         return;
     if (const std::string reason = Migrate(found.Version); !reason.empty() && OpenReadOnly())
         Report(Problem::Migrating, reason);
+    else
+        version_ = SchemaVersion;
 }
 
 // Reads the mark, the version and the tables through a connection that only reads,
@@ -247,9 +144,10 @@ History::Examination History::Examine()
             return mark.Code() != SQLITE_ROW ? mark.Code() : version.Code();
         found.Mark = mark.Integer(0);
         found.Version = version.Integer(0);
-        Statement objects(db_,
-            "SELECT count(*), count(*) FILTER (WHERE name NOT IN ('games', 'games_by_kind')) "
-            "FROM sqlite_master");
+        std::string sql = "SELECT count(*), count(*) FILTER (WHERE name NOT IN (";
+        sql += history_schema::OwnObjects;
+        sql += ")) FROM sqlite_master";
+        Statement objects(db_, sql.c_str());
         if (!objects.Step())
             return objects.Code();
         found.Empty = objects.Integer(0) == 0;
@@ -286,6 +184,7 @@ void History::CreateNew()
     std::string reason = "it may not be written";
     if (OpenToWrite(true)) {
         reason = Migrate(0);
+        version_ = SchemaVersion;
         if (reason.empty())
             return;
     } else if (db_) {
@@ -352,32 +251,41 @@ std::string History::Migrate(int64_t fromVersion)
     return reason;
 }
 
-bool History::Store(const GameRecord& game)
+std::optional<int64_t> History::Store(
+    const GameRecord& game, std::span<const uint8_t> replay, bool highScore)
 {
     if (!db_)
-        return false;
+        return std::nullopt;
     if (readOnly_) {
         Report(Problem::Saving, "it is open only to be read");
-        return false;
+        return std::nullopt;
     }
-    int code = Insert(game);
-    if (IsDamage(code)) {
+    Insertion done = Insert(game, replay, highScore);
+    if (IsDamage(done.Code)) {
         StartAfresh(Problem::SetAside);
         if (!db_)
-            return false;
-        code = Insert(game);
+            return std::nullopt;
+        done = Insert(game, replay, highScore);
     }
-    if (code == SQLITE_DONE)
-        return true;
-    Report(Problem::Saving, sqlite3_errmsg(db_));
-    return false;
+    if (done.Code == SQLITE_DONE)
+        return done.Id;
+    Report(Problem::Saving, done.Reason);
+    return std::nullopt;
 }
 
-// One statement outside a transaction is a transaction of its own. Returns SQLite's code.
-int History::Insert(const GameRecord& game)
+// The row, its replay and the dropping of older replays in one transaction: SQLITE_DONE
+// once it is committed, else SQLite's code and reason, with nothing changed.
+History::Insertion History::Insert(
+    const GameRecord& game, std::span<const uint8_t> replay, bool highScore)
 {
-    const std::string sql = std::string("INSERT INTO games (") + GameColumns
-        + ") VALUES (?,?,?,?,?,?,?,?,?,?,?,?,?,?)";
+    if (const int began = Execute(db_, "BEGIN"); began != SQLITE_OK)
+        return {began, 0, sqlite3_errmsg(db_)};
+    std::string sql = "INSERT INTO games (recorded, ";
+    sql += history_schema::GameColumns;
+    sql += ") VALUES (1";
+    for (int column = 0; column < history_schema::GameColumnCount; ++column)
+        sql += ",?";
+    sql += ")";
     Statement insert(db_, sql.c_str());
     insert.Bind(game.PlayedAt)
         .Bind(static_cast<int64_t>(game.Mode))
@@ -392,72 +300,50 @@ int History::Insert(const GameRecord& game)
         .Bind(game.Measures.ThreeBVPerSecond)
         .Bind(game.Measures.Ioe)
         .Bind(int64_t {game.NoGuessBoard})
-        .Bind(int64_t {game.HintsUsed});
+        .Bind(int64_t {game.HintsUsed})
+        .Bind(int64_t {game.GivenBoard})
+        .Bind(game.EffectiveClicks)
+        .Bind(game.Correctness)
+        .Bind(game.Throughput)
+        .Bind(game.Rqp)
+        .Bind(game.Openings)
+        .Bind(game.Islands);
     insert.Step();
-    return insert.Code();
-}
-
-KindFigures History::Figures(PlayMode mode, Level level) const
-{
-    KindFigures figures;
-    if (!db_)
-        return figures;
-    Statement rows(db_,
-        "SELECT result, seconds, bbbv_per_second FROM games "
-        "WHERE mode = ? AND level = ? ORDER BY id");
-    rows.Bind(static_cast<int64_t>(mode)).Bind(static_cast<int64_t>(level));
-    double wonSeconds = 0.0;
-    while (rows.Step()) {
-        ++figures.Played;
-        if (static_cast<GameResult>(rows.Integer(0)) != GameResult::Won) {
-            figures.CurrentStreak = 0;
-            continue;
-        }
-        ++figures.Won;
-        ++figures.CurrentStreak;
-        figures.LongestStreak = std::max(figures.LongestStreak, figures.CurrentStreak);
-        const double seconds = rows.Real(1);
-        wonSeconds += seconds;
-        if (!figures.BestSeconds || seconds < *figures.BestSeconds)
-            figures.BestSeconds = seconds;
-        const double speed = rows.Real(2);
-        if (!figures.BestThreeBVPerSecond || speed > *figures.BestThreeBVPerSecond)
-            figures.BestThreeBVPerSecond = speed;
+    int code = insert.Code();
+    const int64_t id = sqlite3_last_insert_rowid(db_);
+    if (code == SQLITE_DONE && !replay.empty()) {
+        Statement keep(db_,
+            "INSERT INTO replays (game_id, high_score, marked, record) "
+            "VALUES (?, ?, 0, ?)");
+        keep.Bind(id).Bind(int64_t {highScore}).Bind(replay).Step();
+        code = keep.Code();
     }
-    if (figures.Won > 0)
-        figures.AverageSeconds = wonSeconds / static_cast<double>(figures.Won);
-    return figures;
+    if (code == SQLITE_DONE) {
+        // The newest games keep their replays, whichever kind they are of.
+        Statement drop(db_,
+            "DELETE FROM replays WHERE high_score = 0 AND marked = 0 AND game_id < "
+            "(SELECT id FROM games ORDER BY id DESC LIMIT 1 OFFSET ?)");
+        drop.Bind(int64_t {KeptReplays - 1}).Step();
+        code = drop.Code();
+    }
+    if (code == SQLITE_DONE && Execute(db_, "COMMIT") == SQLITE_OK)
+        return {code, id, {}};
+    Insertion failed {sqlite3_errcode(db_), 0, sqlite3_errmsg(db_)};
+    Execute(db_, "ROLLBACK");
+    return failed;
 }
 
-std::vector<double> History::LastWonTimes(PlayMode mode, Level level, int count) const
+bool History::MarkReplay(int64_t gameId, bool keep)
 {
-    std::vector<double> times;
-    if (!db_)
-        return times;
-    Statement rows(db_,
-        "SELECT seconds FROM games WHERE mode = ? AND level = ? AND result = ? "
-        "ORDER BY id DESC LIMIT ?");
-    rows.Bind(static_cast<int64_t>(mode))
-        .Bind(static_cast<int64_t>(level))
-        .Bind(static_cast<int64_t>(GameResult::Won))
-        .Bind(int64_t {count});
-    while (rows.Step())
-        times.push_back(rows.Real(0));
-    return {times.rbegin(), times.rend()};
-}
-
-std::vector<GameRecord> History::LatestGames(PlayMode mode, Level level, int count) const
-{
-    std::vector<GameRecord> games;
-    if (!db_)
-        return games;
-    const std::string sql = std::string("SELECT ") + GameColumns
-        + " FROM games WHERE mode = ? AND level = ? ORDER BY id DESC LIMIT ?";
-    Statement rows(db_, sql.c_str());
-    rows.Bind(static_cast<int64_t>(mode)).Bind(static_cast<int64_t>(level)).Bind(int64_t {count});
-    while (rows.Step())
-        games.push_back(ReadGame(rows));
-    return games;
+    if (!db_ || readOnly_)
+        return false;
+    Statement mark(db_, "UPDATE replays SET marked = ? WHERE game_id = ?");
+    mark.Bind(int64_t {keep}).Bind(gameId).Step();
+    if (!mark.Done()) {
+        Report(Problem::Saving, mark.Reason());
+        return false;
+    }
+    return sqlite3_changes(db_) == 1;
 }
 
 // Every word the player may read about the history is here, and only the first of a run

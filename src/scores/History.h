@@ -2,16 +2,27 @@
 #pragma once
 #include "game/BoardMeasures.h"
 #include "game/GameTypes.h"
+#include "game/ReplayFile.h"
 
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
 struct sqlite3;
 
 namespace orvane {
+
+// What the history holds of a game's replay.
+enum class ReplayKeeping : uint8_t {
+    PlayedBefore, // the game was kept before games were kept whole: it has none
+    NotKept,      // Keep Replays was off, or it was dropped with the older games'
+    Kept,         // kept while the game is among the newest
+    Marked,       // kept for ever: the player marked it
+    HighScore,    // kept for ever: a high score
+};
 
 // One ended game as the history keeps it.
 struct GameRecord {
@@ -26,7 +37,19 @@ struct GameRecord {
     int32_t Clicks = 0;
     BoardMeasures Measures;
     bool NoGuessBoard = false;
+    bool GivenBoard = false; // a board played again or read from a board code
     int32_t HintsUsed = 0;
+    // Worked out from the game's record (docs/COUNTERS.md); absent where they mean
+    // nothing, and in games kept before they were counted.
+    std::optional<int32_t> EffectiveClicks;
+    std::optional<double> Correctness;
+    std::optional<double> Throughput;
+    std::optional<double> Rqp;
+    std::optional<int32_t> Openings;
+    std::optional<int32_t> Islands;
+    // As read back: the row's id and what is kept of its replay.
+    int64_t Id = 0;
+    ReplayKeeping Replay = ReplayKeeping::PlayedBefore;
 };
 
 // What the statistics show for one mode and level. Times and 3BV/s are of won games.
@@ -58,7 +81,9 @@ struct KindFigures {
 class History {
 public:
     using ErrorReporter = std::function<void(const std::string& message)>;
-    static constexpr int SchemaVersion = 2;
+    static constexpr int SchemaVersion = 3;
+    // The replays of this many newest games are kept; older ones only when kept for ever.
+    static constexpr int KeptReplays = 1000;
     // "ORVN": the mark of a history of this program.
     static constexpr int32_t ApplicationId = 0x4F52564E;
 
@@ -71,14 +96,27 @@ public:
     // Opens the file, creating it with its tables when missing. Nothing is read before.
     void Open();
     bool IsOpen() const { return db_ != nullptr; }
-    // False when the game could not be kept (the reason has been told).
-    bool Store(const GameRecord& game);
+    // Keeps the game, with its encoded record unless that is empty (kept for ever when
+    // the game is a high score), and drops the replays of games beyond the newest
+    // KeptReplays that are not kept for ever: all in one transaction. The new row's id;
+    // none when the game could not be kept (the reason has been told).
+    std::optional<int64_t> Store(
+        const GameRecord& game, std::span<const uint8_t> replay = {}, bool highScore = false);
+    // Marks the game's replay to be kept for ever, or takes the player's mark off. False
+    // when the game has no replay, or the mark could not be saved (told).
+    bool MarkReplay(int64_t gameId, bool keep);
 
     KindFigures Figures(PlayMode mode, Level level) const;
     // The times of the last count won games, oldest first.
     std::vector<double> LastWonTimes(PlayMode mode, Level level, int count) const;
     // The last count games, newest first.
     std::vector<GameRecord> LatestGames(PlayMode mode, Level level, int count) const;
+    // The encoded record kept with the game; none when it has no replay.
+    std::optional<std::vector<uint8_t>> ReplayBytes(int64_t gameId) const;
+    // The game its replay holds, as a replay file gives it: with its players' names and
+    // when it started. None when it has no replay or the replay is damaged, which is told
+    // each time, in plain words.
+    std::optional<ReplayFile> ReplayOf(int64_t gameId) const;
 
 private:
     enum class Problem {
@@ -100,13 +138,19 @@ private:
     void CreateNew();
     void StartAfresh(Problem problem);
     std::string Migrate(int64_t fromVersion);
-    int Insert(const GameRecord& game);
+    struct Insertion {
+        int Code = 0; // SQLite's
+        int64_t Id = 0;
+        std::string Reason;
+    };
+    Insertion Insert(const GameRecord& game, std::span<const uint8_t> replay, bool highScore);
     void Close();
     void Report(Problem problem, const std::string& detail);
 
     std::string path_;
     ErrorReporter reportError_;
     sqlite3* db_ = nullptr;
+    int64_t version_ = SchemaVersion; // the open file's, older when shown as it is
     bool readOnly_ = false;
     bool reported_ = false;
 };

@@ -7,7 +7,8 @@
 
 namespace orvane {
 
-// The history's row of an ended game, ended at playedAt (seconds since 1970).
+// The history's row of an ended game, ended at playedAt (seconds since 1970), with the
+// counters worked out from its record.
 GameRecord RecordOfGame(const GameEnded& ended, int64_t playedAt);
 
 } // namespace orvane

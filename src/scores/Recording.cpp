@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scores/Recording.h"
 
+#include "game/RecordCodec.h"
+
 #include "platform/Platform.h"
 #include "scores/History.h"
 #include "scores/HistoryRecording.h"
@@ -10,6 +12,7 @@
 #include <optional>
 #include <utility>
 #include <variant>
+#include <vector>
 
 namespace orvane {
 
@@ -69,15 +72,34 @@ void ResultRecorder::Take(const GameEvent& event)
     } else if (const auto* point = std::get_if<SeriesPointWon>(&event)) {
         RecordSeriesPoint(*point, scores_);
     } else if (const auto* ended = std::get_if<GameEnded>(&event)) {
-        // Kept first, so that a game is not lost while a dialog is open.
-        history_.Store(RecordOfGame(*ended, static_cast<int64_t>(std::time(nullptr))));
-        if (ended->Mode != PlayMode::Classic)
-            return;
-        if (ended->Result == GameResult::Lost && !ended->NoGuessBoard)
-            scores_.CountClassicLoss(ended->ScoreTable);
-        else if (ended->Result == GameResult::Won)
-            TakeClassicWin(*ended);
+        TakeEndedGame(*ended);
     }
+}
+
+// The game is kept in the history first, so that it is not lost while a dialog is open:
+// its replay is kept for ever when its time enters the table as this copy holds it. The
+// win counted, the file's latest table decides the name dialog, and the row is written
+// only after it.
+void ResultRecorder::TakeEndedGame(const GameEnded& ended)
+{
+    const bool classic = ended.Mode == PlayMode::Classic;
+    const bool counted = classic && !ended.NoGuessBoard && IsScoreTable(ended.ScoreTable);
+    const bool won = classic && ended.Result == GameResult::Won;
+    const std::vector<uint8_t> replay
+        = keepReplays_ ? EncodeRecordedGame(ended.Record) : std::vector<uint8_t> {};
+    history_.Store(RecordOfGame(ended, static_cast<int64_t>(std::time(nullptr))), replay,
+        counted && won && EntersTable(ended));
+    if (counted && ended.Result == GameResult::Lost)
+        scores_.CountClassicLoss(ended.ScoreTable);
+    if (!won || !IsScoreTable(ended.ScoreTable))
+        return;
+    if (ended.NoGuessBoard) {
+        ExplainNoGuessScores();
+        return;
+    }
+    scores_.CountClassicWin(ended.ScoreTable);
+    if (EntersTable(ended))
+        dueHighScore_ = ended;
 }
 
 // The tables compare times on boards dealt at random; once a run the player hears why
@@ -94,19 +116,12 @@ void ResultRecorder::ExplainNoGuessScores()
         MessageIcon::Information);
 }
 
-void ResultRecorder::TakeClassicWin(const GameEnded& ended)
+// An equal time still enters the table.
+bool ResultRecorder::EntersTable(const GameEnded& ended) const
 {
     const int table = ended.ScoreTable;
-    if (!IsScoreTable(table))
-        return;
-    if (ended.NoGuessBoard) {
-        ExplainNoGuessScores();
-        return;
-    }
-    scores_.CountClassicWin(table);
     const int row = scores_.LowestEntry[static_cast<size_t>(table)];
-    if (scores_.Row(table, row).TimeOrWon >= ended.ShownSeconds)
-        dueHighScore_ = ended; // an equal time still enters the table
+    return scores_.Row(table, row).TimeOrWon >= ended.ShownSeconds;
 }
 
 void ResultRecorder::ShowDueHighScore()

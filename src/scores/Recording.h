@@ -34,7 +34,9 @@ struct HighScoreWindows {
 // computer is a name like any other.
 void RecordSeriesPoint(const SeriesPointWon& point, ScoreFile& scores);
 
-// Keeps what the game tells of its results: every ended game in the history; Classic wins
+// Keeps what the game tells of its results: every ended game in the history with its
+// counters and, unless replays are not kept, its record (kept for ever for a high
+// score); Classic wins
 // and losses and two-player games and series points in the score file (nothing of a custom
 // board, nor of a board dealt without guessing, whose results stay out of the file). A
 // Classic time no slower than its table's slowest row replaces that row, but only once the
@@ -47,9 +49,12 @@ public:
 
     void Take(const GameEvent& event);
     void ShowDueHighScore();
+    // Whether the history keeps the replays of the games that end from now on.
+    void KeepReplays(bool on) { keepReplays_ = on; }
 
 private:
-    void TakeClassicWin(const GameEnded& ended);
+    void TakeEndedGame(const GameEnded& ended);
+    bool EntersTable(const GameEnded& ended) const;
     void ExplainNoGuessScores();
 
     ScoreFile& scores_;
@@ -59,6 +64,7 @@ private:
     Platform& platform_;
     std::optional<GameEnded> dueHighScore_;
     bool noGuessScoresExplained_ = false;
+    bool keepReplays_ = true;
 };
 
 } // namespace orvane

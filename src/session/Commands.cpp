@@ -196,6 +196,8 @@ void MenuCommands::LoadPreferences()
         ApplyStrength(preferences_.Values.Strength);
     if (ApplyNumberColours)
         ApplyNumberColours(preferences_.Values.ColourSafeNumbers);
+    if (ApplyKeepReplays)
+        ApplyKeepReplays(preferences_.Values.KeepReplays);
 }
 
 // Takes effect at the next board's first open.
@@ -224,6 +226,14 @@ void MenuCommands::ColourSafeNumbers(bool on)
         ApplyNumberColours(on);
 }
 
+void MenuCommands::KeepReplays(bool on)
+{
+    preferences_.Values.KeepReplays = on;
+    preferences_.Save(platform_);
+    if (ApplyKeepReplays)
+        ApplyKeepReplays(on);
+}
+
 MenuChecks CurrentMenuChecks(const Game& game, const Settings& settings,
     const Preferences& preferences, int16_t cellSizeInUse)
 {
@@ -236,6 +246,7 @@ MenuChecks CurrentMenuChecks(const Game& game, const Settings& settings,
     checks.NoGuessing = game.NoGuessing();
     checks.Strength = preferences.Strength;
     checks.ColourSafeNumbers = preferences.ColourSafeNumbers;
+    checks.KeepReplays = preferences.KeepReplays;
     return checks;
 }
 

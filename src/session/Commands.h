@@ -33,6 +33,8 @@ public:
     std::function<void(ComputerStrength strength)> ApplyStrength;
     // Draws the numbers in the colour-safe colours, or in the classic ones.
     std::function<void(bool colourSafe)> ApplyNumberColours;
+    // Keeps the replays of the games that end from now on, or not.
+    std::function<void(bool keep)> ApplyKeepReplays;
 
     void Beginner() { RunLevel(Level::Beginner, game_.CurrentMode()); }
     void Intermediate() { RunLevel(Level::Intermediate, game_.CurrentMode()); }
@@ -57,6 +59,8 @@ public:
     // command does.
     void Strength(ComputerStrength strength);
     void ColourSafeNumbers(bool on);
+    // Turning it off drops none of the replays already kept.
+    void KeepReplays(bool on);
     const Preferences& StoredPreferences() const { return preferences_.Values; }
 
     void Sounds(bool on);
@@ -89,6 +93,7 @@ struct MenuChecks {
     bool NoGuessing = false;
     ComputerStrength Strength = ComputerStrength::Normal;
     bool ColourSafeNumbers = false;
+    bool KeepReplays = true;
 
     bool operator==(const MenuChecks&) const = default;
 };

@@ -37,6 +37,7 @@ GameSession::GameSession(Platform& platform, const FileFolders& folders, ViewSta
 {
     commands.ApplyStrength = [this](ComputerStrength strength) { computer.SetStrength(strength); };
     commands.KeepFrameTimeAtDeal = [this] { keepFrameTimeAtDeal_ = true; };
+    commands.ApplyKeepReplays = [this](bool keep) { results.KeepReplays(keep); };
     // A won game's board, counters and result stand whole behind the name dialog.
     highScoreWindows.ShowFinishedBoard = [this] {
         this->clock.WaitFrame(FramesPerSecond);

@@ -22,6 +22,7 @@ constexpr std::size_t MostKeptLines = 100;
 constexpr std::string_view NoGuessingKey = "NoGuessing";
 constexpr std::string_view StrengthKey = "ComputerStrength";
 constexpr std::string_view ColourSafeKey = "ColourSafeNumbers";
+constexpr std::string_view KeepReplaysKey = "KeepReplays";
 
 std::string_view Trimmed(std::string_view text)
 {
@@ -57,6 +58,9 @@ void TakeLine(std::string_view line, Preferences& preferences)
     } else if (key == ColourSafeKey) {
         if (value == "1" || value == "0")
             preferences.ColourSafeNumbers = value == "1";
+    } else if (key == KeepReplaysKey) {
+        if (value == "1" || value == "0")
+            preferences.KeepReplays = value == "1";
     } else if (preferences.OtherLines.size() < MostKeptLines) {
         preferences.OtherLines.emplace_back(line);
     }
@@ -93,6 +97,7 @@ std::string FormatPreferences(const Preferences& preferences)
     text += std::string(StrengthKey) + "="
         + (preferences.Strength == ComputerStrength::Strong ? "Strong" : "Normal") + "\n";
     text += std::string(ColourSafeKey) + "=" + (preferences.ColourSafeNumbers ? "1" : "0") + "\n";
+    text += std::string(KeepReplaysKey) + "=" + (preferences.KeepReplays ? "1" : "0") + "\n";
     for (const std::string& line : preferences.OtherLines)
         text += line + "\n";
     return text;
@@ -168,6 +173,8 @@ bool PreferenceStore::Save(Platform& platform)
         saved.Strength = Values.Strength;
     if (Values.ColourSafeNumbers != lastRead_.ColourSafeNumbers)
         saved.ColourSafeNumbers = Values.ColourSafeNumbers;
+    if (Values.KeepReplays != lastRead_.KeepReplays)
+        saved.KeepReplays = Values.KeepReplays;
     const std::string text = FormatPreferences(saved);
     if (const std::string failure
         = ReplaceFile(path_, std::vector<uint8_t>(text.begin(), text.end()));

@@ -20,6 +20,8 @@ struct Preferences {
     ComputerStrength Strength = ComputerStrength::Normal;
     bool ColourSafeNumbers = false;
     std::vector<std::string> OtherLines;
+    // Every ended game is kept whole, to be watched again.
+    bool KeepReplays = true;
 
     bool operator==(const Preferences&) const = default;
 };

@@ -130,6 +130,9 @@ void MainMenu::BuildOptionsMenu()
         = Add(options, QStringLiteral("Colour-Sa&fe Numbers"), QStringLiteral("ColourSafeNumbers"),
             QKeySequence(), [this] { commands_.ColourSafeNumbers(colourSafe_->isChecked()); });
     colourSafe_->setCheckable(true);
+    keepReplays_ = Add(options, QStringLiteral("&Keep Replays"), QStringLiteral("KeepReplays"),
+        QKeySequence(), [this] { commands_.KeepReplays(keepReplays_->isChecked()); });
+    keepReplays_->setCheckable(true);
 
     QMenu* sizeMenu = options->addMenu(QStringLiteral("Block &Size"));
     auto* sizes = new QActionGroup(this);
@@ -175,6 +178,7 @@ void MainMenu::ShowChecks(const MenuChecks& checks)
     sounds_->setChecked(checks.SoundOn);
     noGuessing_->setChecked(checks.NoGuessing);
     colourSafe_->setChecked(checks.ColourSafeNumbers);
+    keepReplays_->setChecked(checks.KeepReplays);
     normalStrength_->setChecked(checks.Strength == ComputerStrength::Normal);
     strongStrength_->setChecked(checks.Strength == ComputerStrength::Strong);
     themes_[checks.Theme < themes_.size() ? checks.Theme : 0]->setChecked(true);

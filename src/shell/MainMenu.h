@@ -59,6 +59,7 @@ private:
     QAction* sounds_ = nullptr;
     QAction* noGuessing_ = nullptr;
     QAction* colourSafe_ = nullptr;
+    QAction* keepReplays_ = nullptr;
     QAction* normalStrength_ = nullptr;
     QAction* strongStrength_ = nullptr;
     QAction* exit_ = nullptr;

@@ -40,6 +40,16 @@ void SecondaryWindows::Create(DrawingArea& shareWith, RenderState& render)
     session_.highScoreWindows.AskName = [this] { return Name->AskName(quitting_); };
     session_.highScoreWindows.ShowHighScores = [this] { Run(HighScores); };
     Statistics = new StatisticsWindow(session_.history, &owner_);
+    // The list's choice acts once the window has closed: the statistics window is modal,
+    // and the replay window is not.
+    const auto choose = [this](bool playAgain) {
+        return [this, playAgain](int64_t gameId) {
+            chosenGame_ = {gameId, playAgain};
+            Statistics->accept();
+        };
+    };
+    Statistics->OnWatchReplay = choose(false);
+    Statistics->OnPlayBoardAgain = choose(true);
     About = new AboutDialog(QApplication::windowIcon(), HelpFilePath(session_.folders),
         LicenceFilePath(session_.folders), &owner_);
     About->OnOpenLink = [this](const std::string& target) { platform_.OpenDocument(target); };
@@ -82,7 +92,17 @@ void SecondaryWindows::RunStatistics()
         return;
     Statistics->ShowKind(
         session_.game.CurrentMode(), static_cast<Level>(session_.game.CurrentLevel()));
+    chosenGame_.reset();
     Run(Statistics);
+    if (!chosenGame_)
+        return;
+    const std::optional<ReplayFile> replay = session_.history.ReplayOf(chosenGame_->Id);
+    if (!replay)
+        return;
+    if (!chosenGame_->PlayAgain)
+        ShowReplay(*replay);
+    else if (session_.PlayBoardAgain(replay->Game) && AfterGameChange)
+        AfterGameChange();
 }
 
 void SecondaryWindows::RunAbout()

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 
 class QDialog;
@@ -61,6 +63,13 @@ public:
 private:
     bool Run(QDialog* dialog);
     void ShowReplay(const ReplayFile& replay);
+
+    // The game chosen in the statistics list, to watch or to play again.
+    struct ChosenGame {
+        int64_t Id = 0;
+        bool PlayAgain = false;
+    };
+    std::optional<ChosenGame> chosenGame_;
 
     QWidget& owner_;
     GameSession& session_;

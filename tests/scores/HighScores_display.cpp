@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "dialogs/HighScoresWindow.h"
 #include "scores/Recording.h"
 #include "scores/ScoreFile.h"
-#include "dialogs/HighScoresWindow.h"
 #include "support/TempDir.h"
 
 #include <QHeaderView>

@@ -45,7 +45,26 @@ TEST_F(HistoryRecordingTest, AGameLeftWhilePlayedIsGivenUpInTheModeItWasPlayed)
     EXPECT_EQ(record.Measures.ThreeBV, threeBV);
     EXPECT_EQ(record.PlayedAt, 1234);
     EXPECT_TRUE(record.NoGuessBoard);
+    EXPECT_FALSE(record.GivenBoard);
     EXPECT_EQ(record.HintsUsed, 2);
+    EXPECT_TRUE(record.Openings && record.EffectiveClicks) << "counted from its record";
+}
+
+TEST_F(HistoryRecordingTest, AGivenBoardIsMarkedAndTheNextDealtAtRandomIsNot)
+{
+    LayMines({"*..", "...", "..."});
+    Click(2, 2);
+    ASSERT_EQ(game.CurrentState(), GameState::Won);
+    StartBoard(9, 9, 10);
+    Click(0, 0);
+    ASSERT_EQ(game.CurrentState(), GameState::Playing);
+    game.Restart();
+    TakeEvents();
+
+    const std::vector<GameRecord> ended = Ended();
+    ASSERT_EQ(ended.size(), 2u);
+    EXPECT_TRUE(ended[0].GivenBoard);
+    EXPECT_FALSE(ended[1].GivenBoard);
 }
 
 TEST_F(HistoryRecordingTest, ATwoPlayerGameIsKeptForTheFirstPlayerWithoutClicks)
@@ -62,6 +81,7 @@ TEST_F(HistoryRecordingTest, ATwoPlayerGameIsKeptForTheFirstPlayerWithoutClicks)
     EXPECT_EQ(ended[0].Result, GameResult::Lost);
     EXPECT_EQ(ended[0].Mode, PlayMode::VsHuman);
     EXPECT_EQ(ended[0].Clicks, 0);
+    EXPECT_TRUE(ended[0].GivenBoard) << "its layout was given";
 }
 
 } // namespace

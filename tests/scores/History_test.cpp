@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "game/RecordCodec.h"
 #include "scores/History.h"
 #include "support/TempDir.h"
 
@@ -73,6 +74,15 @@ void WriteFirstVersionHistory(const std::string& path)
         "PRAGMA user_version = 1;");
 }
 
+// The same games in a history marked as this program's, of the given version.
+void WriteMarkedHistory(const std::string& path, int version)
+{
+    WriteFirstVersionHistory(path);
+    Sql(path,
+        "PRAGMA application_id = " + std::to_string(History::ApplicationId)
+            + "; PRAGMA user_version = " + std::to_string(version) + ";");
+}
+
 struct HistoryTest : ::testing::Test {
     TempDir dir;
     std::string path = dir.File("History.db");
@@ -91,7 +101,11 @@ TEST_F(HistoryTest, AStoredGameReadsBackWhole)
     GameRecord stored = ClassicGame(GameResult::Lost, 31.5);
     stored.Mode = PlayMode::VsComputer;
     stored.NoGuessBoard = true;
+    stored.GivenBoard = true;
     stored.HintsUsed = 3;
+    stored.EffectiveClicks = 0; // a counter of nothing is no absent counter
+    stored.Throughput = 1.25;
+    stored.Islands = 4;
     {
         const auto history = Opened();
         ASSERT_TRUE(history->Store(stored));
@@ -113,8 +127,65 @@ TEST_F(HistoryTest, AStoredGameReadsBackWhole)
     EXPECT_EQ(read.Measures.ThreeBVPerSecond, stored.Measures.ThreeBVPerSecond);
     EXPECT_EQ(read.Measures.Ioe, 0.75);
     EXPECT_TRUE(read.NoGuessBoard);
+    EXPECT_TRUE(read.GivenBoard);
     EXPECT_EQ(read.HintsUsed, 3);
+    EXPECT_EQ(read.EffectiveClicks, 0);
+    EXPECT_EQ(read.Correctness, std::nullopt);
+    EXPECT_EQ(read.Throughput, 1.25);
+    EXPECT_EQ(read.Rqp, std::nullopt);
+    EXPECT_EQ(read.Openings, std::nullopt);
+    EXPECT_EQ(read.Islands, 4);
+    EXPECT_EQ(read.Replay, ReplayKeeping::NotKept);
     EXPECT_TRUE(reports.empty());
+}
+
+// Of 1003 games, the newest 1000 keep their replays, and older ones only a high score's
+// or one the player marked; every row stays.
+TEST_F(HistoryTest, ReplaysBeyondTheNewestThousandGamesAreDroppedUnlessKeptForEver)
+{
+    const auto history = Opened();
+    const std::vector<uint8_t> replay {1, 2, 3};
+    std::vector<int64_t> ids;
+    for (int game = 0; game < 1003; ++game) {
+        ids.push_back(history->Store(ClassicGame(GameResult::Won, 30), replay, game == 0).value());
+        if (game == 1) {
+            ASSERT_TRUE(history->MarkReplay(ids.back(), true));
+        }
+    }
+    EXPECT_TRUE(history->ReplayBytes(ids[0])); // the high score
+    EXPECT_TRUE(history->ReplayBytes(ids[1])); // marked
+    EXPECT_FALSE(history->ReplayBytes(ids[2]));
+    EXPECT_EQ(history->ReplayBytes(ids[3]), replay); // the oldest of the newest 1000
+    EXPECT_EQ(history->Figures(PlayMode::Classic, Level::Intermediate).Played, 1003);
+    EXPECT_FALSE(history->MarkReplay(ids[2], true)) << "a dropped replay cannot be kept";
+
+    ASSERT_TRUE(history->MarkReplay(ids[1], false));
+    history->Store(ClassicGame(GameResult::Won, 30), replay);
+    EXPECT_FALSE(history->ReplayBytes(ids[1])) << "unmarked, it goes with the older ones";
+    const std::vector<GameRecord> oldest
+        = history->LatestGames(PlayMode::Classic, Level::Intermediate, 1004);
+    EXPECT_EQ(oldest.back().Replay, ReplayKeeping::HighScore);
+    EXPECT_EQ(oldest[oldest.size() - 2].Replay, ReplayKeeping::NotKept);
+}
+
+TEST_F(HistoryTest, AKeptReplayReadsBackAsItsGameAndADamagedOneIsTold)
+{
+    RecordedGame game;
+    game.Start.Setup.Width = 12;
+    Command click;
+    click.AtMilliseconds = 250;
+    game.Commands.push_back(click);
+    const auto history = Opened();
+    const int64_t whole
+        = history->Store(ClassicGame(GameResult::Lost, 3), EncodeRecordedGame(game)).value();
+    const std::vector<uint8_t> damaged {RecordEncodingVersion, 0xff, 0xff};
+    const int64_t broken = history->Store(ClassicGame(GameResult::Lost, 3), damaged).value();
+
+    EXPECT_EQ(history->ReplayOf(whole)->Game, game);
+    EXPECT_TRUE(reports.empty());
+    EXPECT_EQ(history->ReplayOf(broken), std::nullopt);
+    ASSERT_EQ(reports.size(), 1u);
+    EXPECT_NE(reports[0].find("damaged"), std::string::npos) << reports[0];
 }
 
 TEST_F(HistoryTest, FiguresCountStreaksAndTimesOfWonGames)
@@ -189,6 +260,27 @@ TEST_F(HistoryTest, EachDamagedHistoryIsKeptAsideUnderANameOfItsOwn)
     EXPECT_EQ(ReadFileBytes(path + ".damaged.2"), std::vector<uint8_t>(3000, 0x22));
 }
 
+// Its games were kept before games were kept whole: no counters, no replay.
+TEST_F(HistoryTest, AHistoryOfVersionTwoKeepsItsGamesWithoutReplays)
+{
+    WriteMarkedHistory(path, 2);
+    const auto history = Opened();
+    ASSERT_TRUE(history->Store(ClassicGame(GameResult::Won, 20)));
+    const std::vector<GameRecord> games
+        = history->LatestGames(PlayMode::Classic, Level::Intermediate, 5);
+    ASSERT_EQ(games.size(), 3u);
+    EXPECT_EQ(games[0].Replay, ReplayKeeping::NotKept);
+    for (const GameRecord& old : {games[1], games[2]}) {
+        EXPECT_EQ(old.Replay, ReplayKeeping::PlayedBefore);
+        EXPECT_EQ(old.Openings, std::nullopt);
+        EXPECT_EQ(old.Correctness, std::nullopt);
+    }
+    EXPECT_EQ(games[2].Seconds, 9.5);
+    EXPECT_EQ(history->ReplayOf(games[1].Id), std::nullopt);
+    EXPECT_EQ(FirstValue(path + ".version-2", "SELECT count(*) FROM games"), "2");
+    EXPECT_EQ(reports.size(), 1u) << "only the missing replay asked for";
+}
+
 TEST_F(HistoryTest, AHistoryOfThePreviousVersionIsBroughtUpToDateWithItsGames)
 {
     WriteFirstVersionHistory(path);
@@ -222,10 +314,7 @@ TEST_F(HistoryTest, AnotherProgramsDatabaseIsSetAsideUnchanged)
 // Shown as it is; every game that cannot be kept in it is a failure told only once.
 TEST_F(HistoryTest, ANewerHistoryIsShownReadOnlyAndToldOnce)
 {
-    WriteFirstVersionHistory(path);
-    Sql(path,
-        "PRAGMA application_id = " + std::to_string(History::ApplicationId)
-            + "; PRAGMA user_version = 7;");
+    WriteMarkedHistory(path, 7);
     const auto history = Opened();
     EXPECT_EQ(history->Figures(PlayMode::Classic, Level::Intermediate).Played, 2);
     EXPECT_FALSE(history->Store(ClassicGame(GameResult::Won, 20)));

@@ -334,4 +334,27 @@ TEST_F(RecordingTest, BoardsDealtWithoutGuessingCountNothing)
     EXPECT_NE(platform.messages[0].find("high-score tables"), std::string::npos);
 }
 
+// Every ended game is kept with its counters and its replay, for ever when it is a high
+// score; with Keep Replays off, only its row.
+TEST_F(RecordingTest, EndedGamesAreKeptWithTheirReplaysUnlessReplaysAreOff)
+{
+    typedName = "Ann";
+    WinClassic(0, 5);
+    LoseClassic(0);
+    recorder.KeepReplays(false);
+    LoseClassic(0);
+
+    const std::vector<GameEnded> ended = Told<GameEnded>();
+    ASSERT_EQ(ended.size(), 3u);
+    const std::vector<GameRecord> games
+        = history.LatestGames(PlayMode::Classic, Level::Beginner, 5);
+    ASSERT_EQ(games.size(), 3u);
+    EXPECT_EQ(games[2].Replay, ReplayKeeping::HighScore);
+    EXPECT_EQ(history.ReplayOf(games[2].Id)->Game, ended[0].Record);
+    EXPECT_EQ(games[1].Replay, ReplayKeeping::Kept);
+    EXPECT_EQ(games[0].Replay, ReplayKeeping::NotKept);
+    EXPECT_TRUE(games[0].Openings && games[0].EffectiveClicks) << "counted all the same";
+    EXPECT_TRUE(errors.empty());
+}
+
 } // namespace

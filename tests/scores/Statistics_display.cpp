@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "scores/History.h"
 #include "dialogs/StatisticsWindow.h"
+#include "scores/History.h"
 #include "support/TempDir.h"
 
 #include <QApplication>
@@ -8,10 +8,12 @@
 #include <QChartView>
 #include <QLabel>
 #include <QLineSeries>
+#include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
 #include <QValueAxis>
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
 using namespace orvane;
 using orvane::testing::TempDir;
@@ -23,12 +25,13 @@ QString Figure(const StatisticsWindow& window, const char* name)
     return window.findChild<QLabel*>(QString::fromLatin1(name))->text();
 }
 
-// Time, clicks, 3BV, 3BV/s, IOE and the no-guess mark of a listed game.
+// Time, 3BV, 3BV/s, clicks, effective clicks, IOE, correctness, throughput, RQP,
+// openings, islands, and the no-guess and given marks of a listed game.
 std::string Row(const QTableWidget& list, int row)
 {
     QStringList cells;
-    for (int column = 2; column < list.columnCount(); ++column)
-        if (column != 7)
+    for (int column = 2; column < list.columnCount() - 1; ++column)
+        if (list.horizontalHeaderItem(column)->text() != "Board")
             cells << list.item(row, column)->text();
     return cells.join(' ').toStdString();
 }
@@ -64,6 +67,10 @@ TEST(StatisticsWindow, ShowsTheFiguresTheChartAndTheLatestGamesOfTheChosenKind)
         game.Clicks = 20;
         game.Measures = MeasureBoard(15, seconds, 20);
         game.NoGuessBoard = seconds == 10;
+        game.EffectiveClicks = 16;
+        game.Correctness = 0.8;
+        game.Openings = seconds == 3 ? std::nullopt : std::optional(2);
+        game.Islands = 1;
         history.Store(game);
     }
     GameRecord expert;
@@ -103,13 +110,19 @@ TEST(StatisticsWindow, ShowsTheFiguresTheChartAndTheLatestGamesOfTheChosenKind)
     ASSERT_EQ(latest->rowCount(), 4);
     EXPECT_EQ(latest->item(0, 2)->text(), "20.00"); // newest first
     latest->sortByColumn(2, Qt::AscendingOrder);
-    EXPECT_EQ(Row(*latest, 0), "3.00 20 15 \u2013 \u2013 "); // lost: no speed, no economy
-    EXPECT_EQ(Row(*latest, 1), "10.00 20 15 1.50 0.75 \u2713");
+    // Lost: no speed, no economy, and here no openings counted.
+    EXPECT_EQ(Row(*latest, 0), "3.00 15 \u2013 20 16 \u2013 0.80 \u2013 \u2013 \u2013 1  ");
+    EXPECT_EQ(Row(*latest, 1), "10.00 15 1.50 20 16 0.75 0.80 \u2013 \u2013 2 1 \u2713 ");
     EXPECT_EQ(latest->item(3, 2)->text(), "20.00");
+    for (const Qt::SortOrder order : {Qt::AscendingOrder, Qt::DescendingOrder}) {
+        latest->sortByColumn(11, order); // openings: an absent counter comes last
+        EXPECT_EQ(latest->item(3, 2)->text(), "3.00") << order;
+    }
 
     window.ShowKind(PlayMode::VsHuman, Level::Beginner); // won, but not by clearing the board
     EXPECT_EQ(Figure(window, "BestSpeedFigure"), "\u2013");
-    EXPECT_EQ(Row(*latest, 0), "30.00 \u2013 15 \u2013 \u2013 ");
+    EXPECT_EQ(Row(*latest, 0),
+        "30.00 15 \u2013 \u2013 \u2013 \u2013 \u2013 \u2013 \u2013 \u2013 \u2013  ");
 
     window.ShowKind(PlayMode::VsComputer, Level::Beginner);
     EXPECT_TRUE(window.findChild<QLabel*>(QStringLiteral("NoWonGames"))->isVisible());
@@ -129,6 +142,68 @@ TEST(StatisticsWindow, ChoosersAnswerTheirLabelsLetters)
         QTest::keyClick(&window, key, Qt::AltModifier);
         EXPECT_EQ(QApplication::focusWidget()->objectName().toStdString(), name);
     }
+}
+
+// A game with a replay is watched or played again, and its Keep check is stored at once;
+// one without says why it has none.
+TEST(StatisticsWindow, TheChosenGamesReplayIsWatchedKeptOrToldMissing)
+{
+    TempDir dir;
+    const std::string path = dir.File("History.db");
+    History history(path, {});
+    history.Open();
+    GameRecord game;
+    game.Seconds = 1;
+    const std::vector<uint8_t> replay {1};
+    // The oldest as a game kept before replays were.
+    const int64_t old = history.Store(game).value();
+    sqlite3* db = nullptr;
+    sqlite3_open(path.c_str(), &db);
+    const std::string before = "UPDATE games SET recorded = 0 WHERE id = " + std::to_string(old);
+    ASSERT_EQ(sqlite3_exec(db, before.c_str(), nullptr, nullptr, nullptr), SQLITE_OK);
+    sqlite3_close(db);
+    history.Store(game);
+    const int64_t kept = history.Store(game, replay).value();
+    history.Store(game, replay, true);
+
+    StatisticsWindow window(history);
+    std::vector<int64_t> watched, playedAgain;
+    window.OnWatchReplay = [&watched](int64_t id) { watched.push_back(id); };
+    window.OnPlayBoardAgain = [&playedAgain](int64_t id) { playedAgain.push_back(id); };
+    window.ShowKind(PlayMode::Classic, Level::Beginner);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    auto* latest = window.findChild<QTableWidget*>(QStringLiteral("LatestGames"));
+    auto* watch = window.findChild<QPushButton*>(QStringLiteral("WatchReplay"));
+    auto* playAgain = window.findChild<QPushButton*>(QStringLiteral("PlayBoardAgain"));
+    const auto* note = window.findChild<QLabel*>(QStringLiteral("ReplayNote"));
+    const int keep = latest->columnCount() - 1;
+    ASSERT_EQ(latest->rowCount(), 4);
+
+    latest->selectRow(3);
+    EXPECT_FALSE(watch->isEnabled());
+    EXPECT_EQ(note->text(), "This game has no replay: it was played before replays were kept.");
+    latest->selectRow(2);
+    EXPECT_FALSE(watch->isEnabled());
+    EXPECT_FALSE(playAgain->isEnabled());
+    EXPECT_EQ(note->text(), "This game's replay was not kept.");
+    EXPECT_FALSE(latest->item(2, keep)->flags() & Qt::ItemIsUserCheckable);
+
+    latest->selectRow(1);
+    EXPECT_TRUE(note->text().isEmpty());
+    watch->click();
+    playAgain->click();
+    const QRect cell = latest->visualItemRect(latest->item(1, 2));
+    QTest::mouseClick(latest->viewport(), Qt::LeftButton, {}, cell.center());
+    QTest::mouseDClick(latest->viewport(), Qt::LeftButton, {}, cell.center());
+    EXPECT_EQ(watched, (std::vector<int64_t> {kept, kept}));
+    EXPECT_EQ(playedAgain, std::vector<int64_t> {kept});
+
+    latest->item(1, keep)->setCheckState(Qt::Checked);
+    EXPECT_EQ(history.LatestGames(PlayMode::Classic, Level::Beginner, 3)[1].Replay,
+        ReplayKeeping::Marked);
+    EXPECT_FALSE(latest->item(0, keep)->flags() & Qt::ItemIsUserCheckable) << "a high score";
+    EXPECT_EQ(latest->item(0, keep)->checkState(), Qt::Checked);
 }
 
 } // namespace

@@ -187,6 +187,7 @@ TEST_F(MainMenuTest, CaptionsShortcutsAndSeparatorsFollowTheDesign)
         "    Theme &5 | Alt+6",
         "    Theme &6 | Alt+7",
         "  Colour-Sa&fe Numbers",
+        "  &Keep Replays",
         "  Block &Size",
         "    &1.0 x | Ctrl+1",
         "    -",

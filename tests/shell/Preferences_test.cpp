@@ -41,6 +41,14 @@ TEST_F(PreferencesTest, NoGuessingIsKeptWithTheOtherLinesAndOptions)
     EXPECT_TRUE(Checks().NoGuessing);
     EXPECT_EQ(
         Reloaded(), (Preferences {true, ComputerStrength::Strong, true, {"Later=kept as it was"}}));
+
+    std::vector<bool> applied;
+    commands.ApplyKeepReplays = [&applied](bool keep) { applied.push_back(keep); };
+    commands.KeepReplays(false);
+    EXPECT_FALSE(Checks().KeepReplays);
+    EXPECT_FALSE(Reloaded().KeepReplays);
+    commands.LoadPreferences();
+    EXPECT_EQ(applied, (std::vector<bool> {false, false}));
     EXPECT_TRUE(platform.messages.empty());
 }
 
