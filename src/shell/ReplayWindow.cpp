@@ -158,8 +158,10 @@ void ReplayWindow::Connect()
         const std::pair running {view.ComputerPointerX, view.ComputerPointerY};
         if (const std::optional<int32_t> aim = viewer_->ComputerAim()) {
             const int32_t width = viewer_->game().BoardWidth();
-            view.ComputerPointerX = static_cast<float>(*aim % width);
-            view.ComputerPointerY = static_cast<float>(*aim / width);
+            const int32_t column = *aim % width;
+            const int32_t row = *aim / width;
+            view.ComputerPointerX = static_cast<float>(column);
+            view.ComputerPointerY = static_cast<float>(row);
         }
         DrawBoard(viewer_->game(), render_, -1);
         std::tie(view.ComputerPointerX, view.ComputerPointerY) = running;

@@ -122,7 +122,7 @@ void SecondaryWindows::RunOpenReplay()
 
 void SecondaryWindows::OpenReplayFile(const std::string& path)
 {
-    ReplayFileReading read = ReadReplayFile(path);
+    const ReplayFileReading read = ReadReplayFile(path);
     if (!read.Error.empty()) {
         std::string message = "The replay ";
         message += QuotedShortPath(path);
@@ -132,7 +132,7 @@ void SecondaryWindows::OpenReplayFile(const std::string& path)
         platform_.ShowMessage(message, MessageIcon::Error);
         return;
     }
-    ShowReplay(std::move(read.Replay));
+    ShowReplay(read.Replay);
 }
 
 void SecondaryWindows::RunPlayBoardCode()
