@@ -9,6 +9,7 @@
 #include <SDL.h>
 
 #include <chrono>
+#include <thread>
 #include <utility>
 
 namespace orvane {
@@ -24,10 +25,46 @@ std::vector<uint8_t> ReadSoundFile(const std::string& path)
     return std::move(contents.Bytes);
 }
 
+// A device of the wanted format; 0 when none opens.
+SDL_AudioDeviceID OpenWantedDevice()
+{
+    SDL_AudioSpec wanted {};
+    wanted.freq = DeviceRate;
+    wanted.format = DeviceFormat;
+    wanted.channels = DeviceChannels;
+    wanted.samples = 512; // about 12 ms
+    // No changes allowed: SDL converts to whatever the hardware wants.
+    return SDL_OpenAudioDevice(nullptr, 0, &wanted, nullptr, 0);
+}
+
+// The driver is ready once a device of the wanted format opens on it; that device is
+// closed again until there is something to play.
+bool StartDriver()
+{
+    // SDL would otherwise turn SIGINT and SIGTERM into events nobody reads; the program
+    // handles them itself.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
+        return false;
+    const SDL_AudioDeviceID device = OpenWantedDevice();
+    if (device == 0) {
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        return false;
+    }
+    SDL_CloseAudioDevice(device);
+    return true;
+}
+
 } // namespace
+
+SdlSoundPlayer::SdlSoundPlayer(std::chrono::milliseconds waitAtEnd) : waitAtEnd_(waitAtEnd) { }
 
 SdlSoundPlayer::~SdlSoundPlayer()
 {
+    // SDL is left alone while its start may still be running on the other thread, which
+    // the process's end takes with it.
+    if (opening_.valid() && opening_.wait_for(waitAtEnd_) != std::future_status::ready)
+        return;
     WaitUntilOpen();
     if (device_ != 0)
         SDL_CloseAudioDevice(device_);
@@ -35,64 +72,57 @@ SdlSoundPlayer::~SdlSoundPlayer()
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
 }
 
-bool SdlSoundPlayer::Open()
+SdlSoundPlayer::Opened SdlSoundPlayer::OpenSoundSystem()
 {
-    if (!driverReady_ && !StartDriver()) {
+    Opened opened;
+    opened.DriverReady = StartDriver();
+    if (!opened.DriverReady) {
         // No sound card or sound server: play into SDL's silent driver instead.
         SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, "dummy", SDL_HINT_OVERRIDE);
-        StartDriver();
+        opened.DriverReady = StartDriver();
     }
-    if (driverReady_ && click_.empty())
-        click_ = DecodeWav({ClickWav, ClickWav + ClickWavSize});
+    if (opened.DriverReady)
+        opened.Click = DecodeWav({ClickWav, ClickWav + ClickWavSize});
+    return opened;
+}
+
+bool SdlSoundPlayer::Open()
+{
+    if (!driverReady_)
+        Adopt(OpenSoundSystem());
     return driverReady_;
 }
 
-void SdlSoundPlayer::OpenInBackground()
+void SdlSoundPlayer::Adopt(Opened opened)
 {
-    opening_ = std::async(std::launch::async, [this] {
-        const bool opened = Open();
+    driverReady_ = opened.DriverReady;
+    click_ = std::move(opened.Click);
+}
+
+// The thread shares nothing with the player but the task's result, so a player that
+// ends first leaves it nothing to write to.
+void SdlSoundPlayer::OpenInBackground(Opener open)
+{
+    std::packaged_task<Opened()> task([open = std::move(open)] {
+        Opened opened = open();
         // SDL keeps an error text per thread; this thread's goes with it.
         SDL_TLSCleanup();
         return opened;
     });
+    opening_ = task.get_future();
+    std::thread(std::move(task)).detach();
 }
 
 void SdlSoundPlayer::WaitUntilOpen()
 {
     if (opening_.valid())
-        opening_.get();
-}
-
-// The driver is ready once a device of the wanted format opens on it; that device is
-// closed again until there is something to play.
-bool SdlSoundPlayer::StartDriver()
-{
-    // SDL would otherwise turn SIGINT and SIGTERM into events nobody reads; the program
-    // handles them itself.
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
-        return false;
-    driverReady_ = true;
-    if (!OpenDevice()) {
-        driverReady_ = false;
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
-        return false;
-    }
-    CloseIfSilent();
-    return true;
+        Adopt(opening_.get());
 }
 
 bool SdlSoundPlayer::OpenDevice()
 {
-    if (device_ != 0)
-        return true;
-    SDL_AudioSpec wanted {};
-    wanted.freq = DeviceRate;
-    wanted.format = DeviceFormat;
-    wanted.channels = DeviceChannels;
-    wanted.samples = 512; // about 12 ms
-    // No changes allowed: SDL converts to whatever the hardware wants.
-    device_ = SDL_OpenAudioDevice(nullptr, 0, &wanted, nullptr, 0);
+    if (device_ == 0)
+        device_ = OpenWantedDevice();
     return device_ != 0;
 }
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include <chrono>
 #include <cstdint>
+#include <functional>
 #include <future>
 #include <map>
 #include <optional>
@@ -17,16 +19,28 @@ namespace orvane {
 // opened again for the next sound.
 class SdlSoundPlayer {
 public:
-    SdlSoundPlayer() = default;
+    using Samples = std::vector<uint8_t>;
+    // What starting the sound system gives: whether a driver is ready, and the click.
+    struct Opened {
+        bool DriverReady = false;
+        Samples Click;
+    };
+    using Opener = std::function<Opened()>;
+
+    // The player's end waits at most waitAtEnd for a start still running in the background.
+    explicit SdlSoundPlayer(std::chrono::milliseconds waitAtEnd = std::chrono::seconds(2));
     ~SdlSoundPlayer();
     SdlSoundPlayer(const SdlSoundPlayer&) = delete;
     SdlSoundPlayer& operator=(const SdlSoundPlayer&) = delete;
 
+    // Starts SDL's audio on the system's driver, or on the silent one when that fails.
+    static Opened OpenSoundSystem();
     // False only when not even the silent driver can be opened; playing is then a no-op.
     bool Open();
-    // Open on a worker, so that a slow sound system does not hold up the window; every
-    // other call waits for it to be done.
-    void OpenInBackground();
+    // Opens on a thread of its own, so that a slow sound system does not hold up the
+    // window: sounds wait meanwhile, and the calls that need the driver wait for it. A
+    // sound system that never answers is left behind when the player ends.
+    void OpenInBackground(Opener open = OpenSoundSystem);
     // Closes the device once everything queued has been played; false while it plays.
     bool CloseWhenSilent();
     // Whether a device is open now.
@@ -48,9 +62,7 @@ public:
     uint32_t LastStartedBytes() const { return lastStarted_; }
 
 private:
-    using Samples = std::vector<uint8_t>;
-
-    bool StartDriver();
+    void Adopt(Opened opened);
     bool OpenDevice();
     void WaitUntilOpen();
     bool StillOpening() const;
@@ -58,7 +70,8 @@ private:
     const Samples& Load(const std::vector<std::string>& dirs, const std::string& name);
     void Play(const Samples& sound);
 
-    std::future<bool> opening_;
+    std::chrono::milliseconds waitAtEnd_;
+    std::future<Opened> opening_;
     // The folders and name of the sound that waits; no name for the click.
     std::optional<std::pair<std::vector<std::string>, std::string>> waiting_;
     bool driverReady_ = false;

@@ -9,8 +9,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
+#include <future>
 
 using orvane::SdlSoundPlayer;
 using orvane::testing::ParseWav;
@@ -144,6 +146,30 @@ TEST(SoundPlayer, FirstSoundAfterStartAndAfterASilencePlaysWhole)
             std::search(played.begin(), played.end(), click.begin(), click.end()), played.end())
             << "round " << round;
     }
+}
+
+// A sound system that never answers its start holds up neither the sounds, which wait,
+// nor the player's end: without the bound this test never ends.
+TEST(SoundPlayer, EndsWithoutWaitingForASoundSystemThatNeverAnswers)
+{
+    std::promise<void> answer;
+    std::shared_future<void> answered = answer.get_future().share();
+    std::promise<void> started;
+    {
+        SdlSoundPlayer player(std::chrono::milliseconds(0));
+        player.OpenInBackground([answered, &started] {
+            started.set_value();
+            answered.wait();
+            return SdlSoundPlayer::Opened {};
+        });
+        started.get_future().wait();
+        player.PlayClick();
+        EXPECT_TRUE(player.SoundWaiting());
+        player.PlayWaitingSound();
+        EXPECT_TRUE(player.SoundWaiting());
+    }
+    // The start answers after the player has gone, and finds nothing of it to write to.
+    answer.set_value();
 }
 
 TEST(SoundPlayer, DoesNothingUntilOpened)
