@@ -83,10 +83,13 @@ protected:
         At(1500, [this] { Act(CellGesture::Open, CellAction::Press, 0, 0); });
         record = game.Recorded();
         for (const auto& [at, x, y] : std::initializer_list<std::tuple<int, int, int>> {
-                 {116, 40, 64}, {150, 48, 72}, {216, 80, 80}})
-            record.Commands.insert(std::ranges::find_if(record.Commands,
-                                       [at](const Command& c) { return c.AtMilliseconds > at; }),
-                Command {at, CommandKind::PointerMove, {}, {}, PackPointer({x, y}), {}});
+                 {116, 40, 64}, {150, 48, 72}, {216, 80, 80}}) {
+            const int64_t time = at;
+            record.Commands.insert(
+                std::ranges::find_if(
+                    record.Commands, [time](const Command& c) { return c.AtMilliseconds > time; }),
+                Command {time, CommandKind::PointerMove, {}, {}, PackPointer({x, y}), {}});
+        }
     }
     void At(int64_t milliseconds, const std::function<void()>& act)
     {
