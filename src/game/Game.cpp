@@ -126,6 +126,9 @@ void Game::PressBonusButton(bool down)
 
 void Game::RenamePlayer(PlayerIndex player, const std::string& name)
 {
+    // A network game's names are the players' own.
+    if (networkSeat_)
+        return;
     Record(
         Command {0, CommandKind::RenamePlayer, CellGesture::Open, CellAction::Press, player, name});
     players_[player].Name = name;
@@ -134,6 +137,8 @@ void Game::RenamePlayer(PlayerIndex player, const std::string& name)
 
 void Game::ResetSeriesScores()
 {
+    if (networkSeat_)
+        return;
     Record(CommandKind::ResetSeriesScores);
     players_[Player1].Score = players_[Player2].Score = 0;
 }

@@ -3,6 +3,7 @@
 #include "game/GameEvents.h"
 #include "game/GameTypes.h"
 #include "game/RecordedGame.h"
+#include "game/SeenState.h"
 
 #include <array>
 #include <cstdint>
@@ -158,6 +159,25 @@ public:
     // a frame); places off the board are taken to its edge.
     void MovePointer(PointerPlace place);
 
+    // --- A game played at a network host ---
+    // Shows the host's game as the player in the seat sees it. From then on the player's
+    // opens, bonus button, give-up and new game are asked of the host (NetworkMoveWanted)
+    // instead of played, and pause, renaming and the series reset do nothing. A board
+    // number other than the one shown deals the board afresh. The news are what the move
+    // told besides the board: sounds, messages and, when it ended the game, its end.
+    void ShowNetworkGame(
+        const SeenState& seen, PlayerIndex seat, uint32_t hostBoard, const SeenNews& news = {});
+    // Back to games of this program's own: the next NewGame deals one.
+    void LeaveNetworkGame();
+    std::optional<PlayerIndex> NetworkSeat() const { return networkSeat_; }
+    // The player at this screen may not act: the computer, or the other player of a
+    // network game, holds the turn of a game being played.
+    bool OtherSideIsToMove() const
+    {
+        return ComputerIsToMove()
+            || (networkSeat_ && currentPlayer_ != *networkSeat_ && IsRunning());
+    }
+
     // Replays only: deals the recorded start's board, whose first open lays the recorded
     // layout and whose draws come from the record (see Replay.h).
     void BeginReplay(const GameStart& start);
@@ -265,6 +285,12 @@ private:
     int16_t fixedLastSafeSlot_ = -1;
     // The board was given (played again, or read from a board code), not dealt at random.
     bool givenBoard_ = false;
+    // The seat at a network host whose game this shows, and the host's board number.
+    std::optional<PlayerIndex> networkSeat_;
+    uint32_t networkBoard_ = 0;
+    std::array<PlayerData, 2> localPlayers_;
+    // Asks the host instead of playing: true when this is a network game.
+    bool AskHost(NetworkMove move, int32_t cell = 0);
 };
 
 } // namespace orvane

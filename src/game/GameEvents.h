@@ -97,10 +97,21 @@ struct GameEnded {
     uint8_t ScoreTable = 0;
     // The game's start and its commands up to its end: the whole game, to play again.
     RecordedGame Record;
+    // A game played at a network host: the other player's name; counted in the history
+    // only, with the result from this player's side.
+    std::string NetworkOpponent;
     bool operator==(const GameEnded&) const = default;
 };
 
-using GameEvent = std::variant<BoardDealt, SoundPlayed, MessagePosted, MineFound, TurnPassed,
-    CellsChanged, NoGuessDealFailed, TwoPlayerGameStarted, SeriesPointWon, GameEnded>;
+// In a network game the player's move goes to the host, which decides and tells back.
+struct NetworkMoveWanted {
+    NetworkMove Move = NetworkMove::Open;
+    int16_t Cell = 0;
+    bool operator==(const NetworkMoveWanted&) const = default;
+};
+
+using GameEvent
+    = std::variant<BoardDealt, SoundPlayed, MessagePosted, MineFound, TurnPassed, CellsChanged,
+        NoGuessDealFailed, TwoPlayerGameStarted, SeriesPointWon, GameEnded, NetworkMoveWanted>;
 
 } // namespace orvane

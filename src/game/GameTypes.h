@@ -21,6 +21,9 @@ enum class GameResult : uint8_t { Won = 0, Lost = 1, GivenUp = 2 };
 
 // How the computer opponent chooses its cells; its moves on screen are the same for both.
 enum class ComputerStrength : uint8_t { Normal, Strong };
+// What a player of a network game asks the host for: an open (or the armed bonus) at a
+// cell, arming or disarming the bonus, giving up, a new game.
+enum class NetworkMove : uint8_t { Open = 0, ToggleBonus = 1, GiveUp = 2, NewGame = 3 };
 // The status face: its picture, in the order of the face pictures.
 enum class FaceLook : uint8_t { Smiling = 0, Pressing = 1, Lost = 2, Won = 3 };
 

@@ -33,6 +33,8 @@ void Game::RebuildBoard()
 
 void Game::NewGame(const BoardSetup& setup, const SeriesChange& series)
 {
+    if (AskHost(NetworkMove::NewGame))
+        return;
     fixedOrder_.clear();
     // The game given up is kept with its own board, before the new setup replaces it.
     if (state_ == GameState::Playing)

@@ -94,6 +94,16 @@ void Game::OpenTwoPlayer(Cell& cell, CellAction action)
     }
 
     face_ = FaceLook::Smiling;
+    if (networkSeat_) {
+        // The host plays the move and tells the board back; the pressed look goes now.
+        const bool wanted = bonusArmed_ || cell.State == CellState::Pressed;
+        for (Cell& pressed : cells_)
+            if (pressed.State == CellState::Pressed)
+                pressed.State = CellState::Closed;
+        if (wanted && currentPlayer_ == *networkSeat_)
+            AskHost(NetworkMove::Open, cell.Index);
+        return;
+    }
     ClearMoveMarks(CurrentMode(), clearMarksNextMove_);
     StartClockIfReady(cell);
     if (bonusArmed_)

@@ -7,7 +7,7 @@ namespace orvane {
 
 void Game::PauseGame()
 {
-    if (paused_ || state_ != GameState::Playing)
+    if (paused_ || state_ != GameState::Playing || networkSeat_)
         return;
     Record(CommandKind::Pause);
     paused_ = true;

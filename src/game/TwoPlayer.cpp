@@ -111,6 +111,8 @@ void Game::GiveUp()
     // A game gives its point away once; the new game that follows ends it.
     if (!IsTwoPlayer() || state_ != GameState::Playing || seriesPointGivenUp_)
         return;
+    if (AskHost(NetworkMove::GiveUp))
+        return;
     Record(CommandKind::GiveUp);
     seriesPointGivenUp_ = true;
     const PlayerIndex winner = OtherPlayer(currentPlayer_);
@@ -121,6 +123,8 @@ void Game::GiveUp()
 
 void Game::ToggleBonus()
 {
+    if (AskHost(NetworkMove::ToggleBonus))
+        return;
     Record(CommandKind::ToggleBonus);
     if (bonusArmed_) {
         bonusArmed_ = false;

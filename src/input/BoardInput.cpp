@@ -72,7 +72,7 @@ void ForgetPressOnEarlierBoard(const Game& game, ScreenState& screen)
 
 void PressCell(Game& game, ScreenState& screen, MouseButton button, int32_t cell)
 {
-    if (game.ComputerIsToMove())
+    if (game.OtherSideIsToMove())
         return;
     ForgetPressOnEarlierBoard(game, screen);
     if (cell < 0)
@@ -98,7 +98,7 @@ void PressCell(Game& game, ScreenState& screen, MouseButton button, int32_t cell
 // The button comes up over a cell of the board (inside) or elsewhere.
 void ReleaseButton(Game& game, ScreenState& screen, MouseButton button, bool overCell)
 {
-    if (game.ComputerIsToMove())
+    if (game.OtherSideIsToMove())
         return;
     ForgetPressOnEarlierBoard(game, screen);
     // A gesture begun before the pause ends without acting on the hidden board.

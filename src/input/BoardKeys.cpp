@@ -82,7 +82,7 @@ void ClickOnKeyCursor(Game& game, ScreenState& screen, MouseButton button)
 
 void BoardKeyPress(Game& game, ScreenState& screen, BoardKey key)
 {
-    if (game.ComputerIsToMove() || !game.BoardMatchesSize() || game.Cells().empty()
+    if (game.OtherSideIsToMove() || !game.BoardMatchesSize() || game.Cells().empty()
         || screen.PressedCell >= 0)
         return;
     const bool wasShown = screen.KeyCursorShown;

@@ -123,7 +123,7 @@ PanelPart PlayerPanelAt(const Game& game, PlayerIndex player, int x, int y, int 
 
 void StatusMouseMove(Game& game, ScreenState& screen, int x, int y, int panelWidth)
 {
-    if (game.ComputerIsToMove())
+    if (game.OtherSideIsToMove())
         return;
     screen.HoverTarget = StatusTargetAt(x, y, panelWidth);
     // A held button looks pressed only while the pointer is over it.
@@ -138,7 +138,7 @@ void StatusMouseMove(Game& game, ScreenState& screen, int x, int y, int panelWid
 
 void StatusMouseDown(Game& game, ScreenState& screen, MouseButton button)
 {
-    if (game.ComputerIsToMove())
+    if (game.OtherSideIsToMove())
         return;
     if (button == MouseButton::Left && screen.HoverTarget == StatusTarget::Face) {
         screen.FaceDown = true;
@@ -164,7 +164,7 @@ void StatusMouseUp(Game& game, ScreenState& screen, MouseButton button)
 
 void StatusClick(Game& game, ScreenState& screen, Platform& platform)
 {
-    if (game.ComputerIsToMove())
+    if (game.OtherSideIsToMove())
         return;
     if (screen.PressedTarget == StatusTarget::Face && screen.HoverTarget == StatusTarget::Face)
         ClickFace(game, screen, platform);
@@ -196,7 +196,7 @@ void StatusDoubleClick(
 
 void NewGameCommand(Game& game, ScreenState& screen, Platform& platform)
 {
-    if (game.ComputerIsToMove())
+    if (game.OtherSideIsToMove())
         return;
     screen.HoverTarget = StatusTarget::Face;
     ClickFace(game, screen, platform);
