@@ -3,6 +3,7 @@
 
 #include "game/Game.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace orvane::net {
@@ -33,6 +34,16 @@ void NetworkPlayer::Send(const Message& message)
 bool NetworkPlayer::OtherPlayerPresent() const
 {
     return seat_ && present_[OtherPlayer(*seat_)];
+}
+
+int32_t NetworkPlayer::TurnMsLeftAt(int64_t nowMs) const
+{
+    if (turnMsLeft_ < 0)
+        return -1;
+    // The host holds the clocks while a player is away.
+    if (!present_[0] || !present_[1])
+        return turnMsLeft_;
+    return static_cast<int32_t>(std::max<int64_t>(0, turnMsLeft_ - (nowMs - turnToldAtMs_)));
 }
 
 void NetworkPlayer::End(const std::string& reason)

@@ -45,9 +45,10 @@ public:
     const std::string& GameName() const { return gameName_; }
     TurnLimit Limit() const { return limit_; }
     bool OtherPlayerPresent() const;
-    // The time the player to move has left when the host last told it, or -1.
+    // The time the player to move had left when the host last told it, or -1 without a
+    // limit; and counted down to now, for the screen.
     int32_t TurnMsLeft() const { return turnMsLeft_; }
-    int64_t TurnToldAtMs() const { return turnToldAtMs_; }
+    int32_t TurnMsLeftAt(int64_t nowMs) const;
     // How many states disagreed with the host's hash (each mended by asking for the whole).
     int HashMismatches() const { return hashMismatches_; }
     // The moves the host refused, the last one's reason.

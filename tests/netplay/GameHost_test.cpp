@@ -123,3 +123,158 @@ TEST(NetworkGame, AThousandGamesAgreeAfterEveryMoveAndNeverShowAClosedCell)
     EXPECT_EQ(a.player->HashMismatches() + b.player->HashMismatches(), 0);
     EXPECT_EQ(a.game.Players()[Player1].Score + a.game.Players()[Player2].Score, 1000);
 }
+
+TEST(NetworkGame, TheHostRefusesMovesTheRulesDoNotAllow)
+{
+    NetworkTable table;
+    Side& a = table.Join("A");
+    const net::MoveAsked early {HostGame(table).BoardNumber(), NetworkMove::Open, 0};
+    table.host.Received(table.IdOf(a), early);
+    table.Pump();
+    EXPECT_EQ(a.player->LastRefusal(), "Wait for the other player.");
+    Side& b = table.Join("B");
+    const Game& host = HostGame(table);
+    const uint32_t board = host.BoardNumber();
+    const auto ask = [&](Side& side, NetworkMove move, int16_t cell) {
+        table.host.Received(table.IdOf(side), net::MoveAsked {board, move, cell});
+        table.Pump();
+        return side.player->LastRefusal();
+    };
+    EXPECT_EQ(ask(b, NetworkMove::Open, 0), "It is not your turn.");
+    EXPECT_EQ(ask(a, NetworkMove::Open, 81), "There is no such cell.");
+    EXPECT_EQ(ask(a, NetworkMove::ToggleBonus, 0), "The bonus is not yours to use now.");
+    EXPECT_EQ(ask(a, NetworkMove::GiveUp, 0), "There is no game of yours to give up.");
+    EXPECT_EQ(host.CurrentState(), GameState::Ready);
+    // The first open plays; opening the same cell again is refused to whoever moves next.
+    table.Click(a, 40);
+    Side& next = ToMove(a, b);
+    const auto before = SeenStateOf(host);
+    EXPECT_EQ(ask(next, NetworkMove::Open, 40), "That cell is open already.");
+    EXPECT_EQ(ask(next, NetworkMove::NewGame, 0), "The game is still being played.");
+    EXPECT_EQ(SeenStateOf(host), before);
+    // A move asked for a board already gone is dropped without a word.
+    next.player->Received(net::MoveRefused {}, table.NowMs());
+    table.host.Received(table.IdOf(next), net::MoveAsked {board - 1, NetworkMove::Open, 0});
+    table.Pump();
+    EXPECT_EQ(next.player->LastRefusal(), "");
+    EXPECT_EQ(SeenStateOf(host), before);
+}
+
+TEST(NetworkGame, HellosTheHostCannotTakeAreRefusedInWords)
+{
+    NetworkTable table;
+    table.Join("A", "Evening");
+    table.Join("B", "Evening");
+    Side& third = table.Join("C", "Evening");
+    EXPECT_EQ(third.player->CurrentPhase(), net::NetworkPlayer::Phase::Ended);
+    EXPECT_EQ(third.player->EndReason(),
+        "The host refused: The game \"Evening\" has two players already.");
+    Side& stranger = table.Join("D", "", 12345);
+    EXPECT_EQ(stranger.player->EndReason(), "The host refused: The game you were playing has ended.");
+
+    const net::ConnectionId id = 99;
+    table.host.Connected(id);
+    net::Hello old;
+    old.Version = net::ProtocolVersion + 1;
+    table.host.Received(id, old);
+    const auto out = table.host.TakeOutgoing();
+    ASSERT_FALSE(out.empty());
+    net::MessageReader reader;
+    reader.Add(out.front().Bytes);
+    const auto refused = reader.Next();
+    ASSERT_TRUE(refused && std::holds_alternative<net::Refused>(*refused));
+    EXPECT_NE(std::get<net::Refused>(*refused).Reason.find("same version"), std::string::npos);
+    EXPECT_EQ(table.host.TakeClosing(), std::vector<net::ConnectionId> {id});
+}
+
+// A player whose program was killed comes back with the seat's token within a minute and
+// sees the whole game; the seat is no one else's.
+TEST(NetworkGame, ASeatWaitsAMinuteForItsPlayerWithTheToken)
+{
+    NetworkTable table;
+    Side& a = table.Join("A");
+    Side& b = table.Join("B");
+    table.Click(a, 40);
+    const uint64_t token = b.player->Token();
+    table.Drop(b);
+    EXPECT_FALSE(a.player->OtherPlayerPresent());
+    const net::MoveAsked move {HostGame(table).BoardNumber(), NetworkMove::Open, 0};
+    table.host.Received(table.IdOf(a), move);
+    table.Pump();
+    EXPECT_EQ(a.player->LastRefusal(), "Wait for the other player.");
+
+    table.PassMs(net::RejoinMs - 1000);
+    Side& again = table.Join("Someone else", "", token);
+    ASSERT_EQ(again.player->Seat(), Player2);
+    EXPECT_EQ(SeenStateOf(again.game), SeenStateOf(HostGame(table)));
+    EXPECT_EQ(again.game.Players()[Player2].Name, "B");
+    EXPECT_TRUE(a.player->OtherPlayerPresent());
+
+    // Away past the minute, the seat's player has given the game up and the game ends.
+    table.Drop(again);
+    table.PassMs(net::RejoinMs);
+    EXPECT_EQ(a.player->CurrentPhase(), net::NetworkPlayer::Phase::Playing);
+    table.PassMs(1001);
+    EXPECT_EQ(a.player->EndReason(), "B did not come back.");
+    EXPECT_EQ(table.host.GameCount(), 0U);
+    EXPECT_FALSE(a.game.NetworkSeat());
+}
+
+TEST(NetworkGame, ASilentSideIsTakenAsGoneAfterTenSeconds)
+{
+    NetworkTable table;
+    Side& a = table.Join("A");
+    Side& b = table.Join("B");
+    // B's program hangs: it sends nothing more, and hears nothing.
+    b.connected = false;
+    table.PassMs(net::SilenceMs);
+    EXPECT_TRUE(a.player->OtherPlayerPresent());
+    table.PassMs(1);
+    EXPECT_FALSE(a.player->OtherPlayerPresent());
+    // And a player whose host falls silent ends the game in words.
+    b.player->Tick(table.NowMs());
+    EXPECT_EQ(b.player->CurrentPhase(), net::NetworkPlayer::Phase::Ended);
+    EXPECT_NE(b.player->EndReason().find("Nothing was heard from the host"), std::string::npos);
+}
+
+TEST(NetworkGame, APlayerOutOfTimeGivesUpAndTheOtherWinsThePoint)
+{
+    NetworkTable table;
+    table.limit = TurnLimit::ThirtySecondsATurn;
+    Side& a = table.Join("A");
+    Side& b = table.Join("B");
+    table.Click(a, 40);
+    Side& late = ToMove(a, b);
+    const PlayerIndex lateSeat = *late.player->Seat();
+    const uint32_t board = HostGame(table).BoardNumber();
+    table.PassMs(29'999);
+    EXPECT_EQ(HostGame(table).BoardNumber(), board);
+    table.PassMs(1);
+    EXPECT_EQ(a.game.Players()[OtherPlayer(lateSeat)].Score, 1);
+    EXPECT_NE(HostGame(table).BoardNumber(), board);
+    ASSERT_NE(LastOf<net::Shown>(a), nullptr);
+}
+
+TEST(NetworkGame, ABankOfTimeIsSpentOnlyOnTheOwnTurns)
+{
+    NetworkTable table;
+    table.limit = TurnLimit::BankOf120Seconds;
+    Side& a = table.Join("A");
+    Side& b = table.Join("B");
+    // A thinks 100 s, then opens (the first open is always safe): B's bank is whole.
+    table.PassMs(100'000);
+    table.Click(a, 40);
+    ASSERT_EQ(HostGame(table).CurrentPlayer(), Player2);
+    EXPECT_EQ(b.player->TurnMsLeft(), 120'000);
+    table.PassMs(5'000);
+    EXPECT_EQ(a.player->TurnMsLeftAt(table.NowMs()), 115'000);
+    // B opens a safe cell the host knows of; A has 20 s left.
+    const Game& host = HostGame(table);
+    int32_t safe = 0;
+    while (!host.CellAt(safe).IsClosedUnmarked() || host.CellAt(safe).Value == MineValue)
+        ++safe;
+    table.Click(b, safe);
+    EXPECT_EQ(a.player->TurnMsLeft(), 20'000);
+    table.PassMs(20'000);
+    EXPECT_EQ(a.game.Players()[Player2].Score, 1);
+}

@@ -7,6 +7,7 @@
 #include "platform/FrameClock.h"
 #include "support/FixedRandom.h"
 
+#include <algorithm>
 #include <map>
 #include <memory>
 #include <vector>
@@ -102,13 +103,19 @@ public:
         }
     }
 
+    // Time passes in steps of at most half a second, as the programs' loops tick.
     void PassMs(int64_t ms)
     {
-        counter.SetMilliseconds(counter.Now() + ms);
-        host.Tick();
-        for (auto& [id, side] : sides)
-            side->player->Tick(NowMs());
-        Pump();
+        for (int64_t passed = 0; passed < ms;) {
+            const int64_t step = std::min<int64_t>(500, ms - passed);
+            passed += step;
+            counter.SetMilliseconds(counter.Now() + step);
+            host.Tick();
+            for (auto& [id, side] : sides)
+                if (side->connected)
+                    side->player->Tick(NowMs());
+            Pump();
+        }
     }
 
     // The player clicks a cell of the board it sees.
