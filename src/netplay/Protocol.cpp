@@ -405,7 +405,9 @@ std::size_t MessageReader::Wanted() const
     for (int i = 0; i < 4; ++i)
         length |= static_cast<std::size_t>(pending_[used_ + static_cast<std::size_t>(i)])
             << (8 * i);
-    length = std::min(length, MostMessageBytes);
+    // A length no message has is for Next to refuse.
+    if (length == 0 || length > MostMessageBytes)
+        return 0;
     return have >= 4 + length ? 0 : 4 + length - have;
 }
 
