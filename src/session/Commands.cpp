@@ -113,6 +113,22 @@ void MenuCommands::RestartForMode(PlayMode mode, const SeriesChange& series)
     game_.NewGame(setup, series);
 }
 
+BoardSetup MenuCommands::NetworkBoard() const
+{
+    BoardSetup setup = game_.Setup();
+    setup.Mode = PlayMode::VsHuman;
+    setup.ScoreTable = NoScoreTable;
+    if (IsFixedLevel(setup.BoardLevel)) {
+        const LevelValues& values = LevelTable[static_cast<size_t>(setup.BoardLevel)];
+        setup.Width = values.Columns;
+        setup.Height = values.Rows;
+        setup.Mines = values.DuelMines;
+    } else if (setup.Mines % 2 == 0) {
+        --setup.Mines;
+    }
+    return setup;
+}
+
 void MenuCommands::Classic()
 {
     RestartForMode(PlayMode::Classic, {});

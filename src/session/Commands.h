@@ -42,6 +42,10 @@ public:
     // After the custom size dialog confirmed a size: a game on that board.
     void StartCustomGame(int16_t width, int16_t height, int16_t mines);
 
+    // The board of the level being played, set for two players: what this player offers
+    // when hosting a network game.
+    BoardSetup NetworkBoard() const;
+
     void Classic();
     void VsHuman();
     void VsComputer();

@@ -23,6 +23,8 @@ constexpr std::string_view NoGuessingKey = "NoGuessing";
 constexpr std::string_view StrengthKey = "ComputerStrength";
 constexpr std::string_view ColourSafeKey = "ColourSafeNumbers";
 constexpr std::string_view KeepReplaysKey = "KeepReplays";
+constexpr std::string_view NetworkNameKey = "NetworkName";
+constexpr std::string_view NetworkSeatKey = "NetworkSeat";
 
 std::string_view Trimmed(std::string_view text)
 {
@@ -61,6 +63,10 @@ void TakeLine(std::string_view line, Preferences& preferences)
     } else if (key == KeepReplaysKey) {
         if (value == "1" || value == "0")
             preferences.KeepReplays = value == "1";
+    } else if (key == NetworkNameKey) {
+        preferences.NetworkName = value;
+    } else if (key == NetworkSeatKey) {
+        preferences.NetworkSeat = value;
     } else if (preferences.OtherLines.size() < MostKeptLines) {
         preferences.OtherLines.emplace_back(line);
     }
@@ -98,6 +104,10 @@ std::string FormatPreferences(const Preferences& preferences)
         + (preferences.Strength == ComputerStrength::Strong ? "Strong" : "Normal") + "\n";
     text += std::string(ColourSafeKey) + "=" + (preferences.ColourSafeNumbers ? "1" : "0") + "\n";
     text += std::string(KeepReplaysKey) + "=" + (preferences.KeepReplays ? "1" : "0") + "\n";
+    if (!preferences.NetworkName.empty())
+        text += std::string(NetworkNameKey) + "=" + preferences.NetworkName + "\n";
+    if (!preferences.NetworkSeat.empty())
+        text += std::string(NetworkSeatKey) + "=" + preferences.NetworkSeat + "\n";
     for (const std::string& line : preferences.OtherLines)
         text += line + "\n";
     return text;
@@ -175,6 +185,10 @@ bool PreferenceStore::Save(Platform& platform)
         saved.ColourSafeNumbers = Values.ColourSafeNumbers;
     if (Values.KeepReplays != lastRead_.KeepReplays)
         saved.KeepReplays = Values.KeepReplays;
+    if (Values.NetworkName != lastRead_.NetworkName)
+        saved.NetworkName = Values.NetworkName;
+    if (Values.NetworkSeat != lastRead_.NetworkSeat)
+        saved.NetworkSeat = Values.NetworkSeat;
     const std::string text = FormatPreferences(saved);
     if (const std::string failure
         = ReplaceFile(path_, std::vector<uint8_t>(text.begin(), text.end()));

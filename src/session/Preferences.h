@@ -22,6 +22,12 @@ struct Preferences {
     std::vector<std::string> OtherLines;
     // Every ended game is kept whole, to be watched again.
     bool KeepReplays = true;
+    // The name this player gives in network games.
+    std::string NetworkName {};
+    // The seat of the network game this program played last, to come back to after the
+    // program was ended: "address port token game" and when it was left, in seconds
+    // since 1970 (a seat waits a minute). Empty when there is none.
+    std::string NetworkSeat {};
 
     bool operator==(const Preferences&) const = default;
 };

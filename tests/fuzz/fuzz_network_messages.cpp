@@ -52,7 +52,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
                 if (const auto* wanted = std::get_if<NetworkMoveWanted>(&event))
                     player.Ask(*wanted, counter.Now());
             for (const net::Outgoing& out : host.TakeOutgoing())
-                FuzzCheck(out.Bytes.size() <= 4 + net::MostMessageBytes, "a host message too large");
+                FuzzCheck(
+                    out.Bytes.size() <= 4 + net::MostMessageBytes, "a host message too large");
         }
     }
     FuzzCheck(player.CurrentPhase() != net::NetworkPlayer::Phase::Ended || !game.NetworkSeat(),

@@ -170,7 +170,8 @@ TEST(NetworkGame, HellosTheHostCannotTakeAreRefusedInWords)
     EXPECT_EQ(third.player->EndReason(),
         "The host refused: The game \"Evening\" has two players already.");
     Side& stranger = table.Join("D", "", 12345);
-    EXPECT_EQ(stranger.player->EndReason(), "The host refused: The game you were playing has ended.");
+    EXPECT_EQ(
+        stranger.player->EndReason(), "The host refused: The game you were playing has ended.");
 
     const net::ConnectionId id = 99;
     table.host.Connected(id);

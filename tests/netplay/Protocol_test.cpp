@@ -54,8 +54,8 @@ TEST(NetworkMessages, EveryKindReadsBackAsWritten)
     changed.Seen.Cells.clear();
     changed.ChangedCells = {{0, 0}, {80, seen_cell::FoundByPlayer1 | seen_cell::MoveMark}};
     changed.News = {};
-    Hello hello {ProtocolVersion, "Ann", "Evening", 0xfeedULL, TurnLimit::BankOf120Seconds,
-        Beginner()};
+    Hello hello {
+        ProtocolVersion, "Ann", "Evening", 0xfeedULL, TurnLimit::BankOf120Seconds, Beginner()};
     for (const Message& message : std::vector<Message> {hello,
              Welcome {Player2, 1ULL << 63, "Evening", TurnLimit::ThirtySecondsATurn},
              Refused {"No."}, MoveAsked {7, NetworkMove::ToggleBonus, 80},
@@ -121,7 +121,8 @@ TEST(NetworkMessages, TheReaderTakesAnyPiecesAndNeverHoldsMoreThanOneMessage)
     EXPECT_EQ(flooded.Wanted(), 0U) << "a length past the limit is wanted no further";
     EXPECT_FALSE(flooded.Next());
     EXPECT_TRUE(flooded.Broken());
-    EXPECT_EQ(flooded.Problem(), "The other side sent a message too large to be one of this game's.");
+    EXPECT_EQ(
+        flooded.Problem(), "The other side sent a message too large to be one of this game's.");
 }
 
 TEST(NetworkMessages, PlayerNamesAreCleanedAndCut)

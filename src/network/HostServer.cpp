@@ -1,0 +1,147 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "network/HostServer.h"
+
+#include <QTcpSocket>
+
+namespace orvane {
+
+namespace {
+// Ticks often enough for a turn's last second to be noticed on time.
+constexpr int TickMs = 250;
+constexpr int PortsTried = 21;
+// What the socket reads ahead of the message reader.
+constexpr qint64 SocketReadBuffer = 64 * 1024;
+} // namespace
+
+struct HostServer::Peer {
+    QTcpSocket* Socket = nullptr;
+    net::MessageReader Reader;
+};
+
+HostServer::HostServer(RandomSource& random, CounterSource& counter, QObject* parent) :
+    QObject(parent), host_(random, counter)
+{
+    connect(&server_, &QTcpServer::newConnection, this, &HostServer::Accept);
+    tick_.setInterval(TickMs);
+    connect(&tick_, &QTimer::timeout, this, [this] {
+        host_.Tick();
+        Flush();
+    });
+    tick_.start();
+}
+
+HostServer::~HostServer()
+{
+    for (auto& [id, peer] : peers_)
+        peer->Socket->disconnect(this);
+}
+
+bool HostServer::Listen(quint16 port, QString& problem)
+{
+    for (int i = 0; i < PortsTried && port + i <= 65535; ++i)
+        if (server_.listen(QHostAddress::Any, static_cast<quint16>(port + i)))
+            return true;
+    problem = QStringLiteral("No port from %1 to %2 could be used for hosting: %3")
+                  .arg(port)
+                  .arg(std::min(port + PortsTried - 1, 65535))
+                  .arg(server_.errorString());
+    return false;
+}
+
+void HostServer::Accept()
+{
+    while (QTcpSocket* socket = server_.nextPendingConnection()) {
+        if (peers_.size() >= MostConnections) {
+            socket->abort();
+            socket->deleteLater();
+            continue;
+        }
+        socket->setParent(this);
+        socket->setReadBufferSize(SocketReadBuffer);
+        socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
+        const net::ConnectionId id = nextId_++;
+        auto peer = std::make_unique<Peer>();
+        peer->Socket = socket;
+        peers_.emplace(id, std::move(peer));
+        connect(socket, &QTcpSocket::readyRead, this, [this, id] { Read(id); });
+        connect(socket, &QTcpSocket::disconnected, this, [this, id] { Drop(id); });
+        connect(socket, &QTcpSocket::errorOccurred, this, [this, id] { Drop(id); });
+        host_.Connected(id);
+    }
+}
+
+void HostServer::Read(net::ConnectionId id)
+{
+    const auto found = peers_.find(id);
+    if (found == peers_.end())
+        return;
+    Peer& peer = *found->second;
+    char buffer[4096];
+    // The reader takes no more than the message it waits for: a peer sending faster than
+    // it is read fills its own socket, not this program's memory.
+    while (!peer.Reader.Broken() && peer.Socket->bytesAvailable() > 0) {
+        const auto wanted = static_cast<qint64>(std::min(peer.Reader.Wanted(), sizeof buffer));
+        const qint64 read = peer.Socket->read(buffer, std::max<qint64>(wanted, 1));
+        if (read <= 0)
+            break;
+        peer.Reader.Add(
+            std::span(reinterpret_cast<const uint8_t*>(buffer), static_cast<size_t>(read)));
+        while (auto message = peer.Reader.Next())
+            host_.Received(id, *message);
+    }
+    if (peer.Reader.Broken()) {
+        host_.Received(id, net::Goodbye {});
+        Flush();
+        Drop(id);
+        return;
+    }
+    Flush();
+}
+
+void HostServer::Drop(net::ConnectionId id)
+{
+    const auto found = peers_.find(id);
+    if (found == peers_.end())
+        return;
+    QTcpSocket* socket = found->second->Socket;
+    peers_.erase(found);
+    socket->disconnect(this);
+    socket->disconnectFromHost();
+    socket->deleteLater();
+    host_.Disconnected(id);
+    Flush();
+}
+
+void HostServer::Flush()
+{
+    for (const net::Outgoing& out : host_.TakeOutgoing()) {
+        const auto found = peers_.find(out.To);
+        if (found == peers_.end())
+            continue;
+        QTcpSocket& socket = *found->second->Socket;
+        socket.write(
+            reinterpret_cast<const char*>(out.Bytes.data()), static_cast<qint64>(out.Bytes.size()));
+    }
+    for (net::ConnectionId closed : host_.TakeClosing())
+        if (const auto found = peers_.find(closed); found != peers_.end()) {
+            // Written first, then closed: the goodbye reaches the player.
+            QTcpSocket* socket = found->second->Socket;
+            peers_.erase(found);
+            socket->disconnect(this);
+            socket->disconnectFromHost();
+            socket->deleteLater();
+        }
+    std::vector<net::ConnectionId> slow;
+    for (const auto& [id, peer] : peers_)
+        if (peer->Socket->bytesToWrite() > MostUnsentBytes)
+            slow.push_back(id);
+    for (net::ConnectionId id : slow)
+        Drop(id);
+    const std::size_t waiting = host_.WaitingGames().size();
+    if (waiting != waitingGames_) {
+        waitingGames_ = waiting;
+        emit WaitingGamesChanged();
+    }
+}
+
+} // namespace orvane

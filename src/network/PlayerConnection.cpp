@@ -1,0 +1,99 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "network/PlayerConnection.h"
+
+namespace orvane {
+
+namespace {
+constexpr int OpenTimeoutMs = 10'000;
+} // namespace
+
+PlayerConnection::PlayerConnection(QObject* parent) : QObject(parent)
+{
+    socket_.setReadBufferSize(64 * 1024);
+    openTimeout_.setSingleShot(true);
+    connect(&openTimeout_, &QTimer::timeout, this, [this] {
+        Lose(QStringLiteral("The host at %1, port %2, did not answer within 10 seconds.")
+                 .arg(address_)
+                 .arg(port_));
+    });
+    connect(&socket_, &QTcpSocket::connected, this, [this] {
+        openTimeout_.stop();
+        socket_.setSocketOption(QAbstractSocket::LowDelayOption, 1);
+        if (OnOpened)
+            OnOpened();
+    });
+    connect(&socket_, &QTcpSocket::readyRead, this, &PlayerConnection::Read);
+    connect(&socket_, &QTcpSocket::errorOccurred, this, [this](QAbstractSocket::SocketError error) {
+        switch (error) {
+        case QAbstractSocket::HostNotFoundError:
+            Lose(QStringLiteral("No computer called \"%1\" was found.").arg(address_));
+            break;
+        case QAbstractSocket::ConnectionRefusedError:
+            Lose(QStringLiteral("Nobody hosts a game at %1, port %2.").arg(address_).arg(port_));
+            break;
+        case QAbstractSocket::RemoteHostClosedError:
+            Lose(QStringLiteral("The host closed the connection."));
+            break;
+        default:
+            Lose(QStringLiteral("The connection to the host failed: %1.")
+                     .arg(socket_.errorString()));
+            break;
+        }
+    });
+}
+
+void PlayerConnection::Open(const QString& address, quint16 port)
+{
+    address_ = address;
+    port_ = port;
+    openTimeout_.start(OpenTimeoutMs);
+    socket_.connectToHost(address, port);
+}
+
+void PlayerConnection::Send(const std::vector<uint8_t>& bytes)
+{
+    if (!bytes.empty() && IsOpen())
+        socket_.write(
+            reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
+}
+
+void PlayerConnection::Close()
+{
+    lost_ = true;
+    openTimeout_.stop();
+    socket_.disconnectFromHost();
+}
+
+void PlayerConnection::Read()
+{
+    char buffer[4096];
+    while (!lost_ && socket_.bytesAvailable() > 0) {
+        const auto wanted = static_cast<qint64>(std::min(reader_.Wanted(), sizeof buffer));
+        const qint64 read = socket_.read(buffer, std::max<qint64>(wanted, 1));
+        if (read <= 0)
+            break;
+        reader_.Add(std::span(reinterpret_cast<const uint8_t*>(buffer), static_cast<size_t>(read)));
+        while (!lost_) {
+            auto message = reader_.Next();
+            if (!message)
+                break;
+            if (OnMessage)
+                OnMessage(*message);
+        }
+        if (reader_.Broken())
+            Lose(QString::fromStdString(reader_.Problem()));
+    }
+}
+
+void PlayerConnection::Lose(const QString& reason)
+{
+    if (lost_)
+        return;
+    lost_ = true;
+    openTimeout_.stop();
+    socket_.abort();
+    if (OnLost)
+        OnLost(reason);
+}
+
+} // namespace orvane
