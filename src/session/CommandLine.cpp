@@ -26,8 +26,9 @@ constexpr std::string_view HelpText
       "  --version        print the version and the licence, and end\n"
       "  --replay FILE    watch the game kept in FILE, a replay saved by Orvane\n"
       "  FILE             the same as --replay FILE\n"
-      "  --serve          host network games, without a window (not available yet)\n"
-      "  --port N         the port, 1 to 65535, that --serve listens on\n"
+      "  --serve          host network games for others to play, without a window\n"
+      "  --port N         the port, 1 to 65535, that --serve listens on (45413 when\n"
+      "                   not given; when taken, the first free one after it)\n"
       "\n"
       "Settings and scores are kept in ~/.config/orvane and ~/.local/share/orvane, or\n"
       "beside the program when it runs from a folder of its own that it may write.\n";
@@ -203,6 +204,7 @@ std::variant<int, ProgramRequest> AnswerCommandLine(
     switch (request.What) {
     case Action::Play:
     case Action::Replay:
+    case Action::Serve:
         return request;
     case Action::Help:
         out << HelpText << std::flush;
@@ -210,9 +212,6 @@ std::variant<int, ProgramRequest> AnswerCommandLine(
     case Action::Version:
         out << VersionText << std::flush;
         return 0;
-    case Action::Serve:
-        err << "orvane: hosting network games is not available yet.\n" << std::flush;
-        return 2;
     }
     return request;
 }

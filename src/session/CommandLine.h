@@ -24,8 +24,8 @@ struct ProgramRequest {
 std::variant<ProgramRequest, std::string> ReadCommandLine(std::span<const char* const> arguments);
 
 // Reads the command line before anything else and answers what ends there: help and
-// version on out (status 0), a mistake or what is not available yet on err (status 2).
-// Otherwise the request the window opens for: to play, or to watch a replay file.
+// version on out (status 0), a mistake on err (status 2). Otherwise the request to run:
+// the window to play or to watch a replay file, or a host of network games.
 std::variant<int, ProgramRequest> AnswerCommandLine(
     int argc, const char* const* argv, std::ostream& out, std::ostream& err);
 

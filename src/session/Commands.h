@@ -66,6 +66,8 @@ public:
     // Turning it off drops none of the replays already kept.
     void KeepReplays(bool on);
     const Preferences& StoredPreferences() const { return preferences_.Values; }
+    // The options' store, for the options kept beside the menu's (the network's).
+    PreferenceStore& Options() { return preferences_; }
 
     void Sounds(bool on);
     void Theme(uint8_t theme);        // ignored for a theme that does not exist

@@ -25,10 +25,10 @@ constexpr int32_t FramesPerSecond = 30;
 } // namespace
 
 GameSession::GameSession(Platform& platform, const FileFolders& folders, ViewState& view,
-    RandomSource* random, CounterSource* counter) :
+    RandomSource* random, CounterSource* counterSource) :
     platform(platform),
     folders(folders), view(view), random(random ? *random : ClockRandom),
-    clock(counter ? *counter : SteadyTime), game(this->random, clock),
+    counter(counterSource ? *counterSource : SteadyTime), clock(counter), game(this->random, clock),
     computer(game, this->random, clock),
     scores(AppFilePath(folders.Scores, "\\Orvane.cfg"), ErrorBoxes(platform)),
     history(AppFilePath(folders.Scores, "\\History.db"), ErrorBoxes(platform)),

@@ -100,6 +100,7 @@ public:
     SteadyCounter SteadyTime;
     ClockSeededRandom ClockRandom;
     RandomSource& random;
+    CounterSource& counter;
     FrameClock clock;
     Game game;
     ScreenState screen;

@@ -25,8 +25,8 @@ struct Preferences {
     // The name this player gives in network games.
     std::string NetworkName {};
     // The seat of the network game this program played last, to come back to after the
-    // program was ended: "address port token game" and when it was left, in seconds
-    // since 1970 (a seat waits a minute). Empty when there is none.
+    // program was ended: "address port token time game", the time in seconds since 1970
+    // (a seat waits a minute for its player). Empty when there is none.
     std::string NetworkSeat {};
 
     bool operator==(const Preferences&) const = default;

@@ -39,22 +39,30 @@ QAction* MainMenu::Add(QMenu* menu, const QString& caption, const QString& name,
     return action;
 }
 
+std::function<void()> MainMenu::AfterLeaving(std::function<void()> run)
+{
+    return [this, run = std::move(run)] {
+        if (run && (!actions_.MayLeaveNetworkGame || actions_.MayLeaveNetworkGame()))
+            run();
+    };
+}
+
 void MainMenu::BuildGameMenu()
 {
     QMenu* menu = window_.menuBar()->addMenu(QStringLiteral("&Game"));
-    Add(menu, QStringLiteral("&New"), QStringLiteral("New"), Qt::Key_F2, actions_.New);
+    Add(menu, QStringLiteral("&New"), QStringLiteral("New"), Qt::Key_F2, AfterLeaving(actions_.New));
     auto* levels = new QActionGroup(this);
     levels_[0] = Add(
         menu, QStringLiteral("&Beginner"), QStringLiteral("Beginner"), Qt::Key_F3,
-        [this] { commands_.Beginner(); }, levels);
+        AfterLeaving([this] { commands_.Beginner(); }), levels);
     levels_[1] = Add(
         menu, QStringLiteral("&Intermediate"), QStringLiteral("Intermediate"), Qt::Key_F4,
-        [this] { commands_.Intermediate(); }, levels);
+        AfterLeaving([this] { commands_.Intermediate(); }), levels);
     levels_[2] = Add(
         menu, QStringLiteral("&Expert"), QStringLiteral("Expert"), Qt::Key_F5,
-        [this] { commands_.Expert(); }, levels);
+        AfterLeaving([this] { commands_.Expert(); }), levels);
     levels_[3] = Add(menu, QStringLiteral("&Custom..."), QStringLiteral("Custom"), Qt::Key_F6,
-        actions_.Custom, levels);
+        AfterLeaving(actions_.Custom), levels);
     menu->addSeparator();
     Add(menu, QStringLiteral("&Hi Scores..."), QStringLiteral("HiScores"),
         QKeySequence(Qt::CTRL | Qt::Key_H), actions_.HiScores);
@@ -64,9 +72,11 @@ void MainMenu::BuildGameMenu()
     Add(menu, QStringLiteral("&Open Replay…"), QStringLiteral("OpenReplay"),
         QKeySequence(Qt::CTRL | Qt::Key_O), actions_.OpenReplay);
     Add(menu, QStringLiteral("Play Boar&d Code…"), QStringLiteral("PlayBoardCode"), QKeySequence(),
-        actions_.PlayBoardCode);
+        AfterLeaving(actions_.PlayBoardCode));
     Add(menu, QStringLiteral("Cop&y Board Code"), QStringLiteral("CopyBoardCode"), QKeySequence(),
         actions_.CopyBoardCode);
+    Add(menu, QStringLiteral("Net&work Game…"), QStringLiteral("NetworkGame"),
+        QKeySequence(Qt::CTRL | Qt::Key_N), actions_.NetworkGame);
     menu->addSeparator();
     Add(menu, QStringLiteral("&Pause"), QStringLiteral("Pause"), Qt::Key_P,
         [this] { commands_.Pause(); });
@@ -89,14 +99,14 @@ void MainMenu::BuildOptionsMenu()
     auto* modes = new QActionGroup(this);
     classic_ = Add(
         mode, QStringLiteral("&Classic"), QStringLiteral("Classic"), Qt::Key_F9,
-        [this] { commands_.Classic(); }, modes);
+        AfterLeaving([this] { commands_.Classic(); }), modes);
     mode->addSeparator();
     vsHuman_ = Add(
         mode, QStringLiteral("&Vs Human"), QStringLiteral("VsHuman"), Qt::Key_F10,
-        [this] { commands_.VsHuman(); }, modes);
+        AfterLeaving([this] { commands_.VsHuman(); }), modes);
     vsComputer_ = Add(
         mode, QStringLiteral("V&s Computer"), QStringLiteral("VsComputer"), Qt::Key_F11,
-        [this] { commands_.VsComputer(); }, modes);
+        AfterLeaving([this] { commands_.VsComputer(); }), modes);
     options->addSeparator();
     sounds_ = Add(options, QStringLiteral("S&ounds"), QStringLiteral("Sounds"),
         QKeySequence(Qt::CTRL | Qt::Key_S), [this] { commands_.Sounds(sounds_->isChecked()); });

@@ -29,6 +29,10 @@ public:
         std::function<void()> OpenReplay;
         std::function<void()> PlayBoardCode;
         std::function<void()> CopyBoardCode;
+        std::function<void()> NetworkGame;
+        // While a network game is played, a new game, level or mode first asks to leave it:
+        // false when the player stays.
+        std::function<bool()> MayLeaveNetworkGame;
         std::function<void()> Exit;
         std::function<void()> About;
         std::function<void()> AfterCommand; // re-sync the checks, redraw
@@ -45,6 +49,8 @@ public:
 private:
     QAction* Add(QMenu* menu, const QString& caption, const QString& name,
         const QKeySequence& shortcut, std::function<void()> run, QActionGroup* group = nullptr);
+    // The command, run only once the player has left any network game.
+    std::function<void()> AfterLeaving(std::function<void()> run);
     void BuildGameMenu();
     void BuildOptionsMenu();
     void BuildHelpMenu();

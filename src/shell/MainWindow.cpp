@@ -55,10 +55,16 @@ void MainWindow::BuildMenu()
     actions.OpenReplay = [this] { windows_.RunOpenReplay(); };
     actions.PlayBoardCode = [this] { windows_.RunPlayBoardCode(); };
     actions.CopyBoardCode = [this] { windows_.CopyBoardCode(); };
+    actions.NetworkGame = [this] { windows_.RunNetworkGame(network_); };
+    actions.MayLeaveNetworkGame = [this] { return network_.ConfirmLeave(); };
     actions.About = [this] { windows_.RunAbout(); };
     actions.AfterCommand = [this] { AfterCommand(); };
     Menu = new MainMenu(*this, session_.commands, std::move(actions));
     windows_.AfterGameChange = [this] { AfterCommand(); };
+    network_.OnChanged = [this] {
+        setWindowTitle(network_.Title());
+        AfterCommand();
+    };
     session_.commands.ApplyTheme = [this](uint8_t theme) { surfaces_->ApplyTheme(theme); };
     session_.commands.ApplyNumberColours
         = [this](bool colourSafe) { surfaces_->ApplyNumberColours(colourSafe); };
@@ -221,7 +227,13 @@ void MainWindow::keyPressEvent(QKeyEvent* event)
             session_.PlayBoardKey(*boardKey);
         return;
     }
-    if (session_.PressKey(GameKeyOf(*event)) == KeyOutcome::CloseWindow)
+    const char key = GameKeyOf(*event);
+    // In a network game Escape asks to leave it, and only that.
+    if (key == EscapeKey && network_.Active()) {
+        network_.ConfirmLeave();
+        return;
+    }
+    if (session_.PressKey(key) == KeyOutcome::CloseWindow)
         close();
 }
 
@@ -244,9 +256,14 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
+    event->ignore();
+    // A quit signal leaves a network game without asking, as giving it up.
+    if (QuitRequested)
+        network_.Leave();
+    else if (!network_.ConfirmLeave())
+        return;
     // The loop finishes its pass with the window still on screen, then the program ends.
     QuitRequested = true;
-    event->ignore();
 }
 
 } // namespace orvane

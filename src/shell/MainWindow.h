@@ -4,6 +4,7 @@
 #include "session/GameSession.h"
 #include "session/MainLoop.h"
 #include "shell/DrawingSurfaces.h"
+#include "shell/NetworkPlay.h"
 #include "shell/QtPlatform.h"
 #include "shell/SecondaryWindows.h"
 #include "sound/SdlSound.h"
@@ -43,6 +44,7 @@ public:
     Game& game() { return session_.game; }
     RenderState& render() { return render_; }
     SecondaryWindows& windows() { return windows_; }
+    NetworkPlay& network() { return network_; }
     MainMenu* Menu = nullptr;
     DrawingArea* StatusArea = nullptr;
     DrawingArea* BoardArea = nullptr;
@@ -77,6 +79,7 @@ private:
     GameSession session_;
     std::unique_ptr<DrawingSurfaces> surfaces_;
     SecondaryWindows windows_ {*this, session_, platform_, QuitRequested};
+    NetworkPlay network_ {session_};
     bool started_ = false;
 };
 

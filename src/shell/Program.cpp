@@ -63,6 +63,10 @@ int RunProgram(char** argv, const std::string& replayFile, RandomSource* random)
     if (!replayFile.empty())
         QTimer::singleShot(
             0, &window, [&window, &replayFile] { window.windows().OpenReplayFile(replayFile); });
+    // A network game's seat left less than a minute ago, when the program was ended, is
+    // taken up again.
+    else
+        QTimer::singleShot(0, &window, [&window] { window.network().RejoinKeptSeat(); });
     window.RunMainLoop();
     return window.ExitStatus;
 }

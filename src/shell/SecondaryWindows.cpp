@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/SecondaryWindows.h"
 
+#include "dialogs/NetworkGameDialog.h"
+#include "shell/NetworkPlay.h"
+
 #include "dialogs/AboutDialog.h"
 #include "dialogs/CustomSizeDialog.h"
 #include "dialogs/HighScoresWindow.h"
@@ -155,6 +158,33 @@ void SecondaryWindows::CopyBoardCode()
     else
         platform_.ShowMessage("This board has no code yet: its mines are laid when its first "
                               "cell is opened.",
+            MessageIcon::Information);
+}
+
+void SecondaryWindows::RunNetworkGame(NetworkPlay& network)
+{
+    if (quitting_)
+        return;
+    PreferenceStore& options = session_.commands.Options();
+    const std::optional<NetworkGameChoice> choice
+        = AskNetworkGame(&owner_, QString::fromStdString(options.Values.NetworkName));
+    if (!choice)
+        return;
+    if (const std::string name = choice->PlayerName.toStdString(); name != options.Values.NetworkName) {
+        options.Values.NetworkName = name;
+        options.Save(platform_);
+    }
+    if (!network.ConfirmLeave())
+        return;
+    if (!choice->Host) {
+        network.Join(choice->PlayerName, {choice->Address, choice->Port, choice->GameName, 0});
+        return;
+    }
+    if (network.Host(choice->PlayerName, choice->HostPort, choice->Limit)
+        && network.HostPort() != choice->HostPort)
+        platform_.ShowMessage("Port " + std::to_string(choice->HostPort)
+                + " is in use: the game is hosted on port " + std::to_string(network.HostPort())
+                + ".",
             MessageIcon::Information);
 }
 

@@ -16,6 +16,7 @@ class DrawingArea;
 class GameSession;
 class HighScoresWindow;
 class NameDialog;
+class NetworkPlay;
 class QtPlatform;
 struct ReplayFile;
 class ReplayWindow;
@@ -48,6 +49,9 @@ public:
     void RunPlayBoardCode();
     // Puts the code of the board being played on the clipboard.
     void CopyBoardCode();
+    // Asks how to play over the network, remembers the player's network name, and hosts
+    // or joins; a network game being played is left first, when the player agrees.
+    void RunNetworkGame(NetworkPlay& network);
     // Ends the name dialog as its OK would, keeping the name it holds.
     void AcceptOpenNameDialog();
 

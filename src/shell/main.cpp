@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "session/CommandLine.h"
 #include "shell/Program.h"
+#include "shell/ServeProgram.h"
 
 #include <iostream>
 
@@ -10,5 +11,8 @@ int main(int argc, char** argv)
     const auto answered = orvane::AnswerCommandLine(argc, argv, std::cout, std::cerr);
     if (const int* status = std::get_if<int>(&answered))
         return *status;
-    return orvane::RunProgram(argv, std::get<orvane::ProgramRequest>(answered).ReplayFile);
+    const auto& request = std::get<orvane::ProgramRequest>(answered);
+    if (request.What == orvane::ProgramRequest::Action::Serve)
+        return orvane::RunServer(argv, request.Port);
+    return orvane::RunProgram(argv, request.ReplayFile);
 }

@@ -1,0 +1,64 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "shell/ServeProgram.h"
+
+#include "network/HostServer.h"
+#include "platform/CounterSource.h"
+#include "platform/Random.h"
+#include "session/QuitSignals.h"
+
+#include <QCoreApplication>
+#include <QSocketNotifier>
+
+#include <sys/resource.h>
+
+#include <cstdio>
+
+namespace orvane {
+
+namespace {
+
+// Each player holds a connection: as many as the system lets this process have.
+void RaiseOpenFileLimit()
+{
+    rlimit limit {};
+    if (getrlimit(RLIMIT_NOFILE, &limit) == 0 && limit.rlim_cur < limit.rlim_max) {
+        limit.rlim_cur = limit.rlim_max;
+        setrlimit(RLIMIT_NOFILE, &limit);
+    }
+}
+
+} // namespace
+
+int RunServer(char** argv, std::optional<uint16_t> port)
+{
+    const int quitSignals = InstallQuitSignals();
+    RaiseOpenFileLimit();
+    int toolkitArgc = 1;
+    QCoreApplication app(toolkitArgc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("Orvane"));
+
+    SteadyCounter counter;
+    ClockSeededRandom random;
+    random.SeedFromClock();
+    HostServer server(random, counter);
+    QString problem;
+    if (!server.Listen(port.value_or(net::DefaultPort), problem)) {
+        std::fprintf(stderr, "orvane: %s\n", problem.toLocal8Bit().constData());
+        return 1;
+    }
+    std::printf("orvane: hosting network games on port %u\n", static_cast<unsigned>(server.Port()));
+    std::fflush(stdout);
+
+    QSocketNotifier quitWatcher(QSocketNotifier::Read);
+    if (quitSignals >= 0) {
+        quitWatcher.setSocket(quitSignals);
+        quitWatcher.setEnabled(true);
+    }
+    QObject::connect(&quitWatcher, &QSocketNotifier::activated, [&] {
+        if (TakeQuitSignals(quitSignals))
+            QCoreApplication::quit();
+    });
+    return QCoreApplication::exec();
+}
+
+} // namespace orvane
