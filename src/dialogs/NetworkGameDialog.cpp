@@ -109,6 +109,9 @@ NetworkGameDialog::NetworkGameDialog(const QString& rememberedName, QWidget* par
         QStringLiteral("Board"), QStringLiteral("Address")});
     FoundGamesList->setRootIsDecorated(false);
     FoundGamesList->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // Room for a game's four columns and a few rows of them.
+    const QFontMetrics metrics = FoundGamesList->fontMetrics();
+    FoundGamesList->setMinimumSize(metrics.averageCharWidth() * 75, metrics.height() * 8);
     joinForm->addRow(FoundGamesList);
     ProblemLabel = Named(new QLabel(finder_->Problem(), this), "ProblemLabel");
     ProblemLabel->setWordWrap(true);

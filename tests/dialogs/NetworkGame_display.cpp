@@ -75,7 +75,11 @@ TEST_F(NetworkGameDialogTest, AGameFoundOnTheNetworkIsJoinedByADoubleClick)
     EXPECT_EQ(shown.at(1), "Beginner 9x9, 11 mines");
     EXPECT_TRUE(shown.at(2).endsWith(QStringLiteral(":50003")));
 
-    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(row).center());
+    // A double click as the mouse gives it: a click, then a second press and release.
+    const QPoint centre = list->visualItemRect(row).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, centre);
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, centre);
+    QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, centre);
     EXPECT_EQ(form.result(), QDialog::Accepted);
     const NetworkGameChoice choice = form.Choice();
     EXPECT_FALSE(choice.Host);
