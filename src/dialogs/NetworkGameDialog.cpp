@@ -25,6 +25,8 @@ namespace {
 
 constexpr int MostNameCharacters = 20;
 constexpr int MostGameNameCharacters = 40;
+// The longest name a host can have.
+constexpr int MostAddressCharacters = 253;
 // A found game's row keeps its host's address and port in its first column.
 constexpr int AddressRole = Qt::UserRole;
 constexpr int PortRole = Qt::UserRole + 1;
@@ -41,6 +43,35 @@ QSpinBox* PortBox(QWidget* parent, const char* name)
     box->setRange(1024, 65535);
     box->setValue(NetworkGameChoice {}.HostPort);
     return box;
+}
+
+QLineEdit* TextBox(QWidget* parent, const char* name, int mostCharacters)
+{
+    auto* box = Named(new QLineEdit(parent), name);
+    box->setMaxLength(mostCharacters);
+    return box;
+}
+
+QComboBox* TurnLimitChoices(QWidget* parent)
+{
+    auto* box = Named(new QComboBox(parent), "TurnLimitBox");
+    box->addItem(QStringLiteral("Off"), static_cast<int>(TurnLimit::Off));
+    box->addItem(QStringLiteral("30 s a turn"), static_cast<int>(TurnLimit::ThirtySecondsATurn));
+    box->addItem(QStringLiteral("120 s bank each"), static_cast<int>(TurnLimit::BankOf120Seconds));
+    return box;
+}
+
+QTreeWidget* FoundGamesTable(QWidget* parent)
+{
+    auto* table = Named(new QTreeWidget(parent), "FoundGamesList");
+    table->setHeaderLabels({QStringLiteral("Game"), QStringLiteral("Player"),
+        QStringLiteral("Board"), QStringLiteral("Address")});
+    table->setRootIsDecorated(false);
+    table->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // Room for a game's four columns and a few rows of them.
+    const QFontMetrics metrics = table->fontMetrics();
+    table->setMinimumSize(metrics.averageCharWidth() * 75, metrics.height() * 8);
+    return table;
 }
 
 // The host's fields sit under their choice, indented as its part.
@@ -74,73 +105,56 @@ bool SameGame(const FoundGame& one, const FoundGame& other)
 } // namespace
 
 NetworkGameDialog::NetworkGameDialog(const QString& rememberedName, QWidget* parent) :
-    QDialog(parent), finder_(new GameFinder(this))
+    QDialog(parent), finder_(new GameFinder(this)),
+    NameEdit(TextBox(this, "NameEdit", MostNameCharacters)),
+    HostChoice(Named(new QRadioButton(QStringLiteral("Host a game here"), this), "HostChoice")),
+    HostPortBox(PortBox(this, "HostPortBox")), TurnLimitBox(TurnLimitChoices(this)),
+    JoinChoice(Named(new QRadioButton(QStringLiteral("Join a game"), this), "JoinChoice")),
+    FoundGamesList(FoundGamesTable(this)),
+    ProblemLabel(Named(new QLabel(finder_->Problem(), this), "ProblemLabel")),
+    AddressEdit(TextBox(this, "AddressEdit", MostAddressCharacters)),
+    JoinPortBox(PortBox(this, "JoinPortBox")),
+    GameNameEdit(TextBox(this, "GameNameEdit", MostGameNameCharacters)),
+    OkButton(Named(new QPushButton(this), "OkButton"))
 {
     setWindowTitle(QStringLiteral("Network Game"));
-    auto* layout = new QVBoxLayout(this);
-
-    auto* nameForm = new QFormLayout;
-    NameEdit = Named(new QLineEdit(this), "NameEdit");
-    NameEdit->setMaxLength(MostNameCharacters);
     NameEdit->setText(rememberedName);
-    nameForm->addRow(QStringLiteral("Network name"), NameEdit);
-    layout->addLayout(nameForm);
-
-    HostChoice = Named(new QRadioButton(QStringLiteral("Host a game here"), this), "HostChoice");
     HostChoice->setChecked(true);
-    layout->addWidget(HostChoice);
-    auto* hostForm = IndentedForm();
-    HostPortBox = PortBox(this, "HostPortBox");
-    hostForm->addRow(QStringLiteral("Port"), HostPortBox);
-    TurnLimitBox = Named(new QComboBox(this), "TurnLimitBox");
-    TurnLimitBox->addItem(QStringLiteral("Off"), static_cast<int>(TurnLimit::Off));
-    TurnLimitBox->addItem(
-        QStringLiteral("30 s a turn"), static_cast<int>(TurnLimit::ThirtySecondsATurn));
-    TurnLimitBox->addItem(
-        QStringLiteral("120 s bank each"), static_cast<int>(TurnLimit::BankOf120Seconds));
-    hostForm->addRow(QStringLiteral("Turn limit"), TurnLimitBox);
-    layout->addLayout(hostForm);
-
-    JoinChoice = Named(new QRadioButton(QStringLiteral("Join a game"), this), "JoinChoice");
-    layout->addWidget(JoinChoice);
-    auto* joinForm = IndentedForm();
-    FoundGamesList = Named(new QTreeWidget(this), "FoundGamesList");
-    FoundGamesList->setHeaderLabels({QStringLiteral("Game"), QStringLiteral("Player"),
-        QStringLiteral("Board"), QStringLiteral("Address")});
-    FoundGamesList->setRootIsDecorated(false);
-    FoundGamesList->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    // Room for a game's four columns and a few rows of them.
-    const QFontMetrics metrics = FoundGamesList->fontMetrics();
-    FoundGamesList->setMinimumSize(metrics.averageCharWidth() * 75, metrics.height() * 8);
-    joinForm->addRow(FoundGamesList);
-    ProblemLabel = Named(new QLabel(finder_->Problem(), this), "ProblemLabel");
     ProblemLabel->setWordWrap(true);
     ProblemLabel->setVisible(!finder_->Problem().isEmpty());
+
+    auto* layout = new QVBoxLayout(this);
+    auto* nameForm = new QFormLayout;
+    nameForm->addRow(QStringLiteral("Network name"), NameEdit);
+    layout->addLayout(nameForm);
+    layout->addWidget(HostChoice);
+    auto* hostForm = IndentedForm();
+    hostForm->addRow(QStringLiteral("Port"), HostPortBox);
+    hostForm->addRow(QStringLiteral("Turn limit"), TurnLimitBox);
+    layout->addLayout(hostForm);
+    layout->addWidget(JoinChoice);
+    auto* joinForm = IndentedForm();
+    joinForm->addRow(FoundGamesList);
     joinForm->addRow(ProblemLabel);
-    AddressEdit = Named(new QLineEdit(this), "AddressEdit");
     joinForm->addRow(QStringLiteral("Address"), AddressEdit);
-    JoinPortBox = PortBox(this, "JoinPortBox");
     joinForm->addRow(QStringLiteral("Port"), JoinPortBox);
-    GameNameEdit = Named(new QLineEdit(this), "GameNameEdit");
-    GameNameEdit->setMaxLength(MostGameNameCharacters);
     joinForm->addRow(QStringLiteral("Game name"), GameNameEdit);
     layout->addLayout(joinForm);
-
     auto* buttons = new QDialogButtonBox(this);
-    OkButton = Named(buttons->addButton(QDialogButtonBox::Ok), "OkButton");
+    buttons->addButton(OkButton, QDialogButtonBox::AcceptRole);
     Named(buttons->addButton(QDialogButtonBox::Cancel), "CancelButton");
     layout->addWidget(buttons);
+
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-
     for (QLineEdit* edit : {NameEdit, AddressEdit, GameNameEdit})
         connect(edit, &QLineEdit::textChanged, this, &NetworkGameDialog::UpdateChoice);
     connect(HostChoice, &QRadioButton::toggled, this, &NetworkGameDialog::UpdateChoice);
     connect(finder_, &GameFinder::FoundGamesChanged, this, &NetworkGameDialog::ShowFoundGames);
     connect(FoundGamesList, &QTreeWidget::currentItemChanged, this,
-        [this](const QTreeWidgetItem* item) { TakeFoundGame(item); });
+        [this](const QTreeWidgetItem* row) { TakeFoundGame(row); });
     connect(FoundGamesList, &QTreeWidget::itemDoubleClicked, this,
-        [this](const QTreeWidgetItem* item) { JoinFoundGame(item); });
+        [this](const QTreeWidgetItem* row) { JoinFoundGame(row); });
     UpdateChoice();
 }
 

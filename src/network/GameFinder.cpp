@@ -3,8 +3,9 @@
 
 #include "platform/CounterSource.h"
 
+#include <QNetworkDatagram>
+
 #include <algorithm>
-#include <array>
 #include <set>
 #include <utility>
 
@@ -49,13 +50,16 @@ GameAnnouncer::GameAnnouncer(QObject* parent) : QObject(parent)
 
 void GameAnnouncer::Announce(const Announcement& announcement)
 {
-    std::vector<std::vector<uint8_t>> datagrams;
-    for (const Announcement& part : SplitAnnouncement(announcement))
-        datagrams.push_back(EncodeAnnouncement(part));
+    QList<QByteArray> datagrams;
+    for (const Announcement& part : SplitAnnouncement(announcement)) {
+        QByteArray& datagram = datagrams.emplace_back();
+        for (const uint8_t byte : EncodeAnnouncement(part))
+            datagram.append(static_cast<char>(byte));
+    }
     if (datagrams == datagrams_)
         return;
     datagrams_ = std::move(datagrams);
-    if (datagrams_.empty()) {
+    if (datagrams_.isEmpty()) {
         timer_.stop();
         return;
     }
@@ -66,9 +70,8 @@ void GameAnnouncer::Announce(const Announcement& announcement)
 // A datagram that cannot leave (no network) is dropped: players can still type the address.
 void GameAnnouncer::Send()
 {
-    for (const std::vector<uint8_t>& datagram : datagrams_)
-        socket_.writeDatagram(reinterpret_cast<const char*>(datagram.data()),
-            static_cast<qint64>(datagram.size()), AnnouncementGroup, AnnouncementPort);
+    for (const QByteArray& datagram : datagrams_)
+        socket_.writeDatagram(datagram, AnnouncementGroup, AnnouncementPort);
 }
 
 GameFinder::GameFinder(QObject* parent) : GameFinder(SteadyTime(), parent) { }
@@ -112,18 +115,16 @@ void GameFinder::ForgetSilentHosts()
 
 void GameFinder::ReadDatagrams()
 {
-    // One byte more than the largest announcement shows a datagram that is too long.
-    std::array<char, MostAnnouncementBytes + 1> buffer {};
     bool changed = false;
     for (int read = 0; read < MostDatagramsAPass && socket_.hasPendingDatagrams(); ++read) {
-        QHostAddress sender;
-        const qint64 size = socket_.readDatagram(buffer.data(), buffer.size(), &sender);
-        if (size < 0 || static_cast<std::size_t>(size) > MostAnnouncementBytes)
+        // One byte more than the largest announcement shows a datagram that is too long.
+        const QNetworkDatagram datagram = socket_.receiveDatagram(MostAnnouncementBytes + 1);
+        const QByteArray& data = datagram.data();
+        if (static_cast<std::size_t>(data.size()) > MostAnnouncementBytes)
             continue;
-        const auto announcement = DecodeAnnouncement(std::span(
-            reinterpret_cast<const uint8_t*>(buffer.data()), static_cast<std::size_t>(size)));
-        if (announcement)
-            changed = Take(sender, *announcement) || changed;
+        const std::vector<uint8_t> bytes(data.begin(), data.end());
+        if (const auto announcement = DecodeAnnouncement(bytes))
+            changed = Take(datagram.senderAddress(), *announcement) || changed;
     }
     if (changed)
         emit FoundGamesChanged();

@@ -2,6 +2,7 @@
 #pragma once
 #include "network/Announcement.h"
 
+#include <QByteArray>
 #include <QHostAddress>
 #include <QList>
 #include <QObject>
@@ -37,7 +38,7 @@ private:
 
     QUdpSocket socket_;
     QTimer timer_;
-    std::vector<std::vector<uint8_t>> datagrams_;
+    QList<QByteArray> datagrams_;
 };
 
 struct FoundGame {
