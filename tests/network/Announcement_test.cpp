@@ -27,7 +27,8 @@ Texts Games(int count)
 {
     Texts texts;
     for (int game = 0; game < count; ++game)
-        texts.insert(texts.end(), {"g" + std::to_string(game), "Ana", "Beginner 9x9, 11 mines"});
+        texts.insert(texts.end(),
+            {std::string("g") + std::to_string(game), "Ana", "Beginner 9x9, 11 mines"});
     return texts;
 }
 
@@ -76,11 +77,11 @@ TEST(Announcement, KeepsTextsAndGamesWithinTheirLimits)
     std::string name;
     for (int character = 0; character < 21; ++character)
         name += "é";
-    const auto read = DecodeAnnouncement(Datagram({"g", "A\x07" + name,
+    const auto read = DecodeAnnouncement(Datagram({"g", std::string("A\x07") + name,
         "Exp\x7F"
         "ert\n"}));
     ASSERT_TRUE(read.has_value());
-    EXPECT_EQ(read->Games.at(0).PlayerName, "A" + name.substr(0, 38));
+    EXPECT_EQ(read->Games.at(0).PlayerName, std::string("A") + name.substr(0, 38));
     EXPECT_EQ(read->Games.at(0).Board, "Expert");
 }
 

@@ -20,7 +20,7 @@ namespace {
 // for the games it names itself.
 std::string OwnName(const char* what)
 {
-    return what + std::string("-") + std::to_string(getpid());
+    return std::string(what) + "-" + std::to_string(getpid());
 }
 
 bool Finds(const GameFinder& finder, const std::string& gameName)
