@@ -25,6 +25,11 @@ enum class Type : uint8_t {
 
 constexpr uint8_t NoPlayer = 2;
 
+bool IsControl(uint32_t code)
+{
+    return code < 0x20 || (code >= 0x7F && code <= 0x9F);
+}
+
 void WriteText(ByteWriter& out, std::string_view text, std::size_t most)
 {
     text = text.substr(0, most);
@@ -370,22 +375,41 @@ std::optional<Message> DecodeMessage(std::span<const uint8_t> body)
     return message;
 }
 
+std::string CleanedText(std::string_view text, std::size_t mostBytes, std::size_t mostCharacters)
+{
+    std::string cleaned;
+    std::size_t characters = 0;
+    for (std::size_t at = 0; at < text.size() && characters < mostCharacters;) {
+        const Utf8Character character = NextUtf8Character(text, at);
+        const bool kept = character.Code != Utf8Character::Invalid && !IsControl(character.Code);
+        if (kept) {
+            if (cleaned.size() + character.Length > mostBytes)
+                break;
+            cleaned.append(text.substr(at, character.Length));
+            ++characters;
+        }
+        at += character.Length;
+    }
+    return cleaned;
+}
+
+std::string DescribeBoard(const BoardSetup& board)
+{
+    constexpr std::array<const char*, 4> Levels {"Beginner", "Intermediate", "Expert", "Custom"};
+    std::string text = Levels[static_cast<size_t>(board.BoardLevel) % Levels.size()];
+    text += ' ';
+    text += std::to_string(board.Width);
+    text += 'x';
+    text += std::to_string(board.Height);
+    text += ", ";
+    text += std::to_string(board.Mines);
+    text += " mines";
+    return text;
+}
+
 std::string CleanPlayerName(std::string_view name, std::string_view fallback)
 {
-    std::string clean;
-    std::size_t characters = 0;
-    for (std::size_t at = 0; at < name.size() && characters < MostNameCharacters;) {
-        const Utf8Character character = NextUtf8Character(name, at);
-        const uint32_t code = character.Code;
-        at += character.Length;
-        if (code == Utf8Character::Invalid)
-            clean += '?';
-        else if (code < 0x20 || (code >= 0x7F && code < 0xA0) || code == 0x2028 || code == 0x2029)
-            continue;
-        else
-            clean.append(name.substr(at - character.Length, character.Length));
-        ++characters;
-    }
+    std::string clean = CleanedText(name, 4 * MostNameCharacters, MostNameCharacters);
     if (clean.find_first_not_of(' ') == std::string::npos)
         return std::string(fallback);
     return clean;

@@ -105,8 +105,13 @@ using Message = std::variant<Hello, Welcome, Refused, MoveAsked, MoveRefused, Sh
 // A message with its length in front.
 std::vector<uint8_t> EncodeMessage(const Message& message);
 
-// Control characters out, cut to MostNameCharacters; broken UTF-8 gives "?" for each
-// broken byte. A name left empty becomes fallback.
+// The text without control characters (C0, DEL, C1) or broken UTF-8, cut at whole
+// characters to at most mostBytes bytes and mostCharacters characters.
+std::string CleanedText(std::string_view text, std::size_t mostBytes, std::size_t mostCharacters);
+// "Expert 30x16, 99 mines": a board as a list of games shows it.
+std::string DescribeBoard(const BoardSetup& board);
+// A name from the other side: cleaned and cut to MostNameCharacters; a name left empty
+// becomes fallback.
 std::string CleanPlayerName(std::string_view name, std::string_view fallback);
 
 // The messages in a stream of bytes as they arrive in any pieces. The first malformed or

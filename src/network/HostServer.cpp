@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "network/HostServer.h"
 
+#include "network/GameFinder.h"
+
 #include <QTcpSocket>
 
 namespace orvane {
@@ -32,6 +34,9 @@ HostServer::HostServer(RandomSource& random, CounterSource& counter, QObject* pa
 
 HostServer::~HostServer()
 {
+    // The local network hears no more of these games.
+    if (announcer_)
+        announcer_->Announce({});
     for (auto& [id, peer] : peers_)
         peer->Socket->disconnect(this);
 }
@@ -137,11 +142,21 @@ void HostServer::Flush()
             slow.push_back(id);
     for (net::ConnectionId id : slow)
         Drop(id);
-    const std::size_t waiting = host_.WaitingGames().size();
-    if (waiting != waitingGames_) {
-        waitingGames_ = waiting;
-        emit WaitingGamesChanged();
+    if (!announcer_)
+        return;
+    Announcement waiting {net::ProtocolVersion, Port(), {}};
+    for (const net::WaitingGame& game : host_.WaitingGames())
+        waiting.Games.push_back({game.GameName, game.PlayerName, net::DescribeBoard(game.Board)});
+    if (waiting != announced_) {
+        announced_ = waiting;
+        announcer_->Announce(waiting);
     }
+}
+
+void HostServer::AnnounceOnLocalNetwork()
+{
+    announcer_ = std::make_unique<GameAnnouncer>();
+    Flush();
 }
 
 } // namespace orvane

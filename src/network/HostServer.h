@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include "netplay/GameHost.h"
+#include "network/Announcement.h"
 
 #include <QObject>
 #include <QTcpServer>
@@ -10,6 +11,10 @@
 #include <memory>
 
 class QTcpSocket;
+
+namespace orvane {
+class GameAnnouncer;
+}
 
 namespace orvane {
 
@@ -33,10 +38,8 @@ public:
     quint16 Port() const { return server_.serverPort(); }
     std::size_t ConnectionCount() const { return peers_.size(); }
     net::GameHost& Host() { return host_; }
-
-signals:
-    // The games waiting for a second player changed: the local network is told.
-    void WaitingGamesChanged();
+    // From now on the games waiting for a second player are told to the local network.
+    void AnnounceOnLocalNetwork();
 
 private:
     struct Peer;
@@ -51,7 +54,8 @@ private:
     QTimer tick_;
     std::map<net::ConnectionId, std::unique_ptr<Peer>> peers_;
     net::ConnectionId nextId_ = 1;
-    std::size_t waitingGames_ = 0;
+    std::unique_ptr<GameAnnouncer> announcer_;
+    Announcement announced_;
 };
 
 } // namespace orvane

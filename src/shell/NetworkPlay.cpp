@@ -4,6 +4,7 @@
 #include "network/HostServer.h"
 #include "network/PlayerConnection.h"
 #include "platform/Platform.h"
+#include "render/model/ViewState.h"
 #include "session/GameSession.h"
 
 #include <QDateTime>
@@ -51,6 +52,7 @@ bool NetworkPlay::Host(const QString& playerName, quint16 port, TurnLimit limit)
         session_.platform.ShowMessage(problem.toStdString(), MessageIcon::Error);
         return false;
     }
+    server_->AnnounceOnLocalNetwork();
     Start(playerName, {QStringLiteral("localhost"), server_->Port(), {}, 0}, limit);
     return true;
 }
@@ -118,8 +120,7 @@ void NetworkPlay::Tick()
     player_->Tick(NowMs());
     const int32_t left = player_->TurnMsLeftAt(NowMs());
     const bool mine = player_->Seat() == session_.game.CurrentPlayer();
-    if (mine && left >= 0 && left <= WarnAtMsLeft && !warnedOfTime_
-        && session_.game.IsRunning()) {
+    if (mine && left >= 0 && left <= WarnAtMsLeft && !warnedOfTime_ && session_.game.IsRunning()) {
         warnedOfTime_ = true;
         session_.view.Message.Post("10 Seconds Left", 0.5f, 3.0f);
     } else if (!mine || left > WarnAtMsLeft) {
@@ -193,8 +194,7 @@ void NetworkPlay::KeepSeat(bool keep)
 
 void NetworkPlay::RejoinKeptSeat()
 {
-    const QString kept
-        = QString::fromStdString(session_.commands.StoredPreferences().Values.NetworkSeat);
+    const QString kept = QString::fromStdString(session_.commands.StoredPreferences().NetworkSeat);
     const QStringList parts = kept.split(QLatin1Char(' '));
     if (parts.size() < 4)
         return;
@@ -204,11 +204,12 @@ void NetworkPlay::RejoinKeptSeat()
     const qint64 leftAt = parts[3].toLongLong(&timeRead);
     const qint64 now = QDateTime::currentSecsSinceEpoch();
     // A seat waits a minute for its player; after that the game is over.
-    if (!portRead || !tokenRead || !timeRead || seat.Token == 0 || now - leftAt > 60 || now < leftAt) {
+    if (!portRead || !tokenRead || !timeRead || seat.Token == 0 || now - leftAt > 60
+        || now < leftAt) {
         KeepSeat(false);
         return;
     }
-    const QString name = QString::fromStdString(session_.commands.StoredPreferences().Values.NetworkName);
+    const QString name = QString::fromStdString(session_.commands.StoredPreferences().NetworkName);
     Join(name, seat);
 }
 

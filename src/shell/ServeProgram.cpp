@@ -46,6 +46,7 @@ int RunServer(char** argv, std::optional<uint16_t> port)
         std::fprintf(stderr, "orvane: %s\n", problem.toLocal8Bit().constData());
         return 1;
     }
+    server.AnnounceOnLocalNetwork();
     std::printf("orvane: hosting network games on port %u\n", static_cast<unsigned>(server.Port()));
     std::fflush(stdout);
 

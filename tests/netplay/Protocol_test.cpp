@@ -129,7 +129,10 @@ TEST(NetworkMessages, PlayerNamesAreCleanedAndCut)
 {
     EXPECT_EQ(CleanPlayerName("An\tn\x1b[31m", "?"), "Ann[31m");
     EXPECT_EQ(CleanPlayerName("ÄäÖöÜüÄäÖöÜüÄäÖöÜüÄäÖö", "?"), "ÄäÖöÜüÄäÖöÜüÄäÖöÜüÄä");
-    EXPECT_EQ(CleanPlayerName("a\xff", "?"), "a?");
+    EXPECT_EQ(CleanPlayerName("a\xff"
+                              "b",
+                  "?"),
+        "ab");
     EXPECT_EQ(CleanPlayerName("\n\n", "Player"), "Player");
     EXPECT_EQ(CleanPlayerName("   ", "Player"), "Player");
 }
