@@ -99,8 +99,11 @@ void NetworkPlay::Received(const net::Message& message)
         seat_.Token = player_->Token();
         seat_.GameName = QString::fromStdString(player_->GameName());
         KeepSeat(true);
-        if (OnChanged)
-            OnChanged();
+    }
+    // The names arrive with the board, after the welcome.
+    if (const QString title = Title(); title != shownTitle_ && OnChanged) {
+        shownTitle_ = title;
+        OnChanged();
     }
     Flush();
     if (player_->CurrentPhase() == net::NetworkPlayer::Phase::Ended)
@@ -147,6 +150,7 @@ void NetworkPlay::Finish()
         connection_ = nullptr;
     }
     server_.reset();
+    shownTitle_.clear();
     if (!leftByChoice)
         KeepSeat(false);
     session_.NewGameFromMenu();

@@ -72,6 +72,7 @@ private:
     NetworkSeatAddress seat_;
     QTimer tick_;
     bool warnedOfTime_ = false;
+    QString shownTitle_;
 };
 
 } // namespace orvane
