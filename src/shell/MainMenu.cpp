@@ -50,16 +50,14 @@ std::function<void()> MainMenu::AfterLeaving(std::function<void()> run)
 void MainMenu::BuildGameMenu()
 {
     QMenu* menu = window_.menuBar()->addMenu(QStringLiteral("&Game"));
-    Add(menu, QStringLiteral("&New"), QStringLiteral("New"), Qt::Key_F2, AfterLeaving(actions_.New));
+    Add(menu, QStringLiteral("&New"), QStringLiteral("New"), Qt::Key_F2,
+        AfterLeaving(actions_.New));
     auto* levels = new QActionGroup(this);
-    levels_[0] = Add(
-        menu, QStringLiteral("&Beginner"), QStringLiteral("Beginner"), Qt::Key_F3,
+    levels_[0] = Add(menu, QStringLiteral("&Beginner"), QStringLiteral("Beginner"), Qt::Key_F3,
         AfterLeaving([this] { commands_.Beginner(); }), levels);
-    levels_[1] = Add(
-        menu, QStringLiteral("&Intermediate"), QStringLiteral("Intermediate"), Qt::Key_F4,
-        AfterLeaving([this] { commands_.Intermediate(); }), levels);
-    levels_[2] = Add(
-        menu, QStringLiteral("&Expert"), QStringLiteral("Expert"), Qt::Key_F5,
+    levels_[1] = Add(menu, QStringLiteral("&Intermediate"), QStringLiteral("Intermediate"),
+        Qt::Key_F4, AfterLeaving([this] { commands_.Intermediate(); }), levels);
+    levels_[2] = Add(menu, QStringLiteral("&Expert"), QStringLiteral("Expert"), Qt::Key_F5,
         AfterLeaving([this] { commands_.Expert(); }), levels);
     levels_[3] = Add(menu, QStringLiteral("&Custom..."), QStringLiteral("Custom"), Qt::Key_F6,
         AfterLeaving(actions_.Custom), levels);
@@ -97,16 +95,13 @@ void MainMenu::BuildOptionsMenu()
     QMenu* options = window_.menuBar()->addMenu(QStringLiteral("&Options"));
     QMenu* mode = options->addMenu(QStringLiteral("Game &Mode"));
     auto* modes = new QActionGroup(this);
-    classic_ = Add(
-        mode, QStringLiteral("&Classic"), QStringLiteral("Classic"), Qt::Key_F9,
+    classic_ = Add(mode, QStringLiteral("&Classic"), QStringLiteral("Classic"), Qt::Key_F9,
         AfterLeaving([this] { commands_.Classic(); }), modes);
     mode->addSeparator();
-    vsHuman_ = Add(
-        mode, QStringLiteral("&Vs Human"), QStringLiteral("VsHuman"), Qt::Key_F10,
+    vsHuman_ = Add(mode, QStringLiteral("&Vs Human"), QStringLiteral("VsHuman"), Qt::Key_F10,
         AfterLeaving([this] { commands_.VsHuman(); }), modes);
-    vsComputer_ = Add(
-        mode, QStringLiteral("V&s Computer"), QStringLiteral("VsComputer"), Qt::Key_F11,
-        AfterLeaving([this] { commands_.VsComputer(); }), modes);
+    vsComputer_ = Add(mode, QStringLiteral("V&s Computer"), QStringLiteral("VsComputer"),
+        Qt::Key_F11, AfterLeaving([this] { commands_.VsComputer(); }), modes);
     options->addSeparator();
     sounds_ = Add(options, QStringLiteral("S&ounds"), QStringLiteral("Sounds"),
         QKeySequence(Qt::CTRL | Qt::Key_S), [this] { commands_.Sounds(sounds_->isChecked()); });

@@ -170,7 +170,8 @@ void SecondaryWindows::RunNetworkGame(NetworkPlay& network)
         = AskNetworkGame(&owner_, QString::fromStdString(options.Values.NetworkName));
     if (!choice)
         return;
-    if (const std::string name = choice->PlayerName.toStdString(); name != options.Values.NetworkName) {
+    if (const std::string name = choice->PlayerName.toStdString();
+        name != options.Values.NetworkName) {
         options.Values.NetworkName = name;
         options.Save(platform_);
     }

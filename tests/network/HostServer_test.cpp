@@ -58,7 +58,8 @@ TEST(HostServer, AHostilePeerIsDroppedAndTheHostGoesOn)
     hello.Board = BoardSetup {PlayMode::VsHuman, Level::Beginner, 9, 9, 19, NoScoreTable, 8};
     player.OnOpened = [&] { player.Send(net::EncodeMessage(hello)); };
     player.Open(QStringLiteral("127.0.0.1"), server.Port());
-    ASSERT_TRUE(QTest::qWaitFor([&] { return messages.size() >= 2 || !lost.isEmpty(); }, HangGuardMs));
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return messages.size() >= 2 || !lost.isEmpty(); }, HangGuardMs));
     ASSERT_TRUE(lost.isEmpty()) << lost.toStdString();
     EXPECT_TRUE(std::holds_alternative<net::Welcome>(messages[0]));
     EXPECT_TRUE(std::holds_alternative<net::Shown>(messages[1]));

@@ -160,6 +160,7 @@ TEST_F(MainMenuTest, CaptionsShortcutsAndSeparatorsFollowTheDesign)
         "  &Open Replay… | Ctrl+O",
         "  Play Boar&d Code…",
         "  Cop&y Board Code",
+        "  Net&work Game… | Ctrl+N",
         "  -",
         "  &Pause | P",
         "  Hin&t | H",
@@ -435,3 +436,37 @@ TEST_F(StoredSettingsTest, StartsWithTheStoredChoicesChecked)
 }
 
 } // namespace
+
+// While a network game is played, a new game and Escape first ask to leave it; staying
+// changes nothing, leaving gives the game up and plays locally again.
+TEST_F(MainMenuTest, InANetworkGameNewAndEscapeAskToLeaveItFirst)
+{
+    NetworkPlay& network = form->network();
+    ASSERT_TRUE(network.Host(QStringLiteral("Ann"), 47330, TurnLimit::Off));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form->windowTitle().contains("you are Ann"); }));
+    const QString title = form->windowTitle();
+    // Each question is answered, and the window has the keyboard back before the next key.
+    const auto ask = [this](Qt::Key key, QMessageBox::StandardButton button) {
+        const std::string asked = PressAndAnswer(key, Qt::NoModifier, [button](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            ASSERT_NE(box, nullptr);
+            EXPECT_EQ(box->text().toStdString(), "Leave the network game?");
+            box->button(button)->click();
+        });
+        form->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(form.get()));
+        return asked;
+    };
+    EXPECT_EQ(ask(Qt::Key_Escape, QMessageBox::No), "Orvane");
+    EXPECT_EQ(ask(Qt::Key_F2, QMessageBox::No), "Orvane");
+    EXPECT_TRUE(network.Active());
+    EXPECT_EQ(form->windowTitle(), title);
+    EXPECT_FALSE(form->QuitRequested);
+
+    EXPECT_EQ(ask(Qt::Key_F4, QMessageBox::Yes), "Orvane");
+    EXPECT_FALSE(network.Active());
+    EXPECT_FALSE(game().NetworkSeat());
+    EXPECT_EQ(form->windowTitle(), "Orvane");
+    EXPECT_EQ(game().CurrentLevel(), Level::Intermediate);
+    EXPECT_EQ(game().CurrentState(), GameState::Ready);
+}
