@@ -48,7 +48,7 @@ TEST_F(HelpFallback, WithoutAViewerTheProgramShowsThePagesWithContentsAndLinks)
     auto* contents = form->findChild<QTreeWidget*>(QStringLiteral("Contents"));
     auto* pages = form->findChild<QTextBrowser*>(QStringLiteral("Pages"));
     ASSERT_TRUE(contents && pages);
-    ASSERT_EQ(contents->topLevelItemCount(), 11);
+    ASSERT_EQ(contents->topLevelItemCount(), 12);
     EXPECT_EQ(contents->topLevelItem(0)->text(0), "Welcome to Orvane");
     EXPECT_EQ(pages->documentTitle(), "Welcome to Orvane");
 

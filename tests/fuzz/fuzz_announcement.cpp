@@ -16,10 +16,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         return 0;
     FuzzCheck(read->Games.size() <= MostAnnouncedGames, "more games than a datagram holds");
     for (const AnnouncedGame& game : read->Games) {
-        FuzzCheck(CleanedText(game.PlayerName, game.PlayerName.size(), MostPlayerNameCharacters)
+        FuzzCheck(net::CleanedText(game.PlayerName, game.PlayerName.size(), net::MostNameCharacters)
                 == game.PlayerName,
             "a player's name not cleaned or not cut");
-        FuzzCheck(game.GameName.size() <= MostGameNameBytes, "a game name over its limit");
+        FuzzCheck(game.GameName.size() <= net::MostGameNameBytes, "a game name over its limit");
     }
     const std::vector<uint8_t> again = EncodeAnnouncement(*read);
     FuzzCheck(again.size() <= MostAnnouncementBytes, "an announcement written too long");
