@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "network/HostServer.h"
 
+#include "network/ByteArrays.h"
 #include "network/GameFinder.h"
 
 #include <QTcpSocket>
@@ -12,7 +13,9 @@ namespace {
 constexpr int TickMs = 250;
 constexpr int PortsTried = 21;
 // What the socket reads ahead of the message reader.
-constexpr qint64 SocketReadBuffer = 64 * 1024;
+constexpr qint64 SocketReadBuffer = qint64 {64} * 1024;
+// The most read from a socket at once.
+constexpr size_t ReadPiece = 4096;
 } // namespace
 
 struct HostServer::Peer {
@@ -81,16 +84,14 @@ void HostServer::Read(net::ConnectionId id)
     if (found == peers_.end())
         return;
     Peer& peer = *found->second;
-    char buffer[4096];
     // The reader takes no more than the message it waits for: a peer sending faster than
     // it is read fills its own socket, not this program's memory.
     while (!peer.Reader.Broken() && peer.Socket->bytesAvailable() > 0) {
-        const auto wanted = static_cast<qint64>(std::min(peer.Reader.Wanted(), sizeof buffer));
-        const qint64 read = peer.Socket->read(buffer, std::max<qint64>(wanted, 1));
-        if (read <= 0)
+        const auto wanted = static_cast<qint64>(std::min<size_t>(peer.Reader.Wanted(), ReadPiece));
+        const QByteArray read = peer.Socket->read(std::max<qint64>(wanted, 1));
+        if (read.isEmpty())
             break;
-        peer.Reader.Add(
-            std::span(reinterpret_cast<const uint8_t*>(buffer), static_cast<size_t>(read)));
+        peer.Reader.Add(ToBytes(read));
         while (auto message = peer.Reader.Next())
             host_.Received(id, *message);
     }
@@ -124,8 +125,7 @@ void HostServer::Flush()
         if (found == peers_.end())
             continue;
         QTcpSocket& socket = *found->second->Socket;
-        socket.write(
-            reinterpret_cast<const char*>(out.Bytes.data()), static_cast<qint64>(out.Bytes.size()));
+        socket.write(ToByteArray(out.Bytes));
     }
     for (net::ConnectionId closed : host_.TakeClosing())
         if (const auto found = peers_.find(closed); found != peers_.end()) {

@@ -1,15 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "network/PlayerConnection.h"
 
+#include "network/ByteArrays.h"
+
 namespace orvane {
 
 namespace {
 constexpr int OpenTimeoutMs = 10'000;
+// The most read from the socket at once.
+constexpr size_t ReadPiece = 4096;
 } // namespace
 
 PlayerConnection::PlayerConnection(QObject* parent) : QObject(parent)
 {
-    socket_.setReadBufferSize(64 * 1024);
+    socket_.setReadBufferSize(qint64 {64} * 1024);
     openTimeout_.setSingleShot(true);
     connect(&openTimeout_, &QTimer::timeout, this, [this] {
         Lose(QStringLiteral("The host at %1, port %2, did not answer within 10 seconds.")
@@ -53,8 +57,7 @@ void PlayerConnection::Open(const QString& address, quint16 port)
 void PlayerConnection::Send(const std::vector<uint8_t>& bytes)
 {
     if (!bytes.empty() && IsOpen())
-        socket_.write(
-            reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
+        socket_.write(ToByteArray(bytes));
 }
 
 void PlayerConnection::Close()
@@ -66,13 +69,12 @@ void PlayerConnection::Close()
 
 void PlayerConnection::Read()
 {
-    char buffer[4096];
     while (!lost_ && socket_.bytesAvailable() > 0) {
-        const auto wanted = static_cast<qint64>(std::min(reader_.Wanted(), sizeof buffer));
-        const qint64 read = socket_.read(buffer, std::max<qint64>(wanted, 1));
-        if (read <= 0)
+        const auto wanted = static_cast<qint64>(std::min<size_t>(reader_.Wanted(), ReadPiece));
+        const QByteArray read = socket_.read(std::max<qint64>(wanted, 1));
+        if (read.isEmpty())
             break;
-        reader_.Add(std::span(reinterpret_cast<const uint8_t*>(buffer), static_cast<size_t>(read)));
+        reader_.Add(ToBytes(read));
         while (!lost_) {
             auto message = reader_.Next();
             if (!message)
