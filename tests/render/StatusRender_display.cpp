@@ -382,3 +382,18 @@ TEST_F(StatusRenderTest, MessageWaitsUnseenInClassic)
 }
 
 } // namespace
+
+TEST_F(StatusRenderTest, InANetworkGameThePanelOfThisPlayerSaysYou)
+{
+    RunMenu("VsHuman");
+    Message().Reset();
+    const QImage local = SteadyFrame();
+    game().ShowNetworkGame(SeenStateOf(game()), Player2, 1);
+    game().TakeEvents();
+    Message().Reset();
+    const QImage network = SteadyFrame();
+    const std::vector<int> changed = ChangedColumns(network, local, PanelTop, PanelBottom);
+    ASSERT_FALSE(changed.empty()) << "the second panel shows who is at this screen";
+    EXPECT_GE(changed.front(), SecondPanelLeft());
+    EXPECT_GT(changed.back(), SecondPanelLeft() + PanelWidth / 2 + 8);
+}

@@ -164,7 +164,13 @@ void DrawPanel(const StatusFrame& s, PlayerIndex player, const PanelLook& look)
     glDisable(GL_DEPTH_TEST);
     glEnable(GL_BLEND);
     s.Bind(slot::Font);
-    Text(std::to_string(g.Players()[player].Score), look.scoreX, 6, look.score);
+    // In a network game the panel of the player at this screen says so beside the score.
+    if (g.NetworkSeat() == player) {
+        Text(std::to_string(g.Players()[player].Score), look.scoreX - 16, 6, look.score);
+        Text("YOU", look.scoreX + 18, 6, look.score);
+    } else {
+        Text(std::to_string(g.Players()[player].Score), look.scoreX, 6, look.score);
+    }
     Text(g.Players()[player].Name, look.nameX, 30, look.name);
     glDisable(GL_BLEND);
     glEnable(GL_DEPTH_TEST);
