@@ -325,6 +325,17 @@ void GameHost::EndTable(Table& table, const std::string& why)
     tables_.erase(name);
 }
 
+void GameHost::EndAll(const std::string& why)
+{
+    while (!tables_.empty())
+        EndTable(*tables_.begin()->second, why);
+    for (const auto& [connection, link] : links_) {
+        Send(connection, Goodbye {why});
+        closing_.push_back(connection);
+    }
+    links_.clear();
+}
+
 void GameHost::ShowTable(
     Table& table, bool whole, SeenNews news, std::optional<PlayerIndex> wholeFor)
 {

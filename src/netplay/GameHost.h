@@ -49,6 +49,9 @@ public:
     void Disconnected(ConnectionId connection);
     // Heartbeats, silent connections, seats left too long, turn limits.
     void Tick();
+    // The host stops: every game ends, a game being played as given up by nobody, and
+    // every player is told why.
+    void EndAll(const std::string& why);
 
     // What to send, oldest first, and the connections to close once it is sent.
     std::vector<Outgoing> TakeOutgoing();

@@ -148,6 +148,7 @@ void NetworkPlayer::Leave()
     if (phase_ == Phase::Ended)
         return;
     Send(Goodbye {"The player left."});
+    leftByChoice_ = true;
     End("You left the network game.");
 }
 

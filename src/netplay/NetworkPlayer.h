@@ -40,6 +40,8 @@ public:
     Phase CurrentPhase() const { return phase_; }
     // Why the network game ended, for the player; empty while it goes on.
     const std::string& EndReason() const { return endReason_; }
+    // The player chose to leave, and needs no telling why it ended.
+    bool LeftByChoice() const { return leftByChoice_; }
     std::optional<PlayerIndex> Seat() const { return seat_; }
     uint64_t Token() const { return token_; }
     const std::string& GameName() const { return gameName_; }
@@ -77,6 +79,7 @@ private:
     int64_t lastSentMs_ = 0;
     bool wholeAsked_ = false;
     int hashMismatches_ = 0;
+    bool leftByChoice_ = false;
     std::string lastRefusal_;
 };
 

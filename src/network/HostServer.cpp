@@ -37,6 +37,8 @@ HostServer::HostServer(RandomSource& random, CounterSource& counter, QObject* pa
 
 HostServer::~HostServer()
 {
+    host_.EndAll("The host has stopped hosting: the network game has ended.");
+    Flush();
     // The local network hears no more of these games.
     if (announcer_)
         announcer_->Announce({});
@@ -132,6 +134,7 @@ void HostServer::Flush()
             // Written first, then closed: the goodbye reaches the player.
             QTcpSocket* socket = found->second->Socket;
             peers_.erase(found);
+            socket->flush();
             socket->disconnect(this);
             socket->disconnectFromHost();
             socket->deleteLater();

@@ -66,6 +66,7 @@ void NetworkPlay::Join(const QString& playerName, const NetworkSeatAddress& seat
 void NetworkPlay::Start(const QString& playerName, const NetworkSeatAddress& seat, TurnLimit limit)
 {
     seat_ = seat;
+    playerName_ = net::CleanPlayerName(playerName.toStdString(), "Player");
     net::Hello hello;
     hello.PlayerName = playerName.toStdString();
     hello.GameName = seat.GameName.toStdString();
@@ -140,7 +141,7 @@ void NetworkPlay::Finish()
     if (!player_)
         return;
     const std::string reason = player_->EndReason();
-    const bool leftByChoice = reason == "You left the network game.";
+    const bool leftByChoice = player_->LeftByChoice();
     Flush();
     player_.reset();
     tick_.stop();
@@ -149,6 +150,9 @@ void NetworkPlay::Finish()
         connection_->deleteLater();
         connection_ = nullptr;
     }
+    // The other player hears who left a game hosted here, not only that it ended.
+    if (server_ && leftByChoice)
+        server_->Host().EndAll(playerName_ + " left the network game.");
     server_.reset();
     shownTitle_.clear();
     if (!leftByChoice)

@@ -73,6 +73,7 @@ private:
     QTimer tick_;
     bool warnedOfTime_ = false;
     QString shownTitle_;
+    std::string playerName_;
 };
 
 } // namespace orvane

@@ -221,6 +221,20 @@ TEST(NetworkGame, ASeatWaitsAMinuteForItsPlayerWithTheToken)
     EXPECT_FALSE(a.game.NetworkSeat());
 }
 
+TEST(NetworkGame, AHostThatStopsTellsEveryPlayerWhy)
+{
+    NetworkTable table;
+    Side& a = table.Join("A", "One");
+    Side& b = table.Join("B", "Two");
+    table.host.EndAll("Stopped.");
+    table.Pump();
+    for (const Side* side : {&a, &b}) {
+        EXPECT_EQ(side->player->EndReason(), "Stopped.");
+        EXPECT_FALSE(side->game.NetworkSeat());
+    }
+    EXPECT_EQ(table.host.GameCount(), 0U);
+}
+
 TEST(NetworkGame, ASilentSideIsTakenAsGoneAfterTenSeconds)
 {
     NetworkTable table;
