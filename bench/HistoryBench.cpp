@@ -72,7 +72,7 @@ public:
         // A game every few minutes, with a break now and then.
         when_ += static_cast<int64_t>(std::exponential_distribution<double>(1.0 / 240)(random_));
         game.PlayedAt = when_;
-        game.Mode = kind.Mode;
+        game.Mode = HistoryModeOf(kind.Mode);
         game.BoardLevel = kind.BoardLevel;
         game.Width = kind.Width;
         game.Height = kind.Height;
@@ -136,7 +136,8 @@ public:
     const std::vector<uint8_t>& Of(const GameRecord& game)
     {
         for (size_t kind = 0; kind < Kinds.size(); ++kind)
-            if (Kinds[kind].Mode == game.Mode && Kinds[kind].BoardLevel == game.BoardLevel)
+            if (HistoryModeOf(Kinds[kind].Mode) == game.Mode
+                && Kinds[kind].BoardLevel == game.BoardLevel)
                 return records_[kind][next_++ % RecordsPerKind];
         return records_.front().front();
     }
@@ -152,9 +153,10 @@ private:
 double ReadWindowFigures(const History& history, const Kind& kind)
 {
     const Clock::time_point start = Clock::now();
-    const KindFigures figures = history.Figures(kind.Mode, kind.BoardLevel);
-    const std::vector<double> times = history.LastWonTimes(kind.Mode, kind.BoardLevel, 50);
-    const std::vector<GameRecord> latest = history.LatestGames(kind.Mode, kind.BoardLevel, 200);
+    const HistoryMode mode = HistoryModeOf(kind.Mode);
+    const KindFigures figures = history.Figures(mode, kind.BoardLevel);
+    const std::vector<double> times = history.LastWonTimes(mode, kind.BoardLevel, 50);
+    const std::vector<GameRecord> latest = history.LatestGames(mode, kind.BoardLevel, 200);
     const double took = MillisecondsSince(start);
     if (figures.Played == 0 || times.empty() || latest.empty())
         std::printf("warning: no games of a kind that should have some\n");

@@ -54,6 +54,7 @@ QString ResultName(GameResult result)
 enum Column {
     EndedColumn,
     ResultColumn,
+    OpponentColumn, // shown for network games only
     TimeColumn,
     ThreeBVColumn,
     SpeedColumn,
@@ -118,7 +119,8 @@ QTableWidgetItem* Mark(bool marked)
 
 bool HasReplay(ReplayKeeping replay)
 {
-    return replay != ReplayKeeping::PlayedBefore && replay != ReplayKeeping::NotKept;
+    return replay != ReplayKeeping::PlayedBefore && replay != ReplayKeeping::AtNetworkHost
+        && replay != ReplayKeeping::NotKept;
 }
 
 // The Keep check of a game with a replay; a high score's is always kept.
@@ -160,9 +162,10 @@ StatisticsWindow::StatisticsWindow(History& history, QWidget* parent) :
 
     auto* chooser = new QHBoxLayout;
     mode_->setObjectName(QStringLiteral("ModeChooser"));
-    mode_->addItem(QStringLiteral("Classic"), static_cast<int>(PlayMode::Classic));
-    mode_->addItem(QStringLiteral("Vs Human"), static_cast<int>(PlayMode::VsHuman));
-    mode_->addItem(QStringLiteral("Vs Computer"), static_cast<int>(PlayMode::VsComputer));
+    mode_->addItem(QStringLiteral("Classic"), static_cast<int>(HistoryMode::Classic));
+    mode_->addItem(QStringLiteral("Vs Human"), static_cast<int>(HistoryMode::VsHuman));
+    mode_->addItem(QStringLiteral("Vs Computer"), static_cast<int>(HistoryMode::VsComputer));
+    mode_->addItem(QStringLiteral("Network"), static_cast<int>(HistoryMode::Network));
     level_->setObjectName(QStringLiteral("LevelChooser"));
     level_->addItem(QStringLiteral("Beginner"), static_cast<int>(Level::Beginner));
     level_->addItem(QStringLiteral("Intermediate"), static_cast<int>(Level::Intermediate));
@@ -204,12 +207,13 @@ StatisticsWindow::StatisticsWindow(History& history, QWidget* parent) :
     layout->addLayout(middle);
 
     latest_->setObjectName(QStringLiteral("LatestGames"));
-    latest_->setHorizontalHeaderLabels({QStringLiteral("Ended"), QStringLiteral("Result"),
-        QStringLiteral("Time"), QStringLiteral("3BV"), QStringLiteral("3BV/s"),
-        QStringLiteral("Clicks"), QStringLiteral("Effective clicks"), QStringLiteral("IOE"),
-        QStringLiteral("Correctness"), QStringLiteral("Throughput"), QStringLiteral("RQP"),
-        QStringLiteral("Openings"), QStringLiteral("Islands"), QStringLiteral("Board"),
-        QStringLiteral("No guess"), QStringLiteral("Given"), QStringLiteral("Keep")});
+    latest_->setHorizontalHeaderLabels(
+        {QStringLiteral("Ended"), QStringLiteral("Result"), QStringLiteral("Opponent"),
+            QStringLiteral("Time"), QStringLiteral("3BV"), QStringLiteral("3BV/s"),
+            QStringLiteral("Clicks"), QStringLiteral("Effective clicks"), QStringLiteral("IOE"),
+            QStringLiteral("Correctness"), QStringLiteral("Throughput"), QStringLiteral("RQP"),
+            QStringLiteral("Openings"), QStringLiteral("Islands"), QStringLiteral("Board"),
+            QStringLiteral("No guess"), QStringLiteral("Given"), QStringLiteral("Keep")});
     latest_->horizontalHeaderItem(NoGuessColumn)
         ->setToolTip(QStringLiteral("Marked when the board was dealt so that it needed no guess"));
     latest_->horizontalHeaderItem(GivenBoardColumn)
@@ -260,7 +264,7 @@ void StatisticsWindow::ShowKind(PlayMode mode, Level level)
     {
         const QSignalBlocker holdMode(mode_);
         const QSignalBlocker holdLevel(level_);
-        mode_->setCurrentIndex(mode_->findData(static_cast<int>(mode)));
+        mode_->setCurrentIndex(mode_->findData(static_cast<int>(HistoryModeOf(mode))));
         level_->setCurrentIndex(level_->findData(static_cast<int>(level)));
     }
     Refresh();
@@ -269,7 +273,7 @@ void StatisticsWindow::ShowKind(PlayMode mode, Level level)
 
 void StatisticsWindow::Refresh()
 {
-    const auto mode = static_cast<PlayMode>(mode_->currentData().toInt());
+    const auto mode = static_cast<HistoryMode>(mode_->currentData().toInt());
     const auto level = static_cast<Level>(level_->currentData().toInt());
     const KindFigures figures = history_.Figures(mode, level);
     played_->setText(QString::number(figures.Played));
@@ -278,7 +282,7 @@ void StatisticsWindow::Refresh()
     bestTime_->setText(Seconds(figures.BestSeconds));
     averageTime_->setText(Seconds(figures.AverageSeconds));
     // Two players share a board that neither clears: no speed of clearing it.
-    bestSpeed_->setText(figures.BestThreeBVPerSecond && mode == PlayMode::Classic
+    bestSpeed_->setText(figures.BestThreeBVPerSecond && mode == HistoryMode::Classic
             ? QString::number(*figures.BestThreeBVPerSecond, 'f', 2)
             : NoFigure);
     currentStreak_->setText(QString::number(figures.CurrentStreak));
@@ -287,7 +291,7 @@ void StatisticsWindow::Refresh()
     ShowLatest(mode, level);
 }
 
-void StatisticsWindow::ShowChart(PlayMode mode, Level level, double best)
+void StatisticsWindow::ShowChart(HistoryMode mode, Level level, double best)
 {
     const std::vector<double> times = history_.LastWonTimes(mode, level, ChartedGames);
     chartOrNone_->setCurrentWidget(times.empty() ? static_cast<QWidget*>(noWonGames_) : chart_);
@@ -339,8 +343,9 @@ void StatisticsWindow::ShowChart(PlayMode mode, Level level, double best)
     delete old;
 }
 
-void StatisticsWindow::ShowLatest(PlayMode mode, Level level)
+void StatisticsWindow::ShowLatest(HistoryMode mode, Level level)
 {
+    latest_->setColumnHidden(OpponentColumn, mode != HistoryMode::Network);
     const std::vector<GameRecord> games = history_.LatestGames(mode, level, ListedGames);
     const QSignalBlocker holdChanges(latest_);
     latest_->setSortingEnabled(false);
@@ -356,13 +361,18 @@ void StatisticsWindow::ShowLatest(PlayMode mode, Level level)
         latest_->setItem(row, EndedColumn, first);
         latest_->setItem(row, ResultColumn,
             new SortedItem(static_cast<double>(game.Result), ResultName(game.Result)));
+        latest_->setItem(row, OpponentColumn,
+            new QTableWidgetItem(QString::fromStdString(game.Opponent.value_or(std::string()))));
         latest_->setItem(
             row, TimeColumn, new SortedItem(game.Seconds, QString::number(game.Seconds, 'f', 2)));
         // The two players' clicks are not counted; speed and economy are those of a
         // board cleared by one player.
-        const bool classic = game.Mode == PlayMode::Classic;
+        // A network game's player never saw the whole board.
+        const bool classic = game.Mode == HistoryMode::Classic;
         const bool cleared = classic && game.Result == GameResult::Won;
-        latest_->setItem(row, ThreeBVColumn, Count(game.Measures.ThreeBV));
+        latest_->setItem(row, ThreeBVColumn,
+            Count(game.Mode != HistoryMode::Network ? std::optional(game.Measures.ThreeBV)
+                                                    : std::nullopt));
         latest_->setItem(row, SpeedColumn,
             Measure(cleared ? std::optional(game.Measures.ThreeBVPerSecond) : std::nullopt));
         latest_->setItem(
@@ -406,6 +416,10 @@ void StatisticsWindow::ShowChosenGame()
     if (replay == ReplayKeeping::PlayedBefore)
         replayNote_->setText(
             QStringLiteral("This game has no replay: it was played before replays were kept."));
+    else if (replay == ReplayKeeping::AtNetworkHost)
+        replayNote_->setText(QStringLiteral(
+            "This game has no replay: it was played over the network, and only the host knew "
+            "where the mines were."));
     else if (replay == ReplayKeeping::NotKept)
         replayNote_->setText(QStringLiteral("This game's replay was not kept."));
     else

@@ -19,17 +19,19 @@ class QTableWidgetItem;
 namespace orvane {
 
 class History;
+enum class HistoryMode : uint8_t;
 
-// The statistics of the kept games: a mode and a level are chosen, and the window shows
-// their figures (named PlayedFigure, WonFigure, ShareFigure, BestTimeFigure,
-// AverageTimeFigure, BestSpeedFigure, CurrentStreakFigure, LongestStreakFigure), a chart
-// of the last won games' times with the best time drawn across it (TimesChart, or
-// NoWonGames while there is none) and the latest games in a list that sorts by any
-// column (LatestGames) with their counters, the marks of a board dealt without guessing
-// or given, and a Keep check that keeps a game's replay for ever. The chosen game's
-// replay is watched (WatchReplay, or a double click) or its board played again
-// (PlayBoardAgain); without a replay both are disabled and ReplayNote says why. Made
-// once, hidden between uses; every showing reads the history afresh.
+// The statistics of the kept games: a mode (or network games) and a level are chosen,
+// and the window shows their figures (named PlayedFigure, WonFigure, ShareFigure,
+// BestTimeFigure, AverageTimeFigure, BestSpeedFigure, CurrentStreakFigure,
+// LongestStreakFigure), a chart of the last won games' times with the best time drawn
+// across it (TimesChart, or NoWonGames while there is none) and the latest games in a list
+// that sorts by any column (LatestGames) with their counters (and the opponent of a
+// network game), the marks of a board dealt without guessing or given, and a Keep check
+// that keeps a game's replay for ever. The chosen game's replay is watched (WatchReplay,
+// or a double click) or its board played again (PlayBoardAgain); without a replay both
+// are disabled and ReplayNote says why. Made once, hidden between uses; every showing
+// reads the history afresh.
 class StatisticsWindow : public QDialog {
     Q_OBJECT
 public:
@@ -48,8 +50,8 @@ public:
 private:
     QLabel* AddFigure(QFormLayout* form, const QString& caption, const QString& name);
     void Refresh();
-    void ShowChart(PlayMode mode, Level level, double best);
-    void ShowLatest(PlayMode mode, Level level);
+    void ShowChart(HistoryMode mode, Level level, double best);
+    void ShowLatest(HistoryMode mode, Level level);
     void ShowChosenGame();
     void KeepChanged(QTableWidgetItem* item);
     void CallWithChosenGame(const std::function<void(int64_t gameId)>& call);

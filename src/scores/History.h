@@ -15,19 +15,30 @@ struct sqlite3;
 
 namespace orvane {
 
+// The kinds of game the history keeps apart: the three modes, and the two-player game
+// played at a network host, of which this program saw only what its player saw. The
+// first three are stored as the modes' own numbers.
+enum class HistoryMode : uint8_t { Classic = 0, VsComputer = 1, VsHuman = 2, Network = 3 };
+
+constexpr HistoryMode HistoryModeOf(PlayMode mode)
+{
+    return static_cast<HistoryMode>(mode);
+}
+
 // What the history holds of a game's replay.
 enum class ReplayKeeping : uint8_t {
-    PlayedBefore, // the game was kept before games were kept whole: it has none
-    NotKept,      // Keep Replays was off, or it was dropped with the older games'
-    Kept,         // kept while the game is among the newest
-    Marked,       // kept for ever: the player marked it
-    HighScore,    // kept for ever: a high score
+    PlayedBefore,  // the game was kept before games were kept whole: it has none
+    AtNetworkHost, // only the host knew the mines: there is no replay to keep
+    NotKept,       // Keep Replays was off, or it was dropped with the older games'
+    Kept,          // kept while the game is among the newest
+    Marked,        // kept for ever: the player marked it
+    HighScore,     // kept for ever: a high score
 };
 
 // One ended game as the history keeps it.
 struct GameRecord {
     int64_t PlayedAt = 0; // seconds since 1970 (UTC) when it ended
-    PlayMode Mode = PlayMode::Classic;
+    HistoryMode Mode = HistoryMode::Classic;
     Level BoardLevel = Level::Beginner;
     int32_t Width = 0;
     int32_t Height = 0;
@@ -47,6 +58,8 @@ struct GameRecord {
     std::optional<double> Rqp;
     std::optional<int32_t> Openings;
     std::optional<int32_t> Islands;
+    // The other player's name in a network game; none in a game played here.
+    std::optional<std::string> Opponent;
     // As read back: the row's id and what is kept of its replay.
     int64_t Id = 0;
     ReplayKeeping Replay = ReplayKeeping::PlayedBefore;
@@ -81,7 +94,7 @@ struct KindFigures {
 class History {
 public:
     using ErrorReporter = std::function<void(const std::string& message)>;
-    static constexpr int SchemaVersion = 3;
+    static constexpr int SchemaVersion = 4;
     // The replays of this many newest games are kept; older ones only when kept for ever.
     static constexpr int KeptReplays = 1000;
     // "ORVN": the mark of a history of this program.
@@ -106,11 +119,11 @@ public:
     // when the game has no replay, or the mark could not be saved (told).
     bool MarkReplay(int64_t gameId, bool keep);
 
-    KindFigures Figures(PlayMode mode, Level level) const;
+    KindFigures Figures(HistoryMode mode, Level level) const;
     // The times of the last count won games, oldest first.
-    std::vector<double> LastWonTimes(PlayMode mode, Level level, int count) const;
+    std::vector<double> LastWonTimes(HistoryMode mode, Level level, int count) const;
     // The last count games, newest first.
-    std::vector<GameRecord> LatestGames(PlayMode mode, Level level, int count) const;
+    std::vector<GameRecord> LatestGames(HistoryMode mode, Level level, int count) const;
     // The encoded record kept with the game; none when it has no replay.
     std::optional<std::vector<uint8_t>> ReplayBytes(int64_t gameId) const;
     // The game its replay holds, as a replay file gives it: with its players' names and

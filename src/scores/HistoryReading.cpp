@@ -14,12 +14,12 @@ namespace orvane {
 
 namespace {
 
-// The columns of GameColumns, then the id and the replay's marks.
+// The columns of GameColumns, then the opponent, the id and the replay's marks.
 GameRecord ReadGame(const Statement& row)
 {
     GameRecord game;
     game.PlayedAt = row.Integer(0);
-    game.Mode = static_cast<PlayMode>(row.Integer(1));
+    game.Mode = static_cast<HistoryMode>(row.Integer(1));
     game.BoardLevel = static_cast<Level>(row.Integer(2));
     game.Width = static_cast<int32_t>(row.Integer(3));
     game.Height = static_cast<int32_t>(row.Integer(4));
@@ -39,12 +39,14 @@ GameRecord ReadGame(const Statement& row)
     game.Rqp = row.OptionalReal(18);
     game.Openings = row.OptionalInteger(19);
     game.Islands = row.OptionalInteger(20);
-    constexpr int id = history_schema::GameColumnCount;
+    game.Opponent = row.OptionalText(history_schema::GameColumnCount);
+    constexpr int id = history_schema::GameColumnCount + 1;
     game.Id = row.Integer(id);
     if (row.Integer(id + 1) == 0)
         game.Replay = ReplayKeeping::PlayedBefore;
     else if (row.Null(id + 2))
-        game.Replay = ReplayKeeping::NotKept;
+        game.Replay = game.Mode == HistoryMode::Network ? ReplayKeeping::AtNetworkHost
+                                                        : ReplayKeeping::NotKept;
     else if (row.Integer(id + 2) != 0)
         game.Replay = ReplayKeeping::HighScore;
     else
@@ -54,7 +56,7 @@ GameRecord ReadGame(const Statement& row)
 
 } // namespace
 
-KindFigures History::Figures(PlayMode mode, Level level) const
+KindFigures History::Figures(HistoryMode mode, Level level) const
 {
     KindFigures figures;
     if (!db_)
@@ -86,7 +88,7 @@ KindFigures History::Figures(PlayMode mode, Level level) const
     return figures;
 }
 
-std::vector<double> History::LastWonTimes(PlayMode mode, Level level, int count) const
+std::vector<double> History::LastWonTimes(HistoryMode mode, Level level, int count) const
 {
     std::vector<double> times;
     if (!db_)
@@ -103,14 +105,16 @@ std::vector<double> History::LastWonTimes(PlayMode mode, Level level, int count)
     return {times.rbegin(), times.rend()};
 }
 
-std::vector<GameRecord> History::LatestGames(PlayMode mode, Level level, int count) const
+std::vector<GameRecord> History::LatestGames(HistoryMode mode, Level level, int count) const
 {
     std::vector<GameRecord> games;
     if (!db_)
         return games;
-    // A history shown as an older version left it has neither counters nor replays.
+    // A history shown as an older version left it has neither counters nor replays, nor
+    // opponents.
     std::string sql = "SELECT ";
     sql += version_ >= 3 ? history_schema::GameColumns : history_schema::GameColumnsBefore3;
+    sql += version_ >= 4 ? ", opponent" : ", NULL";
     sql += version_ >= 3 ? ", games.id, recorded, high_score, marked FROM games "
                            "LEFT JOIN replays ON replays.game_id = games.id "
                          : ", id, 0, NULL, NULL FROM games ";

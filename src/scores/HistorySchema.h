@@ -49,10 +49,17 @@ CREATE TABLE IF NOT EXISTS replays (
 CREATE INDEX IF NOT EXISTS replays_to_drop ON replays (game_id) WHERE high_score = 0 AND marked = 0;
 )";
 
+// Network games: the other player's name, NULL in a game played here. Their mode is
+// HistoryMode::Network, a number the older versions never held.
+inline constexpr const char* NetworkGames = R"(
+ALTER TABLE games ADD COLUMN opponent TEXT;
+)";
+
 // The tables and indexes of a history: a file holding anything else is another program's.
 inline constexpr const char* OwnObjects = "'games', 'games_by_kind', 'replays', 'replays_to_drop'";
 
-// A game's columns, as stored and read, in the order of GameRecord.
+// A game's columns, as stored and read, in the order of GameRecord; the opponent,
+// added last, is named apart, as older versions read it as NULL.
 inline constexpr const char* GameColumns
     = "played_at, mode, level, width, height, mines, result, seconds, clicks, bbbv, "
       "bbbv_per_second, ioe, no_guess, hints_used, given_board, effective_clicks, "

@@ -85,10 +85,12 @@ void ResultRecorder::TakeEndedGame(const GameEnded& ended)
     const bool classic = ended.Mode == PlayMode::Classic;
     const bool counted = classic && !ended.NoGuessBoard && IsScoreTable(ended.ScoreTable);
     const bool won = classic && ended.Result == GameResult::Won;
-    const std::vector<uint8_t> replay
-        = keepReplays_ ? EncodeRecordedGame(ended.Record) : std::vector<uint8_t> {};
-    history_.Store(RecordOfGame(ended, static_cast<int64_t>(std::time(nullptr))), replay,
-        counted && won && EntersTable(ended));
+    // A network game's record holds what this player saw, not the mines: no replay.
+    const GameRecord record = RecordOfGame(ended, static_cast<int64_t>(std::time(nullptr)));
+    const std::vector<uint8_t> replay = keepReplays_ && record.Mode != HistoryMode::Network
+        ? EncodeRecordedGame(ended.Record)
+        : std::vector<uint8_t> {};
+    history_.Store(record, replay, counted && won && EntersTable(ended));
     if (counted && ended.Result == GameResult::Lost)
         scores_.CountClassicLoss(ended.ScoreTable);
     if (!won || !IsScoreTable(ended.ScoreTable))

@@ -36,8 +36,8 @@ void RecordSeriesPoint(const SeriesPointWon& point, ScoreFile& scores);
 
 // Keeps what the game tells of its results: every ended game in the history with its
 // counters and, unless replays are not kept, its record (kept for ever for a high
-// score); Classic wins
-// and losses and two-player games and series points in the score file (nothing of a custom
+// score); a network game there only, with its opponent and neither. Classic wins and
+// losses and two-player games and series points go in the score file (nothing of a custom
 // board, nor of a board dealt without guessing, whose results stay out of the file). A
 // Classic time no slower than its table's slowest row replaces that row, but only once the
 // rules have returned: ShowDueHighScore draws the finished board, asks the name, writes

@@ -47,10 +47,13 @@ public:
     // NULL for a value that is absent.
     template<typename Value> Statement& Bind(const std::optional<Value>& value)
     {
-        using Stored = std::conditional_t<std::is_integral_v<Value>, int64_t, double>;
-        if (value)
-            return Bind(static_cast<Stored>(*value));
-        return Bound([&](int at) { return sqlite3_bind_null(statement_, at); });
+        if (!value)
+            return Bound([&](int at) { return sqlite3_bind_null(statement_, at); });
+        if constexpr (std::is_same_v<Value, std::string>)
+            return Bind(*value);
+        else
+            return Bind(static_cast<std::conditional_t<std::is_integral_v<Value>, int64_t, double>>(
+                *value));
     }
 
     // True while a row is there to read.
@@ -75,6 +78,13 @@ public:
         if (Null(column))
             return std::nullopt;
         return Real(column);
+    }
+    std::optional<std::string> OptionalText(int column) const
+    {
+        if (Null(column))
+            return std::nullopt;
+        const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement_, column));
+        return std::string(text, static_cast<size_t>(sqlite3_column_bytes(statement_, column)));
     }
     std::span<const uint8_t> Blob(int column) const
     {

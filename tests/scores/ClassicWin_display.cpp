@@ -93,7 +93,7 @@ TEST_F(ClassicWinTest, WinAsksForANameWritesTheRowAndShowsItMarked)
     EXPECT_EQ(reread.TableStats[0].WonOrStarted, 1);
     // The history has the game, kept before the name was asked.
     const std::vector<GameRecord> kept
-        = form->session().history.LatestGames(PlayMode::Classic, Level::Beginner, 5);
+        = form->session().history.LatestGames(HistoryMode::Classic, Level::Beginner, 5);
     ASSERT_EQ(kept.size(), 1u);
     EXPECT_EQ(kept[0].Result, GameResult::Won);
     EXPECT_EQ(kept[0].Measures.ThreeBV, ThreeBVOf(game()));

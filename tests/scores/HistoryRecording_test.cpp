@@ -40,7 +40,7 @@ TEST_F(HistoryRecordingTest, AGameLeftWhilePlayedIsGivenUpInTheModeItWasPlayed)
     ASSERT_EQ(ended.size(), 1u);
     const GameRecord& record = ended[0];
     EXPECT_EQ(record.Result, GameResult::GivenUp);
-    EXPECT_EQ(record.Mode, PlayMode::Classic);
+    EXPECT_EQ(record.Mode, HistoryMode::Classic);
     EXPECT_EQ(record.Mines, 10);
     EXPECT_EQ(record.Measures.ThreeBV, threeBV);
     EXPECT_EQ(record.PlayedAt, 1234);
@@ -79,7 +79,7 @@ TEST_F(HistoryRecordingTest, ATwoPlayerGameIsKeptForTheFirstPlayerWithoutClicks)
     const std::vector<GameRecord> ended = Ended();
     ASSERT_EQ(ended.size(), 1u);
     EXPECT_EQ(ended[0].Result, GameResult::Lost);
-    EXPECT_EQ(ended[0].Mode, PlayMode::VsHuman);
+    EXPECT_EQ(ended[0].Mode, HistoryMode::VsHuman);
     EXPECT_EQ(ended[0].Clicks, 0);
     EXPECT_TRUE(ended[0].GivenBoard) << "its layout was given";
 }

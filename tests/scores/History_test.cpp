@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/RecordCodec.h"
 #include "scores/History.h"
+#include "scores/HistorySchema.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -83,6 +84,16 @@ void WriteMarkedHistory(const std::string& path, int version)
             + "; PRAGMA user_version = " + std::to_string(version) + ";");
 }
 
+// The same games in a history of version 3, the second kept whole with its replay.
+void WriteThirdVersionHistory(const std::string& path)
+{
+    WriteMarkedHistory(path, 3);
+    Sql(path,
+        std::string(history_schema::GamesKeptWhole)
+            + "UPDATE games SET recorded = 1 WHERE id = 2;"
+              "INSERT INTO replays VALUES (2, 0, 0, x'0102');");
+}
+
 struct HistoryTest : ::testing::Test {
     TempDir dir;
     std::string path = dir.File("History.db");
@@ -99,7 +110,7 @@ struct HistoryTest : ::testing::Test {
 TEST_F(HistoryTest, AStoredGameReadsBackWhole)
 {
     GameRecord stored = ClassicGame(GameResult::Lost, 31.5);
-    stored.Mode = PlayMode::VsComputer;
+    stored.Mode = HistoryMode::VsComputer;
     stored.NoGuessBoard = true;
     stored.GivenBoard = true;
     stored.HintsUsed = 3;
@@ -112,7 +123,7 @@ TEST_F(HistoryTest, AStoredGameReadsBackWhole)
     }
     const auto history = Opened();
     const std::vector<GameRecord> games
-        = history->LatestGames(PlayMode::VsComputer, Level::Intermediate, 5);
+        = history->LatestGames(HistoryMode::VsComputer, Level::Intermediate, 5);
     ASSERT_EQ(games.size(), 1u);
     const GameRecord& read = games[0];
     EXPECT_EQ(read.PlayedAt, stored.PlayedAt);
@@ -156,14 +167,14 @@ TEST_F(HistoryTest, ReplaysBeyondTheNewestThousandGamesAreDroppedUnlessKeptForEv
     EXPECT_TRUE(history->ReplayBytes(ids[1])); // marked
     EXPECT_FALSE(history->ReplayBytes(ids[2]));
     EXPECT_EQ(history->ReplayBytes(ids[3]), replay); // the oldest of the newest 1000
-    EXPECT_EQ(history->Figures(PlayMode::Classic, Level::Intermediate).Played, 1003);
+    EXPECT_EQ(history->Figures(HistoryMode::Classic, Level::Intermediate).Played, 1003);
     EXPECT_FALSE(history->MarkReplay(ids[2], true)) << "a dropped replay cannot be kept";
 
     ASSERT_TRUE(history->MarkReplay(ids[1], false));
     history->Store(ClassicGame(GameResult::Won, 30), replay);
     EXPECT_FALSE(history->ReplayBytes(ids[1])) << "unmarked, it goes with the older ones";
     const std::vector<GameRecord> oldest
-        = history->LatestGames(PlayMode::Classic, Level::Intermediate, 1004);
+        = history->LatestGames(HistoryMode::Classic, Level::Intermediate, 1004);
     EXPECT_EQ(oldest.back().Replay, ReplayKeeping::HighScore);
     EXPECT_EQ(oldest[oldest.size() - 2].Replay, ReplayKeeping::NotKept);
 }
@@ -203,7 +214,7 @@ TEST_F(HistoryTest, FiguresCountStreaksAndTimesOfWonGames)
         return other;
     }());
 
-    const KindFigures figures = history->Figures(PlayMode::Classic, Level::Intermediate);
+    const KindFigures figures = history->Figures(HistoryMode::Classic, Level::Intermediate);
     EXPECT_EQ(figures.Played, 9);
     EXPECT_EQ(figures.Won, 6);
     EXPECT_EQ(figures.BestSeconds, 30.0);
@@ -211,7 +222,7 @@ TEST_F(HistoryTest, FiguresCountStreaksAndTimesOfWonGames)
     EXPECT_EQ(figures.BestThreeBVPerSecond, 2.0);
     EXPECT_EQ(figures.CurrentStreak, 0);
     EXPECT_EQ(figures.LongestStreak, 3);
-    EXPECT_EQ(history->LastWonTimes(PlayMode::Classic, Level::Intermediate, 3),
+    EXPECT_EQ(history->LastWonTimes(HistoryMode::Classic, Level::Intermediate, 3),
         (std::vector<double> {30, 70, 50}));
 }
 
@@ -234,7 +245,7 @@ TEST_F(HistoryTest, ADamagedFileIsSetAsideToldOnceAndANewOneStarted)
     ASSERT_EQ(reports.size(), 1u);
     EXPECT_NE(reports[0].find("History.db.damaged"), std::string::npos) << reports[0];
     EXPECT_EQ(ReadFileBytes(path + ".damaged"), garbage);
-    EXPECT_EQ(history->Figures(PlayMode::Classic, Level::Intermediate).Played, 1);
+    EXPECT_EQ(history->Figures(HistoryMode::Classic, Level::Intermediate).Played, 1);
 }
 
 TEST_F(HistoryTest, AReadOnlyFolderLeavesTheGamePlayableAndIsToldOnce)
@@ -246,7 +257,7 @@ TEST_F(HistoryTest, AReadOnlyFolderLeavesTheGamePlayableAndIsToldOnce)
 
     const auto history = Opened();
     EXPECT_FALSE(history->Store(ClassicGame(GameResult::Won, 20)));
-    EXPECT_EQ(history->Figures(PlayMode::Classic, Level::Intermediate).Played, 0);
+    EXPECT_EQ(history->Figures(HistoryMode::Classic, Level::Intermediate).Played, 0);
     EXPECT_EQ(reports.size(), 1u);
 }
 
@@ -267,7 +278,7 @@ TEST_F(HistoryTest, AHistoryOfVersionTwoKeepsItsGamesWithoutReplays)
     const auto history = Opened();
     ASSERT_TRUE(history->Store(ClassicGame(GameResult::Won, 20)));
     const std::vector<GameRecord> games
-        = history->LatestGames(PlayMode::Classic, Level::Intermediate, 5);
+        = history->LatestGames(HistoryMode::Classic, Level::Intermediate, 5);
     ASSERT_EQ(games.size(), 3u);
     EXPECT_EQ(games[0].Replay, ReplayKeeping::NotKept);
     for (const GameRecord& old : {games[1], games[2]}) {
@@ -281,11 +292,27 @@ TEST_F(HistoryTest, AHistoryOfVersionTwoKeepsItsGamesWithoutReplays)
     EXPECT_EQ(reports.size(), 1u) << "only the missing replay asked for";
 }
 
+TEST_F(HistoryTest, AHistoryOfVersionThreeKeepsEveryGameAndReplayWithNoOpponent)
+{
+    WriteThirdVersionHistory(path);
+    const auto history = Opened();
+    const std::vector<GameRecord> games
+        = history->LatestGames(HistoryMode::Classic, Level::Intermediate, 5);
+    ASSERT_EQ(games.size(), 2u);
+    EXPECT_EQ(games[0].Opponent, std::nullopt);
+    EXPECT_EQ(games[1].Opponent, std::nullopt);
+    EXPECT_EQ(games[0].Replay, ReplayKeeping::Kept);
+    EXPECT_EQ(history->ReplayBytes(games[0].Id), (std::vector<uint8_t> {1, 2}));
+    EXPECT_EQ(FirstValue(path, "SELECT count(*) FROM games WHERE opponent IS NULL"), "2");
+    EXPECT_EQ(FirstValue(path + ".version-3", "SELECT count(*) FROM replays"), "1");
+    EXPECT_TRUE(reports.empty());
+}
+
 TEST_F(HistoryTest, AHistoryOfThePreviousVersionIsBroughtUpToDateWithItsGames)
 {
     WriteFirstVersionHistory(path);
     const auto history = Opened();
-    EXPECT_EQ(history->Figures(PlayMode::Classic, Level::Intermediate).Played, 2);
+    EXPECT_EQ(history->Figures(HistoryMode::Classic, Level::Intermediate).Played, 2);
     EXPECT_TRUE(history->Store(ClassicGame(GameResult::Won, 20)));
     EXPECT_EQ(FirstValue(path, "PRAGMA application_id"), std::to_string(History::ApplicationId));
     EXPECT_EQ(FirstValue(path, "PRAGMA user_version"), std::to_string(History::SchemaVersion));
@@ -316,7 +343,7 @@ TEST_F(HistoryTest, ANewerHistoryIsShownReadOnlyAndToldOnce)
 {
     WriteMarkedHistory(path, 7);
     const auto history = Opened();
-    EXPECT_EQ(history->Figures(PlayMode::Classic, Level::Intermediate).Played, 2);
+    EXPECT_EQ(history->Figures(HistoryMode::Classic, Level::Intermediate).Played, 2);
     EXPECT_FALSE(history->Store(ClassicGame(GameResult::Won, 20)));
     EXPECT_FALSE(history->Store(ClassicGame(GameResult::Won, 20)));
     EXPECT_EQ(FirstValue(path, "PRAGMA user_version"), "7");
@@ -345,7 +372,7 @@ TEST_F(HistoryTest, AHistoryInAReadOnlyFolderIsShown)
     if (::access(dir.Path().c_str(), W_OK) == 0)
         GTEST_SKIP() << "running with rights that ignore file permissions";
     const auto history = Opened();
-    EXPECT_EQ(history->Figures(PlayMode::Classic, Level::Intermediate).Played, 1);
+    EXPECT_EQ(history->Figures(HistoryMode::Classic, Level::Intermediate).Played, 1);
     EXPECT_FALSE(history->Store(ClassicGame(GameResult::Won, 20)));
     ASSERT_EQ(reports.size(), 1u);
     EXPECT_NE(reports[0].find("can be read but not written"), std::string::npos) << reports[0];
@@ -385,10 +412,10 @@ TEST_F(HistoryTest, AKillDuringStoringLosesNoCommittedGame)
     EXPECT_EQ(FirstValue(path, "PRAGMA integrity_check"), "ok");
     const auto history = Opened();
     const std::vector<GameRecord> games
-        = history->LatestGames(PlayMode::Classic, Level::Intermediate, 1);
+        = history->LatestGames(HistoryMode::Classic, Level::Intermediate, 1);
     ASSERT_EQ(games.size(), 1u);
     EXPECT_GE(games[0].Clicks, lastSaid);
-    EXPECT_EQ(history->Figures(PlayMode::Classic, Level::Intermediate).Played, games[0].Clicks);
+    EXPECT_EQ(history->Figures(HistoryMode::Classic, Level::Intermediate).Played, games[0].Clicks);
     EXPECT_TRUE(reports.empty());
 }
 

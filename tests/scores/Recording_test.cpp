@@ -182,7 +182,7 @@ TEST_F(RecordingTest, NewRowIsWrittenBeforeTheWindowShowsIt)
             EXPECT_EQ(marks.MarkRow, 10);
             EXPECT_EQ(shown, (std::vector<std::string> {"board", "name"}))
                 << "the finished board is drawn behind the dialog";
-            EXPECT_EQ(history.LatestGames(PlayMode::Classic, Level::Beginner, 2).size(),
+            EXPECT_EQ(history.LatestGames(HistoryMode::Classic, Level::Beginner, 2).size(),
                 closeBox ? 2u : 1u);
             shown.push_back("scores");
         };
@@ -347,7 +347,7 @@ TEST_F(RecordingTest, EndedGamesAreKeptWithTheirReplaysUnlessReplaysAreOff)
     const std::vector<GameEnded> ended = Told<GameEnded>();
     ASSERT_EQ(ended.size(), 3u);
     const std::vector<GameRecord> games
-        = history.LatestGames(PlayMode::Classic, Level::Beginner, 5);
+        = history.LatestGames(HistoryMode::Classic, Level::Beginner, 5);
     ASSERT_EQ(games.size(), 3u);
     EXPECT_EQ(games[2].Replay, ReplayKeeping::HighScore);
     EXPECT_EQ(history.ReplayOf(games[2].Id)->Game, ended[0].Record);
@@ -355,6 +355,33 @@ TEST_F(RecordingTest, EndedGamesAreKeptWithTheirReplaysUnlessReplaysAreOff)
     EXPECT_EQ(games[0].Replay, ReplayKeeping::NotKept);
     EXPECT_TRUE(games[0].Openings && games[0].EffectiveClicks) << "counted all the same";
     EXPECT_TRUE(errors.empty());
+}
+
+// A network game is kept as a kind of its own with its opponent's name (cut to 20
+// characters), without replay or counters, as its record holds only what this player saw;
+// the score file never hears of it.
+TEST_F(RecordingTest, ANetworkGameIsKeptApartWithItsOpponentOnly)
+{
+    WinVsHuman(3);
+    const std::vector<uint8_t> before = ReadFileBytes(dir.File("Orvane.cfg"));
+    GameEnded ended = Told<GameEnded>().back();
+    ended.Result = GameResult::Lost;
+    ended.NetworkOpponent = "\xc3\x8blise the Bold of the North";
+    recorder.Take(ended);
+
+    EXPECT_EQ(ReadFileBytes(dir.File("Orvane.cfg")), before);
+    EXPECT_EQ(history.Figures(HistoryMode::VsHuman, Level::Beginner).Won, 1);
+    EXPECT_EQ(history.Figures(HistoryMode::Network, Level::Beginner).Played, 1);
+    const std::vector<GameRecord> games
+        = history.LatestGames(HistoryMode::Network, Level::Beginner, 5);
+    ASSERT_EQ(games.size(), 1u);
+    EXPECT_EQ(games[0].Result, GameResult::Lost);
+    EXPECT_EQ(games[0].Opponent, "\xc3\x8blise the Bold of th");
+    EXPECT_EQ(games[0].Replay, ReplayKeeping::AtNetworkHost);
+    EXPECT_FALSE(history.ReplayBytes(games[0].Id));
+    EXPECT_FALSE(games[0].Openings || games[0].EffectiveClicks || games[0].Correctness);
+    EXPECT_EQ(
+        history.LatestGames(HistoryMode::VsHuman, Level::Beginner, 5)[0].Opponent, std::nullopt);
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QChart>
 #include <QChartView>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineSeries>
 #include <QPushButton>
@@ -31,7 +32,7 @@ std::string Row(const QTableWidget& list, int row)
 {
     QStringList cells;
     for (int column = 2; column < list.columnCount() - 1; ++column)
-        if (list.horizontalHeaderItem(column)->text() != "Board")
+        if (!list.isColumnHidden(column) && list.horizontalHeaderItem(column)->text() != "Board")
             cells << list.item(row, column)->text();
     return cells.join(' ').toStdString();
 }
@@ -78,7 +79,7 @@ TEST(StatisticsWindow, ShowsTheFiguresTheChartAndTheLatestGamesOfTheChosenKind)
     history.Store(expert);
     GameRecord duel = expert;
     duel.BoardLevel = Level::Beginner;
-    duel.Mode = PlayMode::VsHuman;
+    duel.Mode = HistoryMode::VsHuman;
     duel.Seconds = 30;
     duel.Measures = MeasureBoard(15, 30, 0);
     history.Store(duel);
@@ -108,15 +109,15 @@ TEST(StatisticsWindow, ShowsTheFiguresTheChartAndTheLatestGamesOfTheChosenKind)
 
     auto* latest = window.findChild<QTableWidget*>(QStringLiteral("LatestGames"));
     ASSERT_EQ(latest->rowCount(), 4);
-    EXPECT_EQ(latest->item(0, 2)->text(), "20.00"); // newest first
-    latest->sortByColumn(2, Qt::AscendingOrder);
+    EXPECT_EQ(latest->item(0, 3)->text(), "20.00"); // newest first
+    latest->sortByColumn(3, Qt::AscendingOrder);    // time
     // Lost: no speed, no economy, and here no openings counted.
     EXPECT_EQ(Row(*latest, 0), "3.00 15 \u2013 20 16 \u2013 0.80 \u2013 \u2013 \u2013 1  ");
     EXPECT_EQ(Row(*latest, 1), "10.00 15 1.50 20 16 0.75 0.80 \u2013 \u2013 2 1 \u2713 ");
-    EXPECT_EQ(latest->item(3, 2)->text(), "20.00");
+    EXPECT_EQ(latest->item(3, 3)->text(), "20.00");
     for (const Qt::SortOrder order : {Qt::AscendingOrder, Qt::DescendingOrder}) {
-        latest->sortByColumn(11, order); // openings: an absent counter comes last
-        EXPECT_EQ(latest->item(3, 2)->text(), "3.00") << order;
+        latest->sortByColumn(12, order); // openings: an absent counter comes last
+        EXPECT_EQ(latest->item(3, 3)->text(), "3.00") << order;
     }
 
     window.ShowKind(PlayMode::VsHuman, Level::Beginner); // won, but not by clearing the board
@@ -193,17 +194,56 @@ TEST(StatisticsWindow, TheChosenGamesReplayIsWatchedKeptOrToldMissing)
     EXPECT_TRUE(note->text().isEmpty());
     watch->click();
     playAgain->click();
-    const QRect cell = latest->visualItemRect(latest->item(1, 2));
+    const QRect cell = latest->visualItemRect(latest->item(1, 3));
     QTest::mouseClick(latest->viewport(), Qt::LeftButton, {}, cell.center());
     QTest::mouseDClick(latest->viewport(), Qt::LeftButton, {}, cell.center());
     EXPECT_EQ(watched, (std::vector<int64_t> {kept, kept}));
     EXPECT_EQ(playedAgain, std::vector<int64_t> {kept});
 
     latest->item(1, keep)->setCheckState(Qt::Checked);
-    EXPECT_EQ(history.LatestGames(PlayMode::Classic, Level::Beginner, 3)[1].Replay,
+    EXPECT_EQ(history.LatestGames(HistoryMode::Classic, Level::Beginner, 3)[1].Replay,
         ReplayKeeping::Marked);
     EXPECT_FALSE(latest->item(0, keep)->flags() & Qt::ItemIsUserCheckable) << "a high score";
     EXPECT_EQ(latest->item(0, keep)->checkState(), Qt::Checked);
+}
+
+// Network games are a kind of their own, listed with their opponents, and have no replay.
+TEST(StatisticsWindow, NetworkGamesAreListedApartWithTheirOpponents)
+{
+    TempDir dir;
+    History history(dir.File("History.db"), {});
+    history.Open();
+    GameRecord duel;
+    duel.Mode = HistoryMode::VsHuman;
+    history.Store(duel, std::vector<uint8_t> {1});
+    GameRecord network = duel;
+    network.Mode = HistoryMode::Network;
+    network.Result = GameResult::Lost;
+    network.Opponent = "Bob";
+    history.Store(network);
+
+    StatisticsWindow window(history);
+    window.ShowKind(PlayMode::VsHuman, Level::Beginner);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    auto* latest = window.findChild<QTableWidget*>(QStringLiteral("LatestGames"));
+    const int opponent = 2;
+    ASSERT_EQ(latest->horizontalHeaderItem(opponent)->text(), "Opponent");
+    EXPECT_TRUE(latest->isColumnHidden(opponent));
+    EXPECT_EQ(Figure(window, "WonFigure"), "1");
+
+    auto* modes = window.findChild<QComboBox*>(QStringLiteral("ModeChooser"));
+    EXPECT_EQ(modes->itemText(modes->count() - 1), "Network");
+    modes->setCurrentIndex(modes->count() - 1);
+    EXPECT_EQ(Figure(window, "WonFigure"), "0");
+    ASSERT_EQ(latest->rowCount(), 1);
+    EXPECT_FALSE(latest->isColumnHidden(opponent));
+    EXPECT_EQ(latest->item(0, opponent)->text(), "Bob");
+    latest->selectRow(0);
+    EXPECT_FALSE(window.findChild<QPushButton*>(QStringLiteral("WatchReplay"))->isEnabled());
+    EXPECT_FALSE(window.findChild<QPushButton*>(QStringLiteral("PlayBoardAgain"))->isEnabled());
+    EXPECT_NE(
+        window.findChild<QLabel*>(QStringLiteral("ReplayNote"))->text().indexOf("network"), -1);
 }
 
 } // namespace

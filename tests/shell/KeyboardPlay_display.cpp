@@ -119,7 +119,7 @@ TEST_F(KeyboardPlayTest, ABeginnerGameWonWithKeysAloneIsKeptWithItsThreeBV)
     EXPECT_EQ(messageAtNameDialog.rfind("3BV/s ", 0), 0u) << messageAtNameDialog;
     EXPECT_TRUE(form->session().view.Message.ShownFor(game().IsTwoPlayer()));
     const std::vector<GameRecord> kept
-        = form->session().history.LatestGames(PlayMode::Classic, Level::Beginner, 5);
+        = form->session().history.LatestGames(HistoryMode::Classic, Level::Beginner, 5);
     ASSERT_EQ(kept.size(), 1u);
     EXPECT_EQ(kept[0].Result, GameResult::Won);
     EXPECT_EQ(kept[0].Clicks, openClicks);
