@@ -259,12 +259,12 @@ QLabel* StatisticsWindow::AddFigure(QFormLayout* form, const QString& caption, c
     return figure;
 }
 
-void StatisticsWindow::ShowKind(PlayMode mode, Level level)
+void StatisticsWindow::ShowKind(HistoryMode mode, Level level)
 {
     {
         const QSignalBlocker holdMode(mode_);
         const QSignalBlocker holdLevel(level_);
-        mode_->setCurrentIndex(mode_->findData(static_cast<int>(HistoryModeOf(mode))));
+        mode_->setCurrentIndex(mode_->findData(static_cast<int>(mode)));
         level_->setCurrentIndex(level_->findData(static_cast<int>(level)));
     }
     Refresh();

@@ -41,7 +41,7 @@ public:
     StatisticsWindow(History& history, QWidget* parent = nullptr);
 
     // Chooses the mode and level shown and reads their games.
-    void ShowKind(PlayMode mode, Level level);
+    void ShowKind(HistoryMode mode, Level level);
 
     // Given the chosen game's row id in the history.
     std::function<void(int64_t gameId)> OnWatchReplay;

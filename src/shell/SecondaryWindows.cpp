@@ -93,8 +93,10 @@ void SecondaryWindows::RunStatistics()
 {
     if (!Statistics)
         return;
-    Statistics->ShowKind(
-        session_.game.CurrentMode(), static_cast<Level>(session_.game.CurrentLevel()));
+    // During a network game the network games' figures show first.
+    const HistoryMode mode = session_.game.NetworkSeat() ? HistoryMode::Network
+                                                         : HistoryModeOf(session_.game.CurrentMode());
+    Statistics->ShowKind(mode, session_.game.CurrentLevel());
     chosenGame_.reset();
     Run(Statistics);
     if (!chosenGame_)

@@ -85,7 +85,7 @@ TEST(StatisticsWindow, ShowsTheFiguresTheChartAndTheLatestGamesOfTheChosenKind)
     history.Store(duel);
 
     StatisticsWindow window(history);
-    window.ShowKind(PlayMode::Classic, Level::Beginner);
+    window.ShowKind(HistoryMode::Classic, Level::Beginner);
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
 
@@ -120,12 +120,12 @@ TEST(StatisticsWindow, ShowsTheFiguresTheChartAndTheLatestGamesOfTheChosenKind)
         EXPECT_EQ(latest->item(3, 3)->text(), "3.00") << order;
     }
 
-    window.ShowKind(PlayMode::VsHuman, Level::Beginner); // won, but not by clearing the board
+    window.ShowKind(HistoryMode::VsHuman, Level::Beginner); // won, but not by clearing the board
     EXPECT_EQ(Figure(window, "BestSpeedFigure"), "\u2013");
     EXPECT_EQ(Row(*latest, 0),
         "30.00 15 \u2013 \u2013 \u2013 \u2013 \u2013 \u2013 \u2013 \u2013 \u2013  ");
 
-    window.ShowKind(PlayMode::VsComputer, Level::Beginner);
+    window.ShowKind(HistoryMode::VsComputer, Level::Beginner);
     EXPECT_TRUE(window.findChild<QLabel*>(QStringLiteral("NoWonGames"))->isVisible());
     EXPECT_FALSE(window.findChild<QChartView*>(QStringLiteral("TimesChart"))->isVisible());
 }
@@ -171,7 +171,7 @@ TEST(StatisticsWindow, TheChosenGamesReplayIsWatchedKeptOrToldMissing)
     std::vector<int64_t> watched, playedAgain;
     window.OnWatchReplay = [&watched](int64_t id) { watched.push_back(id); };
     window.OnPlayBoardAgain = [&playedAgain](int64_t id) { playedAgain.push_back(id); };
-    window.ShowKind(PlayMode::Classic, Level::Beginner);
+    window.ShowKind(HistoryMode::Classic, Level::Beginner);
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     auto* latest = window.findChild<QTableWidget*>(QStringLiteral("LatestGames"));
@@ -223,7 +223,7 @@ TEST(StatisticsWindow, NetworkGamesAreListedApartWithTheirOpponents)
     history.Store(network);
 
     StatisticsWindow window(history);
-    window.ShowKind(PlayMode::VsHuman, Level::Beginner);
+    window.ShowKind(HistoryMode::VsHuman, Level::Beginner);
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     auto* latest = window.findChild<QTableWidget*>(QStringLiteral("LatestGames"));
