@@ -59,7 +59,14 @@ int RunServer(char** argv, std::optional<uint16_t> port)
         if (TakeQuitSignals(quitSignals))
             QCoreApplication::quit();
     });
-    return QCoreApplication::exec();
+    const int result = QCoreApplication::exec();
+    const MoveTimeSummary moves = server.MoveTimes();
+    std::printf("orvane: %llu moves; host move time median %.3f ms, 95th percentile %.3f ms, "
+                "slowest %.3f ms\n",
+        static_cast<unsigned long long>(moves.Count), moves.MedianMs, moves.Percentile95Ms,
+        moves.SlowestMs);
+    std::fflush(stdout);
+    return result;
 }
 
 } // namespace orvane
