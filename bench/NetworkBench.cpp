@@ -24,7 +24,10 @@
 #include <QTcpServer>
 #include <QTimer>
 
+#include <sys/prctl.h>
 #include <sys/resource.h>
+
+#include <csignal>
 
 #include <chrono>
 #include <cstdio>
@@ -102,6 +105,8 @@ public:
         const quint16 free = probe.serverPort();
         probe.close();
         process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        // The host goes with this program, however this program ends.
+        process_.setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGTERM); });
         process_.start(program, {"--serve", "--port", QString::number(free)});
         if (!process_.waitForStarted(HangGuardMs)) {
             problem = "could not start " + program.toStdString() + ": "
