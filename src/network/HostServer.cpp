@@ -3,8 +3,13 @@
 
 #include "network/ByteArrays.h"
 #include "network/GameFinder.h"
+#include "platform/CounterSource.h"
 
 #include <QTcpSocket>
+
+#include <sys/resource.h>
+
+#include <cmath>
 
 namespace orvane {
 
@@ -18,13 +23,45 @@ constexpr qint64 SocketReadBuffer = qint64 {64} * 1024;
 constexpr size_t ReadPiece = 4096;
 } // namespace
 
+void MoveTimeRecord::Add(double ms)
+{
+    const double steps = std::floor(std::log10(ms / FastestMs) * StepsPerTenfold);
+    const auto last = static_cast<double>(counts_.size() - 1);
+    // Below the fastest (and zero) in the first count, beyond the slowest in the last.
+    ++counts_[static_cast<size_t>(ms < FastestMs ? 0.0 : std::min(steps + 1, last))];
+    ++count_;
+    slowestMs_ = std::max(slowestMs_, ms);
+}
+
+double MoveTimeRecord::PercentileMs(double share) const
+{
+    // The time that this share of the moves took at most: the rank-th fastest.
+    const auto rank = std::max<uint64_t>(
+        1, static_cast<uint64_t>(std::ceil(share * static_cast<double>(count_))));
+    uint64_t seen = 0;
+    for (size_t i = 0; i < counts_.size(); ++i) {
+        seen += counts_[i];
+        if (seen >= rank)
+            return std::min(
+                slowestMs_, FastestMs * std::pow(10.0, static_cast<double>(i) / StepsPerTenfold));
+    }
+    return slowestMs_;
+}
+
+MoveTimeSummary MoveTimeRecord::Summary() const
+{
+    if (count_ == 0)
+        return {};
+    return {count_, PercentileMs(0.5), PercentileMs(0.95), slowestMs_};
+}
+
 struct HostServer::Peer {
     QTcpSocket* Socket = nullptr;
     net::MessageReader Reader;
 };
 
 HostServer::HostServer(RandomSource& random, CounterSource& counter, QObject* parent) :
-    QObject(parent), host_(random, counter)
+    QObject(parent), counter_(counter), host_(random, counter)
 {
     connect(&server_, &QTcpServer::newConnection, this, &HostServer::Accept);
     tick_.setInterval(TickMs);
@@ -44,6 +81,15 @@ HostServer::~HostServer()
         announcer_->Announce({});
     for (auto& [id, peer] : peers_)
         peer->Socket->disconnect(this);
+}
+
+void RaiseOpenFileLimit()
+{
+    rlimit limit {};
+    if (getrlimit(RLIMIT_NOFILE, &limit) == 0 && limit.rlim_cur < limit.rlim_max) {
+        limit.rlim_cur = limit.rlim_max;
+        setrlimit(RLIMIT_NOFILE, &limit);
+    }
 }
 
 bool HostServer::Listen(quint16 port, QString& problem)
@@ -93,17 +139,25 @@ void HostServer::Read(net::ConnectionId id)
         const QByteArray read = peer.Socket->read(std::max<qint64>(wanted, 1));
         if (read.isEmpty())
             break;
+        const int64_t readAt = counter_.Now();
         peer.Reader.Add(ToBytes(read));
-        while (auto message = peer.Reader.Next())
+        while (auto message = peer.Reader.Next()) {
+            if (std::holds_alternative<net::MoveAsked>(*message))
+                movesReadAt_.push_back(readAt);
             host_.Received(id, *message);
+        }
     }
-    if (peer.Reader.Broken()) {
+    const bool broken = peer.Reader.Broken();
+    if (broken)
         host_.Received(id, net::Goodbye {});
-        Flush();
-        Drop(id);
-        return;
-    }
     Flush();
+    const int64_t answeredAt = counter_.Now();
+    const auto ticksPerMs = static_cast<double>(counter_.Frequency()) / 1000.0;
+    for (const int64_t readAt : movesReadAt_)
+        moveTimes_.Add(static_cast<double>(answeredAt - readAt) / ticksPerMs);
+    movesReadAt_.clear();
+    if (broken)
+        Drop(id);
 }
 
 void HostServer::Drop(net::ConnectionId id)

@@ -7,8 +7,10 @@
 #include <QTcpServer>
 #include <QTimer>
 
+#include <array>
 #include <map>
 #include <memory>
+#include <vector>
 
 class QTcpSocket;
 
@@ -18,10 +20,41 @@ class GameAnnouncer;
 
 namespace orvane {
 
+struct MoveTimeSummary {
+    uint64_t Count = 0;
+    double MedianMs = 0;
+    double Percentile95Ms = 0;
+    double SlowestMs = 0;
+};
+
+// The host's times for moves, on a log scale from 1 µs to 10 s in steps of 12 %: a host
+// that runs for months keeps no more than at its start. A percentile reads as the top of
+// its step, and never above the slowest time.
+class MoveTimeRecord {
+public:
+    void Add(double ms);
+    MoveTimeSummary Summary() const;
+
+private:
+    static constexpr int StepsPerTenfold = 20;
+    static constexpr int Tenfolds = 7;
+    static constexpr double FastestMs = 1e-3;
+    double PercentileMs(double share) const;
+
+    // Below the fastest, the steps, at or above the slowest.
+    std::array<uint64_t, StepsPerTenfold * Tenfolds + 2> counts_ {};
+    uint64_t count_ = 0;
+    double slowestMs_ = 0;
+};
+
 // The network games' host on real sockets: it listens for players, reads each
 // connection's messages with a bounded reader, hands them to a GameHost and writes back
 // what it answers. A connection that sends what cannot be read, or reads too slowly
 // what it is sent, is closed; so is one past the most connections held at once.
+// Each connection holds a file: a process holding many raises its limit as far as the
+// system lets it.
+void RaiseOpenFileLimit();
+
 class HostServer : public QObject {
     Q_OBJECT
 public:
@@ -38,6 +71,8 @@ public:
     quint16 Port() const { return server_.serverPort(); }
     std::size_t ConnectionCount() const { return peers_.size(); }
     net::GameHost& Host() { return host_; }
+    // From each move's bytes read to its answer written, on the host's counter.
+    MoveTimeSummary MoveTimes() const { return moveTimes_.Summary(); }
     // From now on the games waiting for a second player are told to the local network.
     void AnnounceOnLocalNetwork();
 
@@ -49,6 +84,7 @@ private:
     // Writes what the host answered and closes what it closed.
     void Flush();
 
+    CounterSource& counter_;
     net::GameHost host_;
     QTcpServer server_;
     QTimer tick_;
@@ -56,6 +92,9 @@ private:
     net::ConnectionId nextId_ = 1;
     std::unique_ptr<GameAnnouncer> announcer_;
     Announcement announced_;
+    MoveTimeRecord moveTimes_;
+    // When the moves being answered were read, kept between reads to spare allocations.
+    std::vector<int64_t> movesReadAt_;
 };
 
 } // namespace orvane

@@ -94,8 +94,9 @@ void SecondaryWindows::RunStatistics()
     if (!Statistics)
         return;
     // During a network game the network games' figures show first.
-    const HistoryMode mode = session_.game.NetworkSeat() ? HistoryMode::Network
-                                                         : HistoryModeOf(session_.game.CurrentMode());
+    const HistoryMode mode = session_.game.NetworkSeat()
+        ? HistoryMode::Network
+        : HistoryModeOf(session_.game.CurrentMode());
     Statistics->ShowKind(mode, session_.game.CurrentLevel());
     chosenGame_.reset();
     Run(Statistics);

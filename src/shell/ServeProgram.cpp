@@ -9,25 +9,9 @@
 #include <QCoreApplication>
 #include <QSocketNotifier>
 
-#include <sys/resource.h>
-
 #include <cstdio>
 
 namespace orvane {
-
-namespace {
-
-// Each player holds a connection: as many as the system lets this process have.
-void RaiseOpenFileLimit()
-{
-    rlimit limit {};
-    if (getrlimit(RLIMIT_NOFILE, &limit) == 0 && limit.rlim_cur < limit.rlim_max) {
-        limit.rlim_cur = limit.rlim_max;
-        setrlimit(RLIMIT_NOFILE, &limit);
-    }
-}
-
-} // namespace
 
 int RunServer(char** argv, std::optional<uint16_t> port)
 {
@@ -59,7 +43,14 @@ int RunServer(char** argv, std::optional<uint16_t> port)
         if (TakeQuitSignals(quitSignals))
             QCoreApplication::quit();
     });
-    return QCoreApplication::exec();
+    const int result = QCoreApplication::exec();
+    const MoveTimeSummary moves = server.MoveTimes();
+    std::printf("orvane: %llu moves; host move time median %.3f ms, 95th percentile %.3f ms, "
+                "slowest %.3f ms\n",
+        static_cast<unsigned long long>(moves.Count), moves.MedianMs, moves.Percentile95Ms,
+        moves.SlowestMs);
+    std::fflush(stdout);
+    return result;
 }
 
 } // namespace orvane
