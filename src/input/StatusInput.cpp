@@ -168,7 +168,8 @@ void StatusClick(Game& game, ScreenState& screen, Platform& platform)
         return;
     if (screen.PressedTarget == StatusTarget::Face && screen.HoverTarget == StatusTarget::Face)
         ClickFace(game, screen, platform);
-    else if (screen.PressedTarget == StatusTarget::Bonus && screen.HoverTarget == StatusTarget::Bonus)
+    else if (screen.PressedTarget == StatusTarget::Bonus
+        && screen.HoverTarget == StatusTarget::Bonus)
         ClickBonus(game, screen);
 }
 
