@@ -9,10 +9,11 @@ int main(int argc, char** argv)
 {
     // Read before the toolkit looks for a display, so that every answer works without one.
     const auto answered = orvane::AnswerCommandLine(argc, argv, std::cout, std::cerr);
-    if (const int* status = std::get_if<int>(&answered))
-        return *status;
-    const auto& request = std::get<orvane::ProgramRequest>(answered);
-    if (request.What == orvane::ProgramRequest::Action::Serve)
-        return orvane::RunServer(argv, request.Port);
-    return orvane::RunProgram(argv, request.ReplayFile);
+    // Either a status to end with, or what to run.
+    const auto* request = std::get_if<orvane::ProgramRequest>(&answered);
+    if (const int* status = std::get_if<int>(&answered); status || !request)
+        return status ? *status : 2;
+    if (request->What == orvane::ProgramRequest::Action::Serve)
+        return orvane::RunServer(argv, request->Port);
+    return orvane::RunProgram(argv, request->ReplayFile);
 }
