@@ -137,8 +137,9 @@ void WriteShown(ByteWriter& out, const Shown& shown)
     if (shown.News.Ended) {
         out.Byte(OptionalPlayerByte(shown.News.Ended->Winner));
         out.Byte(OptionalPlayerByte(shown.News.Ended->GivenUpBy));
-        out.Fixed(
-            static_cast<uint64_t>(std::clamp(shown.News.Ended->Seconds, 0.0, 4.0e6) * 1000), 4);
+        // Whole milliseconds, as many as four bytes hold.
+        const double ms = std::clamp(shown.News.Ended->Seconds * 1000, 0.0, 4294967295.0);
+        out.Fixed(static_cast<uint64_t>(std::llround(ms)), 4);
     }
     out.Fixed(shown.Hash, 8);
 }

@@ -136,3 +136,17 @@ TEST(NetworkMessages, PlayerNamesAreCleanedAndCut)
     EXPECT_EQ(CleanPlayerName("\n\n", "Player"), "Player");
     EXPECT_EQ(CleanPlayerName("   ", "Player"), "Player");
 }
+
+TEST(NetworkMessages, AGamesLengthReadsBackAtTheEdgeOfItsFourBytes)
+{
+    Shown longest = WholeBoard();
+    longest.News.Ended->Seconds = 4294967.295;
+    MessageReader reader;
+    reader.Add(EncodeMessage(longest));
+    const auto read = reader.Next();
+    ASSERT_TRUE(read);
+    MessageReader again;
+    again.Add(EncodeMessage(*read));
+    EXPECT_EQ(again.Next(), read);
+    EXPECT_DOUBLE_EQ(std::get<Shown>(*read).News.Ended->Seconds, 4294967.295);
+}
