@@ -8,6 +8,7 @@
 #include "session/GameSession.h"
 
 #include <QDateTime>
+#include <QHostAddress>
 #include <QStringList>
 
 namespace orvane {
@@ -53,7 +54,10 @@ bool NetworkPlay::Host(const QString& playerName, quint16 port, TurnLimit limit)
         return false;
     }
     server_->AnnounceOnLocalNetwork();
-    Start(playerName, {QStringLiteral("localhost"), server_->Port(), {}, 0}, limit);
+    // The address, not the name "localhost": a machine may lack that name, or give it an
+    // IPv6 address first where IPv6 is off.
+    Start(playerName, {QHostAddress(QHostAddress::LocalHost).toString(), server_->Port(), {}, 0},
+        limit);
     return true;
 }
 

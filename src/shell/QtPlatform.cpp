@@ -13,6 +13,8 @@
 #include <QMessageBox>
 #include <QUrl>
 
+#include <cstdio>
+
 namespace orvane {
 
 namespace {
@@ -84,6 +86,10 @@ bool QtPlatform::AskYesNo(const std::string& text)
 
 void QtPlatform::ShowMessage(const std::string& text, MessageIcon icon)
 {
+    // A problem is also told on the error output, where it outlives the box and reaches
+    // whoever started the program from a terminal.
+    if (icon != MessageIcon::Information)
+        std::fprintf(stderr, "orvane: %s\n", text.c_str());
     if (Ending())
         return;
     const auto qtIcon = icon == MessageIcon::Error ? QMessageBox::Critical

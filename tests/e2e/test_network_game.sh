@@ -12,6 +12,16 @@ cp -r "$HOST_DIR" "$GUEST_DIR"
 GUEST_PID=
 trap 'kill "$GUEST_PID" 2>/dev/null || true; cleanup' EXIT
 
+# Each copy writes its own log: a failure shows both.
+fail() {
+  echo "FAIL: $*" >&2
+  local copy
+  for copy in host guest; do
+    [ -s "$WORK/$copy.log" ] && { echo "--- the $copy's output:" >&2; grep -v '^ALSA lib' "$WORK/$copy.log" | tail -n 20 >&2; }
+  done
+  exit 1
+}
+
 main_window_of() {
   local window
   for window in $(xdotool search --onlyvisible --name '^Orvane' 2>/dev/null); do
