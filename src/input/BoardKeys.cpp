@@ -80,10 +80,15 @@ void ClickOnKeyCursor(Game& game, ScreenState& screen, MouseButton button)
 
 } // namespace
 
+bool BoardKeysMayAct(const Game& game, const ScreenState& screen)
+{
+    return !game.OtherSideIsToMove() && game.BoardMatchesSize() && !game.Cells().empty()
+        && screen.PressedCell < 0;
+}
+
 void BoardKeyPress(Game& game, ScreenState& screen, BoardKey key)
 {
-    if (game.OtherSideIsToMove() || !game.BoardMatchesSize() || game.Cells().empty()
-        || screen.PressedCell >= 0)
+    if (!BoardKeysMayAct(game, screen))
         return;
     const bool wasShown = screen.KeyCursorShown;
     ShowKeyCursor(game, screen);

@@ -34,6 +34,10 @@ inline bool IsMoveKey(BoardKey key)
 // acting keys resume the game as a click does, and the moving keys do nothing.
 void BoardKeyPress(Game& game, ScreenState& screen, BoardKey key);
 
+// Whether a board key may act now: not while the other side is to move, a mouse button
+// is held on the board or the board is being laid out.
+bool BoardKeysMayAct(const Game& game, const ScreenState& screen);
+
 // The cell the keyboard's cursor is drawn on, or -1 while it is hidden.
 int32_t KeyCursorCell(const Game& game, const ScreenState& screen);
 

@@ -81,6 +81,7 @@ void GameSession::TakeGameEvents()
 {
     for (const GameEvent& event : game.TakeEvents()) {
         TakeEvent(event);
+        news_.Take(game, event);
         if (OnGameEvent)
             OnGameEvent(event);
     }
@@ -89,6 +90,9 @@ void GameSession::TakeGameEvents()
     const bool keepFrameTime = std::exchange(keepFrameTimeAtDeal_, false);
     if (std::exchange(boardDealt_, false) && !keepFrameTime)
         clock.Tick();
+    const MoveNews news = news_.Finish(game);
+    if (OnEventsTaken)
+        OnEventsTaken(news);
     results.ShowDueHighScore();
 }
 
@@ -185,6 +189,15 @@ void GameSession::BoardRelease(MouseButton button, int x, int y)
 void GameSession::PlayBoardKey(BoardKey key)
 {
     BoardKeyPress(game, screen, key);
+    TakeGameEvents();
+}
+
+void GameSession::ClickBoardCell(MouseButton button, int32_t cell)
+{
+    if (!BoardKeysMayAct(game, screen) || cell < 0
+        || cell >= static_cast<int32_t>(game.Cells().size()))
+        return;
+    ClickCell(game, screen, button, cell);
     TakeGameEvents();
 }
 

@@ -16,6 +16,7 @@
 #include "session/Commands.h"
 #include "session/FrameStep.h"
 #include "session/Keyboard.h"
+#include "session/MoveNews.h"
 #include "session/Settings.h"
 
 #include <functional>
@@ -66,6 +67,9 @@ public:
     void BoardRelease(MouseButton button, int x, int y);
     // A key that plays the board, as the window maps its keys.
     void PlayBoardKey(BoardKey key);
+    // A click of the button on a cell, asked for by assistive technology: what a key on
+    // that cell does, where a key may act.
+    void ClickBoardCell(MouseButton button, int32_t cell);
     // The Escape and digit keys.
     KeyOutcome PressKey(char key);
     // The status area's mouse, for an area width pixels wide. A left press and release
@@ -93,6 +97,9 @@ public:
     void TakeGameEvents();
     // Hears every event of the rules after the session has reacted to it.
     std::function<void(const GameEvent&)> OnGameEvent;
+    // Hears what the events told, once they are all taken (news empty when there is none),
+    // before a high score's dialogs open.
+    std::function<void(const MoveNews&)> OnEventsTaken;
 
     Platform& platform;
     FileFolders folders;
@@ -117,6 +124,7 @@ public:
 private:
     void TakeEvent(const GameEvent& event);
 
+    MoveNewsGatherer news_;
     bool statusDoubleClicked_ = false; // the release after a double click is no click
     bool smallerCellsNoticeDue_ = false;
     bool toldOfSmallerCells_ = false;

@@ -40,6 +40,8 @@ void MainWindow::BuildWindow()
     surfaces_ = std::make_unique<DrawingSurfaces>(*client, session_, render_);
     StatusArea = surfaces_->Status;
     BoardArea = surfaces_->Board;
+    accessibility_ = std::make_unique<GameAccessibility>(session_, *BoardArea, *StatusArea);
+    session_.OnEventsTaken = [this](const MoveNews& news) { accessibility_->AfterEvents(news); };
     BuildMenu();
     menuBar()->installEventFilter(this);
 }
@@ -227,6 +229,10 @@ void MainWindow::keyPressEvent(QKeyEvent* event)
             session_.PlayBoardKey(*boardKey);
         return;
     }
+    if (IsWhereKey(*event)) {
+        accessibility_->TellWhere();
+        return;
+    }
     const char key = GameKeyOf(*event);
     // In a network game Escape asks to leave it, and only that.
     if (key == EscapeKey && network_.Active()) {
@@ -246,7 +252,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
     auto* key = event->type() == QEvent::KeyPress ? dynamic_cast<QKeyEvent*>(event) : nullptr;
     if (watched == menuBar() && key && !QApplication::activePopupWidget()
-        && (key->key() == Qt::Key_Escape || BoardKeyOf(*key))) {
+        && (key->key() == Qt::Key_Escape || BoardKeyOf(*key) || IsWhereKey(*key))) {
         setFocus();
         keyPressEvent(key);
         return true;

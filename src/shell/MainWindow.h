@@ -3,6 +3,7 @@
 #include "render/gl/RenderState.h"
 #include "session/GameSession.h"
 #include "session/MainLoop.h"
+#include "shell/Accessibility.h"
 #include "shell/DrawingSurfaces.h"
 #include "shell/NetworkPlay.h"
 #include "shell/QtPlatform.h"
@@ -78,6 +79,7 @@ private:
     RenderState render_;
     GameSession session_;
     std::unique_ptr<DrawingSurfaces> surfaces_;
+    std::unique_ptr<GameAccessibility> accessibility_;
     SecondaryWindows windows_ {*this, session_, platform_, QuitRequested};
     NetworkPlay network_ {session_};
     bool started_ = false;

@@ -39,6 +39,11 @@ std::optional<BoardKey> BoardKeyOf(const QKeyEvent& event)
     }
 }
 
+bool IsWhereKey(const QKeyEvent& event)
+{
+    return event.key() == Qt::Key_W && (event.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+}
+
 char GameKeyOf(const QKeyEvent& event)
 {
     if (event.key() == Qt::Key_Escape)

@@ -1,0 +1,153 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "shell/AccessibleStatus.h"
+
+#include "session/GameSession.h"
+#include "shell/Accessibility.h"
+#include "shell/AccessibleTexts.h"
+
+#include <QCoreApplication>
+
+namespace orvane {
+
+namespace {
+
+// In the order they are told; the panels only in the two-player modes.
+enum class StatusItem { LeftCounter, Face, Bonus, RightCounter, Player1Panel, Player2Panel };
+
+int ItemsShown(const Game& game)
+{
+    return game.IsTwoPlayer() ? 6 : 4;
+}
+
+class AccessibleStatusItem final : public QAccessibleInterface, public QAccessibleActionInterface {
+public:
+    AccessibleStatusItem(AccessibleGame& game, StatusItem item) : game_(game), item_(item) { }
+
+    bool isValid() const override
+    {
+        return game_.Status && static_cast<int>(item_) < ItemsShown(game_.Session.game);
+    }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override
+    {
+        return game_.Status ? game_.Status->window()->windowHandle() : nullptr;
+    }
+    QAccessibleInterface* parent() const override
+    {
+        return QAccessible::queryAccessibleInterface(game_.Status.data());
+    }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QAccessibleInterface* focusChild() const override { return nullptr; }
+    QString text(QAccessible::Text t) const override
+    {
+        if (t != QAccessible::Name || !isValid())
+            return {};
+        const Game& game = game_.Session.game;
+        switch (item_) {
+        case StatusItem::LeftCounter:
+            return LeftCounterText(game);
+        case StatusItem::Face:
+            return FaceText(game);
+        case StatusItem::Bonus:
+            return BonusText(game);
+        case StatusItem::RightCounter:
+            return RightCounterText(game);
+        case StatusItem::Player1Panel:
+            return PlayerPanelText(game, Player1);
+        case StatusItem::Player2Panel:
+            return PlayerPanelText(game, Player2);
+        }
+        return {};
+    }
+    void setText(QAccessible::Text, const QString&) override { }
+    QRect rect() const override { return {}; }
+    QAccessible::Role role() const override
+    {
+        return IsFace() ? QAccessible::Button : QAccessible::StaticText;
+    }
+    QAccessible::State state() const override
+    {
+        QAccessible::State state;
+        state.invalid = !isValid();
+        return state;
+    }
+    void* interface_cast(QAccessible::InterfaceType type) override
+    {
+        return type == QAccessible::ActionInterface && IsFace()
+            ? static_cast<QAccessibleActionInterface*>(this)
+            : nullptr;
+    }
+
+    // The face's click: what the menu's New does.
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString& name) override
+    {
+        if (name == pressAction() && isValid())
+            game_.Session.NewGameFromMenu();
+    }
+    QStringList keyBindingsForAction(const QString&) const override
+    {
+        return {QStringLiteral("F2")};
+    }
+
+private:
+    bool IsFace() const { return item_ == StatusItem::Face; }
+
+    AccessibleGame& game_;
+    const StatusItem item_;
+};
+
+} // namespace
+
+AccessibleStatus::AccessibleStatus(QWidget* status, AccessibleGame& game) :
+    QAccessibleWidget(status, QAccessible::StatusBar), game_(game)
+{
+}
+
+AccessibleStatus::~AccessibleStatus()
+{
+    for (QAccessible::Id id : items_) {
+        if (id != 0)
+            QAccessible::deleteAccessibleInterface(id);
+    }
+}
+
+QString AccessibleStatus::text(QAccessible::Text t) const
+{
+    if (t == QAccessible::Name)
+        return QCoreApplication::translate("Accessibility", "status");
+    if (t == QAccessible::Description)
+        return game_.LastNews;
+    return {};
+}
+
+int AccessibleStatus::childCount() const
+{
+    return ItemsShown(game_.Session.game);
+}
+
+QAccessibleInterface* AccessibleStatus::child(int index) const
+{
+    if (index < 0 || index >= childCount())
+        return nullptr;
+    QAccessible::Id& id = items_[static_cast<size_t>(index)];
+    if (id == 0)
+        id = QAccessible::registerAccessibleInterface(
+            new AccessibleStatusItem(game_, static_cast<StatusItem>(index)));
+    return QAccessible::accessibleInterface(id);
+}
+
+int AccessibleStatus::indexOfChild(const QAccessibleInterface* child) const
+{
+    for (int i = 0; i < childCount(); ++i) {
+        if (items_[static_cast<size_t>(i)] != 0
+            && QAccessible::accessibleInterface(items_[static_cast<size_t>(i)]) == child)
+            return i;
+    }
+    return -1;
+}
+
+} // namespace orvane
