@@ -178,9 +178,12 @@ QAccessibleInterface* AccessibleBoard::child(int index) const
 
 int AccessibleBoard::indexOfChild(const QAccessibleInterface* child) const
 {
-    const auto* cell
-        = child ? const_cast<QAccessibleInterface*>(child)->tableCellInterface() : nullptr;
-    return cell && child->isValid() ? cell->rowIndex() * columnCount() + cell->columnIndex() : -1;
+    // Every cell of this board is in the cache; one of a board gone is not.
+    DropCellsOfOtherSize();
+    for (const auto& [index, id] : cells_)
+        if (QAccessible::accessibleInterface(id) == child)
+            return index;
+    return -1;
 }
 
 QAccessibleInterface* AccessibleBoard::childAt(int x, int y) const
@@ -235,7 +238,7 @@ QAccessibleInterface* AccessibleBoard::Cell(int index) const
 {
     if (index < 0 || index >= childCount())
         return nullptr;
-    const_cast<AccessibleBoard*>(this)->DropCellsOfOtherSize();
+    DropCellsOfOtherSize();
     if (const auto made = cells_.find(index); made != cells_.end())
         return QAccessible::accessibleInterface(made->second);
     auto* cell = new AccessibleCell(game_, index, width_, height_);
@@ -243,7 +246,7 @@ QAccessibleInterface* AccessibleBoard::Cell(int index) const
     return cell;
 }
 
-void AccessibleBoard::DropCellsOfOtherSize()
+void AccessibleBoard::DropCellsOfOtherSize() const
 {
     const Game& game = game_.Session.game;
     if (game.BoardWidth() == width_ && game.BoardHeight() == height_)
@@ -253,7 +256,7 @@ void AccessibleBoard::DropCellsOfOtherSize()
     height_ = game.BoardHeight();
 }
 
-void AccessibleBoard::DropCells()
+void AccessibleBoard::DropCells() const
 {
     for (const auto& [index, id] : cells_)
         QAccessible::deleteAccessibleInterface(id);

@@ -47,13 +47,14 @@ public:
     bool unselectColumn(int) override { return false; }
     void modelChange(QAccessibleTableModelChangeEvent*) override { }
 
-    // The cell's object, made at the first asking; none off the board.
+    // The cell's object, made at the first asking; none off the board. The cache is
+    // mutable: Qt asks for cells through const questions.
     QAccessibleInterface* Cell(int index) const;
     // Drops the cells made for a board of another size.
-    void DropCellsOfOtherSize();
+    void DropCellsOfOtherSize() const;
 
 private:
-    void DropCells();
+    void DropCells() const;
 
     AccessibleGame& game_;
     mutable std::unordered_map<int, QAccessible::Id> cells_;

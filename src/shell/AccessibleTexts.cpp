@@ -120,7 +120,7 @@ QString BonusText(const Game& game)
 
 QString PlayerPanelText(const Game& game, PlayerIndex player)
 {
-    const QString name = Name(game.Players()[player].Name);
+    QString name = Name(game.Players()[player].Name);
     if (game.IsRunning() && game.CurrentPlayer() == player)
         return Tr("%1 to move").arg(name);
     return name;
