@@ -179,7 +179,7 @@ int main(int argc, char** argv)
         return 1;
     }
     const std::string path = folder + "/History.db";
-    const auto report = [](const std::string& message) { std::printf("%s\n", message.c_str()); };
+    const auto report = [](const Text& message) { std::printf("%s\n", message.English().c_str()); };
     GameGenerator generator(seed);
     RecordPool pool(seed);
     const auto replayOf = [&](const GameRecord& game) {

@@ -2,9 +2,10 @@
 #include "dialogs/AboutDialog.h"
 
 #include "dialogs/AboutBanner.h"
-#include "dialogs/HomeAddress.h"
 #include "dialogs/DialogPlacement.h"
+#include "dialogs/HomeAddress.h"
 
+#include <QCoreApplication>
 #include <QIcon>
 #include <QLabel>
 #include <QPushButton>
@@ -52,7 +53,7 @@ std::string LinkTarget(const std::string& helpFile)
 QString LinkCaption()
 {
     return HomeAddress.empty()
-        ? QStringLiteral("Orvane Help")
+        ? QCoreApplication::translate("AboutDialog", "Orvane Help")
         : QString::fromUtf8(HomeAddress.data(), qsizetype(HomeAddress.size()));
 }
 
@@ -71,7 +72,7 @@ AboutDialog::AboutDialog(const QIcon& programIcon, const std::string& helpFile,
     QDialog(parent),
     homeTarget_(LinkTarget(helpFile)), licenceFile_(licenceFile)
 {
-    setWindowTitle(QStringLiteral("About Orvane"));
+    setWindowTitle(QCoreApplication::translate("AboutDialog", "About Orvane"));
     setWindowIcon(programIcon);
     // A fixed single border with the close box only.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
@@ -89,14 +90,21 @@ AboutDialog::AboutDialog(const QIcon& programIcon, const std::string& helpFile,
     bold.setBold(true);
     name->setFont(bold);
     name->adjustSize();
-    AddLabel(this, "VersionLabel", QStringLiteral("Version " ORVANE_VERSION), {55, 32}, 12);
-    AddLabel(this, "MakersLabel", QStringLiteral("Made by the Orvane developers"), {55, 49}, 12);
+    AddLabel(this, "VersionLabel",
+        QCoreApplication::translate("AboutDialog", "Version %1")
+            .arg(QStringLiteral(ORVANE_VERSION)),
+        {55, 32}, 12);
+    AddLabel(this, "MakersLabel",
+        QCoreApplication::translate("AboutDialog", "Made by the Orvane developers"), {55, 49}, 12);
     QLabel* licence = AddLabel(this, "Licence",
-        QStringLiteral("Free software: %1")
-            .arg(Link("licence", QStringLiteral("GNU GPL, version 3 or later"))),
+        QCoreApplication::translate("AboutDialog", "Free software: %1")
+            .arg(Link("licence",
+                QCoreApplication::translate("AboutDialog", "GNU GPL, version 3 or later"))),
         {55, 66}, 11);
     AddLabel(this, "ThanksLabel",
-        QStringLiteral("Thanks to all who played, tested and lost to the A.I."), {80, 111}, 12);
+        QCoreApplication::translate(
+            "AboutDialog", "Thanks to all who played, tested and lost to the A.I."),
+        {80, 111}, 12);
 
     QLabel* home = AddLabel(this, "HomeLink", Link("home", LinkCaption()), {175, 138}, 13);
     home->setCursor(Qt::PointingHandCursor);
@@ -105,7 +113,7 @@ AboutDialog::AboutDialog(const QIcon& programIcon, const std::string& helpFile,
         connect(link, &QLabel::linkActivated, this, &AboutDialog::OpenLink);
     }
 
-    auto* close = new QPushButton(QStringLiteral("Close"), this);
+    auto* close = new QPushButton(QCoreApplication::translate("AboutDialog", "Close"), this);
     close->setObjectName(QStringLiteral("CloseButton"));
     close->setGeometry(245, 169, 75, 25);
     close->setDefault(true);

@@ -6,6 +6,7 @@
 #include "platform/Platform.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -110,7 +111,7 @@ int Limited(QLineEdit& edit, int value, int lowest, int highest)
 CustomSizeDialog::CustomSizeDialog(const Game& game, Platform& platform, QWidget* parent) :
     QDialog(parent), game_(game), platform_(platform)
 {
-    setWindowTitle(QStringLiteral("Custom Field Size"));
+    setWindowTitle(QCoreApplication::translate("CustomSizeDialog", "Custom Field Size"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
         | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFont(Arial());
@@ -118,18 +119,21 @@ CustomSizeDialog::CustomSizeDialog(const Game& game, Platform& platform, QWidget
     auto* grid = new QGridLayout(this);
     grid->setSizeConstraint(QLayout::SetFixedSize);
     grid->setHorizontalSpacing(7);
-    HeightEdit = AddLabeledEdit(this, grid, 0, "HeightEdit", QStringLiteral("Height:"), 2);
-    WidthEdit = AddLabeledEdit(this, grid, 1, "WidthEdit", QStringLiteral("Width:"), 2);
-    MinesEdit = AddLabeledEdit(this, grid, 2, "MinesEdit", QStringLiteral("Mines:"), 3);
+    HeightEdit = AddLabeledEdit(
+        this, grid, 0, "HeightEdit", QCoreApplication::translate("CustomSizeDialog", "Height:"), 2);
+    WidthEdit = AddLabeledEdit(
+        this, grid, 1, "WidthEdit", QCoreApplication::translate("CustomSizeDialog", "Width:"), 2);
+    MinesEdit = AddLabeledEdit(
+        this, grid, 2, "MinesEdit", QCoreApplication::translate("CustomSizeDialog", "Mines:"), 3);
     auto* digitsOnly = new DigitKeysOnly(this);
     for (QLineEdit* box : {HeightEdit, WidthEdit, MinesEdit})
         box->installEventFilter(digitsOnly);
 
-    auto* ok = new QPushButton(QStringLiteral("Ok"), this);
+    auto* ok = new QPushButton(QCoreApplication::translate("CustomSizeDialog", "Ok"), this);
     ok->setObjectName(QStringLiteral("OkButton"));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &CustomSizeDialog::OkClicked);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    auto* cancel = new QPushButton(QCoreApplication::translate("CustomSizeDialog", "Cancel"), this);
     cancel->setObjectName(QStringLiteral("CancelButton"));
     cancel->setAutoDefault(false);
     connect(cancel, &QPushButton::clicked, this, &CustomSizeDialog::CancelClicked);
@@ -179,8 +183,9 @@ void CustomSizeDialog::OkClicked()
     if (const auto mines = FieldValue(*MinesEdit)) {
         int count = Limited(*MinesEdit, *mines, 1, Rows * Columns - 1);
         if (game_.IsTwoPlayer() && count % 2 == 0) {
-            platform_.ShowMessage("In 2Player Game The No. Of Mines Should Be Odd,\n\rThe No. "
-                                  "Of Mines Will Be Decreased By 1.",
+            platform_.ShowMessage(QT_TRANSLATE_NOOP("Messages",
+                                      "In 2Player Game The No. Of Mines Should Be Odd,\n\rThe "
+                                      "No. Of Mines Will Be Decreased By 1."),
                 MessageIcon::Information);
             --count;
             MinesEdit->setText(QString::number(count));

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/HelpWindow.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QHBoxLayout>
@@ -55,15 +56,15 @@ void ReadContents(const QString& text, QTreeWidget& tree)
 HelpWindow::HelpWindow(QWidget* parent) :
     QDialog(parent), contents_(new QTreeWidget), pages_(new QTextBrowser)
 {
-    setWindowTitle(QStringLiteral("Orvane Help"));
+    setWindowTitle(QCoreApplication::translate("HelpWindow", "Orvane Help"));
     setModal(false);
     contents_->setObjectName(QStringLiteral("Contents"));
     contents_->setHeaderHidden(true);
     pages_->setObjectName(QStringLiteral("Pages"));
     pages_->setOpenExternalLinks(true);
 
-    auto* back = new QPushButton(QStringLiteral("&Back"));
-    auto* forward = new QPushButton(QStringLiteral("&Forward"));
+    auto* back = new QPushButton(QCoreApplication::translate("HelpWindow", "&Back"));
+    auto* forward = new QPushButton(QCoreApplication::translate("HelpWindow", "&Forward"));
     back->setEnabled(false);
     forward->setEnabled(false);
     connect(back, &QPushButton::clicked, pages_, &QTextBrowser::backward);

@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/HighScoresWindow.h"
 
+#include "dialogs/DialogPlacement.h"
 #include "scores/Recording.h"
 #include "scores/ScoreFile.h"
-#include "dialogs/DialogPlacement.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <QHeaderView>
 #include <QLabel>
@@ -131,17 +132,21 @@ int CompareNumbers(int32_t a, int32_t b)
 HighScoresWindow::HighScoresWindow(ScoreFile& scores, ScoreMarks& marks, QWidget* parent) :
     QDialog(parent), scores_(scores), marks_(marks), markIcon_(MarkArrowIcon())
 {
-    setWindowTitle(QStringLiteral("Hi Scores"));
+    setWindowTitle(QCoreApplication::translate("HighScoresWindow", "Hi Scores"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
         | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFixedSize(449, 392);
     setFont(Tahoma());
 
     QWidget* gameType = AddTabRow(this, QStringLiteral("TabGameType"), QRect(2, 2, 445, 351),
-        {QStringLiteral("&Single Player"), QStringLiteral("&Multi Player")}, &TabGameType);
+        {QCoreApplication::translate("HighScoresWindow", "&Single Player"),
+            QCoreApplication::translate("HighScoresWindow", "&Multi Player")},
+        &TabGameType);
     QWidget* difficulty
         = AddTabRow(gameType, QStringLiteral("TabDifficulty"), QRect(10, 28, 425, 272),
-            {QStringLiteral("Beginner"), QStringLiteral("Intermediate"), QStringLiteral("Expert")},
+            {QCoreApplication::translate("HighScoresWindow", "Beginner"),
+                QCoreApplication::translate("HighScoresWindow", "Intermediate"),
+                QCoreApplication::translate("HighScoresWindow", "Expert")},
             &TabDifficulty);
 
     ScoreList = new QTableWidget(RowsPerTable, ColumnCount, difficulty);
@@ -173,7 +178,8 @@ HighScoresWindow::HighScoresWindow(ScoreFile& scores, ScoreMarks& marks, QWidget
         header->resizeSection(column, ColumnWidths[static_cast<size_t>(column)]);
     connect(header, &QHeaderView::sectionClicked, this, &HighScoresWindow::ScoreListColumnClick);
 
-    ResetScore = new QPushButton(QStringLiteral("&Reset Scores"), difficulty);
+    ResetScore = new QPushButton(
+        QCoreApplication::translate("HighScoresWindow", "&Reset Scores"), difficulty);
     ResetScore->setObjectName(QStringLiteral("ResetScore"));
     ResetScore->setGeometry(312, 239, 97, 25);
     ResetScore->setAutoDefault(false);
@@ -181,7 +187,7 @@ HighScoresWindow::HighScoresWindow(ScoreFile& scores, ScoreMarks& marks, QWidget
 
     BuildCounters(gameType);
 
-    auto* ok = new QPushButton(QStringLiteral("&Ok"), this);
+    auto* ok = new QPushButton(QCoreApplication::translate("HighScoresWindow", "&Ok"), this);
     ok->setObjectName(QStringLiteral("OkButton"));
     ok->setGeometry(366, 359, 75, 25);
     ok->setDefault(true);
@@ -194,17 +200,20 @@ HighScoresWindow::HighScoresWindow(ScoreFile& scores, ScoreMarks& marks, QWidget
 
 void HighScoresWindow::BuildCounters(QWidget* tabGameType)
 {
-    AddCounter(tabGameType, QStringLiteral("Played"), QStringLiteral("Total Games Played"),
+    AddCounter(tabGameType, QStringLiteral("Played"),
+        QCoreApplication::translate("HighScoresWindow", "Total Games Played"),
         QRect(10, 306, 160, 28), &PlayedCount);
     auto* played = tabGameType->findChild<QLabel*>(QStringLiteral("PlayedCaption"));
     QPalette red = played->palette();
     red.setColor(QPalette::WindowText, Qt::red);
     played->setPalette(red);
-    WonBox = AddCounter(this, QStringLiteral("Won"), QStringLiteral("Games Won"),
-        QRect(176, 308, 128, 28), &WonCount);
+    WonBox = AddCounter(this, QStringLiteral("Won"),
+        QCoreApplication::translate("HighScoresWindow", "Games Won"), QRect(176, 308, 128, 28),
+        &WonCount);
     WonBox->raise();
-    LostBox = AddCounter(tabGameType, QStringLiteral("Lost"), QStringLiteral("Games Lost"),
-        QRect(306, 306, 130, 28), &LostCount);
+    LostBox = AddCounter(tabGameType, QStringLiteral("Lost"),
+        QCoreApplication::translate("HighScoresWindow", "Games Lost"), QRect(306, 306, 130, 28),
+        &LostCount);
 }
 
 void HighScoresWindow::showEvent(QShowEvent* event)
@@ -230,9 +239,12 @@ void HighScoresWindow::ShowChosenGameType()
 {
     const bool single = TabGameType->currentIndex() == 0;
     ShownTypeOffset = single ? 0 : FirstTwoPlayerTable;
-    ScoreList->setHorizontalHeaderLabels({QStringLiteral("No."), QStringLiteral("Name"),
-        single ? QStringLiteral("Time") : QStringLiteral("Won"),
-        single ? QStringLiteral("Clicks") : QStringLiteral("Lost")});
+    ScoreList->setHorizontalHeaderLabels({QCoreApplication::translate("HighScoresWindow", "No."),
+        QCoreApplication::translate("HighScoresWindow", "Name"),
+        single ? QCoreApplication::translate("HighScoresWindow", "Time")
+               : QCoreApplication::translate("HighScoresWindow", "Won"),
+        single ? QCoreApplication::translate("HighScoresWindow", "Clicks")
+               : QCoreApplication::translate("HighScoresWindow", "Lost")});
     WonBox->setVisible(single);
     LostBox->setVisible(single);
     ShowChosenTable();
@@ -325,7 +337,8 @@ void HighScoresWindow::ShowItems()
 
 void HighScoresWindow::ResetShownTable()
 {
-    if (!AskYesNo || !AskYesNo("Are You Sure You Want To Reset Scores?"))
+    if (!AskYesNo
+        || !AskYesNo(QT_TRANSLATE_NOOP("Messages", "Are You Sure You Want To Reset Scores?")))
         return;
     scores_.ResetTable(marks_.ShownTable);
     marks_.MarkRow = 0;

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include "platform/Text.h"
 #include "scores/ScoreRecords.h"
 
 #include <QDialog>
@@ -33,7 +34,7 @@ public:
     HighScoresWindow(ScoreFile& scores, ScoreMarks& marks, QWidget* parent = nullptr);
 
     // Asks a Yes/No question; true on Yes.
-    std::function<bool(const std::string& question)> AskYesNo;
+    std::function<bool(const Text& question)> AskYesNo;
 
 protected:
     void showEvent(QShowEvent* event) override;

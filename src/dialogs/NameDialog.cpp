@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/NameDialog.h"
 
-#include "scores/ScoreRecords.h"
 #include "dialogs/DialogPlacement.h"
+#include "scores/ScoreRecords.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -12,14 +13,14 @@ namespace orvane {
 
 NameDialog::NameDialog(const std::string& startName, QWidget* parent) : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("Enter New Hi-Score Name:"));
+    setWindowTitle(QCoreApplication::translate("NameDialog", "Enter New Hi-Score Name:"));
     // A dialog border with the close box and no other border buttons.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
         | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFixedSize(222, 84);
     setWindowOpacity(245.0 / 255.0);
 
-    auto* label = new QLabel(QStringLiteral("Name"), this);
+    auto* label = new QLabel(QCoreApplication::translate("NameDialog", "Name"), this);
     label->setObjectName(QStringLiteral("PromptLabel"));
     label->move(8, 19);
     label->adjustSize();
@@ -29,7 +30,7 @@ NameDialog::NameDialog(const std::string& startName, QWidget* parent) : QDialog(
     EditName->setGeometry(45, 16, 169, 21);
     EditName->setMaxLength(static_cast<int>(NameCapacity));
 
-    auto* ok = new QPushButton(QStringLiteral("&OK"), this);
+    auto* ok = new QPushButton(QCoreApplication::translate("NameDialog", "&OK"), this);
     ok->setObjectName(QStringLiteral("OkButton"));
     ok->setGeometry(155, 49, 59, 25);
     ok->setDefault(true);

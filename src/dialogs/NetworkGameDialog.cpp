@@ -5,6 +5,7 @@
 #include "network/GameFinder.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QHeaderView>
@@ -55,17 +56,22 @@ QLineEdit* TextBox(QWidget* parent, const char* name, int mostCharacters)
 QComboBox* TurnLimitChoices(QWidget* parent)
 {
     auto* box = Named(new QComboBox(parent), "TurnLimitBox");
-    box->addItem(QStringLiteral("Off"), static_cast<int>(TurnLimit::Off));
-    box->addItem(QStringLiteral("30 s a turn"), static_cast<int>(TurnLimit::ThirtySecondsATurn));
-    box->addItem(QStringLiteral("120 s bank each"), static_cast<int>(TurnLimit::BankOf120Seconds));
+    box->addItem(
+        QCoreApplication::translate("NetworkGameDialog", "Off"), static_cast<int>(TurnLimit::Off));
+    box->addItem(QCoreApplication::translate("NetworkGameDialog", "30 s a turn"),
+        static_cast<int>(TurnLimit::ThirtySecondsATurn));
+    box->addItem(QCoreApplication::translate("NetworkGameDialog", "120 s bank each"),
+        static_cast<int>(TurnLimit::BankOf120Seconds));
     return box;
 }
 
 QTreeWidget* FoundGamesTable(QWidget* parent)
 {
     auto* table = Named(new QTreeWidget(parent), "FoundGamesList");
-    table->setHeaderLabels({QStringLiteral("Game"), QStringLiteral("Player"),
-        QStringLiteral("Board"), QStringLiteral("Address")});
+    table->setHeaderLabels({QCoreApplication::translate("NetworkGameDialog", "Game"),
+        QCoreApplication::translate("NetworkGameDialog", "Player"),
+        QCoreApplication::translate("NetworkGameDialog", "Board"),
+        QCoreApplication::translate("NetworkGameDialog", "Address")});
     table->setRootIsDecorated(false);
     table->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     // Room for a game's four columns and a few rows of them.
@@ -107,9 +113,14 @@ bool SameGame(const FoundGame& one, const FoundGame& other)
 NetworkGameDialog::NetworkGameDialog(const QString& rememberedName, QWidget* parent) :
     QDialog(parent), finder_(new GameFinder(this)),
     NameEdit(TextBox(this, "NameEdit", MostNameCharacters)),
-    HostChoice(Named(new QRadioButton(QStringLiteral("Host a game here"), this), "HostChoice")),
+    HostChoice(
+        Named(new QRadioButton(
+                  QCoreApplication::translate("NetworkGameDialog", "Host a game here"), this),
+            "HostChoice")),
     HostPortBox(PortBox(this, "HostPortBox")), TurnLimitBox(TurnLimitChoices(this)),
-    JoinChoice(Named(new QRadioButton(QStringLiteral("Join a game"), this), "JoinChoice")),
+    JoinChoice(Named(
+        new QRadioButton(QCoreApplication::translate("NetworkGameDialog", "Join a game"), this),
+        "JoinChoice")),
     FoundGamesList(FoundGamesTable(this)),
     ProblemLabel(Named(new QLabel(finder_->Problem(), this), "ProblemLabel")),
     AddressEdit(TextBox(this, "AddressEdit", MostAddressCharacters)),
@@ -117,7 +128,7 @@ NetworkGameDialog::NetworkGameDialog(const QString& rememberedName, QWidget* par
     GameNameEdit(TextBox(this, "GameNameEdit", MostGameNameCharacters)),
     OkButton(Named(new QPushButton(this), "OkButton"))
 {
-    setWindowTitle(QStringLiteral("Network Game"));
+    setWindowTitle(QCoreApplication::translate("NetworkGameDialog", "Network Game"));
     NameEdit->setText(rememberedName);
     HostChoice->setChecked(true);
     ProblemLabel->setWordWrap(true);
@@ -125,20 +136,20 @@ NetworkGameDialog::NetworkGameDialog(const QString& rememberedName, QWidget* par
 
     auto* layout = new QVBoxLayout(this);
     auto* nameForm = new QFormLayout;
-    nameForm->addRow(QStringLiteral("Network name"), NameEdit);
+    nameForm->addRow(QCoreApplication::translate("NetworkGameDialog", "Network name"), NameEdit);
     layout->addLayout(nameForm);
     layout->addWidget(HostChoice);
     auto* hostForm = IndentedForm();
-    hostForm->addRow(QStringLiteral("Port"), HostPortBox);
-    hostForm->addRow(QStringLiteral("Turn limit"), TurnLimitBox);
+    hostForm->addRow(QCoreApplication::translate("NetworkGameDialog", "Port"), HostPortBox);
+    hostForm->addRow(QCoreApplication::translate("NetworkGameDialog", "Turn limit"), TurnLimitBox);
     layout->addLayout(hostForm);
     layout->addWidget(JoinChoice);
     auto* joinForm = IndentedForm();
     joinForm->addRow(FoundGamesList);
     joinForm->addRow(ProblemLabel);
-    joinForm->addRow(QStringLiteral("Address"), AddressEdit);
-    joinForm->addRow(QStringLiteral("Port"), JoinPortBox);
-    joinForm->addRow(QStringLiteral("Game name"), GameNameEdit);
+    joinForm->addRow(QCoreApplication::translate("NetworkGameDialog", "Address"), AddressEdit);
+    joinForm->addRow(QCoreApplication::translate("NetworkGameDialog", "Port"), JoinPortBox);
+    joinForm->addRow(QCoreApplication::translate("NetworkGameDialog", "Game name"), GameNameEdit);
     layout->addLayout(joinForm);
     auto* buttons = new QDialogButtonBox(this);
     buttons->addButton(OkButton, QDialogButtonBox::AcceptRole);
@@ -223,7 +234,8 @@ void NetworkGameDialog::UpdateChoice()
         field->setEnabled(!host);
     // A game named at a serving host may be a new one, started with this limit.
     TurnLimitBox->setEnabled(host || !GameNameEdit->text().trimmed().isEmpty());
-    OkButton->setText(host ? QStringLiteral("Host") : QStringLiteral("Join"));
+    OkButton->setText(host ? QCoreApplication::translate("NetworkGameDialog", "Host")
+                           : QCoreApplication::translate("NetworkGameDialog", "Join"));
     OkButton->setEnabled(!NameEdit->text().trimmed().isEmpty()
         && (host || !AddressEdit->text().trimmed().isEmpty()));
 }

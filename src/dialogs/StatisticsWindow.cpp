@@ -7,6 +7,7 @@
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -42,11 +43,11 @@ QString ResultName(GameResult result)
 {
     switch (result) {
     case GameResult::Won:
-        return QStringLiteral("Won");
+        return QCoreApplication::translate("StatisticsWindow", "Won");
     case GameResult::Lost:
-        return QStringLiteral("Lost");
+        return QCoreApplication::translate("StatisticsWindow", "Lost");
     case GameResult::GivenUp:
-        return QStringLiteral("Given up");
+        return QCoreApplication::translate("StatisticsWindow", "Given up");
     }
     return {};
 }
@@ -134,7 +135,8 @@ QTableWidgetItem* KeepItem(ReplayKeeping replay)
     item->setCheckState(replay == ReplayKeeping::Kept ? Qt::Unchecked : Qt::Checked);
     if (replay == ReplayKeeping::HighScore) {
         item->setFlags(item->flags() & ~Qt::ItemIsUserCheckable);
-        item->setToolTip(QStringLiteral("A high score's replay is always kept"));
+        item->setToolTip(QCoreApplication::translate(
+            "StatisticsWindow", "A high score's replay is always kept"));
     }
     return item;
 }
@@ -154,25 +156,36 @@ StatisticsWindow::StatisticsWindow(History& history, QWidget* parent) :
     QDialog(parent), history_(history), mode_(new QComboBox(this)), level_(new QComboBox(this)),
     chart_(new QChartView(new QChart, this)), noWonGames_(new QLabel(this)),
     chartOrNone_(new QStackedWidget(this)), latest_(new QTableWidget(0, ColumnCount, this)),
-    replayNote_(new QLabel(this)), watch_(new QPushButton(QStringLiteral("&Watch Replay"), this)),
-    playAgain_(new QPushButton(QStringLiteral("&Play Board Again"), this))
+    replayNote_(new QLabel(this)),
+    watch_(new QPushButton(QCoreApplication::translate("StatisticsWindow", "&Watch Replay"), this)),
+    playAgain_(
+        new QPushButton(QCoreApplication::translate("StatisticsWindow", "&Play Board Again"), this))
 {
-    setWindowTitle(QStringLiteral("Statistics"));
+    setWindowTitle(QCoreApplication::translate("StatisticsWindow", "Statistics"));
     auto* layout = new QVBoxLayout(this);
 
     auto* chooser = new QHBoxLayout;
     mode_->setObjectName(QStringLiteral("ModeChooser"));
-    mode_->addItem(QStringLiteral("Classic"), static_cast<int>(HistoryMode::Classic));
-    mode_->addItem(QStringLiteral("Vs Human"), static_cast<int>(HistoryMode::VsHuman));
-    mode_->addItem(QStringLiteral("Vs Computer"), static_cast<int>(HistoryMode::VsComputer));
-    mode_->addItem(QStringLiteral("Network"), static_cast<int>(HistoryMode::Network));
+    mode_->addItem(QCoreApplication::translate("StatisticsWindow", "Classic"),
+        static_cast<int>(HistoryMode::Classic));
+    mode_->addItem(QCoreApplication::translate("StatisticsWindow", "Vs Human"),
+        static_cast<int>(HistoryMode::VsHuman));
+    mode_->addItem(QCoreApplication::translate("StatisticsWindow", "Vs Computer"),
+        static_cast<int>(HistoryMode::VsComputer));
+    mode_->addItem(QCoreApplication::translate("StatisticsWindow", "Network"),
+        static_cast<int>(HistoryMode::Network));
     level_->setObjectName(QStringLiteral("LevelChooser"));
-    level_->addItem(QStringLiteral("Beginner"), static_cast<int>(Level::Beginner));
-    level_->addItem(QStringLiteral("Intermediate"), static_cast<int>(Level::Intermediate));
-    level_->addItem(QStringLiteral("Expert"), static_cast<int>(Level::Expert));
-    level_->addItem(QStringLiteral("Custom"), static_cast<int>(Level::Custom));
-    for (const auto& [caption, chooserBox] : {std::pair {QStringLiteral("&Mode:"), mode_},
-             std::pair {QStringLiteral("&Level:"), level_}}) {
+    level_->addItem(QCoreApplication::translate("StatisticsWindow", "Beginner"),
+        static_cast<int>(Level::Beginner));
+    level_->addItem(QCoreApplication::translate("StatisticsWindow", "Intermediate"),
+        static_cast<int>(Level::Intermediate));
+    level_->addItem(
+        QCoreApplication::translate("StatisticsWindow", "Expert"), static_cast<int>(Level::Expert));
+    level_->addItem(
+        QCoreApplication::translate("StatisticsWindow", "Custom"), static_cast<int>(Level::Custom));
+    for (const auto& [caption, chooserBox] :
+        {std::pair {QCoreApplication::translate("StatisticsWindow", "&Mode:"), mode_},
+            std::pair {QCoreApplication::translate("StatisticsWindow", "&Level:"), level_}}) {
         auto* label = new QLabel(caption, this);
         label->setBuddy(chooserBox);
         chooser->addWidget(label);
@@ -183,23 +196,30 @@ StatisticsWindow::StatisticsWindow(History& history, QWidget* parent) :
 
     auto* middle = new QHBoxLayout;
     auto* form = new QFormLayout;
-    played_ = AddFigure(form, QStringLiteral("Games played:"), QStringLiteral("PlayedFigure"));
-    won_ = AddFigure(form, QStringLiteral("Games won:"), QStringLiteral("WonFigure"));
-    share_ = AddFigure(form, QStringLiteral("Won share:"), QStringLiteral("ShareFigure"));
-    bestTime_ = AddFigure(form, QStringLiteral("Best time:"), QStringLiteral("BestTimeFigure"));
-    averageTime_
-        = AddFigure(form, QStringLiteral("Average time:"), QStringLiteral("AverageTimeFigure"));
-    bestSpeed_ = AddFigure(form, QStringLiteral("Best 3BV/s:"), QStringLiteral("BestSpeedFigure"));
-    currentStreak_ = AddFigure(
-        form, QStringLiteral("Current winning streak:"), QStringLiteral("CurrentStreakFigure"));
-    longestStreak_ = AddFigure(
-        form, QStringLiteral("Longest winning streak:"), QStringLiteral("LongestStreakFigure"));
+    played_ = AddFigure(form, QCoreApplication::translate("StatisticsWindow", "Games played:"),
+        QStringLiteral("PlayedFigure"));
+    won_ = AddFigure(form, QCoreApplication::translate("StatisticsWindow", "Games won:"),
+        QStringLiteral("WonFigure"));
+    share_ = AddFigure(form, QCoreApplication::translate("StatisticsWindow", "Won share:"),
+        QStringLiteral("ShareFigure"));
+    bestTime_ = AddFigure(form, QCoreApplication::translate("StatisticsWindow", "Best time:"),
+        QStringLiteral("BestTimeFigure"));
+    averageTime_ = AddFigure(form, QCoreApplication::translate("StatisticsWindow", "Average time:"),
+        QStringLiteral("AverageTimeFigure"));
+    bestSpeed_ = AddFigure(form, QCoreApplication::translate("StatisticsWindow", "Best 3BV/s:"),
+        QStringLiteral("BestSpeedFigure"));
+    currentStreak_ = AddFigure(form,
+        QCoreApplication::translate("StatisticsWindow", "Current winning streak:"),
+        QStringLiteral("CurrentStreakFigure"));
+    longestStreak_ = AddFigure(form,
+        QCoreApplication::translate("StatisticsWindow", "Longest winning streak:"),
+        QStringLiteral("LongestStreakFigure"));
     middle->addLayout(form);
     chart_->setObjectName(QStringLiteral("TimesChart"));
     chart_->setMinimumSize(420, 260);
     chart_->setRenderHint(QPainter::Antialiasing);
     noWonGames_->setObjectName(QStringLiteral("NoWonGames"));
-    noWonGames_->setText(QStringLiteral("No won games yet"));
+    noWonGames_->setText(QCoreApplication::translate("StatisticsWindow", "No won games yet"));
     noWonGames_->setAlignment(Qt::AlignCenter);
     chartOrNone_->addWidget(chart_);
     chartOrNone_->addWidget(noWonGames_);
@@ -207,19 +227,29 @@ StatisticsWindow::StatisticsWindow(History& history, QWidget* parent) :
     layout->addLayout(middle);
 
     latest_->setObjectName(QStringLiteral("LatestGames"));
-    latest_->setHorizontalHeaderLabels(
-        {QStringLiteral("Ended"), QStringLiteral("Result"), QStringLiteral("Opponent"),
-            QStringLiteral("Time"), QStringLiteral("3BV"), QStringLiteral("3BV/s"),
-            QStringLiteral("Clicks"), QStringLiteral("Effective clicks"), QStringLiteral("IOE"),
-            QStringLiteral("Correctness"), QStringLiteral("Throughput"), QStringLiteral("RQP"),
-            QStringLiteral("Openings"), QStringLiteral("Islands"), QStringLiteral("Board"),
-            QStringLiteral("No guess"), QStringLiteral("Given"), QStringLiteral("Keep")});
+    latest_->setHorizontalHeaderLabels({QCoreApplication::translate("StatisticsWindow", "Ended"),
+        QCoreApplication::translate("StatisticsWindow", "Result"),
+        QCoreApplication::translate("StatisticsWindow", "Opponent"),
+        QCoreApplication::translate("StatisticsWindow", "Time"), QStringLiteral("3BV"),
+        QStringLiteral("3BV/s"), QCoreApplication::translate("StatisticsWindow", "Clicks"),
+        QCoreApplication::translate("StatisticsWindow", "Effective clicks"), QStringLiteral("IOE"),
+        QCoreApplication::translate("StatisticsWindow", "Correctness"),
+        QCoreApplication::translate("StatisticsWindow", "Throughput"), QStringLiteral("RQP"),
+        QCoreApplication::translate("StatisticsWindow", "Openings"),
+        QCoreApplication::translate("StatisticsWindow", "Islands"),
+        QCoreApplication::translate("StatisticsWindow", "Board"),
+        QCoreApplication::translate("StatisticsWindow", "No guess"),
+        QCoreApplication::translate("StatisticsWindow", "Given"),
+        QCoreApplication::translate("StatisticsWindow", "Keep")});
     latest_->horizontalHeaderItem(NoGuessColumn)
-        ->setToolTip(QStringLiteral("Marked when the board was dealt so that it needed no guess"));
+        ->setToolTip(QCoreApplication::translate(
+            "StatisticsWindow", "Marked when the board was dealt so that it needed no guess"));
     latest_->horizontalHeaderItem(GivenBoardColumn)
-        ->setToolTip(QStringLiteral("Marked when the board was played again or read from a code"));
+        ->setToolTip(QCoreApplication::translate(
+            "StatisticsWindow", "Marked when the board was played again or read from a code"));
     latest_->horizontalHeaderItem(KeepColumn)
-        ->setToolTip(QStringLiteral("Keeps the game's replay for ever"));
+        ->setToolTip(
+            QCoreApplication::translate("StatisticsWindow", "Keeps the game's replay for ever"));
     latest_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     latest_->setSelectionBehavior(QAbstractItemView::SelectRows);
     latest_->verticalHeader()->hide();
@@ -298,10 +328,10 @@ void StatisticsWindow::ShowChart(HistoryMode mode, Level level, double best)
     if (times.empty())
         return;
     auto* chart = new QChart;
-    chart->setTitle(QStringLiteral("Times of the last won games"));
+    chart->setTitle(QCoreApplication::translate("StatisticsWindow", "Times of the last won games"));
     chart->legend()->setAlignment(Qt::AlignBottom);
     auto* line = new QLineSeries(chart);
-    line->setName(QStringLiteral("Time"));
+    line->setName(QCoreApplication::translate("StatisticsWindow", "Time"));
     auto* points = new QScatterSeries(chart);
     points->setMarkerSize(7.0);
     for (size_t i = 0; i < times.size(); ++i) {
@@ -312,7 +342,7 @@ void StatisticsWindow::ShowChart(HistoryMode mode, Level level, double best)
     const double first = 0.5;
     const double last = static_cast<double>(times.size()) + 0.5;
     auto* bestLine = new QLineSeries(chart);
-    bestLine->setName(QStringLiteral("Best time"));
+    bestLine->setName(QCoreApplication::translate("StatisticsWindow", "Best time"));
     bestLine->append(first, best);
     bestLine->append(last, best);
     for (QAbstractSeries* series : {static_cast<QAbstractSeries*>(line),
@@ -321,14 +351,14 @@ void StatisticsWindow::ShowChart(HistoryMode mode, Level level, double best)
     chart->legend()->markers(points).first()->setVisible(false);
 
     auto* games = new QValueAxis(chart);
-    games->setTitleText(QStringLiteral("game"));
+    games->setTitleText(QCoreApplication::translate("StatisticsWindow", "game"));
     games->setLabelFormat(QStringLiteral("%d"));
     games->setRange(first, last);
     games->setTickType(QValueAxis::TicksDynamic);
     games->setTickAnchor(0.0);
     games->setTickInterval(GameNumberStep(times.size()));
     auto* seconds = new QValueAxis(chart);
-    seconds->setTitleText(QStringLiteral("seconds"));
+    seconds->setTitleText(QCoreApplication::translate("StatisticsWindow", "seconds"));
     const double highest = *std::max_element(times.begin(), times.end());
     seconds->setRange(0.0, highest * 1.1);
     seconds->applyNiceNumbers();
@@ -388,7 +418,7 @@ void StatisticsWindow::ShowLatest(HistoryMode mode, Level level)
         const int cells = game.Width * game.Height;
         latest_->setItem(row, BoardColumn,
             new SortedItem(cells * 10000.0 + game.Mines,
-                QStringLiteral("%1 x %2, %3 mines")
+                QCoreApplication::translate("StatisticsWindow", "%1 x %2, %3 mines")
                     .arg(game.Width)
                     .arg(game.Height)
                     .arg(game.Mines)));
@@ -414,14 +444,15 @@ void StatisticsWindow::ShowChosenGame()
     watch_->setEnabled(chosen && HasReplay(replay));
     playAgain_->setEnabled(chosen && HasReplay(replay));
     if (replay == ReplayKeeping::PlayedBefore)
-        replayNote_->setText(
-            QStringLiteral("This game has no replay: it was played before replays were kept."));
+        replayNote_->setText(QCoreApplication::translate("StatisticsWindow",
+            "This game has no replay: it was played before replays were kept."));
     else if (replay == ReplayKeeping::AtNetworkHost)
-        replayNote_->setText(QStringLiteral(
+        replayNote_->setText(QCoreApplication::translate("StatisticsWindow",
             "This game has no replay: it was played over the network, and only the host knew "
             "where the mines were."));
     else if (replay == ReplayKeeping::NotKept)
-        replayNote_->setText(QStringLiteral("This game's replay was not kept."));
+        replayNote_->setText(
+            QCoreApplication::translate("StatisticsWindow", "This game's replay was not kept."));
     else
         replayNote_->clear();
 }

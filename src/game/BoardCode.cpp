@@ -114,24 +114,29 @@ bool IsSkipped(char symbol)
     return symbol == ' ' || symbol == '-' || symbol == '\t' || symbol == '\n' || symbol == '\r';
 }
 
-BoardCodeReading Problem(std::string text)
+BoardCodeReading Problem(Text text)
 {
     return {std::nullopt, std::move(text)};
 }
 
-std::string UnknownSymbol(char symbol)
+Text UnknownSymbol(char symbol)
 {
-    const std::string which = symbol > ' ' && symbol < 127
-        ? std::string("\u201c") + symbol + "\u201d"
-        : std::string("a character");
-    return "The board code cannot hold " + which
-        + ": it is written with the digits 2 to 9 and the letters A to Z but I and O.";
+    const Text which = symbol > ' ' && symbol < 127
+        ? Text::Verbatim(std::string("\u201c") + symbol + "\u201d")
+        : Text(QT_TRANSLATE_NOOP("Messages", "a character"));
+    return Text(QT_TRANSLATE_NOOP("Messages",
+                    "The board code cannot hold %1: it is written with the digits 2 to 9 and the "
+                    "letters A to Z but I and O."))
+        .Arg(which);
 }
 
-std::string BoardName(const Header& header)
+Text BoardName(const Header& header)
 {
-    return "a " + std::to_string(header.Width) + " x " + std::to_string(header.Height)
-        + " board with " + std::to_string(header.Mines) + (header.Mines == 1 ? " mine" : " mines");
+    return Text(header.Mines == 1 ? QT_TRANSLATE_NOOP("Messages", "a %1 x %2 board with %3 mine")
+                                  : QT_TRANSLATE_NOOP("Messages", "a %1 x %2 board with %3 mines"))
+        .Arg(header.Width)
+        .Arg(header.Height)
+        .Arg(header.Mines);
 }
 
 BoardLayout LayoutWithFirst(const Header& header, const std::vector<bool>& mines)
@@ -236,55 +241,68 @@ BoardCodeReading ReadBoardCode(std::string_view text)
         if (IsSkipped(symbol))
             continue;
         if (values.size() >= LongestCode)
-            return Problem("The board code is too long.");
+            return Problem(QT_TRANSLATE_NOOP("Messages", "The board code is too long."));
         const int value = SymbolValue(symbol);
         if (value < 0)
             return Problem(UnknownSymbol(symbol));
         values.push_back(static_cast<uint8_t>(value));
     }
     if (values.empty())
-        return Problem("The board code is empty.");
+        return Problem(QT_TRANSLATE_NOOP("Messages", "The board code is empty."));
     if (values.size() <= HeaderSymbols)
-        return Problem("The board code is too short.");
+        return Problem(QT_TRANSLATE_NOOP("Messages", "The board code is too short."));
     if (CheckValue(values) != 0)
-        return Problem("The board code does not check out: a character in it was mistyped, left "
-                       "out or swapped with its neighbour.");
+        return Problem(QT_TRANSLATE_NOOP("Messages",
+            "The board code does not check out: a character in it was mistyped, left out or "
+            "swapped with its neighbour."));
 
     uint64_t bits = 0;
     for (size_t i = 0; i < HeaderSymbols; ++i)
         bits = bits << 5U | values[i];
     const Header header = UnpackHeader(bits);
     if (header.Version != CodeVersion)
-        return Problem("The board code is of a form this version of Orvane does not know.");
+        return Problem(QT_TRANSLATE_NOOP(
+            "Messages", "The board code is of a form this version of Orvane does not know."));
     if (header.Width < 1 || header.Width > MostColumns)
-        return Problem("The board code gives a width of " + std::to_string(header.Width)
-            + " cells; a board is 1 to 35 cells wide.");
+        return Problem(Text(QT_TRANSLATE_NOOP("Messages",
+                                "The board code gives a width of %1 cells; a board is 1 to 35 "
+                                "cells wide."))
+                           .Arg(header.Width));
     if (header.Height < 1 || header.Height > MostRows)
-        return Problem("The board code gives a height of " + std::to_string(header.Height)
-            + " cells; a board is 1 to 25 cells high.");
+        return Problem(Text(QT_TRANSLATE_NOOP("Messages",
+                                "The board code gives a height of %1 cells; a board is 1 to 25 "
+                                "cells high."))
+                           .Arg(header.Height));
     const size_t cells = header.Width * header.Height;
     if (header.Mines < 1 || header.Mines >= cells)
-        return Problem("The board code gives " + std::to_string(header.Mines) + " mines, which "
-            + "do not fit on a " + std::to_string(header.Width) + " x "
-            + std::to_string(header.Height) + " board with a safe cell to begin on.");
+        return Problem(Text(QT_TRANSLATE_NOOP("Messages",
+                                "The board code gives %1 mines, which do not fit on a %2 x %3 "
+                                "board with a safe cell to begin on."))
+                           .Arg(header.Mines)
+                           .Arg(header.Width)
+                           .Arg(header.Height));
     if (header.First >= cells)
-        return Problem("The board code's first cell lies outside the board.");
+        return Problem(
+            QT_TRANSLATE_NOOP("Messages", "The board code's first cell lies outside the board."));
 
     const size_t rankSymbols = RankSymbols(cells, header.Mines);
     const size_t expected = HeaderSymbols + rankSymbols + 1;
     if (values.size() != expected)
-        return Problem("The board code is too "
-            + std::string(values.size() < expected ? "short" : "long") + " for " + BoardName(header)
-            + ".");
+        return Problem(Text(values.size() < expected
+                ? QT_TRANSLATE_NOOP("Messages", "The board code is too short for %1.")
+                : QT_TRANSLATE_NOOP("Messages", "The board code is too long for %1."))
+                           .Arg(BoardName(header)));
     std::string digits;
     for (size_t i = HeaderSymbols; i < HeaderSymbols + rankSymbols; ++i)
         digits += GmpDigits[values[i]];
     const mpz_class rank = digits.empty() ? mpz_class(0) : mpz_class(digits, 32);
     if (rank >= Binomial(cells, header.Mines))
-        return Problem("The board code's mine layout does not fit " + BoardName(header) + ".");
+        return Problem(
+            Text(QT_TRANSLATE_NOOP("Messages", "The board code's mine layout does not fit %1."))
+                .Arg(BoardName(header)));
     const std::vector<bool> mines = LayoutOf(rank, cells, header.Mines);
     if (mines[header.First])
-        return Problem("The board code's first cell holds a mine.");
+        return Problem(QT_TRANSLATE_NOOP("Messages", "The board code's first cell holds a mine."));
     return {LayoutWithFirst(header, mines), {}};
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 #include "game/GameTypes.h"
 #include "game/RecordedGame.h"
+#include "platform/Text.h"
 
 #include <cstdint>
 #include <optional>
@@ -29,7 +30,7 @@ struct BoardLayout {
 
 struct BoardCodeReading {
     std::optional<BoardLayout> Layout;
-    std::string Problem; // what is wrong with the code, in plain words, when there is none
+    Text Problem; // what is wrong with the code, in plain words, when there is none
 };
 
 // The code of a laid board (a game's CellOrder and LastSafeSlot, and the cell its first

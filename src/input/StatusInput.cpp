@@ -53,9 +53,9 @@ std::string FirstCharacters(const std::string& text, size_t count)
 
 void RenamePlayer(Game& game, PlayerIndex player, Platform& platform)
 {
-    const std::string prompt
-        = "Enter Player-" + std::to_string(player + 1) + " Name (Max 6 Chars):";
-    const std::string name = platform.PromptText("Orvane", prompt, game.Players()[player].Name);
+    const std::string name = platform.PromptText(Text::Verbatim("Orvane"),
+        Text(QT_TRANSLATE_NOOP("Messages", "Enter Player-%1 Name (Max 6 Chars):")).Arg(player + 1),
+        game.Players()[player].Name);
     if (name.empty())
         return;
     game.RenamePlayer(player, FirstCharacters(name, MaxNameLength));
@@ -64,9 +64,10 @@ void RenamePlayer(Game& game, PlayerIndex player, Platform& platform)
 // False when the player to move thinks better of it and the game goes on.
 bool ConfirmGiveUp(const Game& game, Platform& platform)
 {
-    const std::string question = game.Players()[game.CurrentPlayer()].Name + "\n\r"
-        + "Are you sure? you want to give-up the game? You will lose!";
-    return platform.AskYesNo(question);
+    return platform.AskYesNo(
+        Text(QT_TRANSLATE_NOOP(
+                 "Messages", "%1\n\rAre you sure? you want to give-up the game? You will lose!"))
+            .Arg(game.Players()[game.CurrentPlayer()].Name));
 }
 
 void ClickFace(Game& game, ScreenState& screen, Platform& platform)
@@ -187,7 +188,7 @@ void StatusDoubleClick(
         RenamePlayer(game, player, platform);
         break;
     case PanelPart::Score:
-        if (platform.AskYesNo("Are you sure to reset scores?"))
+        if (platform.AskYesNo(QT_TRANSLATE_NOOP("Messages", "Are you sure to reset scores?")))
             game.ResetSeriesScores();
         break;
     case PanelPart::None:

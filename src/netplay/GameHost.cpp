@@ -2,6 +2,7 @@
 #include "netplay/GameHost.h"
 
 #include "game/Game.h"
+#include "platform/Text.h"
 #include "platform/CounterSource.h"
 #include "platform/FrameClock.h"
 
@@ -122,7 +123,7 @@ void GameHost::Received(ConnectionId connection, const Message& message)
         if (const auto* hello = std::get_if<Hello>(&message))
             Greet(connection, *hello);
         else
-            Close(connection, "A player must say hello first.");
+            Close(connection, QT_TRANSLATE_NOOP("Messages", "A player must say hello first."));
         return;
     }
     Table& table = *tables_.at(link.TableName);
@@ -136,7 +137,8 @@ void GameHost::Received(ConnectionId connection, const Message& message)
         GiveUp(table, seat, name + " left the network game.");
         EndTable(table, name + " left the network game.");
     } else if (!std::holds_alternative<Heartbeat>(message)) {
-        Close(connection, "The player sent a message only a host may send.");
+        Close(connection,
+            QT_TRANSLATE_NOOP("Messages", "The player sent a message only a host may send."));
     }
 }
 
@@ -156,11 +158,14 @@ void GameHost::Greet(ConnectionId connection, const Hello& hello)
             for (PlayerIndex seat : {Player1, Player2})
                 if (table->Seats[seat].Taken && table->Seats[seat].Token == hello.Token) {
                     if (const auto old = table->Seats[seat].Connection)
-                        Close(*old, "The seat was taken up again by another connection.");
+                        Close(*old,
+                            QT_TRANSLATE_NOOP(
+                                "Messages", "The seat was taken up again by another connection."));
                     Seat(*table, seat, connection, table->Seats[seat].Name, hello.Token);
                     return;
                 }
-        Send(connection, Refused {"The game you were playing has ended."});
+        Send(connection,
+            Refused {QT_TRANSLATE_NOOP("Messages", "The game you were playing has ended.")});
         Close(connection, {});
         return;
     }
@@ -233,33 +238,33 @@ std::string GameHost::CheckMove(const Table& table, PlayerIndex seat, const Move
 {
     const Game& game = table.game;
     if (!table.BothHere())
-        return "Wait for the other player.";
+        return QT_TRANSLATE_NOOP("Messages", "Wait for the other player.");
     const bool toMove = seat == game.CurrentPlayer();
     switch (move.Move) {
     case NetworkMove::Open:
         if (!game.IsRunning())
-            return "The game is over.";
+            return QT_TRANSLATE_NOOP("Messages", "The game is over.");
         if (!toMove)
-            return "It is not your turn.";
+            return QT_TRANSLATE_NOOP("Messages", "It is not your turn.");
         if (static_cast<size_t>(move.Cell) >= game.Cells().size())
-            return "There is no such cell.";
+            return QT_TRANSLATE_NOOP("Messages", "There is no such cell.");
         if (!game.BonusArmed() && !game.CellAt(move.Cell).IsClosedUnmarked())
-            return "That cell is open already.";
+            return QT_TRANSLATE_NOOP("Messages", "That cell is open already.");
         return {};
     case NetworkMove::ToggleBonus:
         if (!toMove || game.CurrentState() != GameState::Playing || !game.BonusButtonEnabled())
-            return "The bonus is not yours to use now.";
+            return QT_TRANSLATE_NOOP("Messages", "The bonus is not yours to use now.");
         return {};
     case NetworkMove::GiveUp:
         if (!toMove || game.CurrentState() != GameState::Playing)
-            return "There is no game of yours to give up.";
+            return QT_TRANSLATE_NOOP("Messages", "There is no game of yours to give up.");
         return {};
     case NetworkMove::NewGame:
         if (game.CurrentState() == GameState::Playing)
-            return "The game is still being played.";
+            return QT_TRANSLATE_NOOP("Messages", "The game is still being played.");
         return {};
     }
-    return "That move is not one of this game's.";
+    return QT_TRANSLATE_NOOP("Messages", "That move is not one of this game's.");
 }
 
 void GameHost::Move(Table& table, PlayerIndex seat, const MoveAsked& move)
@@ -461,7 +466,8 @@ void GameHost::Tick()
             Send(connection, Heartbeat {});
     }
     for (ConnectionId connection : silent)
-        Close(connection, "Nothing was heard from you for too long.");
+        Close(
+            connection, QT_TRANSLATE_NOOP("Messages", "Nothing was heard from you for too long."));
 
     std::vector<std::string> names;
     for (const auto& [name, table] : tables_)

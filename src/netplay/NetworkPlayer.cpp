@@ -2,6 +2,7 @@
 #include "netplay/NetworkPlayer.h"
 
 #include "game/Game.h"
+#include "platform/Text.h"
 
 #include <algorithm>
 #include <utility>
@@ -76,9 +77,11 @@ void NetworkPlayer::Received(const Message& message, int64_t nowMs)
     } else if (const auto* refusal = std::get_if<MoveRefused>(&message)) {
         lastRefusal_ = refusal->Reason;
     } else if (const auto* goodbye = std::get_if<Goodbye>(&message)) {
-        End(goodbye->Reason.empty() ? "The host ended the network game." : goodbye->Reason);
+        End(goodbye->Reason.empty()
+                ? QT_TRANSLATE_NOOP("Messages", "The host ended the network game.")
+                : goodbye->Reason);
     } else if (!std::holds_alternative<Heartbeat>(message)) {
-        End("The host sent a message out of turn.");
+        End(QT_TRANSLATE_NOOP("Messages", "The host sent a message out of turn."));
     }
 }
 
@@ -129,7 +132,8 @@ void NetworkPlayer::Tick(int64_t nowMs)
     if (phase_ == Phase::Ended)
         return;
     if (nowMs - lastHeardMs_ > SilenceMs) {
-        End("Nothing was heard from the host for 10 seconds: the network game has ended.");
+        End(QT_TRANSLATE_NOOP("Messages",
+            "Nothing was heard from the host for 10 seconds: the network game has ended."));
         return;
     }
     if (nowMs - lastSentMs_ >= HeartbeatMs) {
@@ -149,7 +153,7 @@ void NetworkPlayer::Leave()
         return;
     Send(Goodbye {"The player left."});
     leftByChoice_ = true;
-    End("You left the network game.");
+    End(QT_TRANSLATE_NOOP("Messages", "You left the network game."));
 }
 
 } // namespace orvane::net

@@ -2,6 +2,7 @@
 #include "netplay/Protocol.h"
 
 #include "game/ByteCoding.h"
+#include "platform/Text.h"
 #include "platform/Utf8.h"
 
 #include <algorithm>
@@ -448,7 +449,8 @@ std::optional<Message> MessageReader::Next()
         length |= static_cast<std::size_t>(pending_[used_ + static_cast<std::size_t>(i)])
             << (8 * i);
     if (length == 0 || length > MostMessageBytes) {
-        problem_ = "The other side sent a message too large to be one of this game's.";
+        problem_ = QT_TRANSLATE_NOOP(
+            "Messages", "The other side sent a message too large to be one of this game's.");
         pending_.clear();
         used_ = 0;
         return std::nullopt;
@@ -466,7 +468,8 @@ std::optional<Message> MessageReader::Next()
         used_ = 0;
     }
     if (!message) {
-        problem_ = "The other side sent a message this game cannot read.";
+        problem_
+            = QT_TRANSLATE_NOOP("Messages", "The other side sent a message this game cannot read.");
         pending_.clear();
         used_ = 0;
     }

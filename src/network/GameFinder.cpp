@@ -3,6 +3,7 @@
 
 #include "platform/CounterSource.h"
 
+#include <QCoreApplication>
 #include <QNetworkDatagram>
 
 #include <algorithm>
@@ -80,13 +81,15 @@ GameFinder::GameFinder(CounterSource& counter, QObject* parent) : QObject(parent
 {
     const auto sharing = QUdpSocket::ShareAddress | QUdpSocket::ReuseAddressHint;
     if (!socket_.bind(QHostAddress::AnyIPv4, AnnouncementPort, sharing)) {
-        problem_ = QStringLiteral("Games on the local network cannot be listed (%1).")
+        problem_ = QCoreApplication::translate(
+            "Network", "Games on the local network cannot be listed (%1).")
                        .arg(socket_.errorString());
         return;
     }
     if (!socket_.joinMulticastGroup(AnnouncementGroup)) {
-        problem_ = QStringLiteral("Games on the local network cannot be listed: no network "
-                                  "connection here carries multicast.");
+        problem_ = QCoreApplication::translate("Network",
+            "Games on the local network cannot be listed: no network connection here carries "
+            "multicast.");
         socket_.close();
         return;
     }

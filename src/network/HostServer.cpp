@@ -5,6 +5,7 @@
 #include "network/GameFinder.h"
 #include "platform/CounterSource.h"
 
+#include <QCoreApplication>
 #include <QTcpSocket>
 
 #include <sys/resource.h>
@@ -74,7 +75,8 @@ HostServer::HostServer(RandomSource& random, CounterSource& counter, QObject* pa
 
 HostServer::~HostServer()
 {
-    host_.EndAll("The host has stopped hosting: the network game has ended.");
+    host_.EndAll(
+        QT_TRANSLATE_NOOP("Messages", "The host has stopped hosting: the network game has ended."));
     Flush();
     // The local network hears no more of these games.
     if (announcer_)
@@ -97,7 +99,8 @@ bool HostServer::Listen(quint16 port, QString& problem)
     for (int i = 0; i < PortsTried && port + i <= 65535; ++i)
         if (server_.listen(QHostAddress::Any, static_cast<quint16>(port + i)))
             return true;
-    problem = QStringLiteral("No port from %1 to %2 could be used for hosting: %3")
+    problem = QCoreApplication::translate(
+        "Network", "No port from %1 to %2 could be used for hosting: %3")
                   .arg(port)
                   .arg(std::min(port + PortsTried - 1, 65535))
                   .arg(server_.errorString());

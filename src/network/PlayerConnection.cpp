@@ -3,6 +3,8 @@
 
 #include "network/ByteArrays.h"
 
+#include <QCoreApplication>
+
 namespace orvane {
 
 namespace {
@@ -16,7 +18,8 @@ PlayerConnection::PlayerConnection(QObject* parent) : QObject(parent)
     socket_.setReadBufferSize(qint64 {64} * 1024);
     openTimeout_.setSingleShot(true);
     connect(&openTimeout_, &QTimer::timeout, this, [this] {
-        Lose(QStringLiteral("The host at %1, port %2, did not answer within 10 seconds.")
+        Lose(QCoreApplication::translate(
+            "Network", "The host at %1, port %2, did not answer within 10 seconds.")
                  .arg(address_)
                  .arg(port_));
     });
@@ -30,16 +33,19 @@ PlayerConnection::PlayerConnection(QObject* parent) : QObject(parent)
     connect(&socket_, &QTcpSocket::errorOccurred, this, [this](QAbstractSocket::SocketError error) {
         switch (error) {
         case QAbstractSocket::HostNotFoundError:
-            Lose(QStringLiteral("No computer called \"%1\" was found.").arg(address_));
+            Lose(QCoreApplication::translate("Network", "No computer called \"%1\" was found.")
+                     .arg(address_));
             break;
         case QAbstractSocket::ConnectionRefusedError:
-            Lose(QStringLiteral("Nobody hosts a game at %1, port %2.").arg(address_).arg(port_));
+            Lose(QCoreApplication::translate("Network", "Nobody hosts a game at %1, port %2.")
+                     .arg(address_)
+                     .arg(port_));
             break;
         case QAbstractSocket::RemoteHostClosedError:
-            Lose(QStringLiteral("The host closed the connection."));
+            Lose(QCoreApplication::translate("Network", "The host closed the connection."));
             break;
         default:
-            Lose(QStringLiteral("The connection to the host failed: %1.")
+            Lose(QCoreApplication::translate("Network", "The connection to the host failed: %1.")
                      .arg(socket_.errorString()));
             break;
         }

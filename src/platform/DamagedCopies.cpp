@@ -3,6 +3,7 @@
 
 #include "platform/FileReplacement.h"
 #include "platform/RecordFile.h"
+#include "platform/Text.h"
 
 #include <array>
 #include <cerrno>
@@ -16,7 +17,8 @@ namespace orvane {
 namespace {
 
 constexpr int MostCopies = 1000;
-constexpr const char* TooManyCopies = "there are too many earlier copies";
+constexpr const char* TooManyCopies
+    = QT_TRANSLATE_NOOP("Messages", "there are too many earlier copies");
 
 std::string DamagedName(const std::string& path, int number)
 {

@@ -2,6 +2,7 @@
 #include "platform/FileReplacement.h"
 
 #include "platform/RecordFile.h"
+#include "platform/Text.h"
 
 #include <cerrno>
 #include <chrono>
@@ -123,7 +124,7 @@ FolderLock::FolderLock(const std::string& path)
         if (errno != EWOULDBLOCK)
             return; // no locks here
         if (std::chrono::steady_clock::now() >= giveUp) {
-            failure_ = "another program holds its folder locked";
+            failure_ = QT_TRANSLATE_NOOP("Messages", "another program holds its folder locked");
             return;
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(10));

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include "platform/Sound.h"
+#include "platform/Text.h"
 
 #include <string>
 
@@ -8,19 +9,20 @@ namespace orvane {
 
 enum class MessageIcon { Error, Warning, Information };
 
-// What the rules need from the window system and the sound device. The Qt and SDL
+// What the rules need from the window system and the sound device. Texts come in English
+// and are shown in the player's language. The Qt and SDL
 // implementation lives in the shell; tests use a scripted one that records each request.
 class Platform {
 public:
     virtual ~Platform() = default;
 
     // A task-modal question with Yes and No buttons titled "Orvane"; true on Yes.
-    virtual bool AskYesNo(const std::string& text) = 0;
+    virtual bool AskYesNo(const Text& text) = 0;
     // A message box titled "Orvane" with an OK button.
-    virtual void ShowMessage(const std::string& text, MessageIcon icon) = 0;
+    virtual void ShowMessage(const Text& text, MessageIcon icon) = 0;
     // A one-line prompt: the edited text after OK, the pre-filled text after Cancel.
     virtual std::string PromptText(
-        const std::string& title, const std::string& prompt, const std::string& initial)
+        const Text& title, const Text& prompt, const std::string& initial)
         = 0;
 
     // Resize the window and both drawing areas to the current board and cell size.

@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include "platform/Text.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -49,7 +51,8 @@ private:
     std::string failure_;
 };
 
-inline constexpr const char* NotARegularFile = "it is not a regular file";
+inline constexpr const char* NotARegularFile
+    = QT_TRANSLATE_NOOP("Messages", "it is not a regular file");
 
 // A data file read whole for parsing: at most limit bytes of it, and its full size.
 struct FileContents {

@@ -358,41 +358,59 @@ void History::Report(Problem problem, const std::string& detail)
     const std::string aside = QuotedShortPath(detail);
     switch (problem) {
     case Problem::SetAside:
-        reportError_("The game history " + path + " could not be read. It has been kept as " + aside
-            + ", and a new history has been started.");
+        reportError_(Text(QT_TRANSLATE_NOOP("Messages",
+                              "The game history %1 could not be read. It has been kept as %2, and "
+                              "a new history has been started."))
+                         .Arg(path)
+                         .Arg(aside));
         break;
     case Problem::Foreign:
-        reportError_("The file " + path
-            + " is not a game history of Orvane. It has been kept,"
-              " unchanged, as "
-            + aside + ", and a new history has been started.");
+        reportError_(Text(QT_TRANSLATE_NOOP("Messages",
+                              "The file %1 is not a game history of Orvane. It has been kept, "
+                              "unchanged, as %2, and a new history has been started."))
+                         .Arg(path)
+                         .Arg(aside));
         break;
     case Problem::SettingAside:
-        reportError_("The game history " + path
-            + " could not be read, and it could not be set"
-              " aside ("
-            + detail + "). The game goes on, but the games played are not kept.");
+        reportError_(Text(QT_TRANSLATE_NOOP("Messages",
+                              "The game history %1 could not be read, and it could not be set "
+                              "aside (%2). The game goes on, but the games played are not kept."))
+                         .Arg(path)
+                         .Arg(Text::Reason(detail)));
         break;
     case Problem::NotAFile:
-        reportError_("The game history " + path + " cannot be used (" + detail
-            + "). It is left as it is; the game goes on, but the games played are not kept.");
+        reportError_(Text(QT_TRANSLATE_NOOP("Messages",
+                              "The game history %1 cannot be used (%2). It is left as it is; the "
+                              "game goes on, but the games played are not kept."))
+                         .Arg(path)
+                         .Arg(Text::Reason(detail)));
         break;
     case Problem::Newer:
-        reportError_("The game history " + path
-            + " was written by a newer version of Orvane. It is shown as it is, but the games"
-              " played now are not kept in it.");
+        reportError_(Text(QT_TRANSLATE_NOOP("Messages",
+                              "The game history %1 was written by a newer version of Orvane. It "
+                              "is shown as it is, but the games played now are not kept in it."))
+                         .Arg(path));
         break;
     case Problem::ReadOnly:
-        reportError_("The game history " + path + " can be read but not written (" + detail
-            + "). It is shown, but the games played from now on are not kept.");
+        reportError_(Text(QT_TRANSLATE_NOOP("Messages",
+                              "The game history %1 can be read but not written (%2). It is shown, "
+                              "but the games played from now on are not kept."))
+                         .Arg(path)
+                         .Arg(Text::Reason(detail)));
         break;
     case Problem::Migrating:
-        reportError_("The game history " + path + " could not be brought up to date (" + detail
-            + "). It is shown as it is, but the games played now are not kept in it.");
+        reportError_(Text(QT_TRANSLATE_NOOP("Messages",
+                              "The game history %1 could not be brought up to date (%2). It is "
+                              "shown as it is, but the games played now are not kept in it."))
+                         .Arg(path)
+                         .Arg(Text::Reason(detail)));
         break;
     case Problem::Saving:
-        reportError_("The game history could not be saved in " + path + " (" + detail
-            + "). The game goes on, but the games played are not kept.");
+        reportError_(Text(QT_TRANSLATE_NOOP("Messages",
+                              "The game history could not be saved in %1 (%2). The game goes on, "
+                              "but the games played are not kept."))
+                         .Arg(path)
+                         .Arg(Text::Reason(detail)));
         break;
     }
 }

@@ -3,6 +3,7 @@
 #include "game/BoardMeasures.h"
 #include "game/GameTypes.h"
 #include "game/ReplayFile.h"
+#include "platform/Text.h"
 
 #include <cstdint>
 #include <functional>
@@ -93,7 +94,7 @@ struct KindFigures {
 // Each trouble is told once a run, through the reporter; the game goes on whatever.
 class History {
 public:
-    using ErrorReporter = std::function<void(const std::string& message)>;
+    using ErrorReporter = std::function<void(const Text& message)>;
     static constexpr int SchemaVersion = 4;
     // The replays of this many newest games are kept; older ones only when kept for ever.
     static constexpr int KeptReplays = 1000;

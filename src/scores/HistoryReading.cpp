@@ -141,7 +141,7 @@ std::optional<std::vector<uint8_t>> History::ReplayBytes(int64_t gameId) const
 std::optional<ReplayFile> History::ReplayOf(int64_t gameId) const
 {
     const std::optional<std::vector<uint8_t>> bytes = ReplayBytes(gameId);
-    std::string problem = "There is no replay of this game in the history.";
+    Text problem = QT_TRANSLATE_NOOP("Messages", "There is no replay of this game in the history.");
     if (bytes) {
         RecordDecoding read = DecodeRecordedGame(*bytes);
         if (read.Error.empty()) {
@@ -159,9 +159,9 @@ std::optional<ReplayFile> History::ReplayOf(int64_t gameId) const
                 replay.StartedAt = row.Integer(0);
             return replay;
         }
-        problem = "This game's replay cannot be shown: it is damaged (";
-        problem += read.Error;
-        problem += ").";
+        problem = Text(QT_TRANSLATE_NOOP(
+                           "Messages", "This game's replay cannot be shown: it is damaged (%1)."))
+                      .Arg(Text::Reason(read.Error));
     }
     if (reportError_)
         reportError_(problem);

@@ -112,9 +112,10 @@ void ResultRecorder::ExplainNoGuessScores()
         return;
     noGuessScoresExplained_ = true;
     platform_.ShowMessage(
-        "Well done! This board was dealt so that it never needed a guess, so its time does "
-        "not go into the high-score tables: they compare games on boards dealt at random, "
-        "where a guess may be needed. Turn off Options > No Guessing to play for them.",
+        QT_TRANSLATE_NOOP("Messages",
+            "Well done! This board was dealt so that it never needed a guess, so its time does "
+            "not go into the high-score tables: they compare games on boards dealt at random, "
+            "where a guess may be needed. Turn off Options > No Guessing to play for them."),
         MessageIcon::Information);
 }
 

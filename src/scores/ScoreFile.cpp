@@ -201,21 +201,30 @@ void ScoreFile::Report(Problem problem, const std::string& detail)
     reported_ = true;
     const std::string path = QuotedShortPath(path_);
     if (problem == Problem::Reading)
-        reportError_("The scores could not be read from " + path + " (" + detail
-            + "). The game goes on, and the scores that could not be read start afresh.");
+        reportError_(Text(QT_TRANSLATE_NOOP("Messages",
+                              "The scores could not be read from %1 (%2). The game goes on, and "
+                              "the scores that could not be read start afresh."))
+                         .Arg(path)
+                         .Arg(Text::Reason(detail)));
     else if (problem == Problem::Saving)
-        reportError_("The scores could not be saved to " + path + " (" + detail
-            + "). The game goes on, but new scores and game counts may be lost when it closes.");
+        reportError_(Text(QT_TRANSLATE_NOOP("Messages",
+                              "The scores could not be saved to %1 (%2). The game goes on, but new "
+                              "scores and game counts may be lost when it closes."))
+                         .Arg(path)
+                         .Arg(Text::Reason(detail)));
     else if (problem == Problem::Repaired)
-        reportError_("The score file " + path
-            + " was damaged. It has been repaired, keeping every score that could be read;"
-              " the damaged file is kept as \""
-            + ShortPath(detail) + "\".");
+        reportError_(Text(QT_TRANSLATE_NOOP("Messages",
+                              "The score file %1 was damaged. It has been repaired, keeping every "
+                              "score that could be read; the damaged file is kept as \"%2\"."))
+                         .Arg(path)
+                         .Arg(ShortPath(detail)));
     else
-        reportError_("The score file " + path
-            + " is damaged, and a copy of it could not be kept beside it (" + detail
-            + "). It is left as it is; the game goes on, but new scores and game counts are"
-              " not saved.");
+        reportError_(Text(QT_TRANSLATE_NOOP("Messages",
+                              "The score file %1 is damaged, and a copy of it could not be kept "
+                              "beside it (%2). It is left as it is; the game goes on, but new "
+                              "scores and game counts are not saved."))
+                         .Arg(path)
+                         .Arg(Text::Reason(detail)));
 }
 
 } // namespace orvane

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include "platform/Text.h"
 #include "scores/ScoreRecords.h"
 
 #include <array>
@@ -20,7 +21,7 @@ namespace orvane {
 // the run is told in plain words.
 class ScoreFile {
 public:
-    using ErrorReporter = std::function<void(const std::string& message)>;
+    using ErrorReporter = std::function<void(const Text& message)>;
     // One change to the tables, made to the file's latest tables at every save until one
     // succeeds: it reads and writes only the tables it is given. It may return a number
     // for its caller (such as the row it wrote).

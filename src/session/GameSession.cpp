@@ -16,8 +16,7 @@ namespace {
 // The files' troubles are told in an error box.
 auto ErrorBoxes(Platform& platform)
 {
-    return [&platform](
-               const std::string& message) { platform.ShowMessage(message, MessageIcon::Error); };
+    return [&platform](const Text& message) { platform.ShowMessage(message, MessageIcon::Error); };
 }
 
 constexpr int32_t FramesPerSecond = 30;
@@ -50,9 +49,10 @@ bool GameSession::Start()
 {
     if (folders.Settings.empty() || folders.Scores.empty())
         platform.ShowMessage(
-            "There is no home folder to keep your files in: HOME is not set, and the user "
-            "database names none. You can play, but no settings, options, scores or games "
-            "played are kept this time.",
+            QT_TRANSLATE_NOOP("Messages",
+                "There is no home folder to keep your files in: HOME is not set, and the user "
+                "database names none. You can play, but no settings, options, scores or games "
+                "played are kept this time."),
             MessageIcon::Warning);
     settings = LoadSettings(folders.Settings);
     ApplySettings(game, settings);
@@ -64,8 +64,9 @@ bool GameSession::Start()
     commands.FindLowestByWins = [this](int table) { scores.FindLowestByWins(table); };
 
     if (!clock.Create()) {
-        platform.ShowMessage(
-            "Your CPU doesn't support High Resolutiom Timer! Exiting now.", MessageIcon::Error);
+        platform.ShowMessage(QT_TRANSLATE_NOOP("Messages",
+                                 "Your CPU doesn't support High Resolutiom Timer! Exiting now."),
+            MessageIcon::Error);
         return false;
     }
     clock.Start();
@@ -114,9 +115,10 @@ void GameSession::TakeEvent(const GameEvent& event)
             view.Message.AlsoInClassic = message->AlsoInClassic;
         }
     } else if (std::holds_alternative<NoGuessDealFailed>(event)) {
-        platform.ShowMessage("No board that can be cleared without guessing was found for "
-                             "this many mines on this board. This game is dealt as usual, "
-                             "and a guess may be needed.",
+        platform.ShowMessage(
+            QT_TRANSLATE_NOOP("Messages",
+                "No board that can be cleared without guessing was found for this many mines on "
+                "this board. This game is dealt as usual, and a guess may be needed."),
             MessageIcon::Information);
     } else {
         results.Take(event);
@@ -147,14 +149,16 @@ void GameSession::TellOfSmallerCells()
                 continue;
             std::string caption = item.Caption;
             std::erase(caption, '&');
-            return caption;
+            return Text::Verbatim(caption);
         }
-        return std::to_string(cellSize) + " pixels";
+        return Text(QT_TRANSLATE_NOOP("Messages", "%1 pixels")).Arg(cellSize);
     };
-    const std::string chosen = name(settings.CellSize);
-    platform.ShowMessage("This board does not fit on the screen with the block size " + chosen
-            + ", so it is shown at " + name(screen.CellSize) + ". The block size " + chosen
-            + " comes back with the next board that fits.",
+    platform.ShowMessage(
+        Text(QT_TRANSLATE_NOOP("Messages",
+                 "This board does not fit on the screen with the block size %1, so it is shown "
+                 "at %2. The block size %1 comes back with the next board that fits."))
+            .Arg(name(settings.CellSize))
+            .Arg(name(screen.CellSize)),
         MessageIcon::Information);
 }
 
@@ -244,7 +248,7 @@ void GameSession::NewGameFromMenu()
     TakeGameEvents();
 }
 
-std::string GameSession::PlayBoardCode(std::string_view code)
+Text GameSession::PlayBoardCode(std::string_view code)
 {
     const BoardCodeReading read = ReadBoardCode(code);
     if (!read.Layout)
@@ -258,7 +262,7 @@ std::string GameSession::PlayBoardCode(std::string_view code)
 bool GameSession::PlayBoardAgain(const RecordedGame& record)
 {
     const std::optional<std::string> code = BoardCodeOf(record);
-    return code && PlayBoardCode(*code).empty();
+    return code && PlayBoardCode(*code).Empty();
 }
 
 std::optional<std::string> GameSession::CurrentBoardCode() const

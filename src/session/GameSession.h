@@ -84,7 +84,7 @@ public:
     // A new Classic game on a given board, counted in no score table, its first cell
     // framed: the board of a code (the code's problem in plain words when it has none), or
     // a recorded game's board (false when its mines were never laid).
-    std::string PlayBoardCode(std::string_view code);
+    Text PlayBoardCode(std::string_view code);
     bool PlayBoardAgain(const RecordedGame& record);
     // The code of the board being played; none before its first open.
     std::optional<std::string> CurrentBoardCode() const;

@@ -4,7 +4,6 @@
 #include "game/Game.h"
 #include "platform/Platform.h"
 #include "render/model/MessageBar.h"
-#include "platform/Platform.h"
 
 #include <string>
 
@@ -27,8 +26,9 @@ int32_t FlagsNeeded(const Game& game, PlayerIndex player)
 KeyOutcome HandleKey(const Game& game, MessageBar& message, Platform& platform, char key)
 {
     if (key == EscapeKey)
-        return platform.AskYesNo("Do you want to quit?") ? KeyOutcome::CloseWindow
-                                                              : KeyOutcome::Continue;
+        return platform.AskYesNo(QT_TRANSLATE_NOOP("Messages", "Do you want to quit?"))
+            ? KeyOutcome::CloseWindow
+            : KeyOutcome::Continue;
     // A finished board keeps its last word.
     if (!game.IsRunning())
         return KeyOutcome::Continue;
@@ -41,8 +41,8 @@ KeyOutcome HandleKey(const Game& game, MessageBar& message, Platform& platform, 
         PostCount(message, "P2 Need " + std::to_string(FlagsNeeded(game, Player2)) + " Flags");
         break;
     case '3': {
-        const int32_t hidden
-            = game.MineCount() - game.Players()[Player1].MinesFound - game.Players()[Player2].MinesFound;
+        const int32_t hidden = game.MineCount() - game.Players()[Player1].MinesFound
+            - game.Players()[Player2].MinesFound;
         PostCount(message, std::to_string(hidden) + " Mines Remain.");
         break;
     }

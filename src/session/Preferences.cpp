@@ -78,7 +78,7 @@ ReadPreferences ParsePreferences(std::string_view text, bool cut)
 {
     ReadPreferences read;
     if (cut) {
-        read.Damage = "it is larger than 64 KiB";
+        read.Damage = QT_TRANSLATE_NOOP("Messages", "it is larger than 64 KiB");
         text = text.substr(0, text.rfind('\n') + 1); // the last line is not whole
     }
     while (!text.empty()) {
@@ -86,9 +86,9 @@ ReadPreferences ParsePreferences(std::string_view text, bool cut)
         const std::string_view line = text.substr(0, end);
         text = end == std::string_view::npos ? std::string_view {} : text.substr(end + 1);
         if (line.find('\0') != std::string_view::npos || !IsValidUtf8(line)) {
-            read.Damage = "it holds binary data";
+            read.Damage = QT_TRANSLATE_NOOP("Messages", "it holds binary data");
         } else if (line.size() > MostPreferencesLineLength) {
-            read.Damage = "it has lines too long";
+            read.Damage = QT_TRANSLATE_NOOP("Messages", "it has lines too long");
         } else {
             TakeLine(line, read.Values);
         }
@@ -134,9 +134,11 @@ bool PreferenceStore::ReadFile(Platform& platform, Preferences& read)
     }
     if (!file.Failure.empty()) {
         Tell(platform,
-            "Your options could not be read from " + shown + " (" + file.Failure
-                + "). It is left as it is; the options in effect are kept until the game is "
-                  "closed.");
+            Text(QT_TRANSLATE_NOOP("Messages",
+                     "Your options could not be read from %1 (%2). It is left as it is; the "
+                     "options in effect are kept until the game is closed."))
+                .Arg(shown)
+                .Arg(Text::Reason(file.Failure)));
         return false;
     }
     const std::string text(file.Bytes.begin(), file.Bytes.end());
@@ -148,19 +150,25 @@ bool PreferenceStore::ReadFile(Platform& platform, Preferences& read)
     if (copy.Name.empty()) {
         leaveAlone_ = true;
         Tell(platform,
-            "Your options file " + shown + " is damaged (" + parsed.Damage
-                + "), and it could not be kept aside (" + copy.Failure
-                + "). It is left as it is; the options that could be read are used, but"
-                  " changes are not saved.");
+            Text(QT_TRANSLATE_NOOP("Messages",
+                     "Your options file %1 is damaged (%2), and it could not be kept aside (%3). "
+                     "It is left as it is; the options that could be read are used, but changes "
+                     "are not saved."))
+                .Arg(shown)
+                .Arg(Text::Reason(parsed.Damage))
+                .Arg(Text::Reason(copy.Failure)));
         return true;
     }
     // A repair that fails now is tried again by the next save.
     const std::string repaired = FormatPreferences(read);
     ReplaceFile(path_, std::vector<uint8_t>(repaired.begin(), repaired.end()));
     Tell(platform,
-        "Your options file " + shown + " was damaged (" + parsed.Damage
-            + "). It has been kept as \"" + ShortPath(copy.Name)
-            + "\", and the options that could be read are used.");
+        Text(QT_TRANSLATE_NOOP("Messages",
+                 "Your options file %1 was damaged (%2). It has been kept as \"%3\", and the "
+                 "options that could be read are used."))
+            .Arg(shown)
+            .Arg(Text::Reason(parsed.Damage))
+            .Arg(ShortPath(copy.Name)));
     return true;
 }
 
@@ -201,12 +209,15 @@ bool PreferenceStore::Save(Platform& platform)
 bool PreferenceStore::SaveFailed(Platform& platform, const std::string& reason)
 {
     Tell(platform,
-        "Your options could not be saved to \"" + ShortPath(path_) + "\" (" + reason
-            + "). They stay in effect until the game is closed.");
+        Text(QT_TRANSLATE_NOOP("Messages",
+                 "Your options could not be saved to \"%1\" (%2). They stay in effect until the "
+                 "game is closed."))
+            .Arg(ShortPath(path_))
+            .Arg(Text::Reason(reason)));
     return false;
 }
 
-void PreferenceStore::Tell(Platform& platform, const std::string& message)
+void PreferenceStore::Tell(Platform& platform, const Text& message)
 {
     if (std::exchange(told_, true))
         return;

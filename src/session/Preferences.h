@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include "game/GameTypes.h"
+#include "platform/Text.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -69,7 +70,7 @@ private:
     // The file's options, read under the folder's lock; false after telling why not.
     bool ReadFile(Platform& platform, Preferences& read);
     bool SaveFailed(Platform& platform, const std::string& reason);
-    void Tell(Platform& platform, const std::string& message);
+    void Tell(Platform& platform, const Text& message);
 
     std::string path_;
     Preferences lastRead_; // the options as this copy last read or wrote them

@@ -85,8 +85,11 @@ bool SaveSettings(const Settings& settings, const std::string& folder, Platform&
     const std::string reason = WriteRecord(settings, path);
     if (reason.empty())
         return true;
-    platform.ShowMessage("Your settings could not be saved to \"" + ShortPath(path) + "\" ("
-            + reason + "). They stay in effect until the game is closed.",
+    platform.ShowMessage(Text(QT_TRANSLATE_NOOP("Messages",
+                                  "Your settings could not be saved to \"%1\" (%2). They stay in "
+                                  "effect until the game is closed."))
+                             .Arg(ShortPath(path))
+                             .Arg(Text::Reason(reason)),
         MessageIcon::Warning);
     return false;
 }

@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include "platform/Text.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -21,17 +23,18 @@ struct Settings {
 
 inline constexpr const char* SettingsFileName = "\\Setup.cfg";
 
-// The items of the Block Size menu in their order: caption and cell size in pixels.
+// The items of the Block Size menu in their order: caption and cell size in pixels. The menu
+// shows each caption translated; a message names the size by its English caption's figures.
 struct BlockSizeItem {
     const char* Caption;
     int16_t CellSize;
 };
 inline constexpr std::array<BlockSizeItem, 5> BlockSizeItems {{
-    {"&1.0 x", 18},
-    {"&0.9 x", 16},
-    {"1.&25 x", 22},
-    {"1.&50 x", 27},
-    {"2.0 &x", 36},
+    {QT_TRANSLATE_NOOP("BlockSizeMenu", "&1.0 x"), 18},
+    {QT_TRANSLATE_NOOP("BlockSizeMenu", "&0.9 x"), 16},
+    {QT_TRANSLATE_NOOP("BlockSizeMenu", "1.&25 x"), 22},
+    {QT_TRANSLATE_NOOP("BlockSizeMenu", "1.&50 x"), 27},
+    {QT_TRANSLATE_NOOP("BlockSizeMenu", "2.0 &x"), 36},
 }};
 // The same sizes alone, for the layout's choice of a size that fits the screen.
 inline constexpr auto OfferedCellSizes = [] {

@@ -98,7 +98,8 @@ bool MainWindow::StartUp(const bool* quitSignalled)
         if (ExitStatus != 0)
             return;
         ExitStatus = 1;
-        platform_.ShowMessage("OpenGL initialization failed!", MessageIcon::Error);
+        platform_.ShowMessage(
+            QT_TRANSLATE_NOOP("Messages", "OpenGL initialization failed!"), MessageIcon::Error);
         close();
     });
     if (!session_.Start())

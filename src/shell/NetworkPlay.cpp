@@ -7,6 +7,7 @@
 #include "render/model/ViewState.h"
 #include "session/GameSession.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QHostAddress>
 #include <QStringList>
@@ -50,7 +51,7 @@ bool NetworkPlay::Host(const QString& playerName, quint16 port, TurnLimit limit)
     QString problem;
     if (!server_->Listen(port, problem)) {
         server_.reset();
-        session_.platform.ShowMessage(problem.toStdString(), MessageIcon::Error);
+        session_.platform.ShowMessage(Text::Verbatim(problem.toStdString()), MessageIcon::Error);
         return false;
     }
     server_->AnnounceOnLocalNetwork();
@@ -166,14 +167,14 @@ void NetworkPlay::Finish()
     if (OnChanged)
         OnChanged();
     if (!leftByChoice && !reason.empty())
-        session_.platform.ShowMessage(reason, MessageIcon::Information);
+        session_.platform.ShowMessage(Text::Reason(reason), MessageIcon::Information);
 }
 
 bool NetworkPlay::ConfirmLeave()
 {
     if (!Active())
         return true;
-    if (!session_.platform.AskYesNo("Leave the network game?"))
+    if (!session_.platform.AskYesNo(QT_TRANSLATE_NOOP("Messages", "Leave the network game?")))
         return false;
     Leave();
     return true;
@@ -231,7 +232,8 @@ QString NetworkPlay::Title() const
         return QStringLiteral("Orvane");
     const PlayerIndex seat = *player_->Seat();
     const QString you = QString::fromStdString(session_.game.Players()[seat].Name);
-    return QStringLiteral("Orvane - network game \"%1\" - you are %2 (Player %3)")
+    return QCoreApplication::translate(
+        "NetworkPlay", "Orvane - network game \"%1\" - you are %2 (Player %3)")
         .arg(QString::fromStdString(player_->GameName()), you)
         .arg(seat + 1);
 }

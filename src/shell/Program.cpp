@@ -7,6 +7,7 @@
 #include "shell/MainWindow.h"
 #include "shell/ProgramIcon.h"
 #include "shell/SurfaceFormat.h"
+#include "shell/Translations.h"
 
 #include <QApplication>
 #include <QSocketNotifier>
@@ -29,6 +30,8 @@ int RunProgram(char** argv, const std::string& replayFile, RandomSource* random)
     QApplication::setApplicationName(QStringLiteral("Orvane"));
     QGuiApplication::setDesktopFileName(QStringLiteral(ORVANE_DESKTOP_ID));
     QApplication::setWindowIcon(MakeProgramIcon());
+    // The desktop's language (LANGUAGE, LC_ALL, LC_MESSAGES, LANG), else English.
+    const Translations translations;
 
     // Watched before the window is made: a start-up message box runs a loop of its own,
     // and a quit then closes it as its OK would and lets no other box open.

@@ -2,6 +2,7 @@
 #include "shell/QtPlatform.h"
 
 #include "dialogs/HelpWindow.h"
+#include "dialogs/TranslatedText.h"
 #include "platform/DesktopViewers.h"
 #include "sound/SdlSound.h"
 
@@ -74,39 +75,40 @@ bool QtPlatform::Ending() const
     return Quitting && Quitting();
 }
 
-bool QtPlatform::AskYesNo(const std::string& text)
+bool QtPlatform::AskYesNo(const Text& text)
 {
     if (Ending())
         return false;
-    QMessageBox box(QMessageBox::Warning, Title, QString::fromStdString(text),
+    QMessageBox box(QMessageBox::Warning, Title, Translated(text),
         QMessageBox::Yes | QMessageBox::No, BoxOwner());
     box.setDefaultButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
 }
 
-void QtPlatform::ShowMessage(const std::string& text, MessageIcon icon)
+void QtPlatform::ShowMessage(const Text& text, MessageIcon icon)
 {
+    const QString shown = Translated(text);
     // A problem is also told on the error output, where it outlives the box and reaches
     // whoever started the program from a terminal.
     if (icon != MessageIcon::Information)
-        std::fprintf(stderr, "orvane: %s\n", text.c_str());
+        std::fprintf(stderr, "orvane: %s\n", shown.toLocal8Bit().constData());
     if (Ending())
         return;
     const auto qtIcon = icon == MessageIcon::Error ? QMessageBox::Critical
         : icon == MessageIcon::Warning             ? QMessageBox::Warning
                                                    : QMessageBox::Information;
-    QMessageBox box(qtIcon, Title, QString::fromStdString(text), QMessageBox::Ok, BoxOwner());
+    QMessageBox box(qtIcon, Title, shown, QMessageBox::Ok, BoxOwner());
     box.exec();
 }
 
 std::string QtPlatform::PromptText(
-    const std::string& title, const std::string& prompt, const std::string& initial)
+    const Text& title, const Text& prompt, const std::string& initial)
 {
     if (Ending())
         return initial;
     bool ok = false;
-    const QString text = QInputDialog::getText(&owner_, QString::fromStdString(title),
-        QString::fromStdString(prompt), QLineEdit::Normal, QString::fromStdString(initial), &ok);
+    const QString text = QInputDialog::getText(&owner_, Translated(title), Translated(prompt),
+        QLineEdit::Normal, QString::fromStdString(initial), &ok);
     return ok ? text.toStdString() : initial;
 }
 
@@ -161,9 +163,12 @@ void QtPlatform::ShowHelpPages(const QString& helpFile)
         helpForm_->setParent(owner, helpForm_->windowFlags());
     const QString pages = QFileInfo(helpFile).dir().filePath(QStringLiteral("help"));
     if (!helpForm_->ShowPages(pages))
-        ShowMessage("The help could not be shown: there is no viewer for \""
-                + helpFile.toStdString() + "\" and the help pages are missing from \""
-                + pages.toStdString() + "\".",
+        ShowMessage(
+            Text(QT_TRANSLATE_NOOP("Messages",
+                     "The help could not be shown: there is no viewer for \"%1\" and the help "
+                     "pages are missing from \"%2\"."))
+                .Arg(helpFile.toStdString())
+                .Arg(pages.toStdString()),
             MessageIcon::Information);
 }
 

@@ -21,10 +21,10 @@ class QtPlatform final : public Platform {
 public:
     QtPlatform(QWidget& owner, SdlSoundPlayer& sound, std::vector<std::string> soundDirs);
 
-    bool AskYesNo(const std::string& text) override;
-    void ShowMessage(const std::string& text, MessageIcon icon) override;
+    bool AskYesNo(const Text& text) override;
+    void ShowMessage(const Text& text, MessageIcon icon) override;
     std::string PromptText(
-        const std::string& title, const std::string& prompt, const std::string& initial) override;
+        const Text& title, const Text& prompt, const std::string& initial) override;
     void ApplyLayout() override;
     void RedrawNow() override;
     void PlaySound(Sound sound) override;

@@ -14,6 +14,7 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFileDialog>
 #include <QHBoxLayout>
@@ -49,7 +50,8 @@ QString Shown(const std::optional<int32_t>& value)
 
 QString CountersText(const ReplayCounters& counters)
 {
-    return QStringLiteral("Time %1   3BV %2 of %3   Clicks %4   3BV/s %5   IOE %6")
+    return QCoreApplication::translate(
+        "ReplayWindow", "Time %1   3BV %2 of %3   Clicks %4   3BV/s %5   IOE %6")
         .arg(QString::number(counters.Seconds, 'f', 2), Shown(counters.ThreeBVDone),
             Shown(counters.ThreeBV), Shown(counters.Clicks), Shown(counters.ThreeBVPerSecond),
             Shown(counters.Ioe));
@@ -57,7 +59,7 @@ QString CountersText(const ReplayCounters& counters)
 
 QString TitleOf(const ReplayFile& replay)
 {
-    QString title = QStringLiteral("Replay");
+    QString title = QCoreApplication::translate("ReplayWindow", "Replay");
     QStringList about;
     if (!replay.PlayerNames.empty())
         about << QString::fromStdString(replay.PlayerNames.front());
@@ -85,11 +87,12 @@ ReplayWindow::ReplayWindow(
     StatusArea(new DrawingArea(nullptr, &shareWith)),
     BoardArea(new DrawingArea(nullptr, &shareWith)), render_(render), screen_(screen),
     stage_(new QWidget(this)), timer_(new QTimer(this)), slider_(new QSlider(Qt::Horizontal, this)),
-    play_(Button(QStringLiteral("Play"), this)), speed_(new QComboBox(this)),
-    counters_(new QLabel(this)), playAgain_(Button(QStringLiteral("Play Board Again"), this))
+    play_(Button(QCoreApplication::translate("ReplayWindow", "Play"), this)),
+    speed_(new QComboBox(this)), counters_(new QLabel(this)),
+    playAgain_(Button(QCoreApplication::translate("ReplayWindow", "Play Board Again"), this))
 {
     setObjectName(QStringLiteral("ReplayWindow"));
-    setWindowTitle(QStringLiteral("Replay"));
+    setWindowTitle(QCoreApplication::translate("ReplayWindow", "Replay"));
     StatusArea->setParent(stage_);
     BoardArea->setParent(stage_);
     BoardArea->raise();
@@ -99,9 +102,9 @@ ReplayWindow::ReplayWindow(
         speed_->addItem(QStringLiteral("%1\u00d7").arg(speed));
     speed_->setCurrentIndex(static_cast<int>(NormalReplaySpeed));
 
-    auto* back = Button(QStringLiteral("\u25c0 Step"), this);
-    auto* forward = Button(QStringLiteral("Step \u25b6"), this);
-    auto* save = Button(QStringLiteral("Save Replay\u2026"), this);
+    auto* back = Button(QCoreApplication::translate("ReplayWindow", "\u25c0 Step"), this);
+    auto* forward = Button(QCoreApplication::translate("ReplayWindow", "Step \u25b6"), this);
+    auto* save = Button(QCoreApplication::translate("ReplayWindow", "Save Replay\u2026"), this);
     auto* controls = new QHBoxLayout;
     for (QWidget* widget : std::initializer_list<QWidget*> {back, play_, forward, speed_})
         controls->addWidget(widget);
@@ -240,7 +243,8 @@ void ReplayWindow::Refresh()
         const QSignalBlocker quiet(slider_);
         slider_->setValue(static_cast<int>(std::min<int64_t>(viewer_->Moment(), INT_MAX)));
     }
-    play_->setText(viewer_->Playing() ? QStringLiteral("Pause") : QStringLiteral("Play"));
+    play_->setText(viewer_->Playing() ? QCoreApplication::translate("ReplayWindow", "Pause")
+                                      : QCoreApplication::translate("ReplayWindow", "Play"));
     counters_->setText(CountersText(viewer_->Counters()));
     BoardArea->DrawNow();
     StatusArea->DrawNow();
@@ -256,14 +260,17 @@ std::string ReplayWindow::SaveTo(const std::string& path)
 
 void ReplayWindow::AskAndSave()
 {
-    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Save Replay"),
-        QString(), QStringLiteral("Replays (*%1)").arg(QLatin1String(ReplayFileExtension)));
+    const QString path = QFileDialog::getSaveFileName(this,
+        QCoreApplication::translate("ReplayWindow", "Save Replay"), QString(),
+        QCoreApplication::translate("ReplayWindow", "Replays (*%1)")
+            .arg(QLatin1String(ReplayFileExtension)));
     if (path.isEmpty())
         return;
     const std::string error = SaveTo(path.toStdString());
     if (!error.empty())
-        QMessageBox::warning(this, QStringLiteral("Save Replay"),
-            QStringLiteral("The replay was not saved: %1").arg(QString::fromStdString(error)));
+        QMessageBox::warning(this, QCoreApplication::translate("ReplayWindow", "Save Replay"),
+            QCoreApplication::translate("ReplayWindow", "The replay was not saved: %1")
+                .arg(QString::fromStdString(error)));
 }
 
 void ReplayWindow::keyPressEvent(QKeyEvent* event)

@@ -17,6 +17,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QInputDialog>
 
@@ -35,8 +36,7 @@ void SecondaryWindows::Create(DrawingArea& shareWith, RenderState& render)
     ScoreFile& scores = session_.scores;
     CustomSize = new CustomSizeDialog(game, platform_, &owner_);
     HighScores = new HighScoresWindow(scores, session_.marks, &owner_);
-    HighScores->AskYesNo
-        = [this](const std::string& question) { return platform_.AskYesNo(question); };
+    HighScores->AskYesNo = [this](const Text& question) { return platform_.AskYesNo(question); };
     // The box starts with the name of the row the next high score replaces.
     const int table = IsScoreTable(game.ScoreTable()) ? game.ScoreTable() : 0;
     Name = new NameDialog(scores.Row(table, scores.LowestEntry[table]).Name, &owner_);
@@ -120,8 +120,10 @@ void SecondaryWindows::RunOpenReplay()
 {
     if (quitting_)
         return;
-    const QString path = QFileDialog::getOpenFileName(&owner_, QStringLiteral("Open Replay"),
-        QString(), QStringLiteral("Orvane replays (*%1);;All files (*)").arg(ReplayFileExtension));
+    const QString path = QFileDialog::getOpenFileName(&owner_,
+        QCoreApplication::translate("SecondaryWindows", "Open Replay"), QString(),
+        QCoreApplication::translate("SecondaryWindows", "Orvane replays (*%1);;All files (*)")
+            .arg(ReplayFileExtension));
     if (!path.isEmpty())
         OpenReplayFile(path.toStdString());
 }
@@ -130,12 +132,11 @@ void SecondaryWindows::OpenReplayFile(const std::string& path)
 {
     const ReplayFileReading read = ReadReplayFile(path);
     if (!read.Error.empty()) {
-        std::string message = "The replay ";
-        message += QuotedShortPath(path);
-        message += " cannot be shown: ";
-        message += read.Error;
-        message += '.';
-        platform_.ShowMessage(message, MessageIcon::Error);
+        platform_.ShowMessage(
+            Text(QT_TRANSLATE_NOOP("Messages", "The replay %1 cannot be shown: %2."))
+                .Arg(QuotedShortPath(path))
+                .Arg(Text::Reason(read.Error)),
+            MessageIcon::Error);
         return;
     }
     ShowReplay(read.Replay);
@@ -146,11 +147,13 @@ void SecondaryWindows::RunPlayBoardCode()
     if (quitting_)
         return;
     bool given = false;
-    const QString code = QInputDialog::getText(&owner_, QStringLiteral("Play Board Code"),
-        QStringLiteral("Board code:"), QLineEdit::Normal, QString(), &given);
+    const QString code = QInputDialog::getText(&owner_,
+        QCoreApplication::translate("SecondaryWindows", "Play Board Code"),
+        QCoreApplication::translate("SecondaryWindows", "Board code:"), QLineEdit::Normal,
+        QString(), &given);
     if (!given)
         return;
-    if (const std::string problem = session_.PlayBoardCode(code.toStdString()); !problem.empty())
+    if (const Text problem = session_.PlayBoardCode(code.toStdString()); !problem.Empty())
         platform_.ShowMessage(problem, MessageIcon::Warning);
 }
 
@@ -159,8 +162,9 @@ void SecondaryWindows::CopyBoardCode()
     if (const std::optional<std::string> code = session_.CurrentBoardCode())
         QGuiApplication::clipboard()->setText(QString::fromStdString(*code));
     else
-        platform_.ShowMessage("This board has no code yet: its mines are laid when its first "
-                              "cell is opened.",
+        platform_.ShowMessage(QT_TRANSLATE_NOOP("Messages",
+                                  "This board has no code yet: its mines are laid when its first "
+                                  "cell is opened."),
             MessageIcon::Information);
 }
 
@@ -186,9 +190,10 @@ void SecondaryWindows::RunNetworkGame(NetworkPlay& network)
     }
     if (network.Host(choice->PlayerName, choice->HostPort, choice->Limit)
         && network.HostPort() != choice->HostPort)
-        platform_.ShowMessage("Port " + std::to_string(choice->HostPort)
-                + " is in use: the game is hosted on port " + std::to_string(network.HostPort())
-                + ".",
+        platform_.ShowMessage(
+            Text(QT_TRANSLATE_NOOP("Messages", "Port %1 is in use: the game is hosted on port %2."))
+                .Arg(choice->HostPort)
+                .Arg(network.HostPort()),
             MessageIcon::Information);
 }
 

@@ -13,7 +13,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const BoardCodeReading read
         = ReadBoardCode(std::string_view(reinterpret_cast<const char*>(data), size));
-    FuzzCheck(read.Layout.has_value() == read.Problem.empty(), "a code both read and refused");
+    FuzzCheck(read.Layout.has_value() == read.Problem.Empty(), "a code both read and refused");
     if (!read.Layout)
         return 0;
     const BoardLayout& layout = *read.Layout;

@@ -19,9 +19,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     WriteFileBytes(path, bytes);
     const bool damaged = DecodeScoreFile(bytes, size).Damaged;
     // The only word a readable file may bring is that a damaged one was repaired.
-    ScoreFile scores(path, [damaged](const std::string& message) {
-        FuzzCheck(damaged && message.find("repaired") != std::string::npos,
-            "a readable file was reported: " + message);
+    ScoreFile scores(path, [damaged](const Text& message) {
+        FuzzCheck(damaged && message.English().find("repaired") != std::string::npos,
+            "a readable file was reported: " + message.English());
     });
     scores.LoadScores();
     FuzzCheck(

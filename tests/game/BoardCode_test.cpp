@@ -58,7 +58,7 @@ std::string CheckRoundTrip(
     EXPECT_EQ(BoardCodeOf(dealt.game.Recorded()), code);
 
     const BoardCodeReading read = ReadBoardCode(code.value_or(""));
-    EXPECT_EQ(read.Problem, "");
+    EXPECT_EQ(read.Problem.English(), "");
     OpenedGame played(seed + 1000);
     const BoardLayout& layout = read.Layout.value();
     EXPECT_EQ(layout.Setup, setup);
@@ -101,19 +101,19 @@ TEST(BoardCode, EverySingleChangeAndNeighbourSwapIsCaught)
             std::string changed = code;
             changed[at] = symbol;
             if (changed != code) {
-                ASSERT_EQ(ReadBoardCode(changed).Problem, CheckProblem) << changed;
+                ASSERT_EQ(ReadBoardCode(changed).Problem.English(), CheckProblem) << changed;
             }
         }
         std::string swapped = code;
         if (at + 1 < code.size() && code[at] != code[at + 1]) {
             std::swap(swapped[at], swapped[at + 1]);
-            ASSERT_EQ(ReadBoardCode(swapped).Problem, CheckProblem) << swapped;
+            ASSERT_EQ(ReadBoardCode(swapped).Problem.English(), CheckProblem) << swapped;
         }
     }
     // Read as typed: either case, spaces and hyphens skipped.
     std::string typed = code.substr(0, 4) + " -" + code.substr(4);
     std::transform(typed.begin(), typed.end(), typed.begin(), ::tolower);
-    EXPECT_EQ(ReadBoardCode(typed).Problem, "");
+    EXPECT_EQ(ReadBoardCode(typed).Problem.English(), "");
 }
 
 // The code with `removed` symbols at `at` replaced by `symbols`, and the check symbol that
@@ -123,7 +123,7 @@ std::string Forged(std::string code, size_t at, size_t removed, const std::strin
     code.replace(at, removed, symbols);
     for (const char check : std::string("23456789ABCDEFGHJKLMNPQRSTUVWXYZ")) {
         code.back() = check;
-        if (ReadBoardCode(code).Problem != CheckProblem)
+        if (ReadBoardCode(code).Problem.English() != CheckProblem)
             break;
     }
     return code;
@@ -132,7 +132,8 @@ std::string Forged(std::string code, size_t at, size_t removed, const std::strin
 TEST(BoardCode, TellsWhatIsWrongInPlainWords)
 {
     const std::string expert = CheckRoundTrip(30, 16, 99, 0, 4);
-    const auto problem = [](const std::string& code) { return ReadBoardCode(code).Problem; };
+    const auto problem
+        = [](const std::string& code) { return ReadBoardCode(code).Problem.English(); };
     EXPECT_EQ(problem(" - "), "The board code is empty.");
     EXPECT_EQ(problem("23456"), "The board code is too short.");
     EXPECT_NE(problem("2345O789").find("\u201cO\u201d"), std::string::npos);

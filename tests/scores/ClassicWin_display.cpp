@@ -86,7 +86,7 @@ TEST_F(ClassicWinTest, WinAsksForANameWritesTheRowAndShowsItMarked)
     EXPECT_EQ(seen[0], "name: Unknown");
     EXPECT_EQ(seen[1].rfind("bar: 3BV/s ", 0), 0u) << seen[1];
     EXPECT_EQ(seen[2], "marked: Zo\u00eb");
-    ScoreFile reread(dir.File("Orvane.cfg"), [](const std::string&) {});
+    ScoreFile reread(dir.File("Orvane.cfg"), [](const Text&) {});
     reread.LoadScores();
     EXPECT_EQ(
         reread.Row(0, 10), (ScoreEntry {"Zo\u00eb", game().ElapsedSeconds(), game().ClickCount()}));

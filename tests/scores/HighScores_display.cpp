@@ -23,7 +23,7 @@ namespace {
 class HighScoreWindowTest : public ::testing::Test {
 protected:
     TempDir dir;
-    ScoreFile scores {dir.File("Orvane.cfg"), [](const std::string&) {}};
+    ScoreFile scores {dir.File("Orvane.cfg"), [](const orvane::Text&) {}};
     ScoreMarks marks;
     HighScoresWindow* form = nullptr;
     std::vector<std::string> questions;
@@ -33,8 +33,8 @@ protected:
     {
         scores.LoadScores();
         form = new HighScoresWindow(scores, marks);
-        form->AskYesNo = [this](const std::string& question) {
-            questions.push_back(question);
+        form->AskYesNo = [this](const orvane::Text& question) {
+            questions.push_back(question.English());
             return answerYes;
         };
     }
@@ -220,7 +220,7 @@ TEST_F(HighScoreWindowTest, ResetAsksAndResetsOnlyTheShownTableOnYes)
     EXPECT_TRUE(MarkedRows().empty());
     EXPECT_EQ(marks.MarkRow, 0);
     EXPECT_EQ(scores.Row(1, 4), (ScoreEntry {"Lee", 77, 88}));
-    ScoreFile reread(dir.File("Orvane.cfg"), [](const std::string&) {});
+    ScoreFile reread(dir.File("Orvane.cfg"), [](const orvane::Text&) {});
     reread.LoadScores();
     EXPECT_EQ(reread.Row(2, 4), (ScoreEntry {"Unknown", 999, 9999}));
     EXPECT_EQ(reread.TableStats[2], TableCounters {});

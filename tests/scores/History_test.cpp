@@ -101,7 +101,7 @@ struct HistoryTest : ::testing::Test {
     std::unique_ptr<History> Opened()
     {
         auto history = std::make_unique<History>(
-            path, [this](const std::string& message) { reports.push_back(message); });
+            path, [this](const Text& message) { reports.push_back(message.English()); });
         history->Open();
         return history;
     }

@@ -21,8 +21,9 @@ protected:
     TempDir dir;
     std::vector<std::string> errors;
     ScoreFile scores {
-        dir.File("Orvane.cfg"), [this](const std::string& e) { errors.push_back(e); }};
-    History history {dir.File("History.db"), [this](const std::string& e) { errors.push_back(e); }};
+        dir.File("Orvane.cfg"), [this](const Text& e) { errors.push_back(e.English()); }};
+    History history {
+        dir.File("History.db"), [this](const Text& e) { errors.push_back(e.English()); }};
     ScoreMarks marks;
     HighScoreWindows windows;
     ResultRecorder recorder {scores, history, marks, windows, platform};
@@ -119,7 +120,7 @@ TEST_F(RecordingTest, ClassicLossAndWinAreCountedInTheFile)
     WinClassic(1, 500);
     EXPECT_EQ(scores.TableStats[1].WonOrStarted, 1);
 
-    ScoreFile reread(dir.File("Orvane.cfg"), [](const std::string&) {});
+    ScoreFile reread(dir.File("Orvane.cfg"), [](const Text&) {});
     reread.LoadScores();
     EXPECT_EQ(reread.TableStats[1].GamesLost, 1);
     EXPECT_EQ(reread.TableStats[1].WonOrStarted, 1);
@@ -174,7 +175,7 @@ TEST_F(RecordingTest, NewRowIsWrittenBeforeTheWindowShowsIt)
         windows.ShowHighScores = [this, closeBox] {
             const ScoreEntry expected {closeBox ? "Unknown" : "Bea", 42, 7};
             EXPECT_EQ(scores.Row(0, 10), expected);
-            ScoreFile reread(dir.File("Orvane.cfg"), [](const std::string&) {});
+            ScoreFile reread(dir.File("Orvane.cfg"), [](const Text&) {});
             reread.LoadScores();
             EXPECT_EQ(reread.Row(0, 10), expected);
             EXPECT_EQ(marks.ShownTable, 0);
@@ -196,7 +197,8 @@ TEST_F(RecordingTest, NewRowIsWrittenBeforeTheWindowShowsIt)
 // both rows and both wins are in the file, as are both copies' two-player results.
 TEST_F(RecordingTest, TwoCopiesAtOnceLoseNothing)
 {
-    ScoreFile other(dir.File("Orvane.cfg"), [this](const std::string& e) { errors.push_back(e); });
+    ScoreFile other(
+        dir.File("Orvane.cfg"), [this](const Text& e) { errors.push_back(e.English()); });
     other.LoadScores();
     other.FindLowestByTime(0);
     typedName = "Ann";
@@ -218,7 +220,7 @@ TEST_F(RecordingTest, TwoCopiesAtOnceLoseNothing)
     RecordSeriesPoint({3, "Di", "P2", 1, 0}, other);
     EXPECT_EQ(otherMarks.MarkRow, 9) << "the next slowest row, the other copy's being taken";
 
-    ScoreFile reread(dir.File("Orvane.cfg"), [](const std::string&) {});
+    ScoreFile reread(dir.File("Orvane.cfg"), [](const Text&) {});
     reread.LoadScores();
     EXPECT_EQ(reread.TableStats[0].WonOrStarted, 2);
     EXPECT_EQ(reread.Row(0, 10), (ScoreEntry {"Ann", 40, 7}));
@@ -239,7 +241,7 @@ TEST_F(RecordingTest, FirstTwoPlayerWinTakesTheLastRowAndTheRowlessLoserGetsNone
     for (int row = 1; row <= 9; ++row)
         EXPECT_EQ(scores.Row(3, row).Name, "Unknown");
 
-    ScoreFile reread(dir.File("Orvane.cfg"), [](const std::string&) {});
+    ScoreFile reread(dir.File("Orvane.cfg"), [](const Text&) {});
     reread.LoadScores();
     EXPECT_EQ(reread.Row(3, 10).Name, "P1");
 }

@@ -14,6 +14,7 @@
 using orvane::ScoreEntry;
 using orvane::ScoreFile;
 using orvane::TableCounters;
+using orvane::Text;
 using orvane::testing::ReadFileBytes;
 using orvane::testing::TempDir;
 using orvane::testing::WriteFileBytes;
@@ -105,7 +106,7 @@ struct ScoreFileTest : ::testing::Test {
 
     ScoreFile Open(const std::string& at)
     {
-        return ScoreFile(at, [this](const std::string& message) { reports.push_back(message); });
+        return ScoreFile(at, [this](const Text& message) { reports.push_back(message.English()); });
     }
     ScoreFile Load(const std::string& at)
     {

@@ -75,12 +75,12 @@ TEST(GameSessionBoards, AGivenBoardDealsTheSameMines)
     ASSERT_TRUE(code);
 
     const uint32_t board = game.BoardNumber();
-    EXPECT_EQ(session.PlayBoardCode("2"), "The board code is too short.");
+    EXPECT_EQ(session.PlayBoardCode("2").English(), "The board code is too short.");
     EXPECT_EQ(game.BoardNumber(), board);
 
     for (const bool fromCode : {true, false}) {
         ASSERT_TRUE(
-            fromCode ? session.PlayBoardCode(*code).empty() : session.PlayBoardAgain(record));
+            fromCode ? session.PlayBoardCode(*code).Empty() : session.PlayBoardAgain(record));
         EXPECT_EQ(game.CurrentMode(), PlayMode::Classic);
         EXPECT_EQ(game.ScoreTable(), NoScoreTable);
         EXPECT_EQ(game.HintCell(), first);

@@ -50,7 +50,7 @@ TEST_F(ReplayWindowTest, AGameWonIsWatchedAndPlayedAgainFromTheStatistics)
     order.insert(order.end(), {7, 0, 22});
     const std::optional<std::string> code = WriteBoardCode(8, 4, order, 29, 7);
     ASSERT_TRUE(code);
-    ASSERT_EQ(form->session().PlayBoardCode(*code), "");
+    ASSERT_TRUE(form->session().PlayBoardCode(*code).Empty());
     Click(7, 0);
     for (int cell = ClosedSafeCell(); cell >= 0; cell = ClosedSafeCell())
         Click(cell % 8, cell / 8);

@@ -2,8 +2,8 @@
 #include "support/RulesDriver.h"
 
 #include "input/BoardInput.h"
-#include "input/PanelLayout.h"
 #include "input/BoardKeys.h"
+#include "input/PanelLayout.h"
 #include "input/StatusInput.h"
 #include "platform/FileFolders.h"
 #include "platform/FileLookup.h"
@@ -39,7 +39,8 @@ constexpr std::array<char, 5> Keys {'1', '2', '3', EscapeKey, 'a'};
 // opponent makes its frame of a move, and a wait for messages lasts its whole time.
 class HeadlessHost final : public LoopHost {
 public:
-    HeadlessHost(GameSession& session, CounterSource& counter) : session_(session), counter_(counter)
+    HeadlessHost(GameSession& session, CounterSource& counter) :
+        session_(session), counter_(counter)
     {
     }
     void HandlePendingMessages() override { }
@@ -58,14 +59,14 @@ private:
 
 } // namespace
 
-bool RulesDriver::AnsweringPlatform::AskYesNo(const std::string&)
+bool RulesDriver::AnsweringPlatform::AskYesNo(const Text&)
 {
     return (answers->Byte() & 1) != 0;
 }
 
 // Names of any length and any bytes, as a player may type them.
 std::string RulesDriver::AnsweringPlatform::PromptText(
-    const std::string&, const std::string&, const std::string& initial)
+    const Text&, const Text&, const std::string& initial)
 {
     const uint8_t length = answers->Byte() % 24;
     if (length == 0)

@@ -48,9 +48,9 @@ private:
     class AnsweringPlatform final : public Platform {
     public:
         ByteReader* answers = nullptr;
-        bool AskYesNo(const std::string&) override;
-        void ShowMessage(const std::string&, MessageIcon) override { }
-        std::string PromptText(const std::string&, const std::string&, const std::string&) override;
+        bool AskYesNo(const Text&) override;
+        void ShowMessage(const Text&, MessageIcon) override { }
+        std::string PromptText(const Text&, const Text&, const std::string&) override;
         // The layout of a screen that any board fits.
         void ApplyLayout() override { session->FitToRoom(1 << 16, 1 << 16); }
         GameSession* session = nullptr;

@@ -11,20 +11,20 @@ namespace orvane::testing {
 // Records every request the game makes of the window system and answers as scripted.
 class ScriptedPlatform final : public Platform {
 public:
-    bool AskYesNo(const std::string& text) override
+    bool AskYesNo(const Text& text) override
     {
-        questions.push_back(text);
+        questions.push_back(text.English());
         return NextAnswer(yesNoAnswers, defaultYes);
     }
-    void ShowMessage(const std::string& text, MessageIcon icon) override
+    void ShowMessage(const Text& text, MessageIcon icon) override
     {
-        messages.push_back(text);
+        messages.push_back(text.English());
         messageIcons.push_back(icon);
     }
     std::string PromptText(
-        const std::string& title, const std::string& prompt, const std::string& initial) override
+        const Text& title, const Text& prompt, const std::string& initial) override
     {
-        prompts.push_back(title + "|" + prompt + "|" + initial);
+        prompts.push_back(title.English() + "|" + prompt.English() + "|" + initial);
         return NextAnswer(promptAnswers, initial);
     }
     void ApplyLayout() override { ++layouts; }
