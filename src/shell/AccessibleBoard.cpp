@@ -6,8 +6,6 @@
 #include "shell/Accessibility.h"
 #include "shell/AccessibleTexts.h"
 
-#include <QCoreApplication>
-
 namespace orvane {
 
 namespace {
@@ -15,11 +13,6 @@ namespace {
 const QString OpenAction = QStringLiteral("open");
 const QString ChordAction = QStringLiteral("chord");
 const QString FlagAction = QStringLiteral("flag");
-
-QString Tr(const char* text)
-{
-    return QCoreApplication::translate("Accessibility", text);
-}
 
 // One board cell: its row and column, what a player sees on it, and the three clicks.
 // It belongs to a board of one size; on a board of another size it is invalid.
@@ -104,15 +97,16 @@ public:
     QString localizedActionName(const QString& name) const override
     {
         if (name == OpenAction)
-            return Tr("open");
-        return name == ChordAction ? Tr("chord") : Tr("flag");
+            return Accessibility::tr("open");
+        return name == ChordAction ? Accessibility::tr("chord") : Accessibility::tr("flag");
     }
     QString localizedActionDescription(const QString& name) const override
     {
         if (name == OpenAction)
-            return Tr("opens the cell");
-        return name == ChordAction ? Tr("opens the neighbours of a number whose flags match it")
-                                   : Tr("puts a flag on the cell or takes it away");
+            return Accessibility::tr("opens the cell");
+        return name == ChordAction
+            ? Accessibility::tr("opens the neighbours of a number whose flags match it")
+            : Accessibility::tr("puts a flag on the cell or takes it away");
     }
     // Each action clicks the button the mouse would, as the keys do.
     void doAction(const QString& name) override
@@ -160,7 +154,7 @@ AccessibleBoard::~AccessibleBoard()
 QString AccessibleBoard::text(QAccessible::Text t) const
 {
     if (t == QAccessible::Name)
-        return QCoreApplication::translate("Accessibility", "board");
+        return Accessibility::tr("board");
     if (t == QAccessible::Description)
         return game_.LastNews;
     return {};
@@ -216,12 +210,12 @@ QAccessibleInterface* AccessibleBoard::cellAt(int row, int column) const
 
 QString AccessibleBoard::columnDescription(int column) const
 {
-    return QCoreApplication::translate("Accessibility", "column %1").arg(column + 1);
+    return Accessibility::tr("column %1").arg(column + 1);
 }
 
 QString AccessibleBoard::rowDescription(int row) const
 {
-    return QCoreApplication::translate("Accessibility", "row %1").arg(row + 1);
+    return Accessibility::tr("row %1").arg(row + 1);
 }
 
 int AccessibleBoard::columnCount() const

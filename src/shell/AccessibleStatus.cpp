@@ -5,8 +5,6 @@
 #include "shell/Accessibility.h"
 #include "shell/AccessibleTexts.h"
 
-#include <QCoreApplication>
-
 namespace orvane {
 
 namespace {
@@ -118,7 +116,7 @@ AccessibleStatus::~AccessibleStatus()
 QString AccessibleStatus::text(QAccessible::Text t) const
 {
     if (t == QAccessible::Name)
-        return QCoreApplication::translate("Accessibility", "status");
+        return Accessibility::tr("status");
     if (t == QAccessible::Description)
         return game_.LastNews;
     return {};

@@ -3,11 +3,17 @@
 #include "game/GameTypes.h"
 #include "session/MoveNews.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 namespace orvane {
 
 class Game;
+
+// The translations' context of every word a screen reader hears.
+struct Accessibility {
+    Q_DECLARE_TR_FUNCTIONS(Accessibility)
+};
 
 // The words a screen reader says for the board and the status area, through the
 // translations ("Accessibility" context). Rows and columns are counted from 1.
