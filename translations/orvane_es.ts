@@ -14,12 +14,12 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+19"/>
         <source>Version %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+4"/>
         <source>Made by the Orvane developers</source>
         <translation type="unfinished"></translation>
     </message>
@@ -29,7 +29,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>GNU GPL, version 3 or later</source>
         <translation type="unfinished"></translation>
     </message>
@@ -39,8 +39,215 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+11"/>
         <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Accessibility</name>
+    <message>
+        <location filename="../src/shell/AccessibleBoard.cpp" line="+100"/>
+        <source>open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>chord</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>flag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>opens the cell</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>opens the neighbours of a number whose flags match it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>puts a flag on the cell or takes it away</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+48"/>
+        <source>board</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+56"/>
+        <source>column %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>row %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/shell/AccessibleStatus.cpp" line="+119"/>
+        <source>status</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/shell/AccessibleTexts.cpp" line="+22"/>
+        <location line="+18"/>
+        <source>closed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-14"/>
+        <location line="+3"/>
+        <source>mine found by %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-2"/>
+        <source>flagged</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>mine</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>flag on no mine</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>exploded mine</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>1 cell opened</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>%n cells opened</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 wins the game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>game won in 1 second</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>game won in %n seconds</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>game lost</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>mine found, %1 moves again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>turn passes to %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>, </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>no cell chosen, an arrow key shows one</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>row %1, column %2, %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <location line="+8"/>
+        <source>%1 found %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-7"/>
+        <source>mines left %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>time %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>new game, game won</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>new game, game lost</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>new game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>open three random cells</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>bonus armed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>bonus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>bonus not available</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>%1 to move</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -75,12 +282,12 @@
 <context>
     <name>ComputerStrengthMenu</name>
     <message>
-        <location filename="../src/shell/MainMenu.cpp" line="+116"/>
+        <location filename="../src/shell/MainMenu.cpp" line="+124"/>
         <source>&amp;Normal</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>&amp;Strong</source>
         <translation type="unfinished"></translation>
     </message>
@@ -93,17 +300,17 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>Height:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Width:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Mines:</source>
         <translation type="unfinished"></translation>
     </message>
@@ -139,7 +346,7 @@
 <context>
     <name>GameMenu</name>
     <message>
-        <location filename="../src/shell/MainMenu.cpp" line="-65"/>
+        <location filename="../src/shell/MainMenu.cpp" line="-74"/>
         <source>&amp;New</source>
         <translation type="unfinished"></translation>
     </message>
@@ -149,12 +356,12 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>&amp;Intermediate</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>&amp;Expert</source>
         <translation type="unfinished"></translation>
     </message>
@@ -204,7 +411,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+8"/>
         <source>E&amp;xit</source>
         <translation type="unfinished"></translation>
     </message>
@@ -212,17 +419,17 @@
 <context>
     <name>GameModeMenu</name>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>&amp;Classic</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>&amp;Vs Human</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>V&amp;s Computer</source>
         <translation type="unfinished"></translation>
     </message>
@@ -230,7 +437,7 @@
 <context>
     <name>HelpMenu</name>
     <message>
-        <location line="+55"/>
+        <location line="+66"/>
         <source>&amp;Help</source>
         <translation type="unfinished"></translation>
     </message>
@@ -271,27 +478,27 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>&amp;Multi Player</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>Beginner</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Intermediate</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Expert</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="+33"/>
         <source>&amp;Reset Scores</source>
         <translation type="unfinished"></translation>
     </message>
@@ -301,17 +508,17 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+14"/>
         <source>Total Games Played</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>Games Won</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>Games Lost</source>
         <translation type="unfinished"></translation>
     </message>
@@ -321,7 +528,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Name</source>
         <translation type="unfinished"></translation>
     </message>
@@ -331,7 +538,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Won</source>
         <translation type="unfinished"></translation>
     </message>
@@ -341,7 +548,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Lost</source>
         <translation type="unfinished"></translation>
     </message>
@@ -349,17 +556,17 @@
 <context>
     <name>MenuBar</name>
     <message>
-        <location filename="../src/shell/MainMenu.cpp" line="-109"/>
+        <location filename="../src/shell/MainMenu.cpp" line="-124"/>
         <source>&amp;Game</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+43"/>
+        <location line="+45"/>
         <source>&amp;Options</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+62"/>
+        <location line="+75"/>
         <source>&amp;Help</source>
         <translation type="unfinished"></translation>
     </message>
@@ -468,7 +675,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+11"/>
         <source>%1
 <byte value="xd"/>Are you sure? you want to give-up the game? You will lose!</source>
         <translation type="unfinished"></translation>
@@ -479,22 +686,22 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/netplay/GameHost.cpp" line="+125"/>
+        <location filename="../src/netplay/GameHost.cpp" line="+126"/>
         <source>A player must say hello first.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+15"/>
         <source>The player sent a message only a host may send.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+21"/>
         <source>The seat was taken up again by another connection.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+6"/>
         <source>The game you were playing has ended.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -544,17 +751,17 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+202"/>
+        <location line="+203"/>
         <source>Nothing was heard from you for too long.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/netplay/NetworkPlayer.cpp" line="+79"/>
+        <location filename="../src/netplay/NetworkPlayer.cpp" line="+81"/>
         <source>The host ended the network game.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>The host sent a message out of turn.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -564,22 +771,22 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+21"/>
         <source>You left the network game.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/netplay/Protocol.cpp" line="+451"/>
+        <location filename="../src/netplay/Protocol.cpp" line="+452"/>
         <source>The other side sent a message too large to be one of this game&apos;s.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+20"/>
         <source>The other side sent a message this game cannot read.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/network/HostServer.cpp" line="+78"/>
+        <location filename="../src/network/HostServer.cpp" line="+79"/>
         <source>The host has stopped hosting: the network game has ended.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -684,7 +891,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+52"/>
         <source>No board that can be cleared without guessing was found for this many mines on this board. This game is dealt as usual, and a guess may be needed.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -699,7 +906,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/session/Keyboard.cpp" line="+30"/>
+        <location filename="../src/session/Keyboard.cpp" line="+29"/>
         <source>Do you want to quit?</source>
         <translation type="unfinished"></translation>
     </message>
@@ -744,7 +951,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/shell/MainWindow.cpp" line="+100"/>
+        <location filename="../src/shell/MainWindow.cpp" line="+102"/>
         <source>OpenGL initialization failed!</source>
         <translation type="unfinished"></translation>
     </message>
@@ -754,22 +961,22 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/shell/QtPlatform.cpp" line="+165"/>
+        <location filename="../src/shell/QtPlatform.cpp" line="+167"/>
         <source>The help could not be shown: there is no viewer for &quot;%1&quot; and the help pages are missing from &quot;%2&quot;.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/shell/SecondaryWindows.cpp" line="+135"/>
+        <location filename="../src/shell/SecondaryWindows.cpp" line="+136"/>
         <source>The replay %1 cannot be shown: %2.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+29"/>
         <source>This board has no code yet: its mines are laid when its first cell is opened.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+29"/>
         <source>Port %1 is in use: the game is hosted on port %2.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -848,7 +1055,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>Games on the local network cannot be listed: no network connection here carries multicast.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -863,17 +1070,17 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+15"/>
         <source>No computer called &quot;%1&quot; was found.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>Nobody hosts a game at %1, port %2.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>The host closed the connection.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -886,7 +1093,7 @@
 <context>
     <name>NetworkGameDialog</name>
     <message>
-        <location filename="../src/dialogs/NetworkGameDialog.cpp" line="+59"/>
+        <location filename="../src/dialogs/NetworkGameDialog.cpp" line="+60"/>
         <source>Off</source>
         <translation type="unfinished"></translation>
     </message>
@@ -896,17 +1103,17 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>120 s bank each</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>Game</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Player</source>
         <translation type="unfinished"></translation>
     </message>
@@ -916,23 +1123,23 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+0"/>
-        <location line="+71"/>
+        <location line="+1"/>
+        <location line="+76"/>
         <source>Address</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-29"/>
+        <location line="-32"/>
         <source>Host a game here</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>Join a game</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>Network Game</source>
         <translation type="unfinished"></translation>
     </message>
@@ -963,7 +1170,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Join</source>
         <translation type="unfinished"></translation>
     </message>
@@ -979,42 +1186,42 @@
 <context>
     <name>OptionsMenu</name>
     <message>
-        <location filename="../src/shell/MainMenu.cpp" line="-61"/>
+        <location filename="../src/shell/MainMenu.cpp" line="-74"/>
         <source>Game &amp;Mode</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+13"/>
         <source>S&amp;ounds</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>&amp;No Guessing</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>&amp;Computer Strength</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+11"/>
         <source>&amp;Themes</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+17"/>
         <source>Colour-Sa&amp;fe Numbers</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>&amp;Keep Replays</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>Block &amp;Size</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1027,19 +1234,19 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+8"/>
-        <location line="+32"/>
+        <location line="+9"/>
+        <location line="+33"/>
         <source>Replay</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-4"/>
-        <location line="+155"/>
+        <location line="-5"/>
+        <location line="+157"/>
         <source>Play</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-154"/>
+        <location line="-155"/>
         <source>Play Board Again</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1064,18 +1271,18 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+16"/>
-        <location line="+6"/>
+        <location line="+18"/>
+        <location line="+7"/>
         <source>Save Replay</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-5"/>
+        <location line="-6"/>
         <source>Replays (*%1)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>The replay was not saved: %1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1083,7 +1290,7 @@
 <context>
     <name>SecondaryWindows</name>
     <message>
-        <location filename="../src/shell/SecondaryWindows.cpp" line="-66"/>
+        <location filename="../src/shell/SecondaryWindows.cpp" line="-70"/>
         <source>Open Replay</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1093,7 +1300,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+26"/>
         <source>Play Board Code</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1126,12 +1333,12 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+22"/>
         <source>&amp;Watch Replay</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>&amp;Play Board Again</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1146,42 +1353,42 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Vs Human</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Vs Computer</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Network</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>Beginner</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Intermediate</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>Expert</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Custom</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>&amp;Mode:</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1196,17 +1403,17 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Games won:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Won share:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Best time:</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1216,53 +1423,53 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Best 3BV/s:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>Current winning streak:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>Longest winning streak:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>No won games yet</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+8"/>
         <source>Ended</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Result</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Opponent</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+92"/>
+        <location line="+101"/>
         <source>Time</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-91"/>
+        <location line="-100"/>
         <source>Clicks</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Effective clicks</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1272,7 +1479,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Throughput</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1282,12 +1489,12 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Islands</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Board</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1297,12 +1504,12 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Given</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Keep</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1312,12 +1519,12 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>Marked when the board was played again or read from a code</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>Keeps the game&apos;s replay for ever</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1347,17 +1554,17 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+26"/>
         <source>This game has no replay: it was played before replays were kept.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>This game has no replay: it was played over the network, and only the host knew where the mines were.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>This game&apos;s replay was not kept.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1365,12 +1572,12 @@
 <context>
     <name>ThemesMenu</name>
     <message>
-        <location filename="../src/shell/MainMenu.cpp" line="-19"/>
+        <location filename="../src/shell/MainMenu.cpp" line="-24"/>
         <source>&amp;Windows Default</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>&amp;Theme 1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1380,12 +1587,12 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Th&amp;eme 3</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>The&amp;me 4</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1395,7 +1602,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Theme &amp;6</source>
         <translation type="unfinished"></translation>
     </message>
