@@ -9,12 +9,23 @@ namespace orvane {
 
 namespace {
 
-// In the order they are told; the panels only in the two-player modes.
-enum class StatusItem { LeftCounter, Face, Bonus, RightCounter, Player1Panel, Player2Panel };
+// In the order they are told; the panels only in the two-player modes. The news of the
+// last move comes last, as a notification: screen readers speak one when it shows.
+enum class StatusItem { LeftCounter, Face, Bonus, RightCounter, Player1Panel, Player2Panel, News };
 
-int ItemsShown(const Game& game)
+int PanelsShown(const Game& game)
 {
     return game.IsTwoPlayer() ? 6 : 4;
+}
+
+int IndexOf(StatusItem item, const Game& game)
+{
+    return item == StatusItem::News ? PanelsShown(game) : static_cast<int>(item);
+}
+
+StatusItem ItemAt(int index, const Game& game)
+{
+    return index == PanelsShown(game) ? StatusItem::News : static_cast<StatusItem>(index);
 }
 
 class AccessibleStatusItem final : public QAccessibleInterface, public QAccessibleActionInterface {
@@ -23,7 +34,9 @@ public:
 
     bool isValid() const override
     {
-        return game_.Status && static_cast<int>(item_) < ItemsShown(game_.Session.game);
+        return game_.Status
+            && (item_ == StatusItem::News
+                || static_cast<int>(item_) < PanelsShown(game_.Session.game));
     }
     QObject* object() const override { return nullptr; }
     QWindow* window() const override
@@ -57,6 +70,8 @@ public:
             return PlayerPanelText(game, Player1);
         case StatusItem::Player2Panel:
             return PlayerPanelText(game, Player2);
+        case StatusItem::News:
+            return game_.LastNews;
         }
         return {};
     }
@@ -64,6 +79,8 @@ public:
     QRect rect() const override { return {}; }
     QAccessible::Role role() const override
     {
+        if (item_ == StatusItem::News)
+            return QAccessible::Notification;
         return IsFace() ? QAccessible::Button : QAccessible::StaticText;
     }
     QAccessible::State state() const override
@@ -124,26 +141,31 @@ QString AccessibleStatus::text(QAccessible::Text t) const
 
 int AccessibleStatus::childCount() const
 {
-    return ItemsShown(game_.Session.game);
+    return PanelsShown(game_.Session.game) + 1;
 }
 
 QAccessibleInterface* AccessibleStatus::child(int index) const
 {
     if (index < 0 || index >= childCount())
         return nullptr;
-    QAccessible::Id& id = items_[static_cast<size_t>(index)];
+    const StatusItem item = ItemAt(index, game_.Session.game);
+    QAccessible::Id& id = items_[static_cast<size_t>(item)];
     if (id == 0)
-        id = QAccessible::registerAccessibleInterface(
-            new AccessibleStatusItem(game_, static_cast<StatusItem>(index)));
+        id = QAccessible::registerAccessibleInterface(new AccessibleStatusItem(game_, item));
     return QAccessible::accessibleInterface(id);
+}
+
+QAccessibleInterface* AccessibleStatus::News() const
+{
+    return child(IndexOf(StatusItem::News, game_.Session.game));
 }
 
 int AccessibleStatus::indexOfChild(const QAccessibleInterface* child) const
 {
-    for (int i = 0; i < childCount(); ++i) {
-        if (items_[static_cast<size_t>(i)] != 0
-            && QAccessible::accessibleInterface(items_[static_cast<size_t>(i)]) == child)
-            return i;
+    for (size_t item = 0; item < items_.size(); ++item) {
+        const int index = IndexOf(static_cast<StatusItem>(item), game_.Session.game);
+        if (items_[item] != 0 && QAccessible::accessibleInterface(items_[item]) == child)
+            return index < childCount() ? index : -1;
     }
     return -1;
 }

@@ -1,7 +1,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # A screen reader's side of a Beginner game with fixed mines, through AT-SPI only: finds
 # the board as a 9 x 9 table, reads cells before and after moves, hears the news as
-# description changes, and wins with accessible actions and keys.
+# description changes and as a notification shown, and wins with accessible actions and keys.
 # Usage: screen_reader_client.py <the program's window id>
 import subprocess
 import sys
@@ -12,6 +12,7 @@ from gi.repository import GLib
 
 WINDOW = sys.argv[1]
 heard = []
+notified = []
 
 
 def fail(message):
@@ -22,6 +23,12 @@ def fail(message):
 # What is heard is the description the changed object has now.
 def on_description(event):
     heard.append(event.source.description)
+
+
+# A notification shown is what a screen reader speaks of its own accord.
+def on_showing(event):
+    if event.detail1 and event.source.getRole() == pyatspi.ROLE_NOTIFICATION:
+        notified.append(event.source.name)
 
 
 # Runs the bus until the condition holds; the limit only guards against a hang.
@@ -62,6 +69,7 @@ def program():
 
 
 pyatspi.Registry.registerEventListener(on_description, "object:property-change:accessible-description")
+pyatspi.Registry.registerEventListener(on_showing, "object:state-changed:showing")
 wait_for(lambda: program() is not None, "the program on the accessibility bus")
 board = find(program(), pyatspi.ROLE_TABLE)
 status = find(program(), pyatspi.ROLE_STATUS_BAR)
@@ -95,6 +103,7 @@ if names != ["open", "chord", "flag"]:
     fail("the cell's actions are " + repr(names))
 middle.doAction(0)
 hear("70 cells opened")
+wait_for(lambda: "70 cells opened" in notified, "the news as a notification")
 if (cell(4, 4), cell(7, 7), cell(8, 8)) != ("empty", "3", "closed"):
     fail("after the open the cells read %r" % [cell(4, 4), cell(7, 7), cell(8, 8)])
 
