@@ -8,6 +8,8 @@
 #include "dialogs/NameDialog.h"
 #include "dialogs/NetworkGameDialog.h"
 #include "dialogs/StatisticsWindow.h"
+#include "dialogs/TranslatedText.h"
+#include "platform/RecordFile.h"
 #include "shell/ReplayWindow.h"
 #include "shell/SecondaryWindows.h"
 #include "support/MainWindowFixture.h"
@@ -128,6 +130,21 @@ TEST_F(LongerTextsTest, MenusShowEveryTitleAndItemWhole)
         EXPECT_LE(menu->sizeHint().width(), menu->width()) << menu->title().toStdString();
         menu->hide();
     }
+}
+
+TEST_F(LongerTextsTest, MessagesTranslateTheirTemplateAndTheirArguments)
+{
+    const Text message = Text(QT_TRANSLATE_NOOP("Messages",
+                                  "Your settings could not be saved to \"%1\" (%2). "
+                                  "They stay in effect until the game is closed."))
+                             .Arg(std::string("/tmp/a b"))
+                             .Arg(Text::Reason(NotARegularFile));
+    const QString shown = Translated(message);
+    EXPECT_TRUE(shown.startsWith(QStringLiteral("Ýöûr šéttîñgš"))) << shown.toStdString();
+    EXPECT_TRUE(shown.contains(QStringLiteral("\"/tmp/a b\" (ît îš ñöt á régûlár fîlé")))
+        << shown.toStdString();
+    // The system's own reason is shown as it is.
+    EXPECT_TRUE(Translated(Text::Reason("Permission denied")) == "Permission denied");
 }
 
 } // namespace
