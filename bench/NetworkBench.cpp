@@ -321,7 +321,7 @@ private:
             player.partner->waiting = false;
         }
         if (player.side->CurrentPhase() == net::NetworkPlayer::Phase::Ended)
-            problem_ = "a network game ended: " + player.side->EndReason();
+            problem_ = "a network game ended: " + player.side->EndReason().English();
         player.Send();
     }
 

@@ -36,8 +36,26 @@ set(ORVANE_DESKTOP_ID org.orvane.Orvane)
 target_compile_definitions(orvane_shell PRIVATE ORVANE_DESKTOP_ID="${ORVANE_DESKTOP_ID}")
 install(TARGETS orvane RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${ORVANE_SOUND_FILES} ${ORVANE_HELP_FILE} DESTINATION ${ORVANE_INSTALL_DATA_DIR})
-install(FILES data/${ORVANE_DESKTOP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-install(FILES data/${ORVANE_DESKTOP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+# The desktop entry and the metainfo as in data/, with each language's entries added from
+# the .ts files.
+set(ORVANE_DESKTOP_FILE ${CMAKE_BINARY_DIR}/data/${ORVANE_DESKTOP_ID}.desktop)
+set(ORVANE_METAINFO_FILE ${CMAKE_BINARY_DIR}/data/${ORVANE_DESKTOP_ID}.metainfo.xml)
+set(ORVANE_DESKTOP_TOOL ${CMAKE_SOURCE_DIR}/tools/desktop_translations.py)
+add_custom_command(OUTPUT ${ORVANE_DESKTOP_FILE} ${ORVANE_METAINFO_FILE}
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/data
+  COMMAND ${Python3_EXECUTABLE} ${ORVANE_DESKTOP_TOOL} desktop
+          ${CMAKE_SOURCE_DIR}/data/${ORVANE_DESKTOP_ID}.desktop ${ORVANE_DESKTOP_FILE} ${ORVANE_TS_FILES}
+  COMMAND ${Python3_EXECUTABLE} ${ORVANE_DESKTOP_TOOL} metainfo
+          ${CMAKE_SOURCE_DIR}/data/${ORVANE_DESKTOP_ID}.metainfo.xml ${ORVANE_METAINFO_FILE}
+          ${ORVANE_TS_FILES}
+  DEPENDS ${ORVANE_DESKTOP_TOOL} ${ORVANE_TS_FILES}
+          ${CMAKE_SOURCE_DIR}/data/${ORVANE_DESKTOP_ID}.desktop
+          ${CMAKE_SOURCE_DIR}/data/${ORVANE_DESKTOP_ID}.metainfo.xml
+  COMMENT "Adding the translations to the desktop entry and the metainfo"
+  VERBATIM)
+add_custom_target(orvane_desktop_files ALL DEPENDS ${ORVANE_DESKTOP_FILE} ${ORVANE_METAINFO_FILE})
+install(FILES ${ORVANE_DESKTOP_FILE} DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${ORVANE_METAINFO_FILE} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 # The replay files' type, so that a file manager opens them with the program.
 install(FILES data/${ORVANE_DESKTOP_ID}.mime.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages
   RENAME ${ORVANE_DESKTOP_ID}.xml)

@@ -86,7 +86,7 @@ def write_desktop(source, out, ts_files):
 
 
 def write_metainfo(source, out, ts_files):
-    tree = ET.parse(source)
+    tree = ET.parse(source, ET.XMLParser(target=ET.TreeBuilder(insert_comments=True)))
     root = tree.getroot()
     tables = [(ts, language_of(ts), translations(ts, "Metainfo")) for ts in ts_files]
     parents = {child: parent for parent in root.iter() for child in parent}

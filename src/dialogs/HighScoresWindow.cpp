@@ -97,11 +97,18 @@ QFrame* AddCounter(
     label->setObjectName(name + QStringLiteral("Caption"));
     label->setFont(Tahoma());
     label->adjustSize();
-    label->move(6, (at.height() - label->height()) / 2);
     *value = new QLabel(box);
     (*value)->setObjectName(name + QStringLiteral("Count"));
     (*value)->setFont(Tahoma(true));
     (*value)->setAlignment(Qt::AlignCenter);
+    // A caption longer than the English leaves the count room for five digits and wraps.
+    const int countRoom = (*value)->fontMetrics().horizontalAdvance(QStringLiteral("99999"));
+    const int captionRoom = at.width() - 6 - 2 - countRoom - 4;
+    if (label->width() > captionRoom) {
+        label->setWordWrap(true);
+        label->resize(captionRoom, label->heightForWidth(captionRoom));
+    }
+    label->move(6, (at.height() - label->height()) / 2);
     const int left = label->x() + label->width() + 2;
     (*value)->setGeometry(left, 2, at.width() - left - 4, at.height() - 4);
     return box;
@@ -181,7 +188,9 @@ HighScoresWindow::HighScoresWindow(ScoreFile& scores, ScoreMarks& marks, QWidget
     ResetScore = new QPushButton(
         QCoreApplication::translate("HighScoresWindow", "&Reset Scores"), difficulty);
     ResetScore->setObjectName(QStringLiteral("ResetScore"));
-    ResetScore->setGeometry(312, 239, 97, 25);
+    // A longer caption widens the button to the left.
+    const int resetWidth = std::max(97, ResetScore->sizeHint().width());
+    ResetScore->setGeometry(312 + 97 - resetWidth, 239, resetWidth, 25);
     ResetScore->setAutoDefault(false);
     connect(ResetScore, &QPushButton::clicked, this, &HighScoresWindow::ResetShownTable);
 

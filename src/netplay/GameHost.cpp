@@ -2,9 +2,9 @@
 #include "netplay/GameHost.h"
 
 #include "game/Game.h"
-#include "platform/Text.h"
 #include "platform/CounterSource.h"
 #include "platform/FrameClock.h"
+#include "platform/Text.h"
 
 #include <algorithm>
 #include <random>

@@ -47,12 +47,12 @@ int32_t NetworkPlayer::TurnMsLeftAt(int64_t nowMs) const
     return static_cast<int32_t>(std::max<int64_t>(0, turnMsLeft_ - (nowMs - turnToldAtMs_)));
 }
 
-void NetworkPlayer::End(const std::string& reason)
+void NetworkPlayer::End(Text reason)
 {
     if (phase_ == Phase::Ended)
         return;
     phase_ = Phase::Ended;
-    endReason_ = reason;
+    endReason_ = std::move(reason);
     if (game_.NetworkSeat())
         game_.LeaveNetworkGame();
 }
@@ -70,7 +70,8 @@ void NetworkPlayer::Received(const Message& message, int64_t nowMs)
         limit_ = welcome->Limit;
         phase_ = Phase::Playing;
     } else if (const auto* refused = std::get_if<Refused>(&message)) {
-        End("The host refused: " + refused->Reason);
+        End(Text(QT_TRANSLATE_NOOP("Messages", "The host refused: %1"))
+                .Arg(Text::Reason(refused->Reason)));
     } else if (const auto* shown = std::get_if<Shown>(&message);
                shown && phase_ == Phase::Playing) {
         Show(*shown, nowMs);
@@ -78,8 +79,8 @@ void NetworkPlayer::Received(const Message& message, int64_t nowMs)
         lastRefusal_ = refusal->Reason;
     } else if (const auto* goodbye = std::get_if<Goodbye>(&message)) {
         End(goodbye->Reason.empty()
-                ? QT_TRANSLATE_NOOP("Messages", "The host ended the network game.")
-                : goodbye->Reason);
+                ? Text(QT_TRANSLATE_NOOP("Messages", "The host ended the network game."))
+                : Text::Reason(goodbye->Reason));
     } else if (!std::holds_alternative<Heartbeat>(message)) {
         End(QT_TRANSLATE_NOOP("Messages", "The host sent a message out of turn."));
     }
@@ -144,7 +145,7 @@ void NetworkPlayer::Tick(int64_t nowMs)
 
 void NetworkPlayer::ConnectionLost(const std::string& reason)
 {
-    End(reason);
+    End(Text::Reason(reason));
 }
 
 void NetworkPlayer::Leave()

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include "netplay/Protocol.h"
+#include "platform/Text.h"
 
 #include <cstdint>
 #include <optional>
@@ -39,7 +40,7 @@ public:
     std::vector<uint8_t> TakeOutgoing();
     Phase CurrentPhase() const { return phase_; }
     // Why the network game ended, for the player; empty while it goes on.
-    const std::string& EndReason() const { return endReason_; }
+    const Text& EndReason() const { return endReason_; }
     // The player chose to leave, and needs no telling why it ended.
     bool LeftByChoice() const { return leftByChoice_; }
     std::optional<PlayerIndex> Seat() const { return seat_; }
@@ -59,13 +60,13 @@ public:
 private:
     void Send(const Message& message);
     void Show(const Shown& shown, int64_t nowMs);
-    void End(const std::string& reason);
+    void End(Text reason);
 
     Game& game_;
     Hello hello_;
     Phase phase_ = Phase::Greeting;
     std::vector<uint8_t> outgoing_;
-    std::string endReason_;
+    Text endReason_;
     std::optional<PlayerIndex> seat_;
     uint64_t token_ = 0;
     std::string gameName_;

@@ -145,7 +145,7 @@ void NetworkPlay::Finish()
 {
     if (!player_)
         return;
-    const std::string reason = player_->EndReason();
+    const Text reason = player_->EndReason();
     const bool leftByChoice = player_->LeftByChoice();
     Flush();
     player_.reset();
@@ -166,8 +166,8 @@ void NetworkPlay::Finish()
     session_.TakeGameEvents();
     if (OnChanged)
         OnChanged();
-    if (!leftByChoice && !reason.empty())
-        session_.platform.ShowMessage(Text::Reason(reason), MessageIcon::Information);
+    if (!leftByChoice && !reason.Empty())
+        session_.platform.ShowMessage(reason, MessageIcon::Information);
 }
 
 bool NetworkPlay::ConfirmLeave()

@@ -167,11 +167,11 @@ TEST(NetworkGame, HellosTheHostCannotTakeAreRefusedInWords)
     table.Join("B", "Evening");
     Side& third = table.Join("C", "Evening");
     EXPECT_EQ(third.player->CurrentPhase(), net::NetworkPlayer::Phase::Ended);
-    EXPECT_EQ(third.player->EndReason(),
+    EXPECT_EQ(third.player->EndReason().English(),
         "The host refused: The game \"Evening\" has two players already.");
     Side& stranger = table.Join("D", "", 12345);
-    EXPECT_EQ(
-        stranger.player->EndReason(), "The host refused: The game you were playing has ended.");
+    EXPECT_EQ(stranger.player->EndReason().English(),
+        "The host refused: The game you were playing has ended.");
 
     const net::ConnectionId id = 99;
     table.host.Connected(id);
@@ -216,7 +216,7 @@ TEST(NetworkGame, ASeatWaitsAMinuteForItsPlayerWithTheToken)
     table.PassMs(net::RejoinMs);
     EXPECT_EQ(a.player->CurrentPhase(), net::NetworkPlayer::Phase::Playing);
     table.PassMs(1001);
-    EXPECT_EQ(a.player->EndReason(), "B did not come back.");
+    EXPECT_EQ(a.player->EndReason().English(), "B did not come back.");
     EXPECT_EQ(table.host.GameCount(), 0U);
     EXPECT_FALSE(a.game.NetworkSeat());
 }
@@ -229,7 +229,7 @@ TEST(NetworkGame, AHostThatStopsTellsEveryPlayerWhy)
     table.host.EndAll("Stopped.");
     table.Pump();
     for (const Side* side : {&a, &b}) {
-        EXPECT_EQ(side->player->EndReason(), "Stopped.");
+        EXPECT_EQ(side->player->EndReason().English(), "Stopped.");
         EXPECT_FALSE(side->game.NetworkSeat());
     }
     EXPECT_EQ(table.host.GameCount(), 0U);
@@ -249,7 +249,8 @@ TEST(NetworkGame, ASilentSideIsTakenAsGoneAfterTenSeconds)
     // And a player whose host falls silent ends the game in words.
     b.player->Tick(table.NowMs());
     EXPECT_EQ(b.player->CurrentPhase(), net::NetworkPlayer::Phase::Ended);
-    EXPECT_NE(b.player->EndReason().find("Nothing was heard from the host"), std::string::npos);
+    EXPECT_NE(
+        b.player->EndReason().English().find("Nothing was heard from the host"), std::string::npos);
 }
 
 TEST(NetworkGame, APlayerOutOfTimeGivesUpAndTheOtherWinsThePoint)

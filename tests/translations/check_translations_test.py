@@ -1,0 +1,73 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""The translation checker passes a sound file and finds each kind of fault."""
+import importlib.util
+import sys
+import tempfile
+import unittest
+from pathlib import Path
+
+TOOLS = Path(__file__).resolve().parents[2] / "tools"
+spec = importlib.util.spec_from_file_location("check", TOOLS / "check_translations.py")
+check = importlib.util.module_from_spec(spec)
+spec.loader.exec_module(check)
+
+SOUND = {
+    "GameMenu": [("&New", "&Neu"), ("E&xit", "&Beenden"), ("%1 mines", "%1 Minen")],
+    "OptionsMenu": [("&Sounds", "&Töne")],
+    "Messages": [("OK", "OK"), ("Version %1", "Version %1")],
+    "BlockSizeMenu": [("2.0 &x", "2.0 &x")],
+}
+
+
+def ts(contexts, attributes=""):
+    parts = ['<?xml version="1.0" encoding="utf-8"?>\n<TS version="2.1" language="de">']
+    for name, messages in contexts.items():
+        parts.append(f"<context><name>{name}</name>")
+        for source, translation in messages:
+            parts.append(f"<message><source>{source}</source>"
+                         f"<translation{attributes}>{translation}</translation></message>")
+        parts.append("</context>")
+    parts.append("</TS>")
+    return "\n".join(parts).replace("&", "&amp;")
+
+
+class CheckTranslations(unittest.TestCase):
+    def problems(self, contexts, attributes=""):
+        with tempfile.TemporaryDirectory() as folder:
+            path = Path(folder) / "orvane_de.ts"
+            path.write_text(ts(contexts, attributes), encoding="utf-8")
+            return check.check_file(path)
+
+    def faulty(self, context, source, translation, expected):
+        contexts = {name: list(messages) for name, messages in SOUND.items()}
+        contexts.setdefault(context, []).append((source, translation))
+        problems = self.problems(contexts)
+        self.assertEqual(len(problems), 1, problems)
+        self.assertIn(expected, problems[0])
+
+    def test_sound_file_passes(self):
+        self.assertEqual(self.problems(SOUND), [])
+
+    def test_unfinished_and_empty_translations(self):
+        self.assertEqual(len(self.problems({"Messages": [("Hello", "Hallo")]},
+                                           ' type="unfinished"')), 1)
+        self.faulty("Messages", "Hello", "", "no translation")
+
+    def test_placeholders_kept(self):
+        self.faulty("Messages", "%1 of %2", "%1 von", "placeholders differ")
+        self.faulty("Messages", "%1 of %2", "%1 von %3", "placeholders differ")
+        self.faulty("Messages", "%L1 seconds", "Sekunden", "placeholders differ")
+
+    def test_accelerators_kept_and_unique_per_menu(self):
+        self.faulty("GameMenu", "&Pause", "Pause", "one accelerator")
+        self.faulty("GameMenu", "&Pause", "&Pa&use", "one accelerator")
+        self.faulty("GameMenu", "&Pause", "&Nicht weiter", "accelerator &n used by")
+        # The same letter in another menu is fine.
+        self.assertEqual(self.problems({**SOUND, "HelpMenu": [("&Help", "&Neu")]}), [])
+
+    def test_english_left_in_place(self):
+        self.faulty("Messages", "Board code:", "Board code:", "is the English text")
+
+
+if __name__ == "__main__":
+    unittest.main()
