@@ -92,7 +92,7 @@
         <translation>Zeile %1</translation>
     </message>
     <message>
-        <location filename="../src/shell/AccessibleStatus.cpp" line="+119"/>
+        <location filename="../src/shell/AccessibleStatus.cpp" line="+136"/>
         <source>status</source>
         <translation>Status</translation>
     </message>
@@ -338,7 +338,7 @@
         <translation>Alle sicheren Felder aufdecken, ohne eine Mine zu berühren – allein, gegen einen Freund oder gegen den Computer</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>mines;puzzle;board;logic;</source>
         <translation>Minen;Minenfeld;Rätsel;Denkspiel;Spielfeld;Logik;</translation>
     </message>
@@ -468,7 +468,7 @@
 <context>
     <name>HighScoresWindow</name>
     <message>
-        <location filename="../src/dialogs/HighScoresWindow.cpp" line="+135"/>
+        <location filename="../src/dialogs/HighScoresWindow.cpp" line="+142"/>
         <source>Hi Scores</source>
         <translation>Bestenliste</translation>
     </message>
@@ -503,7 +503,7 @@
         <translation>Bestenliste &amp;zurücksetzen</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+10"/>
         <source>&amp;Ok</source>
         <translation>&amp;OK</translation>
     </message>
@@ -758,7 +758,12 @@
         <translation>Von Ihnen kam zu lange keine Nachricht.</translation>
     </message>
     <message>
-        <location filename="../src/netplay/NetworkPlayer.cpp" line="+81"/>
+        <location filename="../src/netplay/NetworkPlayer.cpp" line="+73"/>
+        <source>The host refused: %1</source>
+        <translation>Der Host hat abgelehnt: %1</translation>
+    </message>
+    <message>
+        <location line="+9"/>
         <source>The host ended the network game.</source>
         <translation>Der Host hat das Netzwerkspiel beendet.</translation>
     </message>
@@ -996,7 +1001,7 @@
         <translation>Orvane ist ein Minenfeld-Denkspiel auf einem Raster verdeckter Felder. Decken Sie ein Feld auf, und es zeigt, wie viele seiner acht Nachbarn eine Mine enthalten; kombinieren Sie die Zahlen, um herauszufinden, wo die Minen liegen.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+4"/>
         <source>Three ways to play:</source>
         <translation>Drei Spielarten:</translation>
     </message>
@@ -1006,22 +1011,22 @@
         <translation>Klassisch: alle sicheren Felder gegen die Uhr aufdecken, mit einer Bestenliste je Stufe</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Vs Human: two players take turns on one board, and finding mines scores</source>
         <translation>Gegen Mensch: Zwei Spieler ziehen abwechselnd auf einem Spielfeld, und wer Minen findet, punktet</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Vs Computer: the same two-player game against a computer opponent</source>
         <translation>Gegen Computer: dasselbe Spiel zu zweit gegen einen Computergegner</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>The board is drawn with OpenGL in seven colour themes and five cell sizes, with animated flags and sounds.</source>
         <translation>Das Spielfeld wird mit OpenGL in sieben Farbdesigns und fünf Feldgrößen gezeichnet, mit animierten Flaggen und Klängen.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>A Classic game at the Intermediate level</source>
         <translation>Ein klassisches Spiel auf der Stufe Fortgeschritten</translation>
     </message>

@@ -92,7 +92,7 @@
         <translation>fila %1</translation>
     </message>
     <message>
-        <location filename="../src/shell/AccessibleStatus.cpp" line="+119"/>
+        <location filename="../src/shell/AccessibleStatus.cpp" line="+136"/>
         <source>status</source>
         <translation>estado</translation>
     </message>
@@ -338,7 +338,7 @@
         <translation>Abre todas las casillas seguras sin tocar ninguna mina, solo o contra un amigo o el ordenador</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>mines;puzzle;board;logic;</source>
         <translation>minas;rompecabezas;tablero;lógica;</translation>
     </message>
@@ -468,7 +468,7 @@
 <context>
     <name>HighScoresWindow</name>
     <message>
-        <location filename="../src/dialogs/HighScoresWindow.cpp" line="+135"/>
+        <location filename="../src/dialogs/HighScoresWindow.cpp" line="+142"/>
         <source>Hi Scores</source>
         <translation>Mejores puntuaciones</translation>
     </message>
@@ -503,7 +503,7 @@
         <translation>&amp;Restablecer puntuaciones</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+10"/>
         <source>&amp;Ok</source>
         <translation>&amp;Aceptar</translation>
     </message>
@@ -758,7 +758,12 @@
         <translation>No se ha recibido nada de ti durante demasiado tiempo.</translation>
     </message>
     <message>
-        <location filename="../src/netplay/NetworkPlayer.cpp" line="+81"/>
+        <location filename="../src/netplay/NetworkPlayer.cpp" line="+73"/>
+        <source>The host refused: %1</source>
+        <translation>El anfitrión ha rechazado la conexión: %1</translation>
+    </message>
+    <message>
+        <location line="+9"/>
         <source>The host ended the network game.</source>
         <translation>El anfitrión terminó la partida en red.</translation>
     </message>
@@ -996,7 +1001,7 @@
         <translation>Orvane es un rompecabezas de campo de minas en una cuadrícula de casillas ocultas. Abre una casilla y te dirá cuántas de sus ocho vecinas tienen una mina; combina los números para deducir dónde están las minas.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+4"/>
         <source>Three ways to play:</source>
         <translation>Tres formas de jugar:</translation>
     </message>
@@ -1006,22 +1011,22 @@
         <translation>Clásico: abre todas las casillas seguras contra el reloj, con una tabla de mejores puntuaciones por nivel</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Vs Human: two players take turns on one board, and finding mines scores</source>
         <translation>Contra humano: dos jugadores se turnan en un mismo tablero, y encontrar minas da puntos</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Vs Computer: the same two-player game against a computer opponent</source>
         <translation>Contra el ordenador: el mismo juego para dos jugadores, contra un rival que maneja el ordenador</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>The board is drawn with OpenGL in seven colour themes and five cell sizes, with animated flags and sounds.</source>
         <translation>El tablero se dibuja con OpenGL en siete temas de color y cinco tamaños de casilla, con banderas animadas y sonidos.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>A Classic game at the Intermediate level</source>
         <translation>Una partida en modo Clásico en el nivel Intermedio</translation>
     </message>

@@ -26,7 +26,7 @@
     <message>
         <location line="+2"/>
         <source>Free software: %1</source>
-        <translation>Logiciel libre : %1</translation>
+        <translation>Logiciel libre&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -92,7 +92,7 @@
         <translation>ligne %1</translation>
     </message>
     <message>
-        <location filename="../src/shell/AccessibleStatus.cpp" line="+119"/>
+        <location filename="../src/shell/AccessibleStatus.cpp" line="+136"/>
         <source>status</source>
         <translation>état</translation>
     </message>
@@ -302,17 +302,17 @@
     <message>
         <location line="+9"/>
         <source>Height:</source>
-        <translation>Hauteur :</translation>
+        <translation>Hauteur&#xa0;:</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Width:</source>
-        <translation>Largeur :</translation>
+        <translation>Largeur&#xa0;:</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Mines:</source>
-        <translation>Mines :</translation>
+        <translation>Mines&#xa0;:</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -338,7 +338,7 @@
         <translation>Découvrez toutes les cases sûres sans toucher de mine, seul, contre un ami ou contre l’ordinateur</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>mines;puzzle;board;logic;</source>
         <translation>mines;démineur;casse-tête;réflexion;grille;logique;</translation>
     </message>
@@ -468,7 +468,7 @@
 <context>
     <name>HighScoresWindow</name>
     <message>
-        <location filename="../src/dialogs/HighScoresWindow.cpp" line="+135"/>
+        <location filename="../src/dialogs/HighScoresWindow.cpp" line="+142"/>
         <source>Hi Scores</source>
         <translation>Meilleurs scores</translation>
     </message>
@@ -503,7 +503,7 @@
         <translation>&amp;Remettre les scores à zéro</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+10"/>
         <source>&amp;Ok</source>
         <translation>&amp;OK</translation>
     </message>
@@ -583,7 +583,7 @@
     <message>
         <location filename="../src/dialogs/HighScoresWindow.cpp" line="+94"/>
         <source>Are You Sure You Want To Reset Scores?</source>
-        <translation>Voulez-vous vraiment remettre les meilleurs scores à zéro ?</translation>
+        <translation>Voulez-vous vraiment remettre les meilleurs scores à zéro&#x202f;?</translation>
     </message>
     <message>
         <location filename="../src/game/BoardCode.cpp" line="+126"/>
@@ -593,7 +593,7 @@
     <message>
         <location line="+1"/>
         <source>The board code cannot hold %1: it is written with the digits 2 to 9 and the letters A to Z but I and O.</source>
-        <translation>Le code de grille ne peut pas contenir %1 : il s’écrit avec les chiffres 2 à 9 et les lettres A à Z sauf I et O.</translation>
+        <translation>Le code de grille ne peut pas contenir %1&#xa0;: il s’écrit avec les chiffres 2 à 9 et les lettres A à Z sauf I et O.</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -623,7 +623,7 @@
     <message>
         <location line="+2"/>
         <source>The board code does not check out: a character in it was mistyped, left out or swapped with its neighbour.</source>
-        <translation>Le code de grille est incorrect : un de ses caractères a été mal saisi, oublié ou interverti avec son voisin.</translation>
+        <translation>Le code de grille est incorrect&#xa0;: un de ses caractères a été mal saisi, oublié ou interverti avec son voisin.</translation>
     </message>
     <message>
         <location line="+9"/>
@@ -633,12 +633,12 @@
     <message>
         <location line="+3"/>
         <source>The board code gives a width of %1 cells; a board is 1 to 35 cells wide.</source>
-        <translation>Le code de grille indique une largeur de %1 cases ; une grille fait de 1 à 35 cases de large.</translation>
+        <translation>Le code de grille indique une largeur de %1 cases&#x202f;; une grille fait de 1 à 35 cases de large.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>The board code gives a height of %1 cells; a board is 1 to 25 cells high.</source>
-        <translation>Le code de grille indique une hauteur de %1 cases ; une grille fait de 1 à 25 cases de haut.</translation>
+        <translation>Le code de grille indique une hauteur de %1 cases&#x202f;; une grille fait de 1 à 25 cases de haut.</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -673,19 +673,19 @@
     <message>
         <location filename="../src/input/StatusInput.cpp" line="+57"/>
         <source>Enter Player-%1 Name (Max 6 Chars):</source>
-        <translation>Entrez le nom du joueur %1 (6 caractères max.) :</translation>
+        <translation>Entrez le nom du joueur %1 (6 caractères max.)&#xa0;:</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>%1
 <byte value="xd"/>Are you sure? you want to give-up the game? You will lose!</source>
         <translation>%1
-<byte value="xd"/>Voulez-vous vraiment abandonner la partie ? Vous la perdrez !</translation>
+<byte value="xd"/>Voulez-vous vraiment abandonner la partie&#x202f;? Vous la perdrez&#x202f;!</translation>
     </message>
     <message>
         <location line="+123"/>
         <source>Are you sure to reset scores?</source>
-        <translation>Voulez-vous vraiment remettre les scores à zéro ?</translation>
+        <translation>Voulez-vous vraiment remettre les scores à zéro&#x202f;?</translation>
     </message>
     <message>
         <location filename="../src/netplay/GameHost.cpp" line="+126"/>
@@ -758,7 +758,12 @@
         <translation>Aucune nouvelle de vous depuis trop longtemps.</translation>
     </message>
     <message>
-        <location filename="../src/netplay/NetworkPlayer.cpp" line="+81"/>
+        <location filename="../src/netplay/NetworkPlayer.cpp" line="+73"/>
+        <source>The host refused: %1</source>
+        <translation>L’hôte a refusé&#xa0;: %1</translation>
+    </message>
+    <message>
+        <location line="+9"/>
         <source>The host ended the network game.</source>
         <translation>L’hôte a mis fin à la partie en réseau.</translation>
     </message>
@@ -770,7 +775,7 @@
     <message>
         <location line="+51"/>
         <source>Nothing was heard from the host for 10 seconds: the network game has ended.</source>
-        <translation>Aucune nouvelle de l’hôte depuis 10 secondes : la partie en réseau est terminée.</translation>
+        <translation>Aucune nouvelle de l’hôte depuis 10 secondes&#xa0;: la partie en réseau est terminée.</translation>
     </message>
     <message>
         <location line="+21"/>
@@ -790,7 +795,7 @@
     <message>
         <location filename="../src/network/HostServer.cpp" line="+79"/>
         <source>The host has stopped hosting: the network game has ended.</source>
-        <translation>L’hôte a cessé d’héberger : la partie en réseau est terminée.</translation>
+        <translation>L’hôte a cessé d’héberger&#xa0;: la partie en réseau est terminée.</translation>
     </message>
     <message>
         <location filename="../src/platform/DamagedCopies.cpp" line="+21"/>
@@ -825,7 +830,7 @@
     <message>
         <location line="+7"/>
         <source>The game history %1 cannot be used (%2). It is left as it is; the game goes on, but the games played are not kept.</source>
-        <translation>L’historique des parties %1 ne peut pas être utilisé (%2). Il est laissé tel quel ; le jeu continue, mais les parties jouées ne sont pas conservées.</translation>
+        <translation>L’historique des parties %1 ne peut pas être utilisé (%2). Il est laissé tel quel&#x202f;; le jeu continue, mais les parties jouées ne sont pas conservées.</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -855,12 +860,12 @@
     <message>
         <location line="+18"/>
         <source>This game&apos;s replay cannot be shown: it is damaged (%1).</source>
-        <translation>La rediffusion de cette partie ne peut pas être affichée : elle est endommagée (%1).</translation>
+        <translation>La rediffusion de cette partie ne peut pas être affichée&#xa0;: elle est endommagée (%1).</translation>
     </message>
     <message>
         <location filename="../src/scores/Recording.cpp" line="+115"/>
         <source>Well done! This board was dealt so that it never needed a guess, so its time does not go into the high-score tables: they compare games on boards dealt at random, where a guess may be needed. Turn off Options &gt; No Guessing to play for them.</source>
-        <translation>Bravo ! Cette grille a été générée pour ne jamais obliger à deviner, son temps n’entre donc pas dans les tableaux des meilleurs scores : ceux-ci comparent des parties sur des grilles générées au hasard, où il peut falloir deviner. Désactivez Options &gt; Sans hasard pour y figurer.</translation>
+        <translation>Bravo&#x202f;! Cette grille a été générée pour ne jamais obliger à deviner, son temps n’entre donc pas dans les tableaux des meilleurs scores&#xa0;: ceux-ci comparent des parties sur des grilles générées au hasard, où il peut falloir deviner. Désactivez Options &gt; Sans hasard pour y figurer.</translation>
     </message>
     <message>
         <location filename="../src/scores/ScoreFile.cpp" line="+204"/>
@@ -875,22 +880,22 @@
     <message>
         <location line="+6"/>
         <source>The score file %1 was damaged. It has been repaired, keeping every score that could be read; the damaged file is kept as &quot;%2&quot;.</source>
-        <translation>Le fichier des scores %1 était endommagé. Il a été réparé en gardant tous les scores lisibles ; le fichier endommagé est conservé sous le nom « %2 ».</translation>
+        <translation>Le fichier des scores %1 était endommagé. Il a été réparé en gardant tous les scores lisibles&#x202f;; le fichier endommagé est conservé sous le nom «&#xa0;%2&#xa0;».</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>The score file %1 is damaged, and a copy of it could not be kept beside it (%2). It is left as it is; the game goes on, but new scores and game counts are not saved.</source>
-        <translation>Le fichier des scores %1 est endommagé, et une copie n’a pas pu en être conservée à côté (%2). Il est laissé tel quel ; le jeu continue, mais les nouveaux scores et le décompte des parties ne sont pas enregistrés.</translation>
+        <translation>Le fichier des scores %1 est endommagé, et une copie n’a pas pu en être conservée à côté (%2). Il est laissé tel quel&#x202f;; le jeu continue, mais les nouveaux scores et le décompte des parties ne sont pas enregistrés.</translation>
     </message>
     <message>
         <location filename="../src/session/GameSession.cpp" line="+52"/>
         <source>There is no home folder to keep your files in: HOME is not set, and the user database names none. You can play, but no settings, options, scores or games played are kept this time.</source>
-        <translation>Il n’y a pas de dossier personnel où conserver vos fichiers : HOME n’est pas défini, et la base des utilisateurs n’en indique aucun. Vous pouvez jouer, mais ni paramètres, ni options, ni scores, ni parties jouées ne seront conservés cette fois-ci.</translation>
+        <translation>Il n’y a pas de dossier personnel où conserver vos fichiers&#xa0;: HOME n’est pas défini, et la base des utilisateurs n’en indique aucun. Vous pouvez jouer, mais ni paramètres, ni options, ni scores, ni parties jouées ne seront conservés cette fois-ci.</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Your CPU doesn&apos;t support High Resolutiom Timer! Exiting now.</source>
-        <translation>Votre processeur ne prend pas en charge de minuterie haute résolution ! Fermeture du programme.</translation>
+        <translation>Votre processeur ne prend pas en charge de minuterie haute résolution&#x202f;! Fermeture du programme.</translation>
     </message>
     <message>
         <location line="+52"/>
@@ -900,7 +905,7 @@
     <message>
         <location line="+35"/>
         <source>%1 pixels</source>
-        <translation>%1 pixels</translation>
+        <translation>%1&#xa0;pixels</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -910,12 +915,12 @@
     <message>
         <location filename="../src/session/Keyboard.cpp" line="+29"/>
         <source>Do you want to quit?</source>
-        <translation>Voulez-vous quitter ?</translation>
+        <translation>Voulez-vous quitter&#x202f;?</translation>
     </message>
     <message>
         <location filename="../src/session/Preferences.cpp" line="+81"/>
         <source>it is larger than 64 KiB</source>
-        <translation>il dépasse 64 Kio</translation>
+        <translation>il dépasse 64&#xa0;Kio</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -930,57 +935,57 @@
     <message>
         <location line="+46"/>
         <source>Your options could not be read from %1 (%2). It is left as it is; the options in effect are kept until the game is closed.</source>
-        <translation>Vos options n’ont pas pu être lues depuis %1 (%2). Le fichier est laissé tel quel ; les options en vigueur sont gardées jusqu’à la fermeture du jeu.</translation>
+        <translation>Vos options n’ont pas pu être lues depuis %1 (%2). Le fichier est laissé tel quel&#x202f;; les options en vigueur sont gardées jusqu’à la fermeture du jeu.</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Your options file %1 is damaged (%2), and it could not be kept aside (%3). It is left as it is; the options that could be read are used, but changes are not saved.</source>
-        <translation>Votre fichier d’options %1 est endommagé (%2), et il n’a pas pu être mis de côté (%3). Il est laissé tel quel ; les options lisibles sont utilisées, mais les modifications ne sont pas enregistrées.</translation>
+        <translation>Votre fichier d’options %1 est endommagé (%2), et il n’a pas pu être mis de côté (%3). Il est laissé tel quel&#x202f;; les options lisibles sont utilisées, mais les modifications ne sont pas enregistrées.</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Your options file %1 was damaged (%2). It has been kept as &quot;%3&quot;, and the options that could be read are used.</source>
-        <translation>Votre fichier d’options %1 était endommagé (%2). Il a été conservé sous le nom « %3 », et les options lisibles sont utilisées.</translation>
+        <translation>Votre fichier d’options %1 était endommagé (%2). Il a été conservé sous le nom «&#xa0;%3&#xa0;», et les options lisibles sont utilisées.</translation>
     </message>
     <message>
         <location line="+46"/>
         <source>Your options could not be saved to &quot;%1&quot; (%2). They stay in effect until the game is closed.</source>
-        <translation>Vos options n’ont pas pu être enregistrées dans « %1 » (%2). Elles restent en vigueur jusqu’à la fermeture du jeu.</translation>
+        <translation>Vos options n’ont pas pu être enregistrées dans «&#xa0;%1&#xa0;» (%2). Elles restent en vigueur jusqu’à la fermeture du jeu.</translation>
     </message>
     <message>
         <location filename="../src/session/Settings.cpp" line="+88"/>
         <source>Your settings could not be saved to &quot;%1&quot; (%2). They stay in effect until the game is closed.</source>
-        <translation>Vos paramètres n’ont pas pu être enregistrés dans « %1 » (%2). Ils restent en vigueur jusqu’à la fermeture du jeu.</translation>
+        <translation>Vos paramètres n’ont pas pu être enregistrés dans «&#xa0;%1&#xa0;» (%2). Ils restent en vigueur jusqu’à la fermeture du jeu.</translation>
     </message>
     <message>
         <location filename="../src/shell/MainWindow.cpp" line="+102"/>
         <source>OpenGL initialization failed!</source>
-        <translation>Échec de l’initialisation d’OpenGL !</translation>
+        <translation>Échec de l’initialisation d’OpenGL&#x202f;!</translation>
     </message>
     <message>
         <location filename="../src/shell/NetworkPlay.cpp" line="+177"/>
         <source>Leave the network game?</source>
-        <translation>Quitter la partie en réseau ?</translation>
+        <translation>Quitter la partie en réseau&#x202f;?</translation>
     </message>
     <message>
         <location filename="../src/shell/QtPlatform.cpp" line="+167"/>
         <source>The help could not be shown: there is no viewer for &quot;%1&quot; and the help pages are missing from &quot;%2&quot;.</source>
-        <translation>L’aide n’a pas pu être affichée : il n’y a aucun visualiseur pour « %1 » et les pages d’aide sont absentes de « %2 ».</translation>
+        <translation>L’aide n’a pas pu être affichée&#xa0;: il n’y a aucun visualiseur pour «&#xa0;%1&#xa0;» et les pages d’aide sont absentes de «&#xa0;%2&#xa0;».</translation>
     </message>
     <message>
         <location filename="../src/shell/SecondaryWindows.cpp" line="+136"/>
         <source>The replay %1 cannot be shown: %2.</source>
-        <translation>La rediffusion %1 ne peut pas être affichée : %2.</translation>
+        <translation>La rediffusion %1 ne peut pas être affichée&#xa0;: %2.</translation>
     </message>
     <message>
         <location line="+29"/>
         <source>This board has no code yet: its mines are laid when its first cell is opened.</source>
-        <translation>Cette grille n’a pas encore de code : ses mines sont posées quand sa première case est découverte.</translation>
+        <translation>Cette grille n’a pas encore de code&#xa0;: ses mines sont posées quand sa première case est découverte.</translation>
     </message>
     <message>
         <location line="+29"/>
         <source>Port %1 is in use: the game is hosted on port %2.</source>
-        <translation>Le port %1 est occupé : la partie est hébergée sur le port %2.</translation>
+        <translation>Le port %1 est occupé&#xa0;: la partie est hébergée sur le port %2.</translation>
     </message>
 </context>
 <context>
@@ -993,35 +998,35 @@
     <message>
         <location line="+1"/>
         <source>Orvane is a mine-field puzzle on a grid of hidden cells. Open a cell and it tells how many of its eight neighbours hold a mine; put the numbers together to work out where the mines are.</source>
-        <translation>Orvane est un casse-tête de champ de mines sur une grille de cases cachées. Découvrez une case : elle indique combien de ses huit voisines contiennent une mine ; rapprochez les chiffres pour déduire où se trouvent les mines.</translation>
+        <translation>Orvane est un casse-tête de champ de mines sur une grille de cases cachées. Découvrez une case&#xa0;: elle indique combien de ses huit voisines contiennent une mine&#x202f;; rapprochez les chiffres pour déduire où se trouvent les mines.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+4"/>
         <source>Three ways to play:</source>
-        <translation>Trois façons de jouer :</translation>
+        <translation>Trois façons de jouer&#xa0;:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Classic: open every safe cell against the clock, with a high-score table per level</source>
-        <translation>Classique : découvrez toutes les cases sûres contre la montre, avec un tableau des meilleurs scores par niveau</translation>
+        <translation>Classique&#xa0;: découvrez toutes les cases sûres contre la montre, avec un tableau des meilleurs scores par niveau</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Vs Human: two players take turns on one board, and finding mines scores</source>
-        <translation>Contre un humain : deux joueurs jouent à tour de rôle sur la même grille, et trouver des mines rapporte des points</translation>
+        <translation>Contre un humain&#xa0;: deux joueurs jouent à tour de rôle sur la même grille, et trouver des mines rapporte des points</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Vs Computer: the same two-player game against a computer opponent</source>
-        <translation>Contre l’ordinateur : le même jeu à deux joueurs face à un adversaire informatique</translation>
+        <translation>Contre l’ordinateur&#xa0;: le même jeu à deux joueurs face à un adversaire informatique</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>The board is drawn with OpenGL in seven colour themes and five cell sizes, with animated flags and sounds.</source>
         <translation>La grille est dessinée avec OpenGL en sept thèmes de couleurs et cinq tailles de cases, avec des drapeaux animés et des sons.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>A Classic game at the Intermediate level</source>
         <translation>Une partie classique au niveau Intermédiaire</translation>
     </message>
@@ -1036,7 +1041,7 @@
     <message>
         <location filename="../src/dialogs/NameDialog.cpp" line="+16"/>
         <source>Enter New Hi-Score Name:</source>
-        <translation>Entrez votre nom pour les meilleurs scores :</translation>
+        <translation>Entrez votre nom pour les meilleurs scores&#xa0;:</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -1059,12 +1064,12 @@
     <message>
         <location line="+6"/>
         <source>Games on the local network cannot be listed: no network connection here carries multicast.</source>
-        <translation>Impossible de lister les parties du réseau local : aucune connexion réseau de cet ordinateur ne prend en charge le multicast.</translation>
+        <translation>Impossible de lister les parties du réseau local&#xa0;: aucune connexion réseau de cet ordinateur ne prend en charge le multicast.</translation>
     </message>
     <message>
         <location filename="../src/network/HostServer.cpp" line="+23"/>
         <source>No port from %1 to %2 could be used for hosting: %3</source>
-        <translation>Aucun port de %1 à %2 n’a pu être utilisé pour héberger la partie : %3</translation>
+        <translation>Aucun port de %1 à %2 n’a pu être utilisé pour héberger la partie&#xa0;: %3</translation>
     </message>
     <message>
         <location filename="../src/network/PlayerConnection.cpp" line="+21"/>
@@ -1074,7 +1079,7 @@
     <message>
         <location line="+15"/>
         <source>No computer called &quot;%1&quot; was found.</source>
-        <translation>Aucun ordinateur nommé « %1 » n’a été trouvé.</translation>
+        <translation>Aucun ordinateur nommé «&#xa0;%1&#xa0;» n’a été trouvé.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -1089,7 +1094,7 @@
     <message>
         <location line="+3"/>
         <source>The connection to the host failed: %1.</source>
-        <translation>La connexion à l’hôte a échoué : %1.</translation>
+        <translation>La connexion à l’hôte a échoué&#xa0;: %1.</translation>
     </message>
 </context>
 <context>
@@ -1102,12 +1107,12 @@
     <message>
         <location line="+1"/>
         <source>30 s a turn</source>
-        <translation>30 s par tour</translation>
+        <translation>30&#xa0;s par tour</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>120 s bank each</source>
-        <translation>réserve de 120 s chacun</translation>
+        <translation>réserve de 120&#xa0;s chacun</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -1182,7 +1187,7 @@
     <message>
         <location filename="../src/shell/NetworkPlay.cpp" line="+58"/>
         <source>Orvane - network game &quot;%1&quot; - you are %2 (Player %3)</source>
-        <translation>Orvane - partie en réseau « %1 » - vous êtes %2 (joueur %3)</translation>
+        <translation>Orvane - partie en réseau «&#xa0;%1&#xa0;» - vous êtes %2 (joueur %3)</translation>
     </message>
 </context>
 <context>
@@ -1286,7 +1291,7 @@
     <message>
         <location line="+7"/>
         <source>The replay was not saved: %1</source>
-        <translation>La rediffusion n’a pas été enregistrée : %1</translation>
+        <translation>La rediffusion n’a pas été enregistrée&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -1309,7 +1314,7 @@
     <message>
         <location line="+1"/>
         <source>Board code:</source>
-        <translation>Code de grille :</translation>
+        <translation>Code de grille&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -1392,52 +1397,52 @@
     <message>
         <location line="+2"/>
         <source>&amp;Mode:</source>
-        <translation>&amp;Mode :</translation>
+        <translation>&amp;Mode&#xa0;:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Level:</source>
-        <translation>&amp;Niveau :</translation>
+        <translation>&amp;Niveau&#xa0;:</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Games played:</source>
-        <translation>Parties jouées :</translation>
+        <translation>Parties jouées&#xa0;:</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Games won:</source>
-        <translation>Parties gagnées :</translation>
+        <translation>Parties gagnées&#xa0;:</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Won share:</source>
-        <translation>Taux de victoire :</translation>
+        <translation>Taux de victoire&#xa0;:</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Best time:</source>
-        <translation>Meilleur temps :</translation>
+        <translation>Meilleur temps&#xa0;:</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Average time:</source>
-        <translation>Temps moyen :</translation>
+        <translation>Temps moyen&#xa0;:</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Best 3BV/s:</source>
-        <translation>Meilleur 3BV/s :</translation>
+        <translation>Meilleur 3BV/s&#xa0;:</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Current winning streak:</source>
-        <translation>Série de victoires en cours :</translation>
+        <translation>Série de victoires en cours&#xa0;:</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Longest winning streak:</source>
-        <translation>Plus longue série de victoires :</translation>
+        <translation>Plus longue série de victoires&#xa0;:</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -1558,12 +1563,12 @@
     <message>
         <location line="+26"/>
         <source>This game has no replay: it was played before replays were kept.</source>
-        <translation>Cette partie n’a pas de rediffusion : elle a été jouée avant que les rediffusions soient conservées.</translation>
+        <translation>Cette partie n’a pas de rediffusion&#xa0;: elle a été jouée avant que les rediffusions soient conservées.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>This game has no replay: it was played over the network, and only the host knew where the mines were.</source>
-        <translation>Cette partie n’a pas de rediffusion : elle a été jouée en réseau, et seul l’hôte savait où se trouvaient les mines.</translation>
+        <translation>Cette partie n’a pas de rediffusion&#xa0;: elle a été jouée en réseau, et seul l’hôte savait où se trouvaient les mines.</translation>
     </message>
     <message>
         <location line="+5"/>

@@ -92,7 +92,7 @@
         <translation>riga %1</translation>
     </message>
     <message>
-        <location filename="../src/shell/AccessibleStatus.cpp" line="+119"/>
+        <location filename="../src/shell/AccessibleStatus.cpp" line="+136"/>
         <source>status</source>
         <translation>stato</translation>
     </message>
@@ -338,7 +338,7 @@
         <translation>Apri tutte le caselle sicure senza toccare nessuna mina, da solo o contro un amico o il computer</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>mines;puzzle;board;logic;</source>
         <translation>mine;rompicapo;campo;logica;</translation>
     </message>
@@ -468,7 +468,7 @@
 <context>
     <name>HighScoresWindow</name>
     <message>
-        <location filename="../src/dialogs/HighScoresWindow.cpp" line="+135"/>
+        <location filename="../src/dialogs/HighScoresWindow.cpp" line="+142"/>
         <source>Hi Scores</source>
         <translation>Migliori punteggi</translation>
     </message>
@@ -503,7 +503,7 @@
         <translation>&amp;Azzera punteggi</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+10"/>
         <source>&amp;Ok</source>
         <translation>&amp;OK</translation>
     </message>
@@ -758,7 +758,12 @@
         <translation>Da te non è arrivato nulla per troppo tempo.</translation>
     </message>
     <message>
-        <location filename="../src/netplay/NetworkPlayer.cpp" line="+81"/>
+        <location filename="../src/netplay/NetworkPlayer.cpp" line="+73"/>
+        <source>The host refused: %1</source>
+        <translation>L’host ha rifiutato: %1</translation>
+    </message>
+    <message>
+        <location line="+9"/>
         <source>The host ended the network game.</source>
         <translation>L&apos;host ha chiuso la partita in rete.</translation>
     </message>
@@ -996,7 +1001,7 @@
         <translation>Orvane è un rompicapo con mine nascoste in una griglia di caselle coperte. Apri una casella e ti dirà quante delle sue otto vicine contengono una mina; combina i numeri per scoprire dove sono le mine.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+4"/>
         <source>Three ways to play:</source>
         <translation>Tre modi di giocare:</translation>
     </message>
@@ -1006,22 +1011,22 @@
         <translation>Classica: apri tutte le caselle sicure contro il tempo, con una classifica dei migliori punteggi per ogni livello</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Vs Human: two players take turns on one board, and finding mines scores</source>
         <translation>Contro umano: due giocatori si alternano sullo stesso campo, e trovare le mine fa punti</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Vs Computer: the same two-player game against a computer opponent</source>
         <translation>Contro il computer: lo stesso gioco a due giocatori, contro un avversario guidato dal computer</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>The board is drawn with OpenGL in seven colour themes and five cell sizes, with animated flags and sounds.</source>
         <translation>Il campo è disegnato con OpenGL in sette temi di colore e cinque dimensioni di casella, con bandierine animate e suoni.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>A Classic game at the Intermediate level</source>
         <translation>Una partita in modalità Classica al livello Intermedio</translation>
     </message>

@@ -92,7 +92,7 @@
         <translation>wiersz %1</translation>
     </message>
     <message>
-        <location filename="../src/shell/AccessibleStatus.cpp" line="+119"/>
+        <location filename="../src/shell/AccessibleStatus.cpp" line="+136"/>
         <source>status</source>
         <translation>stan gry</translation>
     </message>
@@ -340,7 +340,7 @@
         <translation>Odkryj wszystkie bezpieczne pola, nie trafiając na minę, w pojedynkę albo przeciw znajomemu lub komputerowi</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>mines;puzzle;board;logic;</source>
         <translation>miny;łamigłówka;plansza;logika;</translation>
     </message>
@@ -470,7 +470,7 @@
 <context>
     <name>HighScoresWindow</name>
     <message>
-        <location filename="../src/dialogs/HighScoresWindow.cpp" line="+135"/>
+        <location filename="../src/dialogs/HighScoresWindow.cpp" line="+142"/>
         <source>Hi Scores</source>
         <translation>Najlepsze wyniki</translation>
     </message>
@@ -505,7 +505,7 @@
         <translation>Wy&amp;zeruj wyniki</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+10"/>
         <source>&amp;Ok</source>
         <translation>&amp;OK</translation>
     </message>
@@ -760,7 +760,12 @@
         <translation>Zbyt długo nie było od ciebie odpowiedzi.</translation>
     </message>
     <message>
-        <location filename="../src/netplay/NetworkPlayer.cpp" line="+81"/>
+        <location filename="../src/netplay/NetworkPlayer.cpp" line="+73"/>
+        <source>The host refused: %1</source>
+        <translation>Gospodarz odmówił: %1</translation>
+    </message>
+    <message>
+        <location line="+9"/>
         <source>The host ended the network game.</source>
         <translation>Gospodarz zakończył grę sieciową.</translation>
     </message>
@@ -998,7 +1003,7 @@
         <translation>Orvane to łamigłówka z polem minowym na siatce zakrytych pól. Odkryte pole pokazuje, na ilu z ośmiu sąsiednich pól leży mina; zestawiaj liczby, aby ustalić, gdzie są miny.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+4"/>
         <source>Three ways to play:</source>
         <translation>Trzy sposoby gry:</translation>
     </message>
@@ -1008,22 +1013,22 @@
         <translation>Klasyczny: odkryj wszystkie bezpieczne pola na czas, z tabelą najlepszych wyników dla każdego poziomu</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Vs Human: two players take turns on one board, and finding mines scores</source>
         <translation>Przeciw człowiekowi: dwóch graczy wykonuje ruchy na zmianę na jednej planszy, a za znalezione miny zdobywa się punkty</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Vs Computer: the same two-player game against a computer opponent</source>
         <translation>Przeciw komputerowi: ta sama gra dla dwóch graczy, ale z komputerowym przeciwnikiem</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>The board is drawn with OpenGL in seven colour themes and five cell sizes, with animated flags and sounds.</source>
         <translation>Plansza jest rysowana za pomocą OpenGL w siedmiu motywach kolorystycznych i pięciu rozmiarach pól, z animowanymi flagami i dźwiękami.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>A Classic game at the Intermediate level</source>
         <translation>Gra w trybie klasycznym na poziomie średniozaawansowanym</translation>
     </message>

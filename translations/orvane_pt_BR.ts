@@ -92,7 +92,7 @@
         <translation>linha %1</translation>
     </message>
     <message>
-        <location filename="../src/shell/AccessibleStatus.cpp" line="+119"/>
+        <location filename="../src/shell/AccessibleStatus.cpp" line="+136"/>
         <source>status</source>
         <translation>situação</translation>
     </message>
@@ -338,7 +338,7 @@
         <translation>Abra todas as casas seguras sem tocar em nenhuma mina, sozinho ou contra um amigo ou o computador</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>mines;puzzle;board;logic;</source>
         <translation>minas;quebra-cabeça;tabuleiro;lógica;</translation>
     </message>
@@ -468,7 +468,7 @@
 <context>
     <name>HighScoresWindow</name>
     <message>
-        <location filename="../src/dialogs/HighScoresWindow.cpp" line="+135"/>
+        <location filename="../src/dialogs/HighScoresWindow.cpp" line="+142"/>
         <source>Hi Scores</source>
         <translation>Recordes</translation>
     </message>
@@ -503,7 +503,7 @@
         <translation>&amp;Zerar recordes</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+10"/>
         <source>&amp;Ok</source>
         <translation>&amp;OK</translation>
     </message>
@@ -758,7 +758,12 @@
         <translation>Você ficou tempo demais sem dar sinal.</translation>
     </message>
     <message>
-        <location filename="../src/netplay/NetworkPlayer.cpp" line="+81"/>
+        <location filename="../src/netplay/NetworkPlayer.cpp" line="+73"/>
+        <source>The host refused: %1</source>
+        <translation>O anfitrião recusou: %1</translation>
+    </message>
+    <message>
+        <location line="+9"/>
         <source>The host ended the network game.</source>
         <translation>O anfitrião encerrou o jogo em rede.</translation>
     </message>
@@ -996,7 +1001,7 @@
         <translation>Orvane é um quebra-cabeça de minas numa grade de casas ocultas. Abra uma casa e ela mostra quantas das suas oito vizinhas contêm uma mina; combine os números para descobrir onde estão as minas.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+4"/>
         <source>Three ways to play:</source>
         <translation>Três modos de jogar:</translation>
     </message>
@@ -1006,22 +1011,22 @@
         <translation>Clássico: abra todas as casas seguras contra o relógio, com uma tabela de recordes por nível</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Vs Human: two players take turns on one board, and finding mines scores</source>
         <translation>Contra humano: dois jogadores se revezam no mesmo tabuleiro, e encontrar minas vale pontos</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Vs Computer: the same two-player game against a computer opponent</source>
         <translation>Contra computador: o mesmo jogo para dois jogadores, contra um adversário controlado pelo computador</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>The board is drawn with OpenGL in seven colour themes and five cell sizes, with animated flags and sounds.</source>
         <translation>O tabuleiro é desenhado com OpenGL em sete temas de cores e cinco tamanhos de casa, com bandeiras animadas e sons.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>A Classic game at the Intermediate level</source>
         <translation>Uma partida no modo Clássico, nível Intermediário</translation>
     </message>
