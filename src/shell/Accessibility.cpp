@@ -99,7 +99,12 @@ void GameAccessibility::TellWhere()
 void GameAccessibility::Tell(const QString& text)
 {
     game_.LastNews = text;
-    SendEvent(QAccessible::queryAccessibleInterface(game_.Status), QAccessible::DescriptionChanged);
+    QAccessibleInterface* status = QAccessible::queryAccessibleInterface(game_.Status);
+    SendEvent(status, QAccessible::DescriptionChanged);
+    // This toolkit's description events carry the object, not the words, so a screen reader
+    // that speaks the words an event brings hears the news from the notification showing.
+    if (auto* statusArea = dynamic_cast<AccessibleStatus*>(status))
+        SendEvent(statusArea->News(), QAccessible::ObjectShow);
     if (AccessibleBoard* board = BoardOf(game_.Board))
         SendEvent(board->Cell(focusedCell_), QAccessible::DescriptionChanged);
 }
