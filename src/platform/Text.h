@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include <string>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -34,7 +35,7 @@ public:
 
     Text& Arg(Text argument);
     Text& Arg(const std::string& words) { return Arg(Verbatim(words)); }
-    Text& Arg(long long number) { return Arg(std::to_string(number)); }
+    template<std::integral Number> Text& Arg(Number number) { return Arg(std::to_string(number)); }
 
     const std::string& Source() const { return source_; }
     bool IsVerbatim() const { return verbatim_; }
