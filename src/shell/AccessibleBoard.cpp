@@ -4,6 +4,7 @@
 #include "input/BoardKeys.h"
 #include "session/GameSession.h"
 #include "shell/Accessibility.h"
+#include "shell/AccessibleLeaf.h"
 #include "shell/AccessibleTexts.h"
 
 namespace orvane {
@@ -16,12 +17,12 @@ const QString FlagAction = QStringLiteral("flag");
 
 // One board cell: its row and column, what a player sees on it, and the three clicks.
 // It belongs to a board of one size; on a board of another size it is invalid.
-class AccessibleCell final : public QAccessibleInterface,
+class AccessibleCell final : public AccessibleLeaf,
                              public QAccessibleTableCellInterface,
                              public QAccessibleActionInterface {
 public:
     AccessibleCell(AccessibleGame& game, int index, int width, int height) :
-        game_(game), index_(index), width_(width), height_(height)
+        AccessibleLeaf(game.Board), game_(game), index_(index), width_(width), height_(height)
     {
     }
 
@@ -31,20 +32,6 @@ public:
         return game_.Board && g.BoardWidth() == width_ && g.BoardHeight() == height_
             && g.BoardMatchesSize();
     }
-    QObject* object() const override { return nullptr; }
-    QWindow* window() const override
-    {
-        return game_.Board ? game_.Board->window()->windowHandle() : nullptr;
-    }
-    QAccessibleInterface* parent() const override
-    {
-        return QAccessible::queryAccessibleInterface(game_.Board.data());
-    }
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
-    QAccessibleInterface* focusChild() const override { return nullptr; }
 
     QString text(QAccessible::Text t) const override
     {

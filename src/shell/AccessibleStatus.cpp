@@ -3,6 +3,7 @@
 
 #include "session/GameSession.h"
 #include "shell/Accessibility.h"
+#include "shell/AccessibleLeaf.h"
 #include "shell/AccessibleTexts.h"
 
 namespace orvane {
@@ -28,9 +29,12 @@ StatusItem ItemAt(int index, const Game& game)
     return index == PanelsShown(game) ? StatusItem::News : static_cast<StatusItem>(index);
 }
 
-class AccessibleStatusItem final : public QAccessibleInterface, public QAccessibleActionInterface {
+class AccessibleStatusItem final : public AccessibleLeaf, public QAccessibleActionInterface {
 public:
-    AccessibleStatusItem(AccessibleGame& game, StatusItem item) : game_(game), item_(item) { }
+    AccessibleStatusItem(AccessibleGame& game, StatusItem item) :
+        AccessibleLeaf(game.Status), game_(game), item_(item)
+    {
+    }
 
     bool isValid() const override
     {
@@ -38,20 +42,6 @@ public:
             && (item_ == StatusItem::News
                 || static_cast<int>(item_) < PanelsShown(game_.Session.game));
     }
-    QObject* object() const override { return nullptr; }
-    QWindow* window() const override
-    {
-        return game_.Status ? game_.Status->window()->windowHandle() : nullptr;
-    }
-    QAccessibleInterface* parent() const override
-    {
-        return QAccessible::queryAccessibleInterface(game_.Status.data());
-    }
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
-    QAccessibleInterface* focusChild() const override { return nullptr; }
     QString text(QAccessible::Text t) const override
     {
         if (t != QAccessible::Name || !isValid())
