@@ -2,14 +2,15 @@
 // The computer opponent's strength and cost, seeded, as one table:
 //   orvane_bench_opponent [games per level] [seed]   (defaults 10000 and 1)
 // Per level, "Vs Computer" games between two computers on the real rules, the frame clock
-// driven by hand at 30 frames a second: Strong against Normal, Strong against a greedy
-// player (the Strong choice without weighing what a miss reveals), Normal against Normal.
+// driven by hand at 30 frames a second: Strong against the Strong computer as it first was
+// (the reference), each of them against Normal, and Normal against Normal.
 // One seed a game; the sides take the first move in turn and change seats every other
 // game. Printed: the first side's wins, the processor time of its
 // choices, and the allocations of the frames that neither choose nor click.
 #include "CountedAllocations.h"
 #include "Measures.h"
 #include "ai/ComputerPlayer.h"
+#include "reference/ReferenceStrongChoice.h"
 #include "support/ComputerSeats.h"
 #include "support/Duel.h"
 #include "support/QuietGame.h"
@@ -30,11 +31,11 @@ using namespace orvane::bench;
 struct Side {
     const char* name;
     ComputerStrength strength;
-    double revealWeight;
+    bool reference;
 };
-const Side NormalSide {"Normal", ComputerStrength::Normal, 0};
-const Side StrongSide {"Strong", ComputerStrength::Strong, StrongChoice::DefaultRevealWeight};
-const Side GreedySide {"Greedy", ComputerStrength::Strong, 0};
+const Side NormalSide {"Normal", ComputerStrength::Normal, false};
+const Side StrongSide {"Strong", ComputerStrength::Strong, false};
+const Side ReferenceSide {"Reference", ComputerStrength::Strong, true};
 
 constexpr double FrameTime = 1.0 / 30.0;
 constexpr int FrameLimit = 1'000'000;
@@ -42,6 +43,7 @@ constexpr int FrameLimit = 1'000'000;
 // Quiet "Vs Computer" games between two seated computers.
 struct Arena : QuietGame {
     ComputerSeats seats {game, random, clock};
+    std::array<ReferenceStrongChoice, 2> references;
 
     Arena() { commands.VsComputer(); }
     // The deal passes the first move on: a second deal of the same board passes it back.
@@ -54,8 +56,18 @@ struct Arena : QuietGame {
     }
     void Seat(PlayerIndex seat, const Side& side)
     {
-        seats.At(seat).SetStrength(side.strength);
-        seats.At(seat).SetRevealWeight(side.revealWeight);
+        ComputerPlayer& computer = seats.At(seat);
+        computer.SetStrength(side.strength);
+        if (!side.reference) {
+            computer.SetStrongChooser({});
+            return;
+        }
+        computer.SetStrongChooser([&reference = references[seat]](const SeenBoard& board,
+                                      PlayerIndex, int bonusRadius, bool mayArm) {
+            const ReferenceStrongChoice::Pick pick
+                = reference.Choose(board, mayArm ? bonusRadius : 0);
+            return StrongChoice::Pick {pick.cell, pick.useBonus};
+        });
     }
 };
 
@@ -110,12 +122,12 @@ void PrintRow(const char* level, const Side& first, const Side& second, const Ta
     const double games = static_cast<double>(tally.games);
     const double rate = static_cast<double>(tally.wins) / games;
     const double margin = 1.96 * std::sqrt(rate * (1 - rate) / games);
-    char match[32];
+    char match[40];
     std::snprintf(match, sizeof match, "%s vs %s", first.name, second.name);
-    std::printf("%-13s %-17s %7ld %8.2f%% %6.2f%% %9.3f %9.3f %9.3f %5ld %6ld\n", level, match,
-        tally.games, 100 * rate, 100 * margin, Mean(tally.choiceMs),
-        Percentile(tally.choiceMs, 0.95), Percentile(tally.choiceMs, 1.0), tally.undecided,
-        tally.idleAllocations);
+    std::printf("%-13s %-20s %7ld %8.2f%% %6.2f%% %9.3f %9.3f %9.3f %9.3f %5ld %6ld\n", level,
+        match, tally.games, 100 * rate, 100 * margin, Mean(tally.choiceMs),
+        Percentile(tally.choiceMs, 0.95), Percentile(tally.choiceMs, 0.999),
+        Percentile(tally.choiceMs, 1.0), tally.undecided, tally.idleAllocations);
     std::fflush(stdout);
 }
 
@@ -127,18 +139,19 @@ int main(int argc, char** argv)
     const uint64_t seed = argc > 2 ? std::strtoull(argv[2], nullptr, 10) : 1;
     if (games <= 0)
         return 0;
-    std::printf("Computer against computer, %ld games per level and match, 30 frames a second\n"
-                "(wins and choice times, the processor time of the thread, are the first "
-                "side's)\n",
-        games);
-    std::printf("%-13s %-17s %7s %9s %7s %9s %9s %9s %5s %6s\n", "level", "match", "games", "wins",
-        "+-", "mean ms", "p95 ms", "max ms", "undec", "allocs");
+    std::printf("Computer against computer, %ld games per level and match (seeds %llu to %llu), "
+                "30 frames a second\n(wins and choice times, the processor time of the "
+                "thread, are the first side's)\n",
+        games, static_cast<unsigned long long>(seed),
+        static_cast<unsigned long long>(seed + static_cast<uint64_t>(games) - 1));
+    std::printf("%-13s %-20s %7s %9s %7s %9s %9s %9s %9s %5s %6s\n", "level", "match", "games",
+        "wins", "+-", "mean ms", "p95 ms", "p99.9 ms", "max ms", "undec", "allocs");
     const std::array<std::pair<Level, const char*>, 3> levels {
         std::pair {Level::Beginner, "Beginner"}, std::pair {Level::Intermediate, "Intermediate"},
         std::pair {Level::Expert, "Expert"}};
-    const std::array<std::pair<const Side*, const Side*>, 3> matches {
-        std::pair {&StrongSide, &NormalSide}, std::pair {&StrongSide, &GreedySide},
-        std::pair {&NormalSide, &NormalSide}};
+    const std::array<std::pair<const Side*, const Side*>, 4> matches {
+        std::pair {&StrongSide, &ReferenceSide}, std::pair {&StrongSide, &NormalSide},
+        std::pair {&ReferenceSide, &NormalSide}, std::pair {&NormalSide, &NormalSide}};
     for (const auto& [level, name] : levels)
         for (const auto& [first, second] : matches)
             PrintRow(name, *first, *second, PlayMatch(level, *first, *second, games, seed));

@@ -2,12 +2,14 @@
 // The solver's numbers, seeded, as one table:
 //   orvane_bench_solver [games per level] [boards per kind] [positions] [seed]
 // (defaults 100000, 1000, 10000 and 1). Times are the processor time of the one thread.
-// - Classic games dealt by the game's own rules (the first opened cell is safe), played by
-//   the solver's player from its own first cell: win rate and time per game.
+// - Classic games dealt by the game's own rules (the first opened cell is safe), played
+//   from the corner by the solver's player and, on the same games, by the reference player
+//   it is measured against: win rates, their paired difference and time per game.
 // - Boards that need no guess: time per board and the share that fell back.
 // - The mine chances against every layout counted one by one on small views.
 #include "Measures.h"
 #include "game/PlayerView.h"
+#include "reference/ReferencePlayer.h"
 #include "solver/ClassicPlayer.h"
 #include "solver/MineSolver.h"
 #include "solver/NoGuessBoard.h"
@@ -44,7 +46,7 @@ struct ClassicTable : QuietGame {
         return view;
     }
     // One game on the level; true when won.
-    bool Play(Level level, uint64_t seed, solver::ClassicPlayer& player)
+    template<typename Player> bool Play(Level level, uint64_t seed, Player& player)
     {
         NewGame(level, seed);
         Open(solver::ClassicPlayer::FirstCell(game.BoardWidth(), game.BoardHeight()));
@@ -60,29 +62,73 @@ struct ClassicTable : QuietGame {
     }
 };
 
+struct Tally {
+    long wins = 0;
+    std::vector<char> won;
+    std::vector<double> times;
+};
+
+template<typename Player> Tally PlayGames(Level level, long games, uint64_t seed)
+{
+    ClassicTable table;
+    Player player;
+    Tally tally;
+    tally.won.reserve(static_cast<size_t>(games));
+    tally.times.reserve(static_cast<size_t>(games));
+    for (long g = 0; g < games; ++g) {
+        const double start = CpuMilliseconds();
+        const bool won = table.Play(level, seed + static_cast<uint64_t>(g), player);
+        tally.times.push_back(CpuMilliseconds() - start);
+        tally.won.push_back(won);
+        tally.wins += won;
+    }
+    return tally;
+}
+
+void PrintPlayer(const char* level, const char* player, long games, const Tally& tally)
+{
+    const double rate = static_cast<double>(tally.wins) / static_cast<double>(games);
+    const double margin = 1.96 * std::sqrt(rate * (1 - rate) / static_cast<double>(games));
+    std::printf("%-13s %-10s %8.2f%% %6.2f%% %10.3f %10.3f %10.3f\n", level, player, 100 * rate,
+        100 * margin, Percentile(tally.times, 0.5), Mean(tally.times),
+        Percentile(tally.times, 0.95));
+}
+
+// The same games played by both: the difference of the win rates with its 95 % interval,
+// from the games that only one of them won.
+void PrintDifference(long games, const Tally& solver, const Tally& reference)
+{
+    long onlySolver = 0, onlyReference = 0;
+    for (size_t g = 0; g < solver.won.size(); ++g) {
+        onlySolver += solver.won[g] && !reference.won[g];
+        onlyReference += reference.won[g] && !solver.won[g];
+    }
+    const auto n = static_cast<double>(games);
+    const double difference = static_cast<double>(onlySolver - onlyReference) / n;
+    const double spread = std::sqrt(
+        (static_cast<double>(onlySolver + onlyReference) / n - difference * difference) / n);
+    std::printf("%-13s %-10s %+8.2f%%, 95 %% interval %+.2f%% to %+.2f%% (won by one only: "
+                "solver %ld, reference %ld)\n",
+        "", "difference", 100 * difference, 100 * (difference - 1.96 * spread),
+        100 * (difference + 1.96 * spread), onlySolver, onlyReference);
+}
+
 void PlayLevels(long games, uint64_t seed)
 {
-    std::printf("Classic games, the first opened cell safe, %ld per level\n", games);
-    std::printf(
-        "%-14s %9s %8s %12s %12s %12s\n", "level", "wins", "+-", "median ms", "mean ms", "p95 ms");
+    std::printf("Classic games, the first opened cell safe, %ld per level (seeds %llu to %llu)\n",
+        games, static_cast<unsigned long long>(seed),
+        static_cast<unsigned long long>(seed + static_cast<uint64_t>(games) - 1));
+    std::printf("%-13s %-10s %9s %7s %10s %10s %10s\n", "level", "player", "wins", "+-",
+        "median ms", "mean ms", "p95 ms");
     const std::array<std::pair<Level, const char*>, 3> levels {
         std::pair {Level::Beginner, "Beginner"}, std::pair {Level::Intermediate, "Intermediate"},
         std::pair {Level::Expert, "Expert"}};
     for (const auto& [level, name] : levels) {
-        ClassicTable table;
-        solver::ClassicPlayer player;
-        long wins = 0;
-        std::vector<double> times;
-        times.reserve(static_cast<size_t>(games));
-        for (long g = 0; g < games; ++g) {
-            const double start = CpuMilliseconds();
-            wins += table.Play(level, seed + static_cast<uint64_t>(g), player);
-            times.push_back(CpuMilliseconds() - start);
-        }
-        const double rate = static_cast<double>(wins) / static_cast<double>(games);
-        const double margin = 1.96 * std::sqrt(rate * (1 - rate) / static_cast<double>(games));
-        std::printf("%-14s %8.2f%% %7.2f%% %12.3f %12.3f %12.3f\n", name, 100 * rate, 100 * margin,
-            Percentile(times, 0.5), Mean(times), Percentile(times, 0.95));
+        const Tally solver = PlayGames<solver::ClassicPlayer>(level, games, seed);
+        PrintPlayer(name, "solver", games, solver);
+        const Tally reference = PlayGames<ReferencePlayer>(level, games, seed);
+        PrintPlayer(name, "reference", games, reference);
+        PrintDifference(games, solver, reference);
         std::fflush(stdout);
     }
 }

@@ -147,10 +147,12 @@ void ComputerPlayer::UseBonusIfDue()
 // bonus button allows a player, and leaves the countdown of the Normal one unused.
 void ComputerPlayer::ChooseStrongly()
 {
-    const bool mayArm = game_.BonusButtonEnabled() && game_.BonusOwner() == game_.CurrentPlayer()
-        && !game_.BonusArmed();
-    const int radius = mayArm ? BonusRadiusFor(game_.CurrentLevel()) : 0;
-    const StrongChoice::Pick pick = strong_.Choose(board_, radius);
+    const PlayerIndex me = game_.CurrentPlayer();
+    const bool mayArm
+        = game_.BonusButtonEnabled() && game_.BonusOwner() == me && !game_.BonusArmed();
+    const int radius = BonusRadiusFor(game_.CurrentLevel());
+    const StrongChoice::Pick pick = chooser_ ? chooser_(board_, me, radius, mayArm)
+                                             : strong_.Choose(board_, me, radius, mayArm);
     if (pick.useBonus) {
         me_.BonusCountdown = -1;
         ArmBonus();

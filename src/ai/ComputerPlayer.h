@@ -5,6 +5,9 @@
 #include "ai/StrongChoice.h"
 #include "game/GameTypes.h"
 
+#include <functional>
+#include <utility>
+
 namespace orvane {
 
 class FrameClock;
@@ -41,8 +44,11 @@ public:
 
     void SetStrength(ComputerStrength strength) { strength_ = strength; }
     ComputerStrength Strength() const { return strength_; }
-    // The Strong choice's weight of what a miss reveals (see StrongChoice).
-    void SetRevealWeight(double weight) { strong_.SetRevealWeight(weight); }
+    // Another Strong choice in place of StrongChoice: the benchmark seats the Strong
+    // computer as it first was this way. An empty one restores StrongChoice.
+    using StrongChooser = std::function<StrongChoice::Pick(
+        const SeenBoard& board, PlayerIndex me, int bonusRadius, bool mayArm)>;
+    void SetStrongChooser(StrongChooser chooser) { chooser_ = std::move(chooser); }
 
     static constexpr double MinimumTravel = 0.4; // seconds, also for a short or no distance
     static constexpr double PressTime = 0.2;     // seconds the target is shown pressed
@@ -71,6 +77,7 @@ private:
     SeenBoard board_;
     ComputerStrength strength_ = ComputerStrength::Normal;
     StrongChoice strong_;
+    StrongChooser chooser_;
 };
 
 } // namespace orvane

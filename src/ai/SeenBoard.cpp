@@ -35,4 +35,11 @@ int SeenBoard::OpenableInSquare(int index, int radius) const
     return count;
 }
 
+int SeenBoard::FoundBy(PlayerIndex player) const
+{
+    const CellMark mark = player == Player1 ? CellMark::Flag : CellMark::FoundByPlayer2;
+    return static_cast<int>(std::count_if(
+        cells_.begin(), cells_.end(), [mark](const Cell& cell) { return cell.Mark == mark; }));
+}
+
 } // namespace orvane

@@ -27,10 +27,7 @@ public:
     {
         return cells_[static_cast<size_t>(index)].IsClosedUnmarked();
     }
-    bool IsFoundMine(int index) const
-    {
-        return cells_[static_cast<size_t>(index)].ShowsMine();
-    }
+    bool IsFoundMine(int index) const { return cells_[static_cast<size_t>(index)].ShowsMine(); }
     bool IsOpen(int index) const
     {
         return cells_[static_cast<size_t>(index)].State == CellState::Open;
@@ -48,6 +45,8 @@ public:
     // Cells that may still be opened in the square of the given half width around a cell,
     // cut off at the board's edges.
     int OpenableInSquare(int index, int radius) const;
+    // The mines the player found, as its marks on the board show them.
+    int FoundBy(PlayerIndex player) const;
 
 private:
     const Game& game_;

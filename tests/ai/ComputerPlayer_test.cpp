@@ -389,12 +389,22 @@ TEST_F(StrongComputerTest, AmongEqualChancesTakesTheCellWhoseMissTellsTheOtherPl
     // makes the other one a certain mine for the human; a miss at a corner of the left
     // block shows only the found mines around it and settles nothing. The greedy choice
     // takes the most likely cell whatever its miss shows.
-    const std::vector<std::string> rows {"*1.1.*", "2o12oo", ".2*1oo"};
-    LayOut(rows);
+    LayOut({"*1.1.*", "2o12oo", ".2*1oo"});
     EXPECT_EQ(Chosen(), Index(0, 0));
-    computer.SetRevealWeight(0);
-    LayOut(rows);
-    EXPECT_EQ(Chosen(), Index(4, 0));
+}
+
+// Twelve mines: seven finds win, and the first player to find three hands the other the
+// bonus. The 3 at (1, 0) makes (0, 0) a certain mine; the 1 at (0, 1) then makes (0, 2)
+// safe, and every cell around (0, 2) is settled: opening it shows a 1 and tells nothing.
+TEST_F(StrongComputerTest, PutsOffTheFindThatWouldHandTheOtherPlayerTheBonus)
+{
+    // With two finds each, the certain mine would be the computer's third: it opens the
+    // quiet safe cell instead and leaves the human the mine and the bonus's threshold.
+    LayOut({"*o2.*..*..", "oo2...*...", ".o1..*...*", "o1...*....", ".....*...."}, Level::Expert);
+    EXPECT_EQ(Chosen(), Index(0, 2));
+    // Once the human has crossed the threshold the bonus is given: the mine is taken.
+    LayOut({"*o2.*..*..", "oo2...*...", ".o1..*...1", "o1...*....", ".....*...."}, Level::Expert);
+    EXPECT_EQ(Chosen(), Index(0, 0));
 }
 
 TEST_F(StrongComputerTest, UsesItsBonusOnTheSquareHoldingTheMostMines)
@@ -409,6 +419,19 @@ TEST_F(StrongComputerTest, UsesItsBonusOnTheSquareHoldingTheMostMines)
     FinishMove();
     EXPECT_EQ(game.Players()[Player2].MinesFound, 5);
     EXPECT_TRUE(game.BonusSpent());
+}
+
+// The human's find at (1, 0) earned the computer the bonus; the open 1 beside it makes
+// (0, 1) and (1, 1) safe, and every other closed cell holds a mine with the same chance, so
+// every full square holds as many mines. The square against the right edge has closed
+// cells on one side only, which its numbers would show the human; the full squares further
+// left have them on both sides.
+TEST_F(StrongComputerTest, PutsItsBonusWhereItsNumbersShowLittleAroundIt)
+{
+    LayOut({"o1......*", ".....*...", "..*....*."}, Level::Beginner);
+    ASSERT_EQ(game.BonusOwner(), Player2);
+    EXPECT_EQ(Chosen(), Index(7, 1));
+    EXPECT_TRUE(ComputerArmedItsBonus());
 }
 
 } // namespace
