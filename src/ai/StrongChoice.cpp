@@ -60,9 +60,8 @@ StrongChoice::Pick StrongChoice::Choose(
         if (likeliest < BonusWaitsAbove)
             return {centre, true};
     }
-    safeAtRoot_ = static_cast<int>(analysis.certainSafe.size());
     int chosen = -1;
-    BestMove(Plies, view_, analysis, score, certainMine < 0, &chosen);
+    BestMove(Plies, view_, analysis, 0, score, certainMine < 0, &chosen);
     if (chosen >= 0)
         return {chosen, false};
     // No move weighed: only cells certainly safe whose opening floods are left.
@@ -113,10 +112,10 @@ double StrongChoice::TurnValue(const solver::BoardView& view, const solver::Anal
 // The best value, for the player to move, over the moves weighed; the certain mines are
 // taken first unless takeCertain is false (then taking one is one of the moves).
 double StrongChoice::BestMove(int plies, const solver::BoardView& view,
-    const solver::Analysis& analysis, Score score, bool takeCertain, int* chosen)
+    const solver::Analysis& analysis, int safeBefore, Score score, bool takeCertain, int* chosen)
 {
     if (plies == 0)
-        return TurnValue(view, analysis, safeAtRoot_, score);
+        return TurnValue(view, analysis, safeBefore, score);
     Ply& ply = plies_[static_cast<size_t>(plies)];
     ply.view = view;
     int mines = 0;
@@ -195,6 +194,7 @@ double StrongChoice::OpenValue(
 {
     const auto at = static_cast<size_t>(cell);
     const double chance = analysis.mineChance[at];
+    const auto safeNow = static_cast<int>(analysis.certainSafe.size());
     double found = 0;
     if (chance > 0) {
         ply.view.cells[at] = SeenMine;
@@ -202,7 +202,7 @@ double StrongChoice::OpenValue(
         found = FindsWorth(1, score);
         if (after.consistent)
             found += BestMove(
-                plies - 1, ply.view, after, {score.mover + 1, score.other}, true, nullptr);
+                plies - 1, ply.view, after, safeNow, {score.mover + 1, score.other}, true, nullptr);
     }
     std::array<double, 9> logLayouts {}, values {};
     std::array<bool, 9> fits {};
@@ -221,8 +221,8 @@ double StrongChoice::OpenValue(
         fits[n] = true;
         logLayouts[n] = after.logLayouts;
         topLog = std::max(topLog, after.logLayouts);
-        values[n]
-            = -BestMove(plies - 1, ply.view, after, {score.other, score.mover}, true, nullptr);
+        values[n] = -BestMove(
+            plies - 1, ply.view, after, safeNow, {score.other, score.mover}, true, nullptr);
     }
     ply.view.cells[at] = SeenClosed;
     double weights = 0, missed = 0;

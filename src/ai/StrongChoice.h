@@ -71,7 +71,7 @@ private:
 
     void See(const SeenBoard& board);
     double BestMove(int plies, const solver::BoardView& view, const solver::Analysis& analysis,
-        Score score, bool takeCertain, int* chosen);
+        int safeBefore, Score score, bool takeCertain, int* chosen);
     double OpenValue(int plies, Ply& ply, const solver::Analysis& analysis, int cell, Score score);
     double TurnValue(const solver::BoardView& view, const solver::Analysis& analysis,
         int safeBefore, Score score) const;
@@ -87,7 +87,6 @@ private:
     int findsToWin_ = 0;
     int bonusThreshold_ = 0; // finds that earn the other player the bonus
     double bonusWorth_ = 0;  // what the bonus would bring its owner now
-    int safeAtRoot_ = 0;     // cells certainly safe before this turn's move
 };
 
 } // namespace orvane

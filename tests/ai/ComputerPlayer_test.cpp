@@ -387,8 +387,7 @@ TEST_F(StrongComputerTest, AmongEqualChancesTakesTheCellWhoseMissTellsTheOtherPl
 {
     // Every closed cell holds a mine in half of the layouts. A miss at (4, 0) or (5, 0)
     // makes the other one a certain mine for the human; a miss at a corner of the left
-    // block shows only the found mines around it and settles nothing. The greedy choice
-    // takes the most likely cell whatever its miss shows.
+    // block shows only the found mines around it and settles nothing.
     LayOut({"*1.1.*", "2o12oo", ".2*1oo"});
     EXPECT_EQ(Chosen(), Index(0, 0));
 }
