@@ -111,6 +111,7 @@ TEST_F(ChanceDisplayTest, ShowOnlyInAClassicGameBeingPlayed)
     Open(0);
     EXPECT_EQ(game.CurrentState(), GameState::Lost);
     EXPECT_FALSE(chances.Shown) << "ended";
+    EXPECT_EQ(session.scores.TableStats[0].GamesLost, 0) << "kept out of the score file";
 
     session.commands.VsHuman();
     DealLayout(game, CornerBoard, PlayMode::VsHuman);
