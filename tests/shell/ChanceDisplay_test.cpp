@@ -1,15 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // "Show Chances" in the session: when the chances show, what they show, the chance of the
 // cell pointed at on the message bar, and the games they were shown in.
-#include "render/model/ViewState.h"
-#include "session/GameSession.h"
-#include "support/FakeCounter.h"
-#include "support/FixedRandom.h"
 #include "support/MineLayout.h"
-#include "support/ScriptedPlatform.h"
-#include "support/TempDir.h"
-
-#include <gtest/gtest.h>
+#include "support/SessionFixture.h"
 
 using namespace orvane;
 using namespace orvane::testing;
@@ -24,22 +17,15 @@ constexpr int HalfChance = 4;   // (0,1)
 constexpr int CertainSafe = 10; // shows 1: opening it floods nothing
 constexpr int CertainMine = 11;
 
-class ChanceDisplayTest : public ::testing::Test {
+class ChanceDisplayTest : public SessionFixture {
 protected:
-    TempDir dir;
-    ScriptedPlatform platform;
-    ViewState view;
-    FixedRandom random;
-    FakeCounter counter;
-    GameSession session {
-        platform, FileFolders::AllIn(dir.Path().string()), view, &random, &counter};
     Game& game = session.game;
     const BoardChances& chances = view.Chances;
     int namesAsked = 0;
 
     void SetUp() override
     {
-        ASSERT_TRUE(session.Start());
+        SessionFixture::SetUp();
         session.highScoreWindows.AskName = [this] {
             ++namesAsked;
             return std::optional<std::string>("Me");
