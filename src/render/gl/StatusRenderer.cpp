@@ -8,7 +8,6 @@
 #include "render/gl/Gl.h"
 #include "render/gl/MessageBar.h"
 #include "render/model/Counters.h"
-#include "render/model/Pictures.h"
 
 #include <algorithm>
 #include <array>
@@ -139,7 +138,7 @@ void Text(const std::string& text, float x, float y, const Rgba& colour)
 {
     glColor4fv(colour.data());
     glPushMatrix();
-    glTranslatef(x - 6.0f * static_cast<float>(FontCodes(text).size()), y, 0.0f);
+    glTranslatef(x - 6.0f * static_cast<float>(text.size()), y, 0.0f);
     PrintText(text);
     glPopMatrix();
 }
