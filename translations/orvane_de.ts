@@ -47,7 +47,7 @@
 <context>
     <name>Accessibility</name>
     <message>
-        <location filename="../src/shell/AccessibleBoard.cpp" line="+100"/>
+        <location filename="../src/shell/AccessibleBoard.cpp" line="+87"/>
         <source>open</source>
         <translation>aufdecken</translation>
     </message>
@@ -92,7 +92,7 @@
         <translation>Zeile %1</translation>
     </message>
     <message>
-        <location filename="../src/shell/AccessibleStatus.cpp" line="+136"/>
+        <location filename="../src/shell/AccessibleStatus.cpp" line="+126"/>
         <source>status</source>
         <translation>Status</translation>
     </message>
@@ -437,7 +437,7 @@
 <context>
     <name>HelpMenu</name>
     <message>
-        <location line="+66"/>
+        <location line="+70"/>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
     </message>
@@ -556,7 +556,7 @@
 <context>
     <name>MenuBar</name>
     <message>
-        <location filename="../src/shell/MainMenu.cpp" line="-124"/>
+        <location filename="../src/shell/MainMenu.cpp" line="-128"/>
         <source>&amp;Game</source>
         <translation>&amp;Spiel</translation>
     </message>
@@ -566,7 +566,7 @@
         <translation>&amp;Optionen</translation>
     </message>
     <message>
-        <location line="+75"/>
+        <location line="+79"/>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
     </message>
@@ -813,7 +813,7 @@
         <translation>sie ist keine reguläre Datei</translation>
     </message>
     <message>
-        <location filename="../src/scores/History.cpp" line="+361"/>
+        <location filename="../src/scores/History.cpp" line="+362"/>
         <source>The game history %1 could not be read. It has been kept as %2, and a new history has been started.</source>
         <translation>Die Spielchronik %1 konnte nicht gelesen werden. Sie wurde als %2 aufbewahrt, und eine neue Chronik wurde begonnen.</translation>
     </message>
@@ -853,7 +853,7 @@
         <translation>Die Spielchronik konnte nicht in %1 gespeichert werden (%2). Das Spiel geht weiter, aber die gespielten Spiele werden nicht festgehalten.</translation>
     </message>
     <message>
-        <location filename="../src/scores/HistoryReading.cpp" line="+144"/>
+        <location filename="../src/scores/HistoryReading.cpp" line="+147"/>
         <source>There is no replay of this game in the history.</source>
         <translation>Zu diesem Spiel gibt es keine Aufzeichnung in der Chronik.</translation>
     </message>
@@ -863,9 +863,14 @@
         <translation>Die Aufzeichnung dieses Spiels kann nicht angezeigt werden: Sie ist beschädigt (%1).</translation>
     </message>
     <message>
-        <location filename="../src/scores/Recording.cpp" line="+115"/>
+        <location filename="../src/scores/Recording.cpp" line="+101"/>
         <source>Well done! This board was dealt so that it never needed a guess, so its time does not go into the high-score tables: they compare games on boards dealt at random, where a guess may be needed. Turn off Options &gt; No Guessing to play for them.</source>
         <translation>Gut gemacht! Dieses Spielfeld wurde so erzeugt, dass es nie Raten erforderte, daher kommt seine Zeit nicht in die Bestenlisten: Diese vergleichen Spiele auf zufällig erzeugten Spielfeldern, bei denen Raten nötig sein kann. Schalten Sie Optionen &gt; Ohne Raten aus, um in die Bestenlisten zu kommen.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Well done! The mine chances were shown during this game, so its time does not go into the high-score tables. Turn off Options &gt; Show Chances to play for them.</source>
+        <translation>Gut gemacht! Während dieses Spiels wurden die Minenwahrscheinlichkeiten angezeigt, daher kommt seine Zeit nicht in die Bestenlisten. Schalten Sie Optionen &gt; Wahrscheinlichkeiten anzeigen aus, um in die Bestenlisten zu kommen.</translation>
     </message>
     <message>
         <location filename="../src/scores/ScoreFile.cpp" line="+204"/>
@@ -888,7 +893,7 @@
         <translation>Die Punktedatei %1 ist beschädigt, und es konnte keine Kopie daneben angelegt werden (%2). Sie bleibt unverändert; das Spiel geht weiter, aber neue Punktestände und Spielzähler werden nicht gespeichert.</translation>
     </message>
     <message>
-        <location filename="../src/session/GameSession.cpp" line="+52"/>
+        <location filename="../src/session/GameSession.cpp" line="+53"/>
         <source>There is no home folder to keep your files in: HOME is not set, and the user database names none. You can play, but no settings, options, scores or games played are kept this time.</source>
         <translation>Es gibt keinen persönlichen Ordner für Ihre Dateien: HOME ist nicht gesetzt, und die Benutzerdatenbank nennt keinen. Sie können spielen, aber diesmal werden keine Einstellungen, Optionen, Punktestände oder gespielten Spiele gespeichert.</translation>
     </message>
@@ -898,12 +903,12 @@
         <translation>Ihr Prozessor unterstützt keinen hochauflösenden Zeitgeber! Das Programm wird beendet.</translation>
     </message>
     <message>
-        <location line="+52"/>
+        <location line="+53"/>
         <source>No board that can be cleared without guessing was found for this many mines on this board. This game is dealt as usual, and a guess may be needed.</source>
         <translation>Für so viele Minen auf diesem Spielfeld wurde keine Verteilung gefunden, die sich ohne Raten lösen lässt. Dieses Spiel wird wie üblich erzeugt, und Raten kann nötig sein.</translation>
     </message>
     <message>
-        <location line="+35"/>
+        <location line="+41"/>
         <source>%1 pixels</source>
         <translation>%1 Pixel</translation>
     </message>
@@ -918,7 +923,7 @@
         <translation>Möchten Sie das Spiel beenden?</translation>
     </message>
     <message>
-        <location filename="../src/session/Preferences.cpp" line="+81"/>
+        <location filename="../src/session/Preferences.cpp" line="+85"/>
         <source>it is larger than 64 KiB</source>
         <translation>sie ist größer als 64 KiB</translation>
     </message>
@@ -933,7 +938,7 @@
         <translation>sie hat zu lange Zeilen</translation>
     </message>
     <message>
-        <location line="+46"/>
+        <location line="+47"/>
         <source>Your options could not be read from %1 (%2). It is left as it is; the options in effect are kept until the game is closed.</source>
         <translation>Ihre Optionen konnten nicht aus %1 gelesen werden (%2). Die Datei bleibt unverändert; die aktuellen Optionen gelten weiter, bis das Spiel geschlossen wird.</translation>
     </message>
@@ -948,7 +953,7 @@
         <translation>Ihre Optionsdatei %1 war beschädigt (%2). Sie wurde als „%3“ aufbewahrt, und die lesbaren Optionen werden verwendet.</translation>
     </message>
     <message>
-        <location line="+46"/>
+        <location line="+48"/>
         <source>Your options could not be saved to &quot;%1&quot; (%2). They stay in effect until the game is closed.</source>
         <translation>Ihre Optionen konnten nicht in „%1“ gespeichert werden (%2). Sie gelten weiter, bis das Spiel geschlossen wird.</translation>
     </message>
@@ -1193,7 +1198,7 @@
 <context>
     <name>OptionsMenu</name>
     <message>
-        <location filename="../src/shell/MainMenu.cpp" line="-74"/>
+        <location filename="../src/shell/MainMenu.cpp" line="-78"/>
         <source>Game &amp;Mode</source>
         <translation>Spiel&amp;modus</translation>
     </message>
@@ -1226,6 +1231,11 @@
         <location line="+4"/>
         <source>&amp;Keep Replays</source>
         <translation>Aufzeichnungen &amp;behalten</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Show C&amp;hances</source>
+        <translation>&amp;Wahrscheinlichkeiten anzeigen</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -1335,7 +1345,7 @@
         <translation>Aufgegeben</translation>
     </message>
     <message>
-        <location line="+88"/>
+        <location line="+89"/>
         <source>A high score&apos;s replay is always kept</source>
         <translation>Die Aufzeichnung eines Bestenlisten-Eintrags wird immer behalten</translation>
     </message>
@@ -1466,12 +1476,12 @@
     </message>
     <message>
         <location line="+1"/>
-        <location line="+101"/>
+        <location line="+105"/>
         <source>Time</source>
         <translation>Zeit</translation>
     </message>
     <message>
-        <location line="-100"/>
+        <location line="-104"/>
         <source>Clicks</source>
         <translation>Klicks</translation>
     </message>
@@ -1517,6 +1527,11 @@
     </message>
     <message>
         <location line="+1"/>
+        <source>Chances</source>
+        <translation>Chancen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>Keep</source>
         <translation>Behalten</translation>
     </message>
@@ -1529,6 +1544,11 @@
         <location line="+3"/>
         <source>Marked when the board was played again or read from a code</source>
         <translation>Markiert, wenn das Spielfeld erneut gespielt oder aus einem Code gelesen wurde</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Marked when the mine chances were shown during the game</source>
+        <translation>Markiert, wenn während des Spiels die Minenwahrscheinlichkeiten angezeigt wurden</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -1561,7 +1581,7 @@
         <translation>%1 × %2, %3 Minen</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+27"/>
         <source>This game has no replay: it was played before replays were kept.</source>
         <translation>Zu diesem Spiel gibt es keine Aufzeichnung: Es wurde gespielt, bevor Aufzeichnungen aufbewahrt wurden.</translation>
     </message>
@@ -1579,7 +1599,7 @@
 <context>
     <name>ThemesMenu</name>
     <message>
-        <location filename="../src/shell/MainMenu.cpp" line="-24"/>
+        <location filename="../src/shell/MainMenu.cpp" line="-28"/>
         <source>&amp;Windows Default</source>
         <translation>&amp;Standard</translation>
     </message>

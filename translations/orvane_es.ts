@@ -47,7 +47,7 @@
 <context>
     <name>Accessibility</name>
     <message>
-        <location filename="../src/shell/AccessibleBoard.cpp" line="+100"/>
+        <location filename="../src/shell/AccessibleBoard.cpp" line="+87"/>
         <source>open</source>
         <translation>abrir</translation>
     </message>
@@ -92,7 +92,7 @@
         <translation>fila %1</translation>
     </message>
     <message>
-        <location filename="../src/shell/AccessibleStatus.cpp" line="+136"/>
+        <location filename="../src/shell/AccessibleStatus.cpp" line="+126"/>
         <source>status</source>
         <translation>estado</translation>
     </message>
@@ -437,7 +437,7 @@
 <context>
     <name>HelpMenu</name>
     <message>
-        <location line="+66"/>
+        <location line="+70"/>
         <source>&amp;Help</source>
         <translation>&amp;Ayuda</translation>
     </message>
@@ -556,7 +556,7 @@
 <context>
     <name>MenuBar</name>
     <message>
-        <location filename="../src/shell/MainMenu.cpp" line="-124"/>
+        <location filename="../src/shell/MainMenu.cpp" line="-128"/>
         <source>&amp;Game</source>
         <translation>&amp;Juego</translation>
     </message>
@@ -566,7 +566,7 @@
         <translation>&amp;Opciones</translation>
     </message>
     <message>
-        <location line="+75"/>
+        <location line="+79"/>
         <source>&amp;Help</source>
         <translation>&amp;Ayuda</translation>
     </message>
@@ -813,7 +813,7 @@
         <translation>no es un archivo normal</translation>
     </message>
     <message>
-        <location filename="../src/scores/History.cpp" line="+361"/>
+        <location filename="../src/scores/History.cpp" line="+362"/>
         <source>The game history %1 could not be read. It has been kept as %2, and a new history has been started.</source>
         <translation>No se pudo leer el historial de partidas %1. Se ha conservado como %2 y se ha empezado un historial nuevo.</translation>
     </message>
@@ -853,7 +853,7 @@
         <translation>No se pudo guardar el historial de partidas en %1 (%2). El juego continúa, pero las partidas jugadas no se guardan.</translation>
     </message>
     <message>
-        <location filename="../src/scores/HistoryReading.cpp" line="+144"/>
+        <location filename="../src/scores/HistoryReading.cpp" line="+147"/>
         <source>There is no replay of this game in the history.</source>
         <translation>El historial no tiene ninguna repetición de esta partida.</translation>
     </message>
@@ -863,9 +863,14 @@
         <translation>No se puede mostrar la repetición de esta partida: está dañada (%1).</translation>
     </message>
     <message>
-        <location filename="../src/scores/Recording.cpp" line="+115"/>
+        <location filename="../src/scores/Recording.cpp" line="+101"/>
         <source>Well done! This board was dealt so that it never needed a guess, so its time does not go into the high-score tables: they compare games on boards dealt at random, where a guess may be needed. Turn off Options &gt; No Guessing to play for them.</source>
         <translation>¡Bien hecho! Este tablero se repartió de forma que nunca hiciera falta adivinar, así que su tiempo no entra en las tablas de mejores puntuaciones: estas comparan partidas en tableros repartidos al azar, donde puede hacer falta adivinar. Desactiva Opciones &gt; Sin adivinar para competir por ellas.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Well done! The mine chances were shown during this game, so its time does not go into the high-score tables. Turn off Options &gt; Show Chances to play for them.</source>
+        <translation>¡Bien hecho! Durante esta partida se mostraron las probabilidades de mina, así que su tiempo no entra en las tablas de mejores puntuaciones. Desactiva Opciones &gt; Mostrar probabilidades para competir por ellas.</translation>
     </message>
     <message>
         <location filename="../src/scores/ScoreFile.cpp" line="+204"/>
@@ -888,7 +893,7 @@
         <translation>El archivo de puntuaciones %1 está dañado y no se pudo guardar una copia junto a él (%2). Se deja como está; el juego continúa, pero las puntuaciones nuevas y los recuentos de partidas no se guardan.</translation>
     </message>
     <message>
-        <location filename="../src/session/GameSession.cpp" line="+52"/>
+        <location filename="../src/session/GameSession.cpp" line="+53"/>
         <source>There is no home folder to keep your files in: HOME is not set, and the user database names none. You can play, but no settings, options, scores or games played are kept this time.</source>
         <translation>No hay ninguna carpeta personal donde guardar tus archivos: HOME no está definida y la base de datos de usuarios no indica ninguna. Puedes jugar, pero esta vez no se guardarán ajustes, opciones, puntuaciones ni partidas jugadas.</translation>
     </message>
@@ -898,12 +903,12 @@
         <translation>¡Tu procesador no admite un temporizador de alta resolución! El juego se cerrará ahora.</translation>
     </message>
     <message>
-        <location line="+52"/>
+        <location line="+53"/>
         <source>No board that can be cleared without guessing was found for this many mines on this board. This game is dealt as usual, and a guess may be needed.</source>
         <translation>No se encontró ningún tablero que se pueda resolver sin adivinar con tantas minas en este tablero. Esta partida se reparte como de costumbre y puede que haga falta adivinar.</translation>
     </message>
     <message>
-        <location line="+35"/>
+        <location line="+41"/>
         <source>%1 pixels</source>
         <translation>%1 píxeles</translation>
     </message>
@@ -918,7 +923,7 @@
         <translation>¿Quieres salir?</translation>
     </message>
     <message>
-        <location filename="../src/session/Preferences.cpp" line="+81"/>
+        <location filename="../src/session/Preferences.cpp" line="+85"/>
         <source>it is larger than 64 KiB</source>
         <translation>ocupa más de 64 KiB</translation>
     </message>
@@ -933,7 +938,7 @@
         <translation>tiene líneas demasiado largas</translation>
     </message>
     <message>
-        <location line="+46"/>
+        <location line="+47"/>
         <source>Your options could not be read from %1 (%2). It is left as it is; the options in effect are kept until the game is closed.</source>
         <translation>No se pudieron leer tus opciones de %1 (%2). El archivo se deja como está; las opciones actuales se mantienen hasta que se cierre el juego.</translation>
     </message>
@@ -948,7 +953,7 @@
         <translation>Tu archivo de opciones %1 estaba dañado (%2). Se ha conservado como &quot;%3&quot; y se usan las opciones que se pudieron leer.</translation>
     </message>
     <message>
-        <location line="+46"/>
+        <location line="+48"/>
         <source>Your options could not be saved to &quot;%1&quot; (%2). They stay in effect until the game is closed.</source>
         <translation>No se pudieron guardar tus opciones en &quot;%1&quot; (%2). Siguen en vigor hasta que se cierre el juego.</translation>
     </message>
@@ -1193,7 +1198,7 @@
 <context>
     <name>OptionsMenu</name>
     <message>
-        <location filename="../src/shell/MainMenu.cpp" line="-74"/>
+        <location filename="../src/shell/MainMenu.cpp" line="-78"/>
         <source>Game &amp;Mode</source>
         <translation>&amp;Modo de juego</translation>
     </message>
@@ -1226,6 +1231,11 @@
         <location line="+4"/>
         <source>&amp;Keep Replays</source>
         <translation>&amp;Conservar repeticiones</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Show C&amp;hances</source>
+        <translation>Mostrar &amp;probabilidades</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -1335,7 +1345,7 @@
         <translation>Abandonada</translation>
     </message>
     <message>
-        <location line="+88"/>
+        <location line="+89"/>
         <source>A high score&apos;s replay is always kept</source>
         <translation>La repetición de una mejor puntuación se conserva siempre</translation>
     </message>
@@ -1466,12 +1476,12 @@
     </message>
     <message>
         <location line="+1"/>
-        <location line="+101"/>
+        <location line="+105"/>
         <source>Time</source>
         <translation>Tiempo</translation>
     </message>
     <message>
-        <location line="-100"/>
+        <location line="-104"/>
         <source>Clicks</source>
         <translation>Clics</translation>
     </message>
@@ -1517,6 +1527,11 @@
     </message>
     <message>
         <location line="+1"/>
+        <source>Chances</source>
+        <translation>Probabilidades</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>Keep</source>
         <translation>Conservar</translation>
     </message>
@@ -1529,6 +1544,11 @@
         <location line="+3"/>
         <source>Marked when the board was played again or read from a code</source>
         <translation>Marcado cuando el tablero se volvió a jugar o se leyó de un código</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Marked when the mine chances were shown during the game</source>
+        <translation>Marcado cuando se mostraron las probabilidades de mina durante la partida</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -1561,7 +1581,7 @@
         <translation>%1 x %2, %3 minas</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+27"/>
         <source>This game has no replay: it was played before replays were kept.</source>
         <translation>Esta partida no tiene repetición: se jugó antes de que se conservaran las repeticiones.</translation>
     </message>
@@ -1579,7 +1599,7 @@
 <context>
     <name>ThemesMenu</name>
     <message>
-        <location filename="../src/shell/MainMenu.cpp" line="-24"/>
+        <location filename="../src/shell/MainMenu.cpp" line="-28"/>
         <source>&amp;Windows Default</source>
         <translation>&amp;Predeterminado</translation>
     </message>

@@ -47,7 +47,7 @@
 <context>
     <name>Accessibility</name>
     <message>
-        <location filename="../src/shell/AccessibleBoard.cpp" line="+100"/>
+        <location filename="../src/shell/AccessibleBoard.cpp" line="+87"/>
         <source>open</source>
         <translation>découvrir</translation>
     </message>
@@ -92,7 +92,7 @@
         <translation>ligne %1</translation>
     </message>
     <message>
-        <location filename="../src/shell/AccessibleStatus.cpp" line="+136"/>
+        <location filename="../src/shell/AccessibleStatus.cpp" line="+126"/>
         <source>status</source>
         <translation>état</translation>
     </message>
@@ -437,7 +437,7 @@
 <context>
     <name>HelpMenu</name>
     <message>
-        <location line="+66"/>
+        <location line="+70"/>
         <source>&amp;Help</source>
         <translation>&amp;Aide</translation>
     </message>
@@ -556,7 +556,7 @@
 <context>
     <name>MenuBar</name>
     <message>
-        <location filename="../src/shell/MainMenu.cpp" line="-124"/>
+        <location filename="../src/shell/MainMenu.cpp" line="-128"/>
         <source>&amp;Game</source>
         <translation>&amp;Jeu</translation>
     </message>
@@ -566,7 +566,7 @@
         <translation>O&amp;ptions</translation>
     </message>
     <message>
-        <location line="+75"/>
+        <location line="+79"/>
         <source>&amp;Help</source>
         <translation>&amp;Aide</translation>
     </message>
@@ -813,7 +813,7 @@
         <translation>ce n’est pas un fichier ordinaire</translation>
     </message>
     <message>
-        <location filename="../src/scores/History.cpp" line="+361"/>
+        <location filename="../src/scores/History.cpp" line="+362"/>
         <source>The game history %1 could not be read. It has been kept as %2, and a new history has been started.</source>
         <translation>L’historique des parties %1 n’a pas pu être lu. Il a été conservé sous le nom %2, et un nouvel historique a été commencé.</translation>
     </message>
@@ -853,7 +853,7 @@
         <translation>L’historique des parties n’a pas pu être enregistré dans %1 (%2). Le jeu continue, mais les parties jouées ne sont pas conservées.</translation>
     </message>
     <message>
-        <location filename="../src/scores/HistoryReading.cpp" line="+144"/>
+        <location filename="../src/scores/HistoryReading.cpp" line="+147"/>
         <source>There is no replay of this game in the history.</source>
         <translation>L’historique ne contient aucune rediffusion de cette partie.</translation>
     </message>
@@ -863,9 +863,14 @@
         <translation>La rediffusion de cette partie ne peut pas être affichée&#xa0;: elle est endommagée (%1).</translation>
     </message>
     <message>
-        <location filename="../src/scores/Recording.cpp" line="+115"/>
+        <location filename="../src/scores/Recording.cpp" line="+101"/>
         <source>Well done! This board was dealt so that it never needed a guess, so its time does not go into the high-score tables: they compare games on boards dealt at random, where a guess may be needed. Turn off Options &gt; No Guessing to play for them.</source>
         <translation>Bravo&#x202f;! Cette grille a été générée pour ne jamais obliger à deviner, son temps n’entre donc pas dans les tableaux des meilleurs scores&#xa0;: ceux-ci comparent des parties sur des grilles générées au hasard, où il peut falloir deviner. Désactivez Options &gt; Sans hasard pour y figurer.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Well done! The mine chances were shown during this game, so its time does not go into the high-score tables. Turn off Options &gt; Show Chances to play for them.</source>
+        <translation>Bravo ! Les probabilités de mine ont été affichées pendant cette partie, son temps n’entre donc pas dans les tableaux des meilleurs scores. Désactivez Options &gt; Afficher les probabilités pour y figurer.</translation>
     </message>
     <message>
         <location filename="../src/scores/ScoreFile.cpp" line="+204"/>
@@ -888,7 +893,7 @@
         <translation>Le fichier des scores %1 est endommagé, et une copie n’a pas pu en être conservée à côté (%2). Il est laissé tel quel&#x202f;; le jeu continue, mais les nouveaux scores et le décompte des parties ne sont pas enregistrés.</translation>
     </message>
     <message>
-        <location filename="../src/session/GameSession.cpp" line="+52"/>
+        <location filename="../src/session/GameSession.cpp" line="+53"/>
         <source>There is no home folder to keep your files in: HOME is not set, and the user database names none. You can play, but no settings, options, scores or games played are kept this time.</source>
         <translation>Il n’y a pas de dossier personnel où conserver vos fichiers&#xa0;: HOME n’est pas défini, et la base des utilisateurs n’en indique aucun. Vous pouvez jouer, mais ni paramètres, ni options, ni scores, ni parties jouées ne seront conservés cette fois-ci.</translation>
     </message>
@@ -898,12 +903,12 @@
         <translation>Votre processeur ne prend pas en charge de minuterie haute résolution&#x202f;! Fermeture du programme.</translation>
     </message>
     <message>
-        <location line="+52"/>
+        <location line="+53"/>
         <source>No board that can be cleared without guessing was found for this many mines on this board. This game is dealt as usual, and a guess may be needed.</source>
         <translation>Aucune grille résoluble sans deviner n’a été trouvée pour autant de mines sur cette grille. Cette partie est générée comme d’habitude, et il faudra peut-être deviner.</translation>
     </message>
     <message>
-        <location line="+35"/>
+        <location line="+41"/>
         <source>%1 pixels</source>
         <translation>%1&#xa0;pixels</translation>
     </message>
@@ -918,7 +923,7 @@
         <translation>Voulez-vous quitter&#x202f;?</translation>
     </message>
     <message>
-        <location filename="../src/session/Preferences.cpp" line="+81"/>
+        <location filename="../src/session/Preferences.cpp" line="+85"/>
         <source>it is larger than 64 KiB</source>
         <translation>il dépasse 64&#xa0;Kio</translation>
     </message>
@@ -933,7 +938,7 @@
         <translation>il contient des lignes trop longues</translation>
     </message>
     <message>
-        <location line="+46"/>
+        <location line="+47"/>
         <source>Your options could not be read from %1 (%2). It is left as it is; the options in effect are kept until the game is closed.</source>
         <translation>Vos options n’ont pas pu être lues depuis %1 (%2). Le fichier est laissé tel quel&#x202f;; les options en vigueur sont gardées jusqu’à la fermeture du jeu.</translation>
     </message>
@@ -948,7 +953,7 @@
         <translation>Votre fichier d’options %1 était endommagé (%2). Il a été conservé sous le nom «&#xa0;%3&#xa0;», et les options lisibles sont utilisées.</translation>
     </message>
     <message>
-        <location line="+46"/>
+        <location line="+48"/>
         <source>Your options could not be saved to &quot;%1&quot; (%2). They stay in effect until the game is closed.</source>
         <translation>Vos options n’ont pas pu être enregistrées dans «&#xa0;%1&#xa0;» (%2). Elles restent en vigueur jusqu’à la fermeture du jeu.</translation>
     </message>
@@ -1193,7 +1198,7 @@
 <context>
     <name>OptionsMenu</name>
     <message>
-        <location filename="../src/shell/MainMenu.cpp" line="-74"/>
+        <location filename="../src/shell/MainMenu.cpp" line="-78"/>
         <source>Game &amp;Mode</source>
         <translation>&amp;Mode de jeu</translation>
     </message>
@@ -1226,6 +1231,11 @@
         <location line="+4"/>
         <source>&amp;Keep Replays</source>
         <translation>Conserver les &amp;rediffusions</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Show C&amp;hances</source>
+        <translation>Afficher les &amp;probabilités</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -1335,7 +1345,7 @@
         <translation>Abandonnée</translation>
     </message>
     <message>
-        <location line="+88"/>
+        <location line="+89"/>
         <source>A high score&apos;s replay is always kept</source>
         <translation>La rediffusion d’un meilleur score est toujours conservée</translation>
     </message>
@@ -1466,12 +1476,12 @@
     </message>
     <message>
         <location line="+1"/>
-        <location line="+101"/>
+        <location line="+105"/>
         <source>Time</source>
         <translation>Temps</translation>
     </message>
     <message>
-        <location line="-100"/>
+        <location line="-104"/>
         <source>Clicks</source>
         <translation>Clics</translation>
     </message>
@@ -1517,6 +1527,11 @@
     </message>
     <message>
         <location line="+1"/>
+        <source>Chances</source>
+        <translation>Probabilités</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>Keep</source>
         <translation>Conserver</translation>
     </message>
@@ -1529,6 +1544,11 @@
         <location line="+3"/>
         <source>Marked when the board was played again or read from a code</source>
         <translation>Cochée quand la grille a été rejouée ou lue depuis un code</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Marked when the mine chances were shown during the game</source>
+        <translation>Cochée quand les probabilités de mine ont été affichées pendant la partie</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -1561,7 +1581,7 @@
         <translation>%1 × %2, %3 mines</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+27"/>
         <source>This game has no replay: it was played before replays were kept.</source>
         <translation>Cette partie n’a pas de rediffusion&#xa0;: elle a été jouée avant que les rediffusions soient conservées.</translation>
     </message>
@@ -1579,7 +1599,7 @@
 <context>
     <name>ThemesMenu</name>
     <message>
-        <location filename="../src/shell/MainMenu.cpp" line="-24"/>
+        <location filename="../src/shell/MainMenu.cpp" line="-28"/>
         <source>&amp;Windows Default</source>
         <translation>&amp;Par défaut</translation>
     </message>

@@ -47,7 +47,7 @@
 <context>
     <name>Accessibility</name>
     <message>
-        <location filename="../src/shell/AccessibleBoard.cpp" line="+100"/>
+        <location filename="../src/shell/AccessibleBoard.cpp" line="+87"/>
         <source>open</source>
         <translation>apri</translation>
     </message>
@@ -92,7 +92,7 @@
         <translation>riga %1</translation>
     </message>
     <message>
-        <location filename="../src/shell/AccessibleStatus.cpp" line="+136"/>
+        <location filename="../src/shell/AccessibleStatus.cpp" line="+126"/>
         <source>status</source>
         <translation>stato</translation>
     </message>
@@ -437,7 +437,7 @@
 <context>
     <name>HelpMenu</name>
     <message>
-        <location line="+66"/>
+        <location line="+70"/>
         <source>&amp;Help</source>
         <translation>&amp;Guida</translation>
     </message>
@@ -556,7 +556,7 @@
 <context>
     <name>MenuBar</name>
     <message>
-        <location filename="../src/shell/MainMenu.cpp" line="-124"/>
+        <location filename="../src/shell/MainMenu.cpp" line="-128"/>
         <source>&amp;Game</source>
         <translation>&amp;Partita</translation>
     </message>
@@ -566,7 +566,7 @@
         <translation>&amp;Opzioni</translation>
     </message>
     <message>
-        <location line="+75"/>
+        <location line="+79"/>
         <source>&amp;Help</source>
         <translation>&amp;Aiuto</translation>
     </message>
@@ -813,7 +813,7 @@
         <translation>non è un file regolare</translation>
     </message>
     <message>
-        <location filename="../src/scores/History.cpp" line="+361"/>
+        <location filename="../src/scores/History.cpp" line="+362"/>
         <source>The game history %1 could not be read. It has been kept as %2, and a new history has been started.</source>
         <translation>Impossibile leggere lo storico delle partite %1. È stato conservato come %2 ed è stato iniziato un nuovo storico.</translation>
     </message>
@@ -853,7 +853,7 @@
         <translation>Impossibile salvare lo storico delle partite in %1 (%2). Il gioco continua, ma le partite giocate non vengono conservate.</translation>
     </message>
     <message>
-        <location filename="../src/scores/HistoryReading.cpp" line="+144"/>
+        <location filename="../src/scores/HistoryReading.cpp" line="+147"/>
         <source>There is no replay of this game in the history.</source>
         <translation>Nello storico non c&apos;è nessuna registrazione di questa partita.</translation>
     </message>
@@ -863,9 +863,14 @@
         <translation>Impossibile mostrare la registrazione di questa partita: è danneggiata (%1).</translation>
     </message>
     <message>
-        <location filename="../src/scores/Recording.cpp" line="+115"/>
+        <location filename="../src/scores/Recording.cpp" line="+101"/>
         <source>Well done! This board was dealt so that it never needed a guess, so its time does not go into the high-score tables: they compare games on boards dealt at random, where a guess may be needed. Turn off Options &gt; No Guessing to play for them.</source>
         <translation>Ben fatto! Questo campo è stato generato in modo da non dover mai tirare a indovinare, perciò il suo tempo non entra nelle classifiche dei migliori punteggi: queste confrontano partite su campi generati a caso, dove può servire tirare a indovinare. Disattiva Opzioni &gt; Senza indovinare per giocare per la classifica.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Well done! The mine chances were shown during this game, so its time does not go into the high-score tables. Turn off Options &gt; Show Chances to play for them.</source>
+        <translation>Ben fatto! Durante questa partita sono state mostrate le probabilità di mina, perciò il suo tempo non entra nelle classifiche dei migliori punteggi. Disattiva Opzioni &gt; Mostra probabilità per giocare per la classifica.</translation>
     </message>
     <message>
         <location filename="../src/scores/ScoreFile.cpp" line="+204"/>
@@ -888,7 +893,7 @@
         <translation>Il file dei punteggi %1 è danneggiato e non è stato possibile conservarne una copia accanto (%2). Viene lasciato com&apos;è; il gioco continua, ma i nuovi punteggi e i conteggi delle partite non vengono salvati.</translation>
     </message>
     <message>
-        <location filename="../src/session/GameSession.cpp" line="+52"/>
+        <location filename="../src/session/GameSession.cpp" line="+53"/>
         <source>There is no home folder to keep your files in: HOME is not set, and the user database names none. You can play, but no settings, options, scores or games played are kept this time.</source>
         <translation>Non c&apos;è una cartella home in cui conservare i tuoi file: HOME non è impostata e il database degli utenti non ne indica nessuna. Puoi giocare, ma questa volta non verranno conservati impostazioni, opzioni, punteggi né partite giocate.</translation>
     </message>
@@ -898,12 +903,12 @@
         <translation>Il processore non supporta un timer ad alta risoluzione! Il gioco verrà chiuso.</translation>
     </message>
     <message>
-        <location line="+52"/>
+        <location line="+53"/>
         <source>No board that can be cleared without guessing was found for this many mines on this board. This game is dealt as usual, and a guess may be needed.</source>
         <translation>Non è stato trovato nessun campo risolvibile senza tirare a indovinare con così tante mine su questo campo. Questa partita viene generata come al solito e potrebbe servire tirare a indovinare.</translation>
     </message>
     <message>
-        <location line="+35"/>
+        <location line="+41"/>
         <source>%1 pixels</source>
         <translation>%1 pixel</translation>
     </message>
@@ -918,7 +923,7 @@
         <translation>Vuoi uscire?</translation>
     </message>
     <message>
-        <location filename="../src/session/Preferences.cpp" line="+81"/>
+        <location filename="../src/session/Preferences.cpp" line="+85"/>
         <source>it is larger than 64 KiB</source>
         <translation>supera i 64 KiB</translation>
     </message>
@@ -933,7 +938,7 @@
         <translation>ha righe troppo lunghe</translation>
     </message>
     <message>
-        <location line="+46"/>
+        <location line="+47"/>
         <source>Your options could not be read from %1 (%2). It is left as it is; the options in effect are kept until the game is closed.</source>
         <translation>Impossibile leggere le tue opzioni da %1 (%2). Il file viene lasciato com&apos;è; le opzioni attuali restano valide fino alla chiusura del gioco.</translation>
     </message>
@@ -948,7 +953,7 @@
         <translation>Il tuo file delle opzioni %1 era danneggiato (%2). È stato conservato come &quot;%3&quot; e si usano le opzioni leggibili.</translation>
     </message>
     <message>
-        <location line="+46"/>
+        <location line="+48"/>
         <source>Your options could not be saved to &quot;%1&quot; (%2). They stay in effect until the game is closed.</source>
         <translation>Impossibile salvare le tue opzioni in &quot;%1&quot; (%2). Restano valide fino alla chiusura del gioco.</translation>
     </message>
@@ -1193,7 +1198,7 @@
 <context>
     <name>OptionsMenu</name>
     <message>
-        <location filename="../src/shell/MainMenu.cpp" line="-74"/>
+        <location filename="../src/shell/MainMenu.cpp" line="-78"/>
         <source>Game &amp;Mode</source>
         <translation>&amp;Modalità di gioco</translation>
     </message>
@@ -1226,6 +1231,11 @@
         <location line="+4"/>
         <source>&amp;Keep Replays</source>
         <translation>&amp;Conserva registrazioni</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Show C&amp;hances</source>
+        <translation>Mostra &amp;probabilità</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -1335,7 +1345,7 @@
         <translation>Abbandonata</translation>
     </message>
     <message>
-        <location line="+88"/>
+        <location line="+89"/>
         <source>A high score&apos;s replay is always kept</source>
         <translation>La registrazione di un miglior punteggio viene sempre conservata</translation>
     </message>
@@ -1466,12 +1476,12 @@
     </message>
     <message>
         <location line="+1"/>
-        <location line="+101"/>
+        <location line="+105"/>
         <source>Time</source>
         <translation>Tempo</translation>
     </message>
     <message>
-        <location line="-100"/>
+        <location line="-104"/>
         <source>Clicks</source>
         <translation>Clic</translation>
     </message>
@@ -1517,6 +1527,11 @@
     </message>
     <message>
         <location line="+1"/>
+        <source>Chances</source>
+        <translation>Probabilità</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>Keep</source>
         <translation>Conserva</translation>
     </message>
@@ -1529,6 +1544,11 @@
         <location line="+3"/>
         <source>Marked when the board was played again or read from a code</source>
         <translation>Spuntato quando il campo è stato rigiocato o letto da un codice</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Marked when the mine chances were shown during the game</source>
+        <translation>Spuntato quando le probabilità di mina sono state mostrate durante la partita</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -1561,7 +1581,7 @@
         <translation>%1 x %2, %3 mine</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+27"/>
         <source>This game has no replay: it was played before replays were kept.</source>
         <translation>Questa partita non ha una registrazione: è stata giocata prima che le registrazioni venissero conservate.</translation>
     </message>
@@ -1579,7 +1599,7 @@
 <context>
     <name>ThemesMenu</name>
     <message>
-        <location filename="../src/shell/MainMenu.cpp" line="-24"/>
+        <location filename="../src/shell/MainMenu.cpp" line="-28"/>
         <source>&amp;Windows Default</source>
         <translation>&amp;Predefinito</translation>
     </message>

@@ -47,7 +47,7 @@
 <context>
     <name>Accessibility</name>
     <message>
-        <location filename="../src/shell/AccessibleBoard.cpp" line="+100"/>
+        <location filename="../src/shell/AccessibleBoard.cpp" line="+87"/>
         <source>open</source>
         <translation>odkryj</translation>
     </message>
@@ -92,7 +92,7 @@
         <translation>wiersz %1</translation>
     </message>
     <message>
-        <location filename="../src/shell/AccessibleStatus.cpp" line="+136"/>
+        <location filename="../src/shell/AccessibleStatus.cpp" line="+126"/>
         <source>status</source>
         <translation>stan gry</translation>
     </message>
@@ -439,7 +439,7 @@
 <context>
     <name>HelpMenu</name>
     <message>
-        <location line="+66"/>
+        <location line="+70"/>
         <source>&amp;Help</source>
         <translation>&amp;Pomoc</translation>
     </message>
@@ -558,7 +558,7 @@
 <context>
     <name>MenuBar</name>
     <message>
-        <location filename="../src/shell/MainMenu.cpp" line="-124"/>
+        <location filename="../src/shell/MainMenu.cpp" line="-128"/>
         <source>&amp;Game</source>
         <translation>&amp;Gra</translation>
     </message>
@@ -568,7 +568,7 @@
         <translation>&amp;Opcje</translation>
     </message>
     <message>
-        <location line="+75"/>
+        <location line="+79"/>
         <source>&amp;Help</source>
         <translation>&amp;Pomoc</translation>
     </message>
@@ -815,7 +815,7 @@
         <translation>to nie jest zwykły plik</translation>
     </message>
     <message>
-        <location filename="../src/scores/History.cpp" line="+361"/>
+        <location filename="../src/scores/History.cpp" line="+362"/>
         <source>The game history %1 could not be read. It has been kept as %2, and a new history has been started.</source>
         <translation>Nie można odczytać historii gier %1. Zachowano ją jako %2 i rozpoczęto nową historię.</translation>
     </message>
@@ -855,7 +855,7 @@
         <translation>Nie można zapisać historii gier w %1 (%2). Gra toczy się dalej, ale rozegrane gry nie są zapisywane.</translation>
     </message>
     <message>
-        <location filename="../src/scores/HistoryReading.cpp" line="+144"/>
+        <location filename="../src/scores/HistoryReading.cpp" line="+147"/>
         <source>There is no replay of this game in the history.</source>
         <translation>W historii nie ma powtórki tej gry.</translation>
     </message>
@@ -865,9 +865,14 @@
         <translation>Nie można wyświetlić powtórki tej gry: jest uszkodzona (%1).</translation>
     </message>
     <message>
-        <location filename="../src/scores/Recording.cpp" line="+115"/>
+        <location filename="../src/scores/Recording.cpp" line="+101"/>
         <source>Well done! This board was dealt so that it never needed a guess, so its time does not go into the high-score tables: they compare games on boards dealt at random, where a guess may be needed. Turn off Options &gt; No Guessing to play for them.</source>
         <translation>Brawo! Ta plansza została wygenerowana tak, by nigdy nie trzeba było zgadywać, dlatego jej czas nie trafia do tabel najlepszych wyników: porównują one gry na planszach generowanych losowo, na których zgadywanie może być konieczne. Wyłącz Opcje &gt; Bez zgadywania, aby grać o miejsce w tabelach.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Well done! The mine chances were shown during this game, so its time does not go into the high-score tables. Turn off Options &gt; Show Chances to play for them.</source>
+        <translation>Brawo! Podczas tej gry pokazywano szanse min, dlatego jej czas nie trafia do tabel najlepszych wyników. Wyłącz Opcje &gt; Pokaż szanse, aby grać o miejsce w tabelach.</translation>
     </message>
     <message>
         <location filename="../src/scores/ScoreFile.cpp" line="+204"/>
@@ -890,7 +895,7 @@
         <translation>Plik wyników %1 jest uszkodzony i nie można było zachować obok niego jego kopii (%2). Pozostawiono go bez zmian; gra toczy się dalej, ale nowe wyniki i liczniki gier nie są zapisywane.</translation>
     </message>
     <message>
-        <location filename="../src/session/GameSession.cpp" line="+52"/>
+        <location filename="../src/session/GameSession.cpp" line="+53"/>
         <source>There is no home folder to keep your files in: HOME is not set, and the user database names none. You can play, but no settings, options, scores or games played are kept this time.</source>
         <translation>Brak katalogu domowego, w którym można by przechowywać pliki: zmienna HOME nie jest ustawiona, a baza danych użytkowników żadnego nie wskazuje. Można grać, ale tym razem nie zostaną zachowane ani ustawienia, ani opcje, ani wyniki, ani rozegrane gry.</translation>
     </message>
@@ -900,12 +905,12 @@
         <translation>Twój procesor nie obsługuje zegara wysokiej rozdzielczości! Program zostanie zamknięty.</translation>
     </message>
     <message>
-        <location line="+52"/>
+        <location line="+53"/>
         <source>No board that can be cleared without guessing was found for this many mines on this board. This game is dealt as usual, and a guess may be needed.</source>
         <translation>Nie znaleziono planszy tej wielkości z tą liczbą min, którą da się rozwiązać bez zgadywania. Ta gra jest generowana jak zwykle i zgadywanie może być konieczne.</translation>
     </message>
     <message>
-        <location line="+35"/>
+        <location line="+41"/>
         <source>%1 pixels</source>
         <translation>%1 px</translation>
     </message>
@@ -920,7 +925,7 @@
         <translation>Czy chcesz wyjść z gry?</translation>
     </message>
     <message>
-        <location filename="../src/session/Preferences.cpp" line="+81"/>
+        <location filename="../src/session/Preferences.cpp" line="+85"/>
         <source>it is larger than 64 KiB</source>
         <translation>jest większy niż 64 KiB</translation>
     </message>
@@ -935,7 +940,7 @@
         <translation>ma zbyt długie wiersze</translation>
     </message>
     <message>
-        <location line="+46"/>
+        <location line="+47"/>
         <source>Your options could not be read from %1 (%2). It is left as it is; the options in effect are kept until the game is closed.</source>
         <translation>Nie można odczytać opcji z %1 (%2). Plik pozostawiono bez zmian; bieżące opcje obowiązują do zamknięcia gry.</translation>
     </message>
@@ -950,7 +955,7 @@
         <translation>Plik opcji %1 był uszkodzony (%2). Zachowano go jako &quot;%3&quot; i używane są opcje, które udało się odczytać.</translation>
     </message>
     <message>
-        <location line="+46"/>
+        <location line="+48"/>
         <source>Your options could not be saved to &quot;%1&quot; (%2). They stay in effect until the game is closed.</source>
         <translation>Nie można zapisać opcji w &quot;%1&quot; (%2). Obowiązują one do zamknięcia gry.</translation>
     </message>
@@ -1195,7 +1200,7 @@
 <context>
     <name>OptionsMenu</name>
     <message>
-        <location filename="../src/shell/MainMenu.cpp" line="-74"/>
+        <location filename="../src/shell/MainMenu.cpp" line="-78"/>
         <source>Game &amp;Mode</source>
         <translation>&amp;Tryb gry</translation>
     </message>
@@ -1228,6 +1233,11 @@
         <location line="+4"/>
         <source>&amp;Keep Replays</source>
         <translation>&amp;Zachowuj powtórki</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Show C&amp;hances</source>
+        <translation>&amp;Pokaż szanse</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -1337,7 +1347,7 @@
         <translation>Poddana</translation>
     </message>
     <message>
-        <location line="+88"/>
+        <location line="+89"/>
         <source>A high score&apos;s replay is always kept</source>
         <translation>Powtórka najlepszego wyniku jest zawsze zachowywana</translation>
     </message>
@@ -1468,12 +1478,12 @@
     </message>
     <message>
         <location line="+1"/>
-        <location line="+101"/>
+        <location line="+105"/>
         <source>Time</source>
         <translation>Czas</translation>
     </message>
     <message>
-        <location line="-100"/>
+        <location line="-104"/>
         <source>Clicks</source>
         <translation>Kliknięcia</translation>
     </message>
@@ -1519,6 +1529,11 @@
     </message>
     <message>
         <location line="+1"/>
+        <source>Chances</source>
+        <translation>Szanse</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>Keep</source>
         <translation>Zachowaj</translation>
     </message>
@@ -1531,6 +1546,11 @@
         <location line="+3"/>
         <source>Marked when the board was played again or read from a code</source>
         <translation>Zaznaczone, gdy plansza była rozgrywana ponownie lub wczytana z kodu</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Marked when the mine chances were shown during the game</source>
+        <translation>Zaznaczone, gdy w trakcie gry pokazywano szanse min</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -1563,7 +1583,7 @@
         <translation>%1 x %2, miny: %3</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+27"/>
         <source>This game has no replay: it was played before replays were kept.</source>
         <translation>Ta gra nie ma powtórki: rozegrano ją, zanim zaczęto zachowywać powtórki.</translation>
     </message>
@@ -1581,7 +1601,7 @@
 <context>
     <name>ThemesMenu</name>
     <message>
-        <location filename="../src/shell/MainMenu.cpp" line="-24"/>
+        <location filename="../src/shell/MainMenu.cpp" line="-28"/>
         <source>&amp;Windows Default</source>
         <translation>&amp;Domyślny</translation>
     </message>

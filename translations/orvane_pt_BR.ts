@@ -47,7 +47,7 @@
 <context>
     <name>Accessibility</name>
     <message>
-        <location filename="../src/shell/AccessibleBoard.cpp" line="+100"/>
+        <location filename="../src/shell/AccessibleBoard.cpp" line="+87"/>
         <source>open</source>
         <translation>abrir</translation>
     </message>
@@ -92,7 +92,7 @@
         <translation>linha %1</translation>
     </message>
     <message>
-        <location filename="../src/shell/AccessibleStatus.cpp" line="+136"/>
+        <location filename="../src/shell/AccessibleStatus.cpp" line="+126"/>
         <source>status</source>
         <translation>situação</translation>
     </message>
@@ -437,7 +437,7 @@
 <context>
     <name>HelpMenu</name>
     <message>
-        <location line="+66"/>
+        <location line="+70"/>
         <source>&amp;Help</source>
         <translation>&amp;Ajuda</translation>
     </message>
@@ -556,7 +556,7 @@
 <context>
     <name>MenuBar</name>
     <message>
-        <location filename="../src/shell/MainMenu.cpp" line="-124"/>
+        <location filename="../src/shell/MainMenu.cpp" line="-128"/>
         <source>&amp;Game</source>
         <translation>&amp;Jogo</translation>
     </message>
@@ -566,7 +566,7 @@
         <translation>&amp;Opções</translation>
     </message>
     <message>
-        <location line="+75"/>
+        <location line="+79"/>
         <source>&amp;Help</source>
         <translation>&amp;Ajuda</translation>
     </message>
@@ -813,7 +813,7 @@
         <translation>não é um arquivo comum</translation>
     </message>
     <message>
-        <location filename="../src/scores/History.cpp" line="+361"/>
+        <location filename="../src/scores/History.cpp" line="+362"/>
         <source>The game history %1 could not be read. It has been kept as %2, and a new history has been started.</source>
         <translation>Não foi possível ler o histórico de partidas %1. Ele foi guardado como %2, e um novo histórico foi iniciado.</translation>
     </message>
@@ -853,7 +853,7 @@
         <translation>Não foi possível salvar o histórico de partidas em %1 (%2). O jogo continua, mas as partidas jogadas não são guardadas.</translation>
     </message>
     <message>
-        <location filename="../src/scores/HistoryReading.cpp" line="+144"/>
+        <location filename="../src/scores/HistoryReading.cpp" line="+147"/>
         <source>There is no replay of this game in the history.</source>
         <translation>Não há repetição desta partida no histórico.</translation>
     </message>
@@ -863,9 +863,14 @@
         <translation>A repetição desta partida não pode ser exibida: ela está danificada (%1).</translation>
     </message>
     <message>
-        <location filename="../src/scores/Recording.cpp" line="+115"/>
+        <location filename="../src/scores/Recording.cpp" line="+101"/>
         <source>Well done! This board was dealt so that it never needed a guess, so its time does not go into the high-score tables: they compare games on boards dealt at random, where a guess may be needed. Turn off Options &gt; No Guessing to play for them.</source>
         <translation>Muito bem! Este tabuleiro foi gerado de modo a nunca exigir adivinhação, por isso o tempo dele não entra nas tabelas de recordes: elas comparam partidas em tabuleiros gerados ao acaso, em que pode ser preciso adivinhar. Desative Opções &gt; Sem adivinhação para disputar os recordes.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Well done! The mine chances were shown during this game, so its time does not go into the high-score tables. Turn off Options &gt; Show Chances to play for them.</source>
+        <translation>Muito bem! As probabilidades de mina foram mostradas durante esta partida, por isso o tempo dela não entra nas tabelas de recordes. Desative Opções &gt; Mostrar probabilidades para disputar os recordes.</translation>
     </message>
     <message>
         <location filename="../src/scores/ScoreFile.cpp" line="+204"/>
@@ -888,7 +893,7 @@
         <translation>O arquivo de recordes %1 está danificado, e não foi possível guardar uma cópia dele ao lado (%2). Ele fica como está; o jogo continua, mas novos recordes e contagens de partidas não são salvos.</translation>
     </message>
     <message>
-        <location filename="../src/session/GameSession.cpp" line="+52"/>
+        <location filename="../src/session/GameSession.cpp" line="+53"/>
         <source>There is no home folder to keep your files in: HOME is not set, and the user database names none. You can play, but no settings, options, scores or games played are kept this time.</source>
         <translation>Não há pasta pessoal para guardar seus arquivos: HOME não está definida e o banco de dados de usuários não indica nenhuma. Você pode jogar, mas desta vez nenhuma configuração, opção, recorde ou partida jogada será guardada.</translation>
     </message>
@@ -898,12 +903,12 @@
         <translation>Seu processador não tem suporte a temporizador de alta resolução! Saindo agora.</translation>
     </message>
     <message>
-        <location line="+52"/>
+        <location line="+53"/>
         <source>No board that can be cleared without guessing was found for this many mines on this board. This game is dealt as usual, and a guess may be needed.</source>
         <translation>Não foi encontrado nenhum tabuleiro deste tamanho com esta quantidade de minas que possa ser resolvido sem adivinhação. Esta partida é gerada como de costume, e pode ser preciso adivinhar.</translation>
     </message>
     <message>
-        <location line="+35"/>
+        <location line="+41"/>
         <source>%1 pixels</source>
         <translation>%1 pixels por casa</translation>
     </message>
@@ -918,7 +923,7 @@
         <translation>Deseja sair?</translation>
     </message>
     <message>
-        <location filename="../src/session/Preferences.cpp" line="+81"/>
+        <location filename="../src/session/Preferences.cpp" line="+85"/>
         <source>it is larger than 64 KiB</source>
         <translation>é maior que 64 KiB</translation>
     </message>
@@ -933,7 +938,7 @@
         <translation>tem linhas longas demais</translation>
     </message>
     <message>
-        <location line="+46"/>
+        <location line="+47"/>
         <source>Your options could not be read from %1 (%2). It is left as it is; the options in effect are kept until the game is closed.</source>
         <translation>Não foi possível ler suas opções de %1 (%2). O arquivo fica como está; as opções em vigor são mantidas até o jogo ser fechado.</translation>
     </message>
@@ -948,7 +953,7 @@
         <translation>Seu arquivo de opções %1 estava danificado (%2). Ele foi guardado como &quot;%3&quot;, e as opções que puderam ser lidas são usadas.</translation>
     </message>
     <message>
-        <location line="+46"/>
+        <location line="+48"/>
         <source>Your options could not be saved to &quot;%1&quot; (%2). They stay in effect until the game is closed.</source>
         <translation>Não foi possível salvar suas opções em &quot;%1&quot; (%2). Elas continuam em vigor até o jogo ser fechado.</translation>
     </message>
@@ -1193,7 +1198,7 @@
 <context>
     <name>OptionsMenu</name>
     <message>
-        <location filename="../src/shell/MainMenu.cpp" line="-74"/>
+        <location filename="../src/shell/MainMenu.cpp" line="-78"/>
         <source>Game &amp;Mode</source>
         <translation>&amp;Modo de jogo</translation>
     </message>
@@ -1226,6 +1231,11 @@
         <location line="+4"/>
         <source>&amp;Keep Replays</source>
         <translation>&amp;Guardar repetições</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Show C&amp;hances</source>
+        <translation>Mostrar &amp;probabilidades</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -1335,7 +1345,7 @@
         <translation>Desistência</translation>
     </message>
     <message>
-        <location line="+88"/>
+        <location line="+89"/>
         <source>A high score&apos;s replay is always kept</source>
         <translation>A repetição de um recorde é sempre guardada</translation>
     </message>
@@ -1466,12 +1476,12 @@
     </message>
     <message>
         <location line="+1"/>
-        <location line="+101"/>
+        <location line="+105"/>
         <source>Time</source>
         <translation>Tempo</translation>
     </message>
     <message>
-        <location line="-100"/>
+        <location line="-104"/>
         <source>Clicks</source>
         <translation>Cliques</translation>
     </message>
@@ -1517,6 +1527,11 @@
     </message>
     <message>
         <location line="+1"/>
+        <source>Chances</source>
+        <translation>Probabilidades</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>Keep</source>
         <translation>Guardar</translation>
     </message>
@@ -1529,6 +1544,11 @@
         <location line="+3"/>
         <source>Marked when the board was played again or read from a code</source>
         <translation>Marcado quando o tabuleiro foi jogado de novo ou lido de um código</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Marked when the mine chances were shown during the game</source>
+        <translation>Marcado quando as probabilidades de mina foram mostradas durante a partida</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -1561,7 +1581,7 @@
         <translation>%1 x %2, %3 minas</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+27"/>
         <source>This game has no replay: it was played before replays were kept.</source>
         <translation>Esta partida não tem repetição: ela foi jogada antes de as repetições serem guardadas.</translation>
     </message>
@@ -1579,7 +1599,7 @@
 <context>
     <name>ThemesMenu</name>
     <message>
-        <location filename="../src/shell/MainMenu.cpp" line="-24"/>
+        <location filename="../src/shell/MainMenu.cpp" line="-28"/>
         <source>&amp;Windows Default</source>
         <translation>&amp;Padrão</translation>
     </message>

@@ -70,6 +70,7 @@ enum Column {
     BoardColumn,
     NoGuessColumn,
     GivenBoardColumn,
+    ChancesColumn,
     KeepColumn,
     ColumnCount
 };
@@ -240,6 +241,7 @@ StatisticsWindow::StatisticsWindow(History& history, QWidget* parent) :
         QCoreApplication::translate("StatisticsWindow", "Board"),
         QCoreApplication::translate("StatisticsWindow", "No guess"),
         QCoreApplication::translate("StatisticsWindow", "Given"),
+        QCoreApplication::translate("StatisticsWindow", "Chances"),
         QCoreApplication::translate("StatisticsWindow", "Keep")});
     latest_->horizontalHeaderItem(NoGuessColumn)
         ->setToolTip(QCoreApplication::translate(
@@ -247,6 +249,9 @@ StatisticsWindow::StatisticsWindow(History& history, QWidget* parent) :
     latest_->horizontalHeaderItem(GivenBoardColumn)
         ->setToolTip(QCoreApplication::translate(
             "StatisticsWindow", "Marked when the board was played again or read from a code"));
+    latest_->horizontalHeaderItem(ChancesColumn)
+        ->setToolTip(QCoreApplication::translate(
+            "StatisticsWindow", "Marked when the mine chances were shown during the game"));
     latest_->horizontalHeaderItem(KeepColumn)
         ->setToolTip(
             QCoreApplication::translate("StatisticsWindow", "Keeps the game's replay for ever"));
@@ -424,6 +429,7 @@ void StatisticsWindow::ShowLatest(HistoryMode mode, Level level)
                     .arg(game.Mines)));
         latest_->setItem(row, NoGuessColumn, Mark(game.NoGuessBoard));
         latest_->setItem(row, GivenBoardColumn, Mark(game.GivenBoard));
+        latest_->setItem(row, ChancesColumn, Mark(game.ChancesShown));
         latest_->setItem(row, KeepColumn, KeepItem(game.Replay));
     }
     latest_->setSortingEnabled(true);

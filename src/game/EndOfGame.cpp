@@ -37,6 +37,7 @@ void Game::EndGame(GameResult result, std::optional<PlayerIndex> winner)
     ended.NoGuessBoard = dealtWithoutGuessing_;
     ended.GivenBoard = givenBoard_;
     ended.HintsUsed = hintsUsed_;
+    ended.ChancesShown = chancesShown_;
     ended.ScoreTable = ScoreTable();
     ended.Record = record_;
     Tell(std::move(ended));

@@ -71,6 +71,8 @@ public:
     // Marks a cell that is certainly safe from what the player sees, or else the safest
     // one with its chance of a mine on the message bar.
     void GiveHint();
+    // The player was shown the board's mine chances: the game keeps it until the next deal.
+    void MarkChancesShown() { chancesShown_ = true; }
     // The player to move gives a two-player game up: the other player wins the series point.
     void GiveUp();
     void RenamePlayer(PlayerIndex player, const std::string& name);
@@ -122,6 +124,7 @@ public:
     uint32_t BoardNumber() const { return boardNumber_; }
     int32_t HintCell() const { return hintCell_; }
     int32_t HintsUsed() const { return hintsUsed_; }
+    bool ChancesShown() const { return chancesShown_; }
     bool NoGuessing() const { return noGuessing_; }
     bool DealtWithoutGuessing() const { return dealtWithoutGuessing_; }
     // The mines on the board: after the first open, those the placement laid.
@@ -269,6 +272,7 @@ private:
     uint32_t boardNumber_ = 0;
     int32_t hintCell_ = -1;
     int32_t hintsUsed_ = 0;
+    bool chancesShown_ = false;
     bool noGuessing_ = false;
     bool dealtWithoutGuessing_ = false;
     bool seriesPointGivenUp_ = false;

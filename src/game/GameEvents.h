@@ -94,6 +94,8 @@ struct GameEnded {
     // replay does not tell it: its layout always comes from the record.
     bool GivenBoard = false;
     int32_t HintsUsed = 0;
+    // The mine chances were shown on the board at some moment of the game.
+    bool ChancesShown = false;
     uint8_t ScoreTable = 0;
     // The game's start and its commands up to its end: the whole game, to play again.
     RecordedGame Record;

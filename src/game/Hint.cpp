@@ -6,18 +6,15 @@
 #include "solver/MineSolver.h"
 
 #include <algorithm>
-#include <cmath>
 #include <string>
 
 namespace orvane {
 
 namespace {
 
-// A chance shown in whole percent; a cell that is not certain never reads 0 % or 100 %.
 std::string ChanceText(double chance)
 {
-    const long percent = std::clamp(std::lround(chance * 100.0), 1L, 99L);
-    return std::to_string(percent) + "% mine";
+    return std::to_string(ChancePercent(chance, false)) + "% mine";
 }
 
 } // namespace
@@ -66,8 +63,7 @@ void Game::GiveHint()
         }
         if (chosen < 0)
             return;
-        PostMessage(
-            ChanceText(analysis.mineChance[static_cast<size_t>(chosen)]), 0.5f, 2.5f, true);
+        PostMessage(ChanceText(analysis.mineChance[static_cast<size_t>(chosen)]), 0.5f, 2.5f, true);
     }
 
     hintCell_ = chosen;

@@ -123,6 +123,7 @@ void Game::DealBoard(const BoardSetup& setup)
     elapsedSeconds_ = 0;
     hintCell_ = -1;
     hintsUsed_ = 0;
+    chancesShown_ = false;
     dealtWithoutGuessing_ = false;
     givenBoard_ = false;
     seriesPointGivenUp_ = false;

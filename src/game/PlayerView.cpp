@@ -3,6 +3,9 @@
 
 #include "game/Game.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace orvane {
 
 void FillPlayerView(const Game& game, solver::BoardView& view)
@@ -13,6 +16,12 @@ void FillPlayerView(const Game& game, solver::BoardView& view)
         if (cell.State == CellState::Open)
             view.cells[i] = cell.Value;
     }
+}
+
+long ChancePercent(double chance, bool certain)
+{
+    const long percent = std::lround(chance * 100.0);
+    return certain ? percent : std::clamp(percent, 1L, 99L);
 }
 
 } // namespace orvane

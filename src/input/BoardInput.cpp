@@ -147,6 +147,7 @@ void BoardMouseMove(Game& game, ScreenState& screen, int x, int y)
         game.MovePointer(
             {x * PointerStepsPerCell / screen.CellSize, y * PointerStepsPerCell / screen.CellSize});
     const int32_t cell = CellAt(game, screen.CellSize, x, y);
+    screen.PointerCell = cell;
     if (cell >= 0)
         screen.KeyCursorShown = false; // the mouse takes over from the keys
     if (cell < 0 || game.Paused())

@@ -30,6 +30,8 @@ struct ScreenState {
     int16_t KeyColumn = -1;
     int16_t KeyRow = -1;
     bool KeyCursorShown = false;
+    // The cell under the mouse pointer as it last moved; -1 off the board.
+    int32_t PointerCell = -1;
 
     // The status area: the button under the pointer, the one held down, and the pointer.
     StatusTarget HoverTarget = StatusTarget::None;

@@ -21,8 +21,8 @@ namespace {
 
 // What brings a history of version v up to v + 1. Version 2 differs from 1 only by
 // the mark, which every bringing up to date sets.
-constexpr std::array<const char*, History::SchemaVersion> Upgrades {
-    history_schema::FirstVersion, "", history_schema::GamesKeptWhole, history_schema::NetworkGames};
+constexpr std::array<const char*, History::SchemaVersion> Upgrades {history_schema::FirstVersion,
+    "", history_schema::GamesKeptWhole, history_schema::NetworkGames, history_schema::ChancesShown};
 
 // Opens a file that cannot be written, not even the log's index beside it, as it is.
 std::string ImmutableUri(const std::string& path)
@@ -282,8 +282,8 @@ History::Insertion History::Insert(
         return {began, 0, sqlite3_errmsg(db_)};
     std::string sql = "INSERT INTO games (recorded, ";
     sql += history_schema::GameColumns;
-    sql += ", opponent) VALUES (1";
-    for (int column = 0; column <= history_schema::GameColumnCount; ++column)
+    sql += ", opponent, chances_shown) VALUES (1";
+    for (int column = 0; column <= history_schema::GameColumnCount + 1; ++column)
         sql += ",?";
     sql += ")";
     Statement insert(db_, sql.c_str());
@@ -308,7 +308,8 @@ History::Insertion History::Insert(
         .Bind(game.Rqp)
         .Bind(game.Openings)
         .Bind(game.Islands)
-        .Bind(game.Opponent);
+        .Bind(game.Opponent)
+        .Bind(int64_t {game.ChancesShown});
     insert.Step();
     int code = insert.Code();
     const int64_t id = sqlite3_last_insert_rowid(db_);

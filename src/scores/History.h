@@ -51,6 +51,7 @@ struct GameRecord {
     bool NoGuessBoard = false;
     bool GivenBoard = false; // a board played again or read from a board code
     int32_t HintsUsed = 0;
+    bool ChancesShown = false; // the mine chances were shown during the game
     // Worked out from the game's record (docs/COUNTERS.md); absent where they mean
     // nothing, and in games kept before they were counted.
     std::optional<int32_t> EffectiveClicks;
@@ -95,7 +96,7 @@ struct KindFigures {
 class History {
 public:
     using ErrorReporter = std::function<void(const Text& message)>;
-    static constexpr int SchemaVersion = 4;
+    static constexpr int SchemaVersion = 5;
     // The replays of this many newest games are kept; older ones only when kept for ever.
     static constexpr int KeptReplays = 1000;
     // "ORVN": the mark of a history of this program.

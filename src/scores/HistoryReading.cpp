@@ -14,7 +14,8 @@ namespace orvane {
 
 namespace {
 
-// The columns of GameColumns, then the opponent, the id and the replay's marks.
+// The columns of GameColumns, then the opponent, the chances shown, the id and the
+// replay's marks.
 GameRecord ReadGame(const Statement& row)
 {
     GameRecord game;
@@ -40,7 +41,8 @@ GameRecord ReadGame(const Statement& row)
     game.Openings = row.OptionalInteger(19);
     game.Islands = row.OptionalInteger(20);
     game.Opponent = row.OptionalText(history_schema::GameColumnCount);
-    constexpr int id = history_schema::GameColumnCount + 1;
+    game.ChancesShown = row.Integer(history_schema::GameColumnCount + 1) != 0;
+    constexpr int id = history_schema::GameColumnCount + 2;
     game.Id = row.Integer(id);
     if (row.Integer(id + 1) == 0)
         game.Replay = ReplayKeeping::PlayedBefore;
@@ -110,11 +112,12 @@ std::vector<GameRecord> History::LatestGames(HistoryMode mode, Level level, int 
     std::vector<GameRecord> games;
     if (!db_)
         return games;
-    // A history shown as an older version left it has neither counters nor replays, nor
-    // opponents.
+    // A history shown as an older version left it may lack counters, replays, opponents and
+    // the chances shown.
     std::string sql = "SELECT ";
     sql += version_ >= 3 ? history_schema::GameColumns : history_schema::GameColumnsBefore3;
     sql += version_ >= 4 ? ", opponent" : ", NULL";
+    sql += version_ >= 5 ? ", chances_shown" : ", 0";
     sql += version_ >= 3 ? ", games.id, recorded, high_score, marked FROM games "
                            "LEFT JOIN replays ON replays.game_id = games.id "
                          : ", id, 0, NULL, NULL FROM games ";

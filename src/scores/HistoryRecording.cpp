@@ -44,6 +44,7 @@ GameRecord RecordOfGame(const GameEnded& ended, int64_t playedAt)
     record.NoGuessBoard = ended.NoGuessBoard;
     record.GivenBoard = ended.GivenBoard;
     record.HintsUsed = ended.HintsUsed;
+    record.ChancesShown = ended.ChancesShown;
     if (record.Mode == HistoryMode::Network) {
         record.Opponent = CutName(ended.NetworkOpponent);
         return record;

@@ -55,11 +55,17 @@ inline constexpr const char* NetworkGames = R"(
 ALTER TABLE games ADD COLUMN opponent TEXT;
 )";
 
+// Games during which the mine chances were shown on the board; 0 in the rows from before.
+inline constexpr const char* ChancesShown = R"(
+ALTER TABLE games ADD COLUMN chances_shown INTEGER NOT NULL DEFAULT 0;
+)";
+
 // The tables and indexes of a history: a file holding anything else is another program's.
 inline constexpr const char* OwnObjects = "'games', 'games_by_kind', 'replays', 'replays_to_drop'";
 
-// A game's columns, as stored and read, in the order of GameRecord; the opponent,
-// added last, is named apart, as older versions read it as NULL.
+// A game's columns, as stored and read, in the order of GameRecord; the opponent and
+// the chances shown, added later, are named apart, as older versions read them as NULL
+// and 0.
 inline constexpr const char* GameColumns
     = "played_at, mode, level, width, height, mines, result, seconds, clicks, bbbv, "
       "bbbv_per_second, ioe, no_guess, hints_used, given_board, effective_clicks, "

@@ -83,7 +83,8 @@ void ResultRecorder::Take(const GameEvent& event)
 void ResultRecorder::TakeEndedGame(const GameEnded& ended)
 {
     const bool classic = ended.Mode == PlayMode::Classic;
-    const bool counted = classic && !ended.NoGuessBoard && IsScoreTable(ended.ScoreTable);
+    const bool counted
+        = classic && !ended.NoGuessBoard && !ended.ChancesShown && IsScoreTable(ended.ScoreTable);
     const bool won = classic && ended.Result == GameResult::Won;
     // A network game's record holds what this player saw, not the mines: no replay.
     const GameRecord record = RecordOfGame(ended, static_cast<int64_t>(std::time(nullptr)));
@@ -96,7 +97,20 @@ void ResultRecorder::TakeEndedGame(const GameEnded& ended)
     if (!won || !IsScoreTable(ended.ScoreTable))
         return;
     if (ended.NoGuessBoard) {
-        ExplainNoGuessScores();
+        ExplainOnce(noGuessScoresExplained_,
+            QT_TRANSLATE_NOOP("Messages",
+                "Well done! This board was dealt so that it never needed a guess, so its time "
+                "does not go into the high-score tables: they compare games on boards dealt at "
+                "random, where a guess may be needed. Turn off Options > No Guessing to play for "
+                "them."));
+        return;
+    }
+    if (ended.ChancesShown) {
+        ExplainOnce(chanceScoresExplained_,
+            QT_TRANSLATE_NOOP("Messages",
+                "Well done! The mine chances were shown during this game, so its time does not "
+                "go into the high-score tables. Turn off Options > Show Chances to play for "
+                "them."));
         return;
     }
     scores_.CountClassicWin(ended.ScoreTable);
@@ -104,19 +118,13 @@ void ResultRecorder::TakeEndedGame(const GameEnded& ended)
         dueHighScore_ = ended;
 }
 
-// The tables compare times on boards dealt at random; once a run the player hears why
-// a board dealt without guessing stays out of them.
-void ResultRecorder::ExplainNoGuessScores()
+// The tables compare times of games played alone on boards dealt at random; once a run
+// the player hears why a win of another kind stays out of them.
+void ResultRecorder::ExplainOnce(bool& explained, const Text& message)
 {
-    if (noGuessScoresExplained_)
+    if (std::exchange(explained, true))
         return;
-    noGuessScoresExplained_ = true;
-    platform_.ShowMessage(
-        QT_TRANSLATE_NOOP("Messages",
-            "Well done! This board was dealt so that it never needed a guess, so its time does "
-            "not go into the high-score tables: they compare games on boards dealt at random, "
-            "where a guess may be needed. Turn off Options > No Guessing to play for them."),
-        MessageIcon::Information);
+    platform_.ShowMessage(message, MessageIcon::Information);
 }
 
 // An equal time still enters the table.

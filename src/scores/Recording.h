@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include "game/GameEvents.h"
+#include "platform/Text.h"
 
 #include <cstdint>
 #include <functional>
@@ -38,7 +39,8 @@ void RecordSeriesPoint(const SeriesPointWon& point, ScoreFile& scores);
 // counters and, unless replays are not kept, its record (kept for ever for a high
 // score); a network game there only, with its opponent and neither. Classic wins and
 // losses and two-player games and series points go in the score file (nothing of a custom
-// board, nor of a board dealt without guessing, whose results stay out of the file). A
+// board, of a board dealt without guessing, nor of a game during which the mine chances
+// were shown, whose results stay out of the file). A
 // Classic time no slower than its table's slowest row replaces that row, but only once the
 // rules have returned: ShowDueHighScore draws the finished board, asks the name, writes
 // the row and shows it marked in the high-score window.
@@ -55,7 +57,7 @@ public:
 private:
     void TakeEndedGame(const GameEnded& ended);
     bool EntersTable(const GameEnded& ended) const;
-    void ExplainNoGuessScores();
+    void ExplainOnce(bool& explained, const Text& message);
 
     ScoreFile& scores_;
     History& history_;
@@ -64,6 +66,7 @@ private:
     Platform& platform_;
     std::optional<GameEnded> dueHighScore_;
     bool noGuessScoresExplained_ = false;
+    bool chanceScoresExplained_ = false;
     bool keepReplays_ = true;
 };
 

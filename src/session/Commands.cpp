@@ -214,6 +214,8 @@ void MenuCommands::LoadPreferences()
         ApplyNumberColours(preferences_.Values.ColourSafeNumbers);
     if (ApplyKeepReplays)
         ApplyKeepReplays(preferences_.Values.KeepReplays);
+    if (ApplyShowChances)
+        ApplyShowChances(preferences_.Values.ShowChances);
 }
 
 // Takes effect at the next board's first open.
@@ -250,6 +252,14 @@ void MenuCommands::KeepReplays(bool on)
         ApplyKeepReplays(on);
 }
 
+void MenuCommands::ShowChances(bool on)
+{
+    preferences_.Values.ShowChances = on;
+    preferences_.Save(platform_);
+    if (ApplyShowChances)
+        ApplyShowChances(on);
+}
+
 MenuChecks CurrentMenuChecks(const Game& game, const Settings& settings,
     const Preferences& preferences, int16_t cellSizeInUse)
 {
@@ -263,6 +273,7 @@ MenuChecks CurrentMenuChecks(const Game& game, const Settings& settings,
     checks.Strength = preferences.Strength;
     checks.ColourSafeNumbers = preferences.ColourSafeNumbers;
     checks.KeepReplays = preferences.KeepReplays;
+    checks.ShowChances = preferences.ShowChances;
     return checks;
 }
 

@@ -35,6 +35,8 @@ public:
     std::function<void(bool colourSafe)> ApplyNumberColours;
     // Keeps the replays of the games that end from now on, or not.
     std::function<void(bool keep)> ApplyKeepReplays;
+    // Shows the mine chances over a Classic game's closed cells, or hides them.
+    std::function<void(bool show)> ApplyShowChances;
 
     void Beginner() { RunLevel(Level::Beginner, game_.CurrentMode()); }
     void Intermediate() { RunLevel(Level::Intermediate, game_.CurrentMode()); }
@@ -65,6 +67,7 @@ public:
     void ColourSafeNumbers(bool on);
     // Turning it off drops none of the replays already kept.
     void KeepReplays(bool on);
+    void ShowChances(bool on);
     const Preferences& StoredPreferences() const { return preferences_.Values; }
     // The options' store, for the options kept beside the menu's (the network's).
     PreferenceStore& Options() { return preferences_; }
@@ -100,6 +103,7 @@ struct MenuChecks {
     ComputerStrength Strength = ComputerStrength::Normal;
     bool ColourSafeNumbers = false;
     bool KeepReplays = true;
+    bool ShowChances = false;
 
     bool operator==(const MenuChecks&) const = default;
 };

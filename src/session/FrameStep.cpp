@@ -2,12 +2,12 @@
 #include "session/FrameStep.h"
 
 #include "ai/ComputerPlayer.h"
-#include "input/BoardKeys.h"
 #include "game/Game.h"
+#include "input/BoardKeys.h"
 #include "input/ScreenState.h"
+#include "platform/FrameClock.h"
 #include "render/model/Counters.h"
 #include "render/model/Layout.h"
-#include "platform/FrameClock.h"
 #include "render/model/ViewState.h"
 
 #include <algorithm>
@@ -58,7 +58,10 @@ void RecordBoard(
     const Game& game, const ScreenState& screen, const ViewState& view, std::string& buffer)
 {
     PictureRecord record(buffer);
-    record.Add(game.BoardWidth()).Add(game.BoardHeight()).Add(screen.CellSize).Add(game.ShowMoveMarks());
+    record.Add(game.BoardWidth())
+        .Add(game.BoardHeight())
+        .Add(screen.CellSize)
+        .Add(game.ShowMoveMarks());
     record.Add(game.HintCell()).Add(KeyCursorCell(game, screen));
     // A paused board is drawn closed, whatever lies under it.
     record.Add(game.Paused());
@@ -66,6 +69,8 @@ void RecordBoard(
         return;
     for (const Cell& cell : game.Cells())
         record.Add(cell.State).Add(cell.Mark).Add(cell.MoveMark).Add(cell.Value);
+    // The chances change only with the cells, or when they are shown or hidden.
+    record.Add(view.Chances.Shown);
     if (FlagOnBoard(game))
         record.Add(view.WavingFlags.Frame);
     const bool lost = game.CurrentState() == GameState::Lost;
@@ -82,7 +87,10 @@ void RecordStatus(
     const Game& game, const ScreenState& screen, const ViewState& view, std::string& buffer)
 {
     PictureRecord record(buffer);
-    record.Add(game.BoardWidth()).Add(game.BoardHeight()).Add(screen.CellSize).Add(game.CurrentMode());
+    record.Add(game.BoardWidth())
+        .Add(game.BoardHeight())
+        .Add(screen.CellSize)
+        .Add(game.CurrentMode());
     const CounterValues counters = ShownCounters(game);
     record.Add(counters.Left).Add(counters.Right);
     record.Add(game.Face()).Add(screen.FaceDown).Add(game.BonusButtonDown());

@@ -37,6 +37,7 @@ GameSession::GameSession(Platform& platform, const FileFolders& folders, ViewSta
     commands.ApplyStrength = [this](ComputerStrength strength) { computer.SetStrength(strength); };
     commands.KeepFrameTimeAtDeal = [this] { keepFrameTimeAtDeal_ = true; };
     commands.ApplyKeepReplays = [this](bool keep) { results.KeepReplays(keep); };
+    commands.ApplyShowChances = [this](bool show) { chances.SetOn(show); };
     // A won game's board, counters and result stand whole behind the name dialog.
     highScoreWindows.ShowFinishedBoard = [this] {
         this->clock.WaitFrame(FramesPerSecond);
@@ -86,6 +87,7 @@ void GameSession::TakeGameEvents()
         if (OnGameEvent)
             OnGameEvent(event);
     }
+    chances.Update(game, PointedCell(), view);
     // A new board starts the next frame afresh: its making is no frame's time. The Classic
     // restart of a custom board and a finished board's double click keep the frame's time.
     const bool keepFrameTime = std::exchange(keepFrameTimeAtDeal_, false);
@@ -123,6 +125,12 @@ void GameSession::TakeEvent(const GameEvent& event)
     } else {
         results.Take(event);
     }
+}
+
+int32_t GameSession::PointedCell() const
+{
+    const int32_t key = KeyCursorCell(game, screen);
+    return key >= 0 ? key : screen.PointerCell;
 }
 
 LayoutSizes GameSession::FitToRoom(int width, int height)

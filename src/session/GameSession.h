@@ -13,6 +13,7 @@
 #include "scores/History.h"
 #include "scores/Recording.h"
 #include "scores/ScoreFile.h"
+#include "session/ChanceDisplay.h"
 #include "session/Commands.h"
 #include "session/FrameStep.h"
 #include "session/Keyboard.h"
@@ -92,8 +93,9 @@ public:
     void UpdateComputer();
 
     // What the rules told since the last call: sounds played, messages posted on the bar,
-    // the window laid out for a new board, results counted and kept; then, with the rules'
-    // calls all returned, the dialogs of a high score.
+    // the window laid out for a new board, results counted and kept, the chances shown
+    // brought up to date; then, with the rules' calls all returned, the dialogs of a high
+    // score.
     void TakeGameEvents();
     // Hears every event of the rules after the session has reacted to it.
     std::function<void(const GameEvent&)> OnGameEvent;
@@ -120,9 +122,12 @@ public:
     Settings settings;
     MenuCommands commands;
     FrameStep step;
+    ChanceDisplay chances;
 
 private:
     void TakeEvent(const GameEvent& event);
+    // The cell the player points at: the keyboard's while it shows, else the mouse's.
+    int32_t PointedCell() const;
 
     MoveNewsGatherer news_;
     bool statusDoubleClicked_ = false; // the release after a double click is no click

@@ -23,6 +23,7 @@ constexpr std::string_view NoGuessingKey = "NoGuessing";
 constexpr std::string_view StrengthKey = "ComputerStrength";
 constexpr std::string_view ColourSafeKey = "ColourSafeNumbers";
 constexpr std::string_view KeepReplaysKey = "KeepReplays";
+constexpr std::string_view ShowChancesKey = "ShowChances";
 constexpr std::string_view NetworkNameKey = "NetworkName";
 constexpr std::string_view NetworkSeatKey = "NetworkSeat";
 
@@ -63,6 +64,9 @@ void TakeLine(std::string_view line, Preferences& preferences)
     } else if (key == KeepReplaysKey) {
         if (value == "1" || value == "0")
             preferences.KeepReplays = value == "1";
+    } else if (key == ShowChancesKey) {
+        if (value == "1" || value == "0")
+            preferences.ShowChances = value == "1";
     } else if (key == NetworkNameKey) {
         preferences.NetworkName = value;
     } else if (key == NetworkSeatKey) {
@@ -104,6 +108,7 @@ std::string FormatPreferences(const Preferences& preferences)
         + (preferences.Strength == ComputerStrength::Strong ? "Strong" : "Normal") + "\n";
     text += std::string(ColourSafeKey) + "=" + (preferences.ColourSafeNumbers ? "1" : "0") + "\n";
     text += std::string(KeepReplaysKey) + "=" + (preferences.KeepReplays ? "1" : "0") + "\n";
+    text += std::string(ShowChancesKey) + "=" + (preferences.ShowChances ? "1" : "0") + "\n";
     if (!preferences.NetworkName.empty())
         text += std::string(NetworkNameKey) + "=" + preferences.NetworkName + "\n";
     if (!preferences.NetworkSeat.empty())
@@ -193,6 +198,8 @@ bool PreferenceStore::Save(Platform& platform)
         saved.ColourSafeNumbers = Values.ColourSafeNumbers;
     if (Values.KeepReplays != lastRead_.KeepReplays)
         saved.KeepReplays = Values.KeepReplays;
+    if (Values.ShowChances != lastRead_.ShowChances)
+        saved.ShowChances = Values.ShowChances;
     if (Values.NetworkName != lastRead_.NetworkName)
         saved.NetworkName = Values.NetworkName;
     if (Values.NetworkSeat != lastRead_.NetworkSeat)

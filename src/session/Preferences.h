@@ -23,6 +23,8 @@ struct Preferences {
     std::vector<std::string> OtherLines;
     // Every ended game is kept whole, to be watched again.
     bool KeepReplays = true;
+    // The mine chances are shown over the closed cells of a Classic game.
+    bool ShowChances = false;
     // The name this player gives in network games.
     std::string NetworkName {};
     // The seat of the network game this program played last, to come back to after the

@@ -154,6 +154,10 @@ void MainMenu::BuildOptionsMenu()
         QStringLiteral("KeepReplays"), QKeySequence(),
         [this] { commands_.KeepReplays(keepReplays_->isChecked()); });
     keepReplays_->setCheckable(true);
+    showChances_ = Add(options, QCoreApplication::translate("OptionsMenu", "Show C&hances"),
+        QStringLiteral("ShowChances"), QKeySequence(),
+        [this] { commands_.ShowChances(showChances_->isChecked()); });
+    showChances_->setCheckable(true);
 
     QMenu* sizeMenu = options->addMenu(QCoreApplication::translate("OptionsMenu", "Block &Size"));
     auto* sizes = new QActionGroup(this);
@@ -200,6 +204,7 @@ void MainMenu::ShowChecks(const MenuChecks& checks)
     noGuessing_->setChecked(checks.NoGuessing);
     colourSafe_->setChecked(checks.ColourSafeNumbers);
     keepReplays_->setChecked(checks.KeepReplays);
+    showChances_->setChecked(checks.ShowChances);
     normalStrength_->setChecked(checks.Strength == ComputerStrength::Normal);
     strongStrength_->setChecked(checks.Strength == ComputerStrength::Strong);
     themes_[checks.Theme < themes_.size() ? checks.Theme : 0]->setChecked(true);

@@ -66,6 +66,7 @@ private:
     QAction* noGuessing_ = nullptr;
     QAction* colourSafe_ = nullptr;
     QAction* keepReplays_ = nullptr;
+    QAction* showChances_ = nullptr;
     QAction* normalStrength_ = nullptr;
     QAction* strongStrength_ = nullptr;
     QAction* exit_ = nullptr;

@@ -392,6 +392,21 @@ TEST(Pictures, FontShowsLowerCaseAsCapitals)
     EXPECT_NE(cell('I'), cell('1'));
 }
 
+// Printable ASCII prints as it is and "\u2248" as its symbol, beside the tilde's own;
+// nothing else has a glyph.
+TEST(Pictures, FontCodesKeepTheCharactersWithGlyphs)
+{
+    EXPECT_EQ(FontCodes("Mine chance: \u224823 %\u00e9\x7F"),
+        std::string("Mine chance: ") + NearlyEqualCode + "23 %");
+    const Bitmap font = LoadPictureResource(picture_id::Font);
+    const auto glyph = [&](int code) {
+        const int k = code - 32;
+        return Count(font, 16 * (k % 16), 16 * (k / 16), 16 * (k % 16) + 16, 16 * (k / 16) + 16,
+            [](Rgb8 c) { return c.R > 0; });
+    };
+    EXPECT_GT(glyph(static_cast<unsigned char>(NearlyEqualCode)), glyph('~'));
+}
+
 TEST(Pictures, FlagStripsAreEightFramesOnTheirBackground)
 {
     const auto key = [](Rgb8 c) { return c == picture_key::Flags; };

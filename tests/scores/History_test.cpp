@@ -114,6 +114,7 @@ TEST_F(HistoryTest, AStoredGameReadsBackWhole)
     stored.NoGuessBoard = true;
     stored.GivenBoard = true;
     stored.HintsUsed = 3;
+    stored.ChancesShown = true;
     stored.EffectiveClicks = 0; // a counter of nothing is no absent counter
     stored.Throughput = 1.25;
     stored.Islands = 4;
@@ -140,6 +141,7 @@ TEST_F(HistoryTest, AStoredGameReadsBackWhole)
     EXPECT_TRUE(read.NoGuessBoard);
     EXPECT_TRUE(read.GivenBoard);
     EXPECT_EQ(read.HintsUsed, 3);
+    EXPECT_TRUE(read.ChancesShown);
     EXPECT_EQ(read.EffectiveClicks, 0);
     EXPECT_EQ(read.Correctness, std::nullopt);
     EXPECT_EQ(read.Throughput, 1.25);
@@ -305,6 +307,26 @@ TEST_F(HistoryTest, AHistoryOfVersionThreeKeepsEveryGameAndReplayWithNoOpponent)
     EXPECT_EQ(history->ReplayBytes(games[0].Id), (std::vector<uint8_t> {1, 2}));
     EXPECT_EQ(FirstValue(path, "SELECT count(*) FROM games WHERE opponent IS NULL"), "2");
     EXPECT_EQ(FirstValue(path + ".version-3", "SELECT count(*) FROM replays"), "1");
+    EXPECT_TRUE(reports.empty());
+}
+
+// Its games were played before the chances could be shown.
+TEST_F(HistoryTest, AHistoryOfVersionFourKeepsItsGamesWithoutChancesShown)
+{
+    WriteThirdVersionHistory(path);
+    Sql(path, std::string(history_schema::NetworkGames) + "PRAGMA user_version = 4;");
+    const auto history = Opened();
+    GameRecord shown = ClassicGame(GameResult::Won, 20);
+    shown.ChancesShown = true;
+    ASSERT_TRUE(history->Store(shown));
+    const std::vector<GameRecord> games
+        = history->LatestGames(HistoryMode::Classic, Level::Intermediate, 5);
+    ASSERT_EQ(games.size(), 3u);
+    EXPECT_TRUE(games[0].ChancesShown);
+    EXPECT_FALSE(games[1].ChancesShown);
+    EXPECT_FALSE(games[2].ChancesShown);
+    EXPECT_EQ(history->ReplayBytes(games[1].Id), (std::vector<uint8_t> {1, 2}));
+    EXPECT_EQ(FirstValue(path + ".version-4", "SELECT count(*) FROM games"), "2");
     EXPECT_TRUE(reports.empty());
 }
 

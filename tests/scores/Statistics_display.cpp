@@ -27,7 +27,7 @@ QString Figure(const StatisticsWindow& window, const char* name)
 }
 
 // Time, 3BV, 3BV/s, clicks, effective clicks, IOE, correctness, throughput, RQP,
-// openings, islands, and the no-guess and given marks of a listed game.
+// openings, islands, and the no-guess, given and chances marks of a listed game.
 std::string Row(const QTableWidget& list, int row)
 {
     QStringList cells;
@@ -68,6 +68,7 @@ TEST(StatisticsWindow, ShowsTheFiguresTheChartAndTheLatestGamesOfTheChosenKind)
         game.Clicks = 20;
         game.Measures = MeasureBoard(15, seconds, 20);
         game.NoGuessBoard = seconds == 10;
+        game.ChancesShown = seconds == 3;
         game.EffectiveClicks = 16;
         game.Correctness = 0.8;
         game.Openings = seconds == 3 ? std::nullopt : std::optional(2);
@@ -112,8 +113,8 @@ TEST(StatisticsWindow, ShowsTheFiguresTheChartAndTheLatestGamesOfTheChosenKind)
     EXPECT_EQ(latest->item(0, 3)->text(), "20.00"); // newest first
     latest->sortByColumn(3, Qt::AscendingOrder);    // time
     // Lost: no speed, no economy, and here no openings counted.
-    EXPECT_EQ(Row(*latest, 0), "3.00 15 \u2013 20 16 \u2013 0.80 \u2013 \u2013 \u2013 1  ");
-    EXPECT_EQ(Row(*latest, 1), "10.00 15 1.50 20 16 0.75 0.80 \u2013 \u2013 2 1 \u2713 ");
+    EXPECT_EQ(Row(*latest, 0), "3.00 15 \u2013 20 16 \u2013 0.80 \u2013 \u2013 \u2013 1   \u2713");
+    EXPECT_EQ(Row(*latest, 1), "10.00 15 1.50 20 16 0.75 0.80 \u2013 \u2013 2 1 \u2713  ");
     EXPECT_EQ(latest->item(3, 3)->text(), "20.00");
     for (const Qt::SortOrder order : {Qt::AscendingOrder, Qt::DescendingOrder}) {
         latest->sortByColumn(12, order); // openings: an absent counter comes last
@@ -123,7 +124,7 @@ TEST(StatisticsWindow, ShowsTheFiguresTheChartAndTheLatestGamesOfTheChosenKind)
     window.ShowKind(HistoryMode::VsHuman, Level::Beginner); // won, but not by clearing the board
     EXPECT_EQ(Figure(window, "BestSpeedFigure"), "\u2013");
     EXPECT_EQ(Row(*latest, 0),
-        "30.00 15 \u2013 \u2013 \u2013 \u2013 \u2013 \u2013 \u2013 \u2013 \u2013  ");
+        "30.00 15 \u2013 \u2013 \u2013 \u2013 \u2013 \u2013 \u2013 \u2013 \u2013   ");
 
     window.ShowKind(HistoryMode::VsComputer, Level::Beginner);
     EXPECT_TRUE(window.findChild<QLabel*>(QStringLiteral("NoWonGames"))->isVisible());

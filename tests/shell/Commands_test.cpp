@@ -2,9 +2,8 @@
 #include "ShellFixture.h"
 #include "ai/ComputerPlayer.h"
 #include "input/PanelLayout.h"
-#include "render/model/ViewState.h"
-#include "session/GameSession.h"
 #include "support/LevelCommand.h"
+#include "support/SessionFixture.h"
 
 #include <utility>
 
@@ -331,18 +330,8 @@ TEST_F(CommandsTest, HelpHandsTheHelpFileToTheDesktop)
 }
 
 // The commands as the window runs them: the session takes what the rules told after each.
-class CommandsInSessionTest : public ::testing::Test {
+class CommandsInSessionTest : public SessionFixture {
 protected:
-    TempDir dir;
-    ScriptedPlatform platform;
-    ViewState view;
-    FixedRandom random;
-    FakeCounter counter;
-    GameSession session {
-        platform, FileFolders::AllIn(dir.Path().string()), view, &random, &counter};
-
-    void SetUp() override { ASSERT_TRUE(session.Start()); }
-
     // The frame clock moves on by this much while the command's dialog or menu is open.
     void Wait(double seconds) { counter.now += static_cast<int64_t>(seconds * counter.frequency); }
     template<typename Command> void Run(Command command)

@@ -189,6 +189,7 @@ TEST_F(MainMenuTest, CaptionsShortcutsAndSeparatorsFollowTheDesign)
         "    Theme &6 | Alt+7",
         "  Colour-Sa&fe Numbers",
         "  &Keep Replays",
+        "  Show C&hances",
         "  Block &Size",
         "    &1.0 x | Ctrl+1",
         "    -",

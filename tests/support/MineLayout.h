@@ -24,8 +24,8 @@ inline int CountMines(const std::vector<std::string>& rows)
 }
 
 // The setup of a board drawn as rows of text ('*' a mine, '.' a safe cell).
-inline BoardSetup SetupOf(
-    const std::vector<std::string>& rows, PlayMode mode, Level level = Level::Custom)
+inline BoardSetup SetupOf(const std::vector<std::string>& rows, PlayMode mode,
+    Level level = Level::Custom, uint8_t scoreTable = 6)
 {
     BoardSetup setup;
     setup.Mode = mode;
@@ -33,14 +33,14 @@ inline BoardSetup SetupOf(
     setup.Width = static_cast<int16_t>(rows[0].size());
     setup.Height = static_cast<int16_t>(rows.size());
     setup.Mines = static_cast<int16_t>(CountMines(rows));
-    setup.ScoreTable = 6;
+    setup.ScoreTable = scoreTable;
     return setup;
 }
 
 // Deals a board whose first open lays the mines of the rows, as the placement orders them:
 // the safe cells first, the mines after.
 inline void DealLayout(Game& game, const std::vector<std::string>& rows, PlayMode mode,
-    Level level = Level::Custom)
+    Level level = Level::Custom, uint8_t scoreTable = 6)
 {
     const size_t width = rows[0].size();
     std::vector<int16_t> safe, mined;
@@ -49,7 +49,7 @@ inline void DealLayout(Game& game, const std::vector<std::string>& rows, PlayMod
     std::vector<int16_t> order = safe;
     order.insert(order.end(), mined.begin(), mined.end());
     game.NewGameWithLayout(
-        SetupOf(rows, mode, level), order, static_cast<int16_t>(safe.size() - 1));
+        SetupOf(rows, mode, level, scoreTable), order, static_cast<int16_t>(safe.size() - 1));
 }
 
 } // namespace orvane::testing

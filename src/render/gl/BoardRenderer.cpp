@@ -3,6 +3,7 @@
 
 #include "game/Game.h"
 #include "render/gl/Gl.h"
+#include "render/model/BoardChances.h"
 #include "render/model/CellLook.h"
 
 #include <algorithm>
@@ -76,13 +77,24 @@ void TurnedQuad(float cx, float cy, float c, float s, const float (&corners)[4][
 
 constexpr float UnitCorners[4][2] = {{-0.5f, -0.5f}, {0.5f, -0.5f}, {0.5f, 0.5f}, {-0.5f, 0.5f}};
 
-void DrawCells(const BoardFrame& board)
+// A closed cell in the theme's colour, or tinted by its chance of a mine while shown.
+void ColourClosedCell(const BoardFrame& board, const Cell& cell)
 {
     const Theme& theme = board.render.Current();
+    const BoardChances& chances = board.render.View.Chances;
+    const auto at = static_cast<size_t>(cell.Index);
+    if (!chances.Shown || chances.Looks[at] == ChanceLook::None) {
+        glColor3fv(theme.CellColour.data());
+        return;
+    }
+    glColor3fv(ChanceTint(theme, chances.MineChance[at]).data());
+}
+
+void DrawCells(const BoardFrame& board)
+{
     for (int look = 0; look < slot::CellLooks; ++look) {
-        if (look <= slot::PressedLook)
-            glColor3fv(theme.CellColour.data());
-        else
+        const bool closed = look <= slot::PressedLook;
+        if (!closed)
             glColor3f(cell_look::OpenCellTint, cell_look::OpenCellTint, cell_look::OpenCellTint);
         bool begun = false;
         board.ForEachCell([&](const Cell& cell, int column, int row) {
@@ -93,6 +105,8 @@ void DrawCells(const BoardFrame& board)
                 glBegin(GL_QUADS);
                 begun = true;
             }
+            if (closed)
+                ColourClosedCell(board, cell);
             CellQuad(static_cast<float>(column), board.Bottom(row));
         });
         if (begun)
@@ -119,6 +133,51 @@ void DrawFlags(const BoardFrame& board)
     }
 }
 
+// A regular polygon around (cx, cy) with a corner straight above it, as triangles.
+void Polygon(float cx, float cy, float radius, int corners)
+{
+    const auto corner = [&](int k) {
+        const float angle
+            = Pi / 2.0f + 2.0f * Pi * static_cast<float>(k) / static_cast<float>(corners);
+        glVertex2f(cx + radius * std::cos(angle), cy + radius * std::sin(angle));
+    };
+    for (int k = 0; k < corners; ++k) {
+        glVertex2f(cx, cy);
+        corner(k);
+        corner(k + 1);
+    }
+}
+
+// The certain cells: a green disc on a safe one, a white diamond on a mine, each in a dark
+// rim, so that the two differ in shape as well as colour and show on every theme's cells.
+void DrawChanceMarks(const BoardFrame& board)
+{
+    const BoardChances& chances = board.render.View.Chances;
+    if (!chances.Shown)
+        return;
+    glDisable(GL_TEXTURE_2D);
+    glDisable(GL_DEPTH_TEST);
+    glBegin(GL_TRIANGLES);
+    board.ForEachCell([&](const Cell& cell, int column, int row) {
+        const ChanceLook look = chances.Looks[static_cast<size_t>(cell.Index)];
+        if (look != ChanceLook::Safe && look != ChanceLook::Mine)
+            return;
+        const float cx = static_cast<float>(column) + 0.5f;
+        const float cy = board.Bottom(row) + 0.5f;
+        const int corners = look == ChanceLook::Safe ? 16 : 4;
+        glColor3f(0.05f, 0.05f, 0.1f);
+        Polygon(cx, cy, 0.3f, corners);
+        if (look == ChanceLook::Safe)
+            glColor3f(0.2f, 0.85f, 0.3f);
+        else
+            glColor3f(0.97f, 0.97f, 0.97f);
+        Polygon(cx, cy, 0.22f, corners);
+    });
+    glEnd();
+    glEnable(GL_DEPTH_TEST);
+    glEnable(GL_TEXTURE_2D);
+}
+
 // Four corner brackets over every cell revealed in the last move.
 void DrawMoveMarks(const BoardFrame& board)
 {
@@ -143,8 +202,7 @@ void DrawPointer(const BoardFrame& board)
     glColor3f(1.0f, 1.0f, 1.0f);
     board.Bind(slot::Pointer);
     glBegin(GL_QUADS);
-    CellQuad(view.ComputerPointerX,
-        static_cast<float>(board.Height() - 1) - view.ComputerPointerY);
+    CellQuad(view.ComputerPointerX, static_cast<float>(board.Height() - 1) - view.ComputerPointerY);
     glEnd();
     glEnable(GL_DEPTH_TEST);
 }
@@ -327,6 +385,7 @@ void DrawBoard(const Game& game, const RenderState& render, int32_t keyCursorCel
     DrawCells(board);
     DrawFlags(board);
     DrawMoveMarks(board);
+    DrawChanceMarks(board);
     // The hint in green, the keyboard's cell in amber over it.
     DrawCellFrame(board, game.HintCell(), 0.2f, 1.0f, 0.35f);
     DrawCellFrame(board, keyCursorCell, 1.0f, 0.72f, 0.1f);

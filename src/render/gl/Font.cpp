@@ -2,6 +2,7 @@
 #include "render/gl/Font.h"
 
 #include "render/gl/Gl.h"
+#include "render/model/Pictures.h"
 
 namespace orvane {
 
@@ -35,9 +36,9 @@ uint32_t BuildFont(uint32_t fontTexture)
 
 void PrintText(const std::string& text)
 {
-    // Signed bytes: codes of 128 and more turn negative and, like codes below 32, name
-    // no list, so they are skipped without moving the pen.
-    glCallLists(static_cast<GLsizei>(text.size()), GL_BYTE, text.data());
+    // Every code names one of the font's lists.
+    const std::string codes = FontCodes(text);
+    glCallLists(static_cast<GLsizei>(codes.size()), GL_UNSIGNED_BYTE, codes.data());
 }
 
 void DeleteFont(uint32_t fontBase)

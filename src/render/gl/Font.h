@@ -10,8 +10,8 @@ namespace orvane {
 // Returns the first list; the list base is set so that a character code selects its list.
 uint32_t BuildFont(uint32_t fontTexture);
 
-// Prints at the current origin. The caller binds the font texture, sets colour and
-// blending and keeps the matrix. Only codes 32..127 print; others neither draw nor move.
+// Prints UTF-8 text at the current origin, the characters FontCodes keeps. The caller binds
+// the font texture, sets colour and blending and keeps the matrix.
 void PrintText(const std::string& text);
 
 void DeleteFont(uint32_t fontBase);

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "render/gl/MessageBar.h"
 
-#include "render/model/MessageBar.h"
 #include "render/gl/Font.h"
 #include "render/gl/Gl.h"
+#include "render/model/MessageBar.h"
+#include "render/model/Pictures.h"
 
 namespace orvane {
 
@@ -35,8 +36,8 @@ void DrawMessage(const MessageBar& message, const RenderState& render, int32_t w
     glPushMatrix();
     // At three quarters size each character advances 9 pixels: centred on width / 2 + 1,
     // and 13.5 pixels high from 6 above the bar's bottom edge, wherever the bar runs.
-    glTranslatef(static_cast<float>(width) / 2 - 4.5f * static_cast<float>(message.Text.size()) + 1,
-        y + 6, 0);
+    const auto glyphs = static_cast<float>(FontCodes(message.Text).size());
+    glTranslatef(static_cast<float>(width) / 2 - 4.5f * glyphs + 1, y + 6, 0);
     glScalef(0.75f, 0.75f, 0.75f);
     PrintText(message.Text);
     glPopMatrix();

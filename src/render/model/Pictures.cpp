@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "render/model/Pictures.h"
 
+#include "platform/Utf8.h"
 #include "render/model/PictureGroups.h"
 
 #include <algorithm>
@@ -81,6 +82,21 @@ Bitmap DrawCellPicture(int32_t id, int32_t pixels, NumberPalette numbers)
 Bitmap DrawFontPicture(int32_t scale)
 {
     return art::DrawFont(scale);
+}
+
+std::string FontCodes(std::string_view text)
+{
+    constexpr uint32_t NearlyEqual = 0x2248;
+    std::string codes;
+    for (size_t at = 0; at < text.size();) {
+        const Utf8Character character = NextUtf8Character(text, at);
+        at += character.Length;
+        if (character.Code >= ' ' && character.Code < 0x7F)
+            codes += static_cast<char>(character.Code);
+        else if (character.Code == NearlyEqual)
+            codes += NearlyEqualCode;
+    }
+    return codes;
 }
 
 int32_t CellPicturePixels(int cellSize, double devicePixelRatio)

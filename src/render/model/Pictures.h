@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include <cstdint>
+#include <string>
+#include <string_view>
 #include <vector>
 
 namespace orvane {
@@ -80,6 +82,10 @@ Bitmap DrawCellPicture(int32_t id, int32_t pixels, NumberPalette numbers = Numbe
 // The font picture with every glyph drawn `scale` times as large, for screens with
 // that many device pixels to a pixel; the resource itself at scale 1.
 Bitmap DrawFontPicture(int32_t scale);
+// The font picture's codes of a UTF-8 text, a byte a glyph: the printable ASCII characters
+// as they are and "≈" as its symbol; any other character is left out.
+std::string FontCodes(std::string_view text);
+inline constexpr char NearlyEqualCode = static_cast<char>(138);
 
 // The cell picture size for cells of cellSize pixels on a screen with the given device
 // pixels per pixel: the design size where a pixel is a device pixel, else the cell's

@@ -117,7 +117,7 @@ constexpr std::array<std::string_view, 128> Glyphs = {
     "@2.2,5,1.8,1.5,180,0 @5.8,5,1.8,1.5,180,360",
     "0,0 0,5 4,9 8,5 8,0 0,0",
     // 128..159: symbols beyond the printable range: arrows, tick, cross, ring, box,
-    // diamond, triangle
+    // diamond, triangle, nearly equal
     "8,5 0,5|3.5,8.5 0,5 3.5,1.5",
     "4,0 4,10|0.5,6.5 4,10 7.5,6.5",
     "0,5 8,5|4.5,8.5 8,5 4.5,1.5",
@@ -128,6 +128,8 @@ constexpr std::array<std::string_view, 128> Glyphs = {
     "0,1 8,1 8,9 0,9 0,1",
     "4,10 8,5 4,0 0,5 4,10",
     "0,1 4,9 8,1 0,1",
+    "@2.2,6.8,1.8,1.5,180,0 @5.8,6.8,1.8,1.5,180,360|@2.2,3.2,1.8,1.5,180,0 "
+    "@5.8,3.2,1.8,1.5,180,360",
 };
 
 bool Number(std::string_view& text, double& value)

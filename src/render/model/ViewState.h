@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include "render/model/BoardChances.h"
 #include "render/model/FlagAnimation.h"
 #include "render/model/MessageBar.h"
 
@@ -20,6 +21,8 @@ struct ViewState {
     // Where the computer's pointer is, in cells from the top left cell.
     float ComputerPointerX = 0.0f;
     float ComputerPointerY = 0.0f;
+    // The mine chances over the closed cells, while "Show Chances" shows them.
+    BoardChances Chances;
 };
 
 } // namespace orvane
