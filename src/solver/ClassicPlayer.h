@@ -13,7 +13,8 @@ namespace orvane::solver {
 // Plays a Classic game from what it sees: every cell certain to be safe, and when there
 // is none, a guess. With few layouts left the guess is the best play found by trying
 // them all; before that it is the cell that best joins a good chance to survive with a
-// good chance that its number settles a cell, so that play goes on without a guess.
+// good chance that its number settles a cell, so that play goes on without a guess, and
+// the best few such cells are weighed again by looking one guess further.
 class ClassicPlayer {
 public:
     // The first cell to open: a corner, where the first open most often clears an area.
@@ -31,14 +32,29 @@ private:
     // What a chance that the number settles a cell is worth beside the chance to survive.
     static constexpr double ProgressWeight = 0.2;
 
+    // The best scored guesses weighed again by looking one guess further, and the
+    // guesses scored in each position that follows (of which at most so many free cells).
+    static constexpr int LookAheadCandidates = 3;
+    static constexpr int NextCandidates = 4;
+    static constexpr int NextFreeCandidates = 1;
+
+    using Ranking = std::vector<std::pair<double, int>>; // (value, cell)
+
     int BestGuess(const BoardView& view, const Analysis& analysis);
+    void Rank(const BoardView& view, const Analysis& analysis, Ranking& ranked) const;
+    void Score(const BoardView& view, const Analysis& analysis, const Ranking& ranked,
+        int maxCandidates, int maxFree, RevealForecast& forecast, Ranking& scored) const;
+    double LookAhead(const BoardView& view, const Analysis& analysis, int cell);
     bool TouchesNumber(const BoardView& view, int cell) const;
 
     MineSolver solver_;
     RevealForecast forecast_;
     EndgameSearch endgame_;
     std::vector<int> next_;
-    std::vector<std::pair<double, int>> ranked_;
+    Ranking ranked_, scored_;
+    // For the look-ahead: the guesses in a position that follows a guess.
+    RevealForecast aheadForecast_;
+    Ranking aheadRanked_, aheadScored_;
 };
 
 } // namespace orvane::solver

@@ -8,7 +8,8 @@
 namespace orvane::solver {
 
 // Each number's chance is its share of the layouts that leave the cell safe.
-bool RevealForecast::Forecast(const BoardView& view, const Analysis& analysis, int cell)
+bool RevealForecast::Forecast(
+    const BoardView& view, const Analysis& analysis, int cell, const Judge& judge)
 {
     outcomes_.fill(Outcome {});
     if (view.At(cell) != SeenClosed)
@@ -33,6 +34,8 @@ bool RevealForecast::Forecast(const BoardView& view, const Analysis& analysis, i
         Outcome& outcome = outcomes_[static_cast<size_t>(number)];
         outcome.certainSafe = static_cast<int>(after.certainSafe.size());
         outcome.certainMines = static_cast<int>(after.certainMines.size());
+        if (judge)
+            outcome.value = judge(trial_, after);
         logLayouts_[static_cast<size_t>(number)] = after.logLayouts;
         topLog = std::max(topLog, after.logLayouts);
         outcome.chance = 1; // marks a number that fits, weighed below

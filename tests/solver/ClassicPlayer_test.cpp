@@ -38,6 +38,18 @@ TEST(ClassicPlayerTest, GuessesAmongTheSafestCells)
     EXPECT_GE(1 - analysis.mineChance[static_cast<size_t>(next[0])], 0.9 * safest);
 }
 
+// Five mines among the 21 closed cells (2106 layouts, past the endgame search). Best play,
+// found by trying every order of guesses over all layouts, wins 58.1 % when it opens the
+// inner cell beside the closed corner (18) and 53.4 % from that corner (24), which shows
+// 0 more often and so scores best without looking one guess further.
+TEST(ClassicPlayerTest, LooksOneGuessFurtherThanTheChanceToSettleACell)
+{
+    ClassicPlayer player;
+    const std::vector<int>& next
+        = player.NextCells(ViewOf({"1...1", ".....", ".....", ".....", "1...."}, 5));
+    EXPECT_EQ(next, std::vector<int> {18});
+}
+
 TEST(ClassicPlayerTest, AViewThatFitsNoLayoutGetsNoMove)
 {
     ClassicPlayer player;

@@ -28,4 +28,19 @@ TEST(RevealForecastTest, EachNumberIsWeighedByTheLayoutsThatShowIt)
     EXPECT_DOUBLE_EQ(outcomes[2].chance, 0.0);
 }
 
+// The judge sees each board that follows, with that board's own analysis: after a 0 the
+// neighbour is safe, after a 1 it is a mine.
+TEST(RevealForecastTest, TheJudgeSeesEachBoardThatFollows)
+{
+    MineSolver solver;
+    const BoardView view = ViewOf({"....."}, 2);
+    RevealForecast forecast;
+    ASSERT_TRUE(forecast.Forecast(
+        view, solver.Analyse(view), 0, [](const BoardView& after, const Analysis& analysis) {
+            return 10 * after.At(0) + analysis.mineChance[1];
+        }));
+    EXPECT_DOUBLE_EQ(forecast.Outcomes()[0].value, 0.0);
+    EXPECT_DOUBLE_EQ(forecast.Outcomes()[1].value, 11.0);
+}
+
 } // namespace
