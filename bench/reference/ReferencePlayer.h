@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-#include "reference/ReferenceEndgame.h"
 #include "solver/BoardView.h"
+#include "solver/EndgameSearch.h"
 #include "solver/MineSolver.h"
 #include "solver/RevealForecast.h"
 
@@ -43,7 +43,7 @@ private:
 
     MineSolver solver_;
     RevealForecast forecast_;
-    ReferenceEndgame endgame_;
+    solver::EndgameSearch endgame_;
     std::vector<int> next_;
     std::vector<std::pair<double, int>> ranked_;
 };
