@@ -50,6 +50,18 @@ TEST(ClassicPlayerTest, LooksOneGuessFurtherThanTheChanceToSettleACell)
     EXPECT_EQ(next, std::vector<int> {18});
 }
 
+// Six mines, 1044 layouts. Best play wins 74.7 % when it opens 21, the safest cell (8 %
+// a mine), and 71.3 % from 8 (9 %), whose number more often settles a cell. What follows a
+// guess counts only as often as the guess is survived, and a settled cell counts for more
+// than any guess it spares; weighed otherwise, 8 looks the better.
+TEST(ClassicPlayerTest, WeighsWhatFollowsAGuessByTheChanceToSurviveIt)
+{
+    ClassicPlayer player;
+    const std::vector<int>& next
+        = player.NextCells(ViewOf({"1...10", "....21", "...1..", "....2.", "......"}, 6));
+    EXPECT_EQ(next, std::vector<int> {21});
+}
+
 TEST(ClassicPlayerTest, AViewThatFitsNoLayoutGetsNoMove)
 {
     ClassicPlayer player;
