@@ -26,6 +26,7 @@ protected:
 // A board wider than high, so that a row and a column mixed up show.
 TEST_F(AccessibleAreasTest, CellsAreFoundByRowAndColumnAndPlayedByTheirActions)
 {
+    ASSERT_EQ(CellAt(0, 0)->text(QAccessible::Name), "closed") << "a cell of the board before";
     NewLayout({"*....", ".....", "....*"}, 16);
     ASSERT_EQ(Board()->tableInterface()->rowCount(), 3);
     ASSERT_EQ(Board()->tableInterface()->columnCount(), 5);
@@ -55,6 +56,12 @@ TEST_F(AccessibleAreasTest, TwoPlayersStatusTellsBothPanelsAndTheNewsLast)
     EXPECT_EQ(status->child(4 + first)->text(QAccessible::Name), firstName + " to move");
     EXPECT_EQ(status->child(6)->role(), QAccessible::Notification);
     EXPECT_EQ(status->indexOfChild(status->child(6)), 6);
+
+    QAccessibleInterface* panel = status->child(4);
+    NewLayout({"*....", ".....", "....*"}, 16);
+    ASSERT_EQ(status->childCount(), 5);
+    EXPECT_EQ(status->indexOfChild(panel), -1) << "Classic shows no panels";
+    EXPECT_EQ(status->indexOfChild(status->child(4)), 4);
 }
 
 } // namespace

@@ -18,6 +18,7 @@ TEST_F(AccessibleTextsTest, CellsReadAsThePlayerSeesThem)
     EXPECT_EQ(CellText(game, Index(1, 0)), "flagged");
     EXPECT_EQ(CellText(game, Index(0, 0)), "closed");
     EXPECT_EQ(WhereText(game, Index(2, 0)), "row 1, column 3, 2");
+    EXPECT_EQ(WhereText(game, Index(0, 0)), "row 1, column 1, closed");
     Click(4, 2);
     EXPECT_EQ(CellText(game, Index(4, 2)), "empty");
     game.PauseGame();
