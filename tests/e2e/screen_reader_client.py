@@ -124,6 +124,8 @@ corner.doAction(names.index("flag"))
 wait_for(lambda: cell(0, 0) == "flagged", "the flag on the top left cell")
 if status_item("mines left") != "mines left 9":
     fail("with a flag the status reads " + status_item("mines left"))
+if "" in heard or "" in notified:
+    fail("a move with no news was told as silence, over the news before it")
 
 # The last safe cell, by the keys: the end of the row, the bottom of the column, Space.
 keys("End", "Next", "space")

@@ -67,7 +67,10 @@ TEST_F(AccessibleTextsTest, TwoPlayersHearWhoFoundWhatAndWhoMoves)
         return QString::fromStdString(game.Players()[player].Name);
     };
     Click(1, 1);
-    Click(2, 0); // a 2: the turn passes
+    Click(2, 0); // a 2: the turn passes, to the player given the bonus
+    game.ToggleBonus();
+    EXPECT_EQ(BonusText(game), "bonus armed");
+    game.ToggleBonus();
     Click(4, 0);
     EXPECT_EQ(CellText(game, Index(1, 1)), "mine found by " + name(first));
     EXPECT_EQ(CellText(game, Index(4, 0)), "mine found by " + name(second));

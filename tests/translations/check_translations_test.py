@@ -38,9 +38,9 @@ def ts(contexts, attributes=""):
 
 
 class CheckTranslations(unittest.TestCase):
-    def problems(self, contexts, attributes=""):
+    def problems(self, contexts, attributes="", language="de"):
         with tempfile.TemporaryDirectory() as folder:
-            path = Path(folder) / "orvane_de.ts"
+            path = Path(folder) / f"orvane_{language}.ts"
             path.write_text(ts(contexts, attributes), encoding="utf-8")
             return check.check_file(path)
 
@@ -87,6 +87,8 @@ class CheckTranslations(unittest.TestCase):
 
     def test_english_left_in_place(self):
         self.faulty("Messages", "Board code:", "Board code:", "is the English text")
+        # A word the language shares with English, by the file's language and region.
+        self.assertEqual(self.problems({"Messages": [("Host", "Host")]}, language="pt_BR"), [])
 
 
 if __name__ == "__main__":
