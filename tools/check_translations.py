@@ -17,8 +17,8 @@ from collections import Counter, defaultdict
 from pathlib import Path
 
 PLACEHOLDER = re.compile(r"%L?(?:\d+|n)")
-# "&&" is a written ampersand, not an accelerator.
-ACCELERATOR = re.compile(r"&(?!&)(.)")
+# An ampersand and the character after it; "&&" is a written ampersand, not an accelerator.
+AMPERSAND = re.compile(r"&(.)")
 WORD = re.compile(r"[^\W\d_]{2,}")
 
 # Texts the same in every language, and words that happen to be the same in one.
@@ -48,8 +48,12 @@ def translations_of(message):
     return forms if all(forms) else None
 
 
+def accelerators(text):
+    return [key for key in AMPERSAND.findall(text) if key != "&"]
+
+
 def accelerator(text):
-    keys = ACCELERATOR.findall(text)
+    keys = accelerators(text)
     return keys[0].lower() if len(keys) == 1 else None
 
 
@@ -77,7 +81,7 @@ def check_file(path):
             for form in forms:
                 if Counter(PLACEHOLDER.findall(form)) != Counter(PLACEHOLDER.findall(source)):
                     tell(f'placeholders differ in "{form}"')
-                if ACCELERATOR.search(source):
+                if accelerators(source):
                     key = accelerator(form)
                     if key is None:
                         tell(f'"{form}" should have one accelerator (&)')

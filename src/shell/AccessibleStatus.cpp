@@ -152,10 +152,13 @@ QAccessibleInterface* AccessibleStatus::News() const
 
 int AccessibleStatus::indexOfChild(const QAccessibleInterface* child) const
 {
-    for (size_t item = 0; item < items_.size(); ++item) {
-        const int index = IndexOf(static_cast<StatusItem>(item), game_.Session.game);
-        if (items_[item] != 0 && QAccessible::accessibleInterface(items_[item]) == child)
-            return index < childCount() ? index : -1;
+    const Game& game = game_.Session.game;
+    for (size_t i = 0; i < items_.size(); ++i) {
+        const auto item = static_cast<StatusItem>(i);
+        const int index = IndexOf(item, game);
+        // A panel kept from a two-player game is not among Classic's items.
+        if (items_[i] != 0 && QAccessible::accessibleInterface(items_[i]) == child)
+            return index < childCount() && ItemAt(index, game) == item ? index : -1;
     }
     return -1;
 }

@@ -13,6 +13,7 @@ from gi.repository import GLib
 WINDOW = sys.argv[1]
 heard = []
 notified = []
+focused = []
 
 
 def fail(message):
@@ -23,6 +24,12 @@ def fail(message):
 # What is heard is the description the changed object has now.
 def on_description(event):
     heard.append(event.source.description)
+
+
+# The cells that took the focus, one event each.
+def on_focus(event):
+    if event.detail1 and event.source.getRole() == pyatspi.ROLE_TABLE_CELL:
+        focused.append(event.source.name)
 
 
 # A notification shown is what a screen reader speaks of its own accord.
@@ -70,6 +77,7 @@ def program():
 
 pyatspi.Registry.registerEventListener(on_description, "object:property-change:accessible-description")
 pyatspi.Registry.registerEventListener(on_showing, "object:state-changed:showing")
+pyatspi.Registry.registerEventListener(on_focus, "object:state-changed:focused")
 wait_for(lambda: program() is not None, "the program on the accessibility bus")
 board = find(program(), pyatspi.ROLE_TABLE)
 status = find(program(), pyatspi.ROLE_STATUS_BAR)
@@ -104,6 +112,10 @@ if names != ["open", "chord", "flag"]:
 middle.doAction(0)
 hear("70 cells opened")
 wait_for(lambda: "70 cells opened" in notified, "the news as a notification")
+# The keyboard's cell, focused once when the cursor came to it, carries the news too.
+if len(focused) != 1 or table.getAccessibleAt(4, 4).description != "70 cells opened":
+    fail("the cursor's cell took the focus %d times and reads %r"
+         % (len(focused), table.getAccessibleAt(4, 4).description))
 if (cell(4, 4), cell(7, 7), cell(8, 8)) != ("empty", "3", "closed"):
     fail("after the open the cells read %r" % [cell(4, 4), cell(7, 7), cell(8, 8)])
 
@@ -112,6 +124,8 @@ corner.doAction(names.index("flag"))
 wait_for(lambda: cell(0, 0) == "flagged", "the flag on the top left cell")
 if status_item("mines left") != "mines left 9":
     fail("with a flag the status reads " + status_item("mines left"))
+if "" in heard or "" in notified:
+    fail("a move with no news was told as silence, over the news before it")
 
 # The last safe cell, by the keys: the end of the row, the bottom of the column, Space.
 keys("End", "Next", "space")

@@ -54,6 +54,9 @@ TEST_F(MoveNewsTest, ClassicOpensAreCountedOnceAndTheWinTellsItsSeconds)
     game.Restart();
     Click(2, 0);
     EXPECT_EQ(News().CellsOpened, 1) << "a new board counts from none open";
+    game.Restart();
+    TakeEvents();
+    EXPECT_TRUE(News().Empty()) << "a game given up for a new one tells nothing";
 }
 
 TEST_F(MoveNewsTest, TwoPlayersHearWhoFoundAMineAndWhoseTurnItIs)
