@@ -84,10 +84,11 @@ void Game::ShowNetworkGame(
         ended.Seconds = news.Ended->Seconds;
         ended.ShownSeconds = static_cast<int32_t>(news.Ended->Seconds);
         ended.ScoreTable = ScoreTable();
-        // The result is this player's: won, lost, or given up.
-        ended.Result = news.Ended->Winner == seat ? GameResult::Won
-            : news.Ended->GivenUpBy == seat       ? GameResult::GivenUp
-                                                  : GameResult::Lost;
+        // The result is this player's: given up, won (also when the other gave up), or lost.
+        const std::optional<PlayerIndex> gaveUp = news.Ended->GivenUpBy;
+        ended.Result = gaveUp == seat                          ? GameResult::GivenUp
+            : news.Ended->Winner == seat || gaveUp.has_value() ? GameResult::Won
+                                                               : GameResult::Lost;
         ended.NetworkOpponent = players_[OtherPlayer(seat)].Name;
         ended.Record = record_;
         Tell(std::move(ended));

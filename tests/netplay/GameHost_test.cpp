@@ -28,6 +28,15 @@ int32_t ClosedCell(const Side& side, int32_t from = 0)
     return -1;
 }
 
+// The first closed cell nobody has found that holds a mine, or not, as the host knows.
+int32_t HostCell(const Game& host, bool mine)
+{
+    int32_t cell = 0;
+    while (!host.CellAt(cell).IsClosedUnmarked() || (host.CellAt(cell).Value == MineValue) != mine)
+        ++cell;
+    return cell;
+}
+
 Side& ToMove(Side& a, Side& b)
 {
     return a.game.CurrentPlayer() == *a.player->Seat() ? a : b;
@@ -149,6 +158,8 @@ TEST(NetworkGame, TheHostRefusesMovesTheRulesDoNotAllow)
     table.Click(a, 40);
     Side& next = ToMove(a, b);
     const auto before = SeenStateOf(host);
+    EXPECT_EQ(
+        ask(&next == &a ? b : a, NetworkMove::GiveUp, 0), "There is no game of yours to give up.");
     EXPECT_EQ(ask(next, NetworkMove::Open, 40), "That cell is open already.");
     EXPECT_EQ(ask(next, NetworkMove::NewGame, 0), "The game is still being played.");
     EXPECT_EQ(SeenStateOf(host), before);
@@ -164,7 +175,12 @@ TEST(NetworkGame, HellosTheHostCannotTakeAreRefusedInWords)
 {
     NetworkTable table;
     table.Join("A", "Evening");
+    const std::vector<net::WaitingGame> waiting = table.host.WaitingGames();
+    ASSERT_EQ(waiting.size(), 1U);
+    EXPECT_EQ(waiting[0].GameName, "Evening");
+    EXPECT_EQ(waiting[0].PlayerName, "A");
     table.Join("B", "Evening");
+    EXPECT_TRUE(table.host.WaitingGames().empty()) << "a game with two players is not offered";
     Side& third = table.Join("C", "Evening");
     EXPECT_EQ(third.player->CurrentPhase(), net::NetworkPlayer::Phase::Ended);
     EXPECT_EQ(third.player->EndReason().English(),
@@ -259,6 +275,8 @@ TEST(NetworkGame, APlayerOutOfTimeGivesUpAndTheOtherWinsThePoint)
     table.limit = TurnLimit::ThirtySecondsATurn;
     Side& a = table.Join("A");
     Side& b = table.Join("B");
+    // A thinks 20 s before opening: B's turn that follows has its whole 30 s.
+    table.PassMs(20'000);
     table.Click(a, 40);
     Side& late = ToMove(a, b);
     const PlayerIndex lateSeat = *late.player->Seat();
@@ -269,6 +287,30 @@ TEST(NetworkGame, APlayerOutOfTimeGivesUpAndTheOtherWinsThePoint)
     EXPECT_EQ(a.game.Players()[OtherPlayer(lateSeat)].Score, 1);
     EXPECT_NE(HostGame(table).BoardNumber(), board);
     ASSERT_NE(LastOf<net::Shown>(a), nullptr);
+    // Each history hears the game from its own side, with the other's name.
+    Side& other = &late == &a ? b : a;
+    ASSERT_EQ(late.ended.size(), 1U);
+    ASSERT_EQ(other.ended.size(), 1U);
+    EXPECT_EQ(late.ended[0].Result, GameResult::GivenUp);
+    EXPECT_EQ(other.ended[0].Result, GameResult::Won);
+    EXPECT_EQ(other.ended[0].NetworkOpponent, late.game.Players()[lateSeat].Name);
+}
+
+// While a player is away neither the host's clock nor the other's screen counts the turn.
+TEST(NetworkGame, TheTurnClockWaitsForAPlayerWhoIsAway)
+{
+    NetworkTable table;
+    table.limit = TurnLimit::ThirtySecondsATurn;
+    Side& a = table.Join("A");
+    Side& b = table.Join("B");
+    table.Click(a, 40);
+    table.PassMs(10'000);
+    const uint64_t token = b.player->Token();
+    table.Drop(b);
+    table.PassMs(40'000);
+    EXPECT_EQ(a.player->TurnMsLeftAt(table.NowMs()), 20'000);
+    Side& again = table.Join("B", "", token);
+    EXPECT_EQ(again.player->TurnMsLeft(), 20'000);
 }
 
 TEST(NetworkGame, ABankOfTimeIsSpentOnlyOnTheOwnTurns)
@@ -285,12 +327,52 @@ TEST(NetworkGame, ABankOfTimeIsSpentOnlyOnTheOwnTurns)
     table.PassMs(5'000);
     EXPECT_EQ(a.player->TurnMsLeftAt(table.NowMs()), 115'000);
     // B opens a safe cell the host knows of; A has 20 s left.
-    const Game& host = HostGame(table);
-    int32_t safe = 0;
-    while (!host.CellAt(safe).IsClosedUnmarked() || host.CellAt(safe).Value == MineValue)
-        ++safe;
-    table.Click(b, safe);
+    table.Click(b, HostCell(HostGame(table), false));
     EXPECT_EQ(a.player->TurnMsLeft(), 20'000);
     table.PassMs(20'000);
     EXPECT_EQ(a.game.Players()[Player2].Score, 1);
+    // The next board fills both banks again.
+    EXPECT_EQ(a.player->TurnMsLeft(), 120'000);
+}
+
+// The bonus opens the cells around any cell it is aimed at, one open already too.
+TEST(NetworkGame, TheBonusMayBeAimedAtAnOpenCell)
+{
+    NetworkTable table;
+    Side& a = table.Join("A");
+    Side& b = table.Join("B");
+    table.Click(a, 40);
+    // B finds half the mines, which earns A the bonus, and then opens a safe cell.
+    const Game& host = HostGame(table);
+    while (host.Players()[Player2].MinesFound < host.FlagsToWin() / 2)
+        table.Click(b, HostCell(host, true));
+    table.Click(b, HostCell(host, false));
+    ASSERT_TRUE(a.game.BonusButtonEnabled());
+    a.game.ToggleBonus();
+    table.Pump();
+    table.Click(a, 40);
+    EXPECT_EQ(a.player->LastRefusal(), "");
+    EXPECT_EQ(host.CurrentPlayer(), Player2);
+    EXPECT_FALSE(host.BonusArmed());
+}
+
+// A screen that disagrees with the host's hash is mended by the whole state, each time.
+TEST(NetworkGame, AScreenThatDisagreesIsMendedEveryTime)
+{
+    NetworkTable table;
+    Side& a = table.Join("A");
+    Side& b = table.Join("B");
+    table.Click(a, 40);
+    for (int time = 1; time <= 2; ++time) {
+        net::Shown wrong = *LastOf<net::Shown>(b);
+        wrong.Whole = true;
+        wrong.ChangedCells.clear();
+        wrong.Seen = SeenStateOf(HostGame(table));
+        wrong.Hash = HashSeenState(wrong.Seen);
+        wrong.Seen.Cells[static_cast<size_t>(ClosedCell(b))] = 1;
+        b.player->Received(wrong, table.NowMs());
+        table.Pump();
+        EXPECT_EQ(SeenStateOf(b.game), SeenStateOf(HostGame(table))) << time;
+        EXPECT_EQ(b.player->HashMismatches(), time);
+    }
 }

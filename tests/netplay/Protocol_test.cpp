@@ -60,7 +60,7 @@ TEST(NetworkMessages, EveryKindReadsBackAsWritten)
              Welcome {Player2, 1ULL << 63, "Evening", TurnLimit::ThirtySecondsATurn},
              Refused {"No."}, MoveAsked {7, NetworkMove::ToggleBonus, 80},
              MoveRefused {"It is not your turn."}, WholeBoard(), changed, WholeWanted {},
-             Heartbeat {}, Goodbye {"Bye."}}) {
+             Heartbeat {}, Goodbye {std::string(MostMessageTextBytes, 'x')}}) {
         MessageReader reader;
         reader.Add(EncodeMessage(message));
         EXPECT_EQ(reader.Next(), message) << message.index();
@@ -112,6 +112,22 @@ TEST(NetworkMessages, TheReaderTakesAnyPiecesAndNeverHoldsMoreThanOneMessage)
             read.push_back(*message);
     }
     EXPECT_EQ(read, (std::vector<Message> {WholeBoard(), Heartbeat {}}));
+
+    // Pieces that end inside messages, past the bytes the reader lets go of as it reads.
+    std::vector<uint8_t> many;
+    for (int i = 0; i < 100; ++i) {
+        const auto bytes = EncodeMessage(WholeBoard());
+        many.insert(many.end(), bytes.begin(), bytes.end());
+    }
+    MessageReader pieces;
+    std::size_t count = 0;
+    for (std::size_t at = 0; at < many.size(); at += 1000) {
+        pieces.Add(std::span(many).subspan(at, std::min<std::size_t>(1000, many.size() - at)));
+        for (; auto message = pieces.Next(); ++count)
+            ASSERT_EQ(*message, Message {WholeBoard()}) << count;
+    }
+    EXPECT_EQ(count, 100U);
+    EXPECT_FALSE(pieces.Broken());
 
     // A length past the limit breaks the stream at once, whatever follows.
     MessageReader flooded;

@@ -310,6 +310,22 @@ TEST_F(HistoryTest, AHistoryOfVersionThreeKeepsEveryGameAndReplayWithNoOpponent)
     EXPECT_TRUE(reports.empty());
 }
 
+// An older history that cannot be brought up to date is shown as it is.
+TEST_F(HistoryTest, AHistoryOfVersionThreeInAReadOnlyFolderIsShownWithNoOpponent)
+{
+    WriteThirdVersionHistory(path);
+    std::filesystem::permissions(
+        dir.Path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+    if (::access(dir.Path().c_str(), W_OK) == 0)
+        GTEST_SKIP() << "running with rights that ignore file permissions";
+    const auto history = Opened();
+    const std::vector<GameRecord> games
+        = history->LatestGames(HistoryMode::Classic, Level::Intermediate, 5);
+    ASSERT_EQ(games.size(), 2u);
+    EXPECT_EQ(games[0].Opponent, std::nullopt);
+    EXPECT_EQ(games[0].Replay, ReplayKeeping::Kept);
+}
+
 // Its games were played before the chances could be shown.
 TEST_F(HistoryTest, AHistoryOfVersionFourKeepsItsGamesWithoutChancesShown)
 {

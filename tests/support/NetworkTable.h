@@ -31,6 +31,8 @@ public:
         net::MessageReader fromHost;
         net::MessageReader toHost;
         std::vector<net::Message> received;
+        // The games that ended on the player's screen, as the history is told of them.
+        std::vector<GameEnded> ended;
         bool connected = false;
     };
 
@@ -77,6 +79,8 @@ public:
                 for (const GameEvent& event : side->game.TakeEvents())
                     if (const auto* wanted = std::get_if<NetworkMoveWanted>(&event))
                         side->player->Ask(*wanted, NowMs());
+                    else if (const auto* ended = std::get_if<GameEnded>(&event))
+                        side->ended.push_back(*ended);
                 const std::vector<uint8_t> bytes = side->player->TakeOutgoing();
                 if (!side->connected || bytes.empty())
                     continue;
