@@ -92,6 +92,9 @@ TEST_F(ChanceDisplayTest, ShowOnlyInAClassicGameBeingPlayed)
     EXPECT_EQ(LookOf(CertainMine), ChanceLook::None);
     EXPECT_EQ(session.chances.Analyses(), analyses);
 
+    game.ActOnCell(CellGesture::Open, CellAction::Press, CertainSafe);
+    session.TakeGameEvents();
+    EXPECT_EQ(LookOf(CertainSafe), ChanceLook::Safe) << "held down";
     Open(CertainSafe);
     EXPECT_EQ(session.chances.Analyses(), analyses + 1);
     Open(0);

@@ -147,6 +147,12 @@ TEST_F(ShowChancesTest, CellsAreTintedByTheSolversChancesInEveryThemeAndSize)
         CheckPicture(cells, analysis, ("size " + std::to_string(size)).c_str());
     }
 
+    // A flag is the player's: its cell is drawn as without the chances.
+    Click(cells.Likelier % Columns, cells.Likelier / Columns, CellGesture::Flag);
+    const auto [shown, plain] = Frames(form->Menu->Find("ShowChances"));
+    const QPoint corner = CellRect(cells.Likelier).topLeft() + QPoint(3, 3);
+    EXPECT_EQ(shown.pixelColor(corner), plain.pixelColor(corner));
+
     QTest::mouseMove(form->BoardArea, CellRect(cells.LessLikely).center());
     const long percent
         = std::lround(analysis.mineChance[static_cast<size_t>(cells.LessLikely)] * 100);
