@@ -410,6 +410,15 @@ TEST_F(StrongComputerTest, PutsOffTheFindThatWouldHandTheOtherPlayerTheBonus)
     EXPECT_EQ(Chosen(), Index(0, 2));
 }
 
+// Four mines: the first find of the game hands the other player the bonus. No cell is
+// certainly safe to pass the turn with, and the 1 at (0, 1) makes (0, 0) a mine: putting
+// that find off is only one of the moves weighed, and here taking it is worth the most.
+TEST_F(StrongComputerTest, TakesTheFindThatHandsOverTheBonusWhenNothingPassesTheTurn)
+{
+    LayOut({"*oo*....", "ooo...*."}, Level::Beginner);
+    EXPECT_EQ(Chosen(), Index(0, 0));
+}
+
 // Its bonus waits while a guess is even odds: the human's find earned it the bonus, and
 // the 2 at (1, 1) puts one mine in (2, 0) or (2, 1).
 TEST_F(StrongComputerTest, KeepsItsBonusWhileAGuessIsEvenOdds)
