@@ -408,6 +408,11 @@ TEST_F(StrongComputerTest, PutsOffTheFindThatWouldHandTheOtherPlayerTheBonus)
     // human's two, make the mine its fourth.
     LayOut({"*o2.*..*..", "oo2...*..*", ".o1..*...*", "o1...*..*.", ".....*..*2"}, Level::Expert);
     EXPECT_EQ(Chosen(), Index(0, 2));
+    // Two mines: the first find is the threshold. The numbers and the mine count make
+    // (4, 0) a mine and every cell on its left safe; those further left would show 0 and
+    // flood, and (3, 0), beside the mine, passes the turn quietly.
+    LayOut({"....*o*", "...ooo."}, Level::Beginner);
+    EXPECT_EQ(Chosen(), Index(3, 0));
 }
 
 // Four mines: the first find of the game hands the other player the bonus. No cell is
