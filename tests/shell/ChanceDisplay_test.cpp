@@ -121,6 +121,7 @@ TEST_F(ChanceDisplayTest, TheBarTellsTheChanceOfTheCellPointedAt)
     EXPECT_TRUE(view.Message.ShownFor(false));
     PointAt(CertainMine);
     EXPECT_EQ(view.Message.Text, "Mine chance: 100 %");
+    EXPECT_EQ(view.Message.Stage, BarStage::Shown) << "the words change on the standing bar";
     session.screen.KeyColumn = 0;
     session.screen.KeyRow = 2;
     session.PlayBoardKey(BoardKey::Left);
