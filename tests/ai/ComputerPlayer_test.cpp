@@ -404,6 +404,34 @@ TEST_F(StrongComputerTest, PutsOffTheFindThatWouldHandTheOtherPlayerTheBonus)
     // Once the human has crossed the threshold the bonus is given: the mine is taken.
     LayOut({"*o2.*..*..", "oo2...*...", ".o1..*...1", "o1...*....", ".....*...."}, Level::Expert);
     EXPECT_EQ(Chosen(), Index(0, 0));
+    // Sixteen mines: the fourth find is the threshold. The computer's three finds, not the
+    // human's two, make the mine its fourth.
+    LayOut({"*o2.*..*..", "oo2...*..*", ".o1..*...*", "o1...*..*.", ".....*..*2"}, Level::Expert);
+    EXPECT_EQ(Chosen(), Index(0, 2));
+    // Two mines: the first find is the threshold. The numbers and the mine count make
+    // (4, 0) a mine and every cell on its left safe; those further left would show 0 and
+    // flood, and (3, 0), beside the mine, passes the turn quietly.
+    LayOut({"....*o*", "...ooo."}, Level::Beginner);
+    EXPECT_EQ(Chosen(), Index(3, 0));
+}
+
+// Four mines: the first find of the game hands the other player the bonus. No cell is
+// certainly safe to pass the turn with, and the 1 at (0, 1) makes (0, 0) a mine: putting
+// that find off is only one of the moves weighed, and here taking it is worth the most.
+TEST_F(StrongComputerTest, TakesTheFindThatHandsOverTheBonusWhenNothingPassesTheTurn)
+{
+    LayOut({"*oo*....", "ooo...*."}, Level::Beginner);
+    EXPECT_EQ(Chosen(), Index(0, 0));
+}
+
+// Its bonus waits while a guess is even odds: the human's find earned it the bonus, and
+// the 2 at (1, 1) puts one mine in (2, 0) or (2, 1).
+TEST_F(StrongComputerTest, KeepsItsBonusWhileAGuessIsEvenOdds)
+{
+    LayOut({"o1*", "oo."}, Level::Beginner);
+    ASSERT_EQ(game.BonusOwner(), Player2);
+    Chosen();
+    EXPECT_FALSE(game.BonusArmed());
 }
 
 TEST_F(StrongComputerTest, UsesItsBonusOnTheSquareHoldingTheMostMines)

@@ -401,16 +401,22 @@ TEST_F(HistoryTest, APipeAtItsPlaceIsToldAndLeftAlone)
     EXPECT_FALSE(std::filesystem::is_regular_file(path));
 }
 
-// SQLite cannot make the log's index in a folder that may not be written.
+// SQLite cannot make the log's index in a folder that may not be written; a history of
+// an older version there is shown as that version left it.
 TEST_F(HistoryTest, AHistoryInAReadOnlyFolderIsShown)
 {
-    Opened()->Store(ClassicGame(GameResult::Won, 20));
+    WriteThirdVersionHistory(path);
+    Sql(path, std::string(history_schema::NetworkGames) + "PRAGMA user_version = 4;");
     std::filesystem::permissions(
         dir.Path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
     if (::access(dir.Path().c_str(), W_OK) == 0)
         GTEST_SKIP() << "running with rights that ignore file permissions";
     const auto history = Opened();
-    EXPECT_EQ(history->Figures(HistoryMode::Classic, Level::Intermediate).Played, 1);
+    EXPECT_EQ(history->Figures(HistoryMode::Classic, Level::Intermediate).Played, 2);
+    const std::vector<GameRecord> games
+        = history->LatestGames(HistoryMode::Classic, Level::Intermediate, 5);
+    ASSERT_EQ(games.size(), 2u);
+    EXPECT_FALSE(games[0].ChancesShown);
     EXPECT_FALSE(history->Store(ClassicGame(GameResult::Won, 20)));
     ASSERT_EQ(reports.size(), 1u);
     EXPECT_NE(reports[0].find("can be read but not written"), std::string::npos) << reports[0];

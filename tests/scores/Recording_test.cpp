@@ -322,7 +322,8 @@ TEST_F(RecordingTest, TwoPlayerGamesAreCountedWhenTheyStart)
     EXPECT_EQ(scores.TableStats[4].GamesLost, 0);
 }
 
-// Boards dealt without guessing stay out of the file; the first win of a run says why.
+// Boards dealt without guessing, and games the chances were shown in, stay out of the
+// file; the first win of each kind in a run says why.
 TEST_F(RecordingTest, BoardsDealtWithoutGuessingCountNothing)
 {
     const auto before = ReadFileBytes(dir.File("Orvane.cfg"));
@@ -330,10 +331,16 @@ TEST_F(RecordingTest, BoardsDealtWithoutGuessingCountNothing)
     LoseClassic(0);
     WinClassic(0, 10);
     WinClassic(0, 10);
+    game.SetNoGuessing(false);
+    Deal(0);
+    game.MarkChancesShown();
+    OpenCells(false);
+    ASSERT_EQ(game.CurrentState(), GameState::Won);
     EXPECT_EQ(ReadFileBytes(dir.File("Orvane.cfg")), before);
     EXPECT_TRUE(shown.empty());
-    ASSERT_EQ(platform.messages.size(), 1U);
+    ASSERT_EQ(platform.messages.size(), 2U);
     EXPECT_NE(platform.messages[0].find("high-score tables"), std::string::npos);
+    EXPECT_NE(platform.messages[1].find("Show Chances"), std::string::npos);
 }
 
 // Every ended game is kept with its counters and its replay, for ever when it is a high

@@ -92,6 +92,9 @@ TEST_F(ChanceDisplayTest, ShowOnlyInAClassicGameBeingPlayed)
     EXPECT_EQ(LookOf(CertainMine), ChanceLook::None);
     EXPECT_EQ(session.chances.Analyses(), analyses);
 
+    game.ActOnCell(CellGesture::Open, CellAction::Press, CertainSafe);
+    session.TakeGameEvents();
+    EXPECT_EQ(LookOf(CertainSafe), ChanceLook::Safe) << "held down";
     Open(CertainSafe);
     EXPECT_EQ(session.chances.Analyses(), analyses + 1);
     Open(0);
@@ -105,6 +108,7 @@ TEST_F(ChanceDisplayTest, ShowOnlyInAClassicGameBeingPlayed)
     Open(Corner);
     ASSERT_EQ(game.CurrentState(), GameState::Playing);
     EXPECT_FALSE(chances.Shown) << "two players";
+    EXPECT_FALSE(game.ChancesShown());
 }
 
 // The keyboard's cell while it shows, else the mouse's; an estimate is marked.
@@ -117,10 +121,17 @@ TEST_F(ChanceDisplayTest, TheBarTellsTheChanceOfTheCellPointedAt)
     EXPECT_TRUE(view.Message.ShownFor(false));
     PointAt(CertainMine);
     EXPECT_EQ(view.Message.Text, "Mine chance: 100 %");
+    EXPECT_EQ(view.Message.Stage, BarStage::Shown) << "the words change on the standing bar";
     session.screen.KeyColumn = 0;
     session.screen.KeyRow = 2;
     session.PlayBoardKey(BoardKey::Left);
     EXPECT_EQ(view.Message.Text, "Mine chance: 0 %");
+    // Back on a cell through one without a chance, once the bar went away.
+    PointAt(CertainSafe);
+    PointAt(Corner);
+    view.Message.Reset();
+    PointAt(CertainSafe);
+    EXPECT_TRUE(view.Message.Running());
 
     session.commands.Pause();
     session.TakeGameEvents();
@@ -128,6 +139,7 @@ TEST_F(ChanceDisplayTest, TheBarTellsTheChanceOfTheCellPointedAt)
 
     EXPECT_EQ(ChanceWords(0.234, false, false), "Mine chance: \u224823 %");
     EXPECT_EQ(ChanceWords(0.001, false, true), "Mine chance: 1 %");
+    EXPECT_EQ(ChanceWords(1.0, true, false), "Mine chance: 100 %") << "certain, not estimated";
 }
 
 TEST_F(ChanceDisplayTest, AGameTheyWereShownInIsMarkedAndKeptOutOfTheHighScores)

@@ -83,6 +83,7 @@ TEST_F(FrameStepTest, QuietPassChangesNothingAndEachKindOfChangeRedrawsItsArea)
                 screen.KeyRow = 1;
             },
             true, false},
+        {"the chances shown", [this] { view.Chances.Shown = true; }, true, false},
         {"the flag animation's frame",
             [this] {
                 RightClick(0, 0);

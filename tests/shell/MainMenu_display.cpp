@@ -422,6 +422,8 @@ protected:
     void PlaceFilesBeforeStart() override
     {
         WriteFileBytes(dir.File("Setup.cfg"), {0x24, 0x03, 0x00});
+        const std::string options = "ShowChances=1\n";
+        WriteFileBytes(dir.File("Orvane.prefs"), Bytes(options.begin(), options.end()));
     }
 };
 
@@ -432,6 +434,7 @@ TEST_F(StoredSettingsTest, StartsWithTheStoredChoicesChecked)
     EXPECT_EQ(form->render().CurrentTheme, 3);
     EXPECT_FALSE(game().SoundOn());
     EXPECT_FALSE(Item("Sounds")->isChecked());
+    EXPECT_TRUE(Item("ShowChances")->isChecked());
     ExpectChecks("Beginner", "Classic", "Theme3", "Size36");
     EXPECT_EQ(SettingsFile(), (Bytes {0x24, 0x03, 0x00}));
 }

@@ -42,13 +42,18 @@ TEST_F(PreferencesTest, NoGuessingIsKeptWithTheOtherLinesAndOptions)
     EXPECT_EQ(
         Reloaded(), (Preferences {true, ComputerStrength::Strong, true, {"Later=kept as it was"}}));
 
-    std::vector<bool> applied;
+    std::vector<bool> applied, shown;
     commands.ApplyKeepReplays = [&applied](bool keep) { applied.push_back(keep); };
+    commands.ApplyShowChances = [&shown](bool show) { shown.push_back(show); };
     commands.KeepReplays(false);
     EXPECT_FALSE(Checks().KeepReplays);
     EXPECT_FALSE(Reloaded().KeepReplays);
+    commands.ShowChances(true);
+    EXPECT_TRUE(Checks().ShowChances);
+    EXPECT_TRUE(Reloaded().ShowChances);
     commands.LoadPreferences();
     EXPECT_EQ(applied, (std::vector<bool> {false, false}));
+    EXPECT_EQ(shown, (std::vector<bool> {true, true}));
     EXPECT_TRUE(platform.messages.empty());
 }
 

@@ -118,6 +118,21 @@ protected:
             << where;
         EXPECT_TRUE(Near(shown.pixelColor(CellRect(cells.Safe).center()), 51, 217, 77)) << where;
         EXPECT_TRUE(Near(shown.pixelColor(CellRect(cells.Mine).center()), 247, 247, 247)) << where;
+        // The marks differ in shape too: a pixel between a diamond's edge and a disc's is
+        // green on the safe cell, and on the mine the diamond leaves it to its dark rim.
+        const auto between = [&](int cell) {
+            const QRect rect = CellRect(cell);
+            const double size = rect.width();
+            for (int y = 0; y < rect.height(); ++y)
+                for (int x = 0; x < rect.width(); ++x) {
+                    const double dx = (x + 0.5) / size - 0.5, dy = (y + 0.5) / size - 0.5;
+                    if (std::abs(dx) + std::abs(dy) > 0.23 && std::hypot(dx, dy) < 0.2)
+                        return rect.topLeft() + QPoint(x, y);
+                }
+            return rect.center();
+        };
+        EXPECT_TRUE(Near(shown.pixelColor(between(cells.Safe)), 51, 217, 77)) << where;
+        EXPECT_FALSE(Near(shown.pixelColor(between(cells.Mine)), 247, 247, 247)) << where;
     }
 };
 
@@ -146,6 +161,12 @@ TEST_F(ShowChancesTest, CellsAreTintedByTheSolversChancesInEveryThemeAndSize)
         ASSERT_TRUE(QTest::qWaitFor([&] { return form->BoardArea->width() == Columns * size; }));
         CheckPicture(cells, analysis, ("size " + std::to_string(size)).c_str());
     }
+
+    // A flag is the player's: its cell is drawn as without the chances.
+    Click(cells.Likelier % Columns, cells.Likelier / Columns, CellGesture::Flag);
+    const auto [shown, plain] = Frames(form->Menu->Find("ShowChances"));
+    const QPoint corner = CellRect(cells.Likelier).topLeft() + QPoint(3, 3);
+    EXPECT_EQ(shown.pixelColor(corner), plain.pixelColor(corner));
 
     QTest::mouseMove(form->BoardArea, CellRect(cells.LessLikely).center());
     const long percent
